@@ -1,0 +1,18 @@
+#include "model/Grid.h"
+
+double GridAxisX[GridAxisCountX];
+double GridAxisY[GridAxisCountY];
+int32_t GridAxisKindX[GridAxisCountX];
+int32_t GridAxisKindY[GridAxisCountY];
+double GridModule = DefaultGridModule;
+
+void LayOutGridAtModule() {
+  for (int i = 0; i < GridAxisCountX; ++i) {
+    GridAxisX[i] = i * GridModule;
+    GridAxisKindX[i] = GridAxisMain;
+  }
+  for (int i = 0; i < GridAxisCountY; ++i) {
+    GridAxisY[i] = i * GridModule;
+    GridAxisKindY[i] = GridAxisMain;
+  }
+}

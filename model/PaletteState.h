@@ -1,0 +1,26 @@
+#pragma once
+// Choices of the element tool palettes that outlive the palettes' windows
+// and that the model reset puts back.
+#include <cstdint>
+
+struct RoofFloorPaletteState {
+  int32_t AreaCode;     // 0..19
+  int32_t NotEnclosed;
+  int32_t WeightClass;  // 0..3, 4 when the area kind has no weight choice
+  double LiveLoad;
+  double AddedLoad;
+  double DeadLoad;
+  double Slope;
+};
+extern RoofFloorPaletteState RoofFloorPalette;
+
+extern int32_t FloorSpecPaletteSpec;   // FloorSpecTable row for new areas
+extern int32_t FloorSpecPaletteBrace;  // HorizontalBraceTable row
+extern int32_t FoundationPaletteType;  // 0 基礎Ⅰ, 1 基礎Ⅱ, 2 基礎Ⅲ
+extern int32_t FreeLinePaletteStyle;
+extern int32_t FreeLinePaletteColour;
+extern int32_t NotifiedEndColumns;     // 1: ends of a changed retrofit wall get hardware row 2
+extern int32_t ColumnPaletteNewKind;   // ColumnRecord.Type of new columns
+
+// Puts back the palette choices that every model reset restores.
+void ResetPaletteChoices();

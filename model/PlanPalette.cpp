@@ -1,0 +1,18 @@
+#include "model/PlanPalette.h"
+
+const int32_t WeightClassColours[7] = {
+    RgbColour(208, 255, 255), RgbColour(208, 255, 208), RgbColour(255, 208, 208),
+    RgbColour(208, 255, 255), RgbColour(170, 208, 208), RgbColour(208, 255, 208),
+    RgbColour(170, 208, 170),
+};
+
+const int32_t ClassColourScale[11] = {
+    0xffffff, 0xf6cf6d, 0x9cca82, 0x99ffce, 0x00f2ff, 0x85d3fe,
+    0x568ef6, 0xc19af4, 0x8c00ec, 0x241ced, 0xff1c80,
+};
+
+const int32_t ClassColourOverflow = RgbColour(150, 150, 150);
+
+int32_t WeightClassColour(int32_t weightClass) {
+  return weightClass >= 0 && weightClass < 7 ? WeightClassColours[weightClass] : WeightClassColours[0];
+}

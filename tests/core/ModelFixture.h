@@ -1,0 +1,70 @@
+#pragma once
+// A fresh program state for every test: start values of the settings and the
+// element tables, the start-up reset, and a scripted message box that fails
+// the test on any box it was not told to expect.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/ElementTables.h"
+#include "model/Grid.h"
+#include "model/MainWindowPort.h"
+#include "model/ModelReset.h"
+#include "model/ProjectSettings.h"
+#include "platform/ScriptedMessageBox.h"
+
+class ModelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    boxes.OnUnexpected = [](const std::string& what) { ADD_FAILURE() << "unexpected message box: " << what; };
+    SetMessageBoxPort(&boxes);
+    SetMainWindowPort(nullptr);
+    RestoreProjectSettingsStartValues();
+    RestoreElementTableStartValues();
+    GridModule = DefaultGridModule;
+    ResetModel(ResetForStartUp);
+  }
+  void TearDown() override {
+    EXPECT_EQ(boxes.Pending(), 0u) << "expected message boxes were not shown";
+    SetMessageBoxPort(nullptr);
+    SetMainWindowPort(nullptr);
+  }
+
+  ScriptedMessageBox boxes;
+};
+
+#include "platform/TextCodec.h"
+
+// UTF-8 of a NUL-terminated UTF-16 text, for readable comparisons.
+inline std::string U8(const char16_t* text) { return Utf16ToUtf8(std::u16string_view(text)); }
+
+#include "model/ElementLists.h"
+
+// Gives every list of every kind, slot and storey the count n (records as they are).
+inline void SetEveryCount(int32_t n) {
+#define QUILMORA_SET_COUNT(kind, Record, records, count, swapBlock, max) \
+  for (auto& slot : count)                                               \
+    for (auto& c : slot) c = n;
+  QUILMORA_FOR_EACH_ELEMENT_KIND(QUILMORA_SET_COUNT)
+#undef QUILMORA_SET_COUNT
+}
+
+// Sum of every count of every kind, slot and storey.
+inline int64_t SumOfEveryCount() {
+  int64_t sum = 0;
+#define QUILMORA_SUM_COUNT(kind, Record, records, count, swapBlock, max) \
+  for (auto& slot : count)                                               \
+    for (auto c : slot) sum += c;
+  QUILMORA_FOR_EACH_ELEMENT_KIND(QUILMORA_SUM_COUNT)
+#undef QUILMORA_SUM_COUNT
+  return sum;
+}
+
+// Records the calls the core makes on the main window.
+class RecordingMainWindow : public MainWindowPort {
+ public:
+  void MainWindowStateChanged() override { ++stateChanges; }
+  void ShowModeToolDialog() override { ++toolDialogCalls; }
+  int stateChanges = 0;
+  int toolDialogCalls = 0;
+};
