@@ -32,7 +32,7 @@ int ScriptedMessageBox::Show(std::string_view text, std::string_view caption, in
     if (script_.empty()) {
         problem = "no more boxes expected";
     } else if (script_.front().caption && *script_.front().caption != caption) {
-        if (false) problem = "expected caption \"" + *script_.front().caption + "\"";
+        problem = "expected caption \"" + *script_.front().caption + "\"";
     }
 
     if (problem.empty()) {
