@@ -1,7 +1,7 @@
 # make run  - install what is missing, build, start the program
 # make test - install what is missing, build, run every test
 BUILD_DIR ?= build
-PACKAGES := cmake g++ ninja-build ccache qt6-base-dev libgl-dev libgtest-dev fonts-ipafont-gothic fonts-ipafont-mincho
+PACKAGES := cmake g++ ninja-build ccache qt6-base-dev libgl-dev libgtest-dev fonts-ipafont-gothic fonts-ipafont-mincho locales
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -17,6 +17,8 @@ deps:
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+	@# A decimal-comma locale, so the tests can show that numbers never follow it.
+	@locale -a 2>/dev/null | grep -qi '^de_DE.utf8$$' || $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8 || true
 
 configure: deps
 	@if [ ! -f $(BUILD_DIR)/CMakeCache.txt ]; then cmake -S . -B $(BUILD_DIR) -G Ninja; fi

@@ -134,53 +134,56 @@ using StoreyArray = double[VariantCount][StoreyCount];
 using CombinationArray = double[VariantCount][LoadCombinationCount];
 using LineArray = double[VariantCount][StoreyCount][AxisLineCount][StoreyLoadingCaseCount];
 
-// Per-storey arrays, each with a snow twin but ExistingWallLengthX/Y.
-#define QUILMORA_WITH_SNOW(Type, name) \
-  extern Type name;                    \
+// The per-storey result arrays. Every array but ExistingWallLengthX/Y and the
+// QuarterWallLength ones has a snow twin whose name ends in Snow.
+// X(type, name) for an array with a snow twin, Y(type, name) for one without.
+#define QUILMORA_STOREY_RESULT_ARRAYS(X, Y)      \
+  X(StoreyCaseArray, WallStrengthX)              \
+  X(StoreyCaseArray, WallStrengthY)              \
+  Y(StoreyCaseArray, ExistingWallLengthX)        \
+  Y(StoreyCaseArray, ExistingWallLengthY)        \
+  X(StoreyCaseArray, StiffnessSumX)              \
+  X(StoreyCaseArray, StiffnessSumY)              \
+  X(StoreyCaseArray, StiffnessMomentX)           \
+  X(StoreyCaseArray, StiffnessMomentY)           \
+  X(StoreyCaseArray, RigidityCentreX)            \
+  X(StoreyCaseArray, RigidityCentreY)            \
+  X(StoreyCaseArray, EccentricityX)              \
+  X(StoreyCaseArray, EccentricityY)              \
+  X(StoreyCaseArray, SecondMomentIx)             \
+  X(StoreyCaseArray, SecondMomentIy)             \
+  X(StoreyCaseArray, TorsionalStiffness)         \
+  X(StoreyCaseArray, ElasticRadiusX)             \
+  X(StoreyCaseArray, ElasticRadiusY)             \
+  X(StoreyCaseArray, EccentricityRatioX)         \
+  X(StoreyCaseArray, EccentricityRatioY)         \
+  X(StoreyCaseArray, DriftReciprocalX)           \
+  X(StoreyCaseArray, DriftReciprocalY)           \
+  X(StoreyComboArray, StiffnessRatioX)           \
+  X(StoreyComboArray, StiffnessRatioY)           \
+  X(StoreyComboArray, StiffnessRatioFactorX)     \
+  X(StoreyComboArray, StiffnessRatioFactorY)     \
+  X(StoreyComboArray, ReductionFactorEX)         \
+  X(StoreyComboArray, ReductionFactorEY)         \
+  X(CombinationArray, DriftReciprocalMeanX)      \
+  X(CombinationArray, DriftReciprocalMeanY)      \
+  /* quarter-division end zones: strength (kN) and wall quantity (m) */ \
+  X(StoreyArray, QuarterZoneStrengthA)           \
+  X(StoreyArray, QuarterZoneStrengthB)           \
+  X(StoreyArray, QuarterZoneStrength1)           \
+  X(StoreyArray, QuarterZoneStrength2)           \
+  Y(StoreyArray, QuarterWallLengthA)             \
+  Y(StoreyArray, QuarterWallLengthB)             \
+  Y(StoreyArray, QuarterWallLength1)             \
+  Y(StoreyArray, QuarterWallLength2)
+
+#define QUILMORA_DECLARE_WITH_SNOW(Type, name) \
+  extern Type name;                            \
   extern Type name##Snow;
-
-QUILMORA_WITH_SNOW(StoreyCaseArray, WallStrengthX)
-QUILMORA_WITH_SNOW(StoreyCaseArray, WallStrengthY)
-extern StoreyCaseArray ExistingWallLengthX;
-extern StoreyCaseArray ExistingWallLengthY;
-QUILMORA_WITH_SNOW(StoreyCaseArray, StiffnessSumX)
-QUILMORA_WITH_SNOW(StoreyCaseArray, StiffnessSumY)
-QUILMORA_WITH_SNOW(StoreyCaseArray, StiffnessMomentX)
-QUILMORA_WITH_SNOW(StoreyCaseArray, StiffnessMomentY)
-QUILMORA_WITH_SNOW(StoreyCaseArray, RigidityCentreX)
-QUILMORA_WITH_SNOW(StoreyCaseArray, RigidityCentreY)
-QUILMORA_WITH_SNOW(StoreyCaseArray, EccentricityX)
-QUILMORA_WITH_SNOW(StoreyCaseArray, EccentricityY)
-QUILMORA_WITH_SNOW(StoreyCaseArray, SecondMomentIx)
-QUILMORA_WITH_SNOW(StoreyCaseArray, SecondMomentIy)
-QUILMORA_WITH_SNOW(StoreyCaseArray, TorsionalStiffness)
-QUILMORA_WITH_SNOW(StoreyCaseArray, ElasticRadiusX)
-QUILMORA_WITH_SNOW(StoreyCaseArray, ElasticRadiusY)
-QUILMORA_WITH_SNOW(StoreyCaseArray, EccentricityRatioX)
-QUILMORA_WITH_SNOW(StoreyCaseArray, EccentricityRatioY)
-QUILMORA_WITH_SNOW(StoreyCaseArray, DriftReciprocalX)
-QUILMORA_WITH_SNOW(StoreyCaseArray, DriftReciprocalY)
-QUILMORA_WITH_SNOW(StoreyComboArray, StiffnessRatioX)
-QUILMORA_WITH_SNOW(StoreyComboArray, StiffnessRatioY)
-QUILMORA_WITH_SNOW(StoreyComboArray, StiffnessRatioFactorX)
-QUILMORA_WITH_SNOW(StoreyComboArray, StiffnessRatioFactorY)
-QUILMORA_WITH_SNOW(StoreyComboArray, ReductionFactorEX)
-QUILMORA_WITH_SNOW(StoreyComboArray, ReductionFactorEY)
-
-QUILMORA_WITH_SNOW(CombinationArray, DriftReciprocalMeanX)
-QUILMORA_WITH_SNOW(CombinationArray, DriftReciprocalMeanY)
-
-// Quarter-division end zones: existing strength (kN) and wall quantity (m).
-QUILMORA_WITH_SNOW(StoreyArray, QuarterZoneStrengthA)
-QUILMORA_WITH_SNOW(StoreyArray, QuarterZoneStrengthB)
-QUILMORA_WITH_SNOW(StoreyArray, QuarterZoneStrength1)
-QUILMORA_WITH_SNOW(StoreyArray, QuarterZoneStrength2)
-extern StoreyArray QuarterWallLengthA;
-extern StoreyArray QuarterWallLengthB;
-extern StoreyArray QuarterWallLength1;
-extern StoreyArray QuarterWallLength2;
-
-#undef QUILMORA_WITH_SNOW
+#define QUILMORA_DECLARE_PLAIN(Type, name) extern Type name;
+QUILMORA_STOREY_RESULT_ARRAYS(QUILMORA_DECLARE_WITH_SNOW, QUILMORA_DECLARE_PLAIN)
+#undef QUILMORA_DECLARE_WITH_SNOW
+#undef QUILMORA_DECLARE_PLAIN
 
 // Per axis line: LineStiffnessX/LineShearX on the Y axis lines, ...Y on the X axis lines.
 extern LineArray LineStiffnessX;

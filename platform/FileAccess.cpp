@@ -1,92 +1,76 @@
 #include "platform/FileAccess.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 namespace {
 
-bool Fail(std::string* error, const char* what, const std::string& path, int err)
-{
-    if (err == 0)
-        err = EIO; // a stdio failure that left errno alone
-    if (error)
-        *error = std::string(what) + " \"" + path + "\": " + std::strerror(err);
-    return false;
+bool Fail(std::string* error, const char* what, const std::string& path, int err) {
+  if (err == 0) err = EIO;  // a stdio failure that left errno alone
+  if (error) *error = std::string(what) + " \"" + path + "\": " + std::strerror(err);
+  return false;
 }
 
-} // namespace
+}  // namespace
 
-bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& out, std::string* error)
-{
-    out.clear();
-    errno = 0;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return Fail(error, "Cannot open", path, errno);
+bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& out, std::string* error) {
+  out.clear();
+  errno = 0;
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return Fail(error, "Cannot open", path, errno);
 
-    unsigned char chunk[65536];
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-        out.insert(out.end(), chunk, chunk + n);
-    if (std::ferror(f)) {
-        const int err = errno;
-        std::fclose(f);
-        out.clear();
-        return Fail(error, "Cannot read", path, err);
-    }
+  unsigned char chunk[65536];
+  std::size_t n;
+  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) out.insert(out.end(), chunk, chunk + n);
+  if (std::ferror(f)) {
+    const int err = errno;
     std::fclose(f);
-    return true;
+    out.clear();
+    return Fail(error, "Cannot read", path, err);
+  }
+  std::fclose(f);
+  return true;
 }
 
-bool WriteWholeFile(const std::string& path, const void* data, std::size_t size, std::string* error)
-{
-    errno = 0;
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return Fail(error, "Cannot create", path, errno);
+bool WriteWholeFile(const std::string& path, const void* data, std::size_t size, std::string* error) {
+  errno = 0;
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return Fail(error, "Cannot create", path, errno);
 
-    if (size > 0 && std::fwrite(data, 1, size, f) != size) {
-        const int err = errno;
-        std::fclose(f);
-        return Fail(error, "Cannot write", path, err);
-    }
-    if (std::fflush(f) != 0 || std::ferror(f)) {
-        const int err = errno;
-        std::fclose(f);
-        return Fail(error, "Cannot write", path, err);
-    }
-    if (std::fclose(f) != 0)
-        return Fail(error, "Cannot close", path, errno);
-    return true;
+  if (size > 0 && std::fwrite(data, 1, size, f) != size) {
+    const int err = errno;
+    std::fclose(f);
+    return Fail(error, "Cannot write", path, err);
+  }
+  if (std::fflush(f) != 0 || std::ferror(f)) {
+    const int err = errno;
+    std::fclose(f);
+    return Fail(error, "Cannot write", path, err);
+  }
+  if (std::fclose(f) != 0) return Fail(error, "Cannot close", path, errno);
+  return true;
 }
 
-bool FileExists(const std::string& path)
-{
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+bool FileExists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-bool DeleteFileAt(const std::string& path)
-{
-    return ::unlink(path.c_str()) == 0;
-}
+bool DeleteFileAt(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
-bool MoveFileTo(const std::string& from, const std::string& to)
-{
-    if (std::rename(from.c_str(), to.c_str()) == 0)
-        return true;
-    if (errno != EXDEV)
-        return false;
+bool MoveFileTo(const std::string& from, const std::string& to) {
+  if (std::rename(from.c_str(), to.c_str()) == 0) return true;
+  if (errno != EXDEV) return false;
 
-    std::vector<unsigned char> bytes;
-    if (!ReadWholeFile(from, bytes, nullptr))
-        return false;
-    if (!WriteWholeFile(to, bytes.data(), bytes.size(), nullptr)) {
-        ::unlink(to.c_str());
-        return false;
-    }
-    return ::unlink(from.c_str()) == 0;
+  std::vector<unsigned char> bytes;
+  if (!ReadWholeFile(from, bytes, nullptr)) return false;
+  if (!WriteWholeFile(to, bytes.data(), bytes.size(), nullptr)) {
+    ::unlink(to.c_str());
+    return false;
+  }
+  return ::unlink(from.c_str()) == 0;
 }

@@ -1,262 +1,238 @@
 #include "platform/Format.h"
 
-#include "platform/TextCodec.h"
+#include <locale.h>
 
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
 #include <string_view>
-#include <vector>
+
+#include "platform/TextCodec.h"
 
 namespace {
 
 // Switches the calling thread to the C locale; other threads are unaffected.
 class CLocaleScope {
-public:
-    CLocaleScope()
-        : previous_(uselocale(CLocale()))
-    {
-    }
-    ~CLocaleScope() { uselocale(previous_); }
-    CLocaleScope(const CLocaleScope&) = delete;
-    CLocaleScope& operator=(const CLocaleScope&) = delete;
+ public:
+  CLocaleScope() : previous_(uselocale(CLocale())) {}
+  ~CLocaleScope() { uselocale(previous_); }
+  CLocaleScope(const CLocaleScope&) = delete;
+  CLocaleScope& operator=(const CLocaleScope&) = delete;
 
-private:
-    static locale_t CLocale()
-    {
-        static const locale_t c = [] {
-            locale_t l = newlocale(LC_ALL_MASK, "C", locale_t{});
-            if (l == locale_t{})
-                std::abort();
-            return l;
-        }();
-        return c;
-    }
-    locale_t previous_;
+ private:
+  static locale_t CLocale() {
+    static const locale_t c = [] {
+      locale_t l = newlocale(LC_ALL_MASK, "C", locale_t{});
+      if (l == locale_t{}) std::abort();
+      return l;
+    }();
+    return c;
+  }
+  locale_t previous_;
 };
 
 std::string VFormatInCLocale(const char* fmt, std::va_list args) __attribute__((format(printf, 1, 0)));
 
-std::string VFormatInCLocale(const char* fmt, std::va_list args)
-{
-    char small[256];
-    std::va_list copy;
-    va_copy(copy, args);
-    const int n = std::vsnprintf(small, sizeof small, fmt, copy);
-    va_end(copy);
-    if (n < 0)
-        return {};
-    if (static_cast<std::size_t>(n) < sizeof small)
-        return std::string(small, static_cast<std::size_t>(n));
-    std::string result(static_cast<std::size_t>(n), '\0');
-    std::vsnprintf(result.data(), result.size() + 1, fmt, args);
-    return result;
+std::string VFormatInCLocale(const char* fmt, std::va_list args) {
+  char small[256];
+  std::va_list copy;
+  va_copy(copy, args);
+  const int n = std::vsnprintf(small, sizeof small, fmt, copy);
+  va_end(copy);
+  if (n < 0) return {};
+  if (static_cast<std::size_t>(n) < sizeof small) return std::string(small, static_cast<std::size_t>(n));
+  std::string result(static_cast<std::size_t>(n), '\0');
+  std::vsnprintf(result.data(), result.size() + 1, fmt, args);
+  return result;
 }
 
 std::string FormatInCLocale(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
-std::string FormatInCLocale(const char* fmt, ...)
-{
-    std::va_list args;
-    va_start(args, fmt);
-    std::string s = VFormatInCLocale(fmt, args);
-    va_end(args);
-    return s;
+std::string FormatInCLocale(const char* fmt, ...) {
+  std::va_list args;
+  va_start(args, fmt);
+  std::string s = VFormatInCLocale(fmt, args);
+  va_end(args);
+  return s;
 }
 
-void AppendPadded(std::u16string& out, std::u16string_view text, int width, bool left)
-{
-    const std::size_t pad = width > 0 && static_cast<std::size_t>(width) > text.size()
-                                ? static_cast<std::size_t>(width) - text.size()
-                                : 0;
-    if (!left)
-        out.append(pad, u' ');
-    out.append(text);
-    if (left)
-        out.append(pad, u' ');
+void AppendPadded(std::u16string& out, std::u16string_view text, int width, bool left) {
+  const std::size_t pad = width > 0 && static_cast<std::size_t>(width) > text.size()
+                              ? static_cast<std::size_t>(width) - text.size()
+                              : 0;
+  if (!left) out.append(pad, u' ');
+  out.append(text);
+  if (left) out.append(pad, u' ');
 }
 
-void AppendAscii(std::u16string& out, const std::string& s)
-{
-    for (char c : s)
-        out.push_back(static_cast<unsigned char>(c));
+void AppendAscii(std::u16string& out, const std::string& s) {
+  for (char c : s) out.push_back(static_cast<unsigned char>(c));
 }
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
-} // namespace
+}  // namespace
 
-std::string VFormatA(const char* fmt, std::va_list args)
-{
-    CLocaleScope cLocale;
-    return VFormatInCLocale(fmt, args);
+std::string VFormatA(const char* fmt, std::va_list args) {
+  CLocaleScope cLocale;
+  return VFormatInCLocale(fmt, args);
 }
 
-std::string FormatA(const char* fmt, ...)
-{
-    std::va_list args;
-    va_start(args, fmt);
-    std::string s = VFormatA(fmt, args);
-    va_end(args);
-    return s;
+std::string FormatA(const char* fmt, ...) {
+  std::va_list args;
+  va_start(args, fmt);
+  std::string s = VFormatA(fmt, args);
+  va_end(args);
+  return s;
 }
 
-std::u16string VFormatW(const char16_t* fmt, std::va_list args)
-{
-    CLocaleScope cLocale;
-    std::u16string out;
-    std::va_list ap;
-    va_copy(ap, args);
+std::u16string VFormatW(const char16_t* fmt, std::va_list args) {
+  CLocaleScope cLocale;
+  std::u16string out;
+  std::va_list ap;
+  va_copy(ap, args);
 
-    const char16_t* p = fmt;
-    while (*p) {
-        if (*p != u'%') {
-            out.push_back(*p++);
-            continue;
-        }
-        const char16_t* const specStart = p++;
-
-        std::string flags;
-        while (*p == u'-' || *p == u'+' || *p == u' ' || *p == u'#' || *p == u'0')
-            flags.push_back(static_cast<char>(*p++));
-
-        int width = -1;
-        if (*p == u'*') {
-            width = va_arg(ap, int);
-            if (width < 0) {
-                flags.push_back('-');
-                width = -width;
-            }
-            ++p;
-        } else if (IsDigit(*p)) {
-            width = 0;
-            while (IsDigit(*p))
-                width = width * 10 + (*p++ - u'0');
-        }
-
-        int precision = -1;
-        if (*p == u'.') {
-            ++p;
-            precision = 0;
-            if (*p == u'*') {
-                precision = va_arg(ap, int); // negative means none, as in C
-                ++p;
-            } else {
-                while (IsDigit(*p))
-                    precision = precision * 10 + (*p++ - u'0');
-            }
-        }
-
-        std::string length;
-        if (*p == u'h' || *p == u'l') {
-            length.push_back(static_cast<char>(*p++));
-            if (*p == length[0])
-                length.push_back(static_cast<char>(*p++));
-        } else if (*p == u'L') {
-            length = "L";
-            ++p;
-        }
-
-        const char16_t conv = *p;
-        if (conv == u'\0') {
-            out.append(specStart, p);
-            break;
-        }
-        ++p;
-
-        std::string spec = "%" + flags;
-        if (width >= 0)
-            spec += std::to_string(width);
-        if (precision >= 0)
-            spec += "." + std::to_string(precision);
-        const bool left = flags.find('-') != std::string::npos;
-
-        switch (conv) {
-        case u'%':
-            out.push_back(u'%');
-            break;
-        case u'c':
-            AppendPadded(out, std::u16string(1, static_cast<char16_t>(va_arg(ap, int))), width, left);
-            break;
-        case u's': {
-            std::u16string_view text;
-            std::u16string converted;
-            if (length == "h") {
-                const char* s = va_arg(ap, const char*);
-                converted = s ? Utf8ToUtf16(s) : u"(null)";
-                text = converted;
-            } else {
-                const char16_t* s = va_arg(ap, const char16_t*);
-                text = s ? std::u16string_view(s) : std::u16string_view(u"(null)");
-            }
-            if (precision >= 0 && static_cast<std::size_t>(precision) < text.size())
-                text = text.substr(0, static_cast<std::size_t>(precision));
-            AppendPadded(out, text, width, left);
-            break;
-        }
-        case u'd':
-        case u'i':
-        case u'u':
-        case u'x':
-        case u'X':
-        case u'o': {
-            if (length == "L") {
-                out.append(specStart, p);
-                break;
-            }
-            spec += length + static_cast<char>(conv);
-            const bool isSigned = conv == u'd' || conv == u'i';
-            // Variadic arguments narrower than int arrive as int; the length
-            // modifier in spec makes printf narrow them again.
-            if (length == "ll") {
-                if (isSigned)
-                    AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, long long)));
-                else
-                    AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, unsigned long long)));
-            } else if (length == "l") {
-                if (isSigned)
-                    AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, long)));
-                else
-                    AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, unsigned long)));
-            } else {
-                if (isSigned)
-                    AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, int)));
-                else
-                    AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, unsigned int)));
-            }
-            break;
-        }
-        case u'f':
-        case u'F':
-        case u'e':
-        case u'E':
-        case u'g':
-        case u'G':
-        case u'a':
-        case u'A':
-            if (length == "L") {
-                spec += "L" + std::string(1, static_cast<char>(conv));
-                AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, long double)));
-            } else {
-                spec += static_cast<char>(conv);
-                AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, double)));
-            }
-            break;
-        default:
-            out.append(specStart, p);
-            break;
-        }
+  const char16_t* p = fmt;
+  while (*p) {
+    if (*p != u'%') {
+      out.push_back(*p++);
+      continue;
     }
-    va_end(ap);
-    return out;
+    const char16_t* const specStart = p++;
+
+    std::string flags;
+    while (*p == u'-' || *p == u'+' || *p == u' ' || *p == u'#' || *p == u'0')
+      flags.push_back(static_cast<char>(*p++));
+
+    int width = -1;
+    if (*p == u'*') {
+      width = va_arg(ap, int);
+      if (width < 0) {
+        flags.push_back('-');
+        width = -width;
+      }
+      ++p;
+    } else if (IsDigit(*p)) {
+      width = 0;
+      while (IsDigit(*p)) width = width * 10 + (*p++ - u'0');
+    }
+
+    int precision = -1;
+    if (*p == u'.') {
+      ++p;
+      precision = 0;
+      if (*p == u'*') {
+        precision = va_arg(ap, int);  // negative means none, as in C
+        ++p;
+      } else {
+        while (IsDigit(*p)) precision = precision * 10 + (*p++ - u'0');
+      }
+    }
+
+    std::string length;
+    if (*p == u'h' || *p == u'l') {
+      length.push_back(static_cast<char>(*p++));
+      if (*p == length[0]) length.push_back(static_cast<char>(*p++));
+    } else if (*p == u'L') {
+      length = "L";
+      ++p;
+    }
+
+    const char16_t conv = *p;
+    if (conv == u'\0') {
+      out.append(specStart, p);
+      break;
+    }
+    ++p;
+
+    std::string spec = "%" + flags;
+    if (width >= 0) spec += std::to_string(width);
+    if (precision >= 0) spec += "." + std::to_string(precision);
+    const bool left = flags.find('-') != std::string::npos;
+
+    switch (conv) {
+      case u'%':
+        out.push_back(u'%');
+        break;
+      case u'c':
+        AppendPadded(out, std::u16string(1, static_cast<char16_t>(va_arg(ap, int))), width, left);
+        break;
+      case u's': {
+        std::u16string_view text;
+        std::u16string converted;
+        if (length == "h") {
+          const char* s = va_arg(ap, const char*);
+          converted = s ? Utf8ToUtf16(s) : u"(null)";
+          text = converted;
+        } else {
+          const char16_t* s = va_arg(ap, const char16_t*);
+          text = s ? std::u16string_view(s) : std::u16string_view(u"(null)");
+        }
+        if (precision >= 0 && static_cast<std::size_t>(precision) < text.size())
+          text = text.substr(0, static_cast<std::size_t>(precision));
+        AppendPadded(out, text, width, left);
+        break;
+      }
+      case u'd':
+      case u'i':
+      case u'u':
+      case u'x':
+      case u'X':
+      case u'o': {
+        if (length == "L") {
+          out.append(specStart, p);
+          break;
+        }
+        spec += length + static_cast<char>(conv);
+        const bool isSigned = conv == u'd' || conv == u'i';
+        // Variadic arguments narrower than int arrive as int; the length
+        // modifier in spec makes printf narrow them again.
+        if (length == "ll") {
+          if (isSigned)
+            AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, long long)));
+          else
+            AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, unsigned long long)));
+        } else if (length == "l") {
+          if (isSigned)
+            AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, long)));
+          else
+            AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, unsigned long)));
+        } else {
+          if (isSigned)
+            AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, int)));
+          else
+            AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, unsigned int)));
+        }
+        break;
+      }
+      case u'f':
+      case u'F':
+      case u'e':
+      case u'E':
+      case u'g':
+      case u'G':
+      case u'a':
+      case u'A':
+        if (length == "L") {
+          spec += "L" + std::string(1, static_cast<char>(conv));
+          AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, long double)));
+        } else {
+          spec += static_cast<char>(conv);
+          AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, double)));
+        }
+        break;
+      default:
+        out.append(specStart, p);
+        break;
+    }
+  }
+  va_end(ap);
+  return out;
 }
 
-std::u16string FormatW(const char16_t* fmt, ...)
-{
-    std::va_list args;
-    va_start(args, fmt);
-    std::u16string s = VFormatW(fmt, args);
-    va_end(args);
-    return s;
+std::u16string FormatW(const char16_t* fmt, ...) {
+  std::va_list args;
+  va_start(args, fmt);
+  std::u16string s = VFormatW(fmt, args);
+  va_end(args);
+  return s;
 }

@@ -8,46 +8,39 @@ MessageBoxPort::~MessageBoxPort() = default;
 namespace {
 
 class StderrMessageBox final : public MessageBoxPort {
-public:
-    int Show(std::string_view text, std::string_view caption, int flags) override
-    {
-        std::fprintf(stderr, "[%.*s]\n%.*s\n", static_cast<int>(caption.size()), caption.data(),
-                     static_cast<int>(text.size()), text.data());
-        std::fflush(stderr);
-        return DefaultMessageBoxAnswer(flags);
-    }
+ public:
+  int Show(std::string_view text, std::string_view caption, int flags) override {
+    std::fprintf(stderr, "[%.*s]\n%.*s\n", static_cast<int>(caption.size()), caption.data(),
+                 static_cast<int>(text.size()), text.data());
+    std::fflush(stderr);
+    return DefaultMessageBoxAnswer(flags);
+  }
 };
 
 StderrMessageBox g_defaultPort;
 std::atomic<MessageBoxPort*> g_port{nullptr};
 
-} // namespace
+}  // namespace
 
-int DefaultMessageBoxAnswer(int flags)
-{
-    switch (flags & MB_TYPEMASK) {
+int DefaultMessageBoxAnswer(int flags) {
+  switch (flags & MB_TYPEMASK) {
     case MB_YESNO:
-        return IDNO;
+      return IDNO;
     case MB_OKCANCEL:
     case MB_YESNOCANCEL:
-        return IDCANCEL;
+      return IDCANCEL;
     default:
-        return IDOK;
-    }
+      return IDOK;
+  }
 }
 
-void SetMessageBoxPort(MessageBoxPort* port)
-{
-    g_port.store(port);
+void SetMessageBoxPort(MessageBoxPort* port) { g_port.store(port); }
+
+MessageBoxPort* GetMessageBoxPort() {
+  MessageBoxPort* port = g_port.load();
+  return port ? port : &g_defaultPort;
 }
 
-MessageBoxPort* GetMessageBoxPort()
-{
-    MessageBoxPort* port = g_port.load();
-    return port ? port : &g_defaultPort;
-}
-
-int MessageBox(std::string_view text, std::string_view caption, int flags)
-{
-    return GetMessageBoxPort()->Show(text, caption, flags);
+int MessageBox(std::string_view text, std::string_view caption, int flags) {
+  return GetMessageBoxPort()->Show(text, caption, flags);
 }

@@ -25,10 +25,10 @@ inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 
 class MessageBoxPort {
-public:
-    virtual ~MessageBoxPort();
-    // text and caption are UTF-8; returns one of IDOK, IDCANCEL, IDYES, IDNO.
-    virtual int Show(std::string_view text, std::string_view caption, int flags) = 0;
+ public:
+  virtual ~MessageBoxPort();
+  // text and caption are UTF-8; returns one of IDOK, IDCANCEL, IDYES, IDNO.
+  virtual int Show(std::string_view text, std::string_view caption, int flags) = 0;
 };
 
 // The answer given when nobody can be asked: the button that changes nothing

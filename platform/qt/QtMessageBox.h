@@ -6,11 +6,11 @@ class QWidget;
 
 // Shows MessageBox() calls as modal QMessageBox dialogs.
 class QtMessageBox : public MessageBoxPort {
-public:
-    explicit QtMessageBox(QWidget* parent = nullptr);
+ public:
+  explicit QtMessageBox(QWidget* parent = nullptr);
 
-    int Show(std::string_view text, std::string_view caption, int flags) override;
+  int Show(std::string_view text, std::string_view caption, int flags) override;
 
-private:
-    QWidget* parent_;
+ private:
+  QWidget* parent_;
 };
