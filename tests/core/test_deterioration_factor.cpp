@@ -14,7 +14,15 @@
 
 namespace {
 
-using DeteriorationFactorTest = ModelTest;
+// The factors are program-wide and no reset restores them: put back their
+// start values so that a single-process run of the suite stays order-free.
+class DeteriorationFactorTest : public ModelTest {
+ protected:
+  void TearDown() override {
+    DeteriorationFactor = RetrofitDeteriorationFactor = 1.0;
+    ModelTest::TearDown();
+  }
+};
 
 constexpr double kTol = 1e-6;
 
