@@ -1,5 +1,8 @@
 #include "evaluation/DeteriorationFactor.h"
 
+#include "model/NumericHelpers.h"
+#include "model/ProjectSettings.h"
+
 int32_t ExistencePoints[DeteriorationItemCount];
 int32_t DeteriorationPoints[DeteriorationItemCount];
 int32_t RetrofitExistencePoints[DeteriorationItemCount];
@@ -11,3 +14,137 @@ int32_t RetrofitDeteriorationPointTotal = 0;
 
 double DeteriorationFactor = 1.0;
 double RetrofitDeteriorationFactor = 1.0;
+
+namespace {
+
+constexpr double kFactorFloor = 0.7;
+constexpr double kRetrofitCap = 0.9;
+
+// How an item's answer is coded.
+enum class AnswerCoding {
+  Standard,      // 0 sound, 1 found, anything else repaired
+  MayBeMissing,  // gutters, downspouts: 0 sound, 1 found, 2 repaired, 3 and up absent
+  ExposedFrame,  // 0 absent, 1 sound, 2 found, 3 and up repaired
+};
+
+enum class ItemState { Absent, Sound, Found, Repaired };
+
+struct ItemRule {
+  int answer;  // index into DeteriorationAnswer
+  int32_t points;
+  AnswerCoding coding;
+  int presenceAnswer;  // answer that can make the item absent, or -1
+  int32_t absentCode;  // value of that answer that does
+};
+
+constexpr ItemRule kItems[DeteriorationItemCount] = {
+    {0, 2, AnswerCoding::Standard, -1, 0},      // roof
+    {1, 2, AnswerCoding::MayBeMissing, -1, 0},  // gutters
+    {2, 2, AnswerCoding::MayBeMissing, -1, 0},  // downspouts
+    {3, 4, AnswerCoding::Standard, -1, 0},      // outer wall
+    {4, 2, AnswerCoding::ExposedFrame, -1, 0},  // exposed frame
+    {6, 1, AnswerCoding::Standard, 5, 0},       // balcony railing wall (no balcony)
+    {7, 1, AnswerCoding::Standard, 5, 0},       // balcony junction with the outer wall
+    {8, 1, AnswerCoding::Standard, 5, 0},       // balcony floor drain
+    {9, 2, AnswerCoding::Standard, -1, 0},      // inner wall, ordinary rooms
+    {11, 2, AnswerCoding::Standard, 10, 2},     // inner wall, bathroom (no bathroom)
+    {14, 2, AnswerCoding::Standard, -1, 0},     // floor, ordinary rooms
+    {15, 1, AnswerCoding::Standard, -1, 0},     // floor, corridor
+    {16, 2, AnswerCoding::Standard, -1, 0},     // foundation and under-floor members
+};
+
+// A code outside an item's range (only a damaged file can hold one) counts as
+// repaired, as any unknown code of a standard item does: deteriorated for the
+// current state, sound for the retrofit plans.
+ItemState StateOf(const ItemRule& item) {
+  const int32_t* answers = ProjectSettings.DeteriorationAnswer;
+  const int32_t a = answers[item.answer];
+  switch (item.coding) {
+    case AnswerCoding::MayBeMissing:
+      if (a >= 3) return ItemState::Absent;
+      break;
+    case AnswerCoding::ExposedFrame:
+      if (a == 0) return ItemState::Absent;
+      if (a == 1) return ItemState::Sound;
+      if (a == 2) return ItemState::Found;
+      return ItemState::Repaired;
+    case AnswerCoding::Standard:
+      if (item.presenceAnswer >= 0 && answers[item.presenceAnswer] == item.absentCode)
+        return ItemState::Absent;
+      break;
+  }
+  if (a == 0) return ItemState::Sound;
+  if (a == 1) return ItemState::Found;
+  return ItemState::Repaired;
+}
+
+// 1 - deteriorated / existing, 0 without existence points, never below 0.7.
+double FactorOfTotals(int32_t deteriorated, int32_t existing) {
+  const double d =
+      existing > 0 ? 1.0 - static_cast<double>(deteriorated) / static_cast<double>(existing) : 0.0;
+  return d < kFactorFloor ? kFactorFloor : d;
+}
+
+}  // namespace
+
+void CalcDeteriorationFactor() {
+  for (int i = 0; i < DeteriorationItemCount; ++i) {
+    const int32_t p = kItems[i].points;
+    int32_t existence = p, deterioration = 0, retrofitDeterioration = 0;
+    switch (StateOf(kItems[i])) {
+      case ItemState::Absent:
+        existence = 0;
+        break;
+      case ItemState::Sound:
+        break;
+      case ItemState::Found:
+        deterioration = p;
+        retrofitDeterioration = p;
+        break;
+      case ItemState::Repaired:
+        deterioration = p;
+        break;
+    }
+    ExistencePoints[i] = existence;
+    DeteriorationPoints[i] = deterioration;
+    RetrofitExistencePoints[i] = existence;
+    RetrofitDeteriorationPoints[i] = retrofitDeterioration;
+  }
+
+  ExistencePointTotal = DeteriorationPointTotal = 0;
+  RetrofitExistencePointTotal = RetrofitDeteriorationPointTotal = 0;
+  for (int i = 0; i < DeteriorationItemCount; ++i) {
+    ExistencePointTotal += ExistencePoints[i];
+    DeteriorationPointTotal += DeteriorationPoints[i];
+    RetrofitExistencePointTotal += RetrofitExistencePoints[i];
+    RetrofitDeteriorationPointTotal += RetrofitDeteriorationPoints[i];
+  }
+
+  DeteriorationFactor = FactorOfTotals(DeteriorationPointTotal, ExistencePointTotal);
+  RetrofitDeteriorationFactor = FactorOfTotals(RetrofitDeteriorationPointTotal, RetrofitExistencePointTotal);
+
+  // A repaired house is not credited as new: once the current state shows
+  // deterioration the retrofit plans' factor is capped.
+  if (DeteriorationFactor < 1.0) {
+    switch (ProjectSettings.RetrofitDeteriorationRule) {
+      case 0:
+        RetrofitDeteriorationFactor =
+            MinDouble(RetrofitDeteriorationFactor, MaxDouble(DeteriorationFactor, kRetrofitCap));
+        break;
+      case 1:
+        RetrofitDeteriorationFactor = MinDouble(RetrofitDeteriorationFactor, kRetrofitCap);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+void DeteriorationFactorFromPoints() {
+  int32_t existing = 0, deteriorated = 0;
+  for (int i = 0; i < DeteriorationItemCount; ++i) {
+    existing += ExistencePoints[i];
+    deteriorated += DeteriorationPoints[i];
+  }
+  DeteriorationFactor = FactorOfTotals(deteriorated, existing);
+}

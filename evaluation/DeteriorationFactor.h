@@ -16,3 +16,13 @@ extern int32_t RetrofitDeteriorationPointTotal;
 // D of the current state and of the retrofit plans, 0.7 to 1.0.
 extern double DeteriorationFactor;
 extern double RetrofitDeteriorationFactor;
+
+// Fills the four point tables, their totals and both factors from
+// ProjectSettings.DeteriorationAnswer and ProjectSettings.RetrofitDeteriorationRule.
+// Runs only when the outline is confirmed; loading a project does not call it.
+void CalcDeteriorationFactor();
+
+// Sets DeteriorationFactor alone from the current-state point tables as they
+// stand (the totals, the retrofit tables and the retrofit factor are left
+// alone). Used when a project named on the command line is opened.
+void DeteriorationFactorFromPoints();
