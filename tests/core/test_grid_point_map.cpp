@@ -268,6 +268,7 @@ TEST_F(GridPointMapTest, ColumnOrder) {
        {{5, 3}, {2, 7}, {5, 9}, {2, 1}, {4, 4}},
        {1, 3, 4, 2, 0},
        "X 2: records 1 (Y 7), 3 (Y 1); X 4: record 4; X 5: records 2 (Y 9), 0 (Y 3)"},
+      {"two twins", {{2, 2}, {2, 2}}, {0, 1}, "same X and same Y: neither pass swaps them"},
       {"twins on one point",
        {{2, 2}, {2, 2}, {2, 3}},
        {2, 1, 0},

@@ -67,6 +67,11 @@ TEST_F(WallLinesTest, Orders) {
        {},
        {{1, 4}, {2, 4}, {0, 4}},
        "i=0: min 1 < max 8 swaps to [1 0 2], min 6 < max 6 fails; i=1: min 1 < max 6 gives [1 2 0]"},
+      {"overlapping walls on a Y line",
+       {{4, 5, 4, 6}, {4, 6, 4, 1}},
+       {},
+       {{1, 4}, {0, 4}},
+       "min 5 of wall 0 < max 6 of wall 1 swaps, though wall 0 does not lie above wall 1"},
       {"diagonal sharing an X line",
        {{6, 5, 8, 5}, {3, 5, 7, 9}, {2, 5, 4, 5}},
        {{1, 9}, {2, 5}, {0, 5}, {1, 5}},
@@ -190,11 +195,25 @@ TEST_F(WallLinesTest, WallsCross) {
 }
 
 TEST_F(WallLinesTest, WallsCrossJudgesDiagonalsOnPositions) {
-  // On the uniform grid the wall from (2,2) only touches the diagonal (0,0)-(4,4). With X axis 2 at
-  // 1.5 m its start (1.5, 1.82) lies above the line y = x and its end (4.55, 1.82) below it.
-  EXPECT_EQ(WallsCross(0, 0, 4, 4, 2, 2, 5, 2), 0);
-  GridAxisX[2] = 1.5;
-  EXPECT_EQ(WallsCross(0, 0, 4, 4, 2, 2, 5, 2), 1);
+  // On the uniform grid the wall (2,2)-(5,2) only touches the diagonal (0,0)-(4,4). With X axis 2
+  // moved left by d its start (1.82 - d, 1.82) lies above the line y = x and its end (4.55, 1.82)
+  // below it: s3 = (-3.64)(1.82) + (-3.64)(d - 1.82) = -3.64 d, s4 = 9.94, so s3 x s4 = -36.2 d;
+  // s1 x s2 < 0 as A's ends lie on both sides of y = 1.82.
+  struct Case {
+    double d;
+    int32_t cross;
+    const char* why;
+  } cases[] = {
+      {0.0, 0, "s3 = 0: the end touches the diagonal"},
+      {1e-6, 0, "|s3 x s4| = 3.6e-5 <= 0.0001 counts as touching"},
+      {1e-5, 1, "|s3 x s4| = 3.6e-4: a crossing"},
+      {0.32, 1, "X axis 2 at 1.5 m"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    GridAxisX[2] = 2 * 0.91 - c.d;
+    EXPECT_EQ(WallsCross(0, 0, 4, 4, 2, 2, 5, 2), c.cross);
+  }
 }
 
 TEST_F(WallLinesTest, WallsCrossOffTheGrid) {
