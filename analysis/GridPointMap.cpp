@@ -147,11 +147,13 @@ void BuildGridPointMap() {
 
     for (int32_t i = 0, n = ListLength(RoofFloorRectCount[v][s], MaxRoofFloorRectsPerStorey); i < n; ++i)
       if (IsFloorAreaCode(RoofFloorRects[v][s][i].AreaCode)) MarkFloorRectangle(map, RoofFloorRects[v][s][i]);
-    for (int32_t i = 0, n = ListLength(RoofFloorTriangleCount[v][s], MaxRoofFloorTrianglesPerStorey); i < n; ++i)
+    for (int32_t i = 0, n = ListLength(RoofFloorTriangleCount[v][s], MaxRoofFloorTrianglesPerStorey); i < n;
+         ++i)
       if (IsFloorAreaCode(RoofFloorTriangles[v][s][i].AreaCode))
         MarkFloorTriangle(map, RoofFloorTriangles[v][s][i]);
 
-    MarkOuterCorners(map, UsedExtentMinX[v][s], UsedExtentMaxX[v][s], UsedExtentMinY[v][s], UsedExtentMaxY[v][s]);
+    MarkOuterCorners(map, UsedExtentMinX[v][s], UsedExtentMaxX[v][s], UsedExtentMinY[v][s],
+                     UsedExtentMaxY[v][s]);
 
     for (int32_t i = 0; i < columnCount; ++i) {
       const ColumnRecord& c = columns[i];

@@ -26,7 +26,8 @@ class GridAxisLabelsTest : public ModelTest {
   static void SetKinds(int32_t* kinds, int32_t first, std::initializer_list<int32_t> values) {
     for (int32_t k : values) kinds[first++] = k;
   }
-  static void ExpectNames(const char16_t (*names)[GridAxisNameCapacity], std::initializer_list<Name> expected) {
+  static void ExpectNames(const char16_t (*names)[GridAxisNameCapacity],
+                          std::initializer_list<Name> expected) {
     for (const Name& n : expected) EXPECT_EQ(U8(names[n.axis]), n.name) << "axis " << n.axis;
   }
   static int CountNamed() {

@@ -36,8 +36,8 @@ class GridPointMapTest : public ModelTest {
   static void PutRect(int v, int s, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t code) {
     RoofFloorRects[v][s][RoofFloorRectCount[v][s]++] = RoofFloorRectRecord{0, x1, y1, x2, y2, code};
   }
-  static void PutTriangle(int v, int s, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3,
-                          int32_t code) {
+  static void PutTriangle(int v, int s, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3,
+                          int32_t y3, int32_t code) {
     RoofFloorTriangles[v][s][RoofFloorTriangleCount[v][s]++] =
         RoofFloorTriangleRecord{0, x1, y1, x2, y2, x3, y3, code};
   }
@@ -64,10 +64,14 @@ TEST_F(GridPointMapTest, ColumnCodesAndOuterCorners) {
   };
   const Case cases[] = {
       {"single column",
-       [] { PutColumns(0, 0, {{10, 20}}); },
+       [] {
+         PutColumns(0, 0, {{10, 20}});
+       },
        {{10, 20, -1, "type 1, all four quadrants empty: -(1)"}, {11, 20, 0, "nothing"}}},
       {"type and hardware",
-       [] { PutColumns(0, 0, {{10, 20, 2, 29}, {12, 20, 3, 0}, {10, 22, 1, 5}, {12, 22, 2, 1}, {11, 21, 1, 7}}); },
+       [] {
+         PutColumns(0, 0, {{10, 20, 2, 29}, {12, 20, 3, 0}, {10, 22, 1, 5}, {12, 22, 2, 1}, {11, 21, 1, 7}});
+       },
        {{10, 20, -118, "corner: -(2 + 4 x 29)"},
         {12, 20, -3, "corner: -(3 + 0)"},
         {10, 22, -21, "corner: -(1 + 4 x 5)"},
@@ -101,7 +105,9 @@ TEST_F(GridPointMapTest, ColumnCodesAndOuterCorners) {
         {12, 12, -1, "bottom right"},
         {10, 12, -1, "bottom left"}}},
       {"later column on the same point wins",
-       [] { PutColumns(0, 0, {{5, 5, 1, 3}, {5, 5, 2, 4}}); },
+       [] {
+         PutColumns(0, 0, {{5, 5, 1, 3}, {5, 5, 2, 4}});
+       },
        {{5, 5, -18, "second record: -(2 + 4 x 4); the twin is not another column point"}}},
   };
   for (const Case& c : cases) {
@@ -229,7 +235,11 @@ TEST_F(GridPointMapTest, CornerSettingOverridesTheJudgement) {
     ResetModel(ResetForNewProject);
     for (int32_t x = 10; x <= 12; ++x)
       for (int32_t y = 20; y <= 22; ++y)
-        PutColumns(0, 0, {{x, y, 1, 0, x == 11 && y == 21 ? c.centreCorner : x == 10 && y == 20 ? c.cornerCorner : 0}});
+        PutColumns(0, 0,
+                   {{x, y, 1, 0,
+                     x == 11 && y == 21   ? c.centreCorner
+                     : x == 10 && y == 20 ? c.cornerCorner
+                                          : 0}});
     Recalculate();
     EXPECT_EQ(GridPointMap[0][0][11][21], c.centre) << c.why;
     EXPECT_EQ(GridPointMap[0][0][10][20], c.corner) << c.why;
