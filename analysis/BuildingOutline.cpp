@@ -59,7 +59,15 @@ int32_t CountOf(const int32_t (&count)[ModelSlotCount][StoreyCount], int v, int 
 // the largest rectangle and independent loads do not.
 bool BoundsOutline(int32_t areaCode) {
   switch (areaCode) {
-    case 0: case 1: case 3: case 4: case 8: case 9: case 14: case 15: case 16:
+    case 0:
+    case 1:
+    case 3:
+    case 4:
+    case 8:
+    case 9:
+    case 14:
+    case 15:
+    case 16:
       return true;
     default:
       return false;
@@ -85,7 +93,8 @@ bool InsideRect(const RoofFloorRectRecord& r, int32_t x, int32_t y) {
 }
 
 double SignedArea(int32_t px, int32_t py, int32_t ax, int32_t ay, int32_t bx, int32_t by) {
-  const double a = GridAxisX[px] * (GridAxisY[ay] - GridAxisY[by]) + GridAxisX[ax] * (GridAxisY[by] - GridAxisY[py]) +
+  const double a = GridAxisX[px] * (GridAxisY[ay] - GridAxisY[by]) +
+                   GridAxisX[ax] * (GridAxisY[by] - GridAxisY[py]) +
                    GridAxisX[bx] * (GridAxisY[py] - GridAxisY[ay]);
   return (a > -kTriangleAreaTolerance && a < kTriangleAreaTolerance) ? 0.0 : a;
 }

@@ -118,7 +118,13 @@ TEST_F(BuildingOutlineTest, OutlineEdgesOfAreasAndWalls) {
        {{2, 1, 5, 4}, {5, 2, 9, 6}},
        {},
        {},
-       {{2, 1, 5, 1}, {2, 4, 5, 4}, {2, 1, 2, 4}, {5, 1, 5, 2}, {5, 4, 5, 6}, {5, 2, 9, 2}, {5, 6, 9, 6},
+       {{2, 1, 5, 1},
+        {2, 4, 5, 4},
+        {2, 1, 2, 4},
+        {5, 1, 5, 2},
+        {5, 4, 5, 6},
+        {5, 2, 9, 2},
+        {5, 6, 9, 6},
         {9, 2, 9, 6}}},
       {"one triangle: its three sides",
        {},
@@ -130,14 +136,23 @@ TEST_F(BuildingOutlineTest, OutlineEdgesOfAreasAndWalls) {
        {{2, 2, 6, 2, 6, 6}, {2, 2, 6, 6, 2, 6}},
        {},
        {{2, 2, 6, 2}, {6, 2, 6, 6}, {2, 6, 6, 6}, {2, 2, 2, 6}}},
+      {"two triangles sharing the middle of a long side on x + y = 8: (6,2)-(2,6) keeps "
+       "(6,2)-(5,3) and (3,5)-(2,6), the shared (5,3)-(3,5) cancels",
+       {},
+       {{2, 2, 6, 2, 2, 6}, {5, 3, 3, 5, 6, 6}},
+       {},
+       {{2, 2, 6, 2}, {2, 2, 2, 6}, {5, 3, 6, 2}, {2, 6, 3, 5}, {3, 5, 6, 6}, {5, 3, 6, 6}}},
       {"a triangle against a rectangle: the shared side on X 6 cancels",
        {{2, 2, 6, 6}},
        {{6, 2, 9, 4, 6, 6}},
        {},
        {{2, 2, 6, 2}, {2, 6, 6, 6}, {2, 2, 2, 6}, {6, 2, 9, 4}, {6, 6, 9, 4}}},
       {"areas not enclosed give no edges", {{2, 1, 5, 4, 0, 1}}, {{2, 2, 6, 2, 2, 6, 3, 1}}, {}, {}},
-      {"a wall inside the area adds nothing", {{2, 1, 5, 4}}, {}, {{3, 2, 4, 2}}, {{2, 1, 5, 1}, {2, 4, 5, 4},
-       {2, 1, 2, 4}, {5, 1, 5, 4}}},
+      {"a wall inside the area adds nothing",
+       {{2, 1, 5, 4}},
+       {},
+       {{3, 2, 4, 2}},
+       {{2, 1, 5, 1}, {2, 4, 5, 4}, {2, 1, 2, 4}, {5, 1, 5, 4}}},
       {"a wall outside every area is an edge of its own",
        {{2, 1, 5, 4}},
        {},
@@ -382,7 +397,7 @@ TEST_F(BuildingOutlineTest, AFullEdgeListKeepsItsFirstFourHundredEdges) {
 TEST_F(BuildingOutlineTest, DamagedIndicesAndCountsStayInsideTheArrays) {
   ProjectSettings.TopStorey[0] = 0;
   PutRect(0, 0, {2, 1, 5, 4});
-  PutRect(0, 0, {20, 1, 1000, 4});           // corner off the grid
+  PutRect(0, 0, {20, 1, 1000, 4});              // corner off the grid
   PutTriangle(0, 0, {20, 10, 25, 10, -7, 12});  // corner off the grid
   for (int i = 0; i < MaxWallsPerStorey; ++i) PutWall(0, 0, {2, 1, 5, 1});
   Walls[0][0][0].X2 = 250;
