@@ -6,8 +6,7 @@
 // foundation class; revision 2025 computes the factor from the joint capacity.
 //
 // The storey analysis calls CalcWallReductionFactors once per wall and wall
-// loading case; the pieces below it are exposed for the results dialogs and
-// for testing.
+// loading case; the lookups and formulas it is made of are declared first.
 //
 // Guards for data no editor produces: a joint class outside 0..3 (revision
 // 2012) reads as joint IV, a foundation class outside 0..2 as base III, a
