@@ -30,31 +30,24 @@ StoreyArray CalcAreaMomentX, CalcAreaMomentY, CalcAreaMomentXSnow, CalcAreaMomen
 
 StoreyArray CentreOfGravityX, CentreOfGravityY, CentreOfGravityXSnow, CentreOfGravityYSnow;
 
+namespace {
+
+// The load take-off row and class of each area code's unit load; NoLoad for the
+// kinds without a dead load of their own, OwnLoad for the individual classes.
+constexpr int8_t NoLoad = -1, OwnLoad = -2;
+constexpr int8_t UnitLoadRow[AreaCodeCount] = {
+    0, NoLoad, 1, 2, 2, NoLoad, NoLoad, NoLoad, 2, OwnLoad, 3, 3, 3, OwnLoad, 0, 0, OwnLoad, 1, 1, OwnLoad,
+};
+constexpr int8_t UnitLoadClass[AreaCodeCount] = {0, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0};
+
+}  // namespace
+
 double GetUnitLoadForSpec(int32_t code, double userValue) {
-  const auto& L = ProjectSettings.LoadTakeOff;
-  switch (code) {
-    case 0: return L[0][0];
-    case 1: return 0.0;
-    case 2: return L[1][0];
-    case 3: return L[2][0];
-    case 4: return L[2][1];
-    case 5: return 0.0;
-    case 6: return 0.0;
-    case 7: return 0.0;
-    case 8: return L[2][2];
-    case 9: return userValue;
-    case 10: return L[3][0];
-    case 11: return L[3][1];
-    case 12: return L[3][2];
-    case 13: return userValue;
-    case 14: return L[0][1];
-    case 15: return L[0][2];
-    case 16: return userValue;
-    case 17: return L[1][1];
-    case 18: return L[1][2];
-    case 19: return userValue;
-    default: return 1.0;
-  }
+  if (code < 0 || code >= AreaCodeCount) return 1.0;
+  const int row = UnitLoadRow[code];
+  if (row == NoLoad) return 0.0;
+  if (row == OwnLoad) return userValue;
+  return ProjectSettings.LoadTakeOff[row][UnitLoadClass[code]];
 }
 
 namespace {
@@ -102,7 +95,8 @@ void AddAreaWeight(int v, int s, const AreaOutline& o, int32_t code, double live
 
   out.WeightArea = a;
   // Not written otherwise: the centre of gravity then does not use it.
-  if (ProjectSettings.GravityCentreBySpec == 1) out.WeightedArea = a * AreaFactor(GravityWeightFactorTable, code);
+  if (ProjectSettings.GravityCentreBySpec == 1)
+    out.WeightedArea = a * AreaFactor(GravityWeightFactorTable, code);
 
   double sumX = 0, sumY = 0;
   for (int k = 0; k < o.CornerCount; ++k) sumX += o.X[k], sumY += o.Y[k];
@@ -148,17 +142,17 @@ void AddAreaWeightsOfStorey(int v, int s) {
   const int32_t rects = ListCount(RoofFloorRectCount[v][s], MaxRoofFloorRectsPerStorey);
   for (int i = 0; i < rects; ++i) {
     const RoofFloorRectRecord& r = RoofFloorRects[v][s][i];
-    const AreaWeightSlot out{RectWeightArea[v][s][i], RectWeightedArea[v][s][i], RectCentroidX[v][s][i],
-                             RectCentroidY[v][s][i],  RectMomentX[v][s][i],      RectMomentY[v][s][i],
+    const AreaWeightSlot out{RectWeightArea[v][s][i],  RectWeightedArea[v][s][i], RectCentroidX[v][s][i],
+                             RectCentroidY[v][s][i],   RectMomentX[v][s][i],      RectMomentY[v][s][i],
                              RectCalcMomentX[v][s][i], RectCalcMomentY[v][s][i]};
-    AddAreaWeight(v, s, RectangleOutline(r), r.AreaCode, r.LiveLoad, r.DeadLoad, r.AddedLoad, r.AddedLoad != 0,
-                  RectCalcArea[v][s][i], out);
+    AddAreaWeight(v, s, RectangleOutline(r), r.AreaCode, r.LiveLoad, r.DeadLoad, r.AddedLoad,
+                  r.AddedLoad != 0, RectCalcArea[v][s][i], out);
   }
   const int32_t triangles = ListCount(RoofFloorTriangleCount[v][s], MaxRoofFloorTrianglesPerStorey);
   for (int i = 0; i < triangles; ++i) {
     const RoofFloorTriangleRecord& t = RoofFloorTriangles[v][s][i];
-    const AreaWeightSlot out{TriWeightArea[v][s][i], TriWeightedArea[v][s][i], TriCentroidX[v][s][i],
-                             TriCentroidY[v][s][i],  TriMomentX[v][s][i],      TriMomentY[v][s][i],
+    const AreaWeightSlot out{TriWeightArea[v][s][i],  TriWeightedArea[v][s][i], TriCentroidX[v][s][i],
+                             TriCentroidY[v][s][i],   TriMomentX[v][s][i],      TriMomentY[v][s][i],
                              TriCalcMomentX[v][s][i], TriCalcMomentY[v][s][i]};
     // As with the areas, a triangle's added load counts only when positive.
     AddAreaWeight(v, s, TriangleOutline(t), t.AreaCode, t.LiveLoad, t.DeadLoad, t.AddedLoad, t.AddedLoad > 0,

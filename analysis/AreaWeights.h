@@ -32,7 +32,7 @@ extern TriAreaArray TriMomentX, TriMomentY;
 extern TriAreaArray TriCalcMomentX, TriCalcMomentY;
 
 // Per storey sums.
-extern StoreyArray StoreyLoadWeight, StoreyLoadWeightSnow;  // N
+extern StoreyArray StoreyLoadWeight, StoreyLoadWeightSnow;                      // N
 extern StoreyArray LoadMomentX, LoadMomentY, LoadMomentXSnow, LoadMomentYSnow;  // N·m
 extern StoreyArray WeightAreaSum, WeightAreaMomentX, WeightAreaMomentY;
 extern StoreyArray CalcAreaMomentX, CalcAreaMomentY, CalcAreaMomentXSnow, CalcAreaMomentYSnow;

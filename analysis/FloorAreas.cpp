@@ -130,15 +130,17 @@ void AddRectangle(int v, int s, int i) {
   const int32_t ya = MinInt(rect.Y1, rect.Y2), yb = MaxInt(rect.Y1, rect.Y2);
   const double width = std::fabs(GridAxisX[xb] - GridAxisX[xa]);
   const double depth = std::fabs(GridAxisY[yb] - GridAxisY[ya]);
-  for (int32_t k = ya; k < yb; ++k) FloorBandAreaX[v][s][k] += width * (GridAxisY[k + 1] - GridAxisY[k]) * factor;
-  for (int32_t k = xa; k < xb; ++k) FloorBandAreaY[v][s][k] += depth * (GridAxisX[k + 1] - GridAxisX[k]) * factor;
+  for (int32_t k = ya; k < yb; ++k)
+    FloorBandAreaX[v][s][k] += width * (GridAxisY[k + 1] - GridAxisY[k]) * factor;
+  for (int32_t k = xa; k < xb; ++k)
+    FloorBandAreaY[v][s][k] += depth * (GridAxisX[k + 1] - GridAxisX[k]) * factor;
 }
 
 // Adds to bands[k] the part of the triangle between axes k and k + 1, for the
 // axes its corners span: the area up to the far axis less the area up to the
 // near one. This is exact also where axes share a position or run backwards.
-void AddTriangleBands(double bands[AxisLineCount], const double u[3], const double w[3], const int32_t axis[3],
-                      const double* position, double factor) {
+void AddTriangleBands(double bands[AxisLineCount], const double u[3], const double w[3],
+                      const int32_t axis[3], const double* position, double factor) {
   const int32_t first = MinInt(MinInt(axis[0], axis[1]), axis[2]);
   const int32_t last = MaxInt(MaxInt(axis[0], axis[1]), axis[2]);
   double below = ClippedTriangleArea(u, w, position[first], false);
@@ -185,14 +187,22 @@ void AddRectangleToZones(const AreaOutline& o, const ZoneBounds& b, const ZoneAr
   const double xlo = MinDouble(o.X[0], o.X[1]), xhi = MaxDouble(o.X[0], o.X[1]);
   const double ylo = MinDouble(o.Y[0], o.Y[1]), yhi = MaxDouble(o.Y[0], o.Y[1]);
   const double w = xhi - xlo, h = yhi - ylo;
-  if (yhi <= b.A) *zones.A += h * w;
-  else if (ylo < b.A && b.A < yhi) *zones.A += (b.A - ylo) * w;
-  if (ylo >= b.B) *zones.B += h * w;
-  else if (ylo < b.B && b.B < yhi) *zones.B += (yhi - b.B) * w;
-  if (xhi <= b.One) *zones.One += h * w;
-  else if (xlo < b.One && b.One < xhi) *zones.One += h * (b.One - xlo);
-  if (xlo >= b.Two) *zones.Two += h * w;
-  else if (xlo < b.Two && b.Two < xhi) *zones.Two += h * (xhi - b.Two);
+  if (yhi <= b.A)
+    *zones.A += h * w;
+  else if (ylo < b.A && b.A < yhi)
+    *zones.A += (b.A - ylo) * w;
+  if (ylo >= b.B)
+    *zones.B += h * w;
+  else if (ylo < b.B && b.B < yhi)
+    *zones.B += (yhi - b.B) * w;
+  if (xhi <= b.One)
+    *zones.One += h * w;
+  else if (xlo < b.One && b.One < xhi)
+    *zones.One += h * (b.One - xlo);
+  if (xlo >= b.Two)
+    *zones.Two += h * w;
+  else if (xlo < b.Two && b.Two < xhi)
+    *zones.Two += h * (xhi - b.Two);
 }
 
 void AddTriangleToZones(const AreaOutline& o, const ZoneBounds& b, const ZoneAreas& zones) {
@@ -298,7 +308,8 @@ void DivideIntoQuarterZones(int v, int s, const PlanExtent& e) {
     const AreaCodeSet codes = z == &required ? RequiredStrengthZoneCodes : ComputedZoneCodes;
     for (int i = 0; i < triangles; ++i) {
       const AreaOutline o = TriangleOutline(RoofFloorTriangles[v][s][i]);
-      if (o.OnGrid && AreaCodeIn(codes, RoofFloorTriangles[v][s][i].AreaCode)) AddTriangleToZones(o, bounds, *z);
+      if (o.OnGrid && AreaCodeIn(codes, RoofFloorTriangles[v][s][i].AreaCode))
+        AddTriangleToZones(o, bounds, *z);
     }
   }
 }

@@ -98,12 +98,12 @@ extern AxisBandArray FloorBandAreaX;
 extern AxisBandArray FloorBandAreaY;
 
 // Plan geometry, written for the storeys up to the variant's top storey.
-extern StoreyArray QuarterZoneEdgeA, QuarterZoneEdgeB;  // smallest and largest Y of the extent
-extern StoreyArray QuarterZoneEdge1, QuarterZoneEdge2;  // smallest and largest X of the extent
-extern StoreyArray QuarterZoneBoundaryA;                // zone a is y <= this
-extern StoreyArray QuarterZoneBoundaryB;                // zone b is y >= this
-extern StoreyArray QuarterZoneBoundary1;                // zone 1 is x <= this
-extern StoreyArray QuarterZoneBoundary2;                // zone 2 is x >= this
+extern StoreyArray QuarterZoneEdgeA, QuarterZoneEdgeB;        // smallest and largest Y of the extent
+extern StoreyArray QuarterZoneEdge1, QuarterZoneEdge2;        // smallest and largest X of the extent
+extern StoreyArray QuarterZoneBoundaryA;                      // zone a is y <= this
+extern StoreyArray QuarterZoneBoundaryB;                      // zone b is y >= this
+extern StoreyArray QuarterZoneBoundary1;                      // zone 1 is x <= this
+extern StoreyArray QuarterZoneBoundary2;                      // zone 2 is x >= this
 extern int32_t MaxRectangleGiven[VariantCount][StoreyCount];  // written for every storey
 extern StoreyArray ShortSideLength;
 extern StoreyArray RequiredStrengthAreaA, RequiredStrengthAreaB, RequiredStrengthArea1, RequiredStrengthArea2;
@@ -116,7 +116,7 @@ struct PlanExtent {
 };
 
 // Steps of CalcWeightsAndRequiredStrength, in the order it calls them.
-void ClearFloorAreaSums();                  // band areas and storey sums of every variant
-void AddFloorAreasOfStorey(int v, int s);   // rectangles, then triangles
-PlanExtent MeasurePlanExtent(int v, int s); // also writes MaxRectangleGiven
+void ClearFloorAreaSums();                   // band areas and storey sums of every variant
+void AddFloorAreasOfStorey(int v, int s);    // rectangles, then triangles
+PlanExtent MeasurePlanExtent(int v, int s);  // also writes MaxRectangleGiven
 void DivideIntoQuarterZones(int v, int s, const PlanExtent& extent);

@@ -62,17 +62,20 @@ constexpr int ZoneCount = 4;  // a, b, 1, 2
 StoreyArray* const ZonePerArea[ZoneCount] = {&RequiredStrengthPerAreaA, &RequiredStrengthPerAreaB,
                                              &RequiredStrengthPerArea1, &RequiredStrengthPerArea2};
 StoreyArray* const ZonePerAreaSnow[ZoneCount] = {&RequiredStrengthPerAreaASnow, &RequiredStrengthPerAreaBSnow,
-                                                 &RequiredStrengthPerArea1Snow, &RequiredStrengthPerArea2Snow};
-StoreyArray* const ZoneWallLengthPerArea[ZoneCount] = {&RequiredWallLengthPerAreaA, &RequiredWallLengthPerAreaB,
-                                                       &RequiredWallLengthPerArea1, &RequiredWallLengthPerArea2};
+                                                 &RequiredStrengthPerArea1Snow,
+                                                 &RequiredStrengthPerArea2Snow};
+StoreyArray* const ZoneWallLengthPerArea[ZoneCount] = {
+    &RequiredWallLengthPerAreaA, &RequiredWallLengthPerAreaB, &RequiredWallLengthPerArea1,
+    &RequiredWallLengthPerArea2};
 StoreyArray* const ZoneRequiredStrength[ZoneCount] = {&RequiredStrengthZoneA, &RequiredStrengthZoneB,
                                                       &RequiredStrengthZone1, &RequiredStrengthZone2};
-StoreyArray* const ZoneRequiredStrengthSnow[ZoneCount] = {&RequiredStrengthZoneASnow, &RequiredStrengthZoneBSnow,
-                                                          &RequiredStrengthZone1Snow, &RequiredStrengthZone2Snow};
-StoreyArray* const ZoneWallLength[ZoneCount] = {&RequiredWallLengthA, &RequiredWallLengthB, &RequiredWallLength1,
-                                                &RequiredWallLength2};
-StoreyArray* const ZoneArea[ZoneCount] = {&RequiredStrengthAreaA, &RequiredStrengthAreaB, &RequiredStrengthArea1,
-                                          &RequiredStrengthArea2};
+StoreyArray* const ZoneRequiredStrengthSnow[ZoneCount] = {
+    &RequiredStrengthZoneASnow, &RequiredStrengthZoneBSnow, &RequiredStrengthZone1Snow,
+    &RequiredStrengthZone2Snow};
+StoreyArray* const ZoneWallLength[ZoneCount] = {&RequiredWallLengthA, &RequiredWallLengthB,
+                                                &RequiredWallLength1, &RequiredWallLength2};
+StoreyArray* const ZoneArea[ZoneCount] = {&RequiredStrengthAreaA, &RequiredStrengthAreaB,
+                                          &RequiredStrengthArea1, &RequiredStrengthArea2};
 StoreyArray* const ComputedZoneArea[ZoneCount] = {&ComputedZoneAreaA, &ComputedZoneAreaB, &ComputedZoneArea1,
                                                   &ComputedZoneArea2};
 double (*const ManualZoneArea[ZoneCount])[StoreyCount] = {
@@ -137,10 +140,14 @@ double StoreyFactor(const RequiredStrengthFactors& f, int top, int s) {
 // Whether storey s + 1 reaches end zone z (a, b, 1, 2) of storey s.
 bool UpperStoreyReaches(int v, int s, int z) {
   switch (z) {
-    case 0: return !(QuarterZoneBoundaryA[v][s] < QuarterZoneEdgeA[v][s + 1]);
-    case 1: return !(QuarterZoneEdgeB[v][s + 1] < QuarterZoneBoundaryB[v][s]);
-    case 2: return !(QuarterZoneBoundary1[v][s] < QuarterZoneEdge1[v][s + 1]);
-    default: return !(QuarterZoneEdge2[v][s + 1] < QuarterZoneBoundary2[v][s]);
+    case 0:
+      return !(QuarterZoneBoundaryA[v][s] < QuarterZoneEdgeA[v][s + 1]);
+    case 1:
+      return !(QuarterZoneEdgeB[v][s + 1] < QuarterZoneBoundaryB[v][s]);
+    case 2:
+      return !(QuarterZoneBoundary1[v][s] < QuarterZoneEdge1[v][s + 1]);
+    default:
+      return !(QuarterZoneEdge2[v][s + 1] < QuarterZoneBoundary2[v][s]);
   }
 }
 
@@ -220,7 +227,8 @@ void CalcRequiredStrengthByFloorArea() {
   const bool veryHeavy = cw == 2;
 
   if (method == 2 && top == 1) {
-    TwoStoreyFactors(RequiredStrengthArea[v][0], RequiredStrengthArea[v][1], veryHeavy, RequiredStrengthFactorsA);
+    TwoStoreyFactors(RequiredStrengthArea[v][0], RequiredStrengthArea[v][1], veryHeavy,
+                     RequiredStrengthFactorsA);
     TwoStoreyFactors(RequiredStrengthAreaSnow[v][0], RequiredStrengthAreaSnow[v][1], veryHeavy,
                      RequiredStrengthFactorsB);
   } else if (method == 2 && top == 2) {
@@ -243,7 +251,8 @@ void CalcRequiredStrengthByFloorArea() {
       // The storey-height factor enters the wall length of two storeys but not of three.
       RequiredWallLengthPerArea[v][s] = WallLengthTable(r, cw) * (top == 1 ? hf : 1.0);
       RequiredStrengthPerArea[v][s] = BaseTable(r, cw) * StoreyFactor(RequiredStrengthFactorsA, top, s) * hf;
-      RequiredStrengthPerAreaSnow[v][s] = BaseTable(r, cw) * StoreyFactor(RequiredStrengthFactorsB, top, s) * hf;
+      RequiredStrengthPerAreaSnow[v][s] =
+          BaseTable(r, cw) * StoreyFactor(RequiredStrengthFactorsB, top, s) * hf;
     }
     for (int z = 0; z < ZoneCount; ++z) {
       (*ZonePerArea[z])[v][s] = RequiredStrengthPerArea[v][s];
@@ -272,9 +281,10 @@ void CalcRequiredStrengthByFloorArea() {
   for (int s = top; s >= 0; --s) {
     const double factor = z * g * PlanShapeFactor[v][s] * m;
     RequiredStrength[v][s] = RequiredStrengthPerArea[v][s] * factor * RequiredStrengthArea[v][s];
-    RequiredStrengthSnow[v][s] = (RequiredStrengthPerAreaSnow[v][s] + d) * factor * RequiredStrengthAreaSnow[v][s];
-    RequiredWallLength[v][s] =
-        RequiredWallLengthPerArea[v][s] * g * (manual ? ProjectSettings.ManualFloorArea[v][s] : ComputedFloorArea[v][s]);
+    RequiredStrengthSnow[v][s] =
+        (RequiredStrengthPerAreaSnow[v][s] + d) * factor * RequiredStrengthAreaSnow[v][s];
+    RequiredWallLength[v][s] = RequiredWallLengthPerArea[v][s] * g *
+                               (manual ? ProjectSettings.ManualFloorArea[v][s] : ComputedFloorArea[v][s]);
     for (int k = 0; k < ZoneCount; ++k) {
       const double area = (*ZoneArea[k])[v][s];
       (*ZoneRequiredStrength[k])[v][s] = (*ZonePerArea[k])[v][s] * factor * area;

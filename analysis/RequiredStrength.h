@@ -15,9 +15,9 @@
 // Rows: one storey; two storeys, first and second storey; three storeys, first
 // to third storey. Columns: light, heavy, very heavy building.
 constexpr int RequiredStrengthTableRows = 6;
-extern const double RequiredStrengthPerAreaTable[RequiredStrengthTableRows * 3];  // kN/m²
+extern const double RequiredStrengthPerAreaTable[RequiredStrengthTableRows * 3];     // kN/m²
 extern const double RequiredStrengthBaseTable[(RequiredStrengthTableRows - 1) * 3];  // kN/m², from row 1
-extern const double RequiredWallLengthTable[RequiredStrengthTableRows * 3];  // m/m²
+extern const double RequiredWallLengthTable[RequiredStrengthTableRows * 3];          // m/m²
 
 extern const double MixedStructureFactors[3];  // by ProjectSettings.MixedStructure
 extern const double VerySoftGroundFactors[2];  // by ProjectSettings.VerySoftGround
@@ -55,6 +55,6 @@ extern StoreyArray RequiredWallLength1, RequiredWallLength2;
 extern double StoreyHeightFactor[StoreyCount];
 
 // Steps of CalcWeightsAndRequiredStrength, in the order it calls them.
-void SetPlanShapeFactor(int v, int s);    // after DivideIntoQuarterZones of the storey
-void RedistributePlanShapeFactors(int v); // after the storeys of the variant
-void CalcRequiredStrengthByFloorArea();   // current variant, methods 2 and 3
+void SetPlanShapeFactor(int v, int s);     // after DivideIntoQuarterZones of the storey
+void RedistributePlanShapeFactors(int v);  // after the storeys of the variant
+void CalcRequiredStrengthByFloorArea();    // current variant, methods 2 and 3

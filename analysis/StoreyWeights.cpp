@@ -46,7 +46,9 @@ double VibrationCharacteristic(double t, double tc) {
   return 1.6 * tc / t;
 }
 
-double ShearDistribution(double alpha, double t) { return 1 + (1 / std::sqrt(alpha) - alpha) * 2 * t / (1 + 3 * t); }
+double ShearDistribution(double alpha, double t) {
+  return 1 + (1 / std::sqrt(alpha) - alpha) * 2 * t / (1 + 3 * t);
+}
 
 void CalcSeismicShearFromWeights(int v) {
   const ProjectSettingsData& ps = ProjectSettings;

@@ -19,7 +19,7 @@ extern StoreyArray StoreyWeight, StoreyWeightSnow;  // weight carried by the sto
 extern StoreyArray WeightRatioAlpha, WeightRatioAlphaSnow;
 extern double BuildingHeight[VariantCount], BuildingHeightSnow[VariantCount];  // m
 extern double NaturalPeriod[VariantCount], NaturalPeriodSnow[VariantCount];    // s
-extern double GroundPeriodTc;                                                   // s
+extern double GroundPeriodTc;                                                  // s
 extern double VibrationCharacteristicRt[VariantCount], VibrationCharacteristicRtSnow[VariantCount];
 extern StoreyArray ShearDistributionAi, ShearDistributionAiSnow;
 extern StoreyArray SeismicShearCoefficient, SeismicShearCoefficientSnow;  // Ci

@@ -24,7 +24,8 @@ struct AreaLoads {
   double AddedLoad = 0;
 };
 
-inline RoofFloorRectRecord& AddRect(int v, int s, int x1, int y1, int x2, int y2, int code, AreaLoads loads = {}) {
+inline RoofFloorRectRecord& AddRect(int v, int s, int x1, int y1, int x2, int y2, int code,
+                                    AreaLoads loads = {}) {
   RoofFloorRectRecord& r = RoofFloorRects[v][s][RoofFloorRectCount[v][s]++];
   r = RoofFloorRectRecord{};
   r.X1 = x1, r.Y1 = y1, r.X2 = x2, r.Y2 = y2;
@@ -33,8 +34,8 @@ inline RoofFloorRectRecord& AddRect(int v, int s, int x1, int y1, int x2, int y2
   return r;
 }
 
-inline RoofFloorTriangleRecord& AddTriangle(int v, int s, int x1, int y1, int x2, int y2, int x3, int y3, int code,
-                                            AreaLoads loads = {}) {
+inline RoofFloorTriangleRecord& AddTriangle(int v, int s, int x1, int y1, int x2, int y2, int x3, int y3,
+                                            int code, AreaLoads loads = {}) {
   RoofFloorTriangleRecord& t = RoofFloorTriangles[v][s][RoofFloorTriangleCount[v][s]++];
   t = RoofFloorTriangleRecord{};
   t.X1 = x1, t.Y1 = y1, t.X2 = x2, t.Y2 = y2, t.X3 = x3, t.Y3 = y3;

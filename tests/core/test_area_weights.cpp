@@ -14,7 +14,8 @@ using AreaWeightsTest = AreaTest;
 TEST_F(AreaWeightsTest, UnitLoadOfEveryAreaCode) {
   // A load table whose every entry differs: row r, class c holds 100 (r + 1) + 10 (c + 1).
   for (int r = 0; r < LoadTakeOffRows; ++r)
-    for (int c = 0; c < LoadTakeOffClasses; ++c) ProjectSettings.LoadTakeOff[r][c] = 100 * (r + 1) + 10 * (c + 1);
+    for (int c = 0; c < LoadTakeOffClasses; ++c)
+      ProjectSettings.LoadTakeOff[r][c] = 100 * (r + 1) + 10 * (c + 1);
   const double user = 999;
   const double expected[AreaCodeCount] = {
       110,   // 0 floor, light: floor row, light
@@ -38,7 +39,8 @@ TEST_F(AreaWeightsTest, UnitLoadOfEveryAreaCode) {
       230,   // 18 balcony, very heavy
       user,  // 19 balcony, individual
   };
-  for (int code = 0; code < AreaCodeCount; ++code) EXPECT_EQ(GetUnitLoadForSpec(code, user), expected[code]) << code;
+  for (int code = 0; code < AreaCodeCount; ++code)
+    EXPECT_EQ(GetUnitLoadForSpec(code, user), expected[code]) << code;
   EXPECT_EQ(GetUnitLoadForSpec(20, user), 1.0);
   EXPECT_EQ(GetUnitLoadForSpec(-1, user), 1.0);
 }
@@ -55,13 +57,13 @@ TEST_F(AreaWeightsTest, AreaWeightWithoutAndWithSnow) {
     AreaLoads loads;
     double w, ws;  // N
   } cases[] = {
-      {"light roof", false, 3, {}, 7000, 20000},                                   // 700 x 10; + 10 x 1300
+      {"light roof", false, 3, {}, 7000, 20000},                                      // 700 x 10; + 10 x 1300
       {"floor with live load: no snow", false, 0, {.LiveLoad = 1800}, 24000, 24000},  // (600 + 1800) x 10
-      {"individual roof", false, 9, {.DeadLoad = 1200}, 12000, 25000},            // 1200 x 10; + 13000
+      {"individual roof", false, 9, {.DeadLoad = 1200}, 12000, 25000},                // 1200 x 10; + 13000
       {"independent load", false, 7, {.LiveLoad = 500, .AddedLoad = 300}, 8000, 8000},  // 500 x 10 + 10 x 300
-      {"attic storage", false, 5, {.LiveLoad = 1000}, 10000, 10000},             // only its live load
+      {"attic storage", false, 5, {.LiveLoad = 1000}, 10000, 10000},                    // only its live load
       {"eaves", false, 10, {}, 7000, 20000},
-      {"balcony", false, 2, {.LiveLoad = 1800}, 24000, 37000},                     // (600 + 1800) x 10; + 13000
+      {"balcony", false, 2, {.LiveLoad = 1800}, 24000, 37000},  // (600 + 1800) x 10; + 13000
       {"atrium", false, 1, {}, 0, 0},
       {"negative added load on a rectangle", false, 0, {.AddedLoad = -200}, 4000, 4000},  // 6000 - 2000
       {"triangle with live and added load", true, 0, {.LiveLoad = 1800, .AddedLoad = 200}, 15600, 15600},
@@ -87,7 +89,7 @@ TEST_F(AreaWeightsTest, CentroidsAndMomentsFromTheOriginAxes) {
   GridOriginAxisX = 1;
   GridOriginAxisY = 10;
   ProjectSettings.SnowLoad = 0.26;
-  AddRect(0, 0, 1, 1, 3, 6, 3);           // light roof, 10 m², centre (2, 3.5): x = 2 - 1 = 1, y = 10 - 3.5 = 6.5
+  AddRect(0, 0, 1, 1, 3, 6, 3);  // light roof, 10 m², centre (2, 3.5): x = 2 - 1 = 1, y = 10 - 3.5 = 6.5
   AddTriangle(0, 1, 0, 0, 4, 0, 0, 3, 0);  // floor, 6 m², centre (4/3, 1): x = 1/3, y = 10 - 1 = 9
   CalcWeightsAndRequiredStrength();
 
@@ -95,9 +97,9 @@ TEST_F(AreaWeightsTest, CentroidsAndMomentsFromTheOriginAxes) {
   EXPECT_DOUBLE_EQ(RectWeightedArea[0][0][0], 14.3);  // 10 x 1.43
   EXPECT_DOUBLE_EQ(RectCentroidX[0][0][0], 1.0);
   EXPECT_DOUBLE_EQ(RectCentroidY[0][0][0], 6.5);
-  EXPECT_DOUBLE_EQ(RectMomentX[0][0][0], 14.3);       // 14.3 x 1
-  EXPECT_DOUBLE_EQ(RectMomentY[0][0][0], 92.95);      // 14.3 x 6.5
-  EXPECT_DOUBLE_EQ(RectCalcMomentX[0][0][0], 10.0);   // calculation area 10 x 1
+  EXPECT_DOUBLE_EQ(RectMomentX[0][0][0], 14.3);      // 14.3 x 1
+  EXPECT_DOUBLE_EQ(RectMomentY[0][0][0], 92.95);     // 14.3 x 6.5
+  EXPECT_DOUBLE_EQ(RectCalcMomentX[0][0][0], 10.0);  // calculation area 10 x 1
   EXPECT_DOUBLE_EQ(RectCalcMomentY[0][0][0], 65.0);
   EXPECT_DOUBLE_EQ(LoadMomentX[0][0], 7000.0);        // 7000 N x 1 m
   EXPECT_DOUBLE_EQ(LoadMomentY[0][0], 45500.0);       // 7000 x 6.5
@@ -110,9 +112,9 @@ TEST_F(AreaWeightsTest, CentroidsAndMomentsFromTheOriginAxes) {
   EXPECT_DOUBLE_EQ(TriWeightedArea[0][1][0], 12.9);  // 6 x 2.15
   EXPECT_NEAR(TriCentroidX[0][1][0], 1.0 / 3, 1e-15);
   EXPECT_DOUBLE_EQ(TriCentroidY[0][1][0], 9.0);
-  EXPECT_NEAR(TriMomentX[0][1][0], 4.3, 1e-12);        // 12.9 / 3
-  EXPECT_DOUBLE_EQ(TriCalcMomentY[0][1][0], 54.0);     // 6 x 9
-  EXPECT_DOUBLE_EQ(LoadMomentY[0][1], 32400.0);        // 600 x 6 = 3600 N, x 9
+  EXPECT_NEAR(TriMomentX[0][1][0], 4.3, 1e-12);     // 12.9 / 3
+  EXPECT_DOUBLE_EQ(TriCalcMomentY[0][1][0], 54.0);  // 6 x 9
+  EXPECT_DOUBLE_EQ(LoadMomentY[0][1], 32400.0);     // 600 x 6 = 3600 N, x 9
 
   // An origin axis off the grid measures from position 0.
   GridOriginAxisX = 300;

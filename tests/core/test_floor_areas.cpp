@@ -20,30 +20,30 @@ TEST_F(FloorAreasTest, RectangleOfEveryAreaCode) {
   // One rectangle X 1..3, Y 1..6: A = 2 m x 5 m = 10 m², light building, no added load.
   struct Case {
     int code;
-    double gross, computed, calc2, calc3;  // calc under methods 2 and 3
+    double gross, computed, calc2, calc3;                       // calc under methods 2 and 3
     double roofWeight, wallWeight, floorWeight2, floorWeight3;  // floor weight takes the calc area
-    double bandFactor;  // CalcAreaFactorTable, under both methods
+    double bandFactor;                                          // CalcAreaFactorTable, under both methods
   } cases[] = {
-      {0, 10, 10, 10, 10, 0, 10, 10, 10, 1},           // floor, light
-      {1, 10, 0, 10, 10, 0, 10, 0, 0, 1},             // atrium: not a floor for the wall quantity
-      {2, 10, 0, 4, 4, 0, 0, 4, 4, 0.4},              // balcony, light: 0.4 x 10
-      {3, 10, 10, 10, 10, 10, 10, 0, 0, 1},           // roof, light
-      {4, 10, 10, 10, 10, 10, 10, 0, 0, 1},           // roof, heavy
-      {5, 0, 6.7, 6.7, 0, 0, 0, 6.7, 0, 0.67},        // attic: 0.67 x 10, 0 under method 3; its wall weight area is its gross area, 0
-      {6, 0, 0, 0, 0, 0, 0, 0, 0, 0},                 // largest rectangle
-      {7, 0, 0, 0, 0, 0, 0, 0, 0, 1},                 // independent load: bands only
-      {8, 10, 10, 10, 10, 10, 10, 0, 0, 1},           // roof, very heavy
-      {9, 10, 10, 10, 10, 10, 10, 0, 0, 1},           // roof, individual
-      {10, 0, 0, 0, 0, 0, 0, 0, 0, 0},                // eaves
-      {11, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-      {12, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-      {13, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-      {14, 10, 10, 10, 10, 0, 10, 10, 10, 1},          // floor, heavy
-      {15, 10, 10, 10, 10, 0, 10, 10, 10, 1},
-      {16, 10, 10, 10, 10, 0, 10, 10, 10, 1},
-      {17, 10, 4, 4, 10, 0, 0, 0, 0, 0.4},            // balcony, heavy: 0.4 x 10, 1.0 x 10 under method 3
-      {18, 10, 4, 4, 10, 0, 0, 0, 0, 0.4},
-      {19, 10, 4, 4, 10, 0, 0, 0, 0, 0.4},
+      {0, 10, 10, 10, 10, 0, 10, 10, 10, 1},    // floor, light
+      {1, 10, 0, 10, 10, 0, 10, 0, 0, 1},       // atrium: not a floor for the wall quantity
+      {2, 10, 0, 4, 4, 0, 0, 4, 4, 0.4},        // balcony, light: 0.4 x 10
+      {3, 10, 10, 10, 10, 10, 10, 0, 0, 1},     // roof, light
+      {4, 10, 10, 10, 10, 10, 10, 0, 0, 1},     // roof, heavy
+      {5, 0, 6.7, 6.7, 0, 0, 0, 6.7, 0, 0.67},  // attic: 0.67 x 10, 0 under method 3; no gross area
+      {6, 0, 0, 0, 0, 0, 0, 0, 0, 0},           // largest rectangle
+      {7, 0, 0, 0, 0, 0, 0, 0, 0, 1},           // independent load: bands only
+      {8, 10, 10, 10, 10, 10, 10, 0, 0, 1},     // roof, very heavy
+      {9, 10, 10, 10, 10, 10, 10, 0, 0, 1},     // roof, individual
+      {10, 0, 0, 0, 0, 0, 0, 0, 0, 0},          // eaves, light
+      {11, 0, 0, 0, 0, 0, 0, 0, 0, 0},          // eaves, heavy
+      {12, 0, 0, 0, 0, 0, 0, 0, 0, 0},          // eaves, very heavy
+      {13, 0, 0, 0, 0, 0, 0, 0, 0, 0},          // eaves, individual
+      {14, 10, 10, 10, 10, 0, 10, 10, 10, 1},   // floor, heavy
+      {15, 10, 10, 10, 10, 0, 10, 10, 10, 1},   // floor, very heavy
+      {16, 10, 10, 10, 10, 0, 10, 10, 10, 1},   // floor, individual
+      {17, 10, 4, 4, 10, 0, 0, 0, 0, 0.4},      // balcony, heavy: 0.4 x 10, 1.0 x 10 under method 3
+      {18, 10, 4, 4, 10, 0, 0, 0, 0, 0.4},      // balcony, very heavy
+      {19, 10, 4, 4, 10, 0, 0, 0, 0, 0.4},      // balcony, individual
   };
   for (const Case& c : cases) {
     for (int method : {2, 3}) {
@@ -90,12 +90,12 @@ TEST_F(FloorAreasTest, AddedLoadBecomesEquivalentArea) {
     double calc;
     double band;  // FloorBandAreaX[0]
   } cases[] = {
-      {"floor, light", 0, 3100, 0, 2.0, 1},                       // 1 + 1 x 3.1 / 3.1
-      {"floor, heavy", 0, 3100, 1, 1 + 3.1 / 3.9, 1},             // 1 + 0.794871...
-      {"floor, very heavy", 0, 5250, 2, 2.0, 1},                  // 1 + 5.25 / 5.25
-      {"eaves: only the load", 11, 3100, 0, 1.0, 0},              // 0 + 1; band factor 0
-      {"independent load: only the load", 7, 6200, 0, 2.0, 1},    // 0 + 6.2 / 3.1; full band
-      {"negative load reduces a rectangle", 0, -1550, 0, 0.5, 1}, // 1 - 1.55 / 3.1
+      {"floor, light", 0, 3100, 0, 2.0, 1},                        // 1 + 1 x 3.1 / 3.1
+      {"floor, heavy", 0, 3100, 1, 1 + 3.1 / 3.9, 1},              // 1 + 0.794871...
+      {"floor, very heavy", 0, 5250, 2, 2.0, 1},                   // 1 + 5.25 / 5.25
+      {"eaves: only the load", 11, 3100, 0, 1.0, 0},               // 0 + 1; band factor 0
+      {"independent load: only the load", 7, 6200, 0, 2.0, 1},     // 0 + 6.2 / 3.1; full band
+      {"negative load reduces a rectangle", 0, -1550, 0, 0.5, 1},  // 1 - 1.55 / 3.1
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -116,7 +116,7 @@ TEST_F(FloorAreasTest, EachVariantDividesByItsOwnWeightClass) {
   AddRect(1, 0, 0, 0, 1, 1, 7, {.AddedLoad = 3100});
   CurrentVariant = 0;
   CalcWeightsAndRequiredStrength();
-  EXPECT_NEAR(RequiredStrengthArea[0][0], 1.0, 1e-12);          // 3.1 / 3.1
+  EXPECT_NEAR(RequiredStrengthArea[0][0], 1.0, 1e-12);                 // 3.1 / 3.1
   EXPECT_NEAR(RequiredStrengthArea[1][0], 0.7948717948717949, 1e-12);  // 3.1 / 3.9
 }
 
@@ -129,9 +129,9 @@ TEST_F(FloorAreasTest, TriangleAreasAndAddedLoad) {
     double gross, computed, calc;
   } cases[] = {
       {"floor", 0, 0, 6, 6, 6},
-      {"heavy balcony", 17, 0, 6, 2.4, 2.4},                 // 0.4 x 6
-      {"positive added load", 0, 3100, 6, 6, 12},            // 6 + 6 x 3.1 / 3.1
-      {"negative added load is ignored", 0, -3100, 6, 6, 6}, // a rectangle's would count
+      {"heavy balcony", 17, 0, 6, 2.4, 2.4},                  // 0.4 x 6
+      {"positive added load", 0, 3100, 6, 6, 12},             // 6 + 6 x 3.1 / 3.1
+      {"negative added load is ignored", 0, -3100, 6, 6, 6},  // a rectangle's would count
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -178,8 +178,8 @@ TEST_F(FloorAreasTest, TriangleBands) {
 }
 
 TEST_F(FloorAreasTest, EmptyAndDegenerateAreasAddNothing) {
-  AddRect(0, 0, 3, 1, 3, 6, 0);              // both corners on X axis 3
-  AddTriangle(0, 0, 0, 0, 2, 2, 4, 4, 0);    // collinear corners
+  AddRect(0, 0, 3, 1, 3, 6, 0);            // both corners on X axis 3
+  AddTriangle(0, 0, 0, 0, 2, 2, 4, 4, 0);  // collinear corners
   CalcWeightsAndRequiredStrength();
   EXPECT_EQ(RectFloorArea[0][0][0], 0.0);
   EXPECT_EQ(TriFloorArea[0][0][0], 0.0);
@@ -217,7 +217,8 @@ TEST_F(FloorAreasTest, DamagedInputGivesSoundAreas) {
   AddRect(0, 2, 0, 0, 250, 2, 0);
   AddTriangle(0, 2, 0, 0, 2, -1, 2, 2, 0);
   RoofFloorRectCount[1][0] = -3;
-  for (int i = 0; i < MaxRoofFloorRectsPerStorey; ++i) RoofFloorRects[2][0][i] = RoofFloorRectRecord{0, 0, 0, 1, 1};
+  for (int i = 0; i < MaxRoofFloorRectsPerStorey; ++i)
+    RoofFloorRects[2][0][i] = RoofFloorRectRecord{0, 0, 0, 1, 1};
   RoofFloorRectCount[2][0] = MaxRoofFloorRectsPerStorey + 7;
   ProjectSettings.TopStorey[0] = 2;
 
@@ -230,10 +231,10 @@ TEST_F(FloorAreasTest, DamagedInputGivesSoundAreas) {
   EXPECT_NEAR(FloorBandAreaX[0][0][1], 0.5, 1e-12);  // and 0.5 over 1..2
   EXPECT_NEAR(RectFloorArea[0][1][0], 1.0, 1e-12);
   EXPECT_NEAR(StoreyGrossArea[0][1], 1.0, 1e-12);
-  EXPECT_EQ(StoreyGrossArea[0][2], 0.0);              // both areas off the grid
+  EXPECT_EQ(StoreyGrossArea[0][2], 0.0);  // both areas off the grid
   EXPECT_EQ(RectFloorArea[0][2][0], 0.0);
-  EXPECT_EQ(StoreyGrossArea[1][0], 0.0);              // negative count: no areas
-  EXPECT_NEAR(StoreyGrossArea[2][0], 50.0, 1e-9);     // count past the list: its 50 records of 1 m²
+  EXPECT_EQ(StoreyGrossArea[1][0], 0.0);           // negative count: no areas
+  EXPECT_NEAR(StoreyGrossArea[2][0], 50.0, 1e-9);  // count past the list: its 50 records of 1 m²
   for (int v = 0; v < VariantCount; ++v) {
     for (int s = 0; s < StoreyCount; ++s) {
       EXPECT_TRUE(std::isfinite(CentreOfGravityX[v][s]) && std::isfinite(CentreOfGravityY[v][s]));
@@ -310,7 +311,7 @@ TEST_F(FloorAreasTest, QuarterZonesOfRectanglesByAreaCode) {
     int code;
     bool required, computed;  // counted in the zones of the required strength / wall quantity
   } cases[] = {
-      {0, true, true},   {1, true, false},  {2, true, false},  {3, true, true},   {5, false, false},
+      {0, true, true},   {1, true, false},  {2, true, false},   {3, true, true},  {5, false, false},
       {6, false, false}, {7, false, false}, {11, false, false}, {14, true, true}, {17, true, true},
   };
   for (const Case& c : cases) {
@@ -375,7 +376,7 @@ TEST_F(FloorAreasTest, QuarterZonesOfTriangles) {
 }
 
 TEST_F(FloorAreasTest, ClippedTriangleAreaAcrossTheLine) {
-  const double u[3] = {0, 4, 0}, w[3] = {0, 0, 3};  // A = 6
+  const double u[3] = {0, 4, 0}, w[3] = {0, 0, 3};             // A = 6
   EXPECT_DOUBLE_EQ(ClippedTriangleArea(u, w, 2, false), 4.5);  // 6 - (2 x 1.5) / 2
   EXPECT_DOUBLE_EQ(ClippedTriangleArea(u, w, 2, true), 1.5);
   EXPECT_DOUBLE_EQ(ClippedTriangleArea(u, w, -1, false), 0.0);

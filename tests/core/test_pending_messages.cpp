@@ -73,7 +73,8 @@ TEST_F(PendingMessagesTest, MessagesRaisedWhileABoxIsOpenWaitForTheNextShow) {
 TEST_F(PendingMessagesTest, StorageIsFixed) {
   for (int i = 0; i < PendingMessageCapacity + 3; ++i) QueueMessage(std::to_string(i), "", 64);
   ASSERT_EQ(PendingMessageCount(), PendingMessageCapacity);  // the newest are dropped
-  EXPECT_STREQ(PendingMessageAt(PendingMessageCapacity - 1).Text, std::to_string(PendingMessageCapacity - 1).c_str());
+  EXPECT_STREQ(PendingMessageAt(PendingMessageCapacity - 1).Text,
+               std::to_string(PendingMessageCapacity - 1).c_str());
 
   // A text longer than its buffer is cut before a whole character, never inside one.
   ClearPendingMessages();

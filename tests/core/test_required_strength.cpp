@@ -49,26 +49,26 @@ struct StoreyRow {
 };
 const StoreyRow storeyRows[] = {
     // Method 2, one storey: 0.28 / 0.40 / 0.64, walls 0.11 / 0.15 / 0.15 x 90.
-    {2, 0, 0, 0, 0.28, 28, 9.9, 81},   // (0.28 + 0.26) x 1.5 x 100
+    {2, 0, 0, 0, 0.28, 28, 9.9, 81},  // (0.28 + 0.26) x 1.5 x 100
     {2, 0, 1, 0, 0.40, 40, 13.5, 99},
     {2, 0, 2, 0, 0.64, 64, 13.5, 135},
     // Method 2, two storeys.
-    {2, 1, 0, 0, 0.6336, 63.36, 26.1, 134.04},   // 0.72 x 0.88; wall 0.29 x 90
-    {2, 1, 0, 1, 0.3885, 31.08, 10.5, 77.82},    // 0.28 x 1.3875; x 80; wall 0.15 x 70
-    {2, 1, 1, 0, 0.8096, 80.96, 29.7, 160.44},   // 0.92 x 0.88; wall 0.33 x 90
-    {2, 1, 1, 1, 0.555, 44.4, 14.7, 97.8},       // 0.40 x 1.3875; wall 0.21 x 70
+    {2, 1, 0, 0, 0.6336, 63.36, 26.1, 134.04},      // 0.72 x 0.88; wall 0.29 x 90
+    {2, 1, 0, 1, 0.3885, 31.08, 10.5, 77.82},       // 0.28 x 1.3875; x 80; wall 0.15 x 70
+    {2, 1, 1, 0, 0.8096, 80.96, 29.7, 160.44},      // 0.92 x 0.88; wall 0.33 x 90
+    {2, 1, 1, 1, 0.555, 44.4, 14.7, 97.8},          // 0.40 x 1.3875; wall 0.21 x 70
     {2, 1, 2, 0, 1.10532, 110.532, 29.7, 204.798},  // 1.22 x 0.906
     {2, 1, 2, 1, 0.7984, 63.872, 14.7, 127.008},    // 0.64 x 1.2475
     // Method 2, three storeys.
-    {2, 2, 0, 0, 0.81345, 81.345, 41.4, 161.0175},        // 1.16 x 0.70125; wall 0.46 x 90
-    {2, 2, 0, 1, 0.833184, 66.65472, 23.8, 131.18208},    // 0.72 x 1.1572; x 80; wall 0.34 x 70
-    {2, 2, 0, 2, 0.5082, 20.328, 5.4, 46.092},            // 0.28 x 1.815; x 40; wall 0.18 x 30
-    {2, 2, 1, 0, 1.0098, 100.98, 45, 190.47},             // 1.44 x 0.70125; wall 0.50 x 90
-    {2, 2, 1, 1, 1.064624, 85.16992, 27.3, 158.95488},    // 0.92 x 1.1572; wall 0.39 x 70
-    {2, 2, 1, 2, 0.726, 29.04, 7.2, 59.16},               // 0.40 x 1.815; wall 0.24 x 30
-    {2, 2, 2, 0, 1.318464, 131.8464, 45, 236.7696},       // 1.80 x 0.73248
+    {2, 2, 0, 0, 0.81345, 81.345, 41.4, 161.0175},          // 1.16 x 0.70125; wall 0.46 x 90
+    {2, 2, 0, 1, 0.833184, 66.65472, 23.8, 131.18208},      // 0.72 x 1.1572; x 80; wall 0.34 x 70
+    {2, 2, 0, 2, 0.5082, 20.328, 5.4, 46.092},              // 0.28 x 1.815; x 40; wall 0.18 x 30
+    {2, 2, 1, 0, 1.0098, 100.98, 45, 190.47},               // 1.44 x 0.70125; wall 0.50 x 90
+    {2, 2, 1, 1, 1.064624, 85.16992, 27.3, 158.95488},      // 0.92 x 1.1572; wall 0.39 x 70
+    {2, 2, 1, 2, 0.726, 29.04, 7.2, 59.16},                 // 0.40 x 1.815; wall 0.24 x 30
+    {2, 2, 2, 0, 1.318464, 131.8464, 45, 236.7696},         // 1.80 x 0.73248
     {2, 2, 2, 1, 1.3319106, 106.552848, 27.3, 191.029272},  // 1.22 x 1.09173
-    {2, 2, 2, 2, 1.0768, 43.072, 7.2, 80.208},            // 0.64 x 1.6825
+    {2, 2, 2, 2, 1.0768, 43.072, 7.2, 80.208},              // 0.64 x 1.6825
     // Method 3: the per-area table itself.
     {3, 0, 0, 0, 0.28, 28, 9.9, 81},
     {3, 0, 1, 0, 0.40, 40, 13.5, 99},
@@ -92,8 +92,8 @@ const StoreyRow storeyRows[] = {
 
 TEST_F(RequiredStrengthTest, StoreysOfEveryBuildingByMethodAndWeightClass) {
   for (const StoreyRow& r : storeyRows) {
-    SCOPED_TRACE(testing::Message() << "method " << r.method << ", top " << r.top << ", class " << r.weightClass
-                                    << ", storey " << r.storey);
+    SCOPED_TRACE(testing::Message() << "method " << r.method << ", top " << r.top << ", class "
+                                    << r.weightClass << ", storey " << r.storey);
     const int s = r.storey;
     SetBuilding(r.method, r.top, r.weightClass);
     ProjectSettings.SnowLoad = 0;
@@ -126,7 +126,8 @@ TEST_F(RequiredStrengthTest, FactorsOnTheStoreyValue) {
       {"none", [] {}, 63.36, 63.36, 26.1},
       {"1 m of snow", [] { ProjectSettings.SnowLoad = 0.26; }, 63.36, 89.36, 26.1},  // (0.6336 + 0.26) x 100
       {"very soft ground", [] { ProjectSettings.VerySoftGround = 1; }, 95.04, 95.04, 39.15},  // x 1.5
-      {"concrete lower structure", [] { ProjectSettings.MixedStructure = 1; }, 76.032, 76.032, 26.1},  // x 1.2
+      // x 1.2 on the required strength only
+      {"concrete lower structure", [] { ProjectSettings.MixedStructure = 1; }, 76.032, 76.032, 26.1},
       {"steel lower structure", [] { ProjectSettings.MixedStructure = 2; }, 76.032, 76.032, 26.1},
       {"Z 0.8", [] { ProjectSettings.RegionFactorZ = 0.8; }, 50.688, 50.688, 26.1},
       {"plan shape 1.15", [] { PlanShapeFactor[0][0] = 1.15; }, 72.864, 72.864, 26.1},
@@ -161,7 +162,8 @@ TEST_F(RequiredStrengthTest, FactorsOnTheStoreyValue) {
 }
 
 TEST_F(RequiredStrengthTest, KFactorRecordsAndTheirLimits) {
-  // Second storey of 5 m² over 100 m²: Rf1 = 0.05 raised to 0.1; K1 = 0.4 + 0.06 = 0.46, K2 = 1.3 + 0.7 = 2.0.
+  // Second storey of 5 m² over 100 m²: Rf1 = 0.05 raised to 0.1;
+  // K1 = 0.4 + 0.06 = 0.46, K2 = 1.3 + 0.7 = 2.0.
   SetBuilding(2, 1, 0, {100, 5, 0});
   CalcRequiredStrengthByFloorArea();
   EXPECT_DOUBLE_EQ(RequiredStrengthFactorsA.Rf1, 0.1);
@@ -205,9 +207,9 @@ TEST_F(RequiredStrengthTest, StoreyHeightFactorOfRevision2025) {
     int revision, method, top;
     double perArea0, wallPerArea0;
   } cases[] = {
-      {"one storey, method 2", 1, 2, 0, 0.35, 0.1375},       // 0.28 x 1.25; 0.11 x 1.25
+      {"one storey, method 2", 1, 2, 0, 0.35, 0.1375},  // 0.28 x 1.25; 0.11 x 1.25
       {"one storey, method 3", 1, 3, 0, 0.35, 0.1375},
-      {"two storeys, method 2", 1, 2, 1, 0.792, 0.3625},     // 0.6336 x 1.25; 0.29 x 1.25
+      {"two storeys, method 2", 1, 2, 1, 0.792, 0.3625},  // 0.6336 x 1.25; 0.29 x 1.25
       {"three storeys, method 2: not on the wall length", 1, 2, 2, 1.0168125, 0.46},  // 0.81345 x 1.25
       {"two storeys, method 3: none", 1, 3, 1, 0.83, 0.29},
       {"revision 2012: none", 0, 2, 0, 0.28, 0.11},
@@ -265,7 +267,8 @@ TEST_F(RequiredStrengthTest, ZonesThatTheStoreyAboveDoesNotReachOnTwoStoreys) {
   SetBuilding(2, 1, 0);
   QuarterZoneBoundaryA[0][0] = 2, QuarterZoneBoundaryB[0][0] = 8;
   QuarterZoneBoundary1[0][0] = 3, QuarterZoneBoundary2[0][0] = 9;
-  QuarterZoneEdgeA[0][1] = 3, QuarterZoneEdgeB[0][1] = 7, QuarterZoneEdge1[0][1] = 3, QuarterZoneEdge2[0][1] = 9;
+  QuarterZoneEdgeA[0][1] = 3, QuarterZoneEdgeB[0][1] = 7;
+  QuarterZoneEdge1[0][1] = 3, QuarterZoneEdge2[0][1] = 9;
   RequiredStrengthAreaA[0][0] = RequiredStrengthAreaB[0][0] = 20;
   RequiredStrengthArea1[0][0] = RequiredStrengthArea2[0][0] = 20;
   ComputedZoneAreaA[0][0] = ComputedZoneAreaB[0][0] = ComputedZoneArea1[0][0] = ComputedZoneArea2[0][0] = 10;
@@ -274,20 +277,20 @@ TEST_F(RequiredStrengthTest, ZonesThatTheStoreyAboveDoesNotReachOnTwoStoreys) {
   EXPECT_NEAR(RequiredStrengthPerAreaA[0][0], 0.28, 1e-15);  // one-storey table, no K factor
   EXPECT_NEAR(RequiredStrengthPerAreaBSnow[0][0], 0.28, 1e-15);
   EXPECT_NEAR(RequiredWallLengthPerAreaA[0][0], 0.11, 1e-15);
-  EXPECT_NEAR(RequiredStrengthPerArea1[0][0], 0.6336, 1e-15);  // the storey value
-  EXPECT_NEAR(RequiredStrengthZoneA[0][0], 5.6, 1e-12);        // 0.28 x 20
-  EXPECT_NEAR(RequiredStrengthZoneASnow[0][0], 10.8, 1e-12);   // (0.28 + 0.26) x 20
-  EXPECT_NEAR(RequiredStrengthZone1[0][0], 12.672, 1e-12);     // 0.6336 x 20
-  EXPECT_NEAR(RequiredStrengthZone2Snow[0][0], 17.872, 1e-12); // (0.6336 + 0.26) x 20
-  EXPECT_NEAR(RequiredWallLengthA[0][0], 1.1, 1e-12);          // 0.11 x 10
-  EXPECT_NEAR(RequiredWallLength2[0][0], 2.9, 1e-12);          // 0.29 x 10
-  EXPECT_NEAR(RequiredStrengthPerAreaA[0][1], 0.3885, 1e-15);  // the top storey keeps its own
+  EXPECT_NEAR(RequiredStrengthPerArea1[0][0], 0.6336, 1e-15);   // the storey value
+  EXPECT_NEAR(RequiredStrengthZoneA[0][0], 5.6, 1e-12);         // 0.28 x 20
+  EXPECT_NEAR(RequiredStrengthZoneASnow[0][0], 10.8, 1e-12);    // (0.28 + 0.26) x 20
+  EXPECT_NEAR(RequiredStrengthZone1[0][0], 12.672, 1e-12);      // 0.6336 x 20
+  EXPECT_NEAR(RequiredStrengthZone2Snow[0][0], 17.872, 1e-12);  // (0.6336 + 0.26) x 20
+  EXPECT_NEAR(RequiredWallLengthA[0][0], 1.1, 1e-12);           // 0.11 x 10
+  EXPECT_NEAR(RequiredWallLength2[0][0], 2.9, 1e-12);           // 0.29 x 10
+  EXPECT_NEAR(RequiredStrengthPerAreaA[0][1], 0.3885, 1e-15);   // the top storey keeps its own
 
   // Hand-entered zone areas replace the computed ones in the wall lengths only.
   ProjectSettings.ManualFloorAreas = 1;
   ProjectSettings.ManualZoneAreaA[0][0] = 4;
   CalcRequiredStrengthByFloorArea();
-  EXPECT_NEAR(RequiredWallLengthA[0][0], 0.44, 1e-12);   // 0.11 x 4
+  EXPECT_NEAR(RequiredWallLengthA[0][0], 0.44, 1e-12);  // 0.11 x 4
   EXPECT_NEAR(RequiredStrengthZoneA[0][0], 5.6, 1e-12);
 
   // Method 3 with attic storage on a light building reads class 1 for the zone's wall
@@ -312,10 +315,12 @@ TEST_F(RequiredStrengthTest, ZonesThatTheStoreyAboveDoesNotReachOnThreeStoreys) 
   SetBuilding(2, 2, 0);
   QuarterZoneBoundaryA[0][0] = 2, QuarterZoneBoundaryB[0][0] = 8;
   QuarterZoneBoundary1[0][0] = 3, QuarterZoneBoundary2[0][0] = 9;
-  QuarterZoneEdgeA[0][1] = 1, QuarterZoneEdgeB[0][1] = 7, QuarterZoneEdge1[0][1] = 4, QuarterZoneEdge2[0][1] = 10;
+  QuarterZoneEdgeA[0][1] = 1, QuarterZoneEdgeB[0][1] = 7;
+  QuarterZoneEdge1[0][1] = 4, QuarterZoneEdge2[0][1] = 10;
   QuarterZoneBoundaryA[0][1] = 3, QuarterZoneBoundaryB[0][1] = 6;
   QuarterZoneBoundary1[0][1] = 5, QuarterZoneBoundary2[0][1] = 8;
-  QuarterZoneEdgeA[0][2] = 4, QuarterZoneEdgeB[0][2] = 5, QuarterZoneEdge1[0][2] = 5, QuarterZoneEdge2[0][2] = 8;
+  QuarterZoneEdgeA[0][2] = 4, QuarterZoneEdgeB[0][2] = 5;
+  QuarterZoneEdge1[0][2] = 5, QuarterZoneEdge2[0][2] = 8;
   CalcRequiredStrengthByFloorArea();
   EXPECT_NEAR(RequiredStrengthPerAreaA[0][1], 0.37, 1e-15);
   EXPECT_NEAR(RequiredWallLengthPerAreaA[0][1], 0.15, 1e-15);
@@ -327,7 +332,7 @@ TEST_F(RequiredStrengthTest, ZonesThatTheStoreyAboveDoesNotReachOnThreeStoreys) 
   EXPECT_NEAR(RequiredStrengthPerArea1[0][1], 0.833184, 1e-12);  // 0.72 x K4 K5 1.1572
   EXPECT_NEAR(RequiredStrengthPerArea1[0][0], 0.28, 1e-15);
   EXPECT_NEAR(RequiredStrengthPerArea2[0][1], 0.833184, 1e-12);
-  EXPECT_NEAR(RequiredStrengthPerArea2[0][0], 0.81345, 1e-12);   // 1.16 x K3 0.70125
+  EXPECT_NEAR(RequiredStrengthPerArea2[0][0], 0.81345, 1e-12);  // 1.16 x K3 0.70125
   for (double* top : {&RequiredStrengthPerAreaA[0][2], &RequiredStrengthPerAreaB[0][2],
                       &RequiredStrengthPerArea1[0][2], &RequiredStrengthPerArea2[0][2]})
     EXPECT_NEAR(*top, 0.5082, 1e-12);  // 0.28 x K6 1.815

@@ -96,7 +96,9 @@ TEST_F(StoreyWeightsTest, ThreeStoreys) {
   // W1 = 10 x 0.95 + 0.95 x 30 + 0.95 x 20 + 1.2 x 40 + 112 = 9.5 + 28.5 + 19 + 48 + 112 = 217
   // T = 0.03 x (3.0 + 2.8 + 2.8) = 0.258 s; Qr1 = 0.2 x 217 = 43.4;
   // Ai2 = 1 + (1 / sqrt(112/217) - 112/217) x 0.516 / 1.774 = 1 + 0.875812 x 0.290868
-  //     = 1.254746, Qr2 = 0.2 x 1.254746 x 112 = 28.10631.
+  //     = 1.254746, Qr2 = 0.2 x 1.254746 x 112 = 28.10631;
+  // Ai3 = 1 + (1 / sqrt(0.197005) - 0.197005) x 0.290868 = 1 + 2.055997 x 0.290868 = 1.598024,
+  //     Qr3 = 0.2 x 1.598024 x 42.75 = 13.66311.
   SetBuilding(2, {{10, 60, 40}, {0, 40, 30}, {30, 30, 0}});
   CalcRequiredStrengthByStoreyWeights();
   EXPECT_NEAR(StoreyWeight[0][2], 42.75, 1e-12);
@@ -226,13 +228,13 @@ TEST_F(StoreyWeightsTest, RtAndAi) {
   struct Case {
     double t, tc, rt;
   } cases[] = {
-      {0.0, 0.4, 1.0},   {0.5, 0.6, 1.0},
-      {0.6, 0.6, 1.0},     // Tc: 1 - 0.2 x 0²
-      {1.0, 0.8, 0.9875},  // 1 - 0.2 x 0.25²
-      {1.2, 0.6, 0.8},     // 2 Tc: 1.6 x 0.6 / 1.2
-      {2.0, 0.8, 0.64},    // 1.6 x 0.8 / 2.0
+      {0.0, 0.4, 1.0},    {0.5, 0.6, 1.0}, {0.6, 0.6, 1.0},  // Tc: 1 - 0.2 x 0²
+      {1.0, 0.8, 0.9875},                                    // 1 - 0.2 x 0.25²
+      {1.2, 0.6, 0.8},                                       // 2 Tc: 1.6 x 0.6 / 1.2
+      {2.0, 0.8, 0.64},                                      // 1.6 x 0.8 / 2.0
   };
-  for (const Case& c : cases) EXPECT_NEAR(VibrationCharacteristic(c.t, c.tc), c.rt, 1e-15) << c.t << " " << c.tc;
+  for (const Case& c : cases)
+    EXPECT_NEAR(VibrationCharacteristic(c.t, c.tc), c.rt, 1e-15) << c.t << " " << c.tc;
   // 1 + (1 / sqrt(0.5) - 0.5) x 0.4 / 1.6 = 1 + 0.9142136 x 0.25
   EXPECT_NEAR(ShearDistribution(0.5, 0.2), 1.2285533906, 1e-10);
   EXPECT_DOUBLE_EQ(ShearDistribution(1.0, 0.3), 1.0);

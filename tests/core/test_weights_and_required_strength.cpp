@@ -43,11 +43,11 @@ class TwoStoreyHouseTest : public ModelTest {
 TEST_F(TwoStoreyHouseTest, FloorAreasZonesAndRequiredStrengthByTheTable) {
   CalcWeightsAndRequiredStrength();
 
-  EXPECT_NEAR(StoreyGrossArea[0][0], 92.7472, 1e-12);      // 66.248 + 26.4992
+  EXPECT_NEAR(StoreyGrossArea[0][0], 92.7472, 1e-12);  // 66.248 + 26.4992
   EXPECT_NEAR(ComputedFloorArea[0][0], 92.7472, 1e-12);
   EXPECT_NEAR(RequiredStrengthArea[0][0], 92.7472, 1e-12);
-  EXPECT_NEAR(StoreyGrossArea[0][1], 66.248, 1e-12);       // 52.9984 + 13.2496
-  EXPECT_NEAR(ComputedFloorArea[0][1], 52.9984, 1e-12);    // the balcony is no floor here
+  EXPECT_NEAR(StoreyGrossArea[0][1], 66.248, 1e-12);         // 52.9984 + 13.2496
+  EXPECT_NEAR(ComputedFloorArea[0][1], 52.9984, 1e-12);      // the balcony is no floor here
   EXPECT_NEAR(RequiredStrengthArea[0][1], 58.29824, 1e-12);  // 52.9984 + 0.4 x 13.2496
 
   // Extents 12.74 x 7.28 and 7.28 x 7.28 m: short sides of at least 6 m, no plan-shape increase.
@@ -123,10 +123,11 @@ TEST_F(TwoStoreyHouseTest, AreasForEveryVariantRequiredStrengthForTheCurrentOne)
   DrawHouse(1);
   ProjectSettings.WeightClass[1] = 1;
   RoofFloorRects[1][0][0].AddedLoad = 3900;
+  RequiredStrength[1][0] = 777;
   CalcWeightsAndRequiredStrength();
   EXPECT_NEAR(RequiredStrengthArea[1][0], 158.9952, 1e-9);  // 92.7472 + 66.248
   EXPECT_NEAR(RequiredStrengthArea[0][0], 92.7472, 1e-12);
-  EXPECT_EQ(RequiredStrength[1][0], 0.0);  // never current yet
+  EXPECT_EQ(RequiredStrength[1][0], 777);  // not current: untouched
   const double current = RequiredStrength[0][0];
 
   CurrentVariant = 1;
@@ -150,8 +151,8 @@ TEST_F(AreaTest, UpperStoreyInTheMiddleHalfLeavesEveryZoneToTheOneStoreyValue) {
   EXPECT_EQ(PlanShapeFactor[0][1], 1.0);
   EXPECT_NEAR(RequiredStrength[0][0], 97.50528, 1e-9);  // 0.72 x 0.46 x 1.15 x 256
   EXPECT_NEAR(RequiredStrength[0][1], 8.96, 1e-12);     // 0.28 x 2.0 x 16
-  for (StoreyArray* zone : {&RequiredStrengthZoneA, &RequiredStrengthZoneB, &RequiredStrengthZone1,
-                            &RequiredStrengthZone2})
+  for (StoreyArray* zone :
+       {&RequiredStrengthZoneA, &RequiredStrengthZoneB, &RequiredStrengthZone1, &RequiredStrengthZone2})
     EXPECT_NEAR((*zone)[0][0], 20.608, 1e-12);  // 0.28 x 1.15 x (4 x 16 = 64)
 }
 
