@@ -1,0 +1,70 @@
+#include "analysis/WeightsAndRequiredStrength.h"
+
+#include "analysis/AnalysisResults.h"
+#include "analysis/AreaWeights.h"
+#include "analysis/FloorAreas.h"
+#include "analysis/RequiredStrength.h"
+#include "analysis/StoreyWeights.h"
+#include "model/NumericHelpers.h"
+#include "model/ProjectSettings.h"
+
+namespace {
+
+// The wall-line arrays that the storey analysis and the method-2 columns add into.
+void ClearLineArrays() {
+  for (auto* lines : {&LineStiffnessX, &LineStiffnessY, &LineShearX, &LineShearY})
+    for (auto& variant : *lines)
+      for (auto& storey : variant)
+        for (auto& line : storey)
+          for (double& value : line) value = 0.0;
+}
+
+// Hook: the floor line capacities of the arrangement reduction and the eight
+// line-force arrays of the floor diaphragm check are to be cleared here, every
+// variant, storey and axis line, once those steps exist.
+void ClearFloorCheckLineArrays() {}
+
+}  // namespace
+
+void CalcWeightsAndRequiredStrength() {
+  ClearLineArrays();
+  ClearFloorCheckLineArrays();
+  ClearFloorAreaSums();
+  ClearAreaWeightSums();
+
+  for (int v = 0; v < VariantCount; ++v) {
+    for (int s = 0; s < StoreyCount; ++s) {
+      AddFloorAreasOfStorey(v, s);
+      AddAreaWeightsOfStorey(v, s);
+    }
+  }
+
+  CalcCentresOfGravity();
+
+  // The extent of a storey is needed only by its own zones, so extent and
+  // zones go storey by storey.
+  for (int v = 0; v < VariantCount; ++v) {
+    const int top = MinInt(MaxInt(ProjectSettings.TopStorey[v], 0), StoreyCount - 1);
+    for (int s = 0; s < StoreyCount; ++s) {
+      const PlanExtent extent = MeasurePlanExtent(v, s);
+      if (s > top) continue;
+      DivideIntoQuarterZones(v, s, extent);
+      SetPlanShapeFactor(v, s);
+    }
+    RedistributePlanShapeFactors(v);
+  }
+
+  switch (ProjectSettings.RequiredStrengthMethod) {
+    case 1:
+      CalcRequiredStrengthByStoreyWeights();
+      break;
+    case 2:
+    case 3:
+      CalcRequiredStrengthByFloorArea();
+      break;
+    default:
+      // Method 0: CalcBuildingLawSeismicForce writes the required strength and
+      // the centres of gravity later in the chain.
+      break;
+  }
+}
