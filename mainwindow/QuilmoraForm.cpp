@@ -59,6 +59,13 @@ void SetBackground(QWidget* widget, int32_t colour) {
   widget->setPalette(palette);
 }
 
+template <typename Layout>
+Layout* Tight(Layout* layout) {
+  layout->setContentsMargins(3, 2, 3, 2);
+  layout->setSpacing(2);
+  return layout;
+}
+
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name) {
   widget->setObjectName(QString::fromLatin1(name));
@@ -125,9 +132,15 @@ TQuilmoraForm::~TQuilmoraForm() {
 }
 
 void TQuilmoraForm::BuildControlPanel() {
+  // The panel is 185 pixels wide, scroll bar included: a smaller face and
+  // tight layouts keep every control in it.
+  QFont small = Panel1->font();
+  small.setPointSize(8);
+  Panel1->setFont(small);
+  Panel1->setStyleSheet(QStringLiteral("QGroupBox { margin-top: 1.2em; } QPushButton { padding: 1px 2px; }"));
   auto* column = new QVBoxLayout(Panel1);
-  column->setContentsMargins(4, 4, 4, 4);
-  column->setSpacing(4);
+  column->setContentsMargins(1, 1, 1, 1);
+  column->setSpacing(2);
 
   auto* saveRow = new QHBoxLayout;
   Bhozon = Named(new QPushButton(QStringLiteral("保存"), Panel1), "Bhozon");
@@ -140,7 +153,7 @@ void TQuilmoraForm::BuildControlPanel() {
 
   // Variants.
   G3 = Named(new QGroupBox(QStringLiteral("診断対象"), Panel1), "G3");
-  auto* g3 = new QVBoxLayout(G3);
+  auto* g3 = Tight(new QVBoxLayout(G3));
   variantGroup_ = new QButtonGroup(this);
   Rgenkyou = Named(new QRadioButton(QStringLiteral("現況"), G3), "Rgenkyou");
   Rkaishu1 = Named(new QRadioButton(QStringLiteral("改修案１"), G3), "Rkaishu1");
@@ -170,7 +183,7 @@ void TQuilmoraForm::BuildControlPanel() {
 
   // Storeys.
   G4 = Named(new QGroupBox(QStringLiteral("階（入力・表示）"), Panel1), "G4");
-  auto* g4 = new QHBoxLayout(G4);
+  auto* g4 = Tight(new QHBoxLayout(G4));
   storeyGroup_ = new QButtonGroup(this);
   R1kai = Named(new QRadioButton(QStringLiteral("１階"), G4), "R1kai");
   R2kai = Named(new QRadioButton(QStringLiteral("２階"), G4), "R2kai");
@@ -190,7 +203,7 @@ void TQuilmoraForm::BuildControlPanel() {
 
   // Edit modes, by EditMode value.
   G5 = Named(new QGroupBox(QStringLiteral("入力"), Panel1), "G5");
-  auto* g5 = new QGridLayout(G5);
+  auto* g5 = Tight(new QGridLayout(G5));
   modeGroup_ = new QButtonGroup(this);
   struct ModeRadio {
     const char* name;
@@ -253,7 +266,7 @@ void TQuilmoraForm::BuildControlPanel() {
 
   // Display.
   G6 = Named(new QGroupBox(QStringLiteral("画面表示"), Panel1), "G6");
-  auto* g6 = new QVBoxLayout(G6);
+  auto* g6 = Tight(new QVBoxLayout(G6));
   auto* scaleRow = new QHBoxLayout;
   scaleRow->addWidget(new QLabel(QStringLiteral("表示サイズ ＝ １／"), G6));
   SCALE = Named(new QComboBox(G6), "SCALE");
@@ -268,7 +281,7 @@ void TQuilmoraForm::BuildControlPanel() {
   connect(SCALE, &QComboBox::currentTextChanged, this, &TQuilmoraForm::SCALEChange);
 
   auto* displayBox = Named(new QGroupBox(QStringLiteral("壁(柱)入力時の画面表示"), G6), "GroupBox75");
-  auto* display = new QGridLayout(displayBox);
+  auto* display = Tight(new QGridLayout(displayBox));
   struct DisplaySwitch {
     const char* name;
     const char* caption;
@@ -298,7 +311,7 @@ void TQuilmoraForm::BuildControlPanel() {
   }
   g6->addWidget(displayBox);
   auto* snowBox = Named(new QGroupBox(QStringLiteral("多雪区域の場合"), G6), "GroupBox1");
-  auto* snow = new QHBoxLayout(snowBox);
+  auto* snow = Tight(new QHBoxLayout(snowBox));
   Rseki0 = Named(new QRadioButton(QStringLiteral("雪なし時"), snowBox), "Rseki0");
   Rseki1 = Named(new QRadioButton(QStringLiteral("積雪時"), snowBox), "Rseki1");
   (ProjectSettings.SnowCase == 1 ? Rseki1 : Rseki0)->setChecked(true);
@@ -323,7 +336,7 @@ void TQuilmoraForm::BuildControlPanel() {
 
 void TQuilmoraForm::BuildResultsPanel(QWidget* panel, QVBoxLayout* column) {
   Gkekka = Named(new QGroupBox(QStringLiteral("計算結果"), panel), "Gkekka");
-  auto* results = new QGridLayout(Gkekka);
+  auto* results = Tight(new QGridLayout(Gkekka));
   results->addWidget(new QLabel(QStringLiteral("Ｘ方向"), Gkekka), 0, 2);
   results->addWidget(new QLabel(QStringLiteral("Ｙ方向"), Gkekka), 0, 3);
   // Per storey: its name, the eccentricity row and the score row.
@@ -379,7 +392,7 @@ void TQuilmoraForm::BuildResultsPanel(QWidget* panel, QVBoxLayout* column) {
   column->addWidget(Gkekka);
 
   GroupBox3 = Named(new QGroupBox(QStringLiteral("壁量計算"), panel), "GroupBox3");
-  auto* quantity = new QGridLayout(GroupBox3);
+  auto* quantity = Tight(new QGridLayout(GroupBox3));
   const char* storeyLabels[3] = {nullptr, "Label21", "Label22"};
   const char* ratioX[3] = {"Ljuusokux1", "Ljuusokux2", "Ljuusokux3"};
   const char* ratioY[3] = {"Ljuusokuy1", "Ljuusokuy2", "Ljuusokuy3"};
