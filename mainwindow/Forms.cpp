@@ -147,6 +147,11 @@ void DestroyForms() {
   delete QuilmoraForm;
 }
 
+std::array<TToolPalette*, 10> PalettesByEditMode() {
+  return {DtoorishinnDlg, DhashiraDlg, DkabeDlg, DyukaDlg, DyukashiyouDlg,
+          DmojiDlg,       DkisoDlg,    DsenDlg,  nullptr,  DyagiriDlg};
+}
+
 std::vector<QWidget*> AllForms() {
   std::vector<QWidget*> forms;
   forms.push_back(QuilmoraForm);

@@ -4,6 +4,7 @@
 // is reached through its program-wide variable.
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <vector>
 
 class QWidget;
@@ -47,6 +48,9 @@ extern TPlaceholderDlg* setsuDlg;
 bool CreateForms(const QStringList& arguments);
 // Deletes every form, the main window last.
 void DestroyForms();
+
+// The tool palette of each edit mode 0..9 (none for the beam mode).
+std::array<TToolPalette*, 10> PalettesByEditMode();
 
 // The forms in the order of their creation.
 std::vector<QWidget*> AllForms();

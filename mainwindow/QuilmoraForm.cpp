@@ -560,13 +560,12 @@ void TQuilmoraForm::ShowVariantPanel(int variant) {
 }
 
 void TQuilmoraForm::ShowModeToolDialog() {
-  QWidget* const palettes[10] = {DtoorishinnDlg, DhashiraDlg, DkabeDlg, DyukaDlg, DyukashiyouDlg,
-                                 DmojiDlg,       DkisoDlg,    DsenDlg,  nullptr,  DyagiriDlg};
+  const auto palettes = PalettesByEditMode();
   for (int mode = 0; mode < 10; ++mode) {
     if (palettes[mode] && mode != CurrentEditMode) palettes[mode]->hide();
   }
   if (CurrentEditMode < 0 || CurrentEditMode >= 10) return;
-  if (QWidget* palette = palettes[CurrentEditMode]) {
+  if (TToolPalette* palette = palettes[CurrentEditMode]) {
     palette->show();
     palette->raise();
     if (CurrentEditMode == EditModeColumns) palette->update();
@@ -633,7 +632,8 @@ void TQuilmoraForm::LoadCommandLineFile() {
   CurrentFilePath = CommandLineFile;
   ResetModel(ResetBeforeLoad);
   ApplyZoom();
-  // The project reader takes the file here, after its magic.
+  // The project reader takes the file here, after its magic; the model is
+  // recentred once its extents are known.
   UpdateWindowTitle();
   RefreshMainWindow();
   UpdateUsedExtents();
@@ -777,11 +777,7 @@ void TQuilmoraForm::closeEvent(QCloseEvent* event) {
     return;
   }
   // The palettes go with the window; the lock goes with the program.
-  for (QWidget* palette : {static_cast<QWidget*>(DtoorishinnDlg), static_cast<QWidget*>(DhashiraDlg),
-                           static_cast<QWidget*>(DkabeDlg), static_cast<QWidget*>(DyukaDlg),
-                           static_cast<QWidget*>(DyukashiyouDlg), static_cast<QWidget*>(DmojiDlg),
-                           static_cast<QWidget*>(DkisoDlg), static_cast<QWidget*>(DsenDlg),
-                           static_cast<QWidget*>(DyagiriDlg)}) {
+  for (TToolPalette* palette : PalettesByEditMode()) {
     if (palette) palette->hide();
   }
   instanceLock_.Release();

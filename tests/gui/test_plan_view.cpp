@@ -147,3 +147,41 @@ TEST_F(PlanViewTest, TheOverwriteButtonFollowsTheModifiedFlagAfterAPaint) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PlanViewTest, FiguresDrawnBetweenPaintsLiveInTheViewsImage) {
+  StartProgram();
+  Repaint();
+  const QImage before = Gamen()->Image();
+  const int h = Gamen()->HorzScrollPosition();
+  const int v = Gamen()->VertScrollPosition();
+  auto highlight = [&](Canvas& canvas) {
+    canvas.SetPenMode(PenMode::Xor);
+    canvas.SetPenStyle(PenStyle::Solid);
+    canvas.SetPenColour(0x00ffff);
+    canvas.SetBrushColour(0x00ffff);
+    canvas.Rectangle(h + 10, v + 10, h + 30, v + 20);
+  };
+  Gamen()->DrawOnImage(highlight);
+  EXPECT_EQ(Gamen()->Image().pixel(15, 15), qRgb(0, 0, 255));
+  Gamen()->DrawOnImage(highlight);
+  EXPECT_EQ(Gamen()->Image(), before);
+  Gamen()->DrawOnImage(highlight);
+  Repaint();  // a full paint starts from the sheet again
+  const std::set<int> columns = AxisPixels(GridAxisX);
+  const std::set<int> rows = AxisPixels(GridAxisY);
+  for (int y = 10; y < 20; ++y)
+    for (int x = 10; x < 30; ++x)
+      if (!columns.count(x + h) && !rows.count(y + v)) {
+        ASSERT_EQ(Gamen()->Image().pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+      }
+  // The canvas keeps what the highlight left: its solid yellow brush now
+  // fills the gaps of the dotted grid lines.
+  const int column = *columns.lower_bound(h) - h;
+  const int gapRow = RowOffTheLines(false);
+  EXPECT_EQ(Gamen()->Image().pixel(column, gapRow), qRgb(255, 255, 0));
+  EXPECT_EQ(before.pixel(column, gapRow), qRgb(255, 255, 255));
+}
+
+}  // namespace

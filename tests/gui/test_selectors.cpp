@@ -24,8 +24,10 @@ class SelectorTest : public GuiTest {
     StartProgram();
   }
   static std::vector<TToolPalette*> Palettes() {
-    return {DtoorishinnDlg, DhashiraDlg, DkabeDlg, DyukaDlg, DyukashiyouDlg,
-            DmojiDlg,       DkisoDlg,    DsenDlg,  DyagiriDlg};
+    std::vector<TToolPalette*> palettes;
+    for (TToolPalette* palette : PalettesByEditMode())
+      if (palette) palettes.push_back(palette);
+    return palettes;
   }
   static QPoint DockedPosition(const QWidget* palette) {
     return QPoint(QuilmoraForm->pos().x() + QuilmoraForm->Gamen->width() - palette->width() - 15,
