@@ -759,7 +759,9 @@ void TQuilmoraForm::FileExit1Execute() { close(); }
 
 // Closing.
 
-void TQuilmoraForm::closeEvent(QCloseEvent* event) {
+void TQuilmoraForm::closeEvent(QCloseEvent* event) { FormClose(event); }
+
+void TQuilmoraForm::FormClose(QCloseEvent* event) {
   int answer = IDNO;
   if (ModifiedFlag == 1) answer = MessageBox(kCloseQuestion, "終了", MB_YESNOCANCEL | MB_ICONQUESTION);
   bool closes = answer != IDCANCEL;

@@ -134,11 +134,12 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  // FormClose: asks about unsaved edits and may refuse to close.
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void FormCreate(const QStringList& arguments);
+  // Asks about unsaved edits and may refuse to close (File > Exit ends here too).
+  void FormClose(QCloseEvent* event);
   void BuildControlPanel();
   void BuildResultsPanel(QWidget* panel, class QVBoxLayout* column);
   void BuildMenus();
