@@ -1,11 +1,12 @@
 # make run  - install what is missing, build, start the program
 # make test - install what is missing, build, run every test
+# make bench - install what is missing, build, run the benchmarks
 BUILD_DIR ?= build
-PACKAGES := cmake g++ ninja-build ccache qt6-base-dev libgl-dev libgtest-dev fonts-ipafont-gothic fonts-ipafont-mincho locales
+PACKAGES := cmake g++ ninja-build ccache qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho locales
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test bench clean
 
 all: build
 
@@ -31,6 +32,9 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+bench: build
+	./$(BUILD_DIR)/bench/plan_paint_bench
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,6 +1,9 @@
 #include <QApplication>
+#include <QFont>
+#include <QScreen>
 #include <clocale>
 
+#include "mainwindow/Forms.h"
 #include "mainwindow/QuilmoraForm.h"
 #include "platform/qt/QtMessageBox.h"
 
@@ -8,13 +11,19 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   // Numbers in texts and files are always written and read with a decimal point.
   std::setlocale(LC_NUMERIC, "C");
+  // A Japanese face for every caption, so that no glyph goes missing.
+  application.setFont(QFont(QStringLiteral("IPAPGothic"), 9));
 
   QtMessageBox messageBox;
   SetMessageBoxPort(&messageBox);
 
-  TQuilmoraForm form;
-  form.showMaximized();
-  const int result = application.exec();
+  int result = 0;
+  if (CreateForms(QCoreApplication::arguments())) {
+    if (const QScreen* screen = application.primaryScreen()) QuilmoraForm->setGeometry(screen->availableGeometry());
+    QuilmoraForm->showMaximized();
+    result = application.exec();
+    DestroyForms();
+  }
   SetMessageBoxPort(nullptr);
   return result;
 }

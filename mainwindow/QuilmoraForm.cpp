@@ -1,107 +1,525 @@
 #include "mainwindow/QuilmoraForm.h"
 
+#include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QVBoxLayout>
+#include <cstring>
+#include <vector>
 
+#include "analysis/PendingMessages.h"
+#include "evaluation/DeteriorationFactor.h"
+#include "mainwindow/AboutBox.h"
+#include "mainwindow/Forms.h"
+#include "mainwindow/PaintCycle.h"
+#include "mainwindow/PlanScrollBox.h"
+#include "mainwindow/ToolPalette.h"
 #include "model/EditingState.h"
+#include "model/ElementTables.h"
+#include "model/ModelExtents.h"
 #include "model/ModelReset.h"
+#include "model/PlanPalette.h"
+#include "model/PlanScale.h"
+#include "model/ProjectSettings.h"
 #include "model/SlotCopy.h"
+#include "model/WindowState.h"
+#include "outline/OutlineDialog.h"
+#include "platform/FileAccess.h"
+#include "platform/MessageBox.h"
+#include "platform/qt/FileDialogs.h"
+#include "platform/qt/ModalDialogs.h"
+#include "rendering/QtCanvas.h"
 
 TQuilmoraForm* QuilmoraForm = nullptr;
 
 namespace {
 
-QColor FromColorRef(int32_t bgr) { return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff); }
+QColor FromColorRef(int32_t bgr) { return QColor(QRgbOfColour(bgr)); }
 
-QRadioButton* AddRadio(QWidget* parent, QVBoxLayout* layout, QButtonGroup* group, const char* name,
-                       const QString& caption, int id) {
-  auto* radio = new QRadioButton(caption, parent);
-  radio->setObjectName(QString::fromLatin1(name));
-  layout->addWidget(radio);
-  group->addButton(radio, id);
-  return radio;
+QString FromUtf16(const char16_t* text) { return QString::fromUtf16(text); }
+
+void SetBackground(QWidget* widget, int32_t colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, FromColorRef(colour));
+  widget->setAutoFillBackground(true);
+  widget->setPalette(palette);
 }
+
+template <typename Layout>
+Layout* Tight(Layout* layout) {
+  layout->setContentsMargins(3, 2, 3, 2);
+  layout->setSpacing(2);
+  return layout;
+}
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption) {
+  auto* label = new QLabel(caption, parent);
+  if (name) label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+
+const char* const kVariantNames[3] = {"現　況", "改修案１", "改修案２"};
+
+const char* const kInstanceQuestion =
+    "既に起動されています。複数起動しますか？\n\n起動する　　　はい\n\n起動しない　　いいえ";
+const char* const kCloseQuestion =
+    "保存してから終了しますか？\n\n保存して終了　　　はい\n\n保存しないで終了　いいえ\n\n終了しない　　　　キャンセル";
+const char* const kSaveFilter =
+    "耐震ファイル (*.tyc)|*.tyc|耐震ファイル (*.ty3)|*.ty3|耐震ファイル (*.ty2)|*.ty2|すべてのファイル (*.*)|*.*";
+
+// The widening that a scroll box adds to the sheet when it rescales (its
+// scroll bar and border).
+constexpr int kZoomAllowance = 21;
 
 }  // namespace
 
-TQuilmoraForm::TQuilmoraForm(QWidget* parent) : QMainWindow(parent) {
+TQuilmoraForm::TQuilmoraForm(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("QuilmoraForm"));
   QuilmoraForm = this;
 
   auto* central = new QWidget(this);
   auto* row = new QHBoxLayout(central);
-  auto* gamen = new QScrollArea(central);
-  gamen->setObjectName(QStringLiteral("Gamen"));
-  row->addWidget(gamen, 1);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  Gamen = new TPlanScrollBox(central);
+  Gamen->OnPaint = [this](Canvas& canvas) { SheetPaint(canvas); };
+  Gamen->OnPainted = [this] { AfterSheetPaint(); };
+  row->addWidget(Gamen, 1);
 
-  auto* panel = new QWidget(central);
-  panel->setObjectName(QStringLiteral("Panel1"));
-  panel->setFixedWidth(185);
-  auto* column = new QVBoxLayout(panel);
-
-  auto* g3 = new QGroupBox(QStringLiteral("診断対象"), panel);
-  g3->setObjectName(QStringLiteral("G3"));
-  auto* g3Layout = new QVBoxLayout(g3);
-  variantGroup_ = new QButtonGroup(this);
-  Rgenkyou = AddRadio(g3, g3Layout, variantGroup_, "Rgenkyou", QStringLiteral("現況"), 0);
-  Rkaishu1 = AddRadio(g3, g3Layout, variantGroup_, "Rkaishu1", QStringLiteral("改修案１"), 1);
-  Rkaishu2 = AddRadio(g3, g3Layout, variantGroup_, "Rkaishu2", QStringLiteral("改修案２"), 2);
-  column->addWidget(g3);
-
-  auto* g4 = new QGroupBox(QStringLiteral("階（入力・表示）"), panel);
-  g4->setObjectName(QStringLiteral("G4"));
-  auto* g4Layout = new QVBoxLayout(g4);
-  storeyGroup_ = new QButtonGroup(this);
-  R1kai = AddRadio(g4, g4Layout, storeyGroup_, "R1kai", QStringLiteral("１階"), 0);
-  R2kai = AddRadio(g4, g4Layout, storeyGroup_, "R2kai", QStringLiteral("２階"), 1);
-  R3kai = AddRadio(g4, g4Layout, storeyGroup_, "R3kai", QStringLiteral("３階"), 2);
-  column->addWidget(g4);
-
-  auto* g5 = new QGroupBox(QStringLiteral("入力"), panel);
-  g5->setObjectName(QStringLiteral("G5"));
-  auto* g5Layout = new QVBoxLayout(g5);
-  StaticText6 = new QLabel(QStringLiteral("↓13手前まで"), g5);
-  StaticText6->setObjectName(QStringLiteral("StaticText6"));
-  g5Layout->addWidget(StaticText6);
-  auto* undoRow = new QHBoxLayout;
-  Bmodoru = new QPushButton(QStringLiteral("戻る"), g5);
-  Bmodoru->setObjectName(QStringLiteral("Bmodoru"));
-  Bsusumu = new QPushButton(QStringLiteral("進む"), g5);
-  Bsusumu->setObjectName(QStringLiteral("Bsusumu"));
-  undoRow->addWidget(Bmodoru);
-  undoRow->addWidget(Bsusumu);
-  g5Layout->addLayout(undoRow);
-  column->addWidget(g5);
-  column->addStretch(1);
-
-  row->addWidget(panel);
+  ScrollBox1 = Named(new QScrollArea(central), "ScrollBox1");
+  ScrollBox1->setFixedWidth(185);
+  ScrollBox1->setWidgetResizable(true);
+  ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Panel1 = Named(new QWidget(ScrollBox1), "Panel1");
+  BuildControlPanel();
+  ScrollBox1->setWidget(Panel1);
+  row->addWidget(ScrollBox1);
   setCentralWidget(central);
 
-  connect(Bmodoru, &QPushButton::clicked, this, &TQuilmoraForm::BmodoruClick);
-  connect(Bsusumu, &QPushButton::clicked, this, &TQuilmoraForm::BsusumuClick);
-  connect(variantGroup_, &QButtonGroup::idClicked, this, &TQuilmoraForm::VariantClick);
-  connect(storeyGroup_, &QButtonGroup::idClicked, this, &TQuilmoraForm::StoreyClick);
+  StatusBar = Named(new QStatusBar(this), "StatusBar");
+  setStatusBar(StatusBar);
+  BuildMenus();
 
   SetMainWindowPort(this);
-  FormCreate();
+  SetFileDialogParent(this);
+  FormCreate(arguments);
 }
 
 TQuilmoraForm::~TQuilmoraForm() {
   if (GetMainWindowPort() == this) SetMainWindowPort(nullptr);
+  SetFileDialogParent(nullptr);
   if (QuilmoraForm == this) QuilmoraForm = nullptr;
 }
 
-void TQuilmoraForm::FormCreate() {
+void TQuilmoraForm::BuildControlPanel() {
+  // The panel is 185 pixels wide, scroll bar included: a smaller face and
+  // tight layouts keep every control in it.
+  QFont small = Panel1->font();
+  small.setPointSize(8);
+  Panel1->setFont(small);
+  Panel1->setStyleSheet(QStringLiteral("QGroupBox { margin-top: 1.2em; } QPushButton { padding: 1px 2px; }"));
+  auto* column = new QVBoxLayout(Panel1);
+  column->setContentsMargins(1, 1, 1, 1);
+  column->setSpacing(2);
+
+  auto* saveRow = new QHBoxLayout;
+  Bhozon = Named(new QPushButton(QStringLiteral("保存"), Panel1), "Bhozon");
+  Buwagaki = Named(new QPushButton(QStringLiteral("上書"), Panel1), "Buwagaki");
+  Bhozon->setEnabled(false);
+  Buwagaki->setEnabled(false);
+  saveRow->addWidget(Bhozon);
+  saveRow->addWidget(Buwagaki);
+  column->addLayout(saveRow);
+
+  // Variants.
+  G3 = Named(new QGroupBox(QStringLiteral("診断対象"), Panel1), "G3");
+  auto* g3 = Tight(new QVBoxLayout(G3));
+  variantGroup_ = new QButtonGroup(this);
+  Rgenkyou = Named(new QRadioButton(QStringLiteral("現況"), G3), "Rgenkyou");
+  Rkaishu1 = Named(new QRadioButton(QStringLiteral("改修案１"), G3), "Rkaishu1");
+  Rkaishu2 = Named(new QRadioButton(QStringLiteral("改修案２"), G3), "Rkaishu2");
+  QRadioButton* variants[] = {Rgenkyou, Rkaishu1, Rkaishu2};
+  for (int v = 0; v < 3; ++v) {
+    variantGroup_->addButton(variants[v], v);
+    g3->addWidget(variants[v]);
+  }
+  Rgenkyou->setChecked(true);
+  Panel2 = Named(new QFrame(G3), "Panel2");
+  Panel2->setFrameShape(QFrame::Panel);
+  auto* panel2 = new QVBoxLayout(Panel2);
+  panel2->setContentsMargins(4, 2, 4, 2);
+  StaticText1 = AddLabel(Panel2, "StaticText1", QString());
+  StaticText2 = AddLabel(Panel2, "StaticText2", QString());
+  StaticText3 = AddLabel(Panel2, "StaticText3", QString());
+  for (QLabel* label : {StaticText1, StaticText2, StaticText3}) panel2->addWidget(label);
+  g3->addWidget(Panel2);
+  Bgennkyou = Named(new QPushButton(QStringLiteral("一括編集"), G3), "Bgennkyou");
+  Bgennkyou->setEnabled(false);
+  g3->addWidget(Bgennkyou);
+  column->addWidget(G3);
+  connect(Rgenkyou, &QRadioButton::toggled, this, [this](bool on) { if (on) RgenkyouClick(); });
+  connect(Rkaishu1, &QRadioButton::toggled, this, [this](bool on) { if (on) Rkaishu1Click(); });
+  connect(Rkaishu2, &QRadioButton::toggled, this, [this](bool on) { if (on) Rkaishu2Click(); });
+
+  // Storeys.
+  G4 = Named(new QGroupBox(QStringLiteral("階（入力・表示）"), Panel1), "G4");
+  auto* g4 = Tight(new QHBoxLayout(G4));
+  storeyGroup_ = new QButtonGroup(this);
+  R1kai = Named(new QRadioButton(QStringLiteral("１階"), G4), "R1kai");
+  R2kai = Named(new QRadioButton(QStringLiteral("２階"), G4), "R2kai");
+  R3kai = Named(new QRadioButton(QStringLiteral("３階"), G4), "R3kai");
+  QRadioButton* storeys[] = {R1kai, R2kai, R3kai};
+  for (int s = 0; s < 3; ++s) {
+    storeyGroup_->addButton(storeys[s], s);
+    g4->addWidget(storeys[s]);
+  }
+  R1kai->setChecked(true);
+  storeyWidgets_[1] << R2kai;
+  storeyWidgets_[2] << R3kai;
+  column->addWidget(G4);
+  connect(R1kai, &QRadioButton::toggled, this, [this](bool on) { if (on) R1kaiClick(); });
+  connect(R2kai, &QRadioButton::toggled, this, [this](bool on) { if (on) R2kaiClick(); });
+  connect(R3kai, &QRadioButton::toggled, this, [this](bool on) { if (on) R3kaiClick(); });
+
+  // Edit modes, by EditMode value.
+  G5 = Named(new QGroupBox(QStringLiteral("入力"), Panel1), "G5");
+  auto* g5 = Tight(new QGridLayout(G5));
+  modeGroup_ = new QButtonGroup(this);
+  struct ModeRadio {
+    const char* name;
+    const char* caption;
+    QRadioButton** member;
+    void (TQuilmoraForm::*handler)();
+  };
+  const ModeRadio modes[10] = {
+      {"Rtoorishin", "通り芯", &Rtoorishin, &TQuilmoraForm::RtoorishinClick},
+      {"Rhashira", "柱", &Rhashira, &TQuilmoraForm::RhashiraClick},
+      {"Rkabe", "壁 (柱)", &Rkabe, &TQuilmoraForm::RkabeClick},
+      {"Ryaneyuka", "屋根床等", &Ryaneyuka, &TQuilmoraForm::RyaneyukaClick},
+      {"Ryukashiyou", "屋根床仕様", &Ryukashiyou, &TQuilmoraForm::RyukashiyouClick},
+      {"Rshitsumei", "文字(室名)", &Rshitsumei, &TQuilmoraForm::RshitsumeiClick},
+      {"Rkiso", "基礎", &Rkiso, &TQuilmoraForm::RkisoClick},
+      {"Rjiyu", "自由線", &Rjiyu, &TQuilmoraForm::RjiyuClick},
+      {"Rhari", "梁等", &Rhari, &TQuilmoraForm::RhariClick},
+      {"Rdodai", "矢切等", &Rdodai, &TQuilmoraForm::RdodaiClick},
+  };
+  // Laid out as on the panel: grid and columns first, then walls and areas.
+  const int order[10] = {0, 1, 2, 3, 4, 5, 6, 7, 9, 8};
+  for (int i = 0; i < 10; ++i) {
+    const ModeRadio& m = modes[order[i]];
+    auto* radio = Named(new QRadioButton(QString::fromUtf8(m.caption), G5), m.name);
+    *m.member = radio;
+    ModeRadios[order[i]] = radio;
+    modeGroup_->addButton(radio, order[i]);
+    g5->addWidget(radio, i / 2, i % 2);
+    const auto handler = m.handler;
+    connect(radio, &QRadioButton::toggled, this, [this, handler](bool on) { if (on) (this->*handler)(); });
+  }
+  Rhari->setEnabled(false);
+  // Checking the hidden radio unchecks every mode radio.
+  Rnull = Named(new QRadioButton(G5), "Rnull");
+  Rnull->hide();
+  modeGroup_->addButton(Rnull, -1);
+  Rnull->setChecked(true);
+
+  Brekkado = Named(new QPushButton(QStringLiteral("劣化度確認"), G5), "Brekkado");
+  Bkabetsuika = Named(new QPushButton(QStringLiteral("耐力要素編集"), G5), "Bkabetsuika");
+  Bgaiyou = Named(new QPushButton(QStringLiteral("概要"), G5), "Bgaiyou");
+  Bzoning = Named(new QPushButton(QStringLiteral("ゾーニング"), G5), "Bzoning");
+  Brekkado->setEnabled(false);
+  Bkabetsuika->setEnabled(false);
+  Bzoning->setEnabled(false);
+  g5->addWidget(Brekkado, 5, 0);
+  g5->addWidget(Bkabetsuika, 5, 1);
+  g5->addWidget(Bgaiyou, 6, 0);
+  g5->addWidget(Bzoning, 6, 1);
+  StaticText6 = AddLabel(G5, "StaticText6", QStringLiteral("↓13手前まで"));
+  g5->addWidget(StaticText6, 7, 0, 1, 2);
+  Bmodoru = Named(new QPushButton(QStringLiteral("戻る"), G5), "Bmodoru");
+  Bsusumu = Named(new QPushButton(QStringLiteral("進む"), G5), "Bsusumu");
+  g5->addWidget(Bmodoru, 8, 0);
+  g5->addWidget(Bsusumu, 8, 1);
+  column->addWidget(G5);
+  connect(Bmodoru, &QPushButton::clicked, this, &TQuilmoraForm::BmodoruClick);
+  connect(Bsusumu, &QPushButton::clicked, this, &TQuilmoraForm::BsusumuClick);
+  connect(Bgaiyou, &QPushButton::clicked, this, &TQuilmoraForm::BgaiyouClick);
+
+  // Display.
+  G6 = Named(new QGroupBox(QStringLiteral("画面表示"), Panel1), "G6");
+  auto* g6 = Tight(new QVBoxLayout(G6));
+  auto* scaleRow = new QHBoxLayout;
+  scaleRow->addWidget(new QLabel(QStringLiteral("表示サイズ ＝ １／"), G6));
+  SCALE = Named(new QComboBox(G6), "SCALE");
+  SCALE->setEditable(true);
+  SCALE->addItems({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("75"), QStringLiteral("100"),
+                   QStringLiteral("150"), QStringLiteral("200")});
+  SCALE->setCurrentText(QStringLiteral("75"));
+  SCALE->setInsertPolicy(QComboBox::NoInsert);
+  scaleRow->addWidget(SCALE, 1);
+  g6->addLayout(scaleRow);
+  // Typing and choosing both change the scale; setting the text from code does not.
+  connect(SCALE, &QComboBox::currentTextChanged, this, &TQuilmoraForm::SCALEChange);
+
+  auto* displayBox = Named(new QGroupBox(QStringLiteral("壁(柱)入力時の画面表示"), G6), "GroupBox75");
+  auto* display = Tight(new QGridLayout(displayBox));
+  struct DisplaySwitch {
+    const char* name;
+    const char* caption;
+    int32_t* flag;
+  };
+  const DisplaySwitch switches[] = {
+      {"Ccnchi", "柱Ｎ値", &ProjectSettings.ShowColumnNValue},
+      {"Ckaishu", "改修箇所", &ProjectSettings.ShowRetrofitPlaces},
+      {"CtakaiW", "他階壁", &ProjectSettings.ShowOtherStoreyWalls},
+      {"Cwouka", "横架材", &ProjectSettings.ShowBeamStress},
+      {"Cwyouso", "壁要素", &ProjectSettings.ShowWallElements},
+      {"Cwtairyoku", "壁耐力", &ProjectSettings.ShowWallStrength},
+      {"Cwteigenchi", "壁低減値", &ProjectSettings.ShowReducedStrength},
+      {"Cwkaishu", "改修注意", &ProjectSettings.ShowRetrofitCaution},
+  };
+  int index = 0;
+  for (const DisplaySwitch& s : switches) {
+    auto* box = Named(new QCheckBox(QString::fromUtf8(s.caption), displayBox), s.name);
+    box->setChecked(*s.flag == 1);
+    display->addWidget(box, index / 2, index % 2);
+    ++index;
+    int32_t* flag = s.flag;
+    connect(box, &QCheckBox::toggled, this, [this, flag](bool on) {
+      *flag = on ? 1 : 0;
+      InvalidateSheet();
+    });
+  }
+  g6->addWidget(displayBox);
+  auto* snowBox = Named(new QGroupBox(QStringLiteral("多雪区域の場合"), G6), "GroupBox1");
+  auto* snow = Tight(new QHBoxLayout(snowBox));
+  Rseki0 = Named(new QRadioButton(QStringLiteral("雪なし時"), snowBox), "Rseki0");
+  Rseki1 = Named(new QRadioButton(QStringLiteral("積雪時"), snowBox), "Rseki1");
+  (ProjectSettings.SnowCase == 1 ? Rseki1 : Rseki0)->setChecked(true);
+  snow->addWidget(Rseki0);
+  snow->addWidget(Rseki1);
+  g6->addWidget(snowBox);
+  connect(Rseki0, &QRadioButton::toggled, this, [this](bool on) {
+    if (!on) return;
+    ProjectSettings.SnowCase = 0;
+    InvalidateSheet();
+  });
+  connect(Rseki1, &QRadioButton::toggled, this, [this](bool on) {
+    if (!on) return;
+    ProjectSettings.SnowCase = 1;
+    InvalidateSheet();
+  });
+  column->addWidget(G6);
+
+  BuildResultsPanel(Panel1, column);
+  column->addStretch(1);
+}
+
+void TQuilmoraForm::BuildResultsPanel(QWidget* panel, QVBoxLayout* column) {
+  Gkekka = Named(new QGroupBox(QStringLiteral("計算結果"), panel), "Gkekka");
+  auto* results = Tight(new QGridLayout(Gkekka));
+  results->addWidget(new QLabel(QStringLiteral("Ｘ方向"), Gkekka), 0, 2);
+  results->addWidget(new QLabel(QStringLiteral("Ｙ方向"), Gkekka), 0, 3);
+  // Per storey: its name, the eccentricity row and the score row.
+  struct StoreyRow {
+    const char* storeyLabel;
+    const char* eccentricityCaption;
+    const char* scoreCaption;
+    const char* henx;
+    const char* heny;
+    const char* hyox;
+    const char* hyoy;
+  };
+  const StoreyRow rows[3] = {
+      {nullptr, "Label4", nullptr, "L1henx", "L1heny", "L1hyox", "L1hyoy"},
+      {"Label11", "Label12", "Label13", "L2henx", "L2heny", "L2hyox", "L2hyoy"},
+      {"Label18", "Label19", "Label20", "L3henx", "L3heny", "L3hyox", "L3hyoy"},
+  };
+  const QString storeyNames[3] = {QStringLiteral("１階"), QStringLiteral("２階"), QStringLiteral("３階")};
+  for (int s = 0; s < 3; ++s) {
+    const StoreyRow& r = rows[s];
+    const int line = 1 + 2 * s;
+    QWidget* widgets[] = {
+        AddLabel(Gkekka, r.storeyLabel, storeyNames[s]),
+        AddLabel(Gkekka, r.eccentricityCaption, QStringLiteral("偏心率")),
+        AddLabel(Gkekka, r.henx, QString()),
+        AddLabel(Gkekka, r.heny, QString()),
+        AddLabel(Gkekka, r.scoreCaption, QStringLiteral("評点")),
+        AddLabel(Gkekka, r.hyox, QString()),
+        AddLabel(Gkekka, r.hyoy, QString()),
+    };
+    results->addWidget(widgets[0], line, 0);
+    results->addWidget(widgets[1], line, 1);
+    results->addWidget(widgets[2], line, 2);
+    results->addWidget(widgets[3], line, 3);
+    results->addWidget(widgets[4], line + 1, 1);
+    results->addWidget(widgets[5], line + 1, 2);
+    results->addWidget(widgets[6], line + 1, 3);
+    for (QWidget* widget : widgets) storeyWidgets_[s] << widget;
+  }
+  results->addWidget(new QLabel(QStringLiteral("柱軸力："), Gkekka), 7, 0, 1, 2);
+  results->addWidget(AddLabel(Gkekka, "Lnflag", QString()), 7, 2, 1, 2);
+  results->addWidget(AddLabel(Gkekka, "Lqflag", QString()), 8, 0);
+  results->addWidget(AddLabel(Gkekka, "Lqflag2", QString()), 8, 1);
+  results->addWidget(AddLabel(Gkekka, "Lqflag3", QString()), 8, 2);
+  results->addWidget(AddLabel(Gkekka, "Lqflag4", QString()), 8, 3);
+  auto* koumen = AddLabel(Gkekka, "Pkoumen", QString());
+  koumen->setFrameShape(QFrame::Panel);
+  SetBackground(koumen, RgbColour(128, 0, 0));
+  QPalette koumenText = koumen->palette();
+  koumenText.setColor(QPalette::WindowText, Qt::yellow);
+  koumen->setPalette(koumenText);
+  results->addWidget(koumen, 9, 0, 1, 4);
+  column->addWidget(Gkekka);
+
+  GroupBox3 = Named(new QGroupBox(QStringLiteral("壁量計算"), panel), "GroupBox3");
+  auto* quantity = Tight(new QGridLayout(GroupBox3));
+  const char* storeyLabels[3] = {nullptr, "Label21", "Label22"};
+  const char* ratioX[3] = {"Ljuusokux1", "Ljuusokux2", "Ljuusokux3"};
+  const char* ratioY[3] = {"Ljuusokuy1", "Ljuusokuy2", "Ljuusokuy3"};
+  for (int s = 0; s < 3; ++s) {
+    QWidget* widgets[] = {AddLabel(GroupBox3, storeyLabels[s], storeyNames[s]),
+                          AddLabel(GroupBox3, ratioX[s], QString()), AddLabel(GroupBox3, ratioY[s], QString())};
+    for (int c = 0; c < 3; ++c) quantity->addWidget(widgets[c], s, c);
+    for (QWidget* widget : widgets) storeyWidgets_[s] << widget;
+  }
+  quantity->addWidget(AddLabel(GroupBox3, "Lshibunok", QString()), 3, 0, 1, 3);
+  auto* bkaberyou = Named(new QPushButton(QStringLiteral("設定・詳細確認"), GroupBox3), "Bkaberyou");
+  bkaberyou->setEnabled(false);
+  quantity->addWidget(bkaberyou, 4, 0, 1, 3);
+  column->addWidget(GroupBox3);
+
+  Panel3 = Named(new QFrame(panel), "Panel3");
+  Panel3->setFrameShape(QFrame::Panel);
+  SetBackground(Panel3, RgbColour(0, 0, 128));
+  auto* methods = new QVBoxLayout(Panel3);
+  for (const char* name : {"Lkaiteiban", "Lshindan", "Lhouhou", "Lhitsuyou", "Lban"}) {
+    auto* label = AddLabel(Panel3, name, QString());
+    QPalette text = label->palette();
+    text.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(text);
+    methods->addWidget(label);
+  }
+  column->addWidget(Panel3);
+
+  GroupBox2 = Named(new QGroupBox(QStringLiteral("備考"), panel), "GroupBox2");
+  GroupBox2->hide();
+  column->addWidget(GroupBox2);
+}
+
+void TQuilmoraForm::BuildMenus() {
+  QMenuBar* menu = menuBar();
+  menu->setObjectName(QStringLiteral("MainMenu1"));
+  struct Item {
+    const char* name;
+    const char* caption;
+    const char* shortcut;
+  };
+  auto addItems = [this](QMenu* owner, std::initializer_list<Item> items) {
+    for (const Item& item : items) {
+      if (!item.name) {
+        owner->addSeparator();
+        continue;
+      }
+      QAction* action = owner->addAction(QString::fromUtf8(item.caption));
+      action->setObjectName(QString::fromLatin1(item.name));
+      if (item.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+      // The commands arrive with their features; until then they show but do nothing.
+      action->setEnabled(false);
+    }
+  };
+
+  QMenu* file = menu->addMenu(QStringLiteral("ファイル(&F)"));
+  addItems(file, {{"FileNewItem", "新規作成(&N)", "Ctrl+N"},
+                  {"FileOpenItem", "開く(&O)", "Ctrl+O"},
+                  {"FileSaveItem", "上書き保存(&S)", "Ctrl+S"},
+                  {"FileSaveAsItem", "名前を付けて保存(&A)...", nullptr},
+                  {nullptr, nullptr, nullptr}});
+  QAction* exitItem = file->addAction(QStringLiteral("終了(&X)"));
+  exitItem->setObjectName(QStringLiteral("FileExitItem"));
+  connect(exitItem, &QAction::triggered, this, &TQuilmoraForm::FileExit1Execute);
+
+  QMenu* report = menu->addMenu(QStringLiteral("報告書・印刷(&R)"));
+  addItems(report, {{"CutItem", "報告書(&R)", nullptr},
+                    {"CopyItem", "プランニングシート(&P)", nullptr},
+                    {"PasteItem", "基礎(&K)", nullptr},
+                    {"H1", "必要耐力(&H)", nullptr},
+                    {"U1", "壁耐力剛性(&U)", nullptr},
+                    {"W1", "重心(&W)", nullptr},
+                    {"S1", "剛心(&S)", nullptr},
+                    {"N2", "柱引抜力(&N)", nullptr},
+                    {"J1", "柱引抜力軸組図(&J)", nullptr},
+                    {"F1", "床耐力(&F)", nullptr},
+                    {"Y1", "床耐力検定(&Y)", nullptr},
+                    {"T1", "上部構造評点(&T)", nullptr},
+                    {"E1", "壁量計算(&E)", nullptr},
+                    {"B1", "検証法表紙(&I)", nullptr}});
+  QAction* estimate = menu->addAction(QStringLiteral("概算(&G)"));
+  estimate->setObjectName(QStringLiteral("N3"));
+  estimate->setEnabled(false);
+  QMenu* settings = menu->addMenu(QStringLiteral("設定(&S)"));
+  addItems(settings, {{"G1", "概要(&G)", nullptr}, {"A1", "計算条件(&A)", nullptr}, {"D1", "画面表示(&D)", nullptr}});
+  QMenu* help = menu->addMenu(QStringLiteral("ヘルプ(&H)"));
+  addItems(help, {{"H2", "ヘルプ(&H)...", "Ctrl+H"}});
+  QAction* about = help->addAction(QStringLiteral("バージョン情報(&A)..."));
+  about->setObjectName(QStringLiteral("HelpAboutItem"));
+  connect(about, &QAction::triggered, this, &TQuilmoraForm::HelpAbout1Execute);
+}
+
+void TQuilmoraForm::FormCreate(const QStringList& arguments) {
+  if (instanceLock_.HeldElsewhere() && MessageBox(kInstanceQuestion, "終了", MB_YESNO | MB_ICONQUESTION) == IDNO) {
+    terminated_ = true;
+    return;
+  }
+  instanceLock_.Acquire();
+
   CurrentFilePath = UntitledFilePath;
   UpdateWindowTitle();
+  setWindowTitle(QString::fromUtf8(WindowTitle.c_str()));
   ResetModel(ResetForStartUp);
+
+  Gamen->SetSheetSize(SheetWidthPixels(), SheetHeightPixels());
+  // The view is centred once the window has its size (showEvent).
+  centrePending_ = true;
+
+  CommandLineLoadPending = 0;
+  CommandLineFile = arguments.size() > 1 ? arguments[1].toStdString() : std::string();
+  if (!CommandLineFile.empty()) CommandLineLoadPending = 1;
+}
+
+void TQuilmoraForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (centrePending_) {
+    centrePending_ = false;
+    if (layout()) layout()->activate();
+    CentreView();
+  }
+}
+
+void TQuilmoraForm::CentreView() {
+  Gamen->SetVertScrollPosition((Gamen->SheetHeight() - Gamen->height()) / 2);
+  Gamen->SetHorzScrollPosition((Gamen->SheetWidth() - Gamen->width()) / 2);
+  SavedVertScrollPosition = Gamen->VertScrollPosition();
+  SavedHorzScrollPosition = Gamen->HorzScrollPosition();
 }
 
 void TQuilmoraForm::MainWindowStateChanged() {
@@ -110,50 +528,267 @@ void TQuilmoraForm::MainWindowStateChanged() {
   Bsusumu->setEnabled(MainWindow.BsusumuEnabled);
 
   QRadioButton* variants[] = {Rgenkyou, Rkaishu1, Rkaishu2};
-  for (int v = 0; v < 3; ++v) {
-    QPalette palette = variants[v]->palette();
-    palette.setColor(QPalette::Window, FromColorRef(MainWindow.VariantRadioColour[v]));
-    variants[v]->setAutoFillBackground(true);
-    variants[v]->setPalette(palette);
-  }
+  for (int v = 0; v < 3; ++v) SetBackground(variants[v], MainWindow.VariantRadioColour[v]);
+  // State that the core set is shown without running the radios' handlers again.
   if (MainWindow.CheckedVariantRadio >= 0 && MainWindow.CheckedVariantRadio < 3) {
-    const QSignalBlocker block(variantGroup_);
+    const QSignalBlocker block(variants[MainWindow.CheckedVariantRadio]);
     variants[MainWindow.CheckedVariantRadio]->setChecked(true);
   }
+  ShowVariantPanel(CurrentVariant);
+
   QRadioButton* storeys[] = {R1kai, R2kai, R3kai};
-  R2kai->setEnabled(MainWindow.R2kaiEnabled);
-  R3kai->setEnabled(MainWindow.R3kaiEnabled);
   if (MainWindow.CheckedStoreyRadio >= 0 && MainWindow.CheckedStoreyRadio < 3) {
-    const QSignalBlocker block(storeyGroup_);
+    const QSignalBlocker block(storeys[MainWindow.CheckedStoreyRadio]);
     storeys[MainWindow.CheckedStoreyRadio]->setChecked(true);
   }
+  for (QWidget* widget : storeyWidgets_[1]) widget->setEnabled(MainWindow.R2kaiEnabled);
+  for (QWidget* widget : storeyWidgets_[2]) widget->setEnabled(MainWindow.R3kaiEnabled);
+
+  const int mode = MainWindow.CheckedEditModeRadio;
+  QRadioButton* checked = mode >= 0 && mode < 10 ? ModeRadios[mode] : Rnull;
+  const QSignalBlocker block(checked);
+  checked->setChecked(true);
+}
+
+void TQuilmoraForm::ShowVariantPanel(int variant) {
+  if (variant < 0 || variant > 2) return;
+  const int32_t weightClass = ProjectSettings.WeightClass[variant];
+  SetBackground(Panel2, WeightClassColour(weightClass));
+  StaticText1->setText(QString::fromUtf8(kVariantNames[variant]));
+  StaticText2->setText(FromUtf16(LabelAt(WeightClassCaptionLine1, WeightClassCaptionCount, weightClass)));
+  StaticText3->setText(FromUtf16(LabelAt(WeightClassCaptionLine2, WeightClassCaptionCount, weightClass)));
 }
 
 void TQuilmoraForm::ShowModeToolDialog() {
-  // The tool palettes arrive with the element editors; no palette to show yet.
+  const auto palettes = PalettesByEditMode();
+  for (int mode = 0; mode < 10; ++mode) {
+    if (palettes[mode] && mode != CurrentEditMode) palettes[mode]->hide();
+  }
+  if (CurrentEditMode < 0 || CurrentEditMode >= 10) return;
+  if (TToolPalette* palette = palettes[CurrentEditMode]) {
+    palette->show();
+    palette->raise();
+    if (CurrentEditMode == EditModeColumns) palette->update();
+  }
 }
+
+void TQuilmoraForm::InvalidateSheet() { Gamen->Invalidate(); }
+
+void TQuilmoraForm::UpdateStoreyControls() {
+  const int32_t top = ProjectSettings.TopStorey[CurrentVariant];
+  MainWindow.R3kaiEnabled = top > 1;
+  MainWindow.R2kaiEnabled = top > 0;
+  RefreshMainWindow();
+}
+
+// The paint cycle.
+
+void TQuilmoraForm::SheetPaint(Canvas& canvas) {
+  if (CommandLineLoadPending == 1) {
+    // The first paint only opens the file named on the command line; the
+    // opening (and any message it gives) follows the paint.
+    CommandLineLoadPending = 0;
+    loadDue_ = true;
+    return;
+  }
+  PaintFullPlan(canvas, Gamen->SheetWidth(), Gamen->SheetHeight());
+  fullPaintDone_ = true;
+  if (StartupDialogsPending == 1 && StartupDialogsShown == 0) startupDialogsDue_ = true;
+}
+
+void TQuilmoraForm::AfterSheetPaint() {
+  if (loadDue_) {
+    loadDue_ = false;
+    LoadCommandLineFile();
+  }
+  ShowPendingMessages();
+  if (startupDialogsDue_) {
+    startupDialogsDue_ = false;
+    ShowStartupDialogs();
+  }
+  if (fullPaintDone_) {
+    fullPaintDone_ = false;
+    Buwagaki->setEnabled(ModifiedFlag == 1);
+  }
+}
+
+void TQuilmoraForm::ShowStartupDialogs() {
+  if (StartupDialogsPending != 1 || StartupDialogsShown != 0) return;
+  StartupDialogsShown = 1;
+  OutlineConfirmationPending = 1;
+  if (AboutBox) RunModal(*AboutBox);
+  if (gaiyouDlg) RunModal(*gaiyouDlg);
+  StartupDialogsPending = 0;
+}
+
+void TQuilmoraForm::LoadCommandLineFile() {
+  std::vector<unsigned char> bytes;
+  const bool readable = ReadWholeFile(CommandLineFile, bytes, nullptr);
+  if (!readable || bytes.size() < 3 || std::memcmp(bytes.data(), "ytc", 3) != 0) {
+    MessageBox("読み込み出来ないファイルです。", "読み込みエラー", MB_ICONINFORMATION);
+    InvalidateSheet();
+    return;
+  }
+  CurrentFilePath = CommandLineFile;
+  ResetModel(ResetBeforeLoad);
+  ApplyZoom();
+  // The project reader takes the file here, after its magic; the model is
+  // recentred once its extents are known.
+  UpdateWindowTitle();
+  RefreshMainWindow();
+  UpdateUsedExtents();
+
+  int32_t existence = 0;
+  int32_t deterioration = 0;
+  for (int i = 0; i < DeteriorationItemCount; ++i) {
+    existence += ExistencePoints[i];
+    deterioration += DeteriorationPoints[i];
+  }
+  DeteriorationFactor = existence > 0 ? 1.0 - static_cast<double>(deterioration) / existence : 0.0;
+  if (DeteriorationFactor < 0.7) DeteriorationFactor = 0.7;
+}
+
+// Zoom.
+
+void TQuilmoraForm::ResizeSheetKeepingView(int dv, int dh, int extra) {
+  Gamen->SetSheetSize(SheetWidthPixels(), SheetHeightPixels());
+  SavedVertScrollPosition =
+      RescaledScrollPosition(Gamen->SheetHeight() - Gamen->height() + extra, SavedVertScrollPosition, dv);
+  Gamen->SetVertScrollPosition(SavedVertScrollPosition);
+  SavedHorzScrollPosition =
+      RescaledScrollPosition(Gamen->SheetWidth() - Gamen->width() + extra, SavedHorzScrollPosition, dh);
+  Gamen->SetHorzScrollPosition(SavedHorzScrollPosition);
+  PendingPointCount = 0;
+  InvalidateSheet();
+}
+
+void TQuilmoraForm::ApplyZoom() {
+  const int dv = Gamen->SheetHeight() - Gamen->height() + kZoomAllowance;
+  const int dh = Gamen->SheetWidth() - Gamen->width() + kZoomAllowance;
+  // An invalid scale text keeps the scale that the model reset left.
+  TrySetPlanScale(ScaleDenominatorOfText(SCALE->currentText().toStdString()));
+  ResizeSheetKeepingView(dv, dh, kZoomAllowance);
+}
+
+void TQuilmoraForm::SCALEChange(const QString& text) {
+  const int dv = Gamen->SheetHeight() - Gamen->height() + kZoomAllowance;
+  const int dh = Gamen->SheetWidth() - Gamen->width() + kZoomAllowance;
+  // A text that is no scale between 1/30 and 1/200 changes nothing.
+  if (!TrySetPlanScale(ScaleDenominatorOfText(text.toStdString()))) return;
+  ResizeSheetKeepingView(dv, dh, 0);
+}
+
+// Selectors.
+
+void TQuilmoraForm::EditModeClick(int mode) {
+  CurrentEditMode = mode;
+  MainWindow.CheckedEditModeRadio = mode;
+  ::ShowModeToolDialog();
+  InvalidateSheet();
+}
+
+void TQuilmoraForm::RtoorishinClick() { EditModeClick(EditModeGrid); }
+void TQuilmoraForm::RhashiraClick() { EditModeClick(EditModeColumns); }
+void TQuilmoraForm::RkabeClick() { EditModeClick(EditModeWalls); }
+void TQuilmoraForm::RyaneyukaClick() { EditModeClick(EditModeRoofFloor); }
+void TQuilmoraForm::RyukashiyouClick() { EditModeClick(EditModeFloorSpec); }
+void TQuilmoraForm::RshitsumeiClick() { EditModeClick(EditModeText); }
+void TQuilmoraForm::RkisoClick() { EditModeClick(EditModeFoundation); }
+void TQuilmoraForm::RjiyuClick() { EditModeClick(EditModeFreeLine); }
+void TQuilmoraForm::RhariClick() { EditModeClick(EditModeBeam); }
+void TQuilmoraForm::RdodaiClick() { EditModeClick(EditModeGable); }
+
+void TQuilmoraForm::StoreyClick(int storey) {
+  CurrentStorey = storey;
+  MainWindow.CheckedStoreyRadio = storey;
+  PendingPointCount = 0;
+  InvalidateSheet();
+  ::ShowModeToolDialog();
+  if (DyukaDlg) DyukaDlg->update();
+}
+
+void TQuilmoraForm::R1kaiClick() { StoreyClick(0); }
+void TQuilmoraForm::R2kaiClick() { StoreyClick(1); }
+void TQuilmoraForm::R3kaiClick() { StoreyClick(2); }
+
+void TQuilmoraForm::VariantClick(int variant) {
+  ShowVariantPanel(variant);
+  SelectVariant(variant);
+  PendingPointCount = 0;
+  const int32_t top = ProjectSettings.TopStorey[variant];
+  if (top < CurrentStorey) {
+    CurrentStorey = top < 0 ? 0 : top;
+    // Checking the radio runs its handler when it was not checked.
+    (CurrentStorey == 1 ? R2kai : R1kai)->setChecked(true);
+  }
+  if (DhashiraDlg) DhashiraDlg->update();
+  InvalidateSheet();
+  ::ShowModeToolDialog();
+  UpdateStoreyControls();
+}
+
+void TQuilmoraForm::RgenkyouClick() { VariantClick(0); }
+void TQuilmoraForm::Rkaishu1Click() { VariantClick(1); }
+void TQuilmoraForm::Rkaishu2Click() { VariantClick(2); }
+
+// Buttons and menu commands.
 
 void TQuilmoraForm::BmodoruClick() {
   UndoStep();
   ModifiedFlag = 1;
-  update();
+  InvalidateSheet();
 }
 
 void TQuilmoraForm::BsusumuClick() {
   RedoStep();
   ModifiedFlag = 1;
-  update();
+  InvalidateSheet();
 }
 
-void TQuilmoraForm::VariantClick(int variant) {
-  PendingPointCount = 0;
-  SelectVariant(variant);
-  update();
+void TQuilmoraForm::BgaiyouClick() {
+  if (gaiyouDlg) RunModal(*gaiyouDlg);
+  InvalidateSheet();
+  ::ShowModeToolDialog();
 }
 
-void TQuilmoraForm::StoreyClick(int storey) {
-  PendingPointCount = 0;
-  CurrentStorey = storey;
-  MainWindow.CheckedStoreyRadio = storey;
-  update();
+void TQuilmoraForm::HelpAbout1Execute() {
+  if (AboutBox) RunModal(*AboutBox);
+}
+
+void TQuilmoraForm::FileExit1Execute() { close(); }
+
+// Closing.
+
+void TQuilmoraForm::closeEvent(QCloseEvent* event) { FormClose(event); }
+
+void TQuilmoraForm::FormClose(QCloseEvent* event) {
+  int answer = IDNO;
+  if (ModifiedFlag == 1) answer = MessageBox(kCloseQuestion, "終了", MB_YESNOCANCEL | MB_ICONQUESTION);
+  bool closes = answer != IDCANCEL;
+  if (answer == IDYES) {
+    FileDialogRequest request;
+    request.Filter = kSaveFilter;
+    request.DefaultSuffix = "tyc";
+    request.FileName = CurrentFilePath == UntitledFilePath ? std::string() : CurrentFilePath;
+    request.Save = true;
+    const std::optional<std::string> path = AskFileName(request);
+    closes = path && SaveProjectOnClose(*path);
+  }
+  if (!closes) {
+    event->ignore();
+    return;
+  }
+  // The palettes go with the window; the lock goes with the program.
+  for (TToolPalette* palette : PalettesByEditMode()) {
+    if (palette) palette->hide();
+  }
+  instanceLock_.Release();
+  event->accept();
+}
+
+bool TQuilmoraForm::SaveProjectOnClose(const std::string& path) {
+  // The project writer arrives with the file commands; until then nothing can
+  // be saved, and the window stays open rather than lose the edits.
+  MessageBox("保存できませんでした。\n\n" + path, "保存エラー", MB_ICONSTOP);
+  return false;
 }

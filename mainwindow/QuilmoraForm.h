@@ -1,47 +1,173 @@
 #pragma once
-// The main window. It shows the state that the core keeps in MainWindow and
-// WindowTitle, and turns the user's clicks into core operations.
+// The main window: the plan in its scroll box, the control panel on the
+// right, the menus. It shows the state that the core keeps (MainWindow,
+// WindowTitle), turns the user's choices into the editing state and repaints
+// the plan, which recomputes everything on each full paint.
 #include <QMainWindow>
+#include <QStringList>
+#include <array>
 
 #include "model/MainWindowPort.h"
+#include "platform/qt/InstanceLock.h"
 
+class Canvas;
+class QAction;
 class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
+class QStatusBar;
+class TPlanScrollBox;
 
 class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   Q_OBJECT
 
  public:
-  explicit TQuilmoraForm(QWidget* parent = nullptr);
+  // arguments: the program's command line; the first argument after the
+  // program names a project file to open at the first paint.
+  explicit TQuilmoraForm(const QStringList& arguments = {}, QWidget* parent = nullptr);
   ~TQuilmoraForm() override;
+
+  // True when the user chose not to start a second instance; the window is
+  // then not to be shown.
+  bool Terminated() const { return terminated_; }
 
   // MainWindowPort
   void MainWindowStateChanged() override;
   void ShowModeToolDialog() override;
 
+  // Asks for a full paint of the plan (invalidating Sheet).
+  void InvalidateSheet();
+  void UpdateStoreyControls();
+  // Rescales the plan after File > New, File > Open and the start-up load.
+  void ApplyZoom();
+
+  TPlanScrollBox* Gamen = nullptr;
+  QStatusBar* StatusBar = nullptr;
+  QScrollArea* ScrollBox1 = nullptr;
+  QWidget* Panel1 = nullptr;
+
+  QPushButton* Bhozon = nullptr;
+  QPushButton* Buwagaki = nullptr;
+
+  QGroupBox* G3 = nullptr;
   QRadioButton* Rgenkyou = nullptr;
   QRadioButton* Rkaishu1 = nullptr;
   QRadioButton* Rkaishu2 = nullptr;
+  QFrame* Panel2 = nullptr;
+  QLabel* StaticText1 = nullptr;
+  QLabel* StaticText2 = nullptr;
+  QLabel* StaticText3 = nullptr;
+  QPushButton* Bgennkyou = nullptr;
+
+  QGroupBox* G4 = nullptr;
   QRadioButton* R1kai = nullptr;
   QRadioButton* R2kai = nullptr;
   QRadioButton* R3kai = nullptr;
+
+  QGroupBox* G5 = nullptr;
+  // By EditMode 0..9.
+  std::array<QRadioButton*, 10> ModeRadios{};
+  QRadioButton* Rtoorishin = nullptr;
+  QRadioButton* Rhashira = nullptr;
+  QRadioButton* Rkabe = nullptr;
+  QRadioButton* Ryaneyuka = nullptr;
+  QRadioButton* Ryukashiyou = nullptr;
+  QRadioButton* Rshitsumei = nullptr;
+  QRadioButton* Rkiso = nullptr;
+  QRadioButton* Rjiyu = nullptr;
+  QRadioButton* Rhari = nullptr;
+  QRadioButton* Rdodai = nullptr;
+  QRadioButton* Rnull = nullptr;
+  QPushButton* Brekkado = nullptr;
+  QPushButton* Bkabetsuika = nullptr;
+  QPushButton* Bgaiyou = nullptr;
+  QPushButton* Bzoning = nullptr;
   QPushButton* Bmodoru = nullptr;
   QPushButton* Bsusumu = nullptr;
   QLabel* StaticText6 = nullptr;
 
+  QGroupBox* G6 = nullptr;
+  QComboBox* SCALE = nullptr;
+  QRadioButton* Rseki0 = nullptr;
+  QRadioButton* Rseki1 = nullptr;
+
+  QGroupBox* Gkekka = nullptr;
+  QGroupBox* GroupBox3 = nullptr;
+  QFrame* Panel3 = nullptr;
+  QGroupBox* GroupBox2 = nullptr;
+
  public slots:
+  void SheetPaint(Canvas& canvas);
+
+  void RtoorishinClick();
+  void RhashiraClick();
+  void RkabeClick();
+  void RyaneyukaClick();
+  void RyukashiyouClick();
+  void RshitsumeiClick();
+  void RkisoClick();
+  void RjiyuClick();
+  void RhariClick();
+  void RdodaiClick();
+
+  void R1kaiClick();
+  void R2kaiClick();
+  void R3kaiClick();
+
+  void RgenkyouClick();
+  void Rkaishu1Click();
+  void Rkaishu2Click();
+
+  void SCALEChange(const QString& text);
+
   void BmodoruClick();
   void BsusumuClick();
+  void BgaiyouClick();
+  void HelpAbout1Execute();
+  void FileExit1Execute();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
-  void FormCreate();
-  void VariantClick(int variant);
+  void FormCreate(const QStringList& arguments);
+  // Asks about unsaved edits and may refuse to close (File > Exit ends here too).
+  void FormClose(QCloseEvent* event);
+  void BuildControlPanel();
+  void BuildResultsPanel(QWidget* panel, class QVBoxLayout* column);
+  void BuildMenus();
+  void CentreView();
+  void EditModeClick(int mode);
   void StoreyClick(int storey);
+  void VariantClick(int variant);
+  void ShowVariantPanel(int variant);
+  // The sheet size at the current scale and the scroll positions scaled from
+  // the saved ones; extra is added to the numerators.
+  void ResizeSheetKeepingView(int dv, int dh, int extra);
+  void AfterSheetPaint();
+  void LoadCommandLineFile();
+  void ShowStartupDialogs();
+  bool SaveProjectOnClose(const std::string& path);
+
+  InstanceLock instanceLock_;  // stands for the named instance mutex
+  bool terminated_ = false;
+  bool centrePending_ = true;
+  bool loadDue_ = false;
+  bool fullPaintDone_ = false;
+  bool startupDialogsDue_ = false;
 
   QButtonGroup* variantGroup_ = nullptr;
   QButtonGroup* storeyGroup_ = nullptr;
+  QButtonGroup* modeGroup_ = nullptr;
+  // Widgets enabled only while the current variant has a second / third storey.
+  QList<QWidget*> storeyWidgets_[3];
 };
 
 extern TQuilmoraForm* QuilmoraForm;

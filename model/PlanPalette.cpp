@@ -13,6 +13,16 @@ const int32_t ClassColourScale[11] = {
 
 const int32_t ClassColourOverflow = RgbColour(150, 150, 150);
 
+const int32_t GridLineColours[3] = {
+    RgbColour(128, 128, 192),
+    RgbColour(128, 192, 192),
+    RgbColour(230, 230, 230),
+};
+
+int32_t GridLineColour(int32_t axisKind) {
+  return axisKind >= 0 && axisKind < 3 ? GridLineColours[axisKind] : GridLineColours[0];
+}
+
 int32_t WeightClassColour(int32_t weightClass) {
   return weightClass >= 0 && weightClass < 7 ? WeightClassColours[weightClass] : WeightClassColours[0];
 }

@@ -13,5 +13,11 @@ extern const int32_t ClassColourScale[11];
 // The class above entry 10 on the printed plan.
 extern const int32_t ClassColourOverflow;
 
+// Dotted grid lines by axis kind (GridAxisKindX / GridAxisKindY 0, 1, 2).
+extern const int32_t GridLineColours[3];
+
+// GridLineColours entry of an axis kind; an unknown kind takes the main-axis colour.
+int32_t GridLineColour(int32_t axisKind);
+
 // WeightClassColours entry of a weight class; an unknown class takes the light one.
 int32_t WeightClassColour(int32_t weightClass);

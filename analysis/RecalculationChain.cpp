@@ -1,0 +1,17 @@
+#include "analysis/RecalculationChain.h"
+
+void RunRecalculationChain() {
+  // Each step relies on the ones before it; keep this order:
+  //   LabelGridAxes                  axis names and origin axes
+  //   SortColumnIndex                column order of the current variant
+  //   BuildGridPointMap              grid-point map of the current variant
+  //   CalcWeightsAndRequiredStrength floor areas, weights, required strength (all variants)
+  //   BuildWallDirectionLists        wall lines per direction
+  //   RecalcStructure                per-wall and per-storey results
+  //   ComputeColumnNValues           column N-value check
+  //   CalcArrangementReduction       floor specifications and arrangement reduction
+  //   CalcBuildingLawSeismicForce    building-standard-law seismic force
+  //   EvaluateSuperstructure         scores and the results panel
+  //   MarkRetrofitChanges            retrofit-difference marks, wall numbers
+  //   IndexUsedAxes                  axes used by columns and wall ends
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The about box: the program's name and an OK button.
+#include <QDialog>
+
+class QPushButton;
+
+class TAboutBox : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TAboutBox(QWidget* parent);
+
+  QPushButton* Button1 = nullptr;
+};

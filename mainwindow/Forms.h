@@ -1,0 +1,58 @@
+#pragma once
+// The program's forms. Every form is created once at start-up, in a fixed
+// order with the main window first, and lives until the program ends; each
+// is reached through its program-wide variable.
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+class QWidget;
+class TAboutBox;
+class TgaiyouDlg;
+class TPlaceholderDlg;
+class TToolPalette;
+
+extern TPlaceholderDlg* OhoukokushoDlg;
+extern TPlaceholderDlg* DmojiChangeDlg;
+extern TToolPalette* DmojiDlg;
+extern TPlaceholderDlg* DmoduleDlg;
+extern TToolPalette* DkisoDlg;
+extern TToolPalette* DsenDlg;
+extern TPlaceholderDlg* DsekisaiDlg;
+extern TPlaceholderDlg* DrekkadoDlg;
+extern TPlaceholderDlg* DprintDlg;
+extern TToolPalette* DhashiraDlg;
+extern TPlaceholderDlg* DcopyDlg;
+extern TPlaceholderDlg* axisDlg;
+extern TAboutBox* AboutBox;
+extern TPlaceholderDlg* DkabetsuikaDlg;
+extern TPlaceholderDlg* DkabeChangeDlg;
+extern TToolPalette* DkabeDlg;
+extern TPlaceholderDlg* hashiraChangeDlg;
+extern TgaiyouDlg* gaiyouDlg;
+extern TPlaceholderDlg* kaberyouDlg;
+extern TToolPalette* DyagiriDlg;
+extern TPlaceholderDlg* DtsuikaDlg;
+extern TToolPalette* DtoorishinnDlg;
+extern TPlaceholderDlg* DsenoffDlg;
+extern TToolPalette* DyukashiyouDlg;
+extern TPlaceholderDlg* DyukachangeDlg;
+extern TToolPalette* DyukaDlg;
+extern TPlaceholderDlg* ShuukeiDlg;
+extern TPlaceholderDlg* setsuDlg;
+
+// Creates the main window (which asks before a second instance starts) and
+// then every other form. False when the user declined to start: nothing is
+// left created then.
+bool CreateForms(const QStringList& arguments);
+// Deletes every form, the main window last.
+void DestroyForms();
+
+// The tool palette of each edit mode 0..9 (none for the beam mode).
+std::array<TToolPalette*, 10> PalettesByEditMode();
+
+// The forms in the order of their creation.
+std::vector<QWidget*> AllForms();
+// The class a form stands for ("TDkabeDlg").
+QString FormClassName(const QWidget* form);

@@ -1,0 +1,48 @@
+#include "mainwindow/PaintCycle.h"
+
+#include "analysis/RecalculationChain.h"
+#include "model/EditingState.h"
+#include "model/Grid.h"
+#include "model/ModelExtents.h"
+#include "model/PlanPalette.h"
+#include "platform/Numeric.h"
+#include "rendering/Canvas.h"
+
+void DrawGridLines(Canvas& canvas, int32_t sheetWidth, int32_t sheetHeight) {
+  canvas.SetPenWidth(1);
+  canvas.SetPenStyle(PenStyle::Dot);
+  canvas.SetPenMode(PenMode::Copy);
+  for (int32_t i = 0; i < GridAxisCountX; ++i) {
+    canvas.SetPenColour(GridLineColour(GridAxisKindX[i]));
+    const int32_t x = TruncToInt(GridAxisX[i] * PixelsPerMetre);
+    canvas.MoveTo(x, 0);
+    canvas.LineTo(x, sheetHeight);
+  }
+  for (int32_t j = 0; j < GridAxisCountY; ++j) {
+    canvas.SetPenColour(GridLineColour(GridAxisKindY[j]));
+    const int32_t y = TruncToInt(GridAxisY[j] * PixelsPerMetre);
+    canvas.MoveTo(0, y);
+    canvas.LineTo(sheetWidth, y);
+  }
+}
+
+void PaintFullPlan(Canvas& canvas, int32_t sheetWidth, int32_t sheetHeight) {
+  UpdateUsedExtents();
+  DrawGridLines(canvas, sheetWidth, sheetHeight);
+  RunRecalculationChain();
+  // The plan layers follow, each under its condition, in this order:
+  //   DrawFoundations          uniform foundation off and other-storey walls off
+  //   DrawRoofFloorAreas
+  //   DrawOtherStoreyWalls
+  //   DrawOtherStoreyColumns
+  //   DrawWalls
+  //   DrawColumns
+  //   DrawCentresOverlay       eccentricity-ratio balance method
+  //   DrawTextLabels
+  //   DrawFreeLines
+  //   DrawRoofFloorAreas       again in the roof/floor edit mode
+  //   DrawGableWalls           in the gable edit mode
+  //   DrawFloorSpecs
+  //   DrawFoundations, DrawOtherStoreyWalls, DrawOtherStoreyColumns
+  //                            again on the first storey in the foundation edit mode
+}

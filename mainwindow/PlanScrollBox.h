@@ -1,0 +1,63 @@
+#pragma once
+// The plan's scroll box (Gamen) with the plan sheet (Sheet) inside it. The
+// sheet is never held as a whole: the viewport keeps an image of its own
+// size, and a full paint draws the sheet into it shifted by the scroll
+// position. A full paint happens after Invalidate(), a scroll or a resize;
+// other repaints (a window uncovering the plan) show the image as it is.
+// Figures drawn between paints (XOR highlights) go straight into the image.
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <functional>
+
+#include "rendering/QtCanvas.h"
+
+class TPlanScrollBox : public QAbstractScrollArea {
+  Q_OBJECT
+
+ public:
+  explicit TPlanScrollBox(QWidget* parent);
+
+  // The sheet's size in pixels (Sheet.Width, Sheet.Height).
+  void SetSheetSize(int width, int height);
+  int SheetWidth() const { return sheetWidth_; }
+  int SheetHeight() const { return sheetHeight_; }
+
+  int HorzScrollPosition() const;
+  int VertScrollPosition() const;
+  // Clamped to the scroll range, as a scroll bar does.
+  void SetHorzScrollPosition(int position);
+  void SetVertScrollPosition(int position);
+
+  // The next paint is a full paint.
+  void Invalidate();
+
+  // Draws the sheet (OnPaint) into the image: the full paint.
+  std::function<void(Canvas&)> OnPaint;
+  // Called after each full paint, outside the paint.
+  std::function<void()> OnPainted;
+
+  // Draws on the image in sheet coordinates, outside a full paint.
+  void DrawOnImage(const std::function<void(Canvas&)>& draw);
+
+  const QImage& Image() const { return image_; }
+  int FullPaintCount() const { return fullPaints_; }
+  bool FullPaintDue() const { return dirty_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+
+ private:
+  void UpdateScrollRanges();
+  void FullPaint();
+
+  QImage image_;
+  QtCanvas canvas_;
+  int sheetWidth_ = 0;
+  int sheetHeight_ = 0;
+  bool dirty_ = true;
+  bool painting_ = false;
+  bool paintedNoticeQueued_ = false;
+  int fullPaints_ = 0;
+};

@@ -1,0 +1,43 @@
+#include "mainwindow/ToolPalette.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "mainwindow/PlanScrollBox.h"
+#include "mainwindow/QuilmoraForm.h"
+#include "model/WindowState.h"
+
+TToolPalette::TToolPalette(const char* formClass, const char* instanceName, const QString& caption,
+                           int dockEntry, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      dockEntry_(dockEntry) {
+  setObjectName(QString::fromLatin1(instanceName));
+  setProperty("formClass", QString::fromLatin1(formClass));
+  setWindowTitle(caption);
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(caption, this));
+  setFixedSize(300, 100);
+}
+
+void TToolPalette::showEvent(QShowEvent* event) {
+  // Shown without taking the focus, a palette may never be activated: its
+  // first appearance counts as its first activation.
+  FormActivate();
+  QDialog::showEvent(event);
+}
+
+bool TToolPalette::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) FormActivate();
+  return QDialog::event(event);
+}
+
+void TToolPalette::FormActivate() {
+  if (dockEntry_ < 0 || dockEntry_ >= PaletteCount || PaletteDocked[dockEntry_] != 0 || !QuilmoraForm) return;
+  const QPoint main = QuilmoraForm->pos();
+  const TPlanScrollBox* gamen = QuilmoraForm->Gamen;
+  move(main.x() + gamen->width() - width() - 15, main.y() + gamen->y() + 30);
+  raise();
+  PaletteDocked[dockEntry_] = 1;
+}

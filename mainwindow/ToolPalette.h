@@ -1,0 +1,27 @@
+#pragma once
+// A tool palette: a small window beside the plan that holds the settings of
+// one edit mode. The main window shows exactly the palette of the current
+// edit mode. At its first activation of the run a palette places itself near
+// the upper right corner of the plan; after that it stays where the user puts it.
+#include <QDialog>
+
+class TToolPalette : public QDialog {
+  Q_OBJECT
+
+ public:
+  // dockEntry: its PaletteDocked entry.
+  TToolPalette(const char* formClass, const char* instanceName, const QString& caption, int dockEntry,
+               QWidget* parent);
+
+  int DockEntry() const { return dockEntry_; }
+
+ public slots:
+  void FormActivate();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  int dockEntry_;
+};

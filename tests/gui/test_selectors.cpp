@@ -1,0 +1,200 @@
+// The selectors of the control panel: each edit-mode radio shows exactly its
+// palette, docked beside the plan at its first showing; storey and variant
+// radios follow the variant's number of storeys; the zoom combo rescales the
+// plan and ignores a text that is no scale.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "GuiFixture.h"
+#include "mainwindow/PlanScrollBox.h"
+#include "mainwindow/ToolPalette.h"
+#include "model/ModelReset.h"
+#include "model/PlanPalette.h"
+#include "model/PlanScale.h"
+#include "model/SlotCopy.h"
+
+namespace {
+
+class SelectorTest : public GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    StartProgram();
+  }
+  static std::vector<TToolPalette*> Palettes() {
+    std::vector<TToolPalette*> palettes;
+    for (TToolPalette* palette : PalettesByEditMode())
+      if (palette) palettes.push_back(palette);
+    return palettes;
+  }
+  static QPoint DockedPosition(const QWidget* palette) {
+    return QPoint(QuilmoraForm->pos().x() + QuilmoraForm->Gamen->width() - palette->width() - 15,
+                  QuilmoraForm->pos().y() + QuilmoraForm->Gamen->y() + 30);
+  }
+  static bool Enabled(const char* name) {
+    auto* widget = QuilmoraForm->findChild<QWidget*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget && widget->isEnabled();
+  }
+};
+
+TEST_F(SelectorTest, EachEditModeShowsExactlyItsPaletteDockedBesideThePlan) {
+  const struct {
+    QRadioButton* radio;
+    int mode;
+    TToolPalette* palette;
+  } cases[] = {
+      {QuilmoraForm->Rtoorishin, EditModeGrid, DtoorishinnDlg},
+      {QuilmoraForm->Rhashira, EditModeColumns, DhashiraDlg},
+      {QuilmoraForm->Rkabe, EditModeWalls, DkabeDlg},
+      {QuilmoraForm->Ryaneyuka, EditModeRoofFloor, DyukaDlg},
+      {QuilmoraForm->Ryukashiyou, EditModeFloorSpec, DyukashiyouDlg},
+      {QuilmoraForm->Rshitsumei, EditModeText, DmojiDlg},
+      {QuilmoraForm->Rkiso, EditModeFoundation, DkisoDlg},
+      {QuilmoraForm->Rjiyu, EditModeFreeLine, DsenDlg},
+      {QuilmoraForm->Rdodai, EditModeGable, DyagiriDlg},
+  };
+  for (const auto& c : cases) {
+    c.radio->click();
+    EXPECT_EQ(CurrentEditMode, c.mode);
+    EXPECT_TRUE(c.radio->isChecked());
+    for (TToolPalette* palette : Palettes())
+      EXPECT_EQ(palette->isVisible(), palette == c.palette) << palette->objectName().toStdString();
+    EXPECT_EQ(c.palette->pos(), DockedPosition(c.palette)) << c.palette->objectName().toStdString();
+  }
+  for (const auto& c : cases) EXPECT_EQ(PaletteDocked[c.palette->DockEntry()], 1);
+
+  // 梁等 is disabled; its mode would show no palette at all.
+  EXPECT_FALSE(QuilmoraForm->Rhari->isEnabled());
+  QuilmoraForm->RhariClick();
+  for (TToolPalette* palette : Palettes()) EXPECT_FALSE(palette->isVisible());
+}
+
+TEST_F(SelectorTest, APaletteDocksOnlyOnce) {
+  QuilmoraForm->Rkabe->click();
+  DkabeDlg->move(5, 6);
+  QuilmoraForm->move(200, 100);
+  QuilmoraForm->Rhashira->click();
+  EXPECT_FALSE(DkabeDlg->isVisible());
+  QuilmoraForm->Rkabe->click();
+  EXPECT_TRUE(DkabeDlg->isVisible());
+  EXPECT_EQ(DkabeDlg->pos(), QPoint(5, 6));
+  // Another palette docks by the window's new place.
+  EXPECT_EQ(QuilmoraForm->pos(), QPoint(200, 100));
+  EXPECT_EQ(DhashiraDlg->pos(), DockedPosition(DhashiraDlg));
+}
+
+TEST_F(SelectorTest, TheModelResetUnchecksEveryModeRadio) {
+  QuilmoraForm->Rkabe->click();
+  ResetModel(ResetForNewProject);
+  for (QRadioButton* radio : QuilmoraForm->ModeRadios) EXPECT_FALSE(radio->isChecked());
+  for (TToolPalette* palette : Palettes()) EXPECT_FALSE(palette->isVisible());
+  // Choosing the same mode again works.
+  QuilmoraForm->Rkabe->click();
+  EXPECT_TRUE(DkabeDlg->isVisible());
+}
+
+TEST_F(SelectorTest, StoreyChangesClearAPendingClickSequenceModeChangesDoNot) {
+  PendingPointCount = 1;
+  QuilmoraForm->Rkabe->click();
+  EXPECT_EQ(PendingPointCount, 1);
+  QuilmoraForm->R2kai->click();
+  EXPECT_EQ(CurrentStorey, 1);
+  EXPECT_EQ(PendingPointCount, 0);
+}
+
+TEST_F(SelectorTest, StoreyRadiosFollowTheVariantsStoreys) {
+  ProjectSettings.TopStorey[0] = 2;
+  ProjectSettings.TopStorey[1] = 1;
+  ProjectSettings.TopStorey[2] = 0;
+  ProjectSettings.WeightClass[2] = 2;
+  QuilmoraForm->Rkaishu1->click();
+  QuilmoraForm->Rgenkyou->click();
+  ASSERT_TRUE(QuilmoraForm->R3kai->isEnabled());
+  QuilmoraForm->R3kai->click();
+  ASSERT_EQ(CurrentStorey, 2);
+
+  // Two storeys: storey 3 is out of reach.
+  QuilmoraForm->Rkaishu1->click();
+  EXPECT_EQ(CurrentVariant, 1);
+  EXPECT_EQ(CurrentStorey, 1);
+  EXPECT_TRUE(QuilmoraForm->R2kai->isChecked());
+  EXPECT_FALSE(QuilmoraForm->R3kai->isEnabled());
+  EXPECT_TRUE(QuilmoraForm->R2kai->isEnabled());
+  for (const char* name : {"Label18", "Label19", "Label20", "L3henx", "L3heny", "L3hyox", "L3hyoy", "Label22",
+                           "Ljuusokux3", "Ljuusokuy3"})
+    EXPECT_FALSE(Enabled(name)) << name;
+  for (const char* name : {"Label11", "Label12", "Label13", "L2henx", "L2hyoy", "Label21", "Ljuusokuy2"})
+    EXPECT_TRUE(Enabled(name)) << name;
+
+  // One storey.
+  QuilmoraForm->Rkaishu2->click();
+  EXPECT_EQ(CurrentStorey, 0);
+  EXPECT_TRUE(QuilmoraForm->R1kai->isChecked());
+  EXPECT_FALSE(QuilmoraForm->R2kai->isEnabled());
+  EXPECT_FALSE(Enabled("L2henx"));
+  EXPECT_EQ(QuilmoraForm->StaticText1->text(), QStringLiteral("改修案２"));
+  EXPECT_EQ(QuilmoraForm->StaticText2->text(), QStringLiteral("非常に　"));
+  EXPECT_EQ(QuilmoraForm->StaticText3->text(), QStringLiteral("重い建物"));
+  EXPECT_EQ(QuilmoraForm->Panel2->palette().color(QPalette::Window), QColor(255, 208, 208));
+
+  // Back to three storeys: the storey stays where it is, all radios enabled.
+  QuilmoraForm->Rgenkyou->click();
+  EXPECT_EQ(CurrentStorey, 0);
+  EXPECT_TRUE(QuilmoraForm->R3kai->isEnabled());
+  EXPECT_EQ(QuilmoraForm->StaticText1->text(), QStringLiteral("現　況"));
+}
+
+TEST_F(SelectorTest, TheScaleComboRescalesThePlanInProportion) {
+  TPlanScrollBox* gamen = QuilmoraForm->Gamen;
+  ASSERT_EQ(gamen->SheetWidth(), 9597);
+  const double before = double(gamen->HorzScrollPosition()) / (gamen->SheetWidth() - gamen->width());
+  PendingPointCount = 1;
+  QuilmoraForm->SCALE->setCurrentIndex(QuilmoraForm->SCALE->findText(QStringLiteral("150")));
+  EXPECT_EQ(PlanScaleDenominator, 150);
+  EXPECT_EQ(PixelsPerMetre, 26);
+  EXPECT_EQ(gamen->SheetWidth(), 4708);  // 181.09 x 26
+  EXPECT_EQ(gamen->SheetHeight(), 4708);
+  EXPECT_EQ(PendingPointCount, 0);
+  EXPECT_EQ(SavedHorzScrollPosition, gamen->HorzScrollPosition());
+  const double after = double(gamen->HorzScrollPosition()) / (gamen->SheetWidth() - gamen->width());
+  EXPECT_NEAR(after, before, 0.01);
+
+  QuilmoraForm->SCALE->lineEdit()->clear();
+  QTest::keyClicks(QuilmoraForm->SCALE->lineEdit(), QStringLiteral("30"));
+  EXPECT_EQ(PixelsPerMetre, 133);
+  EXPECT_EQ(gamen->SheetWidth(), 24084);  // 181.09 x 133 = 24084.97
+}
+
+TEST_F(SelectorTest, AScaleTextThatIsNoScaleChangesNothing) {
+  TPlanScrollBox* gamen = QuilmoraForm->Gamen;
+  QuilmoraForm->SCALE->setCurrentText(QStringLiteral("100"));
+  ASSERT_EQ(PixelsPerMetre, 40);
+  const int width = gamen->SheetWidth();
+  const int horizontal = gamen->HorzScrollPosition();
+  const int saved = SavedVertScrollPosition;
+  for (const char* text : {"", "abc", "1000", "20", "-75", "２００"}) {
+    PendingPointCount = 1;
+    QuilmoraForm->SCALE->setCurrentText(QString::fromUtf8(text));
+    EXPECT_EQ(PlanScaleDenominator, 100) << text;
+    EXPECT_EQ(PixelsPerMetre, 40) << text;
+    EXPECT_EQ(gamen->SheetWidth(), width) << text;
+    EXPECT_EQ(gamen->HorzScrollPosition(), horizontal) << text;
+    EXPECT_EQ(SavedVertScrollPosition, saved) << text;
+    EXPECT_EQ(PendingPointCount, 1) << text;
+  }
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(SelectorTest, ApplyZoomTakesTheComboAfterAModelReset) {
+  QuilmoraForm->SCALE->setCurrentText(QStringLiteral("50"));
+  ResetModel(ResetForNewProject);
+  EXPECT_EQ(PixelsPerMetre, 53);
+  QuilmoraForm->ApplyZoom();
+  EXPECT_EQ(PixelsPerMetre, 80);
+  EXPECT_EQ(QuilmoraForm->Gamen->SheetWidth(), 14487);  // 181.09 x 80 = 14487.2
+}
+
+}  // namespace
