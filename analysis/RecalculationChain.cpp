@@ -1,12 +1,17 @@
 #include "analysis/RecalculationChain.h"
 
+#include "analysis/GridAxisLabels.h"
+#include "analysis/GridPointMap.h"
+#include "analysis/WallLines.h"
+#include "analysis/WeightsAndRequiredStrength.h"
+
 void RunRecalculationChain() {
-  // Each step relies on the ones before it; keep this order:
-  //   LabelGridAxes                  axis names and origin axes
-  //   SortColumnIndex                column order of the current variant
-  //   BuildGridPointMap              grid-point map of the current variant
-  //   CalcWeightsAndRequiredStrength floor areas, weights, required strength (all variants)
-  //   BuildWallDirectionLists        wall lines per direction
+  // Each step relies on the ones before it; keep this order.
+  LabelGridAxes();                   // axis names and origin axes
+  SortColumnIndex();                 // column order of the current variant
+  BuildGridPointMap();               // grid-point map of the current variant
+  CalcWeightsAndRequiredStrength();  // floor areas, weights, required strength (all variants)
+  BuildWallDirectionLists();         // wall lines per direction
   //   RecalcStructure                per-wall and per-storey results
   //   ComputeColumnNValues           column N-value check
   //   CalcArrangementReduction       floor specifications and arrangement reduction
