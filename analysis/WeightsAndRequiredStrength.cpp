@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisResults.h"
 #include "analysis/AreaWeights.h"
+#include "analysis/ArrangementReduction.h"
 #include "analysis/FloorAreas.h"
 #include "analysis/RequiredStrength.h"
 #include "analysis/StoreyWeights.h"
@@ -19,10 +20,9 @@ void ClearLineArrays() {
           for (double& value : line) value = 0.0;
 }
 
-// Hook: the floor line capacities of the arrangement reduction and the eight
-// line-force arrays of the floor diaphragm check are to be cleared here, every
-// variant, storey and axis line, once those steps exist.
-void ClearFloorCheckLineArrays() {}
+// Every variant, storey and axis line; the eight line-force arrays of the
+// floor diaphragm check are to be cleared here too once that step exists.
+void ClearFloorCheckLineArrays() { ClearFloorLineCapacities(); }
 
 }  // namespace
 
