@@ -1,5 +1,6 @@
 #include "analysis/RecalculationChain.h"
 
+#include "analysis/ArrangementReduction.h"
 #include "analysis/GridAxisLabels.h"
 #include "analysis/GridPointMap.h"
 #include "analysis/WallLines.h"
@@ -14,7 +15,7 @@ void RunRecalculationChain() {
   BuildWallDirectionLists();         // wall lines per direction
   //   RecalcStructure                per-wall and per-storey results
   //   ComputeColumnNValues           column N-value check
-  //   CalcArrangementReduction       floor specifications and arrangement reduction
+  CalcArrangementReduction();        // floor specifications and arrangement reduction
   //   CalcBuildingLawSeismicForce    building-standard-law seismic force
   //   EvaluateSuperstructure         scores and the results panel
   //   MarkRetrofitChanges            retrofit-difference marks, wall numbers
