@@ -20,7 +20,7 @@ constexpr int32_t SpeciesCount = 3;
 
 // Which opening a term belongs to, and the offset of its entries.
 enum Opening : int { Door = 0, Window = 1 };
-constexpr int AlongX = 0, AlongY = 1;  // added to an X entry gives the Y entry
+constexpr int AlongX = 0, AlongY = 1;         // added to an X entry gives the Y entry
 constexpr int GatheredEntriesPerOpening = 6;  // width, wall strength and wall stiffness, X and Y
 constexpr int ValueEntriesPerOpening = 4;     // strength and stiffness, X and Y
 
@@ -200,6 +200,13 @@ void AddTerm(ColumnResult& r, Opening opening, int axis, int32_t section, int32_
   values[DoorStiffnessX - DoorStrengthX + axis] += stiffness;
 }
 
+// SectionY 0 means "as in X", 1..6 are the classes 0..5; -1 for none.
+int32_t SectionClassY(const ColumnRecord& c) {
+  if (c.SectionY == 0) return c.SectionX;
+  if (c.SectionY >= 1 && c.SectionY <= SectionClassCount) return c.SectionY - 1;
+  return -1;
+}
+
 // The door and window values of one quantity combined by Method2ColumnRule.
 double Combine(double door, double window) {
   switch (ProjectSettings.Method2ColumnRule) {
@@ -220,10 +227,7 @@ void ComputeColumns(int v, int s, int32_t columnCount) {
     const ColumnRecord& c = Columns[v][s][i];
     ColumnResult& r = ColumnResults[v][s][i];
     const int32_t cx = c.SectionX;
-    // SectionY 0 means "as in X"; 1..6 are the classes 0..5.
-    const int32_t cy = c.SectionY == 0
-                           ? c.SectionX
-                           : (c.SectionY >= 1 && c.SectionY <= SectionClassCount ? c.SectionY - 1 : -1);
+    const int32_t cy = SectionClassY(c);
     if (cx == 0 && cy == 0) continue;
     AddTerm(r, Door, AlongX, cx, r.HasWallX, method, c.Species);
     AddTerm(r, Door, AlongY, cy, r.HasWallY, method, c.Species);
