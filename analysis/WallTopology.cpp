@@ -58,6 +58,17 @@ bool IsFullOpeningType(int32_t wallType) { return wallType == 7 || wallType == 1
 
 bool SamePoint(int32_t xa, int32_t ya, int32_t xb, int32_t yb) { return xa == xb && ya == yb; }
 
+// A wall's start and end without its geometry: the scans below compare end
+// points first and measure only the walls that meet.
+struct WallEnds {
+  int32_t StartX, StartY, EndX, EndY;
+};
+
+WallEnds WallEndsOf(const WallRecord& w) {
+  if (w.X1 < w.X2 || (w.X1 == w.X2 && w.Y1 <= w.Y2)) return {w.X1, w.Y1, w.X2, w.Y2};
+  return {w.X2, w.Y2, w.X1, w.Y1};
+}
+
 // Whether a bearing neighbour without opening supports the run of an opening
 // wall: always in revision 2012, in revision 2025 only when it is at least as
 // strong as the opening wall, never in any other revision.
@@ -116,12 +127,14 @@ void JoinPanels(int32_t v, int32_t s, int32_t w, const WallLine& line, WallCaseR
   const WallRecord* walls = Walls[v][s];
   for (int32_t j = 0, n = WallCountOf(v, s); j < n; ++j) {
     if (j == w || !IsSolidType(WallResults[v][s][j].Blocks[0].WallType)) continue;
+    const WallEnds ends = WallEndsOf(walls[j]);
+    const bool sharesEnd = SamePoint(ends.StartX, ends.StartY, line.StartX, line.StartY) ||
+                           SamePoint(ends.StartX, ends.StartY, line.EndX, line.EndY) ||
+                           SamePoint(ends.EndX, ends.EndY, line.StartX, line.StartY) ||
+                           SamePoint(ends.EndX, ends.EndY, line.EndX, line.EndY);
+    if (!sharesEnd) continue;
     const WallLine other = WallLineOf(walls[j]);
-    const bool sharesEnd = SamePoint(other.StartX, other.StartY, line.StartX, line.StartY) ||
-                           SamePoint(other.StartX, other.StartY, line.EndX, line.EndY) ||
-                           SamePoint(other.EndX, other.EndY, line.StartX, line.StartY) ||
-                           SamePoint(other.EndX, other.EndY, line.EndX, line.EndY);
-    if (!sharesEnd || !SlopesCollinear(line.Slope, other.Slope)) continue;
+    if (!SlopesCollinear(line.Slope, other.Slope)) continue;
     if (other.Length + line.Length < ShortWallLength) continue;
     if (walls[j].PanelLeft == walls[w].PanelLeft) r.LeftPanelJoined |= 1;
     if (walls[j].PanelRight == walls[w].PanelRight) r.RightPanelJoined |= 2;
@@ -178,7 +191,12 @@ void MeasureOpeningRun(const OpeningWall& w, bool bothColumns, WallCaseResult& r
   double run = line.Length;
   int32_t any = 0, atStart = 0, atEnd = 0;
   for (int32_t j = 0, n = WallCountOf(v, s); j < n; ++j) {
-    if (j == w.index || IsFullOpeningType(WallResults[v][s][j].Blocks[0].WallType)) continue;
+    if (j == w.index) continue;
+    const WallEnds ends = WallEndsOf(Walls[v][s][j]);
+    if (!SamePoint(ends.EndX, ends.EndY, line.StartX, line.StartY) &&
+        !SamePoint(ends.StartX, ends.StartY, line.EndX, line.EndY))
+      continue;
+    if (IsFullOpeningType(WallResults[v][s][j].Blocks[0].WallType)) continue;
     const WallLine jl = WallLineOf(Walls[v][s][j]);
     if (!SlopesCollinear(line.Slope, jl.Slope)) continue;
     if (SamePoint(jl.EndX, jl.EndY, line.StartX, line.StartY)) {
@@ -262,12 +280,13 @@ int32_t NextWallOnLine(int32_t v, int32_t s, int32_t excluded, int32_t direction
                        int32_t xB, int32_t yB, double slope, bool skipFullOpenings, WallLine& taken) {
   for (int32_t k = 0, n = WallCountOf(v, s); k < n; ++k) {
     if (k == excluded) continue;
+    const WallEnds ends = WallEndsOf(Walls[v][s][k]);
+    const bool meets = direction == 1 ? SamePoint(ends.EndX, ends.EndY, xA, yA)
+                                      : SamePoint(ends.StartX, ends.StartY, xB, yB);
+    if (!meets) continue;
     if (skipFullOpenings && IsFullOpeningType(WallResults[v][s][k].Blocks[0].WallType)) continue;
     const WallLine kl = WallLineOf(Walls[v][s][k]);
-    if (!SlopesCollinear(slope, kl.Slope)) continue;
-    const bool meets =
-        direction == 1 ? SamePoint(kl.EndX, kl.EndY, xA, yA) : SamePoint(kl.StartX, kl.StartY, xB, yB);
-    if (meets) {
+    if (SlopesCollinear(slope, kl.Slope)) {
       taken = kl;
       return k;
     }
