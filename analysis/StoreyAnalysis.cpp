@@ -171,6 +171,8 @@ int32_t HardwareIndexOf(int32_t pointValue) {
 int32_t JointSpecOfEnds(int32_t startHardware, int32_t endHardware) {
   if (ProjectSettings.Revision == RevisionOf2025) {
     if (IsGeneralMethod()) {
+      // The classes are compared by number, so an end of class I (2) beside a
+      // II+ end (3 or 4) rates the wall I.
       const int32_t weaker = MinInt(EndClass2025(startHardware), EndClass2025(endHardware));
       // Both ends II+: the wall's joints are II+, with the capacity of hardware row 3.
       return weaker < 3 ? 2 - weaker : JointSpecII_Plus;
@@ -185,10 +187,10 @@ int32_t WallJointSpec(int32_t storey, int32_t wall) {
   const int32_t v = CurrentVariant;
   if (!ValidVariant(v) || !ValidStorey(storey) || wall < 0 || wall >= MaxWallsPerStorey) return 3;
   const WallRecord& w = Walls[v][storey][wall];
-  int32_t spec = JointSpecOfEnds(HardwareIndexOf(MapValue(v, storey, w.X1, w.Y1)),
-                                 HardwareIndexOf(MapValue(v, storey, w.X2, w.Y2)));
-  if (spec == 2 && !BothEndsSupported(v, storey, wall)) spec = 3;
-  return spec;
+  int32_t jointClass = JointSpecOfEnds(HardwareIndexOf(MapValue(v, storey, w.X1, w.Y1)),
+                                       HardwareIndexOf(MapValue(v, storey, w.X2, w.Y2)));
+  if (jointClass == 2 && !BothEndsSupported(v, storey, wall)) jointClass = 3;
+  return jointClass;
 }
 
 int32_t WallFoundationClass(int32_t storey, int32_t wall) {
@@ -196,6 +198,7 @@ int32_t WallFoundationClass(int32_t storey, int32_t wall) {
   if (storey > 0) return 0;
   const ProjectSettingsData& s = ProjectSettings;
   if (!ValidVariant(v) || storey < 0 || wall < 0 || wall >= MaxWallsPerStorey) return s.FoundationClass;
+  // One foundation for the whole house holds for the current state; the plans keep their records.
   if (IsGeneralMethod() && s.UniformFoundation == 1 && v == CurrentState) return s.FoundationClass;
   const WallRecord& w = Walls[v][0][wall];
   for (int32_t i = 0, n = std::clamp(FoundationCount[v][0], 0, MaxFoundationsPerStorey); i < n; ++i)

@@ -219,6 +219,8 @@ void MeasureOpeningRun(const OpeningWall& w, bool bothColumns, WallCaseResult& r
   bool shortened2025 = false;
   if (ProjectSettings.Revision == RevisionOf2025 && run > MaxCountedRun2025) {
     const WallRecord& wall = Walls[v][s][w.index];
+    // The run kind goes where the per-case strengths pass the unrated-opening
+    // switch: the partial-panel rule holds for runs supported at their start.
     const double runStrength =
         CalcWallStrength(WallElementArgsOf(wall, run, BraceTableUndirected, s, r.LeftPanelJoined,
                                            r.RightPanelJoined, wall.Deterioration, r.OpeningRunKind));
