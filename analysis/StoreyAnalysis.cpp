@@ -175,7 +175,7 @@ int32_t JointSpecOfEnds(int32_t startHardware, int32_t endHardware) {
       // II+ end (3 or 4) rates the wall I.
       const int32_t weaker = MinInt(EndClass2025(startHardware), EndClass2025(endHardware));
       // Both ends II+: the wall's joints are II+, with the capacity of hardware row 3.
-      return weaker < 3 ? 2 - weaker : JointSpecII_Plus;
+      return weaker < 3 ? 2 - weaker : JointSpecIIPlus;
     }
     const int32_t row = TensionOfRow(startHardware) < TensionOfRow(endHardware) ? startHardware : endHardware;
     return row < 3 ? 2 - row : row + 1;

@@ -17,7 +17,7 @@ extern const double OpeningFactorTable[WallTypeCount];
 
 // Joint classes (JointSpec): 0 joint I, 1 II, 2 III, 3 IV; from 4 on, in
 // revision 2025, a JointHardwareTable row + 1 (4 is row 3, II+).
-constexpr int32_t JointSpecII_Plus = 4;
+constexpr int32_t JointSpecIIPlus = 4;
 
 // Hardware row at a grid point: |(value rem 256) / 4|; 0 where no column stands.
 int32_t HardwareIndexOf(int32_t pointValue);
@@ -26,7 +26,7 @@ int32_t HardwareIndexOf(int32_t pointValue);
 // through-column test; reads Revision, DiagnosisMethod and JointHardwareTable.
 // Revision 2025, general and verification methods: ends both of class II+
 // (hardware row 3, or a row of at least 7.5 kN and below 10 kN) give
-// JointSpecII_Plus.
+// JointSpecIIPlus.
 int32_t JointSpecOfEnds(int32_t startHardware, int32_t endHardware);
 
 // Joint class of a wall of a storey of the current variant: a joint III
