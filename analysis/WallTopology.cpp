@@ -160,6 +160,8 @@ int32_t FollowNeighbour(const OpeningWall& w, int32_t j, const WallLine& jl, int
     if (ProjectSettings.UnratedSolidWallRule == 0) run += jl.Length;
   } else {
     run += jl.Length;
+    // Compared with the class at the start of the turn, not the class reached
+    // so far: of several higher classes on the run the last one met stays.
     if (w.typeAtTurn % 8 < jr.WallType % 8)
       WallResults[v][w.storey][w.index].Blocks[0].WallType = 8 * (w.typeAtTurn / 8) + jr.WallType % 8;
   }
