@@ -256,6 +256,10 @@ WallElementArgs WallElementArgsOf(const WallRecord& wall, double length, int32_t
   return a;
 }
 
+int32_t BraceTableRowOf(int32_t braceKind, int32_t braceEndJoint) {
+  return ChooseBraceRow(braceKind, braceEndJoint, Column::Strength).row;
+}
+
 double CalcWallStrength(const WallElementArgs& a) {
   double s = SumOfElements(a, Column::Strength);
   const int32_t method = ProjectSettings.DiagnosisMethod;

@@ -59,6 +59,11 @@ WallElementArgs WallElementArgsOf(const WallRecord& wall, double length, int32_t
                                   int32_t storey, int32_t leftPanelJoined, int32_t rightPanelJoined,
                                   int32_t deteriorationBits, int32_t partialPanelRule);
 
+// The BraceTable row that a brace kind and end joint read for strength and
+// stiffness (the nailed rows 5 and 7 come from the end joint); -1 for no
+// brace, "不明" or values outside the lists.
+int32_t BraceTableRowOf(int32_t braceKind, int32_t braceEndJoint);
+
 double CalcWallStrength(const WallElementArgs& args);
 double CalcWallStiffness(const WallElementArgs& args);
 double CalcWallFactor(const WallElementArgs& args);
