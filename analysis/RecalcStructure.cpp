@@ -4,6 +4,7 @@
 
 #include "analysis/AnalysisResults.h"
 #include "analysis/BuildingOutline.h"
+#include "analysis/ColumnStrengths.h"
 #include "analysis/RecalcStructureSteps.h"
 #include "analysis/StoreyAnalysis.h"
 #include "analysis/WallTopology.h"

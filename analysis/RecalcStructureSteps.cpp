@@ -1,10 +1,42 @@
 #include "analysis/RecalcStructureSteps.h"
 
-void CalcColumnStrengths() {}
-void AddColumnsToStoreySums(int32_t) {}
-void AddColumnsToStoreySumsSnow(int32_t) {}
-void AddQuarterZoneColumnStrengths(int32_t) {}
-void CalcWallQuantitiesAndStoreySums(int32_t) {}
-void CalcRigidityAndEccentricity(int32_t) {}
-void CalcQuarterZoneWallSums(int32_t) {}
-void CalcDriftAndStiffnessRatios() {}
+#include <algorithm>
+
+#include "analysis/AreaWeights.h"
+#include "analysis/ColumnStrengths.h"
+#include "analysis/FloorAreas.h"
+#include "analysis/RequiredStrength.h"
+#include "analysis/RigidityCentre.h"
+#include "analysis/StiffnessRatio.h"
+#include "analysis/StoreySums.h"
+#include "model/EditingState.h"
+#include "model/ElementLists.h"
+#include "model/ProjectSettings.h"
+
+void CalcWallQuantitiesAndStoreySums(int32_t storey) {
+  const int32_t walls = std::clamp(WallCount[CurrentVariant][storey], 0, MaxWallsPerStorey);
+  for (int32_t wall = 0; wall < walls; ++wall) AddWallToStoreySums(storey, wall);
+}
+
+void CalcRigidityAndEccentricity(int32_t storey) {
+  const int32_t v = CurrentVariant;
+  const bool columns = ProjectSettings.OtherElementsMethod == 1;
+  // With the building-law method these are the previous paint's values: the
+  // seismic force is worked out later in the chain.
+  const RigidityCentreInput input{CentreOfGravityX[v][storey], CentreOfGravityY[v][storey],
+                                  RequiredStrength[v][storey], columns ? AddColumnTorsionTerms : nullptr,
+                                  columns ? AddColumnTorsionTermsSnow : nullptr};
+  for (int32_t storeyCase = 0; storeyCase < StoreyLoadingCaseCount; ++storeyCase)
+    CalcRigidityCentreAndEccentricity(storey, storeyCase, input);
+}
+
+void CalcQuarterZoneWallSums(int32_t storey) {
+  const int32_t v = CurrentVariant;
+  AddQuarterZoneWallSums(
+      storey, QuarterZoneBoundaries{QuarterZoneBoundaryA[v][storey], QuarterZoneBoundaryB[v][storey],
+                                    QuarterZoneBoundary1[v][storey], QuarterZoneBoundary2[v][storey]});
+}
+
+void CalcDriftAndStiffnessRatios() {
+  CalcDriftAndStiffnessRatios(RequiredStrength[CurrentVariant], RequiredStrengthSnow[CurrentVariant]);
+}

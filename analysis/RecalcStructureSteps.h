@@ -1,19 +1,8 @@
 #pragma once
-// Steps of the structural recalculation that live in other files: the
-// method-2 column strengths, the wall quantities and storey sums, the centre
-// of rigidity and eccentricity, and the drift and stiffness ratios. All work
-// on CurrentVariant. Until a step is built its stand-in in
-// RecalcStructureSteps.cpp does nothing; each stand-in goes when its step
-// arrives.
+// The storey-level steps of the structural recalculation that gather what
+// their own files compute: all work on CurrentVariant. The method-2 column
+// steps (analysis/ColumnStrengths.h) are called directly.
 #include <cstdint>
-
-// Method-2 columns (other-elements method 2 only): the column strengths,
-// after the wall geometry; their share of a storey's sums, before its walls;
-// their share of the quarter-division end zones, after the loading cases.
-void CalcColumnStrengths();
-void AddColumnsToStoreySums(int32_t storey);
-void AddColumnsToStoreySumsSnow(int32_t storey);
-void AddQuarterZoneColumnStrengths(int32_t storey);
 
 // After every wall of the storey has its base values and reduction factors:
 // reduced strengths and stiffnesses, quantities and the storey sums of the

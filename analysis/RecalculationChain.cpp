@@ -3,6 +3,7 @@
 #include "analysis/ArrangementReduction.h"
 #include "analysis/GridAxisLabels.h"
 #include "analysis/GridPointMap.h"
+#include "analysis/RecalcStructure.h"
 #include "analysis/WallLines.h"
 #include "analysis/WeightsAndRequiredStrength.h"
 
@@ -13,7 +14,7 @@ void RunRecalculationChain() {
   BuildGridPointMap();               // grid-point map of the current variant
   CalcWeightsAndRequiredStrength();  // floor areas, weights, required strength (all variants)
   BuildWallDirectionLists();         // wall lines per direction
-  //   RecalcStructure                per-wall and per-storey results
+  RecalcStructure();                 // per-wall and per-storey results
   //   ComputeColumnNValues           column N-value check
   CalcArrangementReduction();        // floor specifications and arrangement reduction
   //   CalcBuildingLawSeismicForce    building-standard-law seismic force

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/GridPointMap.h"
+#include "analysis/ColumnStrengths.h"
 #include "analysis/RecalcStructureSteps.h"
 #include "analysis/ReductionFactors.h"
 #include "analysis/WallStrength.h"

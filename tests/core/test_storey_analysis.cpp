@@ -628,7 +628,6 @@ TEST_F(StoreyAnalysisTest, StoreySumsStartFromZero) {
   EccentricityRatioXSnow[0][2][1] = 5.0;
   QuarterZoneStrength2Snow[0][1] = 5.0;
   QuarterWallLengthA[0][2] = 5.0;
-  DriftReciprocalX[0][0][0] = 4.0;  // not a storey sum: left to its own step
   WallStrengthX[2][0][0] = 9.0;     // another variant
   Recalculate();
   EXPECT_EQ(WallStrengthX[0][0][0], 0.0);
@@ -637,7 +636,6 @@ TEST_F(StoreyAnalysisTest, StoreySumsStartFromZero) {
   EXPECT_EQ(EccentricityRatioXSnow[0][2][1], 0.0);
   EXPECT_EQ(QuarterZoneStrength2Snow[0][1], 0.0);
   EXPECT_EQ(QuarterWallLengthA[0][2], 0.0);
-  EXPECT_EQ(DriftReciprocalX[0][0][0], 4.0);
   EXPECT_EQ(WallStrengthX[2][0][0], 9.0);
 }
 
