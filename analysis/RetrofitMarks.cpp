@@ -1,0 +1,204 @@
+#include "analysis/RetrofitMarks.h"
+
+#include <cstring>
+
+#include "analysis/WallLines.h"
+#include "model/EditingState.h"
+#include "model/NumericHelpers.h"
+#include "model/ProjectSettings.h"
+
+int32_t AxisUseX[VariantCount][StoreyCount][AxisLineCount];
+int32_t AxisUseY[VariantCount][StoreyCount][AxisLineCount];
+int32_t UsedAxisCountX[VariantCount];
+int32_t UsedAxisCountY[VariantCount];
+int32_t UsedAxesX[GridAxisCountX];
+int32_t UsedAxesY[GridAxisCountY];
+
+static_assert(GridAxisCountX <= AxisLineCount && GridAxisCountY <= AxisLineCount);
+
+namespace {
+
+constexpr int32_t StrongBraceKind = 6;  // "90x90" and the rows after it
+constexpr int32_t BraceEndJoint20 = 2;  // "2.0"
+constexpr double LongBraceWall = 1.5;   // m
+constexpr int32_t HardwareByNValue = 0;
+constexpr int32_t HardwareByConvertedForce = 1;
+constexpr double LargeNValue = 1.800001;
+constexpr double LargeConvertedForce = 9.53;  // kN
+
+// Counts and storey numbers come from files; keep them inside the arrays.
+int32_t Bounded(int32_t count, int32_t max) { return MinInt(MaxInt(count, 0), max); }
+int32_t TopStoreyOf(int v) { return Bounded(ProjectSettings.TopStorey[v], StoreyCount - 1); }
+
+// What plan wall j of variant a, storey s changes against the current state.
+int32_t ChangeMark(int a, int s, int j) {
+  const WallRecord& w = Walls[a][s][j];
+  const WallCaseResult& r = WallResults[a][s][j].Blocks[0];
+  int32_t mark = 0;
+  bool matched = false;
+  // Every matching wall adds its differences: a current state with two walls
+  // between the same points marks what differs from either.
+  const int32_t count = Bounded(WallCount[CurrentState][s], MaxWallsPerStorey);
+  for (int k = 0; k < count; ++k) {
+    const WallRecord& c = Walls[CurrentState][s][k];
+    const bool same = c.X1 == w.X1 && c.Y1 == w.Y1 && c.X2 == w.X2 && c.Y2 == w.Y2;
+    const bool reversed = !same && c.X1 == w.X2 && c.Y1 == w.Y2 && c.X2 == w.X1 && c.Y2 == w.Y1;
+    if (!same && !reversed) continue;
+    matched = true;
+    const WallCaseResult& cr = WallResults[CurrentState][s][k].Blocks[0];
+    if (w.OpeningKind != c.OpeningKind) mark |= RetrofitChangeOpening;
+    if (w.BraceKind != c.BraceKind || w.BraceArrangement != c.BraceArrangement ||
+        w.BraceEndJoint != c.BraceEndJoint || w.MudWallKind != c.MudWallKind)
+      mark |= RetrofitChangeBrace;
+    if (r.JointSpec != cr.JointSpec) mark |= RetrofitChangeJointClass;
+    if (w.PanelLeft != c.PanelLeft) mark |= RetrofitChangePanelLeft;
+    if (w.PanelRight != c.PanelRight) mark |= RetrofitChangePanelRight;
+    if (w.Deterioration != c.Deterioration) mark |= RetrofitChangeDeterioration;
+    if (r.FoundationClass != cr.FoundationClass) mark |= RetrofitChangeFoundation;
+    // A one-way brace works the other way round when the wall is reversed.
+    // The test is on the arrangement alone, as the mark has always been made,
+    // so a reversed wall without a brace (arrangement 0) is marked too.
+    if (reversed && w.BraceArrangement == 0) mark |= RetrofitChangeBrace;
+  }
+  if (!matched) mark |= RetrofitChangeNewWall;
+  return mark;
+}
+
+bool LargeColumnEndDemand(const ColumnResult& c, int32_t method) {
+  if (method == HardwareByConvertedForce) return c.ToX > LargeConvertedForce || c.ToY > LargeConvertedForce;
+  if (method == HardwareByNValue) return c.NX > LargeNValue || c.NY > LargeNValue;
+  return false;  // allowable stress: no demand to judge
+}
+
+int32_t CautionsOf(int a, int s, int j) {
+  const WallRecord& w = Walls[a][s][j];
+  int32_t bits = 0;
+  if (w.BraceKind >= StrongBraceKind && w.BraceEndJoint == BraceEndJoint20 &&
+      WallResults[a][s][j].Blocks[0].Length > LongBraceWall)
+    bits |= CautionBraceHardware;
+
+  if (s > 0) {
+    bool startCarried = false, endCarried = false;
+    const int32_t count = Bounded(ColumnCount[a][s - 1], MaxColumnsPerStorey);
+    for (int c = 0; c < count; ++c) {
+      const ColumnRecord& col = Columns[a][s - 1][c];
+      if (col.X == w.X1 && col.Y == w.Y1) startCarried = true;
+      if (col.X == w.X2 && col.Y == w.Y2) endCarried = true;
+    }
+    if (!startCarried || !endCarried) bits |= CautionNoColumnBelow;
+  } else {
+    const int32_t method = ProjectSettings.JointHardwareMethod;
+    const int32_t count = Bounded(ColumnCount[a][0], MaxColumnsPerStorey);
+    for (int c = 0; c < count; ++c) {
+      const ColumnRecord& col = Columns[a][0][c];
+      const bool atEnd = (col.X == w.X1 && col.Y == w.Y1) || (col.X == w.X2 && col.Y == w.Y2);
+      if (atEnd && LargeColumnEndDemand(ColumnResults[a][0][c], method)) bits |= CautionFoundation;
+    }
+  }
+  return bits;
+}
+
+void NumberAlongLines(const int32_t (&order)[WallLineEntryCapacity], int32_t entries, int v, int s,
+                      int32_t walls, bool xPass, int32_t& n) {
+  for (int i = 0; i < Bounded(entries, WallLineEntryCapacity); ++i) {
+    const int32_t w = order[i];
+    if (w < 0 || w >= walls) continue;
+    const WallRecord& rec = Walls[v][s][w];
+    WallCaseResult& r = WallResults[v][s][w].Blocks[0];
+    // Brace kinds name the rows 0..10 and nothing writes 1024 or more; the
+    // numbering has always tested for it, so such a kind (only from a file)
+    // is numbered without change or strength.
+    const bool numberedKind = rec.BraceKind >= NumberedBraceKind;
+    if (r.BaseStrength == 0.0 && !numberedKind) {
+      r.WallNumber = 0;
+      continue;
+    }
+    // A diagonal wall stands in both lists; the Y pass numbers it. It stands
+    // twice in the Y list as well, so it keeps the number of its later entry.
+    if (xPass && rec.Y1 != rec.Y2) continue;
+    r.WallNumber = (r.RetrofitChange != 0 || numberedKind) ? ++n : 0;
+  }
+}
+
+void NumberChangedWalls() {
+  const int v = CurrentVariant;
+  if (v < 0 || v >= VariantCount) return;
+  int32_t n = 0;
+  for (int s = 0; s <= TopStoreyOf(v); ++s) {
+    const int32_t walls = Bounded(WallCount[v][s], MaxWallsPerStorey);
+    if (walls == 0) continue;
+    NumberAlongLines(XWallOrder[v][s], XWallCount[v][s], v, s, walls, true, n);
+    NumberAlongLines(YWallOrder[v][s], YWallCount[v][s], v, s, walls, false, n);
+  }
+}
+
+// An index that names no axis (a damaged file) marks nothing.
+void MarkAxis(int32_t (&use)[AxisLineCount], int32_t axis, int32_t axisCount, int32_t bit) {
+  if (axis >= 0 && axis < axisCount) use[axis] |= bit;
+}
+
+// Number of axes used on any storey; their indices go to list when given.
+int32_t ListUsedAxes(const int32_t (&use)[StoreyCount][AxisLineCount], int32_t axisCount, int32_t* list) {
+  int32_t n = 0;
+  for (int k = 0; k < axisCount; ++k) {
+    if ((use[0][k] | use[1][k] | use[2][k]) == 0) continue;
+    if (list) list[n] = k;
+    ++n;
+  }
+  return n;
+}
+
+}  // namespace
+
+void MarkRetrofitChanges() {
+  for (int a = RetrofitPlan1; a <= RetrofitPlan2; ++a) {
+    for (int s = 0; s <= TopStoreyOf(a); ++s) {
+      const int32_t count = Bounded(WallCount[a][s], MaxWallsPerStorey);
+      for (int j = 0; j < count; ++j) {
+        WallCaseResult& r = WallResults[a][s][j].Blocks[0];
+        r.RetrofitChange = ChangeMark(a, s, j);
+        if (r.RetrofitChange == 0) continue;
+        // Bits are only added. The evaluation clears the word of the variant
+        // shown alone, so the plan not shown keeps the bits of its earlier
+        // paints until it is shown again.
+        r.CautionBits |= CautionsOf(a, s, j);
+      }
+    }
+  }
+  NumberChangedWalls();
+}
+
+void IndexUsedAxes() {
+  std::memset(AxisUseX, 0, sizeof AxisUseX);
+  std::memset(AxisUseY, 0, sizeof AxisUseY);
+  // Every storey, also those above the variant's top storey.
+  for (int v = 0; v < VariantCount; ++v) {
+    for (int s = 0; s < StoreyCount; ++s) {
+      int32_t(&useX)[AxisLineCount] = AxisUseX[v][s];
+      int32_t(&useY)[AxisLineCount] = AxisUseY[v][s];
+      const int32_t columns = Bounded(ColumnCount[v][s], MaxColumnsPerStorey);
+      for (int c = 0; c < columns; ++c) {
+        const ColumnRecord& col = Columns[v][s][c];
+        MarkAxis(useX, col.X, GridAxisCountX, AxisUseColumn);
+        MarkAxis(useY, col.Y, GridAxisCountY, AxisUseColumn);
+      }
+      const int32_t walls = Bounded(WallCount[v][s], MaxWallsPerStorey);
+      for (int j = 0; j < walls; ++j) {
+        const WallRecord& w = Walls[v][s][j];
+        MarkAxis(useX, w.X1, GridAxisCountX, AxisUseWallEnd);
+        MarkAxis(useY, w.Y1, GridAxisCountY, AxisUseWallEnd);
+        MarkAxis(useX, w.X2, GridAxisCountX, AxisUseWallEnd);
+        MarkAxis(useY, w.Y2, GridAxisCountY, AxisUseWallEnd);
+      }
+    }
+  }
+
+  // The lists hold every axis, so none is left out however many are used.
+  std::memset(UsedAxesX, 0, sizeof UsedAxesX);
+  std::memset(UsedAxesY, 0, sizeof UsedAxesY);
+  for (int v = 0; v < VariantCount; ++v) {
+    const bool shown = v == CurrentVariant;
+    UsedAxisCountX[v] = ListUsedAxes(AxisUseX[v], GridAxisCountX, shown ? UsedAxesX : nullptr);
+    UsedAxisCountY[v] = ListUsedAxes(AxisUseY[v], GridAxisCountY, shown ? UsedAxesY : nullptr);
+  }
+}
