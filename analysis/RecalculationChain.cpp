@@ -4,6 +4,7 @@
 #include "analysis/GridAxisLabels.h"
 #include "analysis/GridPointMap.h"
 #include "analysis/RecalcStructure.h"
+#include "analysis/RetrofitMarks.h"
 #include "analysis/WallLines.h"
 #include "analysis/WeightsAndRequiredStrength.h"
 
@@ -19,6 +20,6 @@ void RunRecalculationChain() {
   CalcArrangementReduction();        // floor specifications and arrangement reduction
   //   CalcBuildingLawSeismicForce    building-standard-law seismic force
   //   EvaluateSuperstructure         scores and the results panel
-  //   MarkRetrofitChanges            retrofit-difference marks, wall numbers
-  //   IndexUsedAxes                  axes used by columns and wall ends
+  MarkRetrofitChanges();             // retrofit-difference marks, wall numbers
+  IndexUsedAxes();                   // axes used by columns and wall ends
 }

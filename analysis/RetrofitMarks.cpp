@@ -55,10 +55,10 @@ int32_t ChangeMark(int a, int s, int j) {
     if (w.PanelRight != c.PanelRight) mark |= RetrofitChangePanelRight;
     if (w.Deterioration != c.Deterioration) mark |= RetrofitChangeDeterioration;
     if (r.FoundationClass != cr.FoundationClass) mark |= RetrofitChangeFoundation;
-    // A one-way brace works the other way round when the wall is reversed.
-    // The test is on the arrangement alone, as the mark has always been made,
-    // so a reversed wall without a brace (arrangement 0) is marked too.
-    if (reversed && w.BraceArrangement == 0) mark |= RetrofitChangeBrace;
+    // A one-way brace works the other way round when the wall is reversed. A
+    // wall without a known brace keeps arrangement 0 too but has no direction
+    // to turn, so drawing it the other way round changes nothing.
+    if (reversed && w.BraceKind > 1 && w.BraceArrangement == 0) mark |= RetrofitChangeBrace;
   }
   if (!matched) mark |= RetrofitChangeNewWall;
   return mark;

@@ -153,9 +153,10 @@ TEST_F(RetrofitMarksTest, ChangeBitsAgainstTheSameWallOfTheCurrentState) {
 }
 
 TEST_F(RetrofitMarksTest, ReversalMarksOneWayArrangements) {
-  // Current state and plan alike but for the direction of drawing. The test
-  // reads only the arrangement, so a plain wall (brace 0, arrangement 0 as the
-  // palette leaves it) drawn the other way round counts as a brace change too.
+  // Current state and plan alike but for the direction of drawing: only a
+  // one-way brace turns round. A plain wall (brace 0, arrangement 0 as the
+  // palette leaves it) or an unknown brace drawn the other way round is the
+  // same wall.
   struct Case {
     const char* name;
     int32_t braceKind, arrangement;
@@ -165,7 +166,8 @@ TEST_F(RetrofitMarksTest, ReversalMarksOneWayArrangements) {
       {"one-way 90x45, same direction", 5, 0, false, 0},
       {"one-way 90x45, reversed", 5, 0, true, 0x02},
       {"crossed 90x45, reversed", 5, 1, true, 0},
-      {"no brace, arrangement 0, reversed", 0, 0, true, 0x02},
+      {"no brace, arrangement 0, reversed", 0, 0, true, 0},
+      {"unknown brace, arrangement 0, reversed", 1, 0, true, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
