@@ -1,7 +1,7 @@
 // Required strength by the building standard law: wall and gable weights by
 // class and shape in the storey sums, centres of gravity including them, Wi,
 // alpha_i, T, Rt, Ai, Ci and Qr for one to three storeys without and with
-// snow, the missing-height message and zero weights.
+// snow, the missing-height message, zero weights, and the step in the chain.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,10 +11,12 @@
 #include "analysis/AreaWeights.h"
 #include "analysis/BuildingLawSeismicForce.h"
 #include "analysis/PendingMessages.h"
+#include "analysis/RecalculationChain.h"
 #include "analysis/RequiredStrength.h"
 #include "analysis/StoreyWeights.h"
 #include "model/EditingState.h"
 #include "model/ElementLists.h"
+#include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
 
 namespace {
@@ -428,6 +430,64 @@ TEST_F(BuildingLawTest, NothingWeighsNothingIsInfinite) {
     EXPECT_EQ(CentreOfGravityX[kVariant][s], 0.0);
     EXPECT_EQ(CentreOfGravityYSnow[kVariant][s], 0.0);
   }
+}
+
+// The step in the chain: a one-storey house of 4 x 4 m drawn through the lists.
+class BuildingLawChainTest : public ModelTest {
+ protected:
+  void SetUp() override {
+    ModelTest::SetUp();
+    ClearPendingMessages();
+    GridModule = 1.0;
+    LayOutGridAtModule();
+    ProjectSettings.RequiredStrengthMethod = 0;
+    ProjectSettings.TopStorey[0] = 0;
+    // Light roof (code 3, 700 N/m²) X 0..4, Y 0..4: 700 x 16 = 11200 N at its centre.
+    AddRect(0, 0, 0, 0, 4, 4, 3);
+    // Light exterior walls round it, 4 m each, 3.0 m high: 600 x 4 x 3.0 = 7200 N, half
+    // 3600 each on the first level.
+    const int ends[4][4] = {{0, 0, 4, 0}, {4, 0, 4, 4}, {0, 4, 4, 4}, {0, 0, 0, 4}};
+    for (const auto& e : ends) {
+      const int i = WallCount[0][0]++;
+      Walls[0][0][i] = WallRecord{};
+      Walls[0][0][i].X1 = e[0], Walls[0][0][i].Y1 = e[1], Walls[0][0][i].X2 = e[2], Walls[0][0][i].Y2 = e[3];
+      WallResults[0][0][i] = WallResult{};
+      WallResults[0][0][i].Blocks[0].Length = 4;
+      WallResults[0][0][i].Blocks[0].WallType = 0;
+    }
+    UpdateUsedExtents();
+  }
+};
+
+TEST_F(BuildingLawChainTest, TheChainAddsTheWallsAndComputesQr) {
+  // W1 = (11200 + 4 x 3600) / 1000 = 25.6 kN; T = 0.09 s: Qr = 0.2 x 25.6 = 5.12 kN.
+  // Roof and walls are symmetric about the house's centre, 2 m from both origin axes.
+  RunRecalculationChain();
+  EXPECT_NEAR(StoreyLoadWeight[0][0], 25600, 1e-9);
+  EXPECT_NEAR(StoreyWeight[0][0], 25.6, 1e-12);
+  EXPECT_NEAR(RequiredStrength[0][0], 5.12, 1e-12);
+  EXPECT_NEAR(std::fabs(CentreOfGravityX[0][0]), 2, 1e-12);
+  EXPECT_NEAR(std::fabs(CentreOfGravityY[0][0]), 2, 1e-12);
+
+  // The weights step starts the sums from zero on every recalculation: a second
+  // one gives the same weight, not the walls twice.
+  RunRecalculationChain();
+  EXPECT_NEAR(StoreyLoadWeight[0][0], 25600, 1e-9);
+  EXPECT_NEAR(RequiredStrength[0][0], 5.12, 1e-12);
+  EXPECT_EQ(PendingMessageCount(), 0);
+}
+
+TEST_F(BuildingLawChainTest, MissingHeightIsQueuedOncePerRecalculation) {
+  ProjectSettings.StoreyHeight[0][0] = 0;
+  RunRecalculationChain();
+  RunRecalculationChain();  // the queue has not been shown in between
+  ASSERT_EQ(PendingMessageCount(), 1);
+  EXPECT_STREQ(PendingMessageAt(0).Caption, "建物階高");
+  boxes.Expect("建物階高", IDOK);
+  ShowPendingMessages();
+  EXPECT_EQ(PendingMessageCount(), 0);
+  // Walls of height 0 weigh nothing; the roof alone: Qr = 0.2 x 11.2 = 2.24 kN.
+  EXPECT_NEAR(RequiredStrength[0][0], 2.24, 1e-12);
 }
 
 }  // namespace
