@@ -442,11 +442,12 @@ class BuildingLawChainTest : public ModelTest {
     LayOutGridAtModule();
     ProjectSettings.RequiredStrengthMethod = 0;
     ProjectSettings.TopStorey[0] = 0;
-    // Light roof (code 3, 700 N/m²) X 0..4, Y 0..4: 700 x 16 = 11200 N at its centre.
-    AddRect(0, 0, 0, 0, 4, 4, 3);
+    // Light roof (code 3, 700 N/m²) X 1..5, Y 1..5: 700 x 16 = 11200 N at its centre.
+    AddRect(0, 0, 1, 1, 5, 5, 3);
     // Light exterior walls round it, 4 m each, 3.0 m high: 600 x 4 x 3.0 = 7200 N, half
-    // 3600 each on the first level.
-    const int ends[4][4] = {{0, 0, 4, 0}, {4, 0, 4, 4}, {0, 4, 4, 4}, {0, 0, 0, 4}};
+    // 3600 each on the first level. Their lengths and wall types are what the storey
+    // analysis gives such walls (full length, outer wall without openings).
+    const int ends[4][4] = {{1, 1, 5, 1}, {5, 1, 5, 5}, {1, 5, 5, 5}, {1, 1, 1, 5}};
     for (const auto& e : ends) {
       const int i = WallCount[0][0]++;
       Walls[0][0][i] = WallRecord{};
