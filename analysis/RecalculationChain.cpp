@@ -1,6 +1,7 @@
 #include "analysis/RecalculationChain.h"
 
 #include "analysis/ArrangementReduction.h"
+#include "analysis/BuildingLawSeismicForce.h"
 #include "analysis/GridAxisLabels.h"
 #include "analysis/GridPointMap.h"
 #include "analysis/RecalcStructure.h"
@@ -18,7 +19,11 @@ void RunRecalculationChain() {
   RecalcStructure();                 // per-wall and per-storey results
   //   ComputeColumnNValues           column N-value check
   CalcArrangementReduction();        // floor specifications and arrangement reduction
-  //   CalcBuildingLawSeismicForce    building-standard-law seismic force
+  // Under the building-law method the required strength and the centres of
+  // gravity are written only here, so the storey analysis above has used the
+  // required strength of the previous recalculation and the centres of the
+  // roof and floor areas alone; what follows sees the new values.
+  CalcBuildingLawSeismicForce();     // building-standard-law seismic force
   //   EvaluateSuperstructure         scores and the results panel
   MarkRetrofitChanges();             // retrofit-difference marks, wall numbers
   IndexUsedAxes();                   // axes used by columns and wall ends
