@@ -193,13 +193,13 @@ void SumMoments(const Direction& d, int v, int s, int m, double q) {
   }
 
   // From the last axis: a line section takes its own line and everything
-  // beyond it, its own interval and the one after the last axis included; an
-  // interval middle takes the lines beyond it and its own interval.
+  // beyond it, an interval middle the lines beyond it and its own interval.
+  // The interval after the last axis is left out: no floor of the storey
+  // reaches past its extent, and from the first axis nothing before the
+  // first axis is taken either.
   {
     auto& lines = FloorMoment[d.FromEndAtLines][v][s];
     auto& middles = FloorMoment[d.FromEndAtLines + 1][v][s];
-    MomentSums afterLast;
-    if (last + 1 < d.AxisCount) afterLast.AddInterval(middle(last), load(last));
     MomentSums beyond;
     for (int i = last; i >= first; --i) {
       if (i < last) {
@@ -207,7 +207,7 @@ void SumMoments(const Direction& d, int v, int s, int m, double q) {
         middles[i][m] = beyond.At(middle(i));
       }
       beyond.AddLine(at(i), LineShearSum(d, i, m));
-      lines[i][m] = beyond.At(at(i)) + afterLast.At(at(i));
+      lines[i][m] = beyond.At(at(i));
     }
   }
 }
