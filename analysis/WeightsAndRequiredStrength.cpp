@@ -6,6 +6,7 @@
 #include "analysis/FloorAreas.h"
 #include "analysis/RequiredStrength.h"
 #include "analysis/StoreyWeights.h"
+#include "evaluation/FloorCheck.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
 
@@ -20,9 +21,13 @@ void ClearLineArrays() {
           for (double& value : line) value = 0.0;
 }
 
-// Every variant, storey and axis line; the eight line-force arrays of the
-// floor diaphragm check are to be cleared here too once that step exists.
-void ClearFloorCheckLineArrays() { ClearFloorLineCapacities(); }
+// Every variant, storey and axis line: the floor capacities that the
+// arrangement reduction adds into and the accumulated floor shears of the
+// diaphragm check, in every loading case.
+void ClearFloorCheckLineArrays() {
+  ClearFloorLineCapacities();
+  ClearFloorCheckRequired();
+}
 
 }  // namespace
 

@@ -12,6 +12,7 @@
 #include "analysis/RequiredStrength.h"
 #include "analysis/StoreyWeights.h"
 #include "analysis/WeightsAndRequiredStrength.h"
+#include "evaluation/FloorCheck.h"
 #include "model/EditingState.h"
 #include "model/ProjectSettings.h"
 
@@ -191,6 +192,18 @@ TEST_F(AreaTest, LineArraysAreClearedForEveryVariant) {
   EXPECT_EQ(LineStiffnessY[1][2][199][0], 0.0);
   EXPECT_EQ(LineShearX[0][0][0][4], 0.0);
   EXPECT_EQ(LineShearY[0][2][299][2], 0.0);
+}
+
+// The accumulated floor shears of the diaphragm check too, in every member and loading case,
+// also of the variants that are not current.
+TEST_F(AreaTest, FloorCheckShearsAreClearedForEveryVariant) {
+  FloorCheckRequired[FloorCheckXFromBelowNear][2][1][5][3] = 7;
+  FloorCheckRequired[FloorCheckYFromRightFar][0][2][299][4] = 7;
+  FloorCheckRequired[FloorCheckXFromAboveFar][1][0][0][0] = 7;
+  CalcWeightsAndRequiredStrength();
+  EXPECT_EQ(FloorCheckRequired[FloorCheckXFromBelowNear][2][1][5][3], 0.0);
+  EXPECT_EQ(FloorCheckRequired[FloorCheckYFromRightFar][0][2][299][4], 0.0);
+  EXPECT_EQ(FloorCheckRequired[FloorCheckXFromAboveFar][1][0][0][0], 0.0);
 }
 
 TEST_F(AreaTest, MissingStoreyHeightIsShownOnceAfterThePaint) {
