@@ -91,8 +91,7 @@ const ScoreFamily SnowY{RequiredStrengthSnow,  OtherElementRatioY,        WallSt
 void HeldStrengthAndScore(const ScoreFamily& f, int v, int s, int c, double deterioration, bool precise) {
   const double qr = f.RequiredStrength[v][s];
   // Every storey takes the wall strength of the first storey's loading case
-  // of the combination, as the stiffness ratio does; this is the published
-  // procedure, not each storey's own case.
+  // of the combination, not its own, as the stiffness ratio does. Deliberate.
   const int g = CombinationGroup[c];
   double pd = (qr * f.OtherElementRatio[v][s] + f.WallStrength[v][s][g]) * f.ReductionFactorE[v][s][c] *
               deterioration;
