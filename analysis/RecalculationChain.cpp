@@ -8,6 +8,7 @@
 #include "analysis/RetrofitMarks.h"
 #include "analysis/WallLines.h"
 #include "analysis/WeightsAndRequiredStrength.h"
+#include "evaluation/Superstructure.h"
 
 void RunRecalculationChain() {
   // Each step relies on the ones before it; keep this order.
@@ -24,7 +25,7 @@ void RunRecalculationChain() {
   // required strength of the previous recalculation and the centres of the
   // roof and floor areas alone; what follows sees the new values.
   CalcBuildingLawSeismicForce();     // building-standard-law seismic force
-  //   EvaluateSuperstructure         scores and the results panel
+  EvaluateSuperstructure();          // scores, floor diaphragm check
   MarkRetrofitChanges();             // retrofit-difference marks, wall numbers
   IndexUsedAxes();                   // axes used by columns and wall ends
 }

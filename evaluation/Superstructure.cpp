@@ -5,6 +5,7 @@
 #include "analysis/ArrangementReduction.h"
 #include "analysis/RequiredStrength.h"
 #include "evaluation/DeteriorationFactor.h"
+#include "evaluation/FloorCheck.h"
 #include "model/EditingState.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
@@ -237,7 +238,7 @@ void EvaluateScores() {
 
 void EvaluateSuperstructure() {
   EvaluateScores();
-  // --- Floor diaphragm check and horizontal-member forces of the current variant go here.
-  // --- Results panel of the main window goes here: it shows ShownScores or
-  //     SnowShownScores (by ProjectSettings.SnowCase) coloured by ClassifyScore.
+  CheckFloorDiaphragms();
+  // The results panel of the main window shows ShownScores or SnowShownScores
+  // (by ProjectSettings.SnowCase) coloured by ClassifyScore.
 }
