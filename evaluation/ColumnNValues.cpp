@@ -12,6 +12,7 @@
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "platform/TextCodec.h"
 
 int32_t ColumnOrderY[VariantCount][StoreyCount][MaxColumnsPerStorey];
 AxialForceNgPoint AxialForceNgPosition[VariantCount][StoreyCount];
@@ -342,8 +343,10 @@ Neighbours FindNeighbours(int v, int t, int32_t x, int32_t y) {
   n.x.positions = GridAxisX, n.x.at = x;
   n.y.positions = GridAxisY, n.y.at = y;
   if (!OnGrid(x, y)) return n;
-  const int32_t minX = MaxInt(UsedExtentMinX[v][t], 0), maxX = MinInt(UsedExtentMaxX[v][t], GridAxisCountX - 1);
-  const int32_t minY = MaxInt(UsedExtentMinY[v][t], 0), maxY = MinInt(UsedExtentMaxY[v][t], GridAxisCountY - 1);
+  const int32_t minX = MaxInt(UsedExtentMinX[v][t], 0),
+                maxX = MinInt(UsedExtentMaxX[v][t], GridAxisCountX - 1);
+  const int32_t minY = MaxInt(UsedExtentMinY[v][t], 0),
+                maxY = MinInt(UsedExtentMaxY[v][t], GridAxisCountY - 1);
   auto holds = [&](int32_t px, int32_t py, int32_t axis, Neighbour& found) {
     if (!HasColumnType(GridPointMap[v][t][px][py]) || columnAt[t][px][py] < 0) return false;
     found.axis = axis;
@@ -507,34 +510,14 @@ void ComputeNValues(int v, int s, int top) {
   }
 }
 
-// Appends the first five characters of an axis name as UTF-8.
+// Appends the first five characters of an axis name as UTF-8 (at most 15
+// bytes, so the conversion stays inside the string's own buffer).
 char* AppendAxisName(char* out, const char* end, const char16_t* name) {
-  int units = 0;
-  while (units < 5 && units < GridAxisNameCapacity && name[units] != u'\0') ++units;
+  std::size_t units = FixedView(name, GridAxisNameCapacity).substr(0, 5).size();
   // A surrogate pair cut in half is dropped whole.
   if (units > 0 && name[units - 1] >= 0xD800 && name[units - 1] <= 0xDBFF) --units;
-  for (int k = 0; k < units; ++k) {
-    uint32_t c = name[k];
-    if (c >= 0xD800 && c <= 0xDBFF && k + 1 < units) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (name[k + 1] - 0xDC00);
-      ++k;
-    }
-    char bytes[4];
-    int length;
-    if (c < 0x80) {
-      bytes[0] = static_cast<char>(c), length = 1;
-    } else if (c < 0x800) {
-      bytes[0] = static_cast<char>(0xC0 | (c >> 6)), bytes[1] = static_cast<char>(0x80 | (c & 0x3F)), length = 2;
-    } else if (c < 0x10000) {
-      bytes[0] = static_cast<char>(0xE0 | (c >> 12)), bytes[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      bytes[2] = static_cast<char>(0x80 | (c & 0x3F)), length = 3;
-    } else {
-      bytes[0] = static_cast<char>(0xF0 | (c >> 18)), bytes[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      bytes[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F)), bytes[3] = static_cast<char>(0x80 | (c & 0x3F));
-      length = 4;
-    }
-    for (int b = 0; b < length && out < end; ++b) *out++ = bytes[b];
-  }
+  for (const char c : Utf16ToUtf8(std::u16string_view(name, units)))
+    if (out < end) *out++ = c;
   return out;
 }
 

@@ -40,13 +40,13 @@ extern const double BraceCorrectionTable[BraceEndCodeCount][BraceEndCodeCount];
 
 // One share that a column carries for a column of a storey above.
 struct HandDownEntry {
-  int32_t Column;  // record index of the carrying column
-  int32_t Next;    // next entry of the same carrying column, -1 after the last
-  int32_t FromNo;  // UpperNo (TopNo): ColumnOrderX position + 1 of the handing column
-  double PwX, PwY, AX, AY;              // the share carried: Pw2 and A2 (Pw3 and A3)
+  int32_t Column;           // record index of the carrying column
+  int32_t Next;             // next entry of the same carrying column, -1 after the last
+  int32_t FromNo;           // UpperNo (TopNo): ColumnOrderX position + 1 of the handing column
+  double PwX, PwY, AX, AY;  // the share carried: Pw2 and A2 (Pw3 and A3)
   double FromPwX, FromPwY, FromAX, FromAY;  // UpperPw and UpperA (TopPw and TopA)
-  double DistA, DistB;                  // a and b of a split, m; 0 otherwise
-  double B;                             // B2 (B3)
+  double DistA, DistB;                      // a and b of a split, m; 0 otherwise
+  double B;                                 // B2 (B3)
 };
 
 // Every share handed down to one storey, with no limit per column. The first
