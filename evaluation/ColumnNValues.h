@@ -8,6 +8,8 @@
 // the N-values NX, NY and the converted pull-out forces ToX, ToY (kN), with
 // and without snow. It also judges whether every share handed down found a
 // column to carry it (the axial-force verdict of the label Lnflag).
+// It reads the grid-point map, the brace-end map, the case-0 wall results and
+// the used extents as the same recalculation left them.
 //
 // Results go to ColumnResults and ColumnSnowResults (analysis/AnalysisResults.h)
 // and to the arrays below; only the current variant and its storeys up to the
