@@ -16,6 +16,11 @@ struct MainWindowState {
   bool R2kaiEnabled = true;
   bool R3kaiEnabled = false;
   int32_t CheckedEditModeRadio = -1;   // EditMode of the checked radio, -1 none
+  // Lnflag, right of the caption "柱軸力：": the column axial-force verdict
+  // ("OK" or "NG [X..]-[Y..]", UTF-8) and its font colour, written on every
+  // recalculation by ComputeColumnNValues.
+  char LnflagText[48] = "";
+  int32_t LnflagColour = 0;
 };
 
 extern MainWindowState MainWindow;
