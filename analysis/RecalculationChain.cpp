@@ -8,6 +8,7 @@
 #include "analysis/RetrofitMarks.h"
 #include "analysis/WallLines.h"
 #include "analysis/WeightsAndRequiredStrength.h"
+#include "evaluation/ColumnNValues.h"
 #include "evaluation/Superstructure.h"
 
 void RunRecalculationChain() {
@@ -18,7 +19,7 @@ void RunRecalculationChain() {
   CalcWeightsAndRequiredStrength();  // floor areas, weights, required strength (all variants)
   BuildWallDirectionLists();         // wall lines per direction
   RecalcStructure();                 // per-wall and per-storey results
-  //   ComputeColumnNValues           column N-value check
+  ComputeColumnNValues();            // column N-value check
   CalcArrangementReduction();        // floor specifications and arrangement reduction
   // Under the building-law method the required strength and the centres of
   // gravity are written only here, so the storey analysis above has used the

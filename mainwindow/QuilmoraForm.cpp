@@ -377,7 +377,8 @@ void TQuilmoraForm::BuildResultsPanel(QWidget* panel, QVBoxLayout* column) {
     for (QWidget* widget : widgets) storeyWidgets_[s] << widget;
   }
   results->addWidget(new QLabel(QStringLiteral("柱軸力："), Gkekka), 7, 0, 1, 2);
-  results->addWidget(AddLabel(Gkekka, "Lnflag", QString()), 7, 2, 1, 2);
+  Lnflag = AddLabel(Gkekka, "Lnflag", QString());
+  results->addWidget(Lnflag, 7, 2, 1, 2);
   results->addWidget(AddLabel(Gkekka, "Lqflag", QString()), 8, 0);
   results->addWidget(AddLabel(Gkekka, "Lqflag2", QString()), 8, 1);
   results->addWidget(AddLabel(Gkekka, "Lqflag3", QString()), 8, 2);
@@ -609,7 +610,17 @@ void TQuilmoraForm::AfterSheetPaint() {
   if (fullPaintDone_) {
     fullPaintDone_ = false;
     Buwagaki->setEnabled(ModifiedFlag == 1);
+    ShowColumnVerdict();
   }
+}
+
+// The axial-force verdict of the column check, beside "柱軸力：".
+void TQuilmoraForm::ShowColumnVerdict() {
+  Lnflag->setText(QString::fromUtf8(MainWindow.LnflagText));
+  QPalette palette = Lnflag->palette();
+  const int32_t c = MainWindow.LnflagColour;
+  palette.setColor(QPalette::WindowText, QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff));
+  Lnflag->setPalette(palette);
 }
 
 void TQuilmoraForm::ShowStartupDialogs() {

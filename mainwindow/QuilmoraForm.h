@@ -91,6 +91,7 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   QPushButton* Bmodoru = nullptr;
   QPushButton* Bsusumu = nullptr;
   QLabel* StaticText6 = nullptr;
+  QLabel* Lnflag = nullptr;
 
   QGroupBox* G6 = nullptr;
   QComboBox* SCALE = nullptr;
@@ -154,6 +155,7 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   void AfterSheetPaint();
   void LoadCommandLineFile();
   void ShowStartupDialogs();
+  void ShowColumnVerdict();
   bool SaveProjectOnClose(const std::string& path);
 
   InstanceLock instanceLock_;  // stands for the named instance mutex
