@@ -67,43 +67,72 @@ class ResultSnapshot {
     }
 
     // Floor areas, weights, centres of gravity.
-    for (auto* a : {&RectFloorArea, &RectComputedFloorArea, &RectCalcArea, &RectWeightArea, &RectWeightedArea,
-                    &RectCentroidX, &RectCentroidY, &RectMomentX, &RectMomentY, &RectCalcMomentX,
-                    &RectCalcMomentY})
-      Add("rectangle areas", &(*a)[v], sizeof (*a)[v]);
+    for (auto* a :
+         {&RectFloorArea, &RectComputedFloorArea, &RectCalcArea, &RectWeightArea, &RectWeightedArea,
+          &RectCentroidX, &RectCentroidY, &RectMomentX, &RectMomentY, &RectCalcMomentX, &RectCalcMomentY})
+      Add("rectangle areas", &(*a)[v], sizeof(*a)[v]);
     for (auto* a : {&TriFloorArea, &TriComputedFloorArea, &TriCalcArea, &TriWeightArea, &TriWeightedArea,
                     &TriCentroidX, &TriCentroidY, &TriMomentX, &TriMomentY, &TriCalcMomentX, &TriCalcMomentY})
-      Add("triangle areas", &(*a)[v], sizeof (*a)[v]);
-    for (auto* a : {&StoreyGrossArea, &ComputedFloorArea, &StoreyCalcArea, &StoreyCalcAreaSnow,
-                    &RequiredStrengthArea, &RequiredStrengthAreaSnow, &RoofWeightArea, &WallWeightArea,
-                    &FloorWeightArea, &RoofWeightAreaSnow, &WallWeightAreaSnow, &FloorWeightAreaSnow,
-                    &QuarterZoneEdgeA, &QuarterZoneEdgeB, &QuarterZoneEdge1, &QuarterZoneEdge2,
-                    &QuarterZoneBoundaryA, &QuarterZoneBoundaryB, &QuarterZoneBoundary1, &QuarterZoneBoundary2,
-                    &ShortSideLength, &RequiredStrengthAreaA, &RequiredStrengthAreaB, &RequiredStrengthArea1,
-                    &RequiredStrengthArea2, &ComputedZoneAreaA, &ComputedZoneAreaB, &ComputedZoneArea1,
-                    &ComputedZoneArea2, &StoreyLoadWeight, &StoreyLoadWeightSnow, &LoadMomentX, &LoadMomentY,
-                    &LoadMomentXSnow, &LoadMomentYSnow, &WeightAreaSum, &WeightAreaMomentX, &WeightAreaMomentY,
-                    &CalcAreaMomentX, &CalcAreaMomentY, &CalcAreaMomentXSnow, &CalcAreaMomentYSnow,
-                    &CentreOfGravityX, &CentreOfGravityY, &CentreOfGravityXSnow, &CentreOfGravityYSnow})
-      Add("storey areas and weights", &(*a)[v], sizeof (*a)[v]);
+      Add("triangle areas", &(*a)[v], sizeof(*a)[v]);
+    for (auto* a :
+         {&StoreyGrossArea,       &ComputedFloorArea,        &StoreyCalcArea,        &StoreyCalcAreaSnow,
+          &RequiredStrengthArea,  &RequiredStrengthAreaSnow, &RoofWeightArea,        &WallWeightArea,
+          &FloorWeightArea,       &RoofWeightAreaSnow,       &WallWeightAreaSnow,    &FloorWeightAreaSnow,
+          &QuarterZoneEdgeA,      &QuarterZoneEdgeB,         &QuarterZoneEdge1,      &QuarterZoneEdge2,
+          &QuarterZoneBoundaryA,  &QuarterZoneBoundaryB,     &QuarterZoneBoundary1,  &QuarterZoneBoundary2,
+          &ShortSideLength,       &RequiredStrengthAreaA,    &RequiredStrengthAreaB, &RequiredStrengthArea1,
+          &RequiredStrengthArea2, &ComputedZoneAreaA,        &ComputedZoneAreaB,     &ComputedZoneArea1,
+          &ComputedZoneArea2,     &StoreyLoadWeight,         &StoreyLoadWeightSnow,  &LoadMomentX,
+          &LoadMomentY,           &LoadMomentXSnow,          &LoadMomentYSnow,       &WeightAreaSum,
+          &WeightAreaMomentX,     &WeightAreaMomentY,        &CalcAreaMomentX,       &CalcAreaMomentY,
+          &CalcAreaMomentXSnow,   &CalcAreaMomentYSnow,      &CentreOfGravityX,      &CentreOfGravityY,
+          &CentreOfGravityXSnow,  &CentreOfGravityYSnow})
+      Add("storey areas and weights", &(*a)[v], sizeof(*a)[v]);
     QUILMORA_SNAP(FloorBandAreaX);
     QUILMORA_SNAP(FloorBandAreaY);
     QUILMORA_SNAP(MaxRectangleGiven);
 
     // Required strength, by any method.
-    for (auto* a :
-         {&PlanShapeFactor, &RequiredStrengthPerArea, &RequiredStrengthPerAreaSnow, &RequiredStrengthPerAreaA,
-          &RequiredStrengthPerAreaB, &RequiredStrengthPerArea1, &RequiredStrengthPerArea2,
-          &RequiredStrengthPerAreaASnow, &RequiredStrengthPerAreaBSnow, &RequiredStrengthPerArea1Snow,
-          &RequiredStrengthPerArea2Snow, &RequiredWallLengthPerArea, &RequiredWallLengthPerAreaA,
-          &RequiredWallLengthPerAreaB, &RequiredWallLengthPerArea1, &RequiredWallLengthPerArea2,
-          &RequiredStrength, &RequiredStrengthSnow, &RequiredStrengthZoneA, &RequiredStrengthZoneB,
-          &RequiredStrengthZone1, &RequiredStrengthZone2, &RequiredStrengthZoneASnow, &RequiredStrengthZoneBSnow,
-          &RequiredStrengthZone1Snow, &RequiredStrengthZone2Snow, &RequiredWallLength, &RequiredWallLengthA,
-          &RequiredWallLengthB, &RequiredWallLength1, &RequiredWallLength2, &StoreyWeight, &StoreyWeightSnow,
-          &WeightRatioAlpha, &WeightRatioAlphaSnow, &ShearDistributionAi, &ShearDistributionAiSnow,
-          &SeismicShearCoefficient, &SeismicShearCoefficientSnow})
-      Add("required strength", &(*a)[v], sizeof (*a)[v]);
+    for (auto* a : {&PlanShapeFactor,
+                    &RequiredStrengthPerArea,
+                    &RequiredStrengthPerAreaSnow,
+                    &RequiredStrengthPerAreaA,
+                    &RequiredStrengthPerAreaB,
+                    &RequiredStrengthPerArea1,
+                    &RequiredStrengthPerArea2,
+                    &RequiredStrengthPerAreaASnow,
+                    &RequiredStrengthPerAreaBSnow,
+                    &RequiredStrengthPerArea1Snow,
+                    &RequiredStrengthPerArea2Snow,
+                    &RequiredWallLengthPerArea,
+                    &RequiredWallLengthPerAreaA,
+                    &RequiredWallLengthPerAreaB,
+                    &RequiredWallLengthPerArea1,
+                    &RequiredWallLengthPerArea2,
+                    &RequiredStrength,
+                    &RequiredStrengthSnow,
+                    &RequiredStrengthZoneA,
+                    &RequiredStrengthZoneB,
+                    &RequiredStrengthZone1,
+                    &RequiredStrengthZone2,
+                    &RequiredStrengthZoneASnow,
+                    &RequiredStrengthZoneBSnow,
+                    &RequiredStrengthZone1Snow,
+                    &RequiredStrengthZone2Snow,
+                    &RequiredWallLength,
+                    &RequiredWallLengthA,
+                    &RequiredWallLengthB,
+                    &RequiredWallLength1,
+                    &RequiredWallLength2,
+                    &StoreyWeight,
+                    &StoreyWeightSnow,
+                    &WeightRatioAlpha,
+                    &WeightRatioAlphaSnow,
+                    &ShearDistributionAi,
+                    &ShearDistributionAiSnow,
+                    &SeismicShearCoefficient,
+                    &SeismicShearCoefficientSnow})
+      Add("required strength", &(*a)[v], sizeof(*a)[v]);
     QUILMORA_SNAP_WHOLE(RequiredStrengthFactorsA);
     QUILMORA_SNAP_WHOLE(RequiredStrengthFactorsB);
     QUILMORA_SNAP(BuildingHeight);
@@ -117,9 +146,9 @@ class ResultSnapshot {
     // Arrangement reduction.
     for (auto* a : {&OtherElementRatioX, &OtherElementRatioY, &FloorSpecArea, &FloorSpecWeightedArea,
                     &AverageFloorMagnification, &QuarterZoneRatioA, &QuarterZoneRatioB, &QuarterZoneRatio1,
-                    &QuarterZoneRatio2, &QuarterZoneRatioASnow, &QuarterZoneRatioBSnow, &QuarterZoneRatio1Snow,
-                    &QuarterZoneRatio2Snow})
-      Add("arrangement reduction", &(*a)[v], sizeof (*a)[v]);
+                    &QuarterZoneRatio2, &QuarterZoneRatioASnow, &QuarterZoneRatioBSnow,
+                    &QuarterZoneRatio1Snow, &QuarterZoneRatio2Snow})
+      Add("arrangement reduction", &(*a)[v], sizeof(*a)[v]);
     QUILMORA_SNAP(FloorSpecRectArea);
     QUILMORA_SNAP(FloorSpecRectWeightedArea);
     QUILMORA_SNAP(FloorSpecTriArea);
@@ -149,7 +178,7 @@ class ResultSnapshot {
     }
     for (auto* a : {&SufficiencyRatioX, &SufficiencyRatioY, &QuarterSufficiencyA, &QuarterSufficiencyB,
                     &QuarterSufficiency1, &QuarterSufficiency2, &WallRatioRatioX, &WallRatioRatioY})
-      Add("wall-quantity ratios", &(*a)[v], sizeof (*a)[v]);
+      Add("wall-quantity ratios", &(*a)[v], sizeof(*a)[v]);
     QUILMORA_SNAP_WHOLE(DeteriorationFactor);
     QUILMORA_SNAP_WHOLE(RetrofitDeteriorationFactor);
     QUILMORA_SNAP(FloorUnitShear);

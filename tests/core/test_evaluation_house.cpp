@@ -84,7 +84,8 @@ class HouseEvaluationTest : public ModelTest {
   }
 
   static void Foundation(int x1, int y1, int x2, int y2, int32_t type) {
-    Foundations[CurrentState][0][FoundationCount[CurrentState][0]++] = FoundationRecord{0, x1, y1, x2, y2, type};
+    Foundations[CurrentState][0][FoundationCount[CurrentState][0]++] =
+        FoundationRecord{0, x1, y1, x2, y2, type};
   }
 
   // What a full paint computes.
@@ -117,13 +118,14 @@ class HouseEvaluationTest : public ModelTest {
     ProjectSettings.FoundationClass = 1;
     ProjectSettings.DistinguishBraceDirection = 1;
 
-    for (auto [x, y] : Points{{2, 8}, {4, 8}, {6, 8}, {8, 8}, {10, 8}, {2, 2}, {6, 2}, {10, 2}, {2, 5}, {10, 5}})
+    for (auto [x, y] :
+         Points{{2, 8}, {4, 8}, {6, 8}, {8, 8}, {10, 8}, {2, 2}, {6, 2}, {10, 2}, {2, 5}, {10, 5}})
       Column(0, x, y, 1, 1);
 
-    Wall(0, 2, 8, 4, 8).PanelLeft = PanelP1;  // B1
+    Wall(0, 2, 8, 4, 8).PanelLeft = PanelP1;   // B1
     Wall(0, 4, 8, 6, 8).OpeningKind = Window;  // B2
     Wall(0, 6, 8, 8, 8).OpeningKind = Window;  // B3
-    WallRecord& b4 = Wall(0, 10, 8, 8, 8);    // B4, drawn from right to left
+    WallRecord& b4 = Wall(0, 10, 8, 8, 8);     // B4, drawn from right to left
     b4.BraceKind = Brace90x45, b4.BraceEndJoint = JointStandard, b4.BraceArrangement = OneWay;
     WallRecord& t1 = Wall(0, 2, 2, 6, 2);
     t1.PanelLeft = t1.PanelRight = PanelG1;
@@ -132,8 +134,8 @@ class HouseEvaluationTest : public ModelTest {
     WallRecord& l1 = Wall(0, 2, 2, 2, 5);
     l1.BraceKind = Brace90x45, l1.BraceEndJoint = JointStandard, l1.BraceArrangement = Crossed;
     Wall(0, 2, 5, 2, 8).MudWallKind = MudWallT3;  // L2
-    Wall(0, 10, 2, 10, 5).PanelLeft = PanelG1;   // R1
-    Wall(0, 10, 5, 10, 8).OpeningKind = Door;    // R2
+    Wall(0, 10, 2, 10, 5).PanelLeft = PanelG1;    // R1
+    Wall(0, 10, 5, 10, 8).OpeningKind = Door;     // R2
 
     Area(0, 2, 2, 10, 8, CodeRoofLight);
     FloorSpec(0, 2, 2, 10, 8, 13);  // 屋根5寸勾配合板厚9mm, floor factor 0.7
@@ -210,7 +212,7 @@ class HouseEvaluationTest : public ModelTest {
     u4.OpeningKind = Window, u4.PanelLeft = PanelG1;
     WallRecord& u5 = Wall(1, 8, 7, 10, 7);
     u5.BraceKind = Brace90x45, u5.BraceEndJoint = JointStandard, u5.BraceArrangement = Crossed;
-    Wall(1, 2, 2, 2, 7).PanelLeft = PanelK1;   // U6
+    Wall(1, 2, 2, 2, 7).PanelLeft = PanelK1;    // U6
     Wall(1, 10, 2, 10, 4).PanelLeft = PanelG1;  // U7
 
     Area(1, 2, 2, 10, 7, CodeRoofLight);
@@ -242,11 +244,11 @@ TEST_F(HouseEvaluationTest, OneStoreyHouseUnderTheGeneralMethodGetsItsScoresFrom
   // 0.85 / 0.75 / 0.70 / 0.70 at 2 / 3 / 5 / 7 kN/m, straight between. The
   // general method takes no wall deterioration (1.0), and no stiffness of its
   // own: a wall's stiffness is its strength.
-  const double r5_2 = 0.70;                                // P1 5.2, G1+G1 5.2
+  const double r5_2 = 0.70;                                    // P1 5.2, G1+G1 5.2
   const double r3_2 = 0.75 + (3.2 - 3.0) * (0.70 - 0.75) / 2;  // 45x90 undirected 3.2: 0.745
   const double r3_7 = 0.75 + (3.7 - 3.0) * (0.70 - 0.75) / 2;  // 45x90 compression 3.7: 0.7325
   const double r2_6 = 0.85 + (2.6 - 2.0) * (0.75 - 0.85);      // 45x90 tension 2.6, G1 2.6: 0.79
-  const double r6_4 = 0.70;                                // crossed 45x90 3.2 x 2
+  const double r6_4 = 0.70;                                    // crossed 45x90 3.2 x 2
   const double r3_5 = 0.75 + (3.5 - 3.0) * (0.70 - 0.75) / 2;  // mud wall T3 3.5: 0.7375
   // Window 0.6 and door 0.3 kN/m by the opening table: below 1 kN/m, factor 1.
 
@@ -257,14 +259,14 @@ TEST_F(HouseEvaluationTest, OneStoreyHouseUnderTheGeneralMethodGetsItsScoresFrom
   const double b2 = 1.5 * 0.6, b3 = 1.5 * 0.6;
   // B4 is drawn from axis 10 to axis 8, so +X loads its one-way brace in
   // tension (2.6 kN/m) and -X in compression (3.7 kN/m).
-  const double b4Undirected = 2 * 3.2 * r3_2;   // 4.768
-  const double b4Tension = 2 * 2.6 * r2_6;      // 4.108
-  const double b4Compression = 2 * 3.7 * r3_7;  // 5.4205
-  const double top = 4 * 5.2 * r5_2 + 4 * 5.2 * r5_2;  // T1 + T2 at y = 6: 29.12
+  const double b4Undirected = 2 * 3.2 * r3_2;           // 4.768
+  const double b4Tension = 2 * 2.6 * r2_6;              // 4.108
+  const double b4Compression = 2 * 3.7 * r3_7;          // 5.4205
+  const double top = 4 * 5.2 * r5_2 + 4 * 5.2 * r5_2;   // T1 + T2 at y = 6: 29.12
   const double left = 3 * 6.4 * r6_4 + 3 * 3.5 * r3_5;  // L1 + L2 at x = 0: 21.18375
   const double right = 3 * 2.6 * r2_6 + 3 * 0.3;        // R1 + R2 (door run of 3 m) at x = 8: 7.062
 
-  const double bottom0 = b1 + b2 + b3 + b4Undirected;  // storey case 0
+  const double bottom0 = b1 + b2 + b3 + b4Undirected;   // storey case 0
   const double bottomT = b1 + b2 + b3 + b4Tension;      // wall case +X
   const double bottomC = b1 + b2 + b3 + b4Compression;  // wall case -X
   // Storey cases 0..4 take X from wall cases 0, +X, -X, +X, -X.
@@ -440,7 +442,8 @@ void EccentricityRatios(const StoreyLines& l, int k, double cgY, double& reX, do
   for (int i = 0; i < 3; ++i) momentX += y[i] * l.stiffnessXAt[i][k];
   const double rigidityY = momentX / l.stiffnessX[k];
   const double rigidityX = 8 * l.stiffnessYRight / l.stiffnessY;
-  double kr = l.stiffnessYLeft * rigidityX * rigidityX + l.stiffnessYRight * (8 - rigidityX) * (8 - rigidityX);
+  double kr =
+      l.stiffnessYLeft * rigidityX * rigidityX + l.stiffnessYRight * (8 - rigidityX) * (8 - rigidityX);
   for (int i = 0; i < 3; ++i) kr += l.stiffnessXAt[i][k] * (y[i] - rigidityY) * (y[i] - rigidityY);
   reX = std::fabs(cgY - rigidityY) / std::sqrt(kr / l.stiffnessX[k]);
   reY = std::fabs(4 - rigidityX) / std::sqrt(kr / l.stiffnessY);
@@ -463,8 +466,8 @@ void ExpectTwoStoreyScores(double qr0, double qr1, double (&score0)[2][2]) {
   // Centres of gravity from the weighted areas (factors 2.15 floor, 1.43 light
   // roof), all centred on x = 4: storey 2 its roof at y = 4.5; storey 1 also
   // its floor at y = 4.5 and the lean-to roof at y = 1.
-  const double cgY[2] = {(40 * 2.15 * 4.5 + 16 * 1.43 * 1.0 + 40 * 1.43 * 4.5) / (40 * 2.15 + 16 * 1.43 + 40 * 1.43),
-                         4.5};
+  const double cgY[2] = {
+      (40 * 2.15 * 4.5 + 16 * 1.43 * 1.0 + 40 * 1.43 * 4.5) / (40 * 2.15 + 16 * 1.43 + 40 * 1.43), 4.5};
   // Fe: storey 1 has floor factor 2.0 (stiff column), storey 2 0.7 (middle).
   double feX[2][5], feY[2][5];
   for (int k = 0; k < 5; ++k) {
@@ -492,7 +495,8 @@ void ExpectTwoStoreyScores(double qr0, double qr1, double (&score0)[2][2]) {
       // own case of the combination, Rs every storey's rs in case g.
       double rs[2][5];
       for (int s = 0; s < 2; ++s)
-        for (int k = 0; k < 5; ++k) rs[s][k] = (dir == 0 ? lines[s].stiffnessX[k] : lines[s].stiffnessY) / qr[s];
+        for (int k = 0; k < 5; ++k)
+          rs[s][k] = (dir == 0 ? lines[s].stiffnessX[k] : lines[s].stiffnessY) / qr[s];
       const double mean = (rs[0][kStoreyCase[0][c]] + rs[1][kStoreyCase[1][c]]) / 2;
       for (int s = 0; s < 2; ++s) {
         const double stiffnessRatio = rs[s][g] / mean;
@@ -504,8 +508,10 @@ void ExpectTwoStoreyScores(double qr0, double qr1, double (&score0)[2][2]) {
         const StoreyComboArray& fsrArray = dir == 0 ? StiffnessRatioFactorX : StiffnessRatioFactorY;
         const StoreyComboArray& pdArray = dir == 0 ? Scores.PdX : Scores.PdY;
         const StoreyComboArray& scoreArray = dir == 0 ? Scores.ScoreX : Scores.ScoreY;
-        EXPECT_NEAR(fsrArray[v][s][c], fsr, kTolerance) << "storey " << s << " direction " << dir << " combination " << c;
-        EXPECT_NEAR(pdArray[v][s][c], pd, kTolerance) << "storey " << s << " direction " << dir << " combination " << c;
+        EXPECT_NEAR(fsrArray[v][s][c], fsr, kTolerance)
+            << "storey " << s << " direction " << dir << " combination " << c;
+        EXPECT_NEAR(pdArray[v][s][c], pd, kTolerance)
+            << "storey " << s << " direction " << dir << " combination " << c;
         EXPECT_NEAR(scoreArray[v][s][c], pd / qr[s], kTolerance)
             << "storey " << s << " direction " << dir << " combination " << c;
         lowest = std::fmin(lowest, pd / qr[s]);
@@ -569,13 +575,13 @@ TEST_F(HouseEvaluationTest, TwoStoreyHouseUnderPreciseMethod1WithTheBuildingLawS
   const double storey1Walls = 30 * 2.8 * 600 + 8 * 2.8 * 350;
   const double level2 = 40 * 700 + storey2Walls / 2;                                        // 47 320
   const double level1 = 40 * (600 + 600) + 16 * 700 + storey2Walls / 2 + storey1Walls / 2;  // 107 640
-  const double w1 = level2 / 1000, w0 = (level1 + level2) / 1000;  // Wi, kN
+  const double w1 = level2 / 1000, w0 = (level1 + level2) / 1000;                           // Wi, kN
   // T = 0.03 x 5.6 = 0.168 s below Tc 0.6 s: Rt = 1. alpha2 = W2 / W1.
   const double t = 0.03 * 5.6;
   const double alpha = w1 / w0;
   const double ai = 1 + (1 / std::sqrt(alpha) - alpha) * 2 * t / (1 + 3 * t);  // 1.3361
-  const double qr0 = 0.2 * 1.0 * 1.0 * 1.0 * w0;  // Z Rt Ai1 W1: 30.992 kN
-  const double qr1 = 0.2 * 1.0 * 1.0 * ai * w1;   // 12.644 kN
+  const double qr0 = 0.2 * 1.0 * 1.0 * 1.0 * w0;                               // Z Rt Ai1 W1: 30.992 kN
+  const double qr1 = 0.2 * 1.0 * 1.0 * ai * w1;                                // 12.644 kN
   EXPECT_NEAR(RequiredStrength[v][0], qr0, kTolerance);
   EXPECT_NEAR(RequiredStrength[v][1], qr1, kTolerance);
 
