@@ -1,8 +1,11 @@
 // Superstructure scores of whole houses: a one-storey house under the general
-// method and a two-storey house under precise method 1, each built through
-// the model's lists and run through the paint's recalculation chain. Every
-// expected value is worked by hand beside it, from the wall elements through
-// the reduced strengths and storey strengths to Pd, Qr and the score.
+// method (with the deterioration factor, without and with snow) and a
+// two-storey house under precise method 1 (required strength by the table and
+// by the building-law seismic force), each built through the model's lists
+// and run through the paint's recalculation chain. Every expected value is
+// worked by hand beside it, from the wall elements through the reduced
+// strengths and storey strengths to Pd, Qr and the score. Last, the fixed
+// point: from the second paint on a paint changes no result.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -220,51 +223,61 @@ class HouseEvaluationTest : public ModelTest {
   }
 };
 
+// Storey loading case of every storey in each load combination; the first
+// row is the case in which every storey is rated.
+constexpr int kStoreyCase[2][17] = {
+    {0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4},
+    {0, 1, 1, 2, 2, 1, 1, 2, 2, 3, 3, 4, 4, 3, 3, 4, 4},
+};
+constexpr const int (&kFirstStoreyCase)[17] = kStoreyCase[0];
+
 // Fe by the eccentricity ratio for the rows these houses reach, D = 3.33 Re + 0.5.
 double FeBelow03(double re) { return 1.0 / (3.33 * re + 0.5); }
 double FeBelow045StiffFloor(double re) { return (3.3 - re) / (3.0 * (3.33 * re + 0.5)); }   // a >= 1.0
 double FeBelow045MiddleFloor(double re) { return (2.3 - re) / (2.0 * (3.33 * re + 0.5)); }  // 0.5 <= a < 1.0
 
-TEST_F(HouseEvaluationTest, OneStoreyHouseUnderTheGeneralMethodGetsItsScoresFromWallsFeAndDeterioration) {
-  BuildOneStoreyHouse();
-  Paint();
-  const int v = CurrentState;
-
-  // Qr, required-strength table: one light storey 0.28 kN/m² x Z 1.0 x roof 8 x 6 m
-  // (no plan-shape factor for the top storey under this method).
-  const double qr = 0.28 * 1.0 * 48.0;  // 13.44 kN
-  EXPECT_NEAR(RequiredStrength[v][0], qr, kTolerance);
-
-  // D: existence 2+2+2+4+2+2+2+1+2 = 19 points (no exposed frame, no balcony),
-  // the outer wall's 4 points deteriorated.
-  const double d = 1.0 - 4.0 / 19.0;
-  EXPECT_NEAR(DeteriorationFactor, d, kTolerance);
-
-  // Joint and foundation reduction, single storey, joint II, foundation II:
-  // 0.85 / 0.75 / 0.70 / 0.70 at 2 / 3 / 5 / 7 kN/m, straight between. The
-  // general method takes no wall deterioration (1.0), and no stiffness of its
-  // own: a wall's stiffness is its strength.
-  const double r5_2 = 0.70;                                    // P1 5.2, G1+G1 5.2
-  const double r3_2 = 0.75 + (3.2 - 3.0) * (0.70 - 0.75) / 2;  // 45x90 undirected 3.2: 0.745
-  const double r3_7 = 0.75 + (3.7 - 3.0) * (0.70 - 0.75) / 2;  // 45x90 compression 3.7: 0.7325
-  const double r2_6 = 0.85 + (2.6 - 2.0) * (0.75 - 0.85);      // 45x90 tension 2.6, G1 2.6: 0.79
-  const double r6_4 = 0.70;                                    // crossed 45x90 3.2 x 2
-  const double r3_5 = 0.75 + (3.5 - 3.0) * (0.70 - 0.75) / 2;  // mud wall T3 3.5: 0.7375
+// The joint and foundation reduction factors of the one-storey house's walls,
+// by corrected strength P (kN/m).
+struct OneStoreyReductions {
+  double p5_2;  // P1 5.2, G1 + G1 5.2
+  double p3_2;  // one-way 45x90, undirected 3.2
+  double p3_7;  // one-way 45x90 in compression 3.7
+  double p2_6;  // one-way 45x90 in tension 2.6, G1 2.6
+  double p6_4;  // crossed 45x90, 3.2 x 2
+  double p3_5;  // mud wall T3 3.5
   // Window 0.6 and door 0.3 kN/m by the opening table: below 1 kN/m, factor 1.
+};
 
+// One family of results (without or with snow) of the one-storey house.
+struct OneStoreyFamily {
+  const StoreyCaseArray& wallStrengthX;
+  const StoreyCaseArray& wallStrengthY;
+  const StoreyCaseArray& eccentricityRatioX;
+  const StoreyCaseArray& eccentricityRatioY;
+  const StoreyComboArray& feX;
+  const StoreyComboArray& feY;
+  const ScoreSet& scores;
+};
+
+// Checks storey strengths, eccentricity ratios, Fe, Pd, scores and building
+// scores of every combination against the hand values; gives the scores of
+// storey cases 0..4.
+void ExpectOneStoreyScores(const OneStoreyReductions& r, double qr, double d, const OneStoreyFamily& f,
+                           double (&scoreX)[5], double (&scoreY)[5]) {
+  const int v = CurrentState;
   // Wall strengths, kN (counted length x base strength x reduction):
-  const double b1 = 2 * 5.2 * r5_2;  // 7.28
+  const double b1 = 2 * 5.2 * r.p5_2;
   // B2 and B3 make a 4 m window run between B1 and B4: over 3 m, so each
   // counts 2 x 3 / 4 = 1.5 m.
   const double b2 = 1.5 * 0.6, b3 = 1.5 * 0.6;
   // B4 is drawn from axis 10 to axis 8, so +X loads its one-way brace in
   // tension (2.6 kN/m) and -X in compression (3.7 kN/m).
-  const double b4Undirected = 2 * 3.2 * r3_2;           // 4.768
-  const double b4Tension = 2 * 2.6 * r2_6;              // 4.108
-  const double b4Compression = 2 * 3.7 * r3_7;          // 5.4205
-  const double top = 4 * 5.2 * r5_2 + 4 * 5.2 * r5_2;   // T1 + T2 at y = 6: 29.12
-  const double left = 3 * 6.4 * r6_4 + 3 * 3.5 * r3_5;  // L1 + L2 at x = 0: 21.18375
-  const double right = 3 * 2.6 * r2_6 + 3 * 0.3;        // R1 + R2 (door run of 3 m) at x = 8: 7.062
+  const double b4Undirected = 2 * 3.2 * r.p3_2;
+  const double b4Tension = 2 * 2.6 * r.p2_6;
+  const double b4Compression = 2 * 3.7 * r.p3_7;
+  const double top = 4 * 5.2 * r.p5_2 + 4 * 5.2 * r.p5_2;   // T1 + T2 at y = 6
+  const double left = 3 * 6.4 * r.p6_4 + 3 * 3.5 * r.p3_5;  // L1 + L2 at x = 0
+  const double right = 3 * 2.6 * r.p2_6 + 3 * 0.3;          // R1 + R2 (door run of 3 m) at x = 8
 
   const double bottom0 = b1 + b2 + b3 + b4Undirected;   // storey case 0
   const double bottomT = b1 + b2 + b3 + b4Tension;      // wall case +X
@@ -273,8 +286,8 @@ TEST_F(HouseEvaluationTest, OneStoreyHouseUnderTheGeneralMethodGetsItsScoresFrom
   const double strengthX[5] = {bottom0 + top, bottomT + top, bottomC + top, bottomT + top, bottomC + top};
   const double strengthY = left + right;  // no one-way brace in Y
   for (int k = 0; k < 5; ++k) {
-    EXPECT_NEAR(WallStrengthX[v][0][k], strengthX[k], kTolerance) << "storey case " << k;
-    EXPECT_NEAR(WallStrengthY[v][0][k], strengthY, kTolerance) << "storey case " << k;
+    EXPECT_NEAR(f.wallStrengthX[v][0][k], strengthX[k], kTolerance) << "storey case " << k;
+    EXPECT_NEAR(f.wallStrengthY[v][0][k], strengthY, kTolerance) << "storey case " << k;
   }
 
   // Eccentricity. Centre of gravity: the roof's centre (4, 3). Centre of
@@ -297,52 +310,132 @@ TEST_F(HouseEvaluationTest, OneStoreyHouseUnderTheGeneralMethodGetsItsScoresFrom
     ASSERT_TRUE(reY >= 0.3 && reY < 0.45) << reY;
     feX[k] = FeBelow03(reX);
     feY[k] = FeBelow045MiddleFloor(reY);
-    EXPECT_NEAR(EccentricityRatioX[v][0][k], reX, kTolerance) << "storey case " << k;
-    EXPECT_NEAR(EccentricityRatioY[v][0][k], reY, kTolerance) << "storey case " << k;
+    EXPECT_NEAR(f.eccentricityRatioX[v][0][k], reX, kTolerance) << "storey case " << k;
+    EXPECT_NEAR(f.eccentricityRatioY[v][0][k], reY, kTolerance) << "storey case " << k;
+    scoreX[k] = strengthX[k] * feX[k] * d / qr;
+    scoreY[k] = strengthY * feY[k] * d / qr;
   }
 
   // Pd = wall strength of the combination's first-storey case x Fe x D (no
   // other elements, no Fsr in the general method); score = Pd / Qr.
-  double building[17];
   for (int c = 0; c < 17; ++c) {
-    const int g = CombinationGroup[c];
-    const double pdX = strengthX[g] * feX[g] * d;
-    const double pdY = strengthY * feY[g] * d;
-    EXPECT_NEAR(ReductionFactorEX[v][0][c], feX[g], kTolerance) << "combination " << c;
-    EXPECT_NEAR(ReductionFactorEY[v][0][c], feY[g], kTolerance) << "combination " << c;
-    EXPECT_NEAR(Scores.PdX[v][0][c], pdX, kTolerance) << "combination " << c;
-    EXPECT_NEAR(Scores.PdY[v][0][c], pdY, kTolerance) << "combination " << c;
-    EXPECT_NEAR(Scores.ScoreX[v][0][c], pdX / qr, kTolerance) << "combination " << c;
-    EXPECT_NEAR(Scores.ScoreY[v][0][c], pdY / qr, kTolerance) << "combination " << c;
-    building[c] = std::fmin(pdX / qr, pdY / qr);
-    EXPECT_NEAR(Scores.BuildingScore[v][c], building[c], kTolerance) << "combination " << c;
+    const int g = kFirstStoreyCase[c];
+    EXPECT_NEAR(f.feX[v][0][c], feX[g], kTolerance) << "combination " << c;
+    EXPECT_NEAR(f.feY[v][0][c], feY[g], kTolerance) << "combination " << c;
+    EXPECT_NEAR(f.scores.PdX[v][0][c], strengthX[g] * feX[g] * d, kTolerance) << "combination " << c;
+    EXPECT_NEAR(f.scores.PdY[v][0][c], strengthY * feY[g] * d, kTolerance) << "combination " << c;
+    EXPECT_NEAR(f.scores.ScoreX[v][0][c], scoreX[g], kTolerance) << "combination " << c;
+    EXPECT_NEAR(f.scores.ScoreY[v][0][c], scoreY[g], kTolerance) << "combination " << c;
+    EXPECT_NEAR(f.scores.BuildingScore[v][c], std::fmin(scoreX[g], scoreY[g]), kTolerance)
+        << "combination " << c;
   }
+}
+
+// Reduction, single storey, joint II, foundation II, no snow: 0.85 / 0.75 /
+// 0.70 / 0.70 at 2 / 3 / 5 / 7 kN/m, straight between. The general method
+// takes no wall deterioration (1.0), and no stiffness of its own: a wall's
+// stiffness is its strength.
+const OneStoreyReductions kOneStoreyReductions{
+    0.70,
+    0.75 + (3.2 - 3.0) * (0.70 - 0.75) / 2,  // 0.745
+    0.75 + (3.7 - 3.0) * (0.70 - 0.75) / 2,  // 0.7325
+    0.85 + (2.6 - 2.0) * (0.75 - 0.85),      // 0.79
+    0.70,
+    0.75 + (3.5 - 3.0) * (0.70 - 0.75) / 2,  // 0.7375
+};
+
+const OneStoreyFamily kPlainFamily{
+    WallStrengthX,     WallStrengthY, EccentricityRatioX, EccentricityRatioY, ReductionFactorEX,
+    ReductionFactorEY, Scores};
+const OneStoreyFamily kSnowFamily{WallStrengthXSnow,
+                                  WallStrengthYSnow,
+                                  EccentricityRatioXSnow,
+                                  EccentricityRatioYSnow,
+                                  ReductionFactorEXSnow,
+                                  ReductionFactorEYSnow,
+                                  SnowScores};
+
+TEST_F(HouseEvaluationTest, OneStoreyHouseUnderTheGeneralMethodGetsItsScoresFromWallsFeAndDeterioration) {
+  BuildOneStoreyHouse();
+  Paint();
+  const int v = CurrentState;
+
+  // Qr, required-strength table: one light storey 0.28 kN/m² x Z 1.0 x roof 8 x 6 m
+  // (no plan-shape factor for the top storey under this method).
+  const double qr = 0.28 * 1.0 * 48.0;  // 13.44 kN
+  EXPECT_NEAR(RequiredStrength[v][0], qr, kTolerance);
+
+  // D: existence 2+2+2+4+2+2+2+1+2 = 19 points (no exposed frame, no balcony),
+  // the outer wall's 4 points deteriorated.
+  const double d = 1.0 - 4.0 / 19.0;
+  EXPECT_NEAR(DeteriorationFactor, d, kTolerance);
+
+  double scoreX[5], scoreY[5];
+  ExpectOneStoreyScores(kOneStoreyReductions, qr, d, kPlainFamily, scoreX, scoreY);
   // Case 0: X 42.968 x 0.7170 x 0.7895 / 13.44 = 1.8098, Y 28.246 x 0.5083 x 0.7895 / 13.44 = 0.8434.
-  EXPECT_NEAR(Scores.ScoreX[v][0][0], 1.8098, 1e-4);
-  EXPECT_NEAR(Scores.ScoreY[v][0][0], 0.8434, 1e-4);
+  EXPECT_NEAR(scoreX[0], 1.8098, 1e-4);
+  EXPECT_NEAR(scoreY[0], 0.8434, 1e-4);
 
   // Shown scores: with brace directions distinguished a one-storey house
   // scans combinations 1..4 (all of them storey case +X / +Y) against 0.
   // X: 1.80 against 1.71 (+X puts B4 in tension); Y: 0.84 against 0.83.
-  const double scoreX1 = strengthX[1] * feX[1] * d / qr;  // 1.7159
-  const double scoreY1 = strengthY * feY[1] * d / qr;     // 0.8368
-  EXPECT_EQ(Cut(scoreX1), 1.71);
-  EXPECT_EQ(Cut(scoreY1), 0.83);
-  EXPECT_EQ(ShownScores.X[v][0], Cut(scoreX1));
-  EXPECT_EQ(ShownScores.Y[v][0], Cut(scoreY1));
+  EXPECT_EQ(Cut(scoreX[0]), 1.80);
+  EXPECT_EQ(Cut(scoreX[1]), 1.71);
+  EXPECT_EQ(Cut(scoreY[0]), 0.84);
+  EXPECT_EQ(Cut(scoreY[1]), 0.83);
+  EXPECT_EQ(ShownScores.X[v][0], Cut(scoreX[1]));
+  EXPECT_EQ(ShownScores.Y[v][0], Cut(scoreY[1]));
   EXPECT_EQ(GoverningCombinations.X[v][0], 1);
   EXPECT_EQ(GoverningCombinations.Y[v][0], 1);
-  // The building score is lowest in storey case +X/+Y (0.8368, Y), first reached at combination 1.
-  for (int c = 0; c < 17; ++c) EXPECT_GE(building[c], building[1]) << "combination " << c;
+  // Building scores: 0.8434 (case 0), 0.8368 (+X/+Y, Y), 0.8497 (-X/+Y), 0.8500
+  // (+X/-Y), 0.8372 (-X/-Y): lowest in storey case 1, first reached at combination 1.
+  for (int k = 0; k < 5; ++k) EXPECT_GE(std::fmin(scoreX[k], scoreY[k]), scoreY[1]) << "storey case " << k;
   EXPECT_EQ(GoverningCombinations.Building[v], 1);
 }
 
-// Storey loading case of every storey in each load combination; the first
-// row is the case in which every storey is rated.
-constexpr int kStoreyCase[2][17] = {
-    {0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4},
-    {0, 1, 1, 2, 2, 1, 1, 2, 2, 3, 3, 4, 4, 3, 3, 4, 4},
-};
+TEST_F(HouseEvaluationTest, OneStoreyHouseWithSnowGetsItsSnowScoresBesideTheOthers) {
+  BuildOneStoreyHouse();
+  ProjectSettings.SnowLoad = 0.26 * 1.5;  // snow 1.5 m
+  Paint();
+  const int v = CurrentState;
+  const double d = 1.0 - 4.0 / 19.0;
+
+  // Without snow nothing changes.
+  double scoreX[5], scoreY[5];
+  ExpectOneStoreyScores(kOneStoreyReductions, 0.28 * 48.0, d, kPlainFamily, scoreX, scoreY);
+  EXPECT_EQ(ShownScores.X[v][0], 1.71);
+  EXPECT_EQ(ShownScores.Y[v][0], 0.83);
+
+  // Snow Qr: (0.28 + snow load 0.39 kN/m²) x 48 m².
+  const double qrSnow = (0.28 + 0.39) * 48.0;  // 32.16 kN
+  EXPECT_NEAR(RequiredStrengthSnow[v][0], qrSnow, kTolerance);
+
+  // Snow depth (0.39 - 0.26) / 0.26 + 1 = 1.5 m: halfway between the tables
+  // for 1 m and 2 m, single storey, joint II, foundation II:
+  //   1 m: 1 / 0.8 / 0.7 / 0.7, 2 m: 1 / 0.9 / 0.8 / 0.75 at 2 / 3 / 5 / 7 kN/m.
+  const auto halfway = [](double at1m, double at2m) { return at1m + 0.5 * (at2m - at1m); };
+  const OneStoreyReductions snow{
+      halfway(0.7, 0.8 + 0.2 * (0.75 - 0.8) / 2),                         // 5.2: 0.7475
+      halfway(0.8 + 0.2 * (0.7 - 0.8) / 2, 0.9 + 0.2 * (0.8 - 0.9) / 2),  // 3.2: 0.84
+      halfway(0.8 + 0.7 * (0.7 - 0.8) / 2, 0.9 + 0.7 * (0.8 - 0.9) / 2),  // 3.7: 0.815
+      halfway(1.0 + 0.6 * (0.8 - 1.0), 1.0 + 0.6 * (0.9 - 1.0)),          // 2.6: 0.91
+      halfway(0.7, 0.8 + 1.4 * (0.75 - 0.8) / 2),                         // 6.4: 0.7325
+      halfway(0.8 + 0.5 * (0.7 - 0.8) / 2, 0.9 + 0.5 * (0.8 - 0.9) / 2),  // 3.5: 0.825
+  };
+  // The snow eccentricities are measured from the same centre of gravity.
+  double snowX[5], snowY[5];
+  ExpectOneStoreyScores(snow, qrSnow, d, kSnowFamily, snowX, snowY);
+  // Case 0: X 46.046 x Fe / 32.16 = 0.8235, Y 30.7245 x Fe / 32.16 = 0.4003.
+  EXPECT_NEAR(snowX[0], 0.8235, 1e-4);
+  EXPECT_NEAR(snowY[0], 0.4003, 1e-4);
+  EXPECT_EQ(Cut(snowX[1]), 0.78);
+  EXPECT_EQ(Cut(snowY[1]), 0.39);
+  EXPECT_EQ(SnowShownScores.X[v][0], Cut(snowX[1]));
+  EXPECT_EQ(SnowShownScores.Y[v][0], Cut(snowY[1]));
+  EXPECT_EQ(SnowGoverningCombinations.X[v][0], 1);
+  EXPECT_EQ(SnowGoverningCombinations.Y[v][0], 1);
+  EXPECT_EQ(SnowGoverningCombinations.Building[v], 1);
+}
 
 // The two-storey house's walls, by storey and line: strength kN and
 // stiffness, per storey loading case where a one-way brace makes them differ.
