@@ -35,6 +35,7 @@ test: build
 
 bench: build
 	./$(BUILD_DIR)/bench/plan_paint_bench
+	./$(BUILD_DIR)/bench/recalculation_chain_bench
 
 clean:
 	rm -rf $(BUILD_DIR)

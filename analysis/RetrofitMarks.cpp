@@ -1,6 +1,8 @@
 #include "analysis/RetrofitMarks.h"
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "analysis/WallLines.h"
 #include "model/EditingState.h"
@@ -30,7 +32,68 @@ constexpr double LargeConvertedForce = 9.53;  // kN
 int32_t Bounded(int32_t count, int32_t max) { return MinInt(MaxInt(count, 0), max); }
 int32_t TopStoreyOf(int v) { return Bounded(ProjectSettings.TopStorey[v], StoreyCount - 1); }
 
-// What plan wall j of variant a, storey s changes against the current state.
+// Walls of one storey sorted by their two end points taken lowest point first,
+// so that the walls between the same two points, whichever way round they
+// were drawn, stand together and are found by binary search.
+struct WallEnds {
+  int32_t ax, ay, bx, by;  // (ax, ay) <= (bx, by) in (x, y) order
+  int32_t index;           // record index in the storey's list
+};
+
+bool EndsBefore(const WallEnds& p, const WallEnds& q) {
+  if (p.ax != q.ax) return p.ax < q.ax;
+  if (p.ay != q.ay) return p.ay < q.ay;
+  if (p.bx != q.bx) return p.bx < q.bx;
+  return p.by < q.by;
+}
+
+WallEnds EndsOf(const WallRecord& w, int32_t index) {
+  const bool firstIsLower = w.X1 < w.X2 || (w.X1 == w.X2 && w.Y1 <= w.Y2);
+  return firstIsLower ? WallEnds{w.X1, w.Y1, w.X2, w.Y2, index} : WallEnds{w.X2, w.Y2, w.X1, w.Y1, index};
+}
+
+// The current state's walls of one storey, indexed by their end points.
+struct WallIndex {
+  WallEnds entries[MaxWallsPerStorey];
+  int32_t count = 0;
+
+  void Build(int s) {
+    count = Bounded(WallCount[CurrentState][s], MaxWallsPerStorey);
+    for (int32_t k = 0; k < count; ++k) entries[k] = EndsOf(Walls[CurrentState][s][k], k);
+    std::sort(entries, entries + count, EndsBefore);
+  }
+};
+
+// Columns of one storey sorted by grid point.
+struct ColumnPoint {
+  int32_t x, y;
+  int32_t index;
+};
+
+bool PointBefore(const ColumnPoint& p, const ColumnPoint& q) { return p.x != q.x ? p.x < q.x : p.y < q.y; }
+
+struct ColumnIndex {
+  ColumnPoint entries[MaxColumnsPerStorey];
+  int32_t count = 0;
+
+  void Build(int v, int s) {
+    count = Bounded(ColumnCount[v][s], MaxColumnsPerStorey);
+    for (int32_t c = 0; c < count; ++c) entries[c] = {Columns[v][s][c].X, Columns[v][s][c].Y, c};
+    std::sort(entries, entries + count, PointBefore);
+  }
+
+  // The columns standing at (x, y), as a range of entries.
+  std::pair<const ColumnPoint*, const ColumnPoint*> At(int32_t x, int32_t y) const {
+    return std::equal_range(entries, entries + count, ColumnPoint{x, y, 0}, PointBefore);
+  }
+};
+
+// Scratch for one storey at a time; the chain allocates nothing per paint.
+WallIndex CurrentStateWalls;
+ColumnIndex ColumnsOfStorey;
+
+// What plan wall j of variant a, storey s changes against the current state,
+// whose walls of storey s are in CurrentStateWalls.
 int32_t ChangeMark(int a, int s, int j) {
   const WallRecord& w = Walls[a][s][j];
   const WallCaseResult& r = WallResults[a][s][j].Blocks[0];
@@ -38,8 +101,11 @@ int32_t ChangeMark(int a, int s, int j) {
   bool matched = false;
   // Every matching wall adds its differences: a current state with two walls
   // between the same points marks what differs from either.
-  const int32_t count = Bounded(WallCount[CurrentState][s], MaxWallsPerStorey);
-  for (int k = 0; k < count; ++k) {
+  const WallIndex& index = CurrentStateWalls;
+  const auto [first, last] =
+      std::equal_range(index.entries, index.entries + index.count, EndsOf(w, j), EndsBefore);
+  for (const WallEnds* e = first; e != last; ++e) {
+    const int k = e->index;
     const WallRecord& c = Walls[CurrentState][s][k];
     const bool same = c.X1 == w.X1 && c.Y1 == w.Y1 && c.X2 == w.X2 && c.Y2 == w.Y2;
     const bool reversed = !same && c.X1 == w.X2 && c.Y1 == w.Y2 && c.X2 == w.X1 && c.Y2 == w.Y1;
@@ -70,6 +136,8 @@ bool LargeColumnEndDemand(const ColumnResult& c, int32_t method) {
   return false;  // allowable stress: no demand to judge
 }
 
+// Caution bits of changed wall j of variant a, storey s; ColumnsOfStorey holds
+// the columns of variant a on storey s - 1 (on storey 0, of storey 0).
 int32_t CautionsOf(int a, int s, int j) {
   const WallRecord& w = Walls[a][s][j];
   int32_t bits = 0;
@@ -77,23 +145,15 @@ int32_t CautionsOf(int a, int s, int j) {
       WallResults[a][s][j].Blocks[0].Length > LongBraceWall)
     bits |= CautionBraceHardware;
 
+  const auto start = ColumnsOfStorey.At(w.X1, w.Y1);
+  const auto end = ColumnsOfStorey.At(w.X2, w.Y2);
   if (s > 0) {
-    bool startCarried = false, endCarried = false;
-    const int32_t count = Bounded(ColumnCount[a][s - 1], MaxColumnsPerStorey);
-    for (int c = 0; c < count; ++c) {
-      const ColumnRecord& col = Columns[a][s - 1][c];
-      if (col.X == w.X1 && col.Y == w.Y1) startCarried = true;
-      if (col.X == w.X2 && col.Y == w.Y2) endCarried = true;
-    }
-    if (!startCarried || !endCarried) bits |= CautionNoColumnBelow;
+    if (start.first == start.second || end.first == end.second) bits |= CautionNoColumnBelow;
   } else {
     const int32_t method = ProjectSettings.JointHardwareMethod;
-    const int32_t count = Bounded(ColumnCount[a][0], MaxColumnsPerStorey);
-    for (int c = 0; c < count; ++c) {
-      const ColumnRecord& col = Columns[a][0][c];
-      const bool atEnd = (col.X == w.X1 && col.Y == w.Y1) || (col.X == w.X2 && col.Y == w.Y2);
-      if (atEnd && LargeColumnEndDemand(ColumnResults[a][0][c], method)) bits |= CautionFoundation;
-    }
+    for (const auto& [first, last] : {start, end})
+      for (const ColumnPoint* c = first; c != last; ++c)
+        if (LargeColumnEndDemand(ColumnResults[a][0][c->index], method)) bits |= CautionFoundation;
   }
   return bits;
 }
@@ -151,8 +211,12 @@ int32_t ListUsedAxes(const int32_t (&use)[StoreyCount][AxisLineCount], int32_t a
 }  // namespace
 
 void MarkRetrofitChanges() {
-  for (int a = RetrofitPlan1; a <= RetrofitPlan2; ++a) {
-    for (int s = 0; s <= TopStoreyOf(a); ++s) {
+  for (int s = 0; s < StoreyCount; ++s) {
+    if (s > TopStoreyOf(RetrofitPlan1) && s > TopStoreyOf(RetrofitPlan2)) continue;
+    CurrentStateWalls.Build(s);
+    for (int a = RetrofitPlan1; a <= RetrofitPlan2; ++a) {
+      if (s > TopStoreyOf(a)) continue;
+      ColumnsOfStorey.Build(a, s > 0 ? s - 1 : 0);
       const int32_t count = Bounded(WallCount[a][s], MaxWallsPerStorey);
       for (int j = 0; j < count; ++j) {
         WallCaseResult& r = WallResults[a][s][j].Blocks[0];
