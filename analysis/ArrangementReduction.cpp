@@ -9,6 +9,7 @@
 #include "model/EditingState.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
+#include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
 
@@ -89,11 +90,6 @@ constexpr int32_t kAtriumSpecCode = 0;
 constexpr double kAtriumSpan = 4.0;
 
 // Damaged files can hold any index; an area off the grid counts for nothing.
-bool OnGrid(int32_t x, int32_t y) { return x >= 0 && x < GridAxisCountX && y >= 0 && y < GridAxisCountY; }
-
-int32_t CountOf(const int32_t (&count)[ModelSlotCount][StoreyCount], int v, int s, int32_t max) {
-  return std::clamp(count[v][s], 0, max);
-}
 
 // The X share comes from the sides measured along Y, the Y share from those
 // measured along X.

@@ -9,6 +9,7 @@
 #include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
+#include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
 
@@ -21,10 +22,6 @@ constexpr int32_t PartitionWallType = 8;  // wall types 8 and above are partitio
 constexpr int32_t WallClassIndividual = 2;
 constexpr int32_t GableClassIndividual = 0, GableClassLight = 1, GableClassHeavy = 2;
 constexpr int32_t GableMonoPitch = 0, GableDualPitch = 1, GableParapet = 2;
-
-int32_t Clamp(int32_t value, int32_t lo, int32_t hi) { return MinInt(MaxInt(value, lo), hi); }
-
-bool OnGrid(int32_t x, int32_t y) { return x >= 0 && x < GridAxisCountX && y >= 0 && y < GridAxisCountY; }
 
 // N/m². A class outside the enumeration (which no reader lets through) weighs nothing.
 double WallUnitWeight(const WallRecord& wall, int32_t wallType) {
@@ -80,7 +77,7 @@ void AddWallAndGableWeightsOfStorey(int v, int s) {
   const double x0 = GridAxisX[GridOriginAxisX];
   const double y0 = GridAxisY[GridOriginAxisY];
 
-  const int32_t walls = Clamp(WallCount[v][s], 0, MaxWallsPerStorey);
+  const int32_t walls = ClampInt(WallCount[v][s], 0, MaxWallsPerStorey);
   for (int i = 0; i < walls; ++i) {
     const WallRecord& wall = Walls[v][s][i];
     if (!OnGrid(wall.X1, wall.Y1) || !OnGrid(wall.X2, wall.Y2)) continue;
@@ -93,7 +90,7 @@ void AddWallAndGableWeightsOfStorey(int v, int s) {
     if (s > 0) AddToLevel(v, s - 1, w / 2, w * x / 2, w * y / 2);
   }
 
-  const int32_t gables = Clamp(GableWallCount[v][s], 0, MaxGableWallsPerStorey);
+  const int32_t gables = ClampInt(GableWallCount[v][s], 0, MaxGableWallsPerStorey);
   for (int i = 0; i < gables; ++i) {
     const GableWallRecord& gable = GableWalls[v][s][i];
     if (!OnGrid(gable.X1, gable.Y1) || !OnGrid(gable.X2, gable.Y2)) continue;
@@ -138,7 +135,7 @@ void CalcBuildingLawSeismicForce() {
   const int v = CurrentVariant;
   if (v < 0 || v >= VariantCount) return;
   // Wi in kN: the weight of level i and of every level above it.
-  const int top = Clamp(ProjectSettings.TopStorey[v], 0, StoreyCount - 1);
+  const int top = ClampInt(ProjectSettings.TopStorey[v], 0, StoreyCount - 1);
   for (int s = top; s >= 0; --s) {
     StoreyWeight[v][s] = StoreyLoadWeight[v][s] / 1000;
     StoreyWeightSnow[v][s] = StoreyLoadWeightSnow[v][s] / 1000;

@@ -6,6 +6,7 @@
 #include "analysis/AnalysisResults.h"
 #include "model/EditingState.h"
 #include "model/Grid.h"
+#include "model/ModelAccess.h"
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
@@ -43,16 +44,11 @@ constexpr int32_t kNoWall = -1;
 
 // Damaged files can hold any index; elements off the grid take no part in
 // the outline, so that no axis lookup or interval leaves its array.
-bool OnGrid(int32_t x, int32_t y) { return x >= 0 && x < GridAxisCountX && y >= 0 && y < GridAxisCountY; }
-
+using ::OnGrid;
 bool OnGrid(const WallRecord& w) { return OnGrid(w.X1, w.Y1) && OnGrid(w.X2, w.Y2); }
 bool OnGrid(const RoofFloorRectRecord& r) { return OnGrid(r.X1, r.Y1) && OnGrid(r.X2, r.Y2); }
 bool OnGrid(const RoofFloorTriangleRecord& t) {
   return OnGrid(t.X1, t.Y1) && OnGrid(t.X2, t.Y2) && OnGrid(t.X3, t.Y3);
-}
-
-int32_t CountOf(const int32_t (&count)[ModelSlotCount][StoreyCount], int v, int s, int32_t max) {
-  return std::clamp(count[v][s], 0, max);
 }
 
 // Floor, atrium and roof kinds bound the building; balconies, eaves, attics,

@@ -5,6 +5,7 @@
 #include "model/EditingState.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
+#include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
 #include "platform/Numeric.h"
@@ -29,10 +30,6 @@ constexpr int FirstPreciseStrengthTable = 4;
 constexpr int FirstPreciseStiffnessTable = 16;
 constexpr double ZoneTolerance = 0.00001;
 
-int32_t ListLength(int32_t count, int32_t max) { return MaxInt(0, MinInt(count, max)); }
-
-bool OnGrid(int32_t x, int32_t y) { return x >= 0 && x < GridAxisCountX && y >= 0 && y < GridAxisCountY; }
-
 double OriginX() {
   return GridOriginAxisX >= 0 && GridOriginAxisX < GridAxisCountX ? GridAxisX[GridOriginAxisX] : 0.0;
 }
@@ -43,8 +40,6 @@ double OriginY() {
 bool Active() {
   return ProjectSettings.OtherElementsMethod == 1 && CurrentVariant >= 0 && CurrentVariant < VariantCount;
 }
-
-bool ValidStorey(int32_t storey) { return storey >= 0 && storey < StoreyCount; }
 
 double PanelStrength(int32_t row, int32_t furring) {
   if (row < 0 || row >= PanelTableRows) return 0.0;

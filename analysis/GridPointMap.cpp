@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "model/EditingState.h"
+#include "model/ModelAccess.h"
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
@@ -14,9 +15,6 @@ int32_t ColumnOrderX[VariantCount][StoreyCount][MaxColumnsPerStorey];
 namespace {
 
 // Counts from a damaged file may lie outside 0..max.
-int32_t ListLength(int32_t count, int32_t max) { return MaxInt(0, MinInt(count, max)); }
-
-bool OnGrid(int32_t x, int32_t y) { return x >= 0 && x < GridAxisCountX && y >= 0 && y < GridAxisCountY; }
 
 bool IsFloorAreaCode(int32_t code) { return code == 0 || code == 14 || code == 15 || code == 16; }
 

@@ -11,10 +11,11 @@
 #include "analysis/StoreySums.h"
 #include "model/EditingState.h"
 #include "model/ElementLists.h"
+#include "model/ModelAccess.h"
 #include "model/ProjectSettings.h"
 
 void CalcWallQuantitiesAndStoreySums(int32_t storey) {
-  const int32_t walls = std::clamp(WallCount[CurrentVariant][storey], 0, MaxWallsPerStorey);
+  const int32_t walls = WallCountOf(CurrentVariant, storey);
   for (int32_t wall = 0; wall < walls; ++wall) AddWallToStoreySums(storey, wall);
 }
 

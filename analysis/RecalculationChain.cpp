@@ -25,8 +25,8 @@ void RunRecalculationChain() {
   // gravity are written only here, so the storey analysis above has used the
   // required strength of the previous recalculation and the centres of the
   // roof and floor areas alone; what follows sees the new values.
-  CalcBuildingLawSeismicForce();     // building-standard-law seismic force
-  EvaluateSuperstructure();          // scores, floor diaphragm check
-  MarkRetrofitChanges();             // retrofit-difference marks, wall numbers
-  IndexUsedAxes();                   // axes used by columns and wall ends
+  CalcBuildingLawSeismicForce();  // building-standard-law seismic force
+  EvaluateSuperstructure();       // scores, floor diaphragm check
+  MarkRetrofitChanges();          // retrofit-difference marks, wall numbers
+  IndexUsedAxes();                // axes used by columns and wall ends
 }

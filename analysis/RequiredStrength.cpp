@@ -2,6 +2,7 @@
 
 #include "analysis/FloorAreas.h"
 #include "model/EditingState.h"
+#include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
 
@@ -81,10 +82,6 @@ StoreyArray* const ComputedZoneArea[ZoneCount] = {&ComputedZoneAreaA, &ComputedZ
 double (*const ManualZoneArea[ZoneCount])[StoreyCount] = {
     ProjectSettings.ManualZoneAreaA, ProjectSettings.ManualZoneAreaB, ProjectSettings.ManualZoneArea1,
     ProjectSettings.ManualZoneArea2};
-
-int32_t Clamp(int32_t value, int32_t lo, int32_t hi) { return MinInt(MaxInt(value, lo), hi); }
-
-int32_t TopStoreyOf(int v) { return Clamp(ProjectSettings.TopStorey[v], 0, StoreyCount - 1); }
 
 // Table row of storey s in a building whose top storey is top.
 int TableRow(int top, int s) { return (top == 0 ? 0 : top == 1 ? 1 : 3) + s; }
@@ -221,9 +218,9 @@ void CalcRequiredStrengthByFloorArea() {
     StoreyHeightFactor[s] = ProjectSettings.Revision == 1 && h > 2.8 ? h / 2.8 : 1.0;
   }
 
-  const int cw = Clamp(ProjectSettings.WeightClass[v], 0, 2);
+  const int cw = ClampInt(ProjectSettings.WeightClass[v], 0, 2);
   int c = cw;
-  if (method == 3) c = Clamp(cw + ProjectSettings.AtticStorage[v], 0, 2);
+  if (method == 3) c = ClampInt(cw + ProjectSettings.AtticStorage[v], 0, 2);
   const bool veryHeavy = cw == 2;
 
   if (method == 2 && top == 1) {
@@ -274,8 +271,8 @@ void CalcRequiredStrengthByFloorArea() {
   }
 
   const double z = ProjectSettings.RegionFactorZ;
-  const double g = VerySoftGroundFactors[Clamp(ProjectSettings.VerySoftGround, 0, 1)];
-  const double m = MixedStructureFactors[Clamp(ProjectSettings.MixedStructure, 0, 2)];
+  const double g = VerySoftGroundFactors[ClampInt(ProjectSettings.VerySoftGround, 0, 1)];
+  const double m = MixedStructureFactors[ClampInt(ProjectSettings.MixedStructure, 0, 2)];
   const double d = ProjectSettings.SnowLoad;
   const bool manual = ProjectSettings.ManualFloorAreas == 1;
   for (int s = top; s >= 0; --s) {

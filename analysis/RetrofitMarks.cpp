@@ -6,6 +6,7 @@
 
 #include "analysis/WallLines.h"
 #include "model/EditingState.h"
+#include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
 
@@ -29,8 +30,6 @@ constexpr double LargeNValue = 1.800001;
 constexpr double LargeConvertedForce = 9.53;  // kN
 
 // Counts and storey numbers come from files; keep them inside the arrays.
-int32_t Bounded(int32_t count, int32_t max) { return MinInt(MaxInt(count, 0), max); }
-int32_t TopStoreyOf(int v) { return Bounded(ProjectSettings.TopStorey[v], StoreyCount - 1); }
 
 // Walls of one storey sorted by their two end points taken lowest point first,
 // so that the walls between the same two points, whichever way round they
@@ -58,7 +57,7 @@ struct WallIndex {
   int32_t count = 0;
 
   void Build(int s) {
-    count = Bounded(WallCount[CurrentState][s], MaxWallsPerStorey);
+    count = ListLength(WallCount[CurrentState][s], MaxWallsPerStorey);
     for (int32_t k = 0; k < count; ++k) entries[k] = EndsOf(Walls[CurrentState][s][k], k);
     std::sort(entries, entries + count, EndsBefore);
   }
@@ -77,7 +76,7 @@ struct ColumnIndex {
   int32_t count = 0;
 
   void Build(int v, int s) {
-    count = Bounded(ColumnCount[v][s], MaxColumnsPerStorey);
+    count = ListLength(ColumnCount[v][s], MaxColumnsPerStorey);
     for (int32_t c = 0; c < count; ++c) entries[c] = {Columns[v][s][c].X, Columns[v][s][c].Y, c};
     std::sort(entries, entries + count, PointBefore);
   }
@@ -160,7 +159,7 @@ int32_t CautionsOf(int a, int s, int j) {
 
 void NumberAlongLines(const int32_t (&order)[WallLineEntryCapacity], int32_t entries, int v, int s,
                       int32_t walls, bool xPass, int32_t& n) {
-  for (int i = 0; i < Bounded(entries, WallLineEntryCapacity); ++i) {
+  for (int i = 0; i < ListLength(entries, WallLineEntryCapacity); ++i) {
     const int32_t w = order[i];
     if (w < 0 || w >= walls) continue;
     const WallRecord& rec = Walls[v][s][w];
@@ -185,7 +184,7 @@ void NumberChangedWalls() {
   if (v < 0 || v >= VariantCount) return;
   int32_t n = 0;
   for (int s = 0; s <= TopStoreyOf(v); ++s) {
-    const int32_t walls = Bounded(WallCount[v][s], MaxWallsPerStorey);
+    const int32_t walls = ListLength(WallCount[v][s], MaxWallsPerStorey);
     if (walls == 0) continue;
     NumberAlongLines(XWallOrder[v][s], XWallCount[v][s], v, s, walls, true, n);
     NumberAlongLines(YWallOrder[v][s], YWallCount[v][s], v, s, walls, false, n);
@@ -217,7 +216,7 @@ void MarkRetrofitChanges() {
     for (int a = RetrofitPlan1; a <= RetrofitPlan2; ++a) {
       if (s > TopStoreyOf(a)) continue;
       ColumnsOfStorey.Build(a, s > 0 ? s - 1 : 0);
-      const int32_t count = Bounded(WallCount[a][s], MaxWallsPerStorey);
+      const int32_t count = ListLength(WallCount[a][s], MaxWallsPerStorey);
       for (int j = 0; j < count; ++j) {
         WallCaseResult& r = WallResults[a][s][j].Blocks[0];
         r.RetrofitChange = ChangeMark(a, s, j);
@@ -240,13 +239,13 @@ void IndexUsedAxes() {
     for (int s = 0; s < StoreyCount; ++s) {
       int32_t(&useX)[AxisLineCount] = AxisUseX[v][s];
       int32_t(&useY)[AxisLineCount] = AxisUseY[v][s];
-      const int32_t columns = Bounded(ColumnCount[v][s], MaxColumnsPerStorey);
+      const int32_t columns = ListLength(ColumnCount[v][s], MaxColumnsPerStorey);
       for (int c = 0; c < columns; ++c) {
         const ColumnRecord& col = Columns[v][s][c];
         MarkAxis(useX, col.X, GridAxisCountX, AxisUseColumn);
         MarkAxis(useY, col.Y, GridAxisCountY, AxisUseColumn);
       }
-      const int32_t walls = Bounded(WallCount[v][s], MaxWallsPerStorey);
+      const int32_t walls = ListLength(WallCount[v][s], MaxWallsPerStorey);
       for (int j = 0; j < walls; ++j) {
         const WallRecord& w = Walls[v][s][j];
         MarkAxis(useX, w.X1, GridAxisCountX, AxisUseWallEnd);

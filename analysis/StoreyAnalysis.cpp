@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/GridPointMap.h"
 #include "analysis/ColumnStrengths.h"
+#include "analysis/GridPointMap.h"
 #include "analysis/RecalcStructureSteps.h"
 #include "analysis/ReductionFactors.h"
 #include "analysis/WallStrength.h"
@@ -13,6 +13,7 @@
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
+#include "model/ModelAccess.h"
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
@@ -32,18 +33,6 @@ constexpr int32_t MethodGeneral = 2;
 constexpr int32_t MethodVerification = 3;
 
 constexpr double TwiceAreaTolerance = 0.0001;
-
-bool ValidVariant(int32_t v) { return v >= 0 && v < VariantCount; }
-bool ValidStorey(int32_t s) { return s >= 0 && s < StoreyCount; }
-
-int32_t TopStoreyOf(int32_t v) { return MinInt(ProjectSettings.TopStorey[v], StoreyCount - 1); }
-
-int32_t WallCountOf(int32_t v, int32_t s) { return std::clamp(WallCount[v][s], 0, MaxWallsPerStorey); }
-
-bool OnGrid(int32_t x, int32_t y) { return x >= 0 && x < GridAxisCountX && y >= 0 && y < GridAxisCountY; }
-
-double AxisX(int32_t i) { return GridAxisX[std::clamp(i, 0, GridAxisCountX - 1)]; }
-double AxisY(int32_t i) { return GridAxisY[std::clamp(i, 0, GridAxisCountY - 1)]; }
 
 int32_t MapValue(int32_t v, int32_t s, int32_t x, int32_t y) {
   return OnGrid(x, y) ? GridPointMap[v][s][x][y] : 0;

@@ -6,6 +6,7 @@
 #include "analysis/PendingMessages.h"
 #include "analysis/RequiredStrength.h"
 #include "model/EditingState.h"
+#include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
 #include "platform/MessageBox.h"
@@ -30,8 +31,6 @@ const char* const StoreyHeightMissingCaption = "建物階高";
 
 namespace {
 
-int32_t Clamp(int32_t value, int32_t lo, int32_t hi) { return MinInt(MaxInt(value, lo), hi); }
-
 // W[s] / W[0]; a ratio that is not positive becomes 1e-7, which keeps 1 / sqrt finite.
 double WeightRatio(double weight, double firstStoreyWeight) {
   const double alpha = firstStoreyWeight != 0 ? weight / firstStoreyWeight : 0.0;
@@ -52,7 +51,7 @@ double ShearDistribution(double alpha, double t) {
 
 void CalcSeismicShearFromWeights(int v) {
   const ProjectSettingsData& ps = ProjectSettings;
-  const int top = Clamp(ps.TopStorey[v], 0, StoreyCount - 1);
+  const int top = ClampInt(ps.TopStorey[v], 0, StoreyCount - 1);
   for (int s = top; s >= 0; --s) {
     WeightRatioAlpha[v][s] = WeightRatio(StoreyWeight[v][s], StoreyWeight[v][0]);
     WeightRatioAlphaSnow[v][s] = WeightRatio(StoreyWeightSnow[v][s], StoreyWeightSnow[v][0]);
@@ -75,8 +74,8 @@ void CalcSeismicShearFromWeights(int v) {
   const double rt = VibrationCharacteristic(t, GroundPeriodTc);
   VibrationCharacteristicRt[v] = VibrationCharacteristicRtSnow[v] = rt;
 
-  const double g = VerySoftGroundFactors[Clamp(ps.VerySoftGround, 0, 1)];
-  const double m = MixedStructureFactors[Clamp(ps.MixedStructure, 0, 2)];
+  const double g = VerySoftGroundFactors[ClampInt(ps.VerySoftGround, 0, 1)];
+  const double m = MixedStructureFactors[ClampInt(ps.MixedStructure, 0, 2)];
   for (int s = 0; s <= top; ++s) {
     ShearDistributionAi[v][s] = ShearDistribution(WeightRatioAlpha[v][s], t);
     SeismicShearCoefficient[v][s] = ps.RegionFactorZ * rt * ShearDistributionAi[v][s] * 0.2;
@@ -91,8 +90,10 @@ void CalcRequiredStrengthByStoreyWeights() {
   const int v = CurrentVariant;
   if (v < 0 || v >= VariantCount) return;
   const ProjectSettingsData& ps = ProjectSettings;
-  const int top = Clamp(ps.TopStorey[v], 0, StoreyCount - 1);
-  auto unit = [&](int part) { return PartUnitWeightTable[Clamp(ps.PartWeightClass[v][part], 0, 2)][part]; };
+  const int top = ClampInt(ps.TopStorey[v], 0, StoreyCount - 1);
+  auto unit = [&](int part) {
+    return PartUnitWeightTable[ClampInt(ps.PartWeightClass[v][part], 0, 2)][part];
+  };
   const double roof = unit(PartRoof);
   const double walls = unit(PartOuterWall) + unit(PartInnerWall);
   const double floor = unit(PartFloor) + unit(PartLiveLoad);

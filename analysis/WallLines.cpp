@@ -4,6 +4,7 @@
 
 #include "model/EditingState.h"
 #include "model/Grid.h"
+#include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
 
@@ -51,8 +52,6 @@ void SortYList(const WallRecord* walls, int32_t* order, int32_t* key, int32_t n)
     }
   }
 }
-
-bool OnGrid(int32_t x, int32_t y) { return x >= 0 && x < GridAxisCountX && y >= 0 && y < GridAxisCountY; }
 
 // Below 0 when `at` lies strictly between a and b; wide enough for indices far off the grid.
 int64_t Straddle(int64_t a, int64_t b, int64_t at) { return (a - at) * (b - at); }

@@ -9,6 +9,7 @@
 #include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
+#include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
 
@@ -27,18 +28,8 @@ constexpr double MaxCountedRun2025 = 2.0;
 // Shorter walls may borrow a collinear neighbour's panel.
 constexpr double ShortWallLength = 0.6;
 
-bool ValidVariant(int32_t v) { return v >= 0 && v < VariantCount; }
-
-int32_t TopStoreyOf(int32_t v) { return MinInt(ProjectSettings.TopStorey[v], StoreyCount - 1); }
-
-int32_t WallCountOf(int32_t v, int32_t s) { return std::clamp(WallCount[v][s], 0, MaxWallsPerStorey); }
-
-bool OnGrid(int32_t x, int32_t y) { return x >= 0 && x < GridAxisCountX && y >= 0 && y < GridAxisCountY; }
-
 // Indices come validated from the readers; clamping only keeps a damaged
 // record from reading outside the axis tables.
-double AxisX(int32_t i) { return GridAxisX[std::clamp(i, 0, GridAxisCountX - 1)]; }
-double AxisY(int32_t i) { return GridAxisY[std::clamp(i, 0, GridAxisCountY - 1)]; }
 
 int32_t MapValue(int32_t v, int32_t s, int32_t x, int32_t y) {
   return OnGrid(x, y) ? GridPointMap[v][s][x][y] : 0;

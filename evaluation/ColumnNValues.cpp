@@ -9,6 +9,7 @@
 #include "model/ElementTables.h"
 #include "model/Grid.h"
 #include "model/MainWindowPort.h"
+#include "model/ModelAccess.h"
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
@@ -43,9 +44,6 @@ const double BraceCorrectionTable[BraceEndCodeCount][BraceEndCodeCount] = {
 namespace {
 
 // Counts from a damaged file may lie outside 0..max.
-int32_t ListLength(int32_t count, int32_t max) { return MaxInt(0, MinInt(count, max)); }
-
-bool OnGrid(int32_t x, int32_t y) { return x >= 0 && x < GridAxisCountX && y >= 0 && y < GridAxisCountY; }
 
 // Record index of the column standing at each grid point of a storey, -1 for
 // none. Where two records share a point the later one counts, as in the map.

@@ -7,6 +7,7 @@
 #include "evaluation/DeteriorationFactor.h"
 #include "evaluation/FloorCheck.h"
 #include "model/EditingState.h"
+#include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
 
@@ -25,8 +26,6 @@ StoreyArray WallRatioRatioX, WallRatioRatioY;
 namespace {
 
 constexpr double StartBuildingScore = 100.0;
-
-int TopStoreyOf(int v) { return MinInt(MaxInt(ProjectSettings.TopStorey[v], 0), StoreyCount - 1); }
 
 bool IsPreciseMethod() {
   return ProjectSettings.DiagnosisMethod == 0 || ProjectSettings.DiagnosisMethod == 1;

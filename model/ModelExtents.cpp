@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 
 int32_t UsedExtentMinX[VariantCount][StoreyCount];
@@ -33,10 +34,6 @@ struct Range {
   }
 };
 
-int32_t CountOf(const int32_t (&count)[ModelSlotCount][StoreyCount], int v, int s, int32_t max) {
-  return std::clamp(count[v][s], 0, max);
-}
-
 }  // namespace
 
 void UpdateUsedExtents() {
@@ -57,7 +54,8 @@ void UpdateUsedExtents() {
         used.Add(r.X1, r.Y1);
         used.Add(r.X2, r.Y2);
       }
-      for (int32_t i = 0, n = CountOf(RoofFloorTriangleCount, v, s, MaxRoofFloorTrianglesPerStorey); i < n; ++i) {
+      for (int32_t i = 0, n = CountOf(RoofFloorTriangleCount, v, s, MaxRoofFloorTrianglesPerStorey); i < n;
+           ++i) {
         const RoofFloorTriangleRecord& t = RoofFloorTriangles[v][s][i];
         used.Add(t.X1, t.Y1);
         used.Add(t.X2, t.Y2);
