@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
   OldProjectFile yta;
   yta.yta = true;
   yta.lines[0] = {Ints({0, 3, 4, 1, 2, 0, 1, 2, 2}, false)};
-  yta.lines[8] = {Ints({0, 2, 2, 2, 2}, false) + std::string("\x8b\x8f\x8a\xd4 \x82\x51", 7) + std::string(33, ' ')};
+  yta.lines[8] = {Ints({0, 2, 2, 2, 2}, false) + std::string("\x8b\x8f\x8a\xd4 \x82\x51", 7) +
+                  std::string(33, ' ')};
   yta.lines[4] = {Ints({0, 0, 0, 5, 5, 4, 0}, false) + "1800.00"};
   yta.rectLoads = {"    1600.000  0.500"};
   yta.rectAddedLoads = {"100.000"};
@@ -85,7 +86,8 @@ int main(int argc, char** argv) {
   diagnosis.lines[Yt8Column][0] = {Ints({3, 4, 1, 2}, true)};
   diagnosis.lines[Yt8Wall][0] = {Ints({0, 0, 4, 0, 1, 267, 26, 27, 0, 19, 0}, true)};
   diagnosis.lines[Yt8SpecTriangle][0] = {Ints({0, 0, 4, 0, 0, 4, 1}, true)};
-  diagnosis.lines[Yt8Label][0] = {Ints({1, 1, 2, 2}, false) + std::string(" \x8b\x8f\x8a\xd4 xyz", 9) + std::string(22, '\0')};
+  diagnosis.lines[Yt8Label][0] = {Ints({1, 1, 2, 2}, false) + std::string(" \x8b\x8f\x8a\xd4 xyz", 9) +
+                                  std::string(22, '\0')};
   diagnosis.lines[Yt8FreeLine][0] = {Ints({1, 1, 2, 2}, false) + "3     255" + std::string(1, '\0')};
   Save(folder, "small-ty0", 1, diagnosis.Build());
 

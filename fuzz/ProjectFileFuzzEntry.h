@@ -11,4 +11,5 @@
 bool LoadFuzzInput(const uint8_t* data, std::size_t size);
 
 // The file names the first byte chooses from (byte value modulo the count).
-constexpr const char* FuzzInputFileNames[] = {"input.tyc", "input.ty0", "input.ty2", "INPUT.TY0", "input.txt"};
+constexpr const char* FuzzInputFileNames[] = {"input.tyc", "input.ty0", "input.ty2", "INPUT.TY0",
+                                              "input.txt"};

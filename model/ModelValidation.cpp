@@ -21,7 +21,8 @@ bool ThreePointsOnGrid(const R& r) {
 }
 
 // Largest answer of each deterioration item.
-constexpr int32_t kLargestAnswer[DeteriorationAnswerCount] = {2, 3, 3, 2, 3, 1, 2, 2, 2, 2, 2, 2, 1, 1, 2, 2, 2};
+constexpr int32_t kLargestAnswer[DeteriorationAnswerCount] = {2, 3, 3, 2, 3, 1, 2, 2, 2,
+                                                              2, 2, 2, 1, 1, 2, 2, 2};
 
 }  // namespace
 
@@ -32,11 +33,11 @@ bool IsValidRecord(const ColumnRecord& r) {
 }
 
 bool IsValidRecord(const WallRecord& r) {
-  return TwoPointsOnGrid(r) && In(r.OpeningKind, 0, 3) && In(r.FittingSymbol, 0, 11) && In(r.BraceKind, 0, 10) &&
-         In(r.BraceEndJoint, 0, 3) && In(r.BraceArrangement, 0, 1) && In(r.MudWallKind, 0, MudWallTableRows - 1) &&
-         In(r.PanelLeft, 0, PanelTableRows - 1) && In(r.PanelRight, 0, PanelTableRows - 1) &&
-         In(r.FurringLeft, 0, 2) && In(r.FurringRight, 0, 2) && In(r.Deterioration, 0, 255) &&
-         (r.Deterioration & 3) != 3 && In(r.WeightClass, 0, 2);
+  return TwoPointsOnGrid(r) && In(r.OpeningKind, 0, 3) && In(r.FittingSymbol, 0, 11) &&
+         In(r.BraceKind, 0, 10) && In(r.BraceEndJoint, 0, 3) && In(r.BraceArrangement, 0, 1) &&
+         In(r.MudWallKind, 0, MudWallTableRows - 1) && In(r.PanelLeft, 0, PanelTableRows - 1) &&
+         In(r.PanelRight, 0, PanelTableRows - 1) && In(r.FurringLeft, 0, 2) && In(r.FurringRight, 0, 2) &&
+         In(r.Deterioration, 0, 255) && (r.Deterioration & 3) != 3 && In(r.WeightClass, 0, 2);
 }
 
 bool IsValidRecord(const SpareKind3Record& r) { return TwoPointsOnGrid(r); }
@@ -77,13 +78,14 @@ bool AreValidSettings(const ProjectSettingsData& s) {
             In(s.JointHardwareMethod, 0, 2) && In(s.SnowCase, 0, 1) && In(s.GroundClass, 0, 2) &&
             In(s.VerySoftGround, 0, 1) && In(s.MixedStructure, 0, 2) && In(s.StructureType, 0, 2) &&
             In(s.BuildingUse, 0, 3) && In(s.Garage, 0, 2) && In(s.FoundationType, 0, 3) &&
-            In(s.FloorMaterial, 0, 2) && In(s.HorizontalBraces, 0, 2) && In(s.RetrofitDeteriorationRule, 0, 1) &&
-            In(s.Method2ColumnRule, 0, 2);
+            In(s.FloorMaterial, 0, 2) && In(s.HorizontalBraces, 0, 2) &&
+            In(s.RetrofitDeteriorationRule, 0, 1) && In(s.Method2ColumnRule, 0, 2);
   for (int v = 0; v < VariantCount; ++v) {
     ok = ok && In(s.TopStorey[v], 0, 2) && In(s.WeightClass[v], 0, 2);
     for (int part = 0; part < PartWeightCount; ++part) ok = ok && In(s.PartWeightClass[v][part], 0, 2);
   }
-  for (int i = 0; i < DeteriorationAnswerCount; ++i) ok = ok && In(s.DeteriorationAnswer[i], 0, kLargestAnswer[i]);
+  for (int i = 0; i < DeteriorationAnswerCount; ++i)
+    ok = ok && In(s.DeteriorationAnswer[i], 0, kLargestAnswer[i]);
   return ok;
 }
 
@@ -92,13 +94,13 @@ bool IsModelConsistent(const char** why) {
     if (why) *why = what;
     return false;
   };
-#define QUILMORA_CHECK_LIST(kind, Record, records, count, swapBlock, max)                 \
-  for (int slot = 0; slot < ModelSlotCount; ++slot)                                       \
-    for (int st = 0; st < StoreyCount; ++st) {                                            \
+#define QUILMORA_CHECK_LIST(kind, Record, records, count, swapBlock, max)                    \
+  for (int slot = 0; slot < ModelSlotCount; ++slot)                                          \
+    for (int st = 0; st < StoreyCount; ++st) {                                               \
       if (count[slot][st] < 0 || count[slot][st] > max) return fail(#count " out of range"); \
-      if (slot < VariantCount)                                                            \
-        for (int i = 0; i < count[slot][st]; ++i)                                         \
-          if (!IsValidRecord(records[slot][st][i])) return fail("invalid " #Record);       \
+      if (slot < VariantCount)                                                               \
+        for (int i = 0; i < count[slot][st]; ++i)                                            \
+          if (!IsValidRecord(records[slot][st][i])) return fail("invalid " #Record);         \
     }
   QUILMORA_FOR_EACH_ELEMENT_KIND(QUILMORA_CHECK_LIST)
 #undef QUILMORA_CHECK_LIST

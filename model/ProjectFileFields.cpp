@@ -79,7 +79,8 @@ void AppendIntField(std::vector<unsigned char>& out, int64_t value, int width) {
   AppendPadded(out, buf, static_cast<std::size_t>(r.ptr - buf), width, false);
 }
 
-void AppendFixedField(std::vector<unsigned char>& out, double value, int width, int decimals, bool leftAlign) {
+void AppendFixedField(std::vector<unsigned char>& out, double value, int width, int decimals,
+                      bool leftAlign) {
   if (std::isnan(value)) value = 0;
   char buf[400];
   if (std::isfinite(value)) {
@@ -139,7 +140,9 @@ void FieldWriter::Milli(double value, int width) { AppendIntField(out_, ScaledFo
 
 void FieldWriter::Tenths(double value) { AppendIntField(out_, ScaledForField(value, 10), 4); }
 
-void FieldWriter::Fixed(double value, int width, int decimals) { AppendFixedField(out_, value, width, decimals); }
+void FieldWriter::Fixed(double value, int width, int decimals) {
+  AppendFixedField(out_, value, width, decimals);
+}
 
 void FieldWriter::LeftFixed(double value, int width, int decimals) {
   AppendFixedField(out_, value, width, decimals, true);

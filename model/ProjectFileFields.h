@@ -73,14 +73,22 @@ class FieldWriter {
   }
   // Symbol and name of an element-table row, text of a text label.
   template <std::size_t N>
-  void TableSymbol(const char16_t (&text)[N]) { Text(text, N, 10, 5); }
+  void TableSymbol(const char16_t (&text)[N]) {
+    Text(text, N, 10, 5);
+  }
   template <std::size_t N>
-  void TableName(const char16_t (&text)[N]) { Text(text, N, 66, 33); }
+  void TableName(const char16_t (&text)[N]) {
+    Text(text, N, 66, 33);
+  }
   template <std::size_t N>
-  void LabelText(const char16_t (&text)[N]) { Text(text, N, 82, 40); }
+  void LabelText(const char16_t (&text)[N]) {
+    Text(text, N, 82, 40);
+  }
   // A UTF-16 text of the current layout only (joint-hardware rows).
   template <std::size_t N>
-  void ShortText(const char16_t (&text)[N], int utf16Bytes) { Text(text, N, utf16Bytes, 0); }
+  void ShortText(const char16_t (&text)[N], int utf16Bytes) {
+    Text(text, N, utf16Bytes, 0);
+  }
 
   const std::vector<unsigned char>& Output() const { return out_; }
   std::vector<unsigned char> TakeOutput() { return std::move(out_); }
@@ -126,16 +134,24 @@ class FieldReader {
   // At most 4 characters (bytes in "yta"); a blank fourth and then a blank
   // third character end the symbol there.
   template <std::size_t N>
-  void TableSymbol(char16_t (&text)[N]) { TableSymbol(text, N); }
+  void TableSymbol(char16_t (&text)[N]) {
+    TableSymbol(text, N);
+  }
   // At most 32 characters (bytes in "yta").
   template <std::size_t N>
-  void TableName(char16_t (&text)[N]) { TableName(text, N); }
+  void TableName(char16_t (&text)[N]) {
+    TableName(text, N);
+  }
   // At most 40 characters; in "yta" the text ends at its first blank byte.
   template <std::size_t N>
-  void LabelText(char16_t (&text)[N]) { LabelText(text, N); }
+  void LabelText(char16_t (&text)[N]) {
+    LabelText(text, N);
+  }
   // UTF-16 text of utf16Bytes bytes, at most utf16Bytes / 2 characters.
   template <std::size_t N>
-  void ShortText(char16_t (&text)[N], int utf16Bytes) { Text(text, N, utf16Bytes, 0); }
+  void ShortText(char16_t (&text)[N], int utf16Bytes) {
+    Text(text, N, utf16Bytes, 0);
+  }
 
   // Code page 932 text of n bytes up to its first NUL.
   void Text8(char16_t* text, std::size_t capacity, std::size_t n);

@@ -79,7 +79,8 @@ OutlineData CaptureOutline() {
   d.CurrentVariant = CurrentVariant;
   d.Settings = ProjectSettings;
   for (int i = 0; i < FloorUserRowCount; ++i) {
-    std::copy_n(FloorSpecTableName[FirstFloorSpecUserRow + i], FloorFactorNameCapacity, d.FloorRows.SpecName[i]);
+    std::copy_n(FloorSpecTableName[FirstFloorSpecUserRow + i], FloorFactorNameCapacity,
+                d.FloorRows.SpecName[i]);
     d.FloorRows.SpecFactor[i] = FloorSpecTableFactor[FirstFloorSpecUserRow + i];
     std::copy_n(HorizontalBraceTableName[FirstHorizontalBraceUserRow + i], FloorFactorNameCapacity,
                 d.FloorRows.BraceName[i]);
@@ -92,7 +93,8 @@ void Commit(const OutlineData& d) {
   CurrentVariant = d.CurrentVariant;
   ProjectSettings = d.Settings;
   for (int i = 0; i < FloorUserRowCount; ++i) {
-    std::copy_n(d.FloorRows.SpecName[i], FloorFactorNameCapacity, FloorSpecTableName[FirstFloorSpecUserRow + i]);
+    std::copy_n(d.FloorRows.SpecName[i], FloorFactorNameCapacity,
+                FloorSpecTableName[FirstFloorSpecUserRow + i]);
     FloorSpecTableFactor[FirstFloorSpecUserRow + i] = d.FloorRows.SpecFactor[i];
     std::copy_n(d.FloorRows.BraceName[i], FloorFactorNameCapacity,
                 HorizontalBraceTableName[FirstHorizontalBraceUserRow + i]);

@@ -90,10 +90,18 @@ inline int32_t StoredCount(int32_t count, int32_t maximum) {
 
 // The order of the kinds on a line of the count header.
 constexpr ElementKind CountHeaderOrder[ElementKindCount] = {
-    ElementKind::Column,        ElementKind::Wall,          ElementKind::SpareKind3,
-    ElementKind::GableWall,     ElementKind::RoofFloorRect, ElementKind::FloorSpecRect,
-    ElementKind::RoofFloorTriangle, ElementKind::FloorSpecTriangle, ElementKind::TextLabel,
-    ElementKind::Foundation,    ElementKind::FreeLine,      ElementKind::SpareKind12,
+    ElementKind::Column,
+    ElementKind::Wall,
+    ElementKind::SpareKind3,
+    ElementKind::GableWall,
+    ElementKind::RoofFloorRect,
+    ElementKind::FloorSpecRect,
+    ElementKind::RoofFloorTriangle,
+    ElementKind::FloorSpecTriangle,
+    ElementKind::TextLabel,
+    ElementKind::Foundation,
+    ElementKind::FreeLine,
+    ElementKind::SpareKind12,
 };
 
 // low + factor x high in one field (column sections, ground class).
@@ -343,7 +351,7 @@ void TransferFloorGroup(S& s, ProjectSettingsData& p) {
 
 template <class S>
 void TransferDeteriorationPage(S& s, ProjectSettingsData& p) {
-  auto text = [&](char16_t (&t)[80]) { s.Text(t, 162, 81); };
+  auto text = [&](char16_t(&t)[80]) { s.Text(t, 162, 81); };
   auto answer = [&](int i) { IntNul(s, p.DeteriorationAnswer[i]); };
   auto pair = [&](int i) {
     Ints5(s, p.DeteriorationAnswer[i], p.DeteriorationAnswer[i + 1]);
@@ -411,11 +419,12 @@ void TransferOutlineBlock(S& s, OutlineData& d) {
     s.Milli(rows.BraceFactor[i], 16);
     s.NulExceptYta();
   }
-  for (int32_t* v : {&p.RetrofitDeteriorationRule, &p.DistinguishBraceDirection, &p.CountSteepDiagonalWalls,
-                     &p.JointIIIRule, &p.GravityCentreBySpec, &p.WallStrengthStandard, &p.JointHardwareMethod,
-                     &p.NValueWallFactor, &p.EccentricityOptions, &p.LeanToColumnsTopStorey, &p.ShowColumnNValue,
-                     &p.ShowWallElements, &p.ShowWallStrength, &p.ShowRetrofitPlaces, &p.ShowOtherStoreyWalls,
-                     &p.ShowReducedStrength, &p.ShowBeamStress, &p.ShowRetrofitCaution, &p.SnowCase})
+  for (int32_t* v :
+       {&p.RetrofitDeteriorationRule, &p.DistinguishBraceDirection, &p.CountSteepDiagonalWalls,
+        &p.JointIIIRule, &p.GravityCentreBySpec, &p.WallStrengthStandard, &p.JointHardwareMethod,
+        &p.NValueWallFactor, &p.EccentricityOptions, &p.LeanToColumnsTopStorey, &p.ShowColumnNValue,
+        &p.ShowWallElements, &p.ShowWallStrength, &p.ShowRetrofitPlaces, &p.ShowOtherStoreyWalls,
+        &p.ShowReducedStrength, &p.ShowBeamStress, &p.ShowRetrofitCaution, &p.SnowCase})
     IntNul(s, *v);
 }
 
@@ -467,7 +476,8 @@ void TransferElementExtrasBlock(S& s, double (&loadTakeOff)[LoadTakeOffRows][Loa
   auto added = [](S& f, auto& r) { TransferAddedLoad(f, r); };
   ForEachStoredRecord(Walls, WallCount, [&](auto& r) { TransferInPlace(s, r, weight); });
   ForEachStoredRecord(RoofFloorRects, RoofFloorRectCount, [&](auto& r) { TransferInPlace(s, r, loads); });
-  ForEachStoredRecord(RoofFloorTriangles, RoofFloorTriangleCount, [&](auto& r) { TransferInPlace(s, r, loads); });
+  ForEachStoredRecord(RoofFloorTriangles, RoofFloorTriangleCount,
+                      [&](auto& r) { TransferInPlace(s, r, loads); });
   for (auto& row : loadTakeOff)
     for (double& value : row) {
       double stored = value;
@@ -479,7 +489,8 @@ void TransferElementExtrasBlock(S& s, double (&loadTakeOff)[LoadTakeOffRows][Loa
       }
     }
   ForEachStoredRecord(RoofFloorRects, RoofFloorRectCount, [&](auto& r) { TransferInPlace(s, r, added); });
-  ForEachStoredRecord(RoofFloorTriangles, RoofFloorTriangleCount, [&](auto& r) { TransferInPlace(s, r, added); });
+  ForEachStoredRecord(RoofFloorTriangles, RoofFloorTriangleCount,
+                      [&](auto& r) { TransferInPlace(s, r, added); });
 }
 
 // ---------------------------------------------------------------------------
@@ -497,8 +508,9 @@ void TransferTrailerBlock(S& s, ProjectSettingsData& p) {
       for (double* area : {&p.ManualFloorArea[v][st], &p.ManualZoneAreaA[v][st], &p.ManualZoneAreaB[v][st],
                            &p.ManualZoneArea1[v][st], &p.ManualZoneArea2[v][st]})
         MilliNul(s, *area);
-  for (int32_t* v : {&p.VerificationFeature, &p.VerificationDeterioration, &p.UnratedOpeningWallStrength,
-                     &p.LowStrengthWallReduction, &p.UnratedSolidWallRule, &p.AxisNumbering, &p.Method2ColumnRule})
+  for (int32_t* v :
+       {&p.VerificationFeature, &p.VerificationDeterioration, &p.UnratedOpeningWallStrength,
+        &p.LowStrengthWallReduction, &p.UnratedSolidWallRule, &p.AxisNumbering, &p.Method2ColumnRule})
     IntNul(s, *v);
 }
 

@@ -50,12 +50,23 @@ OpenResult OpenProjectFile(std::span<const unsigned char> file, const std::strin
   const auto afterMagic = file.subspan(kMagicBytes);
   bool complete = false;
   switch (format) {
-    case ProjectFileFormat::Ytc: complete = ReadProjectFile(afterMagic); break;
-    case ProjectFileFormat::Ytb: complete = ReadYtbFile(afterMagic); break;
-    case ProjectFileFormat::Yta: complete = ReadYtaFile(afterMagic); break;
-    case ProjectFileFormat::Yt8Diagnosis: complete = ReadYt8DiagnosisFile(afterMagic); break;
-    case ProjectFileFormat::Yt8Retrofit: complete = ReadYt8RetrofitFile(afterMagic); break;
-    case ProjectFileFormat::Unreadable: break;
+    case ProjectFileFormat::Ytc:
+      complete = ReadProjectFile(afterMagic);
+      break;
+    case ProjectFileFormat::Ytb:
+      complete = ReadYtbFile(afterMagic);
+      break;
+    case ProjectFileFormat::Yta:
+      complete = ReadYtaFile(afterMagic);
+      break;
+    case ProjectFileFormat::Yt8Diagnosis:
+      complete = ReadYt8DiagnosisFile(afterMagic);
+      break;
+    case ProjectFileFormat::Yt8Retrofit:
+      complete = ReadYt8RetrofitFile(afterMagic);
+      break;
+    case ProjectFileFormat::Unreadable:
+      break;
   }
   UpdateUsedExtents();
   return complete ? OpenResult::Loaded : OpenResult::Broken;

@@ -22,7 +22,7 @@ ProjectFileFormat IdentifyProjectFile(std::span<const unsigned char> file, std::
 enum class OpenResult {
   Unreadable,  // reported; nothing changed
   Loaded,
-  Broken,      // reported; the model holds what was read before the damage
+  Broken,  // reported; the model holds what was read before the damage
 };
 
 // An unreadable file is reported ("読み込み出来ないファイルです。") and changes

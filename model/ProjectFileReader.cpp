@@ -47,7 +47,8 @@ bool ReadBlock(FieldReader& s, Data data, Transfer transfer) {
 }
 
 bool ReadBlocks(FieldReader& s, bool withJointHardware) {
-  if (!ReadBlock(s, CaptureWallElementTables(), [](FieldReader& f, auto& d) { TransferElementTableBlock(f, d); }))
+  if (!ReadBlock(s, CaptureWallElementTables(),
+                 [](FieldReader& f, auto& d) { TransferElementTableBlock(f, d); }))
     return false;
   if (!ReadBlock(s, CaptureGrid(), [](FieldReader& f, auto& d) { TransferGridBlock(f, d); })) return false;
 
@@ -98,6 +99,10 @@ bool ReadProjectFile(std::span<const unsigned char> afterMagic) {
   return ReadLayout(afterMagic, FieldWidths::Ytc, true);
 }
 
-bool ReadYtbFile(std::span<const unsigned char> afterMagic) { return ReadLayout(afterMagic, FieldWidths::Ytc, false); }
+bool ReadYtbFile(std::span<const unsigned char> afterMagic) {
+  return ReadLayout(afterMagic, FieldWidths::Ytc, false);
+}
 
-bool ReadYtaFile(std::span<const unsigned char> afterMagic) { return ReadLayout(afterMagic, FieldWidths::Yta, false); }
+bool ReadYtaFile(std::span<const unsigned char> afterMagic) {
+  return ReadLayout(afterMagic, FieldWidths::Yta, false);
+}

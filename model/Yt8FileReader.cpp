@@ -48,20 +48,22 @@ struct WallCodeTables {
 };
 
 // Diagnosis layout: tables of codes 0 to 59 (the opening kind is stored as it is).
-constexpr CodeRange kDiagnosisBraceKind[] = {{1, 1, 1}, {6, 7, 2}, {8, 11, 3}, {12, 15, 4}, {16, 19, 5}, {20, 23, 6}};
+constexpr CodeRange kDiagnosisBraceKind[] = {{1, 1, 1},   {6, 7, 2},   {8, 11, 3},
+                                             {12, 15, 4}, {16, 19, 5}, {20, 23, 6}};
 constexpr CodeRange kDiagnosisBraceArrangement[] = {{7, 23, 1, 2}};
 constexpr CodeRange kDiagnosisBraceEndJoint[] = {{10, 11, 3}, {14, 15, 3}, {18, 19, 3}, {22, 23, 3}};
 constexpr CodeRange kDiagnosisMudWall[] = {{1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}};
-constexpr CodeRange kDiagnosisPanel[] = {{1, 1, 1},    {24, 25, 2},  {26, 27, 3},  {28, 29, 7},  {30, 31, 10},
-                                         {32, 33, 12}, {36, 37, 11}, {42, 43, 13}, {44, 45, 14}, {46, 46, 15},
-                                         {47, 48, 16}, {49, 50, 26}, {51, 52, 27}, {53, 54, 6},  {55, 56, 27}};
+constexpr CodeRange kDiagnosisPanel[] = {{1, 1, 1},    {24, 25, 2},  {26, 27, 3},  {28, 29, 7},
+                                         {30, 31, 10}, {32, 33, 12}, {36, 37, 11}, {42, 43, 13},
+                                         {44, 45, 14}, {46, 46, 15}, {47, 48, 16}, {49, 50, 26},
+                                         {51, 52, 27}, {53, 54, 6},  {55, 56, 27}};
 constexpr CodeRange kDiagnosisFurring[] = {{1, 1, 1},      {25, 33, 1, 2}, {37, 37, 1},
                                            {43, 45, 1, 2}, {48, 52, 1, 2}, {56, 56, 1}};
 
 constexpr WallCodeTables<60, 60, 60> kDiagnosisWallCodes{
-    MakeTable<60>(kDiagnosisBraceKind), MakeTable<60>(kDiagnosisBraceArrangement),
+    MakeTable<60>(kDiagnosisBraceKind),     MakeTable<60>(kDiagnosisBraceArrangement),
     MakeTable<60>(kDiagnosisBraceEndJoint), MakeTable<60>(kDiagnosisMudWall),
-    MakeTable<60>(kDiagnosisPanel), MakeTable<60>(kDiagnosisFurring)};
+    MakeTable<60>(kDiagnosisPanel),         MakeTable<60>(kDiagnosisFurring)};
 
 // Retrofit layout.
 constexpr CodeRange kRetrofitOpening[] = {{1, 3, 1}, {4, 6, 2}, {8, 10, 1}, {11, 13, 2}, {14, 14, 3}};
@@ -71,17 +73,18 @@ constexpr CodeRange kRetrofitBraceArrangement[] = {{27, 83, 1, 4}};
 constexpr CodeRange kRetrofitBraceEndJoint[] = {{24, 47, 3}, {56, 59, 3}, {64, 67, 1},
                                                 {68, 71, 3}, {76, 79, 1}, {80, 83, 3}};
 constexpr CodeRange kRetrofitMudWall[] = {{1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}};
-constexpr CodeRange kRetrofitPanel[] = {
-    {2, 3, 1},    {4, 5, 2},    {6, 7, 3},    {8, 9, 7},    {10, 11, 10}, {12, 13, 12}, {16, 17, 11}, {22, 23, 13},
-    {24, 25, 14}, {26, 27, 15}, {28, 29, 16}, {30, 31, 21}, {32, 33, 29}, {34, 35, 19}, {36, 37, 6},  {40, 41, 8},
-    {42, 43, 24}, {44, 45, 2},  {46, 47, 26}, {48, 49, 27}, {50, 51, 5},  {54, 55, 26}, {56, 57, 27}, {58, 59, 4}};
+constexpr CodeRange kRetrofitPanel[] = {{2, 3, 1},    {4, 5, 2},    {6, 7, 3},    {8, 9, 7},    {10, 11, 10},
+                                        {12, 13, 12}, {16, 17, 11}, {22, 23, 13}, {24, 25, 14}, {26, 27, 15},
+                                        {28, 29, 16}, {30, 31, 21}, {32, 33, 29}, {34, 35, 19}, {36, 37, 6},
+                                        {40, 41, 8},  {42, 43, 24}, {44, 45, 2},  {46, 47, 26}, {48, 49, 27},
+                                        {50, 51, 5},  {54, 55, 26}, {56, 57, 27}, {58, 59, 4}};
 constexpr CodeRange kRetrofitFurring[] = {{5, 59, 1, 2}};
 
 constexpr CodeTable<15> kRetrofitOpeningTable = MakeTable<15>(kRetrofitOpening);
 constexpr WallCodeTables<84, 6, 70> kRetrofitWallCodes{
-    MakeTable<84>(kRetrofitBraceKind), MakeTable<84>(kRetrofitBraceArrangement),
+    MakeTable<84>(kRetrofitBraceKind),     MakeTable<84>(kRetrofitBraceArrangement),
     MakeTable<84>(kRetrofitBraceEndJoint), MakeTable<6>(kRetrofitMudWall),
-    MakeTable<70>(kRetrofitPanel), MakeTable<70>(kRetrofitFurring)};
+    MakeTable<70>(kRetrofitPanel),         MakeTable<70>(kRetrofitFurring)};
 
 // ---------------------------------------------------------------------------
 
@@ -142,13 +145,19 @@ bool ReadDiagnosisWall(FieldReader& s, WallRecord& r) {
   r.FittingSymbol = f / 16;
   r.FlipLeftRight = f % 16 / 8;
   r.FlipInOut = f % 8 / 4;
-  const double length =
-      std::hypot(GridAxisX[r.X2] - GridAxisX[r.X1], GridAxisY[r.Y2] - GridAxisY[r.Y1]);
+  const double length = std::hypot(GridAxisX[r.X2] - GridAxisX[r.X1], GridAxisY[r.Y2] - GridAxisY[r.Y1]);
   switch (f % 4) {
-    case 1: r.WingWallEnd = length / 2; break;
-    case 2: r.WingWallStart = length / 2; break;
-    case 3: r.WingWallStart = r.WingWallEnd = length / 4; break;
-    default: break;
+    case 1:
+      r.WingWallEnd = length / 2;
+      break;
+    case 2:
+      r.WingWallStart = length / 2;
+      break;
+    case 3:
+      r.WingWallStart = r.WingWallEnd = length / 4;
+      break;
+    default:
+      break;
   }
   r.Deterioration = 2;
   return true;
@@ -268,8 +277,9 @@ bool ReadGrid(FieldReader& s) {
 bool ReadElements(FieldReader& s, Yt8Layout layout) {
   using enum ElementKind;
   const bool retrofit = layout == Yt8Layout::Retrofit;
-  constexpr ElementKind kCountOrder[] = {Column,     Wall,      RoofFloorRect,     FloorSpecRect, RoofFloorTriangle,
-                                         FloorSpecTriangle, TextLabel, Foundation, FreeLine,      SpareKind12};
+  constexpr ElementKind kCountOrder[] = {
+      Column,    Wall,       RoofFloorRect, FloorSpecRect, RoofFloorTriangle, FloorSpecTriangle,
+      TextLabel, Foundation, FreeLine,      SpareKind12};
   const int kindsInFile = retrofit ? 10 : 9;
   ElementCounts counts{};
   for (int v = 0; v < VariantCount; ++v)
@@ -283,7 +293,8 @@ bool ReadElements(FieldReader& s, Yt8Layout layout) {
   auto wall = [&](WallRecord& r) { return retrofit ? ReadRetrofitWall(s, r) : ReadDiagnosisWall(s, r); };
   auto area = [&](auto& r) { return ReadArea(s, r); };
   auto floorSpec = [&](auto& r) { return ReadFloorSpec(s, layout, r); };
-  return ReadList(s, Columns, ColumnCount, counts, Column, [&](ColumnRecord& r) { return ReadColumn(s, layout, r); }) &&
+  return ReadList(s, Columns, ColumnCount, counts, Column,
+                  [&](ColumnRecord& r) { return ReadColumn(s, layout, r); }) &&
          ReadList(s, Walls, WallCount, counts, Wall, wall) &&
          ReadList(s, RoofFloorRects, RoofFloorRectCount, counts, RoofFloorRect, area) &&
          ReadList(s, RoofFloorTriangles, RoofFloorTriangleCount, counts, RoofFloorTriangle, area) &&
@@ -302,7 +313,7 @@ bool ReadElements(FieldReader& s, Yt8Layout layout) {
 // The deterioration page of the diagnosis layout: without answer 7, the spare
 // text before answer 10.
 void ReadDiagnosisDeteriorationPage(FieldReader& s, ProjectSettingsData& p) {
-  auto text = [&](char16_t (&t)[80]) { Text8(s, t, 81); };
+  auto text = [&](char16_t(&t)[80]) { Text8(s, t, 81); };
   auto answer = [&](int i) { IntNul(s, p.DeteriorationAnswer[i]); };
   auto pair = [&](int i) {
     Ints5(s, p.DeteriorationAnswer[i], p.DeteriorationAnswer[i + 1]);

@@ -116,7 +116,15 @@ struct OldProjectFile {
       for (const std::string& line : kind) f.Raw(line);
     f.Raw(std::string_view("[kihon]\0", 8));
 
-    f.Int(currentVariant, 5).Int(revision, 5).Int(1, 5).Int(2, 5).Int(0, 5).Int(0, 5).Int(0, 5).Int(0, 5).Nul();
+    f.Int(currentVariant, 5)
+        .Int(revision, 5)
+        .Int(1, 5)
+        .Int(2, 5)
+        .Int(0, 5)
+        .Int(0, 5)
+        .Int(0, 5)
+        .Int(0, 5)
+        .Nul();
     f.Zeros(Wide(162, 81)).Field(clientName, Wide(162, 81)).Zeros(Wide(66, 17));
     f.Zeros(2 * Wide(162, 81)).Zeros(Wide(66, 17)).Zeros(2 * Wide(162, 81));
     f.IntNul(0).IntNul(0).Zeros(Wide(130, 33)).IntNul(0).IntNul(0);
@@ -160,8 +168,18 @@ struct OldProjectFile {
 };
 
 // Kinds of the oldest layout, in the order of its record blocks.
-enum Yt8Kind { Yt8Column, Yt8Wall, Yt8Rect, Yt8Triangle, Yt8SpecRect, Yt8SpecTriangle, Yt8Label, Yt8Foundation,
-               Yt8FreeLine, Yt8Spare12 };
+enum Yt8Kind {
+  Yt8Column,
+  Yt8Wall,
+  Yt8Rect,
+  Yt8Triangle,
+  Yt8SpecRect,
+  Yt8SpecTriangle,
+  Yt8Label,
+  Yt8Foundation,
+  Yt8FreeLine,
+  Yt8Spare12
+};
 
 // A file of the layout "yt8", diagnosis (".ty0") or retrofit (".ty2").
 // Everything not set below is zero or empty.
@@ -195,7 +213,11 @@ struct Yt8File {
     f.Raw(std::string_view("yt8\0", 4));
     if (retrofit) {
       for (int i = 0; i < 10; ++i)
-        f.Field(panelSymbols[i], 5).MilliNul(panelStrengths[i]).MilliNul(0).MilliNul(0).Field(panelNames[i], 23);
+        f.Field(panelSymbols[i], 5)
+            .MilliNul(panelStrengths[i])
+            .MilliNul(0)
+            .MilliNul(0)
+            .Field(panelNames[i], 23);
     } else {
       DiagnosisOutline(f);
     }
@@ -206,8 +228,8 @@ struct Yt8File {
     f.MilliNul(module);
     // Count lines: FloorSpecRect comes before RoofFloorTriangle.
     const int kinds = retrofit ? 10 : 9;
-    constexpr int kCountOrder[10] = {Yt8Column, Yt8Wall, Yt8Rect, Yt8SpecRect, Yt8Triangle, Yt8SpecTriangle,
-                                     Yt8Label, Yt8Foundation, Yt8FreeLine, Yt8Spare12};
+    constexpr int kCountOrder[10] = {Yt8Column,       Yt8Wall,  Yt8Rect,       Yt8SpecRect, Yt8Triangle,
+                                     Yt8SpecTriangle, Yt8Label, Yt8Foundation, Yt8FreeLine, Yt8Spare12};
     for (int vs = 0; vs < 9; ++vs) {
       for (int k = 0; k < kinds; ++k) f.Int(static_cast<long long>(lines[kCountOrder[k]][vs].size()), 5);
       f.Nul();

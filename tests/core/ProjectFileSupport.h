@@ -15,17 +15,17 @@
 
 // Offsets in a "ytc" file.
 constexpr std::size_t kTableBlock = 4;
-constexpr std::size_t kGridBlock = 4 + 6250;            // 6254
-constexpr std::size_t kCountBlock = kGridBlock + 5208;  // 11462
+constexpr std::size_t kGridBlock = 4 + 6250;               // 6254
+constexpr std::size_t kCountBlock = kGridBlock + 5208;     // 11462
 constexpr std::size_t kElementBlocks = kCountBlock + 540;  // 12002
 // Offsets inside the outline block (block 18), from its field table.
-constexpr std::size_t kOutlineTopStorey = 41 + 162 * 2 + 66 + 162 * 2 + 66 + 162 * 2  // 1145: texts
-                                          + 6 + 6 + 130 + 6 + 6                       // 1299: use
-                                          + 12 * 22 + 8 * 6                           // 1611: dates
-                                          + 6 + 17 + 17;                              // 1651
-constexpr std::size_t kOutlineGround = kOutlineTopStorey + 12 * 6 + 15 * 17;  // 1978
+constexpr std::size_t kOutlineTopStorey = 41 + 162 * 2 + 66 + 162 * 2 + 66 + 162 * 2         // 1145: texts
+                                          + 6 + 6 + 130 + 6 + 6                              // 1299: use
+                                          + 12 * 22 + 8 * 6                                  // 1611: dates
+                                          + 6 + 17 + 17;                                     // 1651
+constexpr std::size_t kOutlineGround = kOutlineTopStorey + 12 * 6 + 15 * 17;                 // 1978
 constexpr std::size_t kOutlineFloorRows = kOutlineGround + 6 + 18 + 324 + 16 + 162 + 6 + 21  // 2531
-                                          + 2043 + 9 * 17 + 15 * 6;                           // 4817
+                                          + 2043 + 9 * 17 + 15 * 6;                          // 4817
 constexpr std::size_t kOutlineBytes = 5761;
 constexpr std::size_t kExtrasEmptyBytes = 108;
 constexpr std::size_t kTrailerBytes = 992;

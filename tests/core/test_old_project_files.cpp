@@ -31,9 +31,9 @@ std::string Reals(std::initializer_list<double> values) {
 }
 
 // Code page 932 bytes.
-const std::string kIma = "\x8b\x8f\x8a\xd4";          // 居間
-const std::string kFullWidthTwo = "\x82\x51";          // ２
-const std::string kFullWidthSpace = "\x81\x40";        // U+3000
+const std::string kIma = "\x8b\x8f\x8a\xd4";                          // 居間
+const std::string kFullWidthTwo = "\x82\x51";                         // ２
+const std::string kFullWidthSpace = "\x81\x40";                       // U+3000
 const std::string kPanelGouhan = "\xca\xdf\xc8\xd9\x8d\x87\x94\xc2";  // ﾊﾟﾈﾙ合板
 
 class OldProjectFileTest : public ModelTest {
@@ -86,18 +86,18 @@ TEST_F(OldProjectFileTest, YtbIsTheCurrentFileWithoutItsLastBlock) {
 TEST_F(OldProjectFileTest, YtaSymbolsAndNamesAreCodePage932Bytes) {
   OldProjectFile yta;
   yta.yta = true;
-  yta.symbols[0][2] = std::string("T1  \0", 5);      // blank fourth and third bytes end it
-  yta.symbols[2][34] = kIma + "X";                     // two double-byte characters; byte 5 ignored
-  yta.symbols[2][35] = "ABC D";                        // the first four bytes are "ABC "
-  yta.symbols[1][9] = "";                              // empties the symbol
+  yta.symbols[0][2] = std::string("T1  \0", 5);  // blank fourth and third bytes end it
+  yta.symbols[2][34] = kIma + "X";               // two double-byte characters; byte 5 ignored
+  yta.symbols[2][35] = "ABC D";                  // the first four bytes are "ABC "
+  yta.symbols[1][9] = "";                        // empties the symbol
   yta.names[2][34] = kPanelGouhan;
-  yta.names[1][10] = std::string(33, 'A');             // the 33rd byte is ignored
-  yta.names[0][3] = "AB\x82";                          // a lead byte without its partner
+  yta.names[1][10] = std::string(33, 'A');  // the 33rd byte is ignored
+  yta.names[0][3] = "AB\x82";               // a lead byte without its partner
   yta.floorSpecNames[0] = kIma + "12mm";
   yta.floorSpecFactors[0] = 1.25;
-  yta.braceNames[4] = "\x89\xce\x91\xc5";              // 火打
+  yta.braceNames[4] = "\x89\xce\x91\xc5";  // 火打
   yta.braceFactors[4] = 0.125;
-  yta.clientName = "\x8e\x52\x93\x63 " + kIma;          // 山田 居間
+  yta.clientName = "\x8e\x52\x93\x63 " + kIma;  // 山田 居間
   EXPECT_TRUE(Read(yta));
   EXPECT_EQ(FixedView(MudWallTable[2].Symbol, 8), u"T1");
   EXPECT_EQ(FixedView(PanelTable[34].Symbol, 8), u"居間");
@@ -134,7 +134,8 @@ TEST_F(OldProjectFileTest, YtaLabelsEndAtTheirFirstBlankByte) {
   }
   EXPECT_TRUE(Read(yta));
   ASSERT_EQ(TextLabelCount[0][0], 5);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(FixedView(TextLabels[0][0][i].Text, TextLabelCapacity), cases[i].text) << i;
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(FixedView(TextLabels[0][0][i].Text, TextLabelCapacity), cases[i].text) << i;
 }
 
 TEST_F(OldProjectFileTest, YtaNumbersWithoutTheirNulAndTheBytesOfEachElement) {
@@ -146,13 +147,13 @@ TEST_F(OldProjectFileTest, YtaNumbersWithoutTheirNulAndTheBytesOfEachElement) {
   yta.lines[4] = {Ints({0, 0, 0, 5, 5, 1, 0}) + Reals({180})};
   yta.lines[5] = {Ints({0, 0, 0, 5, 0, 0, 5, 4, 1}) + Reals({60})};
   yta.lines[8] = {Ints({0, 2, 2, 2, 2}) + std::string(40, 'L')};
-  yta.wallWeights = {"    2120.500"};               // "%5i%7.3f", no NUL
-  yta.rectLoads = {"    3600.000  0.500"};          // "%5i%7.3f%7.3f", no NUL
+  yta.wallWeights = {"    2120.500"};       // "%5i%7.3f", no NUL
+  yta.rectLoads = {"    3600.000  0.500"};  // "%5i%7.3f%7.3f", no NUL
   yta.triangleLoads = {"    0900.000  0.250"};
   yta.loadTakeOff[0] = 350;
   yta.rectAddedLoads = {" 50.000"};
   yta.triangleAddedLoads = {" 12.500"};
-  yta.useText = "\x8e\x96\x96\xb1\x8f\x8a";     // 事務所
+  yta.useText = "\x8e\x96\x96\xb1\x8f\x8a";  // 事務所
   const std::vector<unsigned char> file = yta.Build();
   EXPECT_EQ(file.size(), 14000u + 45 + (144 + 12) + (42 + 19 + 7) + (52 + 19 + 7) + (25 + 40));
 

@@ -35,10 +35,10 @@ TEST(ProjectFileFields, IntegersFillTheirWidthAndAreLimitedToIt) {
     int width;
     const char* text;
   } cases[] = {
-      {7, 5, "    7"},         {-3, 5, "   -3"},        {83, 5, "   83"},
-      {99999, 5, "99999"},     {123456, 5, "99999"},    {-12345, 5, "-9999"},
-      {1, 2, " 1"},            {16777215, 8, "16777215"},  // the largest colour
-      {910, 8, "     910"},    {-499, 8, "    -499"},
+      {7, 5, "    7"},      {-3, 5, "   -3"},          {83, 5, "   83"},
+      {99999, 5, "99999"},  {123456, 5, "99999"},      {-12345, 5, "-9999"},
+      {1, 2, " 1"},         {16777215, 8, "16777215"},  // the largest colour
+      {910, 8, "     910"}, {-499, 8, "    -499"},
   };
   for (const Case& c : cases) EXPECT_EQ(IntField(c.value, c.width), c.text) << c.value;
 }
@@ -52,22 +52,16 @@ TEST(ProjectFileFields, RealsGiveUpDecimalsBeforeTheyOverflowTheirWidth) {
     bool left;
     const char* text;
   } cases[] = {
-      {1.5, 7, 3, false, "  1.500"},
-      {999.999, 7, 3, false, "999.999"},
-      {1500, 7, 3, false, "1500.00"},      // "%7.3f" would need 8 characters
-      {-1000.5, 7, 3, false, "-1000.5"},
-      {-100, 7, 3, true, "-100.00"},       // a free-line offset
-      {-0.2, 7, 3, true, "-0.200 "},
-      {123456.7, 7, 3, false, " 123457"},
-      {1e9, 7, 3, false, "9999999"},
-      {-1e9, 7, 3, false, "-999999"},
-      {inf, 7, 3, false, "9999999"},
-      {nan, 7, 3, false, "  0.000"},
-      {0.0005, 7, 3, false, "  0.001"},    // exact decimal rounding, as printf
-      {2.675, 7, 2, false, "   2.67"},     // 2.675 is 2.67499999... in binary
-      {10000, 7, 2, false, "10000.0"},     // a gable weight
-      {350, 5, 0, false, "  350"},
-      {123456, 5, 0, false, "99999"},
+      {1.5, 7, 3, false, "  1.500"},     {999.999, 7, 3, false, "999.999"},
+      {1500, 7, 3, false, "1500.00"},                                    // "%7.3f" would need 8 characters
+      {-1000.5, 7, 3, false, "-1000.5"}, {-100, 7, 3, true, "-100.00"},  // a free-line offset
+      {-0.2, 7, 3, true, "-0.200 "},     {123456.7, 7, 3, false, " 123457"},
+      {1e9, 7, 3, false, "9999999"},     {-1e9, 7, 3, false, "-999999"},
+      {inf, 7, 3, false, "9999999"},     {nan, 7, 3, false, "  0.000"},
+      {0.0005, 7, 3, false, "  0.001"},  // exact decimal rounding, as printf
+      {2.675, 7, 2, false, "   2.67"},   // 2.675 is 2.67499999... in binary
+      {10000, 7, 2, false, "10000.0"},   // a gable weight
+      {350, 5, 0, false, "  350"},       {123456, 5, 0, false, "99999"},
       {-0.0, 7, 3, false, " -0.000"},
   };
   for (const Case& c : cases) EXPECT_EQ(FixedField(c.value, c.width, c.decimals, c.left), c.text) << c.value;
@@ -88,10 +82,22 @@ TEST(ProjectFileFields, ReadingTakesTheLongestDecimalPrefixAfterBlanks) {
     int64_t integer;
     double decimal;
   } cases[] = {
-      {"    7", 7, 7},         {"   -3", -3, -3},     {"  1.5", 1, 1.5},     {"1500.00", 1500, 1500},
-      {"   .5", 0, 0.5},       {"  -.25", 0, -0.25},   {" +12x", 12, 12},      {" 12 34", 12, 12},
-      {"12,5", 12, 12},        {"1e3", 1, 1},          {"  nan", 0, 0},        {"  inf", 0, 0},
-      {"", 0, 0},              {"   ", 0, 0},          {" - 4", 0, 0},         {"\t\n 9", 9, 9},
+      {"    7", 7, 7},
+      {"   -3", -3, -3},
+      {"  1.5", 1, 1.5},
+      {"1500.00", 1500, 1500},
+      {"   .5", 0, 0.5},
+      {"  -.25", 0, -0.25},
+      {" +12x", 12, 12},
+      {" 12 34", 12, 12},
+      {"12,5", 12, 12},
+      {"1e3", 1, 1},
+      {"  nan", 0, 0},
+      {"  inf", 0, 0},
+      {"", 0, 0},
+      {"   ", 0, 0},
+      {" - 4", 0, 0},
+      {"\t\n 9", 9, 9},
       {"   -0.499", 0, -0.499},
   };
   for (const Case& c : cases) {

@@ -26,12 +26,14 @@ TEST_F(ProjectFileReaderTest, TableSymbolsAndNamesAreCutAsStored) {
     std::u16string written, read;
   } symbols[] = {
       {u"AB  ", u"AB"},  // a blank fourth, then a blank third character end the symbol
-      {u"ABC ", u"ABC"}, {u"AB C", u"AB"}, {u"A B ", u"A B"}, {u"ABCDE", u"ABCD"},
-      {u"釘　", u"釘　"},  // the full-width space is an ordinary character
+      {u"ABC ", u"ABC"},   {u"AB C", u"AB"},   {u"A B ", u"A B"},
+      {u"ABCDE", u"ABCD"}, {u"釘　", u"釘　"},  // the full-width space is an ordinary character
       {u"", u""},
   };
-  for (int i = 0; i < 7; ++i) CopyToFixed(PanelTable[34 + i].Symbol, ElementSymbolCapacity, symbols[i].written);
-  const std::u16string longName = u"構造用合板大壁四周N50構造用合板大壁四周N50構造用合板大壁";  // 40 characters
+  for (int i = 0; i < 7; ++i)
+    CopyToFixed(PanelTable[34 + i].Symbol, ElementSymbolCapacity, symbols[i].written);
+  const std::u16string longName =
+      u"構造用合板大壁四周N50構造用合板大壁四周N50構造用合板大壁";  // 40 characters
   CopyToFixed(BraceTable[9].Name, ElementNameCapacity, longName);
   CopyToFixed(PanelTable[40].Name, PanelNameCapacity, u"");
 
@@ -45,7 +47,7 @@ TEST_F(ProjectFileReaderTest, TableSymbolsAndNamesAreCutAsStored) {
 
 TEST_F(ProjectFileReaderTest, TextLabelsKeepTheirBlanksAndFortyCharacters) {
   const std::u16string texts[] = {
-      u"居 間",                        // an ASCII blank no longer ends the label
+      u"居 間",  // an ASCII blank no longer ends the label
       u"LDK 16.5 帖",
       u"*30",
       u"居　間",
@@ -69,7 +71,8 @@ TEST_F(ProjectFileReaderTest, DeliberateTransformationsOfTheReader) {
   ProjectSettings.TopStorey[2] = 0;
   ProjectSettings.GroundClass = 1;
   ProjectSettings.VerySoftGround = 1;
-  RoofFloorRects[0][1][0] = RoofFloorRectRecord{0, 0, 0, 2, 2, 4, 0, 600, 0, 0, 0, 0};  // area code 4, class 0
+  RoofFloorRects[0][1][0] =
+      RoofFloorRectRecord{0, 0, 0, 2, 2, 4, 0, 600, 0, 0, 0, 0};  // area code 4, class 0
   RoofFloorRectCount[0][1] = 1;
   ProjectSettings.LoadTakeOff[2][0] = 0;
   ProjectSettings.LoadTakeOff[2][1] = 350;
@@ -101,7 +104,8 @@ TEST_F(ProjectFileReaderTest, JointHardwareIsReadWhateverTheRevision) {
     CopyToFixed(JointHardwareTable[20].Name, JointHardwareNameCapacity, u"ホールダウン20kN");
     CopyToFixed(JointHardwareTable[20].Symbol, JointHardwareSymbolCapacity, u"HD20");
     JointHardwareTable[20].AllowableTension = 20.5;
-    CopyToFixed(JointHardwareTable[3].Name, JointHardwareNameCapacity, u"接合部Ⅱ⁺  ≧7.5kN+more");  // 20 characters
+    CopyToFixed(JointHardwareTable[3].Name, JointHardwareNameCapacity,
+                u"接合部Ⅱ⁺  ≧7.5kN+more");  // 20 characters
     CopyToFixed(ProjectSettings.DesignerName, 80, u"設計 太郎");
     const std::vector<unsigned char> file = WriteProjectFile();
 
@@ -122,9 +126,9 @@ class BrokenProjectFileTest : public ModelTest {
  protected:
   void SetUp() override {
     ModelTest::SetUp();
-    PanelTable[34].Strength = 7.5;                // block 2
-    GridAxisX[1] = 1.5;                            // block 3
-    for (int v = 0; v < VariantCount; ++v) {       // blocks 5 to 16
+    PanelTable[34].Strength = 7.5;            // block 2
+    GridAxisX[1] = 1.5;                       // block 3
+    for (int v = 0; v < VariantCount; ++v) {  // blocks 5 to 16
       Columns[v][0][0] = ColumnRecord{0, 1, 1, 1, 2, 0, 0, 0, 0, 2};
       ColumnCount[v][0] = 1;
     }
@@ -216,7 +220,8 @@ TEST_F(BrokenProjectFileTest, FileEndingEarlyKeepsWhatWasReadWhole) {
     boxes = ScriptedMessageBox();
     boxes.OnUnexpected = [](const std::string& what) { ADD_FAILURE() << what; };
     boxes.Expect("読込ファイルエラー", IDOK);
-    ReadBroken(std::vector<unsigned char>(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(c.length)));
+    ReadBroken(
+        std::vector<unsigned char>(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(c.length)));
     EXPECT_EQ(PanelTable[34].Strength, c.tables ? 7.5 : 0.0);
     EXPECT_EQ(GridAxisX[1], c.grid ? 1.5 : 0.91);
     EXPECT_EQ(WallCount[0][0], c.walls);

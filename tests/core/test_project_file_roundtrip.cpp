@@ -29,7 +29,8 @@ class Filler {
   int32_t Int(int32_t lo, int32_t hi) { return std::uniform_int_distribution<int32_t>(lo, hi)(rng_); }
   // A multiple of 1 / steps in [lo, hi].
   double Real(double lo, double hi, int steps) {
-    return Int(static_cast<int32_t>(lo * steps), static_cast<int32_t>(hi * steps)) / static_cast<double>(steps);
+    return Int(static_cast<int32_t>(lo * steps), static_cast<int32_t>(hi * steps)) /
+           static_cast<double>(steps);
   }
   double Milli(double lo, double hi) { return Real(lo, hi, 1000); }
 
@@ -56,21 +57,31 @@ void FillRecord(Filler& f, ColumnRecord& r) {
 }
 
 void FillRecord(Filler& f, WallRecord& r) {
-  r = WallRecord{f.Int(-9999, 99999), f.Int(0, 199), f.Int(0, 199), f.Int(0, 199), f.Int(0, 199),
-                 f.Int(0, 3), f.Int(0, 1), f.Int(0, 11), f.Milli(0, 9), f.Milli(0, 9), f.Int(0, 1), f.Int(0, 1),
-                 f.Int(0, 10), f.Int(0, 3), f.Int(0, 1), f.Int(0, 5), f.Int(0, 44), f.Int(0, 44), f.Int(0, 2),
-                 f.Int(0, 2), f.Milli(0, 999), f.Milli(0, 9), f.Milli(0, 9), f.Milli(-99, 9), f.Milli(0, 9),
-                 f.Int(0, 2) + 4 * f.Int(0, 63), f.Int(0, 2), f.Milli(0, 999.999)};
+  r = WallRecord{f.Int(-9999, 99999), f.Int(0, 199),
+                 f.Int(0, 199),       f.Int(0, 199),
+                 f.Int(0, 199),       f.Int(0, 3),
+                 f.Int(0, 1),         f.Int(0, 11),
+                 f.Milli(0, 9),       f.Milli(0, 9),
+                 f.Int(0, 1),         f.Int(0, 1),
+                 f.Int(0, 10),        f.Int(0, 3),
+                 f.Int(0, 1),         f.Int(0, 5),
+                 f.Int(0, 44),        f.Int(0, 44),
+                 f.Int(0, 2),         f.Int(0, 2),
+                 f.Milli(0, 999),     f.Milli(0, 9),
+                 f.Milli(0, 9),       f.Milli(-99, 9),
+                 f.Milli(0, 9),       f.Int(0, 2) + 4 * f.Int(0, 63),
+                 f.Int(0, 2),         f.Milli(0, 999.999)};
 }
 
 void FillRecord(Filler& f, SpareKind3Record& r) {
-  r = SpareKind3Record{f.Int(-9999, 99999), f.Int(0, 199),    f.Int(0, 199),   f.Int(0, 199), f.Int(0, 199),
-                       f.Int(-9999, 99999), f.Int(-9999, 99999), f.Milli(-99, 999), f.Milli(-99, 999)};
+  r = SpareKind3Record{f.Int(-9999, 99999), f.Int(0, 199),     f.Int(0, 199),
+                       f.Int(0, 199),       f.Int(0, 199),     f.Int(-9999, 99999),
+                       f.Int(-9999, 99999), f.Milli(-99, 999), f.Milli(-99, 999)};
 }
 
 void FillRecord(Filler& f, GableWallRecord& r) {
-  r = GableWallRecord{f.Int(-9999, 99999), f.Int(0, 199), f.Int(0, 199),          f.Int(0, 199),
-                      f.Int(0, 199),       f.Int(0, 2),   f.Int(0, 2),            f.Real(0, 9999.99, 100),
+  r = GableWallRecord{f.Int(-9999, 99999), f.Int(0, 199),    f.Int(0, 199), f.Int(0, 199),
+                      f.Int(0, 199),       f.Int(0, 2),      f.Int(0, 2),   f.Real(0, 9999.99, 100),
                       f.Real(0, 2, 100),   f.Real(0, 9, 100)};
 }
 
@@ -87,8 +98,7 @@ void FillArea(Filler& f, Area& r) {
   }
 }
 
-void FillRecord(Filler& f, auto& r)
-  requires requires { r.AreaCode; }
+void FillRecord(Filler& f, auto& r) requires requires { r.AreaCode; }
 {
   FillArea(f, r);
   r.AreaCode = f.Int(0, 19);
@@ -100,8 +110,7 @@ void FillRecord(Filler& f, auto& r)
   r.AddedLoad = f.Milli(0, 999.999);
 }
 
-void FillRecord(Filler& f, auto& r)
-  requires requires { r.SpecCode; }
+void FillRecord(Filler& f, auto& r) requires requires { r.SpecCode; }
 {
   FillArea(f, r);
   r.SpecCode = f.Int(0, 21) + 32 * f.Int(0, 14);
@@ -132,10 +141,10 @@ void FillRecord(Filler& f, SpareKind12Record& r) {
 }
 
 void FillElements(Filler& f) {
-#define QUILMORA_FILL_LIST(kind, Record, records, count, swapBlock, max) \
-  for (int v = 0; v < VariantCount; ++v)                                 \
-    for (int st = 0; st < StoreyCount; ++st) {                           \
-      count[v][st] = f.Int(1, 4);                                        \
+#define QUILMORA_FILL_LIST(kind, Record, records, count, swapBlock, max)       \
+  for (int v = 0; v < VariantCount; ++v)                                       \
+    for (int st = 0; st < StoreyCount; ++st) {                                 \
+      count[v][st] = f.Int(1, 4);                                              \
       for (int i = 0; i < count[v][st]; ++i) FillRecord(f, records[v][st][i]); \
     }
   QUILMORA_FOR_EACH_ELEMENT_KIND(QUILMORA_FILL_LIST)
@@ -264,8 +273,9 @@ void FillSettings(Filler& f) {
   p.Method2ColumnRule = 2;
   p.VerificationDeterioration = 85;
   p.AxisNumbering = 3;
-  for (int32_t* show : {&p.ShowRetrofitCaution, &p.ShowBeamStress, &p.ShowWallElements, &p.ShowWallStrength,
-                        &p.ShowReducedStrength, &p.ShowColumnNValue, &p.ShowRetrofitPlaces, &p.ShowOtherStoreyWalls})
+  for (int32_t* show :
+       {&p.ShowRetrofitCaution, &p.ShowBeamStress, &p.ShowWallElements, &p.ShowWallStrength,
+        &p.ShowReducedStrength, &p.ShowColumnNValue, &p.ShowRetrofitPlaces, &p.ShowOtherStoreyWalls})
     *show = 0;
   for (auto& row : p.LoadTakeOff)
     for (double& load : row) load = f.Int(1, 99999);
@@ -285,8 +295,7 @@ struct Snapshot {
   std::vector<double> Grid;
   std::vector<int32_t> Kinds;
   std::vector<int32_t> Counts;
-#define QUILMORA_SNAPSHOT_MEMBER(kind, Record, records, count, swapBlock, max) \
-  std::vector<Record> kind##List;
+#define QUILMORA_SNAPSHOT_MEMBER(kind, Record, records, count, swapBlock, max) std::vector<Record> kind##List;
   QUILMORA_FOR_EACH_ELEMENT_KIND(QUILMORA_SNAPSHOT_MEMBER)
 #undef QUILMORA_SNAPSHOT_MEMBER
 
@@ -311,10 +320,10 @@ struct Snapshot {
     s.Grid.push_back(GridModule);
     s.Kinds.assign(std::begin(GridAxisKindX), std::end(GridAxisKindX));
     s.Kinds.insert(s.Kinds.end(), std::begin(GridAxisKindY), std::end(GridAxisKindY));
-#define QUILMORA_SNAPSHOT_LIST(kind, Record, records, count, swapBlock, max) \
-  for (int v = 0; v < VariantCount; ++v)                                     \
-    for (int st = 0; st < StoreyCount; ++st) {                               \
-      s.Counts.push_back(count[v][st]);                                      \
+#define QUILMORA_SNAPSHOT_LIST(kind, Record, records, count, swapBlock, max)                  \
+  for (int v = 0; v < VariantCount; ++v)                                                      \
+    for (int st = 0; st < StoreyCount; ++st) {                                                \
+      s.Counts.push_back(count[v][st]);                                                       \
       s.kind##List.insert(s.kind##List.end(), records[v][st], records[v][st] + count[v][st]); \
     }
     QUILMORA_FOR_EACH_ELEMENT_KIND(QUILMORA_SNAPSHOT_LIST)

@@ -123,8 +123,9 @@ TEST_F(Yt8FileTest, RecordsShiftEveryAxisIndexBy50) {
     f.lines[Yt8Triangle][0] = {Line({0, 0, 4, 0, 0, 4, 12}), Line({1, 1, 4, 1, 1, 4, 3})};
     f.lines[Yt8SpecRect][0] = {Line({0, 0, 1, 1, 3}), Line({0, 0, 1, 1, 3}), Line({0, 0, 1, 1, 3})};
     f.lines[Yt8Foundation][2 * 3 + 0] = {Line({5, 6, 7, 8, 2})};
-    f.lines[Yt8Label][0] = {Line({1, 2, 1, 2}, false) + " " + "\x8b\x8f\x8a\xd4" + " xyz" + std::string(22, '\0'),
-                            Line({1, 2, 1, 2}, false) + std::string(31, ' ')};
+    f.lines[Yt8Label][0] = {
+        Line({1, 2, 1, 2}, false) + " " + "\x8b\x8f\x8a\xd4" + " xyz" + std::string(22, '\0'),
+        Line({1, 2, 1, 2}, false) + std::string(31, ' ')};
     f.lines[Yt8FreeLine][0] = {Line({1, 1, 2, 2}, false) + (retrofit ? "0.100  -0.200 1.5    -2.25  " : "") +
                                "3     255" + std::string(1, '\0')};
     if (retrofit) f.lines[Yt8Spare12][0] = {Line({1, 2, 3, 4, -7})};
@@ -172,19 +173,40 @@ TEST_F(Yt8FileTest, DiagnosisWallCodes) {
     WallRecord expected;
   } cases[] = {
       // w5 = mud-wall code x 128 + brace code; wall from old axis (0, 0) to (4, 0): L = 3.64 m.
-      {0, 2 * 128 + 11, 0, 0, 0, {.BraceKind = 3, .BraceEndJoint = 3, .BraceArrangement = 1, .MudWallKind = 2}},
-      {0, 1, 1, 1, 0, {.BraceKind = 1, .MudWallKind = 0, .PanelLeft = 1, .PanelRight = 1, .FurringLeft = 1, .FurringRight = 1}},
+      {0,
+       2 * 128 + 11,
+       0,
+       0,
+       0,
+       {.BraceKind = 3, .BraceEndJoint = 3, .BraceArrangement = 1, .MudWallKind = 2}},
+      {0,
+       1,
+       1,
+       1,
+       0,
+       {.BraceKind = 1,
+        .MudWallKind = 0,
+        .PanelLeft = 1,
+        .PanelRight = 1,
+        .FurringLeft = 1,
+        .FurringRight = 1}},
       {0, 5 * 128 + 22, 0, 0, 0, {.BraceKind = 6, .BraceEndJoint = 3, .MudWallKind = 5}},
       {0, 16, 0, 0, 0, {.BraceKind = 5}},
       {0, 0, 25, 46, 0, {.PanelLeft = 2, .PanelRight = 15, .FurringLeft = 1}},
       {0, 0, 55, 56, 0, {.PanelLeft = 27, .PanelRight = 27, .FurringRight = 1}},
       {0, 0, 34, 59, 0, {}},  // codes without an entry give 0
       {2, 0, 0, 0, 19, {.OpeningKind = 2, .FittingSymbol = 1, .WingWallStart = 0.91, .WingWallEnd = 0.91}},
-      {0, 0, 0, 0, 16 * 5 + 8 + 4 + 1, {.FittingSymbol = 5, .WingWallEnd = 1.82, .FlipInOut = 1, .FlipLeftRight = 1}},
+      {0,
+       0,
+       0,
+       0,
+       16 * 5 + 8 + 4 + 1,
+       {.FittingSymbol = 5, .WingWallEnd = 1.82, .FlipInOut = 1, .FlipLeftRight = 1}},
       {0, 0, 0, 0, 2, {.WingWallStart = 1.82}},
   };
   Yt8File f = WithModuleGrid(false);
-  for (const Case& c : cases) f.lines[Yt8Wall][0].push_back(Line({0, 0, 4, 0, c.w4, c.w5, c.w6, c.w7, 99, c.w9, 99}));
+  for (const Case& c : cases)
+    f.lines[Yt8Wall][0].push_back(Line({0, 0, 4, 0, c.w4, c.w5, c.w6, c.w7, 99, c.w9, 99}));
   EXPECT_TRUE(Read(f));
   ASSERT_EQ(WallCount[0][0], static_cast<int>(std::size(cases)));
   for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -211,13 +233,19 @@ TEST_F(Yt8FileTest, RetrofitWallCodes) {
       {14, 0, 0, 0, 0, {.OpeningKind = 3}},
       {0, 27, 0, 0, 0, {.BraceKind = 2, .BraceEndJoint = 3, .BraceArrangement = 1}},
       {0, 64, 0, 0, 0, {.BraceKind = 5, .BraceEndJoint = 1}},
-      {0, 4 * 128 + 83, 0, 0, 0, {.BraceKind = 6, .BraceEndJoint = 3, .BraceArrangement = 1, .MudWallKind = 4}},
+      {0,
+       4 * 128 + 83,
+       0,
+       0,
+       0,
+       {.BraceKind = 6, .BraceEndJoint = 3, .BraceArrangement = 1, .MudWallKind = 4}},
       {0, 11, 0, 0, 0, {}},
       {0, 0, 33, 3, 0, {.PanelLeft = 29, .PanelRight = 1, .FurringLeft = 1}},
       {0, 0, 58, 69, 6, {.PanelLeft = 4, .Deterioration = 6}},
   };
   Yt8File f = WithModuleGrid(true);
-  for (const Case& c : cases) f.lines[Yt8Wall][0].push_back(Line({0, 0, 4, 0, c.w4, c.w5, c.w6, c.w7, 99, c.w9, 99, 99}));
+  for (const Case& c : cases)
+    f.lines[Yt8Wall][0].push_back(Line({0, 0, 4, 0, c.w4, c.w5, c.w6, c.w7, 99, c.w9, 99, 99}));
   EXPECT_TRUE(Read(f));
   ASSERT_EQ(WallCount[0][0], static_cast<int>(std::size(cases)));
   for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -234,7 +262,7 @@ TEST_F(Yt8FileTest, FloorSpecificationCodes) {
     int stored, specCode;
   } cases[] = {
       {false, 0, 3},   {false, 1, 233},  // FloorSpecTable row 9 with HorizontalBraceTable row 7
-      {false, 2, 9},   {false, 7, 7},     {false, 12 + 32 * 3, 12 + 32 * 3},
+      {false, 2, 9},   {false, 7, 7},          {false, 12 + 32 * 3, 12 + 32 * 3},
       {true, 547, 35},  // 17 x 32 + 3: brace row 17 - 16 = 1
       {true, 21, 21},  {true, 16 * 32 + 5, 5},
   };
@@ -251,14 +279,14 @@ TEST_F(Yt8FileTest, FloorSpecificationCodes) {
 TEST_F(Yt8FileTest, RetrofitPanelRowsAreWordFields) {
   Yt8File f;
   f.retrofit = true;
-  f.panelSymbols[0] = "  X1 ";                       // row 34
-  f.panelNames[0] = "\xca\xdf\xc8\xd9 two words";     // ﾊﾟﾈﾙ
+  f.panelSymbols[0] = "  X1 ";                     // row 34
+  f.panelNames[0] = "\xca\xdf\xc8\xd9 two words";  // ﾊﾟﾈﾙ
   f.panelStrengths[0] = 2.5;
-  f.panelSymbols[1] = "     ";                       // blanks only: row 35 keeps "X2"
+  f.panelSymbols[1] = "     ";  // blanks only: row 35 keeps "X2"
   f.panelNames[1] = std::string(23, ' ');
-  f.panelSymbols[2] = "";                            // NUL first: row 36 empties
+  f.panelSymbols[2] = "";  // NUL first: row 36 empties
   f.panelNames[2] = "";
-  f.panelSymbols[9] = "Q9";                          // row 43
+  f.panelSymbols[9] = "Q9";  // row 43
   EXPECT_TRUE(Read(f));
   EXPECT_EQ(FixedView(PanelTable[34].Symbol, 8), u"X1");
   EXPECT_EQ(FixedView(PanelTable[34].Name, PanelNameCapacity), u"ﾊﾟﾈﾙ");
@@ -329,8 +357,8 @@ TEST_F(Yt8FileTest, CodesNoTableKnowsMakeTheFileBroken) {
     Yt8File f = WithModuleGrid(c.retrofit);
     f.lines[c.kind][0] = {c.line};
     // A sound record after the broken one, never reached.
-    f.lines[Yt8FreeLine][0] = {Line({1, 1, 2, 2}, false) + (c.retrofit ? std::string(28, ' ') : "") + "0       0" +
-                               std::string(1, '\0')};
+    f.lines[Yt8FreeLine][0] = {Line({1, 1, 2, 2}, false) + (c.retrofit ? std::string(28, ' ') : "") +
+                               "0       0" + std::string(1, '\0')};
     EXPECT_FALSE(Read(f));
     ExpectOneBrokenFileMessage(boxes);
     EXPECT_EQ(SumOfEveryCount(), 0);
