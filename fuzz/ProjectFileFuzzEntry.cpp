@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <iterator>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "model/ElementTables.h"
 #include "model/Grid.h"
@@ -38,7 +40,12 @@ bool LoadFuzzInput(const uint8_t* data, std::size_t size) {
     std::fprintf(stderr, "model inconsistent after loading %s: %s\n", name.c_str(), why);
     return false;
   }
-  // Whatever a load leaves must be writable.
-  WriteProjectFile();
+  // Whatever a load leaves must be saved and loaded again in full.
+  const std::vector<unsigned char> saved = WriteProjectFile();
+  ResetModel(ResetBeforeLoad);
+  if (!ReadProjectFile(std::span(saved).subspan(4)) || !IsModelConsistent(&why)) {
+    std::fprintf(stderr, "the file written after loading %s does not load again: %s\n", name.c_str(), why);
+    return false;
+  }
   return true;
 }

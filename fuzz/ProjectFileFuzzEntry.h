@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
-// Loads the input into a fresh model and writes the result back. Returns
-// false, naming the offence on stderr, when the model is inconsistent after
-// the load.
+// Loads the input into a fresh model, saves the result and loads that again.
+// Returns false, naming the offence on stderr, when a load leaves an
+// inconsistent model or the saved project does not load in full.
 bool LoadFuzzInput(const uint8_t* data, std::size_t size);
 
 // The file names the first byte chooses from (byte value modulo the count).

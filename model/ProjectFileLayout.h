@@ -3,8 +3,10 @@
 // writer and the readers: each Transfer function takes a FieldWriter or a
 // FieldReader and walks the fields of its block in file order. The readers
 // transfer into copies (the Capture functions) and commit a block only when
-// it was read whole and its values are valid, so that a broken file never
-// leaves half a block or an impossible value in the model.
+// it was read whole and its values are valid; element records are appended
+// one by one, and the weights and loads of block 19 complete them one by one.
+// So a broken file never leaves half a record, half a block of settings or an
+// impossible value in the model.
 //
 // The layouts "ytc" and "ytb" share every field; "yta" has narrower 8-bit
 // texts and lacks the NUL after some numbers (FieldWidths::Yta). The oldest

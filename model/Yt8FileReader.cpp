@@ -100,6 +100,7 @@ void Text8(FieldReader& s, char16_t (&text)[N], std::size_t n) {
   s.Text8(text, N, n);
 }
 
+// Grid-axis indices of a record line; the old axis k is the axis k + 50.
 template <class... Ints>
 void Points(FieldReader& s, Ints&... indices) {
   ((s.Int(indices, 5), indices += kAxisShift), ...);
