@@ -340,13 +340,13 @@ TEST_F(Yt8FileTest, CodesNoTableKnowsMakeTheFileBroken) {
       {"diagnosis negative code", false, Yt8Wall, Line({0, 0, 1, 0, 0, -1, 0, 0, 0, 0, 0})},
       {"old axis 150", false, Yt8Column, Line({150, 0, 1, 0})},
       {"old axis -51", false, Yt8Foundation, Line({-51, 0, 1, 0, 0})},
-      {"diagnosis spec code 500", false, Yt8SpecRect, Line({0, 0, 1, 1, 500})},
+      {"diagnosis floor-specification code 500", false, Yt8SpecRect, Line({0, 0, 1, 1, 500})},
       {"retrofit opening code 15", true, Yt8Wall, Line({0, 0, 1, 0, 15, 0, 0, 0, 0, 0, 0, 0})},
       {"retrofit brace code 84", true, Yt8Wall, Line({0, 0, 1, 0, 0, 84, 0, 0, 0, 0, 0, 0})},
       {"retrofit mud-wall code 6", true, Yt8Wall, Line({0, 0, 1, 0, 0, 6 * 128, 0, 0, 0, 0, 0, 0})},
       {"retrofit panel code 70", true, Yt8Wall, Line({0, 0, 1, 0, 0, 0, 0, 70, 0, 0, 0, 0})},
       {"retrofit frame state 3", true, Yt8Wall, Line({0, 0, 1, 0, 0, 0, 0, 0, 0, 3, 0, 0})},
-      {"retrofit spec code 40 (brace row -15)", true, Yt8SpecRect, Line({0, 0, 1, 1, 40})},
+      {"retrofit floor-specification code 40 (brace row -15)", true, Yt8SpecRect, Line({0, 0, 1, 1, 40})},
       {"column type 4", false, Yt8Column, Line({0, 0, 4, 0})},
   };
   for (const Case& c : cases) {
