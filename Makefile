@@ -1,25 +1,41 @@
-# make run  - install what is missing, build, start the program
-# make test - install what is missing, build, run every test
-# make bench - install what is missing, build, run the benchmarks
+# make run            - install what is missing, build, start the program
+# make test           - install what is missing, build, run every test
+# make test-sanitized - build the core and its tests with AddressSanitizer and
+#                       UndefinedBehaviorSanitizer (no GUI) and run them
+# make fuzz           - build the project-file fuzzer with clang and run it
+#                       for FUZZ_SECONDS on fresh seeds and the regression corpus
+# make bench          - build and run the benchmarks
 BUILD_DIR ?= build
+SANITIZE_BUILD_DIR ?= build-sanitize
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 600
 PACKAGES := cmake g++ ninja-build ccache qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho locales
+FUZZ_PACKAGES := clang libclang-rt-dev
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps fuzz-deps configure build run test test-sanitized fuzz bench clean
 
 all: build
 
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+# $(call install-missing,packages)
+define install-missing
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+endef
+
+deps:
+	$(call install-missing,$(PACKAGES))
 	@# A decimal-comma locale, so the tests can show that numbers never follow it.
 	@locale -a 2>/dev/null | grep -qi '^de_DE.utf8$$' || $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8 || true
+
+fuzz-deps: deps
+	$(call install-missing,$(FUZZ_PACKAGES))
 
 configure: deps
 	@if [ ! -f $(BUILD_DIR)/CMakeCache.txt ]; then cmake -S . -B $(BUILD_DIR) -G Ninja; fi
@@ -33,9 +49,26 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
+test-sanitized: deps
+	@if [ ! -f $(SANITIZE_BUILD_DIR)/CMakeCache.txt ]; then \
+	  cmake -S . -B $(SANITIZE_BUILD_DIR) -G Ninja -DQUILMORA_SANITIZE=ON -DQUILMORA_BUILD_GUI=OFF -DQUILMORA_BUILD_BENCH=OFF; fi
+	cmake --build $(SANITIZE_BUILD_DIR) -j $(JOBS)
+	ctest --test-dir $(SANITIZE_BUILD_DIR) --output-on-failure -j $(JOBS)
+
+fuzz: fuzz-deps
+	@if [ ! -f $(FUZZ_BUILD_DIR)/CMakeCache.txt ]; then \
+	  cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DQUILMORA_FUZZ=ON \
+	    -DQUILMORA_BUILD_GUI=OFF -DQUILMORA_BUILD_TESTS=OFF -DQUILMORA_BUILD_BENCH=OFF; fi
+	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS)
+	mkdir -p $(FUZZ_BUILD_DIR)/corpus $(FUZZ_BUILD_DIR)/artifacts
+	./$(FUZZ_BUILD_DIR)/fuzz/make_fuzz_seeds $(FUZZ_BUILD_DIR)/corpus
+	./$(FUZZ_BUILD_DIR)/fuzz/project_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=40000 \
+	  -artifact_prefix=$(FUZZ_BUILD_DIR)/artifacts/ $(FUZZ_BUILD_DIR)/corpus tests/data/fuzz-corpus
+
 bench: build
-	./$(BUILD_DIR)/bench/plan_paint_bench
+	./$(BUILD_DIR)/bench/project_file_bench
 	./$(BUILD_DIR)/bench/recalculation_chain_bench
+	./$(BUILD_DIR)/bench/plan_paint_bench
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_BUILD_DIR) $(FUZZ_BUILD_DIR)

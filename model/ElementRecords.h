@@ -1,6 +1,7 @@
 #pragma once
 // Record types of the twelve plan element kinds. Positions are grid-axis
 // indices (0..199), never metres. Field order is the order of the project file.
+// Records compare field by field.
 #include <cstdint>
 
 struct ColumnRecord {
@@ -13,6 +14,8 @@ struct ColumnRecord {
   int32_t SectionX;       // 0..5
   int32_t SectionY;       // 0 same as X, 1..6
   int32_t Deterioration;  // 0 劣化, 1 部分, 2 なし
+
+  bool operator==(const ColumnRecord&) const = default;
 };
 
 struct WallRecord {
@@ -37,6 +40,8 @@ struct WallRecord {
   int32_t Deterioration;   // frame state in bits 0-1, plus 4/8/16/32/64/128
   int32_t WeightClass;     // 0 軽い, 1 重い, 2 個別
   double Weight;           // N/m², used with class 2
+
+  bool operator==(const WallRecord&) const = default;
 };
 
 struct SpareKind3Record {
@@ -44,6 +49,8 @@ struct SpareKind3Record {
   int32_t X1, Y1, X2, Y2;
   int32_t Param1, Param2;
   double Real1, Real2;
+
+  bool operator==(const SpareKind3Record&) const = default;
 };
 
 struct GableWallRecord {
@@ -54,6 +61,8 @@ struct GableWallRecord {
   double Weight;        // N/m²
   double Slope;         // rise per 1.0 run
   double Height;        // m
+
+  bool operator==(const GableWallRecord&) const = default;
 };
 
 struct RoofFloorRectRecord {
@@ -66,6 +75,8 @@ struct RoofFloorRectRecord {
   double DeadLoad;      // N/m², used with class 3
   double Slope;
   double AddedLoad;     // N/m²
+
+  bool operator==(const RoofFloorRectRecord&) const = default;
 };
 
 struct RoofFloorTriangleRecord {
@@ -78,6 +89,8 @@ struct RoofFloorTriangleRecord {
   double DeadLoad;
   double Slope;
   double AddedLoad;
+
+  bool operator==(const RoofFloorTriangleRecord&) const = default;
 };
 
 // SpecCode = FloorSpecTable row + 32 x HorizontalBraceTable row.
@@ -85,12 +98,16 @@ struct FloorSpecRectRecord {
   int32_t Reserved;
   int32_t X1, Y1, X2, Y2;
   int32_t SpecCode;
+
+  bool operator==(const FloorSpecRectRecord&) const = default;
 };
 
 struct FloorSpecTriangleRecord {
   int32_t Reserved;
   int32_t X1, Y1, X2, Y2, X3, Y3;
   int32_t SpecCode;
+
+  bool operator==(const FloorSpecTriangleRecord&) const = default;
 };
 
 constexpr int TextLabelCapacity = 80;
@@ -99,12 +116,16 @@ struct TextLabelRecord {
   int32_t Reserved;
   int32_t X1, Y1, X2, Y2;
   char16_t Text[TextLabelCapacity];  // NUL-terminated; '@' vertical, '*' north mark
+
+  bool operator==(const TextLabelRecord&) const = default;
 };
 
 struct FoundationRecord {
   int32_t Reserved;
   int32_t X1, Y1, X2, Y2;
   int32_t Type;  // 0 基礎Ⅰ, 1 基礎Ⅱ, 2 基礎Ⅲ
+
+  bool operator==(const FoundationRecord&) const = default;
 };
 
 struct FreeLineRecord {
@@ -114,10 +135,14 @@ struct FreeLineRecord {
   double OffsetX2, OffsetY2;
   int32_t Style;   // 0..5
   int32_t Colour;  // 0x00BBGGRR
+
+  bool operator==(const FreeLineRecord&) const = default;
 };
 
 // The only record without a Reserved field.
 struct SpareKind12Record {
   int32_t X1, Y1, X2, Y2;
   int32_t Param;
+
+  bool operator==(const SpareKind12Record&) const = default;
 };

@@ -19,6 +19,8 @@ struct ElementSpecRow {
   double WallFactor;
   int32_t DiagnosisOnly;
   char16_t Name[ElementNameCapacity];
+
+  bool operator==(const ElementSpecRow&) const = default;
 };
 
 struct PanelSpecRow {
@@ -29,12 +31,16 @@ struct PanelSpecRow {
   int32_t DiagnosisOnly;
   int32_t DisplayKind;  // 0 大壁, 1 川の字, 2 真壁, 3 胴縁
   char16_t Name[PanelNameCapacity];
+
+  bool operator==(const PanelSpecRow&) const = default;
 };
 
 struct JointHardwareRow {
   char16_t Name[JointHardwareNameCapacity];
   char16_t Symbol[JointHardwareSymbolCapacity];
   double AllowableTension;  // kN
+
+  bool operator==(const JointHardwareRow&) const = default;
 };
 
 constexpr int PanelTableRows = 45;

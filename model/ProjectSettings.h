@@ -129,6 +129,8 @@ struct ProjectSettingsData {
   double ManualZoneAreaB[VariantCount][StoreyCount];
   double ManualZoneArea1[VariantCount][StoreyCount];
   double ManualZoneArea2[VariantCount][StoreyCount];
+
+  bool operator==(const ProjectSettingsData&) const = default;
 };
 
 extern ProjectSettingsData ProjectSettings;

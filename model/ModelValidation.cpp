@@ -1,0 +1,117 @@
+#include "model/ModelValidation.h"
+
+#include "model/EditingState.h"
+#include "model/ElementLists.h"
+#include "model/Grid.h"
+
+namespace {
+
+bool In(int32_t v, int32_t lo, int32_t hi) { return v >= lo && v <= hi; }
+
+bool IsGridPoint(int32_t x, int32_t y) { return IsGridIndexX(x) && IsGridIndexY(y); }
+
+template <class R>
+bool TwoPointsOnGrid(const R& r) {
+  return IsGridPoint(r.X1, r.Y1) && IsGridPoint(r.X2, r.Y2);
+}
+
+template <class R>
+bool ThreePointsOnGrid(const R& r) {
+  return TwoPointsOnGrid(r) && IsGridPoint(r.X3, r.Y3);
+}
+
+// Largest answer of each deterioration item.
+constexpr int32_t kLargestAnswer[DeteriorationAnswerCount] = {2, 3, 3, 2, 3, 1, 2, 2, 2,
+                                                              2, 2, 2, 1, 1, 2, 2, 2};
+
+}  // namespace
+
+bool IsValidRecord(const ColumnRecord& r) {
+  return IsGridPoint(r.X, r.Y) && In(r.Type, 1, 3) && In(r.Hardware, 0, JointHardwareTableRows - 1) &&
+         In(r.CornerSetting, 0, 2) && In(r.Species, 0, 2) && In(r.SectionX, 0, 5) && In(r.SectionY, 0, 6) &&
+         In(r.Deterioration, 0, 2);
+}
+
+bool IsValidRecord(const WallRecord& r) {
+  return TwoPointsOnGrid(r) && In(r.OpeningKind, 0, 3) && In(r.FittingSymbol, 0, 11) &&
+         In(r.BraceKind, 0, 10) && In(r.BraceEndJoint, 0, 3) && In(r.BraceArrangement, 0, 1) &&
+         In(r.MudWallKind, 0, MudWallTableRows - 1) && In(r.PanelLeft, 0, PanelTableRows - 1) &&
+         In(r.PanelRight, 0, PanelTableRows - 1) && In(r.FurringLeft, 0, 2) && In(r.FurringRight, 0, 2) &&
+         In(r.Deterioration, 0, 255) && (r.Deterioration & 3) != 3 && In(r.WeightClass, 0, 2);
+}
+
+bool IsValidRecord(const SpareKind3Record& r) { return TwoPointsOnGrid(r); }
+
+bool IsValidRecord(const GableWallRecord& r) {
+  return TwoPointsOnGrid(r) && In(r.WeightClass, 0, 2) && In(r.Shape, 0, 2);
+}
+
+bool IsValidRecord(const RoofFloorRectRecord& r) {
+  return TwoPointsOnGrid(r) && In(r.AreaCode, 0, 19) && In(r.WeightClass, 0, 3);
+}
+
+bool IsValidRecord(const RoofFloorTriangleRecord& r) {
+  return ThreePointsOnGrid(r) && In(r.AreaCode, 0, 19) && In(r.WeightClass, 0, 3);
+}
+
+bool IsValidRecord(const FloorSpecRectRecord& r) { return TwoPointsOnGrid(r) && IsFloorSpecCode(r.SpecCode); }
+
+bool IsValidRecord(const FloorSpecTriangleRecord& r) {
+  return ThreePointsOnGrid(r) && IsFloorSpecCode(r.SpecCode);
+}
+
+bool IsValidRecord(const TextLabelRecord& r) {
+  return TwoPointsOnGrid(r) && r.Text[TextLabelCapacity - 1] == u'\0';
+}
+
+bool IsValidRecord(const FoundationRecord& r) { return TwoPointsOnGrid(r) && In(r.Type, 0, 2); }
+
+bool IsValidRecord(const FreeLineRecord& r) { return TwoPointsOnGrid(r) && In(r.Style, 0, 5); }
+
+bool IsValidRecord(const SpareKind12Record& r) { return TwoPointsOnGrid(r); }
+
+bool IsValidPanelRow(const PanelSpecRow& row) { return In(row.DisplayKind, 0, 3); }
+
+bool AreValidSettings(const ProjectSettingsData& s) {
+  bool ok = In(s.Revision, 0, 2) && In(s.DiagnosisMethod, 0, 3) && In(s.RequiredStrengthMethod, 0, 3) &&
+            In(s.BalanceMethod, 0, 1) && In(s.OtherElementsMethod, 0, 1) && In(s.OpeningWallBasis, 0, 1) &&
+            In(s.JointHardwareMethod, 0, 2) && In(s.SnowCase, 0, 1) && In(s.GroundClass, 0, 2) &&
+            In(s.VerySoftGround, 0, 1) && In(s.MixedStructure, 0, 2) && In(s.StructureType, 0, 2) &&
+            In(s.BuildingUse, 0, 3) && In(s.Garage, 0, 2) && In(s.FoundationType, 0, 3) &&
+            In(s.FloorMaterial, 0, 2) && In(s.HorizontalBraces, 0, 2) &&
+            In(s.RetrofitDeteriorationRule, 0, 1) && In(s.Method2ColumnRule, 0, 2);
+  for (int v = 0; v < VariantCount; ++v) {
+    ok = ok && In(s.TopStorey[v], 0, 2) && In(s.WeightClass[v], 0, 2);
+    for (int part = 0; part < PartWeightCount; ++part) ok = ok && In(s.PartWeightClass[v][part], 0, 2);
+  }
+  for (int i = 0; i < DeteriorationAnswerCount; ++i)
+    ok = ok && In(s.DeteriorationAnswer[i], 0, kLargestAnswer[i]);
+  return ok;
+}
+
+bool IsModelConsistent(const char** why) {
+  auto fail = [why](const char* what) {
+    if (why) *why = what;
+    return false;
+  };
+#define QUILMORA_CHECK_LIST(kind, Record, records, count, swapBlock, max)                    \
+  for (int slot = 0; slot < ModelSlotCount; ++slot)                                          \
+    for (int st = 0; st < StoreyCount; ++st) {                                               \
+      if (count[slot][st] < 0 || count[slot][st] > max) return fail(#count " out of range"); \
+      if (slot < VariantCount)                                                               \
+        for (int i = 0; i < count[slot][st]; ++i)                                            \
+          if (!IsValidRecord(records[slot][st][i])) return fail("invalid " #Record);         \
+    }
+  QUILMORA_FOR_EACH_ELEMENT_KIND(QUILMORA_CHECK_LIST)
+#undef QUILMORA_CHECK_LIST
+
+  if (!In(CurrentVariant, 0, VariantCount - 1)) return fail("CurrentVariant out of range");
+  if (!AreValidSettings(ProjectSettings)) return fail("invalid settings");
+  for (int i = 0; i < GridAxisCountX; ++i)
+    if (!IsGridAxisKind(GridAxisKindX[i])) return fail("invalid X axis kind");
+  for (int i = 0; i < GridAxisCountY; ++i)
+    if (!IsGridAxisKind(GridAxisKindY[i])) return fail("invalid Y axis kind");
+  for (const PanelSpecRow& row : PanelTable)
+    if (!IsValidPanelRow(row)) return fail("invalid panel display kind");
+  return true;
+}

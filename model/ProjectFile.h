@@ -1,0 +1,34 @@
+#pragma once
+// The project file: written in the current layout "ytc", read in that layout
+// and in the older layouts "ytb", "yta" and "yt8" (diagnosis ".ty0" and
+// retrofit ".ty2" files).
+//
+// Each reader takes the bytes of the file after its 4-byte magic and expects
+// the model reset before a load (ResetModel with ResetBeforeLoad). It stores
+// what its layout holds and leaves everything else as it was. A file that
+// ends early or holds a value the program never writes (a count above its
+// maximum, an axis index outside the grid, a row outside its table, an
+// unknown choice, a broken "[kihon]" marker) is broken: the reader shows
+// "データが異常です。" and stops, keeping the blocks and records it has read
+// whole, so the model stays consistent. Readers return true when they read
+// their layout to its end.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+// The whole project in the current layout, magic included.
+std::vector<unsigned char> WriteProjectFile();
+
+// Writes the project to path in the current layout. False, with *error set,
+// when the file could not be created or written completely.
+bool SaveProjectFile(const std::string& path, std::string* error);
+
+bool ReadProjectFile(std::span<const unsigned char> afterMagic);
+bool ReadYtbFile(std::span<const unsigned char> afterMagic);
+bool ReadYtaFile(std::span<const unsigned char> afterMagic);
+bool ReadYt8DiagnosisFile(std::span<const unsigned char> afterMagic);
+bool ReadYt8RetrofitFile(std::span<const unsigned char> afterMagic);
+
+// The message of a broken file (caption "読込ファイルエラー").
+void ShowBrokenProjectFileMessage();

@@ -1,0 +1,172 @@
+#pragma once
+// Fixed-width fields of the project files. Every file format is a plain
+// concatenation of such fields: numbers as right-aligned ASCII text in the C
+// locale, texts as UTF-16LE (current layout) or code page 932 (older layouts).
+//
+// FieldWriter and FieldReader offer the same operations, so that one layout
+// function, templated on the stream, describes a block for the writer and for
+// the readers alike. FieldReader never reads past its buffer: a field that
+// does not fit in the bytes left marks the stream as failed, and so does a
+// value the layout code rejects (Fail); after a failure every read gives
+// zeros and the caller stops.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+// Which widths the text fields and some number fields have: those of the
+// current layout ("ytc", also "ytb") or those of "yta" (8-bit texts in
+// narrower fields, and no NUL after some numbers).
+enum class FieldWidths { Ytc, Yta };
+
+// Number text, shared by both streams and testable on its own.
+//
+// Appends value as "%<width>lli" would, but always exactly width characters:
+// a value that needs more is replaced by the nearest value that fits.
+void AppendIntField(std::vector<unsigned char>& out, int64_t value, int width);
+// Appends value as "%<width>.<decimals>f" would ("%-..." when leftAlign), in
+// exactly width characters: when the number needs more, fewer decimals are
+// written, down to none, and a number too large even then is brought to the
+// nearest one that fits. A NaN is written as 0.
+void AppendFixedField(std::vector<unsigned char>& out, double value, int width, int decimals,
+                      bool leftAlign = false);
+// value x scale + 0.5 truncated toward zero, the integer that the "%li"
+// fields of value x 1000 (or x 10) hold.
+int64_t ScaledForField(double value, double scale);
+
+// The standard conversions of the readers, independent of the locale: leading
+// blanks skipped, then the longest prefix that is a decimal number ([sign]
+// digits [. digits]); 0 when there is none. Integers saturate at the int64 range.
+int64_t ParseIntField(std::span<const unsigned char> field);
+double ParseDecimalField(std::span<const unsigned char> field);
+
+class FieldWriter {
+ public:
+  static constexpr bool kReading = false;
+
+  FieldWidths Widths() const { return FieldWidths::Ytc; }
+  bool Ok() const { return true; }
+
+  void Bytes(std::string_view bytes);
+  void Nul() { out_.push_back(0); }
+  void NulExceptYta() { Nul(); }
+
+  // "%<width>i", clamped into the field.
+  void Int(int32_t value, int width);
+  // "%<width>li" of value x 1000 + 0.5 truncated toward zero.
+  void Milli(double value, int width);
+  // "%4i" of value x 10 + 0.5 truncated toward zero.
+  void Tenths(double value);
+  // "%<width>.<decimals>f".
+  void Fixed(double value, int width, int decimals);
+  // "%-<width>.<decimals>f".
+  void LeftFixed(double value, int width, int decimals);
+
+  // A UTF-16LE text of utf16Bytes bytes: the text, a NUL character and zero
+  // filler, or, for a text of utf16Bytes / 2 characters or more, its first
+  // utf16Bytes / 2 characters. The writer always writes the current widths.
+  void Text(const char16_t* text, std::size_t capacity, int utf16Bytes, int ytaBytes);
+  template <std::size_t N>
+  void Text(const char16_t (&text)[N], int utf16Bytes, int ytaBytes) {
+    Text(text, N, utf16Bytes, ytaBytes);
+  }
+  // Symbol and name of an element-table row, text of a text label.
+  template <std::size_t N>
+  void TableSymbol(const char16_t (&text)[N]) {
+    Text(text, N, 10, 5);
+  }
+  template <std::size_t N>
+  void TableName(const char16_t (&text)[N]) {
+    Text(text, N, 66, 33);
+  }
+  template <std::size_t N>
+  void LabelText(const char16_t (&text)[N]) {
+    Text(text, N, 82, 40);
+  }
+  // A UTF-16 text of the current layout only (joint-hardware rows).
+  template <std::size_t N>
+  void ShortText(const char16_t (&text)[N], int utf16Bytes) {
+    Text(text, N, utf16Bytes, 0);
+  }
+
+  const std::vector<unsigned char>& Output() const { return out_; }
+  std::vector<unsigned char> TakeOutput() { return std::move(out_); }
+
+ private:
+  std::vector<unsigned char> out_;
+};
+
+class FieldReader {
+ public:
+  static constexpr bool kReading = true;
+
+  FieldReader(std::span<const unsigned char> bytes, FieldWidths widths) : bytes_(bytes), widths_(widths) {}
+
+  FieldWidths Widths() const { return widths_; }
+  bool Ok() const { return !failed_; }
+  // Marks the file as broken: the reader stops and keeps what it has committed.
+  void Fail() { failed_ = true; }
+  std::size_t Position() const { return pos_; }
+  std::size_t Remaining() const { return bytes_.size() - pos_; }
+
+  // The next n bytes, or an empty span (and a failed stream) when fewer are left.
+  std::span<const unsigned char> Take(std::size_t n);
+  void Skip(std::size_t n) { Take(n); }
+  void Nul() { Take(1); }
+  void NulExceptYta() {
+    if (widths_ == FieldWidths::Ytc) Nul();
+  }
+
+  void Int(int32_t& value, int width);
+  void Milli(double& value, int width);
+  void Tenths(double& value);
+  void Fixed(double& value, int width, int /*decimals*/);
+  void LeftFixed(double& value, int width, int decimals) { Fixed(value, width, decimals); }
+
+  // A text field of utf16Bytes (current layout) or ytaBytes (code page 932)
+  // bytes, taken up to its first NUL and cut to the destination's capacity.
+  void Text(char16_t* text, std::size_t capacity, int utf16Bytes, int ytaBytes);
+  template <std::size_t N>
+  void Text(char16_t (&text)[N], int utf16Bytes, int ytaBytes) {
+    Text(text, N, utf16Bytes, ytaBytes);
+  }
+  // At most 4 characters (bytes in "yta"); a blank fourth and then a blank
+  // third character end the symbol there.
+  template <std::size_t N>
+  void TableSymbol(char16_t (&text)[N]) {
+    TableSymbol(text, N);
+  }
+  // At most 32 characters (bytes in "yta").
+  template <std::size_t N>
+  void TableName(char16_t (&text)[N]) {
+    TableName(text, N);
+  }
+  // At most 40 characters; in "yta" the text ends at its first blank byte.
+  template <std::size_t N>
+  void LabelText(char16_t (&text)[N]) {
+    LabelText(text, N);
+  }
+  // UTF-16 text of utf16Bytes bytes, at most utf16Bytes / 2 characters.
+  template <std::size_t N>
+  void ShortText(char16_t (&text)[N], int utf16Bytes) {
+    Text(text, N, utf16Bytes, 0);
+  }
+
+  // Code page 932 text of n bytes up to its first NUL.
+  void Text8(char16_t* text, std::size_t capacity, std::size_t n);
+  // The first blank-delimited word of an n-byte code page 932 field. Returns
+  // false, leaving text alone, for a field that holds no word; a field whose
+  // first byte is NUL gives the empty text.
+  bool Word8(char16_t* text, std::size_t capacity, std::size_t n);
+
+ private:
+  void TableSymbol(char16_t* text, std::size_t capacity);
+  void TableName(char16_t* text, std::size_t capacity);
+  void LabelText(char16_t* text, std::size_t capacity);
+
+  std::span<const unsigned char> bytes_;
+  std::size_t pos_ = 0;
+  FieldWidths widths_;
+  bool failed_ = false;
+};

@@ -1,0 +1,73 @@
+#include "model/ProjectFileOpen.h"
+
+#include "model/EditingState.h"
+#include "model/ModelExtents.h"
+#include "model/ModelReset.h"
+#include "model/ProjectFile.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+constexpr std::size_t kMagicBytes = 4;
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The extension of the last path component, dot included, in lower case.
+std::string LowerExtension(std::string_view path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  const std::size_t dot = name.rfind('.');
+  std::string extension;
+  if (dot != std::string_view::npos)
+    for (char c : name.substr(dot)) extension.push_back(LowerAscii(c));
+  return extension;
+}
+
+}  // namespace
+
+ProjectFileFormat IdentifyProjectFile(std::span<const unsigned char> file, std::string_view path) {
+  if (file.size() < kMagicBytes) return ProjectFileFormat::Unreadable;
+  const std::string_view magic(reinterpret_cast<const char*>(file.data()), 3);
+  if (magic == "ytc") return ProjectFileFormat::Ytc;
+  if (magic == "ytb") return ProjectFileFormat::Ytb;
+  if (magic == "yta") return ProjectFileFormat::Yta;
+  if (magic == "yt8") {
+    const std::string extension = LowerExtension(path);
+    if (extension == ".ty0") return ProjectFileFormat::Yt8Diagnosis;
+    if (extension == ".ty2") return ProjectFileFormat::Yt8Retrofit;
+  }
+  return ProjectFileFormat::Unreadable;
+}
+
+OpenResult OpenProjectFile(std::span<const unsigned char> file, const std::string& path) {
+  const ProjectFileFormat format = IdentifyProjectFile(file, path);
+  if (format == ProjectFileFormat::Unreadable) {
+    MessageBox("読み込み出来ないファイルです。", "読み込みエラー", MB_ICONINFORMATION);
+    return OpenResult::Unreadable;
+  }
+  CurrentFilePath = path;
+  ResetModel(ResetBeforeLoad);
+  const auto afterMagic = file.subspan(kMagicBytes);
+  bool complete = false;
+  switch (format) {
+    case ProjectFileFormat::Ytc:
+      complete = ReadProjectFile(afterMagic);
+      break;
+    case ProjectFileFormat::Ytb:
+      complete = ReadYtbFile(afterMagic);
+      break;
+    case ProjectFileFormat::Yta:
+      complete = ReadYtaFile(afterMagic);
+      break;
+    case ProjectFileFormat::Yt8Diagnosis:
+      complete = ReadYt8DiagnosisFile(afterMagic);
+      break;
+    case ProjectFileFormat::Yt8Retrofit:
+      complete = ReadYt8RetrofitFile(afterMagic);
+      break;
+    case ProjectFileFormat::Unreadable:
+      break;
+  }
+  UpdateUsedExtents();
+  return complete ? OpenResult::Loaded : OpenResult::Broken;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// File > Open without its dialogs: which reader a file needs, and the load
+// itself from the file's bytes.
+#include <span>
+#include <string>
+#include <string_view>
+
+enum class ProjectFileFormat {
+  Unreadable,
+  Ytc,
+  Ytb,
+  Yta,
+  Yt8Diagnosis,  // magic "yt8", extension ".ty0"
+  Yt8Retrofit,   // magic "yt8", extension ".ty2"
+};
+
+// The format named by the first three bytes of the file (its fourth byte does
+// not count) and, for "yt8", by the extension of path, compared without
+// regard to case. A "yt8" file with any other extension is unreadable.
+ProjectFileFormat IdentifyProjectFile(std::span<const unsigned char> file, std::string_view path);
+
+enum class OpenResult {
+  Unreadable,  // reported; nothing changed
+  Loaded,
+  Broken,  // reported; the model holds what was read before the damage
+};
+
+// An unreadable file is reported ("読み込み出来ないファイルです。") and changes
+// nothing. Otherwise path becomes the current file path (and the window
+// title), the model is reset for a load, the file's reader runs and the used
+// extents follow the new project.
+OpenResult OpenProjectFile(std::span<const unsigned char> file, const std::string& path);
