@@ -18,7 +18,9 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstring>
+#include <span>
 #include <vector>
 
 #include "analysis/PendingMessages.h"
@@ -34,6 +36,7 @@
 #include "model/ModelReset.h"
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
+#include "model/ProjectFile.h"
 #include "model/ProjectSettings.h"
 #include "model/SlotCopy.h"
 #include "model/WindowState.h"
@@ -643,20 +646,12 @@ void TQuilmoraForm::LoadCommandLineFile() {
   CurrentFilePath = CommandLineFile;
   ResetModel(ResetBeforeLoad);
   ApplyZoom();
-  // The project reader takes the file here, after its magic; the model is
-  // recentred once its extents are known.
+  // A broken file is reported by the reader, which keeps what it read.
+  ReadProjectFile(std::span<const unsigned char>(bytes).subspan(std::min<size_t>(4, bytes.size())));
   UpdateWindowTitle();
   RefreshMainWindow();
   UpdateUsedExtents();
-
-  int32_t existence = 0;
-  int32_t deterioration = 0;
-  for (int i = 0; i < DeteriorationItemCount; ++i) {
-    existence += ExistencePoints[i];
-    deterioration += DeteriorationPoints[i];
-  }
-  DeteriorationFactor = existence > 0 ? 1.0 - static_cast<double>(deterioration) / existence : 0.0;
-  if (DeteriorationFactor < 0.7) DeteriorationFactor = 0.7;
+  DeteriorationFactorFromPoints();
 }
 
 // Zoom.

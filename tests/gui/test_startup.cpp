@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 
 #include "GuiFixture.h"
+#include "model/ElementLists.h"
+#include "model/ProjectFile.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "outline/OutlineDialog.h"
@@ -173,8 +175,16 @@ TEST_F(CommandLineTest, AMissingFileIsRefusedLikeAWrongOne) {
   EXPECT_EQ(CurrentFilePath, "無題");
 }
 
-TEST_F(CommandLineTest, ACurrentFormatFileTitlesTheWindowBeforeTheStartupDialogs) {
-  const QString path = WriteFile("家 1.tyc", QByteArray("ytc\0", 4));
+TEST_F(CommandLineTest, ACurrentFormatFileIsLoadedAndTitlesTheWindowBeforeTheStartupDialogs) {
+  // A project with one wall, written as the program writes it.
+  WallCount[0][0] = 1;
+  Walls[0][0][0] = WallRecord{};
+  Walls[0][0][0].X1 = 90, Walls[0][0][0].Y1 = 90, Walls[0][0][0].X2 = 95, Walls[0][0][0].Y2 = 90;
+  Walls[0][0][0].PanelLeft = 3;
+  const std::vector<unsigned char> project = WriteProjectFile();
+  WallCount[0][0] = 0;
+  const QString path =
+      WriteFile("家 1.tyc", QByteArray(reinterpret_cast<const char*>(project.data()), static_cast<int>(project.size())));
   QString titleAtAbout;
   ASSERT_TRUE(CreateForms({QStringLiteral("Quilmora2025"), path}));
   QuilmoraForm->setGeometry(40, 30, 1000, 700);
@@ -190,6 +200,19 @@ TEST_F(CommandLineTest, ACurrentFormatFileTitlesTheWindowBeforeTheStartupDialogs
   EXPECT_EQ(titleAtAbout, QStringLiteral("Quilmora2025 [") + path + QLatin1Char(']'));
   EXPECT_EQ(CurrentFilePath, path.toStdString());
   EXPECT_TRUE(boxes.Calls().empty());
+  ASSERT_EQ(WallCount[0][0], 1);
+  EXPECT_EQ(Walls[0][0][0].X2, 95);
+  EXPECT_EQ(Walls[0][0][0].PanelLeft, 3);
+}
+
+TEST_F(CommandLineTest, ABrokenCurrentFormatFileIsReportedAfterThePaint) {
+  const QString path = WriteFile("cut.tyc", QByteArray("ytc\0    0", 9));
+  boxes.Expect("読込ファイルエラー", IDOK);
+  StartProgram({QStringLiteral("Quilmora2025"), path});
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(boxes.Calls()[0].text, "データが異常です。\n\n読み込みを中止します。");
+  EXPECT_EQ(boxes.Calls()[0].flags, 32);
+  EXPECT_EQ(CurrentFilePath, path.toStdString());
 }
 
 }  // namespace
