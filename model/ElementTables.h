@@ -72,7 +72,7 @@ extern JointHardwareRow JointHardwareTable[JointHardwareTableRows];
 // Puts every table back to the rows the program starts with.
 void RestoreElementTableStartValues();
 
-// Floor factor of a floor-specification code (spec row + 32 x brace row);
+// Floor factor of a floor-specification code (floor row + 32 x brace row);
 // a code naming a row outside either table gives 0.
 double FloorFactorOfSpecCode(int32_t specCode);
 

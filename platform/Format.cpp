@@ -144,9 +144,9 @@ std::u16string VFormatW(const char16_t* fmt, std::va_list args) {
     }
     ++p;
 
-    std::string spec = "%" + flags;
-    if (width >= 0) spec += std::to_string(width);
-    if (precision >= 0) spec += "." + std::to_string(precision);
+    std::string conversion = "%" + flags;
+    if (width >= 0) conversion += std::to_string(width);
+    if (precision >= 0) conversion += "." + std::to_string(precision);
     const bool left = flags.find('-') != std::string::npos;
 
     switch (conv) {
@@ -182,25 +182,25 @@ std::u16string VFormatW(const char16_t* fmt, std::va_list args) {
           out.append(specStart, p);
           break;
         }
-        spec += length + static_cast<char>(conv);
+        conversion += length + static_cast<char>(conv);
         const bool isSigned = conv == u'd' || conv == u'i';
         // Variadic arguments narrower than int arrive as int; the length
-        // modifier in spec makes printf narrow them again.
+        // modifier in conversion makes printf narrow them again.
         if (length == "ll") {
           if (isSigned)
-            AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, long long)));
+            AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, long long)));
           else
-            AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, unsigned long long)));
+            AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, unsigned long long)));
         } else if (length == "l") {
           if (isSigned)
-            AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, long)));
+            AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, long)));
           else
-            AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, unsigned long)));
+            AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, unsigned long)));
         } else {
           if (isSigned)
-            AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, int)));
+            AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, int)));
           else
-            AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, unsigned int)));
+            AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, unsigned int)));
         }
         break;
       }
@@ -213,11 +213,11 @@ std::u16string VFormatW(const char16_t* fmt, std::va_list args) {
       case u'a':
       case u'A':
         if (length == "L") {
-          spec += "L" + std::string(1, static_cast<char>(conv));
-          AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, long double)));
+          conversion += "L" + std::string(1, static_cast<char>(conv));
+          AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, long double)));
         } else {
-          spec += static_cast<char>(conv);
-          AppendAscii(out, FormatInCLocale(spec.c_str(), va_arg(ap, double)));
+          conversion += static_cast<char>(conv);
+          AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, double)));
         }
         break;
       default:

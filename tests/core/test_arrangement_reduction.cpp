@@ -20,7 +20,7 @@
 
 namespace {
 
-// Spec codes (floor row + 32 x brace row) and their floor factors.
+// Floor-specification codes (floor row + 32 x brace row) and their floor factors.
 constexpr int32_t kAtrium = 0;         // 吹抜, 0
 constexpr int32_t kPlywood2 = 1;       // 2.0
 constexpr int32_t kPlywood1 = 3;       // 1.0

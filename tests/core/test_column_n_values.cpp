@@ -79,18 +79,18 @@ class ColumnNValueTest : public ModelTest {
   // A floor area over a point without column.
   static void MarkFloor(int s, int x, int y) { GridPointMap[kV][s][x][y] = GridPointFloorMark; }
 
-  static int AddWall(int s, int x1, int y1, int x2, int y2, const WallSpec& spec) {
+  static int AddWall(int s, int x1, int y1, int x2, int y2, const WallSpec& elements) {
     const int i = WallCount[kV][s]++;
     WallRecord& w = Walls[kV][s][i];
     w = WallRecord{};
     w.X1 = x1, w.Y1 = y1, w.X2 = x2, w.Y2 = y2;
-    w.PanelLeft = spec.PanelLeft, w.PanelRight = spec.PanelRight, w.MudWallKind = spec.MudWallKind;
-    w.BraceKind = spec.BraceKind, w.BraceEndJoint = spec.BraceEndJoint;
-    w.BraceArrangement = spec.BraceArrangement;
+    w.PanelLeft = elements.PanelLeft, w.PanelRight = elements.PanelRight, w.MudWallKind = elements.MudWallKind;
+    w.BraceKind = elements.BraceKind, w.BraceEndJoint = elements.BraceEndJoint;
+    w.BraceArrangement = elements.BraceArrangement;
     WallCaseResult& r = WallResults[kV][s][i].Blocks[0];
-    r.ReducedStrength = spec.Pw;
-    r.EffectiveLength = spec.EffectiveLength;
-    r.OpeningFactor = spec.OpeningFactor;
+    r.ReducedStrength = elements.Pw;
+    r.EffectiveLength = elements.EffectiveLength;
+    r.OpeningFactor = elements.OpeningFactor;
     return i;
   }
 
@@ -208,7 +208,7 @@ TEST_F(ColumnNValueTest, B1AndLByCornerFloorMarkAndStoreys) {
 
 struct WallAtColumn {
   int x1, y1, x2, y2;
-  WallSpec spec;
+  WallSpec elements;
 };
 
 struct OwnValueCase {
@@ -297,7 +297,7 @@ TEST_F(ColumnNValueTest, OwnValuesFromTheWallsAtTheColumn) {
     ColumnCount[kV][0] = WallCount[kV][0] = 0;
     ProjectSettings.NValueWallFactor = c.wallFactorMode;
     const int col = AddColumn(0, 5, 5);
-    for (const WallAtColumn& w : c.walls) AddWall(0, w.x1, w.y1, w.x2, w.y2, w.spec);
+    for (const WallAtColumn& w : c.walls) AddWall(0, w.x1, w.y1, w.x2, w.y2, w.elements);
     Run();
     const ColumnResult& r = R(0, col);
     EXPECT_NEAR(r.Pw1X, c.pw1x, kTol);

@@ -119,7 +119,7 @@ TEST_F(ElementTableTest, FloorTables) {
   EXPECT_DOUBLE_EQ(HorizontalBraceTableFactor[9], 0.15);
   EXPECT_EQ(U8(HorizontalBraceTableName[14]), "その他５");
 
-  // Spec code 12 + 32 x 3: 0.24 of the floor row plus 0.5 of the brace row.
+  // Floor-specification code 12 + 32 x 3: 0.24 of the floor row plus 0.5 of the brace row.
   EXPECT_DOUBLE_EQ(FloorFactorOfSpecCode(12 + 32 * 3), 0.74);
   EXPECT_DOUBLE_EQ(FloorFactorOfSpecCode(7), 3.0);
   // Codes naming no row give nothing rather than reading past a table.
