@@ -792,9 +792,15 @@ void TQuilmoraForm::FormClose(QCloseEvent* event) {
   event->accept();
 }
 
+// Saved as Save does it, with the backup of the file it replaces; the title
+// stays as it is since the window closes. A failed save keeps the window open
+// rather than lose the edits.
 bool TQuilmoraForm::SaveProjectOnClose(const std::string& path) {
-  // The project writer arrives with the file commands; until then nothing can
-  // be saved, and the window stays open rather than lose the edits.
+  std::string error;
+  if (SaveProjectFileWithBackup(path, &error)) {
+    CurrentFilePath = path;
+    return true;
+  }
   MessageBox("保存できませんでした。\n\n" + path, "保存エラー", MB_ICONSTOP);
   return false;
 }

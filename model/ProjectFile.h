@@ -24,6 +24,15 @@ std::vector<unsigned char> WriteProjectFile();
 // when the file could not be created or written completely.
 bool SaveProjectFile(const std::string& path, std::string* error);
 
+// The backup that a save over path keeps of the file it replaces: the same
+// folder and base name with the extension ".BAK" (one backup per base name).
+std::string BackupPathOf(const std::string& path);
+
+// Saves like SaveProjectFile, first moving an existing file at path to its
+// backup (after deleting an older backup). If the write then fails, the
+// previous version is still there in the backup.
+bool SaveProjectFileWithBackup(const std::string& path, std::string* error);
+
 bool ReadProjectFile(std::span<const unsigned char> afterMagic);
 bool ReadYtbFile(std::span<const unsigned char> afterMagic);
 bool ReadYtaFile(std::span<const unsigned char> afterMagic);

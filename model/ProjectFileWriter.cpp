@@ -1,4 +1,7 @@
 #include "model/ProjectFile.h"
+
+#include <filesystem>
+
 #include "model/ProjectFileLayout.h"
 #include "platform/FileAccess.h"
 
@@ -39,4 +42,23 @@ std::vector<unsigned char> WriteProjectFile() {
 bool SaveProjectFile(const std::string& path, std::string* error) {
   const std::vector<unsigned char> bytes = WriteProjectFile();
   return WriteWholeFile(path, bytes.data(), bytes.size(), error);
+}
+
+std::string BackupPathOf(const std::string& path) {
+  return std::filesystem::path(path).replace_extension(".BAK").string();
+}
+
+bool SaveProjectFileWithBackup(const std::string& path, std::string* error) {
+  if (FileExists(path)) {
+    const std::string backup = BackupPathOf(path);
+    if (FileExists(backup) && !DeleteFileAt(backup)) {
+      if (error) *error = "cannot delete " + backup;
+      return false;
+    }
+    if (!MoveFileTo(path, backup)) {
+      if (error) *error = "cannot rename " + path + " to " + backup;
+      return false;
+    }
+  }
+  return SaveProjectFile(path, error);
 }

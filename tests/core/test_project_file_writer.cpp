@@ -4,6 +4,7 @@
 // moves the fields after it. Every expected text is worked out by hand from
 // the layout's field table.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -273,6 +274,52 @@ TEST_F(ProjectFileWriterTest, SaveReportsAFileThatCannotBeWritten) {
   if (std::filesystem::exists("/dev/full")) {
     EXPECT_FALSE(SaveProjectFile("/dev/full", &error));  // a full disk
   }
+  std::filesystem::remove_all(folder);
+}
+
+TEST_F(ProjectFileWriterTest, BackupKeepsTheBaseNameInTheSameFolder) {
+  EXPECT_EQ(BackupPathOf("/home/eng/plan.tyc"), "/home/eng/plan.BAK");
+  EXPECT_EQ(BackupPathOf("/home/eng/plan.ty3"), "/home/eng/plan.BAK");
+  EXPECT_EQ(BackupPathOf("/home/eng/a.b.tyc"), "/home/eng/a.b.BAK");
+  EXPECT_EQ(BackupPathOf("/home/eng/plan"), "/home/eng/plan.BAK");
+}
+
+TEST_F(ProjectFileWriterTest, SavingOverAFileKeepsThePreviousVersionAsTheOneBackup) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("quilmora-backup-test-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  const std::string plan = (folder / "plan.tyc").string(), other = (folder / "plan.ty3").string();
+  const std::string backup = (folder / "plan.BAK").string();
+  auto version = [](int32_t walls) {
+    WallCount[0][0] = walls;
+    return WriteProjectFile();
+  };
+  auto bytesOf = [](const std::string& path) {
+    std::vector<unsigned char> bytes;
+    EXPECT_TRUE(ReadWholeFile(path, bytes, nullptr)) << path;
+    return bytes;
+  };
+  std::string error;
+
+  const auto first = version(1);
+  ASSERT_TRUE(SaveProjectFileWithBackup(plan, &error)) << error;
+  EXPECT_FALSE(FileExists(backup));  // nothing to keep yet
+  const auto second = version(2);
+  ASSERT_TRUE(SaveProjectFileWithBackup(plan, &error)) << error;
+  EXPECT_EQ(bytesOf(plan), second);
+  EXPECT_EQ(bytesOf(backup), first);
+
+  // Another extension of the same base name backs up into the same file.
+  const auto third = version(3);
+  ASSERT_TRUE(SaveProjectFileWithBackup(other, &error)) << error;
+  EXPECT_EQ(bytesOf(backup), first);
+  const auto fourth = version(4);
+  ASSERT_TRUE(SaveProjectFileWithBackup(other, &error)) << error;
+  EXPECT_EQ(bytesOf(backup), third);
+  EXPECT_EQ(bytesOf(plan), second);
+  EXPECT_EQ(bytesOf(other), fourth);
+
+  EXPECT_FALSE(SaveProjectFileWithBackup((folder / "missing" / "plan.tyc").string(), &error));
   std::filesystem::remove_all(folder);
 }
 

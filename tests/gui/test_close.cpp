@@ -1,7 +1,12 @@
 // Closing the main window: no question without unsaved edits; with them the
 // question with flags 35, where Cancel, a cancelled save dialog or a save
 // that fails keep the window open.
+#include <QTemporaryDir>
+
 #include "GuiFixture.h"
+#include "model/ElementLists.h"
+#include "model/ProjectFile.h"
+#include "platform/FileAccess.h"
 #include "platform/qt/InstanceLock.h"
 
 namespace {
@@ -67,6 +72,26 @@ TEST_F(CloseTest, TheSaveDialogStartsFromTheProjectsPath) {
   files.Answer(std::nullopt);
   EXPECT_FALSE(QuilmoraForm->close());
   EXPECT_EQ(files.Requests().at(0).FileName, "/tmp/家.tyc");
+}
+
+TEST_F(CloseTest, YesSavesTheProjectKeepingTheReplacedFileAsBackup) {
+  QTemporaryDir folder;
+  const std::string path = folder.filePath(QStringLiteral("家.tyc")).toStdString();
+  const std::string backup = folder.filePath(QStringLiteral("家.BAK")).toStdString();
+  ASSERT_TRUE(WriteWholeFile(path, "old", 3, nullptr));
+  WallCount[0][0] = 1;
+  Walls[0][0][0] = WallRecord{};
+  Walls[0][0][0].X1 = 90, Walls[0][0][0].Y1 = 90, Walls[0][0][0].X2 = 92, Walls[0][0][0].Y2 = 90;
+  ModifiedFlag = 1;
+  boxes.Expect("終了", IDYES);
+  files.Answer(path);
+  EXPECT_TRUE(QuilmoraForm->close());
+  EXPECT_EQ(CurrentFilePath, path);
+  std::vector<unsigned char> saved, kept;
+  ASSERT_TRUE(ReadWholeFile(path, saved, nullptr));
+  EXPECT_EQ(saved, WriteProjectFile());
+  ASSERT_TRUE(ReadWholeFile(backup, kept, nullptr));
+  EXPECT_EQ(std::string(kept.begin(), kept.end()), "old");
 }
 
 }  // namespace
