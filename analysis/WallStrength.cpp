@@ -44,19 +44,9 @@ constexpr int MethodVerification = 3;
 
 constexpr int32_t RowUnknown = 1;  // "不明" in every wall-element table
 
-double ValueOf(const ElementSpecRow& row, Column column) {
-  switch (column) {
-    case Column::Strength:
-      return row.Strength;
-    case Column::Stiffness:
-      return row.Stiffness;
-    case Column::WallFactor:
-      return row.WallFactor;
-  }
-  return 0.0;
-}
-
-double ValueOf(const PanelSpecRow& row, Column column) {
+// Rows of ElementSpecRow and PanelSpecRow alike.
+template <class Row>
+double ValueOf(const Row& row, Column column) {
   switch (column) {
     case Column::Strength:
       return row.Strength;

@@ -108,6 +108,14 @@ void Points(FieldReader& s, Ints&... indices) {
 
 bool OnGrid(int32_t x, int32_t y) { return IsGridIndexX(x) && IsGridIndexY(y); }
 
+// The end points of a wall line read as plain numbers w0..w3.
+void ShiftEnds(WallRecord& r, const int32_t* w) {
+  r.X1 = w[0] + kAxisShift;
+  r.Y1 = w[1] + kAxisShift;
+  r.X2 = w[2] + kAxisShift;
+  r.Y2 = w[3] + kAxisShift;
+}
+
 // Brace, mud-wall, panel and furring fields from the old codes (w5, w6, w7).
 template <class Tables>
 bool ConvertWallElements(WallRecord& r, int32_t w5, int32_t w6, int32_t w7, const Tables& t) {
@@ -135,10 +143,7 @@ bool ReadDiagnosisWall(FieldReader& s, WallRecord& r) {
   int32_t w[11] = {};
   for (int32_t& v : w) s.Int(v, 5);
   s.Nul();
-  r.X1 = w[0] + kAxisShift;
-  r.Y1 = w[1] + kAxisShift;
-  r.X2 = w[2] + kAxisShift;
-  r.Y2 = w[3] + kAxisShift;
+  ShiftEnds(r, w);
   r.OpeningKind = w[4];
   if (!ConvertWallElements(r, w[5], w[6], w[7], kDiagnosisWallCodes)) return false;
   const int32_t f = w[9];
@@ -168,10 +173,7 @@ bool ReadRetrofitWall(FieldReader& s, WallRecord& r) {
   int32_t w[12] = {};
   for (int32_t& v : w) s.Int(v, 5);
   s.Nul();
-  r.X1 = w[0] + kAxisShift;
-  r.Y1 = w[1] + kAxisShift;
-  r.X2 = w[2] + kAxisShift;
-  r.Y2 = w[3] + kAxisShift;
+  ShiftEnds(r, w);
   r.Deterioration = w[9];
   return kRetrofitOpeningTable.Convert(w[4], r.OpeningKind) &&
          ConvertWallElements(r, w[5], w[6], w[7], kRetrofitWallCodes);
