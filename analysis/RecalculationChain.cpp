@@ -36,6 +36,7 @@ void RecalcCurrentStateAfterLoad() {
   if (CurrentVariant == CurrentState) return;
   const int32_t variant = CurrentVariant;
   CurrentVariant = CurrentState;
+  LabelGridAxes();  // origin axes of the loaded grid
   BuildGridPointMap();
   // The wall lines too: otherwise the current state would be computed over
   // the wall lines of the project open before.

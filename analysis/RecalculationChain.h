@@ -5,7 +5,7 @@
 
 void RunRecalculationChain();
 
-// After a load while a retrofit plan is current: the grid-point map, the wall
-// lines and the structural recalculation of the current state, so that its
+// After a load while a retrofit plan is current: the origin axes, the
+// grid-point map, the wall lines and the structural recalculation of the current state, so that its
 // results belong to the loaded project. CurrentVariant is left as it was.
 void RecalcCurrentStateAfterLoad();
