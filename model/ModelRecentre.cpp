@@ -87,9 +87,10 @@ bool ShiftModel(RecentreShift shift) {
 
 RecentreResult RecentreModel() {
   if (ModelIsCentred()) return RecentreResult::Centred;
-  if (MessageBox("データ位置が偏っています。中央付近に移動しますか？\n\n移動する --- はい\n\nそのまま続ける --- "
-                 "いいえ\n\n注）'はい'で表示位置がずれる場合は、\n\n   読み直して'いいえ'を押して下さい。",
-                 "データ位置の問い合わせ", MB_YESNO | MB_ICONQUESTION) != IDYES)
+  if (MessageBox(
+          "データ位置が偏っています。中央付近に移動しますか？\n\n移動する --- はい\n\nそのまま続ける --- "
+          "いいえ\n\n注）'はい'で表示位置がずれる場合は、\n\n   読み直して'いいえ'を押して下さい。",
+          "データ位置の問い合わせ", MB_YESNO | MB_ICONQUESTION) != IDYES)
     return RecentreResult::Declined;
   if (!ShiftModel(RecentreShiftOfModel())) {
     MessageBox("データの範囲が大き過ぎて位置の移動が出来ません。\n\n移動しないで続けます。", "データ移動不可",

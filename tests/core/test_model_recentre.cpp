@@ -109,9 +109,8 @@ TEST_F(RecentreTest, NoKeepsTheModel) {
 
 TEST_F(RecentreTest, EveryIndexOfEveryKindInEveryVariantMoves) {
   SetEveryCount(1);
-  ForEachVariantRecord([](auto& record) {
-    ForEachPointOf(record, [](int32_t& x, int32_t& y) { x = 10, y = 20; });
-  });
+  ForEachVariantRecord(
+      [](auto& record) { ForEachPointOf(record, [](int32_t& x, int32_t& y) { x = 10, y = 20; }); });
   ASSERT_TRUE(ShiftModel({5, -7}));
   int points = 0;
   ForEachVariantRecord([&](auto& record) {
@@ -134,15 +133,18 @@ TEST_F(RecentreTest, AModelTooWideIsReportedAndNothingChanges) {
     const char* what;
     void (*put)();
   } cases[] = {
-      {"columns", [] {
+      {"columns",
+       [] {
          PutColumn(0, 180);
          PutColumn(199, 180);
        }},
-      {"text label", [] {
+      {"text label",
+       [] {
          TextLabelCount[2][1] = 1;
          TextLabels[2][1][0] = TextLabelRecord{0, 60, 150, 199, 150};
        }},
-      {"free line", [] {
+      {"free line",
+       [] {
          FreeLineCount[1][0] = 1;
          FreeLines[1][0][0] = FreeLineRecord{0, 199, 150, 198, 150};
        }},
@@ -154,12 +156,14 @@ TEST_F(RecentreTest, AModelTooWideIsReportedAndNothingChanges) {
     UpdateUsedExtents();
     // A snapshot in the ring survives a refused move.
     PushUndo();
-    const std::vector<unsigned char> before(reinterpret_cast<unsigned char*>(&GridAxisX[0]),
-                                            reinterpret_cast<unsigned char*>(&GridAxisX[0]) + sizeof GridAxisX);
+    const std::vector<unsigned char> before(
+        reinterpret_cast<unsigned char*>(&GridAxisX[0]),
+        reinterpret_cast<unsigned char*>(&GridAxisX[0]) + sizeof GridAxisX);
     const int32_t textX = TextLabels[2][1][0].X2;
     boxes.Expect(kQuestionCaption, IDYES).Expect("データ移動不可", IDOK);
     EXPECT_EQ(RecentreModel(), RecentreResult::TooWide) << c.what;
-    EXPECT_EQ(boxes.Calls().back().text, "データの範囲が大き過ぎて位置の移動が出来ません。\n\n移動しないで続けます。");
+    EXPECT_EQ(boxes.Calls().back().text,
+              "データの範囲が大き過ぎて位置の移動が出来ません。\n\n移動しないで続けます。");
     EXPECT_EQ(boxes.Calls().back().flags, 16);
     EXPECT_EQ(Columns[0][0][0].X, 20) << c.what;
     EXPECT_EQ(TextLabels[2][1][0].X2, textX) << c.what;

@@ -66,7 +66,9 @@ class FileCommandsTest : public GuiTest {
     GuiTest::TearDown();
   }
 
-  std::string PathOf(const char* name) const { return folder.filePath(QString::fromUtf8(name)).toStdString(); }
+  std::string PathOf(const char* name) const {
+    return folder.filePath(QString::fromUtf8(name)).toStdString();
+  }
   std::string Put(const char* name, const std::vector<unsigned char>& bytes) const {
     const std::string path = PathOf(name);
     EXPECT_TRUE(WriteWholeFile(path, bytes.data(), bytes.size(), nullptr));
@@ -122,7 +124,8 @@ TEST_F(FileCommandsTest, NewAsksAboutUnsavedEditsThenStartsAnUntitledProject) {
     if (c.answer) {
       ASSERT_EQ(boxes.Calls().size(), calls + 1);
       EXPECT_EQ(boxes.Calls().back().text,
-                "現在の編集データは破棄されます。\n\n破棄して新規作成する。　　　　　　　はい\n\n保存するので新規作成を中止"
+                "現在の編集データは破棄されます。\n\n破棄して新規作成する。　　　　　　　はい\n\n保存するので"
+                "新規作成を中止"
                 "する　　　いいえ");
       EXPECT_EQ(boxes.Calls().back().flags, 36);
     } else {
@@ -156,7 +159,8 @@ TEST_F(FileCommandsTest, OpenWithUnsavedEditsAndNoChangesNothing) {
   boxes.Expect("読込", IDNO);
   Trigger("FileOpenItem");
   EXPECT_EQ(boxes.Calls().back().text,
-            "別のデータを読み込むと現在の編集データは破棄されます。\n\n破棄して読み込む　　　　　　　　　　はい\n\n保存す"
+            "別のデータを読み込むと現在の編集データは破棄されます。\n\n破棄して読み込む　　　　　　　　　　は"
+            "い\n\n保存す"
             "るので読み込みを中止する　　　いいえ");
   EXPECT_EQ(boxes.Calls().back().flags, 36);
   EXPECT_TRUE(files.Requests().empty());
@@ -180,7 +184,8 @@ TEST_F(FileCommandsTest, ACancelledOpenDialogKeepsTheModelAndStillRecentresAndCo
   ASSERT_EQ(files.Requests().size(), 1u);
   EXPECT_FALSE(files.Requests()[0].Save);
   EXPECT_EQ(files.Requests()[0].Filter,
-            "改修ファイル (*.tyc)|*.tyc|2012年診断ファイル (*.tyb)|*.tyb|2004診断ファイル (*.ty0)|*.ty0|2012年版改修ファイ"
+            "改修ファイル (*.tyc)|*.tyc|2012年診断ファイル (*.tyb)|*.tyb|2004診断ファイル "
+            "(*.ty0)|*.ty0|2012年版改修ファイ"
             "ル(*.ty3)|*.ty3|2004年版改修ファイル(*.ty2)|*.ty2|すべてのファイル (*.*)|*.*");
   EXPECT_EQ(CurrentEditMode, EditModeNone);
   EXPECT_FALSE(DkabeDlg->isVisible());
@@ -241,7 +246,7 @@ TEST_F(FileCommandsTest, EveryFormatIsReadByTheReaderOfItsMagic) {
   } cases[] = {
       {"plan.tyc", ProjectWithColumnAt(98, 100)},
       {"plan2012.tyb", ytb.Build()},
-      {"any name.ty3", yta.Build()},  // "yta" whatever the extension
+      {"any name.ty3", yta.Build()},   // "yta" whatever the extension
       {"old.TY0", diagnosis.Build()},  // the extension's case does not count
       {"old retrofit.ty2", retrofit.Build()},
   };
@@ -335,7 +340,8 @@ TEST_F(FileCommandsTest, OverwriteWritesTycBesideTheOpenFileAndKeepsTheReplacedO
     ModifiedFlag = 1;
     boxes.Expect("上書き保存", IDOK);
     Trigger("FileSaveItem");
-    EXPECT_EQ(boxes.Calls().back().text, "同名のファイル名で保存しました。\n\n元のファイルはＢＡＫファイルにリネームしました。");
+    EXPECT_EQ(boxes.Calls().back().text,
+              "同名のファイル名で保存しました。\n\n元のファイルはＢＡＫファイルにリネームしました。");
     EXPECT_EQ(boxes.Calls().back().flags, 64);
     EXPECT_EQ(CurrentFilePath, c.written) << c.what;
     EXPECT_EQ(Title(), "Quilmora2025 [" + c.written + "]");
@@ -372,7 +378,8 @@ TEST_F(FileCommandsTest, SaveAsksForTheNameAndKeepsTheReplacedFileAsBak) {
     EXPECT_TRUE(request.Save);
     EXPECT_EQ(request.DefaultSuffix, "tyc");
     EXPECT_EQ(request.Filter,
-              "耐震ファイル (*.tyc)|*.tyc|耐震ファイル (*.ty3)|*.ty3|耐震ファイル (*.ty2)|*.ty2|すべてのファイル (*.*)|*.*");
+              "耐震ファイル (*.tyc)|*.tyc|耐震ファイル (*.ty3)|*.ty3|耐震ファイル "
+              "(*.ty2)|*.ty2|すべてのファイル (*.*)|*.*");
   }
   EXPECT_EQ(files.Requests()[0].FileName, "");
   EXPECT_EQ(files.Requests()[1].FileName, "/elsewhere/家.ty2");
