@@ -10,6 +10,7 @@
 #include "analysis/WeightsAndRequiredStrength.h"
 #include "evaluation/ColumnNValues.h"
 #include "evaluation/Superstructure.h"
+#include "model/EditingState.h"
 
 void RunRecalculationChain() {
   // Each step relies on the ones before it; keep this order.
@@ -29,4 +30,17 @@ void RunRecalculationChain() {
   EvaluateSuperstructure();       // scores, floor diaphragm check
   MarkRetrofitChanges();          // retrofit-difference marks, wall numbers
   IndexUsedAxes();                // axes used by columns and wall ends
+}
+
+void RecalcCurrentStateAfterLoad() {
+  if (CurrentVariant == CurrentState) return;
+  const int32_t variant = CurrentVariant;
+  CurrentVariant = CurrentState;
+  LabelGridAxes();  // origin axes of the loaded grid
+  BuildGridPointMap();
+  // The wall lines too: otherwise the current state would be computed over
+  // the wall lines of the project open before.
+  BuildWallDirectionLists();
+  RecalcStructure();
+  CurrentVariant = variant;
 }

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "analysis/PendingMessages.h"
+#include "analysis/RecalculationChain.h"
 #include "evaluation/DeteriorationFactor.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/Forms.h"
@@ -33,10 +34,12 @@
 #include "model/EditingState.h"
 #include "model/ElementTables.h"
 #include "model/ModelExtents.h"
+#include "model/ModelRecentre.h"
 #include "model/ModelReset.h"
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
 #include "model/ProjectFile.h"
+#include "model/ProjectFileOpen.h"
 #include "model/ProjectSettings.h"
 #include "model/SlotCopy.h"
 #include "model/WindowState.h"
@@ -87,8 +90,25 @@ const char* const kInstanceQuestion =
     "既に起動されています。複数起動しますか？\n\n起動する　　　はい\n\n起動しない　　いいえ";
 const char* const kCloseQuestion =
     "保存してから終了しますか？\n\n保存して終了　　　はい\n\n保存しないで終了　いいえ\n\n終了しない　　　　キャンセル";
+const char* const kNewQuestion =
+    "現在の編集データは破棄されます。\n\n破棄して新規作成する。　　　　　　　はい\n\n保存するので新規作成を中止する　　　いいえ";
+const char* const kOpenQuestion =
+    "別のデータを読み込むと現在の編集データは破棄されます。\n\n破棄して読み込む　　　　　　　　　　はい\n\n保存するので読み込みを中止する　　　いいえ";
+const char* const kOpenFilter =
+    "改修ファイル (*.tyc)|*.tyc|2012年診断ファイル (*.tyb)|*.tyb|2004診断ファイル (*.ty0)|*.ty0|"
+    "2012年版改修ファイル(*.ty3)|*.ty3|2004年版改修ファイル(*.ty2)|*.ty2|すべてのファイル (*.*)|*.*";
 const char* const kSaveFilter =
     "耐震ファイル (*.tyc)|*.tyc|耐震ファイル (*.ty3)|*.ty3|耐震ファイル (*.ty2)|*.ty2|すべてのファイル (*.*)|*.*";
+
+// Writes the project to path, keeping the file it replaces as the backup.
+// A failure (the folder, the disk, the rights) is told to the user; the
+// previous version then stays in the backup and the edits in memory.
+bool SaveOrReport(const std::string& path) {
+  std::string error;
+  if (SaveProjectFileWithBackup(path, &error)) return true;
+  MessageBox("保存できませんでした。\n\n" + path, "保存エラー", MB_ICONSTOP);
+  return false;
+}
 
 // The widening that a scroll box adds to the sheet when it rescales (its
 // scroll bar and border).
@@ -148,8 +168,9 @@ void TQuilmoraForm::BuildControlPanel() {
   auto* saveRow = new QHBoxLayout;
   Bhozon = Named(new QPushButton(QStringLiteral("保存"), Panel1), "Bhozon");
   Buwagaki = Named(new QPushButton(QStringLiteral("上書"), Panel1), "Buwagaki");
-  Bhozon->setEnabled(false);
   Buwagaki->setEnabled(false);
+  connect(Bhozon, &QPushButton::clicked, this, &TQuilmoraForm::FileSave1Execute);
+  connect(Buwagaki, &QPushButton::clicked, this, &TQuilmoraForm::BuwagakiClick);
   saveRow->addWidget(Bhozon);
   saveRow->addWidget(Buwagaki);
   column->addLayout(saveRow);
@@ -453,14 +474,31 @@ void TQuilmoraForm::BuildMenus() {
   };
 
   QMenu* file = menu->addMenu(QStringLiteral("ファイル(&F)"));
-  addItems(file, {{"FileNewItem", "新規作成(&N)", "Ctrl+N"},
-                  {"FileOpenItem", "開く(&O)", "Ctrl+O"},
-                  {"FileSaveItem", "上書き保存(&S)", "Ctrl+S"},
-                  {"FileSaveAsItem", "名前を付けて保存(&A)...", nullptr},
-                  {nullptr, nullptr, nullptr}});
-  QAction* exitItem = file->addAction(QStringLiteral("終了(&X)"));
-  exitItem->setObjectName(QStringLiteral("FileExitItem"));
-  connect(exitItem, &QAction::triggered, this, &TQuilmoraForm::FileExit1Execute);
+  struct FileItem {
+    const char* name;
+    const char* caption;
+    const char* shortcut;
+    void (TQuilmoraForm::*handler)();
+  };
+  // The overwrite item carries the Ctrl+S of the save action it was linked to.
+  const FileItem fileItems[] = {
+      {"FileNewItem", "新規作成(&N)", "Ctrl+N", &TQuilmoraForm::FileNew1Execute},
+      {"FileOpenItem", "開く(&O)", "Ctrl+O", &TQuilmoraForm::FileOpen1Execute},
+      {"FileSaveItem", "上書き保存(&S)", "Ctrl+S", &TQuilmoraForm::BuwagakiClick},
+      {"FileSaveAsItem", "名前を付けて保存(&A)...", nullptr, &TQuilmoraForm::FileSave1Execute},
+      {nullptr, nullptr, nullptr, nullptr},
+      {"FileExitItem", "終了(&X)", nullptr, &TQuilmoraForm::FileExit1Execute},
+  };
+  for (const FileItem& item : fileItems) {
+    if (!item.name) {
+      file->addSeparator();
+      continue;
+    }
+    QAction* action = file->addAction(QString::fromUtf8(item.caption));
+    action->setObjectName(QString::fromLatin1(item.name));
+    if (item.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+    connect(action, &QAction::triggered, this, item.handler);
+  }
 
   QMenu* report = menu->addMenu(QStringLiteral("報告書・印刷(&R)"));
   addItems(report, {{"CutItem", "報告書(&R)", nullptr},
@@ -606,7 +644,7 @@ void TQuilmoraForm::AfterSheetPaint() {
     LoadCommandLineFile();
   }
   ShowPendingMessages();
-  if (startupDialogsDue_) {
+  if (startupDialogsDue_ && !recentring_) {
     startupDialogsDue_ = false;
     ShowStartupDialogs();
   }
@@ -651,7 +689,17 @@ void TQuilmoraForm::LoadCommandLineFile() {
   UpdateWindowTitle();
   RefreshMainWindow();
   UpdateUsedExtents();
+  recentring_ = true;
+  RecentreModel();
+  recentring_ = false;
   DeteriorationFactorFromPoints();
+}
+
+void TQuilmoraForm::RecentreModel() {
+  CentreView();
+  if (!ModelIsCentred()) InvalidateSheet();
+  // Not repainted here: every caller rescales and repaints afterwards.
+  ::RecentreModel();
 }
 
 // Zoom.
@@ -761,6 +809,75 @@ void TQuilmoraForm::HelpAbout1Execute() {
   if (AboutBox) RunModal(*AboutBox);
 }
 
+// File commands.
+
+void TQuilmoraForm::FileNew1Execute() {
+  if (ModifiedFlag == 1 && MessageBox(kNewQuestion, "終了", MB_YESNO | MB_ICONQUESTION) == IDNO) return;
+  ResetModel(ResetForNewProject);
+  ApplyZoom();
+  OutlineConfirmationPending = 1;
+  if (gaiyouDlg) RunModal(*gaiyouDlg);
+  ModifiedFlag = 0;
+}
+
+void TQuilmoraForm::FileOpen1Execute() {
+  if (ModifiedFlag == 1 && MessageBox(kOpenQuestion, "読込", MB_YESNO | MB_ICONQUESTION) == IDNO) return;
+  CurrentEditMode = EditModeNone;
+  ::ShowModeToolDialog();
+
+  FileDialogRequest request;
+  request.Filter = kOpenFilter;
+  if (const std::optional<std::string> path = AskFileName(request)) {
+    std::vector<unsigned char> bytes;
+    if (!ReadWholeFile(*path, bytes, nullptr)) bytes.clear();
+    // Reports an unreadable file itself and then changes nothing; a broken
+    // one is reported by its reader and the rest of the steps still run.
+    if (OpenProjectFile(bytes, *path) == OpenResult::Unreadable) return;
+    ApplyZoom();
+    RefreshMainWindow();
+  }
+  // Also after a cancelled dialog, over the model that stays.
+  GridSpacingCheckPending = 1;
+  UpdateUsedExtents();
+  RecentreModel();
+  ApplyZoom();
+  QRadioButton* variants[] = {Rgenkyou, Rkaishu1, Rkaishu2};
+  // Runs the radio's handler when the check changes.
+  if (CurrentVariant >= 0 && CurrentVariant < 3) variants[CurrentVariant]->setChecked(true);
+  OutlineConfirmationPending = 1;
+  if (gaiyouDlg) RunModal(*gaiyouDlg);
+  RecalcCurrentStateAfterLoad();
+}
+
+void TQuilmoraForm::BuwagakiClick() {
+  if (CurrentFilePath == UntitledFilePath) {
+    MessageBox("「名前を付けて保存」でファイル名を付けて下さい。", "ファイル名がありません", MB_ICONINFORMATION);
+    return;
+  }
+  if (!SaveProject(OverwritePathOf(CurrentFilePath))) return;
+  MessageBox("同名のファイル名で保存しました。\n\n元のファイルはＢＡＫファイルにリネームしました。", "上書き保存",
+             MB_ICONINFORMATION);
+}
+
+void TQuilmoraForm::FileSave1Execute() {
+  FileDialogRequest request;
+  request.Filter = kSaveFilter;
+  request.DefaultSuffix = "tyc";
+  request.FileName = CurrentFilePath == UntitledFilePath ? std::string() : CurrentFilePath;
+  request.Save = true;
+  if (const std::optional<std::string> path = AskFileName(request)) SaveProject(*path);
+}
+
+bool TQuilmoraForm::SaveProject(const std::string& path) {
+  if (!SaveOrReport(path)) return false;
+  CurrentFilePath = path;
+  UpdateWindowTitle();
+  setWindowTitle(QString::fromUtf8(WindowTitle.c_str()));
+  ModifiedFlag = 0;
+  InvalidateSheet();
+  return true;
+}
+
 void TQuilmoraForm::FileExit1Execute() { close(); }
 
 // Closing.
@@ -796,11 +913,7 @@ void TQuilmoraForm::FormClose(QCloseEvent* event) {
 // stays as it is since the window closes. A failed save keeps the window open
 // rather than lose the edits.
 bool TQuilmoraForm::SaveProjectOnClose(const std::string& path) {
-  std::string error;
-  if (SaveProjectFileWithBackup(path, &error)) {
-    CurrentFilePath = path;
-    return true;
-  }
-  MessageBox("保存できませんでした。\n\n" + path, "保存エラー", MB_ICONSTOP);
-  return false;
+  if (!SaveOrReport(path)) return false;
+  CurrentFilePath = path;
+  return true;
 }

@@ -131,6 +131,12 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   void BsusumuClick();
   void BgaiyouClick();
   void HelpAbout1Execute();
+
+  // File commands.
+  void FileNew1Execute();
+  void FileOpen1Execute();
+  void BuwagakiClick();     // overwrite under the current path as ".tyc"
+  void FileSave1Execute();  // save with the dialog
   void FileExit1Execute();
 
  protected:
@@ -156,6 +162,11 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   void LoadCommandLineFile();
   void ShowStartupDialogs();
   void ShowColumnVerdict();
+  // Offers to move a model that lies off the middle of the grid, after a load.
+  void RecentreModel();
+  // Saves with the backup of the file replaced; a failure is reported and
+  // leaves CurrentFilePath, the title and ModifiedFlag as they were.
+  bool SaveProject(const std::string& path);
   bool SaveProjectOnClose(const std::string& path);
 
   InstanceLock instanceLock_;  // stands for the named instance mutex
@@ -164,6 +175,9 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   bool loadDue_ = false;
   bool fullPaintDone_ = false;
   bool startupDialogsDue_ = false;
+  // While the recentring question of the start-up load is open, the start-up
+  // dialogs wait for it.
+  bool recentring_ = false;
 
   QButtonGroup* variantGroup_ = nullptr;
   QButtonGroup* storeyGroup_ = nullptr;

@@ -28,6 +28,10 @@ bool SaveProjectFile(const std::string& path, std::string* error);
 // folder and base name with the extension ".BAK" (one backup per base name).
 std::string BackupPathOf(const std::string& path);
 
+// The path that Overwrite writes: path with its extension replaced by ".tyc"
+// unless it is exactly ".tyc" (letter case counts).
+std::string OverwritePathOf(const std::string& path);
+
 // Saves like SaveProjectFile, first moving an existing file at path to its
 // backup (after deleting an older backup). If the write then fails, the
 // previous version is still there in the backup.

@@ -48,6 +48,12 @@ std::string BackupPathOf(const std::string& path) {
   return std::filesystem::path(path).replace_extension(".BAK").string();
 }
 
+std::string OverwritePathOf(const std::string& path) {
+  std::filesystem::path result(path);
+  if (result.extension() != ".tyc") result.replace_extension(".tyc");
+  return result.string();
+}
+
 bool SaveProjectFileWithBackup(const std::string& path, std::string* error) {
   if (FileExists(path)) {
     const std::string backup = BackupPathOf(path);

@@ -324,3 +324,17 @@ TEST_F(ProjectFileWriterTest, SavingOverAFileKeepsThePreviousVersionAsTheOneBack
 }
 
 }  // namespace
+
+TEST(OverwritePath, OnlyTheExactExtensionTycIsKept) {
+  const struct {
+    const char* path;
+    const char* written;
+  } cases[] = {
+      {"/p/plan.tyc", "/p/plan.tyc"},
+      {"/p/plan.ty3", "/p/plan.tyc"},
+      {"/p/plan.TYC", "/p/plan.tyc"},  // letter case counts
+      {"/p/plan", "/p/plan.tyc"},
+      {"/p.v2/家 1.ty0", "/p.v2/家 1.tyc"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(OverwritePathOf(c.path), c.written) << c.path;
+}

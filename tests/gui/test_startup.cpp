@@ -8,6 +8,7 @@
 
 #include "GuiFixture.h"
 #include "model/ElementLists.h"
+#include "model/Grid.h"
 #include "model/ProjectFile.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/PlanScrollBox.h"
@@ -213,6 +214,34 @@ TEST_F(CommandLineTest, ABrokenCurrentFormatFileIsReportedAfterThePaint) {
   EXPECT_EQ(boxes.Calls()[0].text, "データが異常です。\n\n読み込みを中止します。");
   EXPECT_EQ(boxes.Calls()[0].flags, 32);
   EXPECT_EQ(CurrentFilePath, path.toStdString());
+}
+
+TEST_F(CommandLineTest, AModelOffTheMiddleIsOfferedTheMoveBeforeTheStartupDialogs) {
+  LayOutGridAtModule();
+  ColumnCount[0][0] = 1;
+  Columns[0][0][0] = ColumnRecord{};
+  Columns[0][0][0].X = 20, Columns[0][0][0].Y = 180, Columns[0][0][0].Type = 1;
+  const std::vector<unsigned char> project = WriteProjectFile();
+  ColumnCount[0][0] = 0;
+  const QString path =
+      WriteFile("corner.tyc", QByteArray(reinterpret_cast<const char*>(project.data()), static_cast<int>(project.size())));
+  ASSERT_TRUE(CreateForms({QStringLiteral("Quilmora2025"), path}));
+  QuilmoraForm->setGeometry(40, 30, 1000, 700);
+  boxes.Expect("データ位置の問い合わせ", IDYES);
+  std::size_t boxesAtAbout = 0;
+  dialogs
+      .Expect("AboutBox",
+              [&](QDialog& dialog) {
+                boxesAtAbout = boxes.Calls().size();
+                ClickButton("Button1")(dialog);
+              })
+      .Expect("gaiyouDlg", ClickButton("OKBtn"));
+  QuilmoraForm->show();
+  ASSERT_TRUE(ProcessUntil([] { return StartupDialogsPending == 0; }));
+  EXPECT_EQ(boxesAtAbout, 1u);
+  EXPECT_EQ(boxes.Calls().at(0).flags, 36);
+  EXPECT_EQ(Columns[0][0][0].X, 100);
+  EXPECT_EQ(Columns[0][0][0].Y, 99);
 }
 
 }  // namespace
