@@ -5,7 +5,8 @@
 #include "model/SlotCopy.h"
 #include "platform/MessageBox.h"
 
-const char* const ClearStoreyQuestion = "この階の全てのデータを消去します。\n\n消去する --- はい\n\n消去しない --- いいえ";
+const char* const ClearStoreyQuestion =
+    "この階の全てのデータを消去します。\n\n消去する --- はい\n\n消去しない --- いいえ";
 const char* const ClearWallBearingQuestion =
     "この階の壁耐力要素を全て消去します。\n\n消去する --- はい\n\n消去しない --- いいえ";
 const char* const ClearQuestionCaption = "データ消去の確認";
@@ -37,8 +38,10 @@ CopyDialogOperation CopyDialogOperationOf(const CopyDialogControls& controls) {
   operation.PushUndoFirst = controls.Copy;
   operation.SourceSlot = CheckedSlot(controls.Source);
   operation.DestinationSlot = CheckedSlot(controls.Destination);
-  operation.CopyMode = (controls.Swap ? CopyModeSwap : CopyModeCopy) + (controls.SettingsToo ? 0 : CopyModeListsOnly);
-  operation.StoreyMask = (controls.Storeys[0] ? 1 : 0) + (controls.Storeys[1] ? 2 : 0) + (controls.Storeys[2] ? 4 : 0);
+  operation.CopyMode =
+      (controls.Swap ? CopyModeSwap : CopyModeCopy) + (controls.SettingsToo ? 0 : CopyModeListsOnly);
+  operation.StoreyMask =
+      (controls.Storeys[0] ? 1 : 0) + (controls.Storeys[1] ? 2 : 0) + (controls.Storeys[2] ? 4 : 0);
   return operation;
 }
 
@@ -46,8 +49,10 @@ void RunCopyDialogOperation(const CopyDialogOperation& operation) {
   if (operation.PushUndoFirst) PushUndo();
   CopyModelSlot(operation.SourceSlot, operation.DestinationSlot, operation.CopyMode, operation.StoreyMask);
   const bool swap = (operation.CopyMode & CopyModeSwap) != 0;
-  const bool touchesCurrent = operation.SourceSlot == CurrentVariant || operation.DestinationSlot == CurrentVariant;
-  const bool movesLists = operation.SourceSlot != operation.DestinationSlot && (operation.StoreyMask & StoreyMaskAll) != 0;
+  const bool touchesCurrent =
+      operation.SourceSlot == CurrentVariant || operation.DestinationSlot == CurrentVariant;
+  const bool movesLists =
+      operation.SourceSlot != operation.DestinationSlot && (operation.StoreyMask & StoreyMaskAll) != 0;
   if (swap && touchesCurrent && movesLists) EmptyUndoRing();
 }
 

@@ -51,7 +51,9 @@ TEST(CopyDialogChoice, ControlsGiveSlotsModeAndMask) {
        {{false, true, false}, {true, false, false}, false, true, false, {false, false, true}},
        {false, 0, 1, 3, 4}},
       // No storey ticked: mask 0, and a copy still pushes.
-      {"copy no storey", {{true, false, false}, {false, true, false}, true, false, true, {}}, {true, 1, 0, 0, 0}},
+      {"copy no storey",
+       {{true, false, false}, {false, true, false}, true, false, true, {}},
+       {true, 1, 0, 0, 0}},
       // No radio checked counts as the current state.
       {"nothing checked", {{}, {}, false, false, true, {true, false, false}}, {false, 0, 0, 0, 1}},
   };
