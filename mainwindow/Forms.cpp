@@ -1,6 +1,7 @@
 #include "mainwindow/Forms.h"
 
 #include "mainwindow/AboutBox.h"
+#include "mainwindow/CopyDialog.h"
 #include "mainwindow/PlaceholderDialog.h"
 #include "mainwindow/QuilmoraForm.h"
 #include "mainwindow/ToolPalette.h"
@@ -17,7 +18,7 @@ TPlaceholderDlg* DsekisaiDlg = nullptr;
 TPlaceholderDlg* DrekkadoDlg = nullptr;
 TPlaceholderDlg* DprintDlg = nullptr;
 TToolPalette* DhashiraDlg = nullptr;
-TPlaceholderDlg* DcopyDlg = nullptr;
+TDcopyDlg* DcopyDlg = nullptr;
 TPlaceholderDlg* axisDlg = nullptr;
 TAboutBox* AboutBox = nullptr;
 TPlaceholderDlg* DkabetsuikaDlg = nullptr;
@@ -38,7 +39,7 @@ TPlaceholderDlg* setsuDlg = nullptr;
 
 namespace {
 
-enum class Kind { Dialog, Palette, About, Outline };
+enum class Kind { Dialog, Palette, About, Outline, Copy };
 
 struct FormEntry {
   const char* formClass;
@@ -61,7 +62,7 @@ const FormEntry kForms[] = {
     {"TDrekkadoDlg", "DrekkadoDlg", "劣化度の確認", Kind::Dialog, -1, &DrekkadoDlg},
     {"TDprintDlg", "DprintDlg", "印刷", Kind::Dialog, -1, &DprintDlg},
     {"TDhashiraDlg", "DhashiraDlg", "柱の設定", Kind::Palette, PaletteDockColumns, &DhashiraDlg},
-    {"TDcopyDlg", "DcopyDlg", "データの一括編集（先に診断対象を指示します）", Kind::Dialog, -1, &DcopyDlg},
+    {"TDcopyDlg", "DcopyDlg", "データの一括編集（先に診断対象を指示します）", Kind::Copy, -1, &DcopyDlg},
     {"TaxisDlg", "axisDlg", "通り芯", Kind::Dialog, -1, &axisDlg},
     {"TAboutBox", "AboutBox", "Quilmora2025", Kind::About, -1, &AboutBox},
     {"TDkabetsuikaDlg", "DkabetsuikaDlg", "壁耐力要素の編集", Kind::Dialog, -1, &DkabetsuikaDlg},
@@ -89,6 +90,8 @@ QWidget* FormAt(const FormEntry& entry) {
       return *static_cast<TAboutBox**>(entry.variable);
     case Kind::Outline:
       return *static_cast<TgaiyouDlg**>(entry.variable);
+    case Kind::Copy:
+      return *static_cast<TDcopyDlg**>(entry.variable);
     default:
       return *static_cast<TPlaceholderDlg**>(entry.variable);
   }
@@ -104,6 +107,9 @@ void ClearVariable(const FormEntry& entry) {
       break;
     case Kind::Outline:
       *static_cast<TgaiyouDlg**>(entry.variable) = nullptr;
+      break;
+    case Kind::Copy:
+      *static_cast<TDcopyDlg**>(entry.variable) = nullptr;
       break;
     default:
       *static_cast<TPlaceholderDlg**>(entry.variable) = nullptr;
@@ -130,6 +136,9 @@ bool CreateForms(const QStringList& arguments) {
         break;
       case Kind::Outline:
         *static_cast<TgaiyouDlg**>(entry.variable) = new TgaiyouDlg(main);
+        break;
+      case Kind::Copy:
+        *static_cast<TDcopyDlg**>(entry.variable) = new TDcopyDlg(main);
         break;
       default:
         *static_cast<TPlaceholderDlg**>(entry.variable) =

@@ -9,6 +9,7 @@
 
 class QWidget;
 class TAboutBox;
+class TDcopyDlg;
 class TgaiyouDlg;
 class TPlaceholderDlg;
 class TToolPalette;
@@ -23,7 +24,7 @@ extern TPlaceholderDlg* DsekisaiDlg;
 extern TPlaceholderDlg* DrekkadoDlg;
 extern TPlaceholderDlg* DprintDlg;
 extern TToolPalette* DhashiraDlg;
-extern TPlaceholderDlg* DcopyDlg;
+extern TDcopyDlg* DcopyDlg;
 extern TPlaceholderDlg* axisDlg;
 extern TAboutBox* AboutBox;
 extern TPlaceholderDlg* DkabetsuikaDlg;

@@ -27,6 +27,7 @@
 #include "analysis/RecalculationChain.h"
 #include "evaluation/DeteriorationFactor.h"
 #include "mainwindow/AboutBox.h"
+#include "mainwindow/CopyDialog.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/PaintCycle.h"
 #include "mainwindow/PlanScrollBox.h"
@@ -198,8 +199,8 @@ void TQuilmoraForm::BuildControlPanel() {
   for (QLabel* label : {StaticText1, StaticText2, StaticText3}) panel2->addWidget(label);
   g3->addWidget(Panel2);
   Bgennkyou = Named(new QPushButton(QStringLiteral("一括編集"), G3), "Bgennkyou");
-  Bgennkyou->setEnabled(false);
   g3->addWidget(Bgennkyou);
+  connect(Bgennkyou, &QPushButton::clicked, this, &TQuilmoraForm::BgennkyouClick);
   column->addWidget(G3);
   connect(Rgenkyou, &QRadioButton::toggled, this, [this](bool on) { if (on) RgenkyouClick(); });
   connect(Rkaishu1, &QRadioButton::toggled, this, [this](bool on) { if (on) Rkaishu1Click(); });
@@ -796,6 +797,11 @@ void TQuilmoraForm::BmodoruClick() {
 void TQuilmoraForm::BsusumuClick() {
   RedoStep();
   ModifiedFlag = 1;
+  InvalidateSheet();
+}
+
+void TQuilmoraForm::BgennkyouClick() {
+  if (DcopyDlg) RunModal(*DcopyDlg);
   InvalidateSheet();
 }
 

@@ -129,6 +129,7 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
 
   void BmodoruClick();
   void BsusumuClick();
+  void BgennkyouClick();
   void BgaiyouClick();
   void HelpAbout1Execute();
 
