@@ -770,16 +770,21 @@ void TQuilmoraForm::VariantClick(int variant) {
   ShowVariantPanel(variant);
   SelectVariant(variant);
   PendingPointCount = 0;
-  const int32_t top = ProjectSettings.TopStorey[variant];
+  KeepStoreyWithinTopStorey();
+  if (DhashiraDlg) DhashiraDlg->update();
+  InvalidateSheet();
+  ::ShowModeToolDialog();
+  UpdateStoreyControls();
+}
+
+// The storey shown may not lie above the current variant's top storey.
+void TQuilmoraForm::KeepStoreyWithinTopStorey() {
+  const int32_t top = ProjectSettings.TopStorey[CurrentVariant];
   if (top < CurrentStorey) {
     CurrentStorey = top < 0 ? 0 : top;
     // Checking the radio runs its handler when it was not checked.
     (CurrentStorey == 1 ? R2kai : R1kai)->setChecked(true);
   }
-  if (DhashiraDlg) DhashiraDlg->update();
-  InvalidateSheet();
-  ::ShowModeToolDialog();
-  UpdateStoreyControls();
 }
 
 void TQuilmoraForm::RgenkyouClick() { VariantClick(0); }
@@ -802,6 +807,9 @@ void TQuilmoraForm::BsusumuClick() {
 
 void TQuilmoraForm::BgennkyouClick() {
   if (DcopyDlg) RunModal(*DcopyDlg);
+  // A copy or swap with the variant settings can change the storey count.
+  KeepStoreyWithinTopStorey();
+  UpdateStoreyControls();
   InvalidateSheet();
 }
 

@@ -44,6 +44,7 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   // Asks for a full paint of the plan (invalidating Sheet).
   void InvalidateSheet();
   void UpdateStoreyControls();
+  void KeepStoreyWithinTopStorey();
   // Rescales the plan after File > New, File > Open and the start-up load.
   void ApplyZoom();
 

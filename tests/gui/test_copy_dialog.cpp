@@ -151,6 +151,27 @@ TEST_F(CopyDialogTest, SwapsWithTheVariantSettingsOrTheListsOnly) {
   }
 }
 
+TEST_F(CopyDialogTest, ASwapThatLowersTheStoreyCountBringsTheStoreyShownDown) {
+  // The current state has three storeys and its third is shown; the plan
+  // swapped in has two.
+  QuilmoraForm->Rgenkyou->click();
+  ProjectSettings.TopStorey[0] = 2;
+  ProjectSettings.TopStorey[2] = 1;
+  QuilmoraForm->UpdateStoreyControls();
+  QuilmoraForm->R3kai->click();
+  ASSERT_EQ(CurrentStorey, 2);
+  RunCopyDialog([](QDialog& d) {
+    Dialog(d).CheckBox1->setChecked(true);
+    Dialog(d).Rs2->setChecked(true);
+    Dialog(d).Rmp->setChecked(true);
+    Dialog(d).OKBtn->click();
+  });
+  ASSERT_EQ(ProjectSettings.TopStorey[0], 1);
+  EXPECT_EQ(CurrentStorey, 1);
+  EXPECT_TRUE(QuilmoraForm->R2kai->isChecked());
+  EXPECT_FALSE(QuilmoraForm->R3kai->isEnabled());
+}
+
 TEST_F(CopyDialogTest, ClearButtonsAskAndActOnlyOnYes) {
   const struct {
     const char* button;
