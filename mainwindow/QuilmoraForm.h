@@ -156,6 +156,7 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   void LoadCommandLineFile();
   void ShowStartupDialogs();
   void ShowColumnVerdict();
+  void ShowResultsPanel();
   bool SaveProjectOnClose(const std::string& path);
 
   InstanceLock instanceLock_;  // stands for the named instance mutex
