@@ -6,6 +6,7 @@
 #include "analysis/RequiredStrength.h"
 #include "evaluation/DeteriorationFactor.h"
 #include "evaluation/FloorCheck.h"
+#include "evaluation/ResultsPanel.h"
 #include "model/EditingState.h"
 #include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
@@ -238,6 +239,5 @@ void EvaluateScores() {
 void EvaluateSuperstructure() {
   EvaluateScores();
   CheckFloorDiaphragms();
-  // The results panel of the main window shows ShownScores or SnowShownScores
-  // (by ProjectSettings.SnowCase) coloured by ClassifyScore.
+  FillResultsPanel();
 }

@@ -1,6 +1,7 @@
 #include "mainwindow/QuilmoraForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -26,6 +27,7 @@
 #include "analysis/PendingMessages.h"
 #include "analysis/RecalculationChain.h"
 #include "evaluation/DeteriorationFactor.h"
+#include "evaluation/ResultsPanel.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/CopyDialog.h"
 #include "mainwindow/Forms.h"
@@ -653,6 +655,7 @@ void TQuilmoraForm::AfterSheetPaint() {
     fullPaintDone_ = false;
     Buwagaki->setEnabled(ModifiedFlag == 1);
     ShowColumnVerdict();
+    ShowResultsPanel();
   }
 }
 
@@ -663,6 +666,26 @@ void TQuilmoraForm::ShowColumnVerdict() {
   const int32_t c = MainWindow.LnflagColour;
   palette.setColor(QPalette::WindowText, QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff));
   Lnflag->setPalette(palette);
+}
+
+// The captions and colours the last recalculation gave the results panel.
+void TQuilmoraForm::ShowResultsPanel() {
+  for (const PanelLabelEntry& entry : PanelLabels) {
+    auto* label = findChild<QLabel*>(QString::fromLatin1(entry.Name));
+    if (!label) continue;
+    const PanelLabel& state = ResultsPanel.*entry.Label;
+    label->setText(QString::fromUtf8(state.Caption));
+    QPalette palette = label->palette();
+    if (state.FontColour != FormColour) palette.setColor(QPalette::WindowText, FromColorRef(state.FontColour));
+    if (state.Colour == ColourButtonFace) {
+      palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+      label->setAutoFillBackground(true);
+    } else if (state.Colour != FormColour) {
+      palette.setColor(QPalette::Window, FromColorRef(state.Colour));
+      label->setAutoFillBackground(true);
+    }
+    label->setPalette(palette);
+  }
 }
 
 void TQuilmoraForm::ShowStartupDialogs() {

@@ -169,6 +169,7 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   // Saves with the backup of the file replaced; a failure is reported and
   // leaves CurrentFilePath, the title and ModifiedFlag as they were.
   bool SaveProject(const std::string& path);
+  void ShowResultsPanel();
   bool SaveProjectOnClose(const std::string& path);
 
   InstanceLock instanceLock_;  // stands for the named instance mutex

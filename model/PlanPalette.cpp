@@ -11,6 +11,11 @@ const int32_t ClassColourScale[11] = {
     0x568ef6, 0xc19af4, 0x8c00ec, 0x241ced, 0xff1c80,
 };
 
+const int32_t ScoreClassColours[4] = {0xB70000, 0x00B700, 0x00A5B7, 0x0000B7};
+const int32_t DimScoreClassColours[4] = {0x6C4A4A, 0x4A6C4A, 0x4D676A, 0x4D4D6A};
+const int32_t EccentricityClassColours[3] = {0x00B700, 0x00A5B7, 0x0000B7};
+const int32_t DimEccentricityClassColours[3] = {0x4A6C4A, 0x4D676A, 0x4D4D6A};
+
 const int32_t ClassColourOverflow = RgbColour(150, 150, 150);
 
 const int32_t GridLineColours[3] = {

@@ -13,6 +13,23 @@ extern const int32_t ClassColourScale[11];
 // The class above entry 10 on the printed plan.
 extern const int32_t ClassColourOverflow;
 
+// Score classes (ClassifyScore) 0 blue, 1 green, 2 olive, 3 red: bright for
+// the storey being shown, dim for the others.
+extern const int32_t ScoreClassColours[4];
+extern const int32_t DimScoreClassColours[4];
+// Eccentricity classes (ClassifyEccentricity) 0 green, 1 olive, 2 red.
+extern const int32_t EccentricityClassColours[3];
+extern const int32_t DimEccentricityClassColours[3];
+
+// Fixed colours of the main window's result labels.
+constexpr int32_t ColourBlack = 0x000000;
+constexpr int32_t ColourRed = 0x0000FF;
+constexpr int32_t ColourLime = 0x00FF00;
+constexpr int32_t ColourYellow = 0x00FFFF;
+// The system colour of button faces: a system-colour index, not an RGB value;
+// the GUI shows it in the palette's button colour.
+constexpr int32_t ColourButtonFace = static_cast<int32_t>(0xFF00000Fu);
+
 // Dotted grid lines by axis kind (GridAxisKindX / GridAxisKindY 0, 1, 2).
 extern const int32_t GridLineColours[3];
 

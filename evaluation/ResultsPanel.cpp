@@ -1,0 +1,211 @@
+#include "evaluation/ResultsPanel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "analysis/AnalysisResults.h"
+#include "evaluation/FloorCheck.h"
+#include "evaluation/Superstructure.h"
+#include "model/EditingState.h"
+#include "model/ModelAccess.h"
+#include "model/PlanPalette.h"
+#include "model/ProjectSettings.h"
+#include "platform/Format.h"
+#include "platform/Numeric.h"
+
+ResultsPanelState ResultsPanel;
+
+const PanelLabelEntry PanelLabels[PanelLabelCount] = {
+    {"Pkoumen", &ResultsPanelState::Pkoumen},       {"Lqflag", &ResultsPanelState::Lqflag},
+    {"Lqflag2", &ResultsPanelState::Lqflag2},       {"Lqflag3", &ResultsPanelState::Lqflag3},
+    {"Lqflag4", &ResultsPanelState::Lqflag4},       {"L1hyox", &ResultsPanelState::L1hyox},
+    {"L1hyoy", &ResultsPanelState::L1hyoy},         {"L2hyox", &ResultsPanelState::L2hyox},
+    {"L2hyoy", &ResultsPanelState::L2hyoy},         {"L3hyox", &ResultsPanelState::L3hyox},
+    {"L3hyoy", &ResultsPanelState::L3hyoy},         {"L1henx", &ResultsPanelState::L1henx},
+    {"L1heny", &ResultsPanelState::L1heny},         {"L2henx", &ResultsPanelState::L2henx},
+    {"L2heny", &ResultsPanelState::L2heny},         {"L3henx", &ResultsPanelState::L3henx},
+    {"L3heny", &ResultsPanelState::L3heny},         {"Label4", &ResultsPanelState::Label4},
+    {"Label12", &ResultsPanelState::Label12},       {"Label19", &ResultsPanelState::Label19},
+    {"Ljuusokux1", &ResultsPanelState::Ljuusokux1}, {"Ljuusokux2", &ResultsPanelState::Ljuusokux2},
+    {"Ljuusokux3", &ResultsPanelState::Ljuusokux3}, {"Ljuusokuy1", &ResultsPanelState::Ljuusokuy1},
+    {"Ljuusokuy2", &ResultsPanelState::Ljuusokuy2}, {"Ljuusokuy3", &ResultsPanelState::Ljuusokuy3},
+    {"Lshibunok", &ResultsPanelState::Lshibunok},
+};
+
+namespace {
+
+// The labels of one storey.
+struct StoreyLabels {
+  PanelLabel* FloorFlag;
+  PanelLabel* ScoreX;
+  PanelLabel* ScoreY;
+  PanelLabel* EccentricityX;
+  PanelLabel* EccentricityY;
+  PanelLabel* EccentricityCaption;
+  PanelLabel* SufficiencyX;
+  PanelLabel* SufficiencyY;
+};
+
+StoreyLabels LabelsOf(int s) {
+  ResultsPanelState& p = ResultsPanel;
+  switch (s) {
+    case 0:
+      return {&p.Lqflag2, &p.L1hyox, &p.L1hyoy, &p.L1henx, &p.L1heny, &p.Label4, &p.Ljuusokux1, &p.Ljuusokuy1};
+    case 1:
+      return {&p.Lqflag3, &p.L2hyox, &p.L2hyoy, &p.L2henx, &p.L2heny, &p.Label12, &p.Ljuusokux2, &p.Ljuusokuy2};
+    default:
+      return {&p.Lqflag4, &p.L3hyox, &p.L3hyoy, &p.L3henx, &p.L3heny, &p.Label19, &p.Ljuusokux3, &p.Ljuusokuy3};
+  }
+}
+
+// Failing floor lines of a storey by direction, with the smallest
+// |trunc(1000 x ratio)| of the failing lines (1000 while none fails).
+struct FloorFailures {
+  bool X = false;
+  bool Y = false;
+  int32_t WorstPermilleX = 1000;
+  int32_t WorstPermilleY = 1000;
+  bool Any() const { return X || Y; }
+};
+
+FloorFailures GatherFloorFailures(int v, int s) {
+  FloorFailures f;
+  for (int m = 0; m < FloorCheckMemberCount; ++m) {
+    const bool inX = m <= FloorCheckXFromAboveFar;
+    for (int line = 0; line < AxisLineCount; ++line) {
+      if (FloorCheckOk[m][v][s][line] != FloorCheckFails) continue;
+      (inX ? f.X : f.Y) = true;
+      int32_t& worst = inX ? f.WorstPermilleX : f.WorstPermilleY;
+      // A ratio that is not a number never becomes the worst.
+      const double permille = std::fabs(std::trunc(1000.0 * FloorCheckRatio[m][v][s][line]));
+      if (permille < worst) worst = TruncToInt(permille);
+    }
+  }
+  return f;
+}
+
+// Background of a storey's floor flag: the worse the worst failing line, the
+// further up ClassColourScale.
+int32_t FloorFlagColour(const FloorFailures& f) {
+  int32_t p = 10;
+  if (f.X) p = std::min(p, f.WorstPermilleX / 100);
+  if (f.Y) p = std::min(p, f.WorstPermilleY / 100);
+  return ClassColourScale[10 - ClampInt(p, 0, 10)];
+}
+
+void FillFloorVerdict(int v, int top) {
+  FloorFailures failures[StoreyCount];
+  bool anyStorey = false;
+  for (int s = top; s >= 0; --s) {
+    failures[s] = GatherFloorFailures(v, s);
+    anyStorey = anyStorey || failures[s].Any();
+  }
+
+  const bool flexible = ValidStorey(CurrentStorey) && failures[CurrentStorey].Any();
+  ResultsPanel.Pkoumen.FontColour = flexible ? ColourYellow : ColourLime;
+  ResultsPanel.Pkoumen.Caption = flexible ? "柔床" : "剛床";
+
+  if (!anyStorey) {
+    ResultsPanel.Lqflag.Caption = "OK";
+    ResultsPanel.Lqflag.FontColour = ColourBlack;
+  } else {
+    ResultsPanel.Lqflag.Caption = "NG ";
+    ResultsPanel.Lqflag.FontColour = ColourRed;
+  }
+  for (int s = 0; s < StoreyCount; ++s) {
+    PanelLabel& flag = *LabelsOf(s).FloorFlag;
+    const FloorFailures& f = failures[s];
+    if (!anyStorey || !f.Any()) {
+      flag.Colour = ColourButtonFace;
+      flag.Caption.clear();
+      continue;
+    }
+    flag.Caption = FormatA("%dF%s", s + 1, f.X && f.Y ? "XY" : f.X ? "X" : "Y");
+    flag.Colour = FloorFlagColour(f);
+    flag.FontColour = ColourBlack;
+  }
+}
+
+void FillScores(int v) {
+  const ShownScoreSet& shown = ProjectSettings.SnowCase != 0 ? SnowShownScores : ShownScores;
+  for (int s = 0; s < StoreyCount; ++s) {
+    const StoreyLabels labels = LabelsOf(s);
+    const int32_t* colours = s == CurrentStorey ? ScoreClassColours : DimScoreClassColours;
+    for (auto [label, value] : {std::pair{labels.ScoreX, shown.X[v][s]}, std::pair{labels.ScoreY, shown.Y[v][s]}}) {
+      label->Caption = FormatA("%6.2f", value);
+      label->FontColour = colours[ClassifyScore(value)];
+    }
+  }
+}
+
+// Loading case 0, or the largest over the cases 1 to 4 when one-way braces
+// count by direction.
+double ShownEccentricity(const StoreyCaseArray& ratio, int v, int s) {
+  double e = ratio[v][s][0];
+  if (ProjectSettings.DistinguishBraceDirection == 1)
+    for (int c = 1; c < StoreyLoadingCaseCount; ++c)
+      if (ratio[v][s][c] > e) e = ratio[v][s][c];
+  return e;
+}
+
+void FillEccentricities(int v) {
+  const bool quarterDivision = ProjectSettings.BalanceMethod != 0;
+  const bool snow = ProjectSettings.SnowCase != 0;
+  for (int s = 0; s < StoreyCount; ++s) {
+    const StoreyLabels labels = LabelsOf(s);
+    labels.EccentricityCaption->Caption = quarterDivision ? "４分割法" : "偏心率";
+    const int32_t* colours = s == CurrentStorey ? EccentricityClassColours : DimEccentricityClassColours;
+    const std::pair<PanelLabel*, double> rows[2] = {
+        {labels.EccentricityX, ShownEccentricity(snow ? EccentricityRatioXSnow : EccentricityRatioX, v, s)},
+        {labels.EccentricityY, ShownEccentricity(snow ? EccentricityRatioYSnow : EccentricityRatioY, v, s)},
+    };
+    for (auto [label, value] : rows) {
+      if (quarterDivision) {
+        label->Caption = "  -.--";
+        label->FontColour = ColourBlack;
+      } else {
+        label->Caption = FormatA("%6.2f", value);
+        label->FontColour = colours[ClassifyEccentricity(value)];
+      }
+    }
+  }
+}
+
+// An end zone short of walls passes only while the weaker zone has at least
+// half the sufficiency of the stronger one.
+bool QuarterDivisionFails(int v, int top) {
+  for (int s = top; s >= 0; --s) {
+    if ((QuarterSufficiencyA[v][s] < 1.0 || QuarterSufficiencyB[v][s] < 1.0) && WallRatioRatioX[v][s] < 0.5)
+      return true;
+    if ((QuarterSufficiency1[v][s] < 1.0 || QuarterSufficiency2[v][s] < 1.0) && WallRatioRatioY[v][s] < 0.5)
+      return true;
+  }
+  return false;
+}
+
+void FillWallQuantities(int v, int top) {
+  for (int s = 0; s < StoreyCount; ++s) {
+    const StoreyLabels labels = LabelsOf(s);
+    labels.SufficiencyX->Caption = FormatA("%6.3f", SufficiencyRatioX[v][s]);
+    labels.SufficiencyY->Caption = FormatA("%6.3f", SufficiencyRatioY[v][s]);
+  }
+  ResultsPanel.Lshibunok.Caption = QuarterDivisionFails(v, top) ? "NG" : "OK";
+}
+
+}  // namespace
+
+int32_t ClassifyEccentricity(double ratio) {
+  if (std::isnan(ratio) || ratio > 0.3) return 2;
+  if (ratio > 0.15) return 1;
+  return 0;
+}
+
+void FillResultsPanel() {
+  const int v = ClampInt(CurrentVariant, 0, VariantCount - 1);
+  const int top = TopStoreyOf(v);
+  FillFloorVerdict(v, top);
+  FillScores(v);
+  FillEccentricities(v);
+  FillWallQuantities(v, top);
+}
