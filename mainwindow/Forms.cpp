@@ -2,9 +2,11 @@
 
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/CopyDialog.h"
+#include "mainwindow/CostDialog.h"
 #include "mainwindow/PlaceholderDialog.h"
 #include "mainwindow/QuilmoraForm.h"
 #include "mainwindow/ToolPalette.h"
+#include "mainwindow/WallQuantityDialog.h"
 #include "model/WindowState.h"
 #include "outline/OutlineDialog.h"
 
@@ -26,7 +28,7 @@ TPlaceholderDlg* DkabeChangeDlg = nullptr;
 TToolPalette* DkabeDlg = nullptr;
 TPlaceholderDlg* hashiraChangeDlg = nullptr;
 TgaiyouDlg* gaiyouDlg = nullptr;
-TPlaceholderDlg* kaberyouDlg = nullptr;
+TkaberyouDlg* kaberyouDlg = nullptr;
 TToolPalette* DyagiriDlg = nullptr;
 TPlaceholderDlg* DtsuikaDlg = nullptr;
 TToolPalette* DtoorishinnDlg = nullptr;
@@ -34,12 +36,12 @@ TPlaceholderDlg* DsenoffDlg = nullptr;
 TToolPalette* DyukashiyouDlg = nullptr;
 TPlaceholderDlg* DyukachangeDlg = nullptr;
 TToolPalette* DyukaDlg = nullptr;
-TPlaceholderDlg* ShuukeiDlg = nullptr;
+TShuukeiDlg* ShuukeiDlg = nullptr;
 TPlaceholderDlg* setsuDlg = nullptr;
 
 namespace {
 
-enum class Kind { Dialog, Palette, About, Outline, Copy };
+enum class Kind { Dialog, Palette, About, Outline, Copy, WallQuantity, Cost };
 
 struct FormEntry {
   const char* formClass;
@@ -70,7 +72,7 @@ const FormEntry kForms[] = {
     {"TDkabeDlg", "DkabeDlg", "壁の設定", Kind::Palette, PaletteDockWalls, &DkabeDlg},
     {"ThashiraChangeDlg", "hashiraChangeDlg", "柱の変更", Kind::Dialog, -1, &hashiraChangeDlg},
     {"TgaiyouDlg", "gaiyouDlg", "概要", Kind::Outline, -1, &gaiyouDlg},
-    {"TkaberyouDlg", "kaberyouDlg", "壁量計算", Kind::Dialog, -1, &kaberyouDlg},
+    {"TkaberyouDlg", "kaberyouDlg", "壁量計算", Kind::WallQuantity, -1, &kaberyouDlg},
     {"TDyagiriDlg", "DyagiriDlg", "矢切壁の設定", Kind::Palette, PaletteDockGable, &DyagiriDlg},
     {"TDtsuikaDlg", "DtsuikaDlg", "追加荷重の設定", Kind::Dialog, -1, &DtsuikaDlg},
     {"TDtoorishinnDlg", "DtoorishinnDlg", "通り芯の設定", Kind::Palette, PaletteDockGrid, &DtoorishinnDlg},
@@ -78,7 +80,7 @@ const FormEntry kForms[] = {
     {"TDyukashiyouDlg", "DyukashiyouDlg", "屋根床仕様の設定", Kind::Palette, PaletteDockFloorSpec, &DyukashiyouDlg},
     {"TDyukachangeDlg", "DyukachangeDlg", "屋根床等の変更", Kind::Dialog, -1, &DyukachangeDlg},
     {"TDyukaDlg", "DyukaDlg", "屋根床等の設定", Kind::Palette, PaletteDockRoofFloor, &DyukaDlg},
-    {"TShuukeiDlg", "ShuukeiDlg", "改修集計", Kind::Dialog, -1, &ShuukeiDlg},
+    {"TShuukeiDlg", "ShuukeiDlg", "改修集計", Kind::Cost, -1, &ShuukeiDlg},
     {"TsetsuDlg", "setsuDlg", "柱頭・柱脚接合部金物の編集", Kind::Dialog, -1, &setsuDlg},
 };
 
@@ -92,6 +94,10 @@ QWidget* FormAt(const FormEntry& entry) {
       return *static_cast<TgaiyouDlg**>(entry.variable);
     case Kind::Copy:
       return *static_cast<TDcopyDlg**>(entry.variable);
+    case Kind::WallQuantity:
+      return *static_cast<TkaberyouDlg**>(entry.variable);
+    case Kind::Cost:
+      return *static_cast<TShuukeiDlg**>(entry.variable);
     default:
       return *static_cast<TPlaceholderDlg**>(entry.variable);
   }
@@ -110,6 +116,12 @@ void ClearVariable(const FormEntry& entry) {
       break;
     case Kind::Copy:
       *static_cast<TDcopyDlg**>(entry.variable) = nullptr;
+      break;
+    case Kind::WallQuantity:
+      *static_cast<TkaberyouDlg**>(entry.variable) = nullptr;
+      break;
+    case Kind::Cost:
+      *static_cast<TShuukeiDlg**>(entry.variable) = nullptr;
       break;
     default:
       *static_cast<TPlaceholderDlg**>(entry.variable) = nullptr;
@@ -139,6 +151,12 @@ bool CreateForms(const QStringList& arguments) {
         break;
       case Kind::Copy:
         *static_cast<TDcopyDlg**>(entry.variable) = new TDcopyDlg(main);
+        break;
+      case Kind::WallQuantity:
+        *static_cast<TkaberyouDlg**>(entry.variable) = new TkaberyouDlg(main);
+        break;
+      case Kind::Cost:
+        *static_cast<TShuukeiDlg**>(entry.variable) = new TShuukeiDlg(main);
         break;
       default:
         *static_cast<TPlaceholderDlg**>(entry.variable) =

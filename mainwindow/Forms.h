@@ -11,6 +11,8 @@ class QWidget;
 class TAboutBox;
 class TDcopyDlg;
 class TgaiyouDlg;
+class TkaberyouDlg;
+class TShuukeiDlg;
 class TPlaceholderDlg;
 class TToolPalette;
 
@@ -32,7 +34,7 @@ extern TPlaceholderDlg* DkabeChangeDlg;
 extern TToolPalette* DkabeDlg;
 extern TPlaceholderDlg* hashiraChangeDlg;
 extern TgaiyouDlg* gaiyouDlg;
-extern TPlaceholderDlg* kaberyouDlg;
+extern TkaberyouDlg* kaberyouDlg;
 extern TToolPalette* DyagiriDlg;
 extern TPlaceholderDlg* DtsuikaDlg;
 extern TToolPalette* DtoorishinnDlg;
@@ -40,7 +42,7 @@ extern TPlaceholderDlg* DsenoffDlg;
 extern TToolPalette* DyukashiyouDlg;
 extern TPlaceholderDlg* DyukachangeDlg;
 extern TToolPalette* DyukaDlg;
-extern TPlaceholderDlg* ShuukeiDlg;
+extern TShuukeiDlg* ShuukeiDlg;
 extern TPlaceholderDlg* setsuDlg;
 
 // Creates the main window (which asks before a second instance starts) and

@@ -30,10 +30,12 @@
 #include "evaluation/ResultsPanel.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/CopyDialog.h"
+#include "mainwindow/CostDialog.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/PaintCycle.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/ToolPalette.h"
+#include "mainwindow/WallQuantityDialog.h"
 #include "model/EditingState.h"
 #include "model/ElementTables.h"
 #include "model/ModelExtents.h"
@@ -431,9 +433,9 @@ void TQuilmoraForm::BuildResultsPanel(QWidget* panel, QVBoxLayout* column) {
     for (QWidget* widget : widgets) storeyWidgets_[s] << widget;
   }
   quantity->addWidget(AddLabel(GroupBox3, "Lshibunok", QString()), 3, 0, 1, 3);
-  auto* bkaberyou = Named(new QPushButton(QStringLiteral("設定・詳細確認"), GroupBox3), "Bkaberyou");
-  bkaberyou->setEnabled(false);
-  quantity->addWidget(bkaberyou, 4, 0, 1, 3);
+  Bkaberyou = Named(new QPushButton(QStringLiteral("設定・詳細確認"), GroupBox3), "Bkaberyou");
+  quantity->addWidget(Bkaberyou, 4, 0, 1, 3);
+  connect(Bkaberyou, &QPushButton::clicked, this, &TQuilmoraForm::BkaberyouClick);
   column->addWidget(GroupBox3);
 
   Panel3 = Named(new QFrame(panel), "Panel3");
@@ -518,9 +520,9 @@ void TQuilmoraForm::BuildMenus() {
                     {"T1", "上部構造評点(&T)", nullptr},
                     {"E1", "壁量計算(&E)", nullptr},
                     {"B1", "検証法表紙(&I)", nullptr}});
-  QAction* estimate = menu->addAction(QStringLiteral("概算(&G)"));
-  estimate->setObjectName(QStringLiteral("N3"));
-  estimate->setEnabled(false);
+  N3 = menu->addAction(QStringLiteral("概算(&G)"));
+  N3->setObjectName(QStringLiteral("N3"));
+  connect(N3, &QAction::triggered, this, &TQuilmoraForm::N3Click);
   QMenu* settings = menu->addMenu(QStringLiteral("設定(&S)"));
   addItems(settings, {{"G1", "概要(&G)", nullptr}, {"A1", "計算条件(&A)", nullptr}, {"D1", "画面表示(&D)", nullptr}});
   QMenu* help = menu->addMenu(QStringLiteral("ヘルプ(&H)"));
@@ -834,6 +836,25 @@ void TQuilmoraForm::BgennkyouClick() {
   KeepStoreyWithinTopStorey();
   UpdateStoreyControls();
   InvalidateSheet();
+}
+
+void TQuilmoraForm::BkaberyouClick() {
+  if (kaberyouDlg) {
+    kaberyouDlg->PageControl1->setCurrentIndex(CurrentVariant);
+    RunModal(*kaberyouDlg);
+  }
+  InvalidateSheet();
+  ::ShowModeToolDialog();
+}
+
+// The repaint asked for here runs the recalculation, and with it the change
+// marks that the tally counts, while the dialog is open.
+void TQuilmoraForm::N3Click() {
+  PendingPointCount = 0;
+  InvalidateSheet();
+  ::ShowModeToolDialog();
+  UpdateStoreyControls();
+  if (ShuukeiDlg) RunModal(*ShuukeiDlg);
 }
 
 void TQuilmoraForm::BgaiyouClick() {

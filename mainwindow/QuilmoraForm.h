@@ -101,6 +101,8 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
 
   QGroupBox* Gkekka = nullptr;
   QGroupBox* GroupBox3 = nullptr;
+  QPushButton* Bkaberyou = nullptr;  // 設定・詳細確認
+  QAction* N3 = nullptr;             // 概算(&G)
   QFrame* Panel3 = nullptr;
   QGroupBox* GroupBox2 = nullptr;
 
@@ -131,6 +133,8 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   void BmodoruClick();
   void BsusumuClick();
   void BgennkyouClick();
+  void BkaberyouClick();
+  void N3Click();
   void BgaiyouClick();
   void HelpAbout1Execute();
 
