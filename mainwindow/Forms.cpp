@@ -1,8 +1,11 @@
 #include "mainwindow/Forms.h"
 
 #include "mainwindow/AboutBox.h"
+#include "mainwindow/AxisDialog.h"
 #include "mainwindow/CopyDialog.h"
 #include "mainwindow/CostDialog.h"
+#include "mainwindow/GridToolWindow.h"
+#include "mainwindow/ModuleDialog.h"
 #include "mainwindow/PlaceholderDialog.h"
 #include "mainwindow/QuilmoraForm.h"
 #include "mainwindow/ToolPalette.h"
@@ -13,7 +16,7 @@
 TPlaceholderDlg* OhoukokushoDlg = nullptr;
 TPlaceholderDlg* DmojiChangeDlg = nullptr;
 TToolPalette* DmojiDlg = nullptr;
-TPlaceholderDlg* DmoduleDlg = nullptr;
+TDmoduleDlg* DmoduleDlg = nullptr;
 TToolPalette* DkisoDlg = nullptr;
 TToolPalette* DsenDlg = nullptr;
 TPlaceholderDlg* DsekisaiDlg = nullptr;
@@ -21,7 +24,7 @@ TPlaceholderDlg* DrekkadoDlg = nullptr;
 TPlaceholderDlg* DprintDlg = nullptr;
 TToolPalette* DhashiraDlg = nullptr;
 TDcopyDlg* DcopyDlg = nullptr;
-TPlaceholderDlg* axisDlg = nullptr;
+TaxisDlg* axisDlg = nullptr;
 TAboutBox* AboutBox = nullptr;
 TPlaceholderDlg* DkabetsuikaDlg = nullptr;
 TPlaceholderDlg* DkabeChangeDlg = nullptr;
@@ -31,7 +34,7 @@ TgaiyouDlg* gaiyouDlg = nullptr;
 TkaberyouDlg* kaberyouDlg = nullptr;
 TToolPalette* DyagiriDlg = nullptr;
 TPlaceholderDlg* DtsuikaDlg = nullptr;
-TToolPalette* DtoorishinnDlg = nullptr;
+TDtoorishinnDlg* DtoorishinnDlg = nullptr;
 TPlaceholderDlg* DsenoffDlg = nullptr;
 TToolPalette* DyukashiyouDlg = nullptr;
 TPlaceholderDlg* DyukachangeDlg = nullptr;
@@ -41,7 +44,7 @@ TPlaceholderDlg* setsuDlg = nullptr;
 
 namespace {
 
-enum class Kind { Dialog, Palette, About, Outline, Copy, WallQuantity, Cost };
+enum class Kind { Dialog, Palette, About, Outline, Copy, WallQuantity, Cost, Module, Axis, GridPalette };
 
 struct FormEntry {
   const char* formClass;
@@ -57,7 +60,7 @@ const FormEntry kForms[] = {
     {"TOhoukokushoDlg", "OhoukokushoDlg", "報告書", Kind::Dialog, -1, &OhoukokushoDlg},
     {"TDmojiChangeDlg", "DmojiChangeDlg", "文字の変更", Kind::Dialog, -1, &DmojiChangeDlg},
     {"TDmojiDlg", "DmojiDlg", "文字の入力", Kind::Palette, PaletteDockText, &DmojiDlg},
-    {"TDmoduleDlg", "DmoduleDlg", "モジュールの変更", Kind::Dialog, -1, &DmoduleDlg},
+    {"TDmoduleDlg", "DmoduleDlg", "モジュールの変更", Kind::Module, -1, &DmoduleDlg},
     {"TDkisoDlg", "DkisoDlg", "基礎の設定", Kind::Palette, PaletteDockFoundation, &DkisoDlg},
     {"TDsenDlg", "DsenDlg", "自由線の設定", Kind::Palette, PaletteDockFreeLine, &DsenDlg},
     {"TDsekisaiDlg", "DsekisaiDlg", "積載荷重の設定", Kind::Dialog, -1, &DsekisaiDlg},
@@ -65,7 +68,7 @@ const FormEntry kForms[] = {
     {"TDprintDlg", "DprintDlg", "印刷", Kind::Dialog, -1, &DprintDlg},
     {"TDhashiraDlg", "DhashiraDlg", "柱の設定", Kind::Palette, PaletteDockColumns, &DhashiraDlg},
     {"TDcopyDlg", "DcopyDlg", "データの一括編集（先に診断対象を指示します）", Kind::Copy, -1, &DcopyDlg},
-    {"TaxisDlg", "axisDlg", "通り芯", Kind::Dialog, -1, &axisDlg},
+    {"TaxisDlg", "axisDlg", "通り芯", Kind::Axis, -1, &axisDlg},
     {"TAboutBox", "AboutBox", "Quilmora2025", Kind::About, -1, &AboutBox},
     {"TDkabetsuikaDlg", "DkabetsuikaDlg", "壁耐力要素の編集", Kind::Dialog, -1, &DkabetsuikaDlg},
     {"TDkabeChangeDlg", "DkabeChangeDlg", "壁の変更", Kind::Dialog, -1, &DkabeChangeDlg},
@@ -75,9 +78,11 @@ const FormEntry kForms[] = {
     {"TkaberyouDlg", "kaberyouDlg", "壁量計算", Kind::WallQuantity, -1, &kaberyouDlg},
     {"TDyagiriDlg", "DyagiriDlg", "矢切壁の設定", Kind::Palette, PaletteDockGable, &DyagiriDlg},
     {"TDtsuikaDlg", "DtsuikaDlg", "追加荷重の設定", Kind::Dialog, -1, &DtsuikaDlg},
-    {"TDtoorishinnDlg", "DtoorishinnDlg", "通り芯の設定", Kind::Palette, PaletteDockGrid, &DtoorishinnDlg},
+    {"TDtoorishinnDlg", "DtoorishinnDlg", "通り芯の設定", Kind::GridPalette, PaletteDockGrid,
+     &DtoorishinnDlg},
     {"TDsenoffDlg", "DsenoffDlg", "自由線　位置の調整", Kind::Dialog, -1, &DsenoffDlg},
-    {"TDyukashiyouDlg", "DyukashiyouDlg", "屋根床仕様の設定", Kind::Palette, PaletteDockFloorSpec, &DyukashiyouDlg},
+    {"TDyukashiyouDlg", "DyukashiyouDlg", "屋根床仕様の設定", Kind::Palette, PaletteDockFloorSpec,
+     &DyukashiyouDlg},
     {"TDyukachangeDlg", "DyukachangeDlg", "屋根床等の変更", Kind::Dialog, -1, &DyukachangeDlg},
     {"TDyukaDlg", "DyukaDlg", "屋根床等の設定", Kind::Palette, PaletteDockRoofFloor, &DyukaDlg},
     {"TShuukeiDlg", "ShuukeiDlg", "改修集計", Kind::Cost, -1, &ShuukeiDlg},
@@ -98,6 +103,12 @@ QWidget* FormAt(const FormEntry& entry) {
       return *static_cast<TkaberyouDlg**>(entry.variable);
     case Kind::Cost:
       return *static_cast<TShuukeiDlg**>(entry.variable);
+    case Kind::Module:
+      return *static_cast<TDmoduleDlg**>(entry.variable);
+    case Kind::Axis:
+      return *static_cast<TaxisDlg**>(entry.variable);
+    case Kind::GridPalette:
+      return *static_cast<TDtoorishinnDlg**>(entry.variable);
     default:
       return *static_cast<TPlaceholderDlg**>(entry.variable);
   }
@@ -122,6 +133,15 @@ void ClearVariable(const FormEntry& entry) {
       break;
     case Kind::Cost:
       *static_cast<TShuukeiDlg**>(entry.variable) = nullptr;
+      break;
+    case Kind::Module:
+      *static_cast<TDmoduleDlg**>(entry.variable) = nullptr;
+      break;
+    case Kind::Axis:
+      *static_cast<TaxisDlg**>(entry.variable) = nullptr;
+      break;
+    case Kind::GridPalette:
+      *static_cast<TDtoorishinnDlg**>(entry.variable) = nullptr;
       break;
     default:
       *static_cast<TPlaceholderDlg**>(entry.variable) = nullptr;
@@ -157,6 +177,15 @@ bool CreateForms(const QStringList& arguments) {
         break;
       case Kind::Cost:
         *static_cast<TShuukeiDlg**>(entry.variable) = new TShuukeiDlg(main);
+        break;
+      case Kind::Module:
+        *static_cast<TDmoduleDlg**>(entry.variable) = new TDmoduleDlg(main);
+        break;
+      case Kind::Axis:
+        *static_cast<TaxisDlg**>(entry.variable) = new TaxisDlg(main);
+        break;
+      case Kind::GridPalette:
+        *static_cast<TDtoorishinnDlg**>(entry.variable) = new TDtoorishinnDlg(main);
         break;
       default:
         *static_cast<TPlaceholderDlg**>(entry.variable) =

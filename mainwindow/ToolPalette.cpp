@@ -9,13 +9,18 @@
 #include "model/WindowState.h"
 
 TToolPalette::TToolPalette(const char* formClass, const char* instanceName, const QString& caption,
-                           int dockEntry, QWidget* parent)
+                           int dockEntry, QWidget* parent, OwnContent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       dockEntry_(dockEntry) {
   setObjectName(QString::fromLatin1(instanceName));
   setProperty("formClass", QString::fromLatin1(formClass));
   setWindowTitle(caption);
   setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+TToolPalette::TToolPalette(const char* formClass, const char* instanceName, const QString& caption,
+                           int dockEntry, QWidget* parent)
+    : TToolPalette(formClass, instanceName, caption, dockEntry, parent, OwnContent{}) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(caption, this));
   setFixedSize(300, 100);

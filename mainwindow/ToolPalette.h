@@ -16,9 +16,16 @@ class TToolPalette : public QDialog {
   int DockEntry() const { return dockEntry_; }
 
  public slots:
-  void FormActivate();
+  // Docks the palette at its first activation; palettes with controls put
+  // them in line with their settings first.
+  virtual void FormActivate();
 
  protected:
+  // For palettes that lay out their own controls: no caption label, no fixed size.
+  struct OwnContent {};
+  TToolPalette(const char* formClass, const char* instanceName, const QString& caption, int dockEntry,
+               QWidget* parent, OwnContent);
+
   void showEvent(QShowEvent* event) override;
   bool event(QEvent* event) override;
 

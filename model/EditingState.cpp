@@ -6,6 +6,7 @@ int32_t CurrentVariant = 0;
 int32_t CurrentStorey = 0;
 int32_t CurrentEditMode = EditModeNone;
 int32_t TriangleInput = 0;
+int32_t GridEditMode = GridEditAddX;
 int32_t PendingPointCount = 0;
 int32_t ModifiedFlag = 0;
 

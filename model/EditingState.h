@@ -19,10 +19,20 @@ enum EditMode : int32_t {
   EditModeGable = 9,
 };
 
+enum GridEditAction : int32_t {
+  GridEditAddX = 0,
+  GridEditChangeX = 1,
+  GridEditAddY = 2,
+  GridEditChangeY = 3,
+  GridEditDelete = 4,  // right click deletes an axis, left click changes its kind
+};
+
 extern int32_t CurrentVariant;   // 0..2
 extern int32_t CurrentStorey;    // 0..2
 extern int32_t CurrentEditMode;  // EditMode
 extern int32_t TriangleInput;    // 1: areas by three points, 0: by two diagonal points
+// What a click in the grid mode does: GridEditMode values.
+extern int32_t GridEditMode;
 extern int32_t PendingPointCount;
 extern int32_t ModifiedFlag;
 

@@ -18,3 +18,22 @@ constexpr std::int64_t TruncToInt64(double v) {
   if (v >= -9223372036854775808.0 && v < 9223372036854775808.0) return static_cast<std::int64_t>(v);
   return std::numeric_limits<std::int64_t>::min();
 }
+
+#include <charconv>
+#include <string_view>
+
+// A text read as a number the way the C library's strtod reads it in the C
+// locale: leading blanks skipped, the longest number at the start taken, 0
+// when there is none (an empty text included). Infinities and NaN give 0 too,
+// so that no input can put a non-finite value into the model.
+inline double NumberOfText(std::string_view text) {
+  std::size_t begin = 0;
+  while (begin < text.size() && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
+  if (begin < text.size() && text[begin] == '+') ++begin;
+  double value = 0;
+  const char* first = text.data() + begin;
+  const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
+  if (error != std::errc{} || end == first) return 0;
+  if (!(value - value == 0)) return 0;  // inf or NaN
+  return value;
+}

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "GuiFixture.h"
+#include "mainwindow/GridToolWindow.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/ToolPalette.h"
 #include "model/ModelReset.h"

@@ -1,0 +1,113 @@
+#include "mainwindow/AxisDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/EditingState.h"
+#include "model/GridAxisEditing.h"
+#include "platform/Numeric.h"
+#include "platform/qt/ModalDialogs.h"
+
+namespace {
+
+constexpr int kResultOk = 1;
+constexpr int kResultCancel = 2;
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+}  // namespace
+
+TaxisDlg::TaxisDlg(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("axisDlg"));
+  setWindowTitle(QStringLiteral("通り芯"));
+  auto* layout = new QVBoxLayout(this);
+  auto* values = new QGridLayout;
+  memo1 = Named(new QLabel(this), "memo1");
+  oldnum = Named(new QLabel(this), "oldnum");
+  memo2 = Named(new QLabel(this), "memo2");
+  newnum = Named(new QComboBox(this), "newnum");
+  newnum->setEditable(true);
+  newnum->setInsertPolicy(QComboBox::NoInsert);
+  memo3 = Named(new QLabel(this), "memo3");
+  values->addWidget(memo1, 0, 0);
+  values->addWidget(oldnum, 0, 1);
+  values->addWidget(memo2, 1, 0);
+  values->addWidget(newnum, 1, 1);
+  values->addWidget(memo3, 2, 0, 1, 2, Qt::AlignRight);
+  layout->addLayout(values);
+
+  auto* boxes = new QHBoxLayout;
+  tourishinset = Named(new QCheckBox(QStringLiteral("通り芯に設定"), this), "tourishinset");
+  tosize = Named(new QCheckBox(QStringLiteral("寸法表示"), this), "tosize");
+  boxes->addWidget(tourishinset);
+  boxes->addWidget(tosize);
+  boxes->addStretch();
+  layout->addLayout(boxes);
+
+  auto* buttons = new QHBoxLayout;
+  OKBtn = Named(new QPushButton(this), "OKBtn");
+  OKBtn->setDefault(true);
+  CancelBtn = Named(new QPushButton(QStringLiteral("キャンセル"), this), "CancelBtn");
+  buttons->addStretch();
+  buttons->addWidget(OKBtn);
+  buttons->addWidget(CancelBtn);
+  layout->addLayout(buttons);
+
+  connect(OKBtn, &QPushButton::clicked, this, [this] {
+    OKBtnClick();
+    done(kResultOk);
+  });
+  connect(CancelBtn, &QPushButton::clicked, this, [this] {
+    CancelBtnClick();
+    done(kResultCancel);
+  });
+
+  SetAxisPrompt([this] { RunModal(*this); });
+}
+
+TaxisDlg::~TaxisDlg() { SetAxisPrompt(nullptr); }
+
+void TaxisDlg::showEvent(QShowEvent* event) {
+  FormShow();
+  QDialog::showEvent(event);
+}
+
+void TaxisDlg::FormShow() {
+  const AxisPromptTexts texts = AxisPromptTextsOf(GridEditMode);
+  setWindowTitle(QString::fromUtf8(texts.Caption));
+  memo1->setText(QString::fromUtf8(texts.Memo1));
+  memo2->setText(QString::fromUtf8(texts.Memo2));
+  memo3->setText(QString::fromUtf8(texts.Memo3));
+  OKBtn->setText(QString::fromUtf8(texts.OkCaption));
+  // The check boxes keep their states from the last use.
+  tourishinset->setEnabled(texts.CheckBoxesEnabled);
+  tosize->setEnabled(texts.CheckBoxesEnabled);
+  oldnum->setText(QString::fromStdString(AxisPromptNumberText(AxisPromptOldSpacing)));
+  newnum->clear();
+  for (int i = 0; i < AxisSpacingFactorCount; ++i)
+    newnum->addItem(QString::fromStdString(AxisSpacingItem(i)));
+  newnum->setEditText(QString::fromStdString(AxisPromptNumberText(AxisPromptValue)));
+}
+
+void TaxisDlg::OKBtnClick() {
+  AxisPromptValue = NumberOfText(newnum->currentText().toStdString());
+  if (tourishinset->isChecked()) {
+    AxisPromptResult = AxisPromptMainAxis;
+  } else if (tosize->isChecked()) {
+    AxisPromptResult = AxisPromptOutsideChain;
+  } else {
+    AxisPromptResult = AxisPromptAuxiliary;
+  }
+}
+
+// The result stays cancelled.
+void TaxisDlg::CancelBtnClick() {}

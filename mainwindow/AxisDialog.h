@@ -1,0 +1,37 @@
+#pragma once
+// The distance prompt of the grid edits (通り芯): the old spacing, the new
+// distance or width, and for a new axis whether it is a main axis or one
+// shown in the dimensions only. It is what the grid edits of the model show
+// as their prompt for as long as it exists.
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+class TaxisDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TaxisDlg(QWidget* parent);
+  ~TaxisDlg() override;
+
+  QLabel* memo1 = nullptr;
+  QLabel* memo2 = nullptr;
+  QLabel* memo3 = nullptr;
+  QLabel* oldnum = nullptr;
+  QComboBox* newnum = nullptr;
+  QCheckBox* tourishinset = nullptr;
+  QCheckBox* tosize = nullptr;
+  QPushButton* OKBtn = nullptr;
+  QPushButton* CancelBtn = nullptr;
+
+ public slots:
+  void FormShow();
+  void OKBtnClick();
+  void CancelBtnClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+};
