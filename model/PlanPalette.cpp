@@ -28,6 +28,16 @@ int32_t GridLineColour(int32_t axisKind) {
   return axisKind >= 0 && axisKind < 3 ? GridLineColours[axisKind] : GridLineColours[0];
 }
 
+const int32_t AxisLabelColours[3] = {
+    RgbColour(32, 32, 32),
+    RgbColour(0, 0, 0),
+    RgbColour(255, 255, 255),
+};
+
+int32_t AxisLabelColour(int32_t index) {
+  return index >= 0 && index < 3 ? AxisLabelColours[index] : AxisLabelColours[AxisLabelPen];
+}
+
 int32_t WeightClassColour(int32_t weightClass) {
   return weightClass >= 0 && weightClass < 7 ? WeightClassColours[weightClass] : WeightClassColours[0];
 }
