@@ -103,10 +103,12 @@ void LabelGridAxes() {
   // An empty model keeps the check pending for the first paint with elements.
   if (extent.Empty) return;
 
-  const int32_t originX = NameAxes(GridAxisNameX, GridAxisKindX, extent.MinX, extent.MaxX, 1, extent.StartX, 'X');
+  const int32_t originX =
+      NameAxes(GridAxisNameX, GridAxisKindX, extent.MinX, extent.MaxX, 1, extent.StartX, 'X');
   if (originX >= 0) GridOriginAxisX = originX;
   // Y axes are stored top to bottom and counted from the bottom.
-  const int32_t originY = NameAxes(GridAxisNameY, GridAxisKindY, extent.MaxY, extent.MinY, -1, extent.StartY, 'Y');
+  const int32_t originY =
+      NameAxes(GridAxisNameY, GridAxisKindY, extent.MaxY, extent.MinY, -1, extent.StartY, 'Y');
   if (originY >= 0) GridOriginAxisY = originY;
 
   if (narrow.Found && GridSpacingCheckPending == 1) {

@@ -1,9 +1,8 @@
 #include "model/PlanPalette.h"
 
 const int32_t WeightClassColours[7] = {
-    RgbColour(208, 255, 255), RgbColour(208, 255, 208), RgbColour(255, 208, 208),
-    RgbColour(208, 255, 255), RgbColour(170, 208, 208), RgbColour(208, 255, 208),
-    RgbColour(170, 208, 170),
+    RgbColour(208, 255, 255), RgbColour(208, 255, 208), RgbColour(255, 208, 208), RgbColour(208, 255, 255),
+    RgbColour(170, 208, 208), RgbColour(208, 255, 208), RgbColour(170, 208, 170),
 };
 
 const int32_t ClassColourScale[11] = {

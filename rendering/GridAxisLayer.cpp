@@ -72,7 +72,9 @@ void DrawXAxes(Canvas& canvas, const AxisLabelExtent& extent, bool dimensions) {
       canvas.MoveTo(Px(x), Px(yb + TickStart));
       canvas.LineTo(Px(x), Px(yb + BalloonDistance, -AxisBalloonRadius));
     }
-    if (IsMain(kind)) DrawAxisBalloon(canvas, x * PixelsPerMetre, (yb + BalloonDistance) * PixelsPerMetre, Format("X%i", number++).View());
+    if (IsMain(kind))
+      DrawAxisBalloon(canvas, x * PixelsPerMetre, (yb + BalloonDistance) * PixelsPerMetre,
+                      Format("X%i", number++).View());
     if (!dimensions || !IsInChain(kind)) continue;
     DrawDot(canvas, Px(x, -2), Px(yb + ChainDistance, -2), Px(x, 3), Px(yb + ChainDistance, 3));
     if (previous >= 0) {
@@ -107,7 +109,9 @@ void DrawYAxes(Canvas& canvas, const AxisLabelExtent& extent, bool dimensions) {
       canvas.MoveTo(Px(xl - TickStart), Px(y));
       canvas.LineTo(Px(xl - BalloonDistance, AxisBalloonRadius), Px(y));
     }
-    if (IsMain(kind)) DrawAxisBalloon(canvas, (xl - BalloonDistance) * PixelsPerMetre, y * PixelsPerMetre, Format("Y%i", number++).View());
+    if (IsMain(kind))
+      DrawAxisBalloon(canvas, (xl - BalloonDistance) * PixelsPerMetre, y * PixelsPerMetre,
+                      Format("Y%i", number++).View());
     if (!dimensions || !IsInChain(kind)) continue;
     DrawDot(canvas, Px(xl - ChainDistance, -2), Px(y, -2), Px(xl - ChainDistance, 3), Px(y, 3));
     if (previous >= 0) {

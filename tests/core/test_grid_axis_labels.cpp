@@ -184,7 +184,9 @@ TEST_F(GridAxisLabelsTest, ExtentOffTheGridIsNamedWhereItHasAxes) {
 // every X pair. Queued once per arming, never shown from inside the paint.
 std::string NarrowSpacingText(const char* first, const char* second) {
   return std::string("(") + first + " )-(" + second +
-         " )の間隔が0.1未満です。\n\n入力ミスの場合は削除して下さい。\n\n通り芯の設定まで、このメッセージは表示されません。";
+         " )の間隔が0."
+         "1未満です。\n\n入力ミスの場合は削除して下さい。\n\n通り芯の設定まで、このメッセージは表示されません"
+         "。";
 }
 
 TEST_F(GridAxisLabelsTest, NarrowSpacingWarningNamesThePair) {
@@ -210,10 +212,12 @@ TEST_F(GridAxisLabelsTest, NarrowSpacingWarningNamesThePair) {
          GridAxisY[6] = GridAxisY[5] + 0.08;
        },
        "  Y 0", "  Y 1"},
-      {"an auxiliary axis has a long name", [] {
+      {"an auxiliary axis has a long name",
+       [] {
          GridAxisKindX[21] = GridAxisAuxiliary;
          GridAxisX[21] = GridAxisX[20] + 0.05;
-       }, "  X 0", "X 0-1"},
+       },
+       "  X 0", "X 0-1"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

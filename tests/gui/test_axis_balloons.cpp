@@ -71,7 +71,8 @@ TEST_F(AxisBalloonTest, NarrowAxesAreReportedOnceAfterThePaint) {
   Repaint();
   ASSERT_TRUE(ProcessUntil([&] { return boxes.Pending() == 0; }));
   ASSERT_EQ(boxes.Calls().size(), 1u);
-  EXPECT_TRUE(boxes.Calls()[0].text.starts_with("(      )-(      )の間隔が0.1未満です。")) << boxes.Calls()[0].text;
+  EXPECT_TRUE(boxes.Calls()[0].text.starts_with("(      )-(      )の間隔が0.1未満です。"))
+      << boxes.Calls()[0].text;
   EXPECT_EQ(boxes.Calls()[0].flags, 64);
   Repaint();  // no second box: the fixture fails on any unexpected one
   Repaint();

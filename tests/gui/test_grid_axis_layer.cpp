@@ -152,7 +152,8 @@ TEST(GridAxisLayer, DimensionChainAt1To50) {
   };
   std::vector<const RecordingCanvas::Call*> chain;
   for (const auto& call : calls) {
-    const bool chainLine = call.Kind == Op::Line && (call.Args[1] == call.Args[3] ? call.Args[1] == 249 : call.Args[0] == 41);
+    const bool chainLine =
+        call.Kind == Op::Line && (call.Args[1] == call.Args[3] ? call.Args[1] == 249 : call.Args[0] == 41);
     const bool spacing = call.Kind == Op::TextOut && call.Text.find(u'.') != std::u16string::npos;
     if (chainLine || spacing) chain.push_back(&call);
   }
