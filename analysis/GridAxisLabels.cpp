@@ -4,9 +4,14 @@
 #include <cstdio>
 #include <iterator>
 
+#include "analysis/PendingMessages.h"
+#include "model/EditingState.h"
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "platform/Format.h"
+#include "platform/MessageBox.h"
+#include "platform/TextCodec.h"
 
 int32_t GridOriginAxisX = 0;
 int32_t GridOriginAxisY = 0;
@@ -51,25 +56,63 @@ int32_t NameAxes(char16_t (*names)[GridAxisNameCapacity], const int32_t* kinds, 
 
 }  // namespace
 
+const char* const NarrowSpacingCaption = "通り芯データの確認";
+
+AxisLabelExtent GridAxisLabelExtent() {
+  AxisLabelExtent extent{};
+  extent.Empty = ModelExtentMinX >= ModelExtentMaxX || ModelExtentMinY >= ModelExtentMaxY;
+  // An extent reaching off the grid (indices from a damaged file) is used where it has axes.
+  extent.MinX = MaxInt(ModelExtentMinX, 0), extent.MaxX = MinInt(ModelExtentMaxX, GridAxisCountX - 1);
+  extent.MinY = MaxInt(ModelExtentMinY, 0), extent.MaxY = MinInt(ModelExtentMaxY, GridAxisCountY - 1);
+  if (extent.MinX > extent.MaxX || extent.MinY > extent.MaxY) extent.Empty = true;
+  const int32_t numbering = ProjectSettings.AxisNumbering;
+  extent.StartX = numbering == 1 || numbering == 3 ? 1 : 0;
+  extent.StartY = numbering == 2 || numbering == 3 ? 1 : 0;
+  return extent;
+}
+
+NarrowAxisPair FindNarrowAxisPair() {
+  NarrowAxisPair pair{};
+  for (int32_t i = 0; i + 1 < GridAxisCountX; ++i)
+    if (GridAxisX[i + 1] - 0.1 <= GridAxisX[i]) pair = {true, false, i};
+  for (int32_t j = 0; j + 1 < GridAxisCountY; ++j)
+    if (GridAxisY[j + 1] - 0.1 <= GridAxisY[j]) pair = {true, true, j};
+  return pair;
+}
+
+namespace {
+
+// Names the lower-numbered axis first: X axes count from the left, Y axes from the bottom.
+void QueueNarrowSpacingWarning(const NarrowAxisPair& pair) {
+  const char16_t* first = pair.InY ? GridAxisNameY[pair.First + 1] : GridAxisNameX[pair.First];
+  const char16_t* second = pair.InY ? GridAxisNameY[pair.First] : GridAxisNameX[pair.First + 1];
+  const std::string text = FormatA(
+      "(%5s )-(%5s )の間隔が0.1未満です。\n\n入力ミスの場合は削除して下さい。\n\n通り芯の設定まで、"
+      "このメッセージは表示されません。",
+      Utf16ToUtf8(first).c_str(), Utf16ToUtf8(second).c_str());
+  QueueMessage(text, NarrowSpacingCaption, MB_ICONINFORMATION);
+}
+
+}  // namespace
+
 void LabelGridAxes() {
+  const NarrowAxisPair narrow = FindNarrowAxisPair();
   for (auto& name : GridAxisNameX) std::fill(std::begin(name), std::end(name), u'\0');
   for (auto& name : GridAxisNameY) std::fill(std::begin(name), std::end(name), u'\0');
-  if (ModelExtentMinX >= ModelExtentMaxX || ModelExtentMinY >= ModelExtentMaxY) return;
+  const AxisLabelExtent extent = GridAxisLabelExtent();
+  // An empty model keeps the check pending for the first paint with elements.
+  if (extent.Empty) return;
 
-  // An extent reaching off the grid (indices from a damaged file) is named where it has axes.
-  const int32_t minX = MaxInt(ModelExtentMinX, 0), maxX = MinInt(ModelExtentMaxX, GridAxisCountX - 1);
-  const int32_t minY = MaxInt(ModelExtentMinY, 0), maxY = MinInt(ModelExtentMaxY, GridAxisCountY - 1);
-  const int32_t numbering = ProjectSettings.AxisNumbering;
-  const int32_t startX = numbering == 1 || numbering == 3 ? 1 : 0;
-  const int32_t startY = numbering == 2 || numbering == 3 ? 1 : 0;
-
-  if (minX <= maxX) {
-    const int32_t origin = NameAxes(GridAxisNameX, GridAxisKindX, minX, maxX, 1, startX, 'X');
-    if (origin >= 0) GridOriginAxisX = origin;
-  }
+  const int32_t originX =
+      NameAxes(GridAxisNameX, GridAxisKindX, extent.MinX, extent.MaxX, 1, extent.StartX, 'X');
+  if (originX >= 0) GridOriginAxisX = originX;
   // Y axes are stored top to bottom and counted from the bottom.
-  if (minY <= maxY) {
-    const int32_t origin = NameAxes(GridAxisNameY, GridAxisKindY, maxY, minY, -1, startY, 'Y');
-    if (origin >= 0) GridOriginAxisY = origin;
+  const int32_t originY =
+      NameAxes(GridAxisNameY, GridAxisKindY, extent.MaxY, extent.MinY, -1, extent.StartY, 'Y');
+  if (originY >= 0) GridOriginAxisY = originY;
+
+  if (narrow.Found && GridSpacingCheckPending == 1) {
+    QueueNarrowSpacingWarning(narrow);
+    GridSpacingCheckPending = 0;
   }
 }

@@ -7,6 +7,7 @@
 #include "model/PlanPalette.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
+#include "rendering/GridAxisLayer.h"
 
 void DrawGridLines(Canvas& canvas, int32_t sheetWidth, int32_t sheetHeight) {
   canvas.SetPenWidth(1);
@@ -30,6 +31,9 @@ void PaintFullPlan(Canvas& canvas, int32_t sheetWidth, int32_t sheetHeight) {
   UpdateUsedExtents();
   DrawGridLines(canvas, sheetWidth, sheetHeight);
   RunRecalculationChain();
+  // The balloons and dimensions belong to the chain's first step, which names
+  // the axes; nothing of the chain draws, so they come first of the layers.
+  DrawGridAxes(canvas);
   // The plan layers follow, each under its condition, in this order:
   //   DrawFoundations          uniform foundation off and other-storey walls off
   //   DrawRoofFloorAreas

@@ -1,9 +1,8 @@
 #include "model/PlanPalette.h"
 
 const int32_t WeightClassColours[7] = {
-    RgbColour(208, 255, 255), RgbColour(208, 255, 208), RgbColour(255, 208, 208),
-    RgbColour(208, 255, 255), RgbColour(170, 208, 208), RgbColour(208, 255, 208),
-    RgbColour(170, 208, 170),
+    RgbColour(208, 255, 255), RgbColour(208, 255, 208), RgbColour(255, 208, 208), RgbColour(208, 255, 255),
+    RgbColour(170, 208, 208), RgbColour(208, 255, 208), RgbColour(170, 208, 170),
 };
 
 const int32_t ClassColourScale[11] = {
@@ -26,6 +25,16 @@ const int32_t GridLineColours[3] = {
 
 int32_t GridLineColour(int32_t axisKind) {
   return axisKind >= 0 && axisKind < 3 ? GridLineColours[axisKind] : GridLineColours[0];
+}
+
+const int32_t AxisLabelColours[3] = {
+    RgbColour(32, 32, 32),
+    RgbColour(0, 0, 0),
+    RgbColour(255, 255, 255),
+};
+
+int32_t AxisLabelColour(int32_t index) {
+  return index >= 0 && index < 3 ? AxisLabelColours[index] : AxisLabelColours[AxisLabelPen];
 }
 
 int32_t WeightClassColour(int32_t weightClass) {

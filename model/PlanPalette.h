@@ -36,5 +36,16 @@ extern const int32_t GridLineColours[3];
 // GridLineColours entry of an axis kind; an unknown kind takes the main-axis colour.
 int32_t GridLineColour(int32_t axisKind);
 
+// Axis balloons and spacing dimensions outside the model.
+enum AxisLabelColourIndex : int32_t {
+  AxisLabelPen = 0,      // ticks, balloon outlines, dimension lines
+  AxisLabelDotFill = 1,  // the dots of the dimension chains
+  AxisLabelBack = 2,     // balloon fill and the cells behind the spacing texts
+};
+extern const int32_t AxisLabelColours[3];
+
+// AxisLabelColours entry; an unknown index takes the pen colour.
+int32_t AxisLabelColour(int32_t index);
+
 // WeightClassColours entry of a weight class; an unknown class takes the light one.
 int32_t WeightClassColour(int32_t weightClass);

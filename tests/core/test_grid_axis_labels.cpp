@@ -9,6 +9,8 @@
 
 #include "ModelFixture.h"
 #include "analysis/GridAxisLabels.h"
+#include "analysis/PendingMessages.h"
+#include "model/EditingState.h"
 #include "model/ModelExtents.h"
 
 namespace {
@@ -175,6 +177,102 @@ TEST_F(GridAxisLabelsTest, ExtentOffTheGridIsNamedWhereItHasAxes) {
   EXPECT_EQ(GridOriginAxisX, 0);
   EXPECT_EQ(GridOriginAxisY, 199);
   EXPECT_EQ(CountNamed(), 13);
+}
+
+// The narrow-spacing warning: any pair of neighbouring axes 0.1 m apart or
+// closer, over the whole grid, named lower number first; a Y pair wins over
+// every X pair. Queued once per arming, never shown from inside the paint.
+std::string NarrowSpacingText(const char* first, const char* second) {
+  return std::string("(") + first + " )-(" + second +
+         " )の間隔が0."
+         "1未満です。\n\n入力ミスの場合は削除して下さい。\n\n通り芯の設定まで、このメッセージは表示されません"
+         "。";
+}
+
+TEST_F(GridAxisLabelsTest, NarrowSpacingWarningNamesThePair) {
+  struct Case {
+    const char* name;
+    void (*narrow)();
+    const char* first;  // as "%5s"
+    const char* second;
+  } cases[] = {
+      // Extent X 20..23, Y 5..6, all main axes at 0.91 m: axis 20 "X 0", axis 6 "Y 0", axis 5 "Y 1".
+      {"X pair inside the extent", [] { GridAxisX[21] = GridAxisX[20] + 0.05; }, "  X 0", "  X 1"},
+      {"the first X pair, outside the extent", [] { GridAxisX[1] = 0.09; }, "     ", "     "},
+      {"X axes that do not increase", [] { GridAxisX[23] = GridAxisX[22] - 0.5; }, "  X 2", "  X 3"},
+      {"the last narrow X pair is reported",
+       [] {
+         GridAxisX[21] = GridAxisX[20] + 0.05;
+         GridAxisX[23] = GridAxisX[22] + 0.01;
+       },
+       "  X 2", "  X 3"},
+      {"a Y pair, lower axis first, wins over X",
+       [] {
+         GridAxisX[21] = GridAxisX[20] + 0.05;
+         GridAxisY[6] = GridAxisY[5] + 0.08;
+       },
+       "  Y 0", "  Y 1"},
+      {"an auxiliary axis has a long name",
+       [] {
+         GridAxisKindX[21] = GridAxisAuxiliary;
+         GridAxisX[21] = GridAxisX[20] + 0.05;
+       },
+       "  X 0", "X 0-1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LayOutGridAtModule();
+    c.narrow();
+    SetExtent(20, 23, 5, 6);
+    ClearPendingMessages();
+    GridSpacingCheckPending = 1;
+    LabelGridAxes();
+    ASSERT_EQ(PendingMessageCount(), 1);
+    EXPECT_EQ(std::string(PendingMessageAt(0).Text), NarrowSpacingText(c.first, c.second));
+    EXPECT_STREQ(PendingMessageAt(0).Caption, "通り芯データの確認");
+    EXPECT_EQ(PendingMessageAt(0).Flags, 64);
+    EXPECT_EQ(GridSpacingCheckPending, 0);
+  }
+}
+
+TEST_F(GridAxisLabelsTest, NarrowSpacingWarningComesOncePerArming) {
+  LayOutGridAtModule();
+  GridAxisX[31] = GridAxisX[30] + 0.099;
+  ClearPendingMessages();
+  GridSpacingCheckPending = 1;
+
+  // An empty model keeps the check pending.
+  SetExtent(199, 0, 199, 0);
+  LabelGridAxes();
+  EXPECT_EQ(PendingMessageCount(), 0);
+  EXPECT_EQ(GridSpacingCheckPending, 1);
+
+  SetExtent(20, 23, 5, 6);
+  LabelGridAxes();
+  EXPECT_EQ(PendingMessageCount(), 1);
+  EXPECT_EQ(GridSpacingCheckPending, 0);
+  ClearPendingMessages();  // shown after the paint
+  for (int paint = 0; paint < 3; ++paint) {
+    LabelGridAxes();
+    EXPECT_EQ(PendingMessageCount(), 0) << "paint " << paint;
+  }
+
+  GridSpacingCheckPending = 1;  // File > Open, a new model, a grid click
+  LabelGridAxes();
+  EXPECT_EQ(PendingMessageCount(), 1);
+  EXPECT_EQ(GridSpacingCheckPending, 0);
+}
+
+TEST_F(GridAxisLabelsTest, SpacingOfAtLeastATenthIsNotNarrow) {
+  LayOutGridAtModule();
+  GridAxisX[31] = GridAxisX[30] + 0.11;
+  GridAxisY[8] = GridAxisY[7] + 0.125;  // 0.125 is exact in binary
+  ClearPendingMessages();
+  GridSpacingCheckPending = 1;
+  SetExtent(20, 23, 5, 6);
+  LabelGridAxes();
+  EXPECT_EQ(PendingMessageCount(), 0);
+  EXPECT_EQ(GridSpacingCheckPending, 1);
 }
 
 }  // namespace

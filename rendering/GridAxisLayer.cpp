@@ -1,0 +1,166 @@
+#include "rendering/GridAxisLayer.h"
+
+#include <cstdio>
+
+#include "analysis/GridAxisLabels.h"
+#include "model/EditingState.h"
+#include "model/Grid.h"
+#include "model/NumericHelpers.h"
+#include "model/PlanPalette.h"
+#include "platform/Numeric.h"
+#include "rendering/Canvas.h"
+
+namespace {
+
+// Distances outside the model, in metres: ticks start 1 m out, the dimension
+// chain runs 1.3 m out and the balloons sit 2 m out.
+constexpr double TickStart = 1.0;
+constexpr double ChainDistance = 1.3;
+constexpr double BalloonDistance = 2.0;
+
+constexpr int32_t SpacingFontHeight = 12;
+constexpr int32_t SpacingFontWidth = 6;
+constexpr int32_t Upward = 900;  // escapement of a text running upward
+
+// Dimensions only at 1/100 and larger; beyond that the texts would crowd.
+constexpr int32_t MaxDimensionedScale = 100;
+
+// Sheet pixel of a position in metres plus a pixel offset, truncated after the offset is added.
+int32_t Px(double metres, double offset = 0) { return TruncToInt(metres * PixelsPerMetre + offset); }
+
+// An ASCII text of at most 15 characters, formatted without the heap: this runs on every paint.
+struct ShortText {
+  char16_t Text[16];
+  int32_t Length;
+  std::u16string_view View() const { return {Text, static_cast<size_t>(Length)}; }
+};
+
+template <typename... Args>
+ShortText Format(const char* format, Args... args) {
+  char bytes[sizeof(ShortText::Text) / sizeof(char16_t)];
+  const int length = std::snprintf(bytes, sizeof bytes, format, args...);
+  ShortText text{};
+  text.Length = length < 0 ? 0 : MinInt(length, static_cast<int>(sizeof bytes) - 1);
+  for (int32_t k = 0; k < text.Length; ++k) text.Text[k] = static_cast<unsigned char>(bytes[k]);
+  return text;
+}
+
+bool IsMain(int32_t kind) { return kind == GridAxisMain; }
+bool IsTicked(int32_t kind) { return kind != GridAxisOutsideChain; }
+bool IsInChain(int32_t kind) { return kind == GridAxisMain || kind == GridAxisAuxiliary; }
+
+void DrawDot(Canvas& canvas, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  canvas.SetBrushColour(AxisLabelColour(AxisLabelDotFill));
+  canvas.Ellipse(x1, y1, x2, y2);
+}
+
+void SetSpacingFont(Canvas& canvas, int32_t escapement) {
+  canvas.SetBrushColour(AxisLabelColour(AxisLabelBack));
+  canvas.SetFont(PlanFont(SpacingFontHeight, SpacingFontWidth, escapement));
+}
+
+// X axes: ticks down from 1 m below the bottom-most used Y axis, balloons 2 m
+// below it, the chain 1.3 m below it.
+void DrawXAxes(Canvas& canvas, const AxisLabelExtent& extent, bool dimensions) {
+  const double yb = GridAxisY[extent.MaxY];
+  int32_t number = extent.StartX;
+  int32_t previous = -1;
+  for (int32_t t = extent.MinX; t <= extent.MaxX; ++t) {
+    const int32_t kind = GridAxisKindX[t];
+    const double x = GridAxisX[t];
+    if (IsTicked(kind)) {
+      canvas.MoveTo(Px(x), Px(yb + TickStart));
+      canvas.LineTo(Px(x), Px(yb + BalloonDistance, -AxisBalloonRadius));
+    }
+    if (IsMain(kind))
+      DrawAxisBalloon(canvas, x * PixelsPerMetre, (yb + BalloonDistance) * PixelsPerMetre,
+                      Format("X%i", number++).View());
+    if (!dimensions || !IsInChain(kind)) continue;
+    DrawDot(canvas, Px(x, -2), Px(yb + ChainDistance, -2), Px(x, 3), Px(yb + ChainDistance, 3));
+    if (previous >= 0) {
+      const double xp = GridAxisX[previous];
+      canvas.MoveTo(Px(xp), Px(yb + ChainDistance));
+      canvas.LineTo(Px(x), Px(yb + ChainDistance));
+      const double s = x - xp;
+      const double m = (x + xp) / 2;
+      const ShortText text = Format("%5.3f", s);
+      if (s > PlanScaleDenominator / 119.0) {
+        SetSpacingFont(canvas, 0);
+        canvas.TextOut(Px(m, -(canvas.TextWidth(text.View()) / 2)), Px(yb + ChainDistance, -13), text.View());
+      } else {
+        SetSpacingFont(canvas, Upward);
+        canvas.TextOut(Px(m, -6), Px(yb + ChainDistance, -1), text.View());
+      }
+    }
+    previous = t;
+  }
+}
+
+// Y axes from the bottom up: ticks left from 1 m left of the left-most used X
+// axis, balloons 2 m left of it, the chain 1.3 m left of it.
+void DrawYAxes(Canvas& canvas, const AxisLabelExtent& extent, bool dimensions) {
+  const double xl = GridAxisX[extent.MinX];
+  int32_t number = extent.StartY;
+  int32_t previous = -1;
+  for (int32_t t = extent.MaxY; t >= extent.MinY; --t) {
+    const int32_t kind = GridAxisKindY[t];
+    const double y = GridAxisY[t];
+    if (IsTicked(kind)) {
+      canvas.MoveTo(Px(xl - TickStart), Px(y));
+      canvas.LineTo(Px(xl - BalloonDistance, AxisBalloonRadius), Px(y));
+    }
+    if (IsMain(kind))
+      DrawAxisBalloon(canvas, (xl - BalloonDistance) * PixelsPerMetre, y * PixelsPerMetre,
+                      Format("Y%i", number++).View());
+    if (!dimensions || !IsInChain(kind)) continue;
+    DrawDot(canvas, Px(xl - ChainDistance, -2), Px(y, -2), Px(xl - ChainDistance, 3), Px(y, 3));
+    if (previous >= 0) {
+      const double yp = GridAxisY[previous];
+      canvas.MoveTo(Px(xl - ChainDistance), Px(yp));
+      canvas.LineTo(Px(xl - ChainDistance), Px(y));
+      const double s = yp - y;
+      const double m = (yp + y) / 2;
+      const ShortText text = Format("%5.3f", s);
+      if (s > PlanScaleDenominator / 119.0) {
+        SetSpacingFont(canvas, Upward);
+        canvas.TextOut(Px(xl - ChainDistance, -13), Px(m, canvas.TextWidth(text.View()) / 2), text.View());
+      } else {
+        SetSpacingFont(canvas, 0);
+        canvas.TextOut(Px(xl - ChainDistance, 1), Px(m, -6), text.View());
+      }
+    }
+    previous = t;
+  }
+}
+
+}  // namespace
+
+void DrawAxisBalloon(Canvas& canvas, double x, double y, std::u16string_view text) {
+  const int32_t r = AxisBalloonRadius;
+  canvas.SetBrushColour(AxisLabelColour(AxisLabelBack));
+  canvas.Ellipse(TruncToInt(x - r), TruncToInt(y - r), TruncToInt(x + r), TruncToInt(y + r));
+  canvas.SetFont(PlanFont(AxisBalloonFontHeight, AxisBalloonFontWidth));
+  int32_t w = canvas.TextWidth(text);
+  const int32_t room = 2 * AxisBalloonRadius - 2;
+  if (w > room) {
+    // Narrower characters in proportion; at least one pixel wide.
+    const int32_t narrower = MaxInt(1, AxisBalloonFontWidth * room / w);
+    canvas.SetFont(PlanFont(AxisBalloonFontHeight, narrower));
+    w = canvas.TextWidth(text);
+  }
+  canvas.TextOut(TruncToInt(x - w / 2), TruncToInt(y - 6), text);
+}
+
+void DrawGridAxes(Canvas& canvas) {
+  const AxisLabelExtent extent = GridAxisLabelExtent();
+  if (extent.Empty) return;
+  canvas.SetPenColour(AxisLabelColour(AxisLabelPen));
+  canvas.SetPenWidth(1);
+  canvas.SetPenStyle(PenStyle::Solid);
+  canvas.SetPenMode(PenMode::Copy);
+  canvas.SetFontColour(0);
+  canvas.SetBrushStyle(BrushStyle::Solid);
+  const bool dimensions = PlanScaleDenominator <= MaxDimensionedScale;
+  DrawXAxes(canvas, extent, dimensions);
+  DrawYAxes(canvas, extent, dimensions);
+}
