@@ -65,8 +65,8 @@ extern const int32_t LabelBackColour;
 
 // Centres overlay.
 enum CentreMarkColourIndex : int32_t {
-  CentreMarkRigidity = 0,      // centre of rigidity, storey loading case 0
-  CentreMarkRigiditySnow = 1,  // the same in the snow case
+  CentreMarkRigidity = 0,       // centre of rigidity, storey loading case 0
+  CentreMarkRigiditySnow = 1,   // the same in the snow case
   CentreMarkRigidityCase1 = 2,  // entries 2..5: storey loading cases 1..4
   CentreMarkGravity = 6,
 };

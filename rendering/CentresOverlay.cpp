@@ -63,7 +63,8 @@ void RangeRectangle(Canvas& canvas, SheetPoint g, int32_t v, int32_t s, int32_t 
   if (!g.Present) return;
   const double dx = ElasticRadiusY[v][s][loadingCase] * PixelsPerMetre * EccentricityLimit;
   const double dy = ElasticRadiusX[v][s][loadingCase] * PixelsPerMetre * EccentricityLimit;
-  canvas.Rectangle(TruncToInt(g.X - dx), TruncToInt(g.Y - dy), TruncToInt(g.X + dx) + 1, TruncToInt(g.Y + dy) + 1);
+  canvas.Rectangle(TruncToInt(g.X - dx), TruncToInt(g.Y - dy), TruncToInt(g.X + dx) + 1,
+                   TruncToInt(g.Y + dy) + 1);
 }
 
 }  // namespace

@@ -107,8 +107,8 @@ void DrawColumn(Canvas& canvas, int32_t v, int32_t s, int32_t c, bool labels) {
   canvas.SetBrushStyle(BrushStyle::Solid);
 
   if (ColumnResults[v][s][c].BreakageRisk != 0)
-    Disc(canvas, ColumnMarkColours[ColumnMarkBreakageHalo], left - 2 * u - 1, top - 2 * u - 1, right + 2 * u + 2,
-         bottom + 2 * u + 2);
+    Disc(canvas, ColumnMarkColours[ColumnMarkBreakageHalo], left - 2 * u - 1, top - 2 * u - 1,
+         right + 2 * u + 2, bottom + 2 * u + 2);
   // Only the first group of the table belongs to columns.
   if (column.Deterioration != DeteriorationNone && column.Deterioration >= 0 &&
       column.Deterioration < DeteriorationNone)
@@ -118,13 +118,15 @@ void DrawColumn(Canvas& canvas, int32_t v, int32_t s, int32_t c, bool labels) {
     Disc(canvas, CornerColumnColour, left - u - 1, top - u - 1, right + u + 2, bottom + u + 2);
   // A row outside the hardware table has no colour: no rim.
   if (HasColour(ColumnHardwareColours, column.Hardware))
-    Disc(canvas, ColumnHardwareColours[column.Hardware], left - h - 1, top - h - 1, right + h + 2, bottom + h + 2);
+    Disc(canvas, ColumnHardwareColours[column.Hardware], left - h - 1, top - h - 1, right + h + 2,
+         bottom + h + 2);
 
   const int32_t section = SectionClassOf(column);
   canvas.SetPenColour(ColumnMarkColours[section]);
   canvas.SetPenWidth(section == 0 ? 2 : 3);
   const ColumnDemand demand = DemandOf(v, s, c);
-  const int32_t fill = ColourAt(ClassColourScale, ClassifyColumnFill(method, demand.T, demand.N), ClassColourScale[0]);
+  const int32_t fill =
+      ColourAt(ClassColourScale, ClassifyColumnFill(method, demand.T, demand.N), ClassColourScale[0]);
   canvas.SetBrushColour(fill);
   canvas.Rectangle(left, top, right + 2, bottom + 2);
 

@@ -33,11 +33,16 @@ inline std::vector<Drawn> Shapes(const RecordingCanvas& canvas) {
   for (const auto& call : canvas.Calls()) {
     if (call.Kind == Op::TextOut) continue;
     const std::size_t n = call.Kind == Op::Line ? 4 : call.Args.size();
-    const bool filled = (call.Kind == Op::Rectangle || call.Kind == Op::Ellipse || call.Kind == Op::Polygon) &&
-                        call.Brush.Style == BrushStyle::Solid;
+    const bool filled =
+        (call.Kind == Op::Rectangle || call.Kind == Op::Ellipse || call.Kind == Op::Polygon) &&
+        call.Brush.Style == BrushStyle::Solid;
     EXPECT_EQ(call.Pen.Mode, PenMode::Copy);
-    shapes.push_back({call.Kind, {call.Args.begin(), call.Args.begin() + n}, call.Pen.Colour, call.Pen.Width,
-                      call.Pen.Style, filled ? call.Brush.Colour : -1});
+    shapes.push_back({call.Kind,
+                      {call.Args.begin(), call.Args.begin() + n},
+                      call.Pen.Colour,
+                      call.Pen.Width,
+                      call.Pen.Style,
+                      filled ? call.Brush.Colour : -1});
   }
   return shapes;
 }

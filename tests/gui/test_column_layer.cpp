@@ -77,7 +77,8 @@ TEST_F(ColumnLayerTest, RingsSquareAndMarksOfEachKindOfColumn) {
     d.PenColour = colour, d.PenWidth = width;
     return d;
   };
-  const Drawn inner = {Op::Rectangle, {189, 93, 197, 101}, Black, 1, PenStyle::Solid, White};  // 187 + 2 .. 199 - 2
+  const Drawn inner = {Op::Rectangle, {189, 93, 197, 101}, Black, 1, PenStyle::Solid,
+                       White};  // 187 + 2 .. 199 - 2
   const Drawn cross1 = {Op::Line, {187, 91, 197, 101}, Black, 1, PenStyle::Solid, -1};
   const Drawn cross2 = {Op::Line, {187, 101, 197, 91}, Black, 1, PenStyle::Solid, -1};
   // Through-column ring: the box grown by u, an arc from its corner round to it.
@@ -101,8 +102,8 @@ TEST_F(ColumnLayerTest, RingsSquareAndMarksOfEachKindOfColumn) {
        {0, 4, 2, 2, 3, 1, 0, 2, 0, 0},
        1,
        -(2 + 4 * 3 + 256),
-       {halo, decayed, corner, hardware(RgbColour(81, 251, 106)), outlined(RgbColour(83, 10, 156), 3), inner, cross1,
-        cross2, ring(PenStyle::Solid)}},
+       {halo, decayed, corner, hardware(RgbColour(81, 251, 106)), outlined(RgbColour(83, 10, 156), 3), inner,
+        cross1, cross2, ring(PenStyle::Solid)}},
       {"through column 2-3 under an area, section class from Y (4 - 1 = 3)",
        {0, 4, 2, 3, 0, 0, 0, 0, 4, 2},
        0,
@@ -172,8 +173,8 @@ TEST_F(ColumnLayerTest, SquareIsFilledByTheDemandClass) {
   // clang-format on
   Put(4, 2);
   for (const FillCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << "method " << c.method << " To " << c.toX << "/" << c.toY << " N " << c.nX
-                                    << "/" << c.nY << " snow " << c.snowLoad << "/" << c.snowCase);
+    SCOPED_TRACE(testing::Message() << "method " << c.method << " To " << c.toX << "/" << c.toY << " N "
+                                    << c.nX << "/" << c.nY << " snow " << c.snowLoad << "/" << c.snowCase);
     ProjectSettings.JointHardwareMethod = c.method;
     ProjectSettings.SnowLoad = c.snowLoad, ProjectSettings.SnowCase = c.snowCase;
     ColumnResult& r = ColumnResults[0][0][0];
@@ -245,8 +246,9 @@ TEST_F(ColumnLayerTest, ColumnNumbersFollowThePlanOrderInTheColumnMode) {
   CurrentEditMode = EditModeColumns;
   // x - 53 / 9 - 16 and y - 53 / 9 - 12, 53 / 9 = 5.889 not truncated:
   // 192.92 -> 171.03, 289.38 -> 267.49; 96.46 -> 78.57, 241.15 -> 223.26.
-  EXPECT_EQ(Texts(Draw()), (std::vector<Written>{
-                               {171, 223, u"  1", Black}, {171, 78, u"  2", Black}, {267, 78, u"  3", Black}}));
+  EXPECT_EQ(
+      Texts(Draw()),
+      (std::vector<Written>{{171, 223, u"  1", Black}, {171, 78, u"  2", Black}, {267, 78, u"  3", Black}}));
 
   // A damaged order entry loses its number, not the others.
   ColumnOrderX[0][0][1] = 299;

@@ -45,11 +45,11 @@ TEST(PaintCycle, GridLinesFollowTheAxesAndTheirKinds) {
       {0, {0, 0, 0, 9000}, 0xc08080},          // X axis 0
       {4, {192, 0, 192, 9000}, 0xc0c080},      // 3.64 x 53 = 192.92, auxiliary
       {199, {9597, 0, 9597, 9000}, 0xc08080},  // 181.09 x 53 = 9597.77
-      {200 + 3, {0, 144, 9597, 144}, 0xc08080},
-      {200 + 199, {0, 9597, 9597, 9597}, 0xe6e6e6},
+      {200 + 3, {0, 144, 9597, 144}, 0xc08080}, {200 + 199, {0, 9597, 9597, 9597}, 0xe6e6e6},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(std::vector<int32_t>(calls[c.call].Args.begin(), calls[c.call].Args.begin() + 4), c.line) << c.call;
+    EXPECT_EQ(std::vector<int32_t>(calls[c.call].Args.begin(), calls[c.call].Args.begin() + 4), c.line)
+        << c.call;
     EXPECT_EQ(calls[c.call].Pen.Colour, c.colour) << c.call;
   }
 }
@@ -84,7 +84,8 @@ TEST(PaintCycle, CentresOverlayOnlyUnderTheEccentricityRatioMethod) {
   ProjectSettings.BalanceMethod = 0;
   const auto drawn = Paint();
   const auto square = std::find_if(drawn.begin(), drawn.end(), [](const auto& call) {
-    return call.Kind == RecordingCanvas::Op::Rectangle && call.Args == std::vector<int32_t>{4818, 4818, 4830, 4830};
+    return call.Kind == RecordingCanvas::Op::Rectangle &&
+           call.Args == std::vector<int32_t>{4818, 4818, 4830, 4830};
   });
   const auto gravity = std::find_if(drawn.begin(), drawn.end(), IsGravityMark);
   ASSERT_NE(square, drawn.end());
