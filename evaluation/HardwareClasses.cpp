@@ -67,6 +67,28 @@ HardwareClass ClassifyJointDemand(int32_t method, double t, double n) {
   }
 }
 
+HardwareClass ClassifyColumnFill(int32_t method, double t, double n) {
+  switch (method) {
+    case 0:
+      return CountLimitsPassed(NValueClassLimits, NValueClassLimitCount - 1, n);
+    case 1:
+      return CountLimitsPassed(PullOutClassLimits, PullOutClassLimitCount, t);
+    default:
+      return 0;
+  }
+}
+
+HardwareClass ClassifyColumnDemandLabel(int32_t method, double t, double n) {
+  switch (method) {
+    case 0:
+      return CountLimitsReached(NValueClassLimits, NValueClassLimitCount, n);
+    case 1:
+      return CountLimitsPassed(TensionClassLimits, TensionClassLimitCount, t);
+    default:
+      return 0;
+  }
+}
+
 HardwareClass ClassifyJointCapacity(double allowableTension) {
   return CountLimitsPassed(TensionClassLimits, TensionClassLimitCount, allowableTension);
 }

@@ -36,6 +36,14 @@ HardwareClass ClassifyTablePullOut(double t);
 // 1 classifies the tension T, 0 the N-value N (limits passed, 0..11); any other method gives 0.
 HardwareClass ClassifyJointDemand(int32_t method, double t, double n);
 
+// Plan column fill: method 1 counts the pull-out limits that T passes, method
+// 0 the first ten N-value limits that N passes (0..10); any other method gives 0.
+HardwareClass ClassifyColumnFill(int32_t method, double t, double n);
+
+// Plan column label: method 1 as ClassifyJointDemand; method 0 counts the
+// N-value limits that N reaches (0..11); any other method gives 0.
+HardwareClass ClassifyColumnDemandLabel(int32_t method, double t, double n);
+
 // Frame diagrams: what hardware of allowable tension A (kN) carries (limits passed, 0..11).
 HardwareClass ClassifyJointCapacity(double allowableTension);
 

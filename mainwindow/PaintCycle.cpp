@@ -5,8 +5,11 @@
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/PlanPalette.h"
+#include "model/ProjectSettings.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
+#include "rendering/CentresOverlay.h"
+#include "rendering/ColumnLayer.h"
 #include "rendering/GridAxisLayer.h"
 
 void DrawGridLines(Canvas& canvas, int32_t sheetWidth, int32_t sheetHeight) {
@@ -34,19 +37,20 @@ void PaintFullPlan(Canvas& canvas, int32_t sheetWidth, int32_t sheetHeight) {
   // The balloons and dimensions belong to the chain's first step, which names
   // the axes; nothing of the chain draws, so they come first of the layers.
   DrawGridAxes(canvas);
-  // The plan layers follow, each under its condition, in this order:
+  // The plan layers, each under its condition, in this order (those still
+  // missing are named where they belong):
   //   DrawFoundations          uniform foundation off and other-storey walls off
   //   DrawRoofFloorAreas
   //   DrawOtherStoreyWalls
-  //   DrawOtherStoreyColumns
+  DrawOtherStoreyColumns(canvas);
   //   DrawWalls
-  //   DrawColumns
-  //   DrawCentresOverlay       eccentricity-ratio balance method
+  DrawColumns(canvas);
+  if (ProjectSettings.BalanceMethod == 0) DrawCentresOverlay(canvas);
   //   DrawTextLabels
   //   DrawFreeLines
   //   DrawRoofFloorAreas       again in the roof/floor edit mode
   //   DrawGableWalls           in the gable edit mode
   //   DrawFloorSpecs
-  //   DrawFoundations, DrawOtherStoreyWalls, DrawOtherStoreyColumns
-  //                            again on the first storey in the foundation edit mode
+  //   DrawFoundations, DrawOtherStoreyWalls again on the first storey in the foundation edit mode
+  if (CurrentStorey == 0 && CurrentEditMode == EditModeFoundation) DrawOtherStoreyColumns(canvas);
 }

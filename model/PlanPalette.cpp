@@ -40,3 +40,40 @@ int32_t AxisLabelColour(int32_t index) {
 int32_t WeightClassColour(int32_t weightClass) {
   return weightClass >= 0 && weightClass < 7 ? WeightClassColours[weightClass] : WeightClassColours[0];
 }
+
+const int32_t LabelBackColour = RgbColour(255, 255, 255);
+
+const int32_t CentreMarkColours[7] = {
+    RgbColour(0, 0, 255), RgbColour(0, 128, 255), RgbColour(150, 0, 150), RgbColour(150, 150, 0),
+    RgbColour(0, 0, 150), RgbColour(0, 150, 0),   RgbColour(255, 0, 0),
+};
+
+const int32_t ColumnMarkColours[7] = {
+    RgbColour(0, 0, 0),     RgbColour(10, 10, 156), RgbColour(83, 10, 156),   RgbColour(156, 10, 156),
+    RgbColour(156, 10, 83), RgbColour(156, 10, 10), RgbColour(150, 150, 150),
+};
+
+const int32_t ThroughColumnRingColour = RgbColour(0, 0, 0);
+const int32_t AreaColumnCrossColour = RgbColour(0, 0, 0);
+const int32_t CornerColumnColour = RgbColour(255, 128, 255);
+const int32_t OtherStoreyColumnColour = RgbColour(224, 224, 224);
+
+const int32_t DeteriorationColours[18] = {
+    RgbColour(255, 64, 64), RgbColour(255, 255, 64), RgbColour(230, 255, 255),  //
+    RgbColour(255, 0, 0),   RgbColour(255, 255, 0),  RgbColour(64, 255, 255),   //
+    RgbColour(255, 0, 0),   RgbColour(255, 255, 0),  RgbColour(106, 255, 181),  //
+    RgbColour(255, 0, 0),   RgbColour(255, 255, 0),  RgbColour(155, 155, 255),  //
+    RgbColour(255, 0, 0),   RgbColour(255, 255, 0),  RgbColour(228, 104, 255),  //
+    RgbColour(255, 0, 0),   RgbColour(255, 255, 0),  RgbColour(255, 188, 155),
+};
+
+const int32_t ColumnHardwareColours[30] = {
+    RgbColour(246, 180, 180), RgbColour(255, 218, 40),  RgbColour(109, 207, 246), RgbColour(81, 251, 106),
+    RgbColour(255, 104, 104), RgbColour(255, 187, 104), RgbColour(240, 255, 104), RgbColour(157, 255, 104),
+    RgbColour(104, 255, 134), RgbColour(104, 255, 218), RgbColour(104, 209, 255), RgbColour(104, 126, 255),
+    RgbColour(165, 104, 255), RgbColour(248, 104, 255), RgbColour(255, 104, 180), RgbColour(192, 192, 192),
+    RgbColour(192, 192, 192), RgbColour(192, 192, 192), RgbColour(192, 192, 192), RgbColour(192, 192, 192),
+    RgbColour(192, 192, 192), RgbColour(192, 192, 192), RgbColour(192, 192, 192), RgbColour(192, 192, 192),
+    RgbColour(192, 192, 192), RgbColour(192, 192, 192), RgbColour(192, 192, 192), RgbColour(192, 192, 192),
+    RgbColour(192, 192, 192), RgbColour(192, 192, 192),
+};

@@ -49,3 +49,39 @@ int32_t AxisLabelColour(int32_t index);
 
 // WeightClassColours entry of a weight class; an unknown class takes the light one.
 int32_t WeightClassColour(int32_t weightClass);
+
+// The entry `index` of a colour table, or `fallback` when the index lies outside it.
+template <int N>
+constexpr int32_t ColourAt(const int32_t (&table)[N], int32_t index, int32_t fallback) {
+  return index >= 0 && index < N ? table[index] : fallback;
+}
+template <int N>
+constexpr bool HasColour(const int32_t (&)[N], int32_t index) {
+  return index >= 0 && index < N;
+}
+
+// Brush behind plan labels.
+extern const int32_t LabelBackColour;
+
+// Centres overlay.
+enum CentreMarkColourIndex : int32_t {
+  CentreMarkRigidity = 0,       // centre of rigidity, storey loading case 0
+  CentreMarkRigiditySnow = 1,   // the same in the snow case
+  CentreMarkRigidityCase1 = 2,  // entries 2..5: storey loading cases 1..4
+  CentreMarkGravity = 6,
+};
+extern const int32_t CentreMarkColours[7];
+
+// Column marks.
+// [0] outline of a section-class-0 column and of the inner square of an
+// outer-corner column; [1]..[5] outline by section class; [6] breakage halo.
+constexpr int32_t ColumnMarkBreakageHalo = 6;
+extern const int32_t ColumnMarkColours[7];
+extern const int32_t ThroughColumnRingColour;
+extern const int32_t AreaColumnCrossColour;
+extern const int32_t CornerColumnColour;
+extern const int32_t OtherStoreyColumnColour;
+// Six groups of three, each by deterioration 0 劣化, 1 部分, 2 なし.
+extern const int32_t DeteriorationColours[18];
+// Column fill by JointHardwareTable row.
+extern const int32_t ColumnHardwareColours[30];

@@ -179,4 +179,48 @@ TEST(HardwareClasses, TextTables) {
   }
 }
 
+struct ColumnClassCase {
+  int32_t method;
+  double t, n;
+  HardwareClass fill, label;
+};
+
+// The plan's column fill counts limits passed: pull-out limits 0, 3.44, 5.29,
+// ... 29.64 (method 1) or the first ten N-value limits (method 0), so it ends
+// at 10. The label beside it uses the tension bounds 0, 3.4, 5.1, ... 40
+// passed (method 1) or all eleven N-value limits reached (method 0), up to 11.
+TEST(HardwareClasses, PlanColumnFillAndLabelClasses) {
+  // clang-format off
+  const ColumnClassCase cases[] = {
+      {1, 0.0, 0, 0, 0},
+      {1, 3.4, 0, 1, 1},      // 3.4 is the label bound itself
+      {1, 3.41, 0, 1, 2},     // label passes 3.4, fill not yet 3.44
+      {1, 3.44, 0, 1, 2},
+      {1, 3.4401, 0, 2, 2},
+      {1, 20.0, 0, 8, 7},     // fill passes 19.58; label (ち) stops at 20
+      {1, 29.64, 0, 9, 9},
+      {1, 29.65, 0, 10, 9},
+      {1, 40.0, 0, 10, 10},
+      {1, 40.01, 0, 10, 11},
+      {1, 9.0, 99, 5, 5},     // method 1 ignores N
+      {0, 0, 0.0, 0, 0},
+      {0, 0, 0.000001, 0, 1}, // the label reaches the first limit, the fill does not pass it
+      {0, 0, 0.65, 1, 1},
+      {0, 0, 0.650001, 1, 2},
+      {0, 0, 0.650002, 2, 2},
+      {0, 0, 5.600001, 9, 10},
+      {0, 0, 7.5, 10, 10},
+      {0, 0, 7.500001, 10, 11},
+      {0, 99, 1.2, 3, 3},     // method 0 ignores T
+      {2, 50, 9.0, 0, 0},
+      {7, 50, 9.0, 0, 0},
+  };
+  // clang-format on
+  for (const ColumnClassCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "method " << c.method << " T " << c.t << " N " << c.n);
+    EXPECT_EQ(ClassifyColumnFill(c.method, c.t, c.n), c.fill);
+    EXPECT_EQ(ClassifyColumnDemandLabel(c.method, c.t, c.n), c.label);
+  }
+}
+
 }  // namespace

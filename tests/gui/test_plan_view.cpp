@@ -9,6 +9,7 @@
 
 #include "GuiFixture.h"
 #include "mainwindow/PlanScrollBox.h"
+#include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/PlanPalette.h"
 #include "model/SlotCopy.h"
@@ -182,6 +183,30 @@ TEST_F(PlanViewTest, FiguresDrawnBetweenPaintsLiveInTheViewsImage) {
   const int gapRow = RowOffTheLines(false);
   EXPECT_EQ(Gamen()->Image().pixel(column, gapRow), qRgb(255, 255, 0));
   EXPECT_EQ(before.pixel(column, gapRow), qRgb(255, 255, 255));
+}
+
+TEST_F(PlanViewTest, AColumnIsDrawnAtItsGridPoint) {
+  StartProgram();
+  const int h = Gamen()->HorzScrollPosition();
+  const int v = Gamen()->VertScrollPosition();
+  // The first axes at least 40 pixels inside the view.
+  int i = 0, j = 0;
+  while (TruncToInt(GridAxisX[i] * PixelsPerMetre) < h + 40) ++i;
+  while (TruncToInt(GridAxisY[j] * PixelsPerMetre) < v + 40) ++j;
+  ColumnRecord& column = Columns[0][0][ColumnCount[0][0]++];
+  column = ColumnRecord{};
+  column.X = i, column.Y = j, column.Type = 1, column.Hardware = 0, column.Deterioration = 0;
+  Repaint();
+  // At 1/75, u = 5: the box starts at trunc(x - 5); the hardware rim runs
+  // from 3 pixels left of it, the deterioration ring from 8 (trunc(-7.5)).
+  const int left = TruncToInt(GridAxisX[i] * PixelsPerMetre - 5) - h;
+  const int row = TruncToInt(GridAxisY[j] * PixelsPerMetre) - v;
+  const QImage& image = Gamen()->Image();
+  EXPECT_EQ(image.pixel(left - 7, row), qRgb(255, 64, 64));    // deterioration 劣化
+  EXPECT_EQ(image.pixel(left - 4, row), qRgb(255, 64, 64));
+  EXPECT_EQ(image.pixel(left - 3, row), qRgb(246, 180, 180));  // hardware row 0
+  EXPECT_EQ(image.pixel(left - 2, row), qRgb(246, 180, 180));
+  EXPECT_EQ(image.pixel(left, row), qRgb(0, 0, 0));            // the outline, pen width 2
 }
 
 }  // namespace

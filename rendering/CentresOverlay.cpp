@@ -1,0 +1,121 @@
+#include "rendering/CentresOverlay.h"
+
+#include "analysis/AnalysisResults.h"
+#include "analysis/AreaWeights.h"
+#include "analysis/GridAxisLabels.h"
+#include "model/EditingState.h"
+#include "model/Grid.h"
+#include "model/ModelAccess.h"
+#include "model/PlanPalette.h"
+#include "model/ProjectSettings.h"
+#include "platform/Numeric.h"
+#include "rendering/Canvas.h"
+
+namespace {
+
+// The eccentricity ratio that the range rectangle stands for.
+constexpr double EccentricityLimit = 0.15;
+
+constexpr double GravityCrossHalf = 7.1;
+constexpr int32_t GravityCircleRadius = 7;
+constexpr int32_t RigidityCrossHalf = 10;
+
+struct SheetPoint {
+  bool Present;
+  int32_t X, Y;
+};
+
+// Sheet pixel of a position measured from the origin axes.
+SheetPoint PixelOf(double x, double y) {
+  if (x == 0 && y == 0) return {false, 0, 0};
+  return {true, TruncToInt((x + GridAxisX[GridOriginAxisX]) * PixelsPerMetre),
+          TruncToInt((GridAxisY[GridOriginAxisY] - y) * PixelsPerMetre)};
+}
+
+void Line(Canvas& canvas, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  canvas.MoveTo(x1, y1);
+  canvas.LineTo(x2, y2);
+}
+
+void UprightCross(Canvas& canvas, SheetPoint p) {
+  Line(canvas, p.X - RigidityCrossHalf, p.Y, p.X + RigidityCrossHalf, p.Y);
+  Line(canvas, p.X, p.Y - RigidityCrossHalf, p.X, p.Y + RigidityCrossHalf);
+}
+
+void ArrowHead(Canvas& canvas, SheetPoint p, const int32_t (&offsets)[6]) {
+  canvas.MoveTo(p.X + offsets[0], p.Y + offsets[1]);
+  canvas.LineTo(p.X + offsets[2], p.Y + offsets[3]);
+  canvas.LineTo(p.X + offsets[4], p.Y + offsets[5]);
+}
+
+// Storey loading cases 1 and 3 point left, 2 and 4 right; 1 and 2 up, 3 and 4 down.
+void CaseArrowHeads(Canvas& canvas, SheetPoint p, int32_t loadingCase) {
+  static constexpr int32_t Left[6] = {-6, -2, -10, 0, -5, 3};
+  static constexpr int32_t Right[6] = {6, -2, 10, 0, 5, 3};
+  static constexpr int32_t Up[6] = {-2, -6, 0, -10, 3, -5};
+  static constexpr int32_t Down[6] = {-2, 6, 0, 10, 3, 5};
+  ArrowHead(canvas, p, loadingCase == 1 || loadingCase == 3 ? Left : Right);
+  ArrowHead(canvas, p, loadingCase == 1 || loadingCase == 2 ? Up : Down);
+}
+
+// Half-widths 0.15 x the elastic radius about Y in x and about X in y.
+void RangeRectangle(Canvas& canvas, SheetPoint g, int32_t v, int32_t s, int32_t loadingCase) {
+  if (!g.Present) return;
+  const double dx = ElasticRadiusY[v][s][loadingCase] * PixelsPerMetre * EccentricityLimit;
+  const double dy = ElasticRadiusX[v][s][loadingCase] * PixelsPerMetre * EccentricityLimit;
+  canvas.Rectangle(TruncToInt(g.X - dx), TruncToInt(g.Y - dy), TruncToInt(g.X + dx) + 1,
+                   TruncToInt(g.Y + dy) + 1);
+}
+
+}  // namespace
+
+void DrawCentresOverlay(Canvas& canvas) {
+  if (!ValidVariant(CurrentVariant) || !ValidStorey(CurrentStorey)) return;
+  if (GridOriginAxisX < 0 || GridOriginAxisX >= GridAxisCountX || GridOriginAxisY < 0 ||
+      GridOriginAxisY >= GridAxisCountY)
+    return;
+  const int32_t v = CurrentVariant, s = CurrentStorey;
+  const bool snow = ProjectSettings.SnowCase != 0;
+  const StoreyCaseArray& rigidityX = snow ? RigidityCentreXSnow : RigidityCentreX;
+  const StoreyCaseArray& rigidityY = snow ? RigidityCentreYSnow : RigidityCentreY;
+
+  canvas.SetBrushStyle(BrushStyle::Clear);
+  canvas.SetPenStyle(PenStyle::Solid);
+  canvas.SetPenMode(PenMode::Copy);
+
+  const SheetPoint g = PixelOf(CentreOfGravityX[v][s], CentreOfGravityY[v][s]);
+  if (g.Present) {
+    canvas.SetPenColour(CentreMarkColours[CentreMarkGravity]);
+    canvas.SetPenWidth(3);
+    Line(canvas, TruncToInt(g.X - GravityCrossHalf), TruncToInt(g.Y - GravityCrossHalf),
+         TruncToInt(g.X + GravityCrossHalf), TruncToInt(g.Y + GravityCrossHalf));
+    Line(canvas, TruncToInt(g.X + GravityCrossHalf), TruncToInt(g.Y - GravityCrossHalf),
+         TruncToInt(g.X - GravityCrossHalf), TruncToInt(g.Y + GravityCrossHalf));
+    canvas.Ellipse(g.X - GravityCircleRadius, g.Y - GravityCircleRadius, g.X + GravityCircleRadius,
+                   g.Y + GravityCircleRadius);
+  }
+
+  if (ProjectSettings.DistinguishBraceDirection == 1) {
+    for (int32_t k = 1; k < StoreyLoadingCaseCount; ++k) {
+      const SheetPoint p = PixelOf(rigidityX[v][s][k], rigidityY[v][s][k]);
+      if (!p.Present) continue;
+      canvas.SetPenColour(CentreMarkColours[CentreMarkRigidityCase1 + k - 1]);
+      canvas.SetPenWidth(1);
+      UprightCross(canvas, p);
+      canvas.Ellipse(p.X - 6, p.Y - 6, p.X + 7, p.Y + 7);
+      CaseArrowHeads(canvas, p, k);
+      RangeRectangle(canvas, g, v, s, k);
+    }
+    return;
+  }
+
+  canvas.SetPenColour(CentreMarkColours[snow ? CentreMarkRigiditySnow : CentreMarkRigidity]);
+  const SheetPoint p = PixelOf(rigidityX[v][s][0], rigidityY[v][s][0]);
+  if (p.Present) {
+    canvas.SetPenWidth(3);
+    UprightCross(canvas, p);
+    canvas.Ellipse(p.X - 7, p.Y - 7, p.X + 8, p.Y + 8);
+  }
+  canvas.SetPenWidth(1);
+  RangeRectangle(canvas, g, v, s, 0);
+}

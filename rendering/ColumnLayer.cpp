@@ -1,0 +1,206 @@
+#include "rendering/ColumnLayer.h"
+
+#include "analysis/AnalysisResults.h"
+#include "analysis/GridPointMap.h"
+#include "evaluation/HardwareClasses.h"
+#include "model/EditingState.h"
+#include "model/ElementLists.h"
+#include "model/ElementTables.h"
+#include "model/Grid.h"
+#include "model/ModelAccess.h"
+#include "model/NumericHelpers.h"
+#include "model/PlanPalette.h"
+#include "model/ProjectSettings.h"
+#include "platform/Format.h"
+#include "platform/Numeric.h"
+#include "rendering/Canvas.h"
+
+namespace {
+
+constexpr int32_t FontBlack = 0;
+constexpr int32_t FontRed = RgbColour(255, 0, 0);
+
+// The demand method that draws neither a fill nor a demand label.
+constexpr int32_t AllowableStressMethod = 2;
+
+// Column types that run through two storeys.
+constexpr int32_t ThroughColumn12 = 2;
+constexpr int32_t ThroughColumn23 = 3;
+
+// Deterioration values that get a ring; なし (2) gets none.
+constexpr int32_t DeteriorationNone = 2;
+
+// The mark unit of columns: the pixels of a ninth of a metre.
+int32_t ColumnUnit() { return TruncToInt(PixelsPerMetre / 9); }
+
+// The square of a column before the marks grow it: its grid point in sheet
+// pixels, u on either side, truncated after the offset.
+struct ColumnBox {
+  int32_t Left, Top, Right, Bottom;
+};
+
+ColumnBox BoxAt(double x, double y, int32_t u) {
+  return {TruncToInt(x * PixelsPerMetre - u), TruncToInt(y * PixelsPerMetre - u),
+          TruncToInt(x * PixelsPerMetre + u), TruncToInt(y * PixelsPerMetre + u)};
+}
+
+void Disc(Canvas& canvas, int32_t colour, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  canvas.SetPenColour(colour);
+  canvas.SetBrushColour(colour);
+  canvas.Ellipse(x1, y1, x2, y2);
+}
+
+// The values the demand is read from: the snow results when snow is loaded and shown.
+struct ColumnDemand {
+  double T;
+  double N;
+};
+
+ColumnDemand DemandOf(int32_t v, int32_t s, int32_t c) {
+  const bool snow = ProjectSettings.SnowLoad != 0 && ProjectSettings.SnowCase != 0;
+  if (snow) {
+    const ColumnSnowResult& r = ColumnSnowResults[v][s][c];
+    return {MaxDouble(r.ToX, r.ToY), MaxDouble(r.NX, r.NY)};
+  }
+  const ColumnResult& r = ColumnResults[v][s][c];
+  return {MaxDouble(r.ToX, r.ToY), MaxDouble(r.NX, r.NY)};
+}
+
+// The larger section class of the two directions; SectionY 0 means "as X".
+int32_t SectionClassOf(const ColumnRecord& column) {
+  int32_t s = column.SectionX;
+  if (column.SectionY - 1 > s) s = column.SectionY - 1;
+  return ClampInt(s, 0, ColumnMarkBreakageHalo - 1);
+}
+
+void DrawClassLabels(Canvas& canvas, const ColumnRecord& column, const ColumnBox& box, ColumnDemand demand,
+                     int32_t method) {
+  canvas.SetFont(PlanFont(ColumnLabelFontHeight, ColumnLabelFontWidth));
+  canvas.SetFontColour(FontBlack);
+  canvas.SetBrushColour(LabelBackColour);
+  canvas.SetBrushStyle(BrushStyle::Clear);
+  const bool demandShown = method == 0 || method == 1;
+  HardwareClass d = 0;
+  if (demandShown) {
+    d = ClassifyColumnDemandLabel(method, demand.T, demand.N);
+    canvas.TextOut(box.Right + 4, box.Bottom + 4, LabelAt(JointDemandClassLabels, HardwareClassCount, d));
+  }
+  const HardwareClass g = JointCapacityClassOfRow(column.Hardware);
+  if (demandShown && d > g) canvas.SetFontColour(FontRed);
+  canvas.TextOut(box.Right + 4, TruncToInt(box.Bottom + 4 + 0.2 * PixelsPerMetre),
+                 LabelAt(JointDemandClassLabels, HardwareClassCount, g));
+  canvas.SetFontColour(FontBlack);
+}
+
+void DrawColumn(Canvas& canvas, int32_t v, int32_t s, int32_t c, bool labels) {
+  const ColumnRecord& column = Columns[v][s][c];
+  if (!OnGrid(column.X, column.Y)) return;
+  const int32_t u = ColumnUnit();
+  const int32_t h = u / 2;
+  const ColumnBox box = BoxAt(GridAxisX[column.X], GridAxisY[column.Y], u);
+  const int32_t left = box.Left, top = box.Top, right = box.Right, bottom = box.Bottom;
+  const int32_t method = ProjectSettings.JointHardwareMethod;
+
+  canvas.SetPenWidth(1);
+  canvas.SetPenStyle(PenStyle::Solid);
+  canvas.SetPenMode(PenMode::Copy);
+  canvas.SetBrushStyle(BrushStyle::Solid);
+
+  if (ColumnResults[v][s][c].BreakageRisk != 0)
+    Disc(canvas, ColumnMarkColours[ColumnMarkBreakageHalo], left - 2 * u - 1, top - 2 * u - 1,
+         right + 2 * u + 2, bottom + 2 * u + 2);
+  // Only the first group of the table belongs to columns.
+  if (column.Deterioration != DeteriorationNone && column.Deterioration >= 0 &&
+      column.Deterioration < DeteriorationNone)
+    Disc(canvas, DeteriorationColours[column.Deterioration], TruncToInt(left - 1.3 * u - 1),
+         TruncToInt(top - 1.3 * u - 1), TruncToInt(right + 1.3 * u + 2), TruncToInt(bottom + 1.3 * u + 2));
+  if (column.CornerSetting != 0)
+    Disc(canvas, CornerColumnColour, left - u - 1, top - u - 1, right + u + 2, bottom + u + 2);
+  // A row outside the hardware table has no colour: no rim.
+  if (HasColour(ColumnHardwareColours, column.Hardware))
+    Disc(canvas, ColumnHardwareColours[column.Hardware], left - h - 1, top - h - 1, right + h + 2,
+         bottom + h + 2);
+
+  const int32_t section = SectionClassOf(column);
+  canvas.SetPenColour(ColumnMarkColours[section]);
+  canvas.SetPenWidth(section == 0 ? 2 : 3);
+  const ColumnDemand demand = DemandOf(v, s, c);
+  const int32_t fill =
+      ColourAt(ClassColourScale, ClassifyColumnFill(method, demand.T, demand.N), ClassColourScale[0]);
+  canvas.SetBrushColour(fill);
+  canvas.Rectangle(left, top, right + 2, bottom + 2);
+
+  const int32_t mark = GridPointMap[v][s][column.X][column.Y];
+  if (mark < 0) {
+    canvas.SetPenColour(ColumnMarkColours[0]);
+    canvas.SetPenWidth(1);
+    canvas.Rectangle(left + h, top + h, right + 2 - h, bottom + 2 - h);
+  }
+  if (mark >= GridPointFloorMark || mark <= -GridPointFloorMark) {
+    canvas.SetPenColour(AreaColumnCrossColour);
+    canvas.SetPenWidth(1);
+    canvas.MoveTo(left, top);
+    canvas.LineTo(right, bottom);
+    canvas.MoveTo(left, bottom);
+    canvas.LineTo(right, top);
+  }
+  if (column.Type == ThroughColumn12 || column.Type == ThroughColumn23) {
+    canvas.SetPenColour(ThroughColumnRingColour);
+    canvas.SetPenWidth(1);
+    canvas.SetPenStyle(column.Type == ThroughColumn12 ? PenStyle::Solid : PenStyle::Dot);
+    canvas.Arc(left - u, top - u, right + u + 1, bottom + u + 1, left - u, top - u, left - u, top - u);
+  }
+  if (labels) DrawClassLabels(canvas, column, box, demand, method);
+}
+
+// "%3i" numbers in plan order, above and left of each column.
+void DrawColumnNumbers(Canvas& canvas, int32_t v, int32_t s, int32_t count) {
+  canvas.SetFont(PlanFont(ColumnLabelFontHeight, ColumnLabelFontWidth));
+  canvas.SetFontColour(FontBlack);
+  canvas.SetBrushStyle(BrushStyle::Clear);
+  const double ninth = PixelsPerMetre / 9;
+  for (int32_t i = 0; i < count; ++i) {
+    const int32_t c = ColumnOrderX[v][s][i];
+    if (c < 0 || c >= count) continue;
+    const ColumnRecord& column = Columns[v][s][c];
+    if (!OnGrid(column.X, column.Y)) continue;
+    canvas.TextOut(TruncToInt(GridAxisX[column.X] * PixelsPerMetre - ninth - 16),
+                   TruncToInt(GridAxisY[column.Y] * PixelsPerMetre - ninth - 12), FormatW(u"%3i", i + 1));
+  }
+}
+
+}  // namespace
+
+void DrawColumns(Canvas& canvas) {
+  if (!ValidVariant(CurrentVariant) || !ValidStorey(CurrentStorey)) return;
+  const int32_t v = CurrentVariant, s = CurrentStorey;
+  const int32_t count = CountOf(ColumnCount, v, s, MaxColumnsPerStorey);
+  const bool labelMode = CurrentEditMode == EditModeColumns || CurrentEditMode == EditModeWalls;
+  const bool labels = labelMode && ProjectSettings.ShowColumnNValue == 1;
+  for (int32_t c = 0; c < count; ++c) DrawColumn(canvas, v, s, c, labels);
+  if (CurrentEditMode == EditModeColumns) DrawColumnNumbers(canvas, v, s, count);
+}
+
+void DrawOtherStoreyColumns(Canvas& canvas) {
+  if (!ValidVariant(CurrentVariant)) return;
+  const int32_t v = CurrentVariant;
+  const bool foundation = CurrentEditMode == EditModeFoundation;
+  const int32_t u = ColumnUnit();
+  canvas.SetPenWidth(2);
+  canvas.SetPenStyle(PenStyle::Solid);
+  canvas.SetPenMode(PenMode::Copy);
+  canvas.SetPenColour(foundation ? RgbColour(0, 0, 0) : OtherStoreyColumnColour);
+  for (int32_t s = 0; s < StoreyCount; ++s) {
+    if ((s == CurrentStorey) != foundation) continue;
+    const int32_t count = CountOf(ColumnCount, v, s, MaxColumnsPerStorey);
+    for (int32_t c = 0; c < count; ++c) {
+      const ColumnRecord& column = Columns[v][s][c];
+      if (!OnGrid(column.X, column.Y)) continue;
+      const ColumnBox box = BoxAt(GridAxisX[column.X], GridAxisY[column.Y], u);
+      canvas.MoveTo(box.Left, box.Top);
+      canvas.LineTo(box.Right, box.Bottom);
+      canvas.MoveTo(box.Left, box.Bottom);
+      canvas.LineTo(box.Right, box.Top);
+    }
+  }
+}
