@@ -5,8 +5,11 @@
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/PlanPalette.h"
+#include "model/ProjectSettings.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
+#include "rendering/FoundationLayer.h"
+#include "rendering/GableWallLayer.h"
 #include "rendering/GridAxisLayer.h"
 
 void DrawGridLines(Canvas& canvas, int32_t sheetWidth, int32_t sheetHeight) {
@@ -34,8 +37,11 @@ void PaintFullPlan(Canvas& canvas, int32_t sheetWidth, int32_t sheetHeight) {
   // The balloons and dimensions belong to the chain's first step, which names
   // the axes; nothing of the chain draws, so they come first of the layers.
   DrawGridAxes(canvas);
-  // The plan layers follow, each under its condition, in this order:
-  //   DrawFoundations          uniform foundation off and other-storey walls off
+  // The plan layers follow, each under its condition, in this order.
+  // Foundations come first unless the foundation is uniform or the other
+  // storey's walls are shown in their place.
+  if (ProjectSettings.UniformFoundation == 0 && ProjectSettings.ShowOtherStoreyWalls == 0)
+    DrawFoundations(canvas);
   //   DrawRoofFloorAreas
   //   DrawOtherStoreyWalls
   //   DrawOtherStoreyColumns
@@ -45,8 +51,11 @@ void PaintFullPlan(Canvas& canvas, int32_t sheetWidth, int32_t sheetHeight) {
   //   DrawTextLabels
   //   DrawFreeLines
   //   DrawRoofFloorAreas       again in the roof/floor edit mode
-  //   DrawGableWalls           in the gable edit mode
+  if (CurrentEditMode == EditModeGable) DrawGableWalls(canvas);
   //   DrawFloorSpecs
-  //   DrawFoundations, DrawOtherStoreyWalls, DrawOtherStoreyColumns
-  //                            again on the first storey in the foundation edit mode
+  // On the first storey in the foundation edit mode the foundations, then the
+  // other storey's walls and columns, are drawn again on top of everything.
+  const bool foundationsOnTop = CurrentStorey == 0 && CurrentEditMode == EditModeFoundation;
+  if (foundationsOnTop) DrawFoundations(canvas);
+  //   DrawOtherStoreyWalls, DrawOtherStoreyColumns again when foundationsOnTop
 }

@@ -40,3 +40,23 @@ int32_t AxisLabelColour(int32_t index) {
 int32_t WeightClassColour(int32_t weightClass) {
   return weightClass >= 0 && weightClass < 7 ? WeightClassColours[weightClass] : WeightClassColours[0];
 }
+
+const int32_t LabelBackColour = RgbColour(255, 255, 255);
+
+const int32_t FoundationTypeColours[3] = {
+    RgbColour(160, 160, 160),
+    RgbColour(192, 192, 192),
+    RgbColour(224, 224, 224),
+};
+
+const int32_t FoundationRecordColours[3] = {
+    RgbColour(160, 128, 128),
+    RgbColour(192, 160, 160),
+    RgbColour(224, 192, 192),
+};
+
+const int32_t GableShapeColours[3] = {
+    RgbColour(192, 192, 160),
+    RgbColour(192, 160, 160),
+    RgbColour(192, 160, 192),
+};

@@ -49,3 +49,14 @@ int32_t AxisLabelColour(int32_t index);
 
 // WeightClassColours entry of a weight class; an unknown class takes the light one.
 int32_t WeightClassColour(int32_t weightClass);
+
+// The brush behind plan labels.
+extern const int32_t LabelBackColour;
+
+// Foundation bands on the screen by FoundationRecord.Type (on the printed
+// plan: the foundation band of a wall by its foundation class).
+extern const int32_t FoundationTypeColours[3];
+// Foundation bands of the printed plan by FoundationRecord.Type.
+extern const int32_t FoundationRecordColours[3];
+// Gable wall bands by GableWallRecord.Shape.
+extern const int32_t GableShapeColours[3];
