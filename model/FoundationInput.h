@@ -9,7 +9,8 @@
 // 0 when the input was refused: the two points coincide, the current storey
 // is not the first (reported), a point lies off the grid, or the storey holds
 // MaxFoundationsPerStorey segments already (silently). An undo snapshot is
-// pushed before every change; the plan is repainted unless the storey was full.
+// pushed before every change; the plan is repainted after a change and after
+// the first two refusals.
 int32_t InputFoundation(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
 
 // The refusal on storeys above the first (stop icon).
