@@ -1,5 +1,7 @@
 #include "mainwindow/Forms.h"
 
+#include "elements/FoundationPalette.h"
+#include "elements/GableWallPalette.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/AxisDialog.h"
 #include "mainwindow/CopyDialog.h"
@@ -17,7 +19,7 @@ TPlaceholderDlg* OhoukokushoDlg = nullptr;
 TPlaceholderDlg* DmojiChangeDlg = nullptr;
 TToolPalette* DmojiDlg = nullptr;
 TDmoduleDlg* DmoduleDlg = nullptr;
-TToolPalette* DkisoDlg = nullptr;
+TDkisoDlg* DkisoDlg = nullptr;
 TToolPalette* DsenDlg = nullptr;
 TPlaceholderDlg* DsekisaiDlg = nullptr;
 TPlaceholderDlg* DrekkadoDlg = nullptr;
@@ -32,7 +34,7 @@ TToolPalette* DkabeDlg = nullptr;
 TPlaceholderDlg* hashiraChangeDlg = nullptr;
 TgaiyouDlg* gaiyouDlg = nullptr;
 TkaberyouDlg* kaberyouDlg = nullptr;
-TToolPalette* DyagiriDlg = nullptr;
+TDyagiriDlg* DyagiriDlg = nullptr;
 TPlaceholderDlg* DtsuikaDlg = nullptr;
 TDtoorishinnDlg* DtoorishinnDlg = nullptr;
 TPlaceholderDlg* DsenoffDlg = nullptr;
@@ -44,7 +46,20 @@ TPlaceholderDlg* setsuDlg = nullptr;
 
 namespace {
 
-enum class Kind { Dialog, Palette, About, Outline, Copy, WallQuantity, Cost, Module, Axis, GridPalette };
+enum class Kind {
+  Dialog,
+  Palette,
+  About,
+  Outline,
+  Copy,
+  WallQuantity,
+  Cost,
+  Module,
+  Axis,
+  GridPalette,
+  FoundationPalette,
+  GablePalette,
+};
 
 struct FormEntry {
   const char* formClass;
@@ -61,7 +76,7 @@ const FormEntry kForms[] = {
     {"TDmojiChangeDlg", "DmojiChangeDlg", "文字の変更", Kind::Dialog, -1, &DmojiChangeDlg},
     {"TDmojiDlg", "DmojiDlg", "文字の入力", Kind::Palette, PaletteDockText, &DmojiDlg},
     {"TDmoduleDlg", "DmoduleDlg", "モジュールの変更", Kind::Module, -1, &DmoduleDlg},
-    {"TDkisoDlg", "DkisoDlg", "基礎の設定", Kind::Palette, PaletteDockFoundation, &DkisoDlg},
+    {"TDkisoDlg", "DkisoDlg", "基礎の設定", Kind::FoundationPalette, PaletteDockFoundation, &DkisoDlg},
     {"TDsenDlg", "DsenDlg", "自由線の設定", Kind::Palette, PaletteDockFreeLine, &DsenDlg},
     {"TDsekisaiDlg", "DsekisaiDlg", "積載荷重の設定", Kind::Dialog, -1, &DsekisaiDlg},
     {"TDrekkadoDlg", "DrekkadoDlg", "劣化度の確認", Kind::Dialog, -1, &DrekkadoDlg},
@@ -76,7 +91,7 @@ const FormEntry kForms[] = {
     {"ThashiraChangeDlg", "hashiraChangeDlg", "柱の変更", Kind::Dialog, -1, &hashiraChangeDlg},
     {"TgaiyouDlg", "gaiyouDlg", "概要", Kind::Outline, -1, &gaiyouDlg},
     {"TkaberyouDlg", "kaberyouDlg", "壁量計算", Kind::WallQuantity, -1, &kaberyouDlg},
-    {"TDyagiriDlg", "DyagiriDlg", "矢切壁の設定", Kind::Palette, PaletteDockGable, &DyagiriDlg},
+    {"TDyagiriDlg", "DyagiriDlg", "矢切壁の設定", Kind::GablePalette, PaletteDockGable, &DyagiriDlg},
     {"TDtsuikaDlg", "DtsuikaDlg", "追加荷重の設定", Kind::Dialog, -1, &DtsuikaDlg},
     {"TDtoorishinnDlg", "DtoorishinnDlg", "通り芯の設定", Kind::GridPalette, PaletteDockGrid,
      &DtoorishinnDlg},
@@ -109,6 +124,10 @@ QWidget* FormAt(const FormEntry& entry) {
       return *static_cast<TaxisDlg**>(entry.variable);
     case Kind::GridPalette:
       return *static_cast<TDtoorishinnDlg**>(entry.variable);
+    case Kind::FoundationPalette:
+      return *static_cast<TDkisoDlg**>(entry.variable);
+    case Kind::GablePalette:
+      return *static_cast<TDyagiriDlg**>(entry.variable);
     default:
       return *static_cast<TPlaceholderDlg**>(entry.variable);
   }
@@ -142,6 +161,12 @@ void ClearVariable(const FormEntry& entry) {
       break;
     case Kind::GridPalette:
       *static_cast<TDtoorishinnDlg**>(entry.variable) = nullptr;
+      break;
+    case Kind::FoundationPalette:
+      *static_cast<TDkisoDlg**>(entry.variable) = nullptr;
+      break;
+    case Kind::GablePalette:
+      *static_cast<TDyagiriDlg**>(entry.variable) = nullptr;
       break;
     default:
       *static_cast<TPlaceholderDlg**>(entry.variable) = nullptr;
@@ -186,6 +211,12 @@ bool CreateForms(const QStringList& arguments) {
         break;
       case Kind::GridPalette:
         *static_cast<TDtoorishinnDlg**>(entry.variable) = new TDtoorishinnDlg(main);
+        break;
+      case Kind::FoundationPalette:
+        *static_cast<TDkisoDlg**>(entry.variable) = new TDkisoDlg(main);
+        break;
+      case Kind::GablePalette:
+        *static_cast<TDyagiriDlg**>(entry.variable) = new TDyagiriDlg(main);
         break;
       default:
         *static_cast<TPlaceholderDlg**>(entry.variable) =

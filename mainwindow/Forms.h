@@ -7,6 +7,10 @@
 #include <array>
 #include <vector>
 
+// Palettes that stand where a plain tool palette is expected.
+#include "elements/FoundationPalette.h"
+#include "elements/GableWallPalette.h"
+
 class QWidget;
 class TAboutBox;
 class TaxisDlg;
@@ -23,7 +27,7 @@ extern TPlaceholderDlg* OhoukokushoDlg;
 extern TPlaceholderDlg* DmojiChangeDlg;
 extern TToolPalette* DmojiDlg;
 extern TDmoduleDlg* DmoduleDlg;
-extern TToolPalette* DkisoDlg;
+extern TDkisoDlg* DkisoDlg;
 extern TToolPalette* DsenDlg;
 extern TPlaceholderDlg* DsekisaiDlg;
 extern TPlaceholderDlg* DrekkadoDlg;
@@ -38,7 +42,7 @@ extern TToolPalette* DkabeDlg;
 extern TPlaceholderDlg* hashiraChangeDlg;
 extern TgaiyouDlg* gaiyouDlg;
 extern TkaberyouDlg* kaberyouDlg;
-extern TToolPalette* DyagiriDlg;
+extern TDyagiriDlg* DyagiriDlg;
 extern TPlaceholderDlg* DtsuikaDlg;
 extern TDtoorishinnDlg* DtoorishinnDlg;
 extern TPlaceholderDlg* DsenoffDlg;

@@ -10,6 +10,8 @@
 #include "rendering/Canvas.h"
 #include "rendering/CentresOverlay.h"
 #include "rendering/ColumnLayer.h"
+#include "rendering/FoundationLayer.h"
+#include "rendering/GableWallLayer.h"
 #include "rendering/GridAxisLayer.h"
 
 void DrawGridLines(Canvas& canvas, int32_t sheetWidth, int32_t sheetHeight) {
@@ -37,9 +39,11 @@ void PaintFullPlan(Canvas& canvas, int32_t sheetWidth, int32_t sheetHeight) {
   // The balloons and dimensions belong to the chain's first step, which names
   // the axes; nothing of the chain draws, so they come first of the layers.
   DrawGridAxes(canvas);
-  // The plan layers, each under its condition, in this order (those still
-  // missing are named where they belong):
-  //   DrawFoundations          uniform foundation off and other-storey walls off
+  // The plan layers follow, each under its condition, in this order.
+  // Foundations come first unless the foundation is uniform or the other
+  // storey's walls are shown in their place.
+  if (ProjectSettings.UniformFoundation == 0 && ProjectSettings.ShowOtherStoreyWalls == 0)
+    DrawFoundations(canvas);
   //   DrawRoofFloorAreas
   //   DrawOtherStoreyWalls
   DrawOtherStoreyColumns(canvas);
@@ -49,8 +53,12 @@ void PaintFullPlan(Canvas& canvas, int32_t sheetWidth, int32_t sheetHeight) {
   //   DrawTextLabels
   //   DrawFreeLines
   //   DrawRoofFloorAreas       again in the roof/floor edit mode
-  //   DrawGableWalls           in the gable edit mode
+  if (CurrentEditMode == EditModeGable) DrawGableWalls(canvas);
   //   DrawFloorSpecs
-  //   DrawFoundations, DrawOtherStoreyWalls again on the first storey in the foundation edit mode
-  if (CurrentStorey == 0 && CurrentEditMode == EditModeFoundation) DrawOtherStoreyColumns(canvas);
+  // On the first storey in the foundation edit mode the foundations, then the
+  // other storey's walls and columns, are drawn again on top of everything.
+  const bool foundationsOnTop = CurrentStorey == 0 && CurrentEditMode == EditModeFoundation;
+  if (foundationsOnTop) DrawFoundations(canvas);
+  //   DrawOtherStoreyWalls again when foundationsOnTop
+  if (foundationsOnTop) DrawOtherStoreyColumns(canvas);
 }

@@ -22,6 +22,10 @@ void ShowModeToolDialog() {
   if (gPort) gPort->ShowModeToolDialog();
 }
 
+void InvalidateSheet() {
+  if (gPort) gPort->InvalidateSheet();
+}
+
 void ColourVariantRadios() {
   for (int v = 0; v < VariantCount; ++v)
     MainWindow.VariantRadioColour[v] = WeightClassColour(ProjectSettings.WeightClass[v]);

@@ -32,6 +32,8 @@ class MainWindowPort {
   virtual void MainWindowStateChanged() = 0;
   // Show the tool palette of CurrentEditMode and hide the others.
   virtual void ShowModeToolDialog() = 0;
+  // Repaint the plan in full (recalculation included) at the next paint.
+  virtual void InvalidateSheet() {}
 };
 
 void SetMainWindowPort(MainWindowPort* port);
@@ -42,6 +44,10 @@ void RefreshMainWindow();
 // Sets the column palette's new-column kind to 管柱 and lets the GUI show
 // the palette of the current edit mode.
 void ShowModeToolDialog();
+
+// Asks the main window for a full paint of the plan; the input routines call
+// it after every change of the model.
+void InvalidateSheet();
 
 // Colours the three variant radios by the weight class of their variant.
 void ColourVariantRadios();

@@ -8,6 +8,7 @@ int32_t FreeLinePaletteStyle = 0;
 int32_t FreeLinePaletteColour = 0;
 int32_t NotifiedEndColumns = 0;
 int32_t ColumnPaletteNewKind = 1;
+GableWallPaletteState GablePalette{0, 1, 0.0, 0.0, 0.0};
 
 void ResetPaletteChoices() {
   RoofFloorPalette.AreaCode = 0;

@@ -22,5 +22,16 @@ extern int32_t FreeLinePaletteColour;
 extern int32_t NotifiedEndColumns;     // 1: ends of a changed retrofit wall get hardware row 2
 extern int32_t ColumnPaletteNewKind;   // ColumnRecord.Type of new columns
 
+// The gable wall palette's settings for new gable walls. The model reset
+// leaves them alone: they hold from start-up to the end of the run.
+struct GableWallPaletteState {
+  int32_t Shape;        // GableWallRecord.Shape
+  int32_t WeightClass;  // GableWallRecord.WeightClass
+  double Slope;
+  double Weight;
+  double Height;
+};
+extern GableWallPaletteState GablePalette;
+
 // Puts back the palette choices that every model reset restores.
 void ResetPaletteChoices();

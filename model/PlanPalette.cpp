@@ -77,3 +77,21 @@ const int32_t ColumnHardwareColours[30] = {
     RgbColour(192, 192, 192), RgbColour(192, 192, 192), RgbColour(192, 192, 192), RgbColour(192, 192, 192),
     RgbColour(192, 192, 192), RgbColour(192, 192, 192),
 };
+
+const int32_t FoundationTypeColours[3] = {
+    RgbColour(160, 160, 160),
+    RgbColour(192, 192, 192),
+    RgbColour(224, 224, 224),
+};
+
+const int32_t FoundationRecordColours[3] = {
+    RgbColour(160, 128, 128),
+    RgbColour(192, 160, 160),
+    RgbColour(224, 192, 192),
+};
+
+const int32_t GableShapeColours[3] = {
+    RgbColour(192, 192, 160),
+    RgbColour(192, 160, 160),
+    RgbColour(192, 160, 192),
+};

@@ -85,3 +85,11 @@ extern const int32_t OtherStoreyColumnColour;
 extern const int32_t DeteriorationColours[18];
 // Column fill by JointHardwareTable row.
 extern const int32_t ColumnHardwareColours[30];
+
+// Foundation bands on the screen by FoundationRecord.Type (on the printed
+// plan: the foundation band of a wall by its foundation class).
+extern const int32_t FoundationTypeColours[3];
+// Foundation bands of the printed plan by FoundationRecord.Type.
+extern const int32_t FoundationRecordColours[3];
+// Gable wall bands by GableWallRecord.Shape.
+extern const int32_t GableShapeColours[3];

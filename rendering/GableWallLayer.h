@@ -1,0 +1,8 @@
+#pragma once
+// The gable walls of the current variant and storey, in list order: a band of
+// half width PixelsPerMetre / 9 along each in the colour of its shape, with
+// the shape's name beside it in the gable edit mode. A record of an unknown
+// shape is not drawn.
+class Canvas;
+
+void DrawGableWalls(Canvas& canvas);

@@ -1,0 +1,22 @@
+#pragma once
+// The model after the start-up reset, with a main window that counts the
+// plan repaints the input routines ask for.
+#include "ModelFixture.h"
+#include "model/EditingState.h"
+#include "model/SlotCopy.h"
+
+class CountingMainWindow : public RecordingMainWindow {
+ public:
+  void InvalidateSheet() override { ++invalidations; }
+  int invalidations = 0;
+};
+
+class InputRoutineTest : public ModelTest {
+ protected:
+  void SetUp() override {
+    ModelTest::SetUp();
+    SetMainWindowPort(&window);
+  }
+
+  CountingMainWindow window;
+};
