@@ -42,7 +42,7 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   void ShowModeToolDialog() override;
 
   // Asks for a full paint of the plan (invalidating Sheet).
-  void InvalidateSheet();
+  void InvalidateSheet() override;
   void UpdateStoreyControls();
   void KeepStoreyWithinTopStorey();
   // Rescales the plan after File > New, File > Open and the start-up load.

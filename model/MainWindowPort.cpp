@@ -17,8 +17,12 @@ void RefreshMainWindow() {
   if (gPort) gPort->MainWindowStateChanged();
 }
 
+void InvalidatePlan() {
+  if (gPort) gPort->InvalidateSheet();
+}
+
 void ShowModeToolDialog() {
-  ColumnPaletteNewKind = 1;
+  NewColumnDefaults.Type = 1;
   if (gPort) gPort->ShowModeToolDialog();
 }
 

@@ -32,12 +32,17 @@ class MainWindowPort {
   virtual void MainWindowStateChanged() = 0;
   // Show the tool palette of CurrentEditMode and hide the others.
   virtual void ShowModeToolDialog() = 0;
+  // Ask for a full paint of the plan.
+  virtual void InvalidateSheet() {}
 };
 
 void SetMainWindowPort(MainWindowPort* port);
 MainWindowPort* GetMainWindowPort();
 
 void RefreshMainWindow();
+
+// Asks the main window for a full paint of the plan (invalidates Sheet).
+void InvalidatePlan();
 
 // Sets the column palette's new-column kind to 管柱 and lets the GUI show
 // the palette of the current edit mode.

@@ -65,6 +65,8 @@ class RecordingMainWindow : public MainWindowPort {
  public:
   void MainWindowStateChanged() override { ++stateChanges; }
   void ShowModeToolDialog() override { ++toolDialogCalls; }
+  void InvalidateSheet() override { ++invalidations; }
   int stateChanges = 0;
   int toolDialogCalls = 0;
+  int invalidations = 0;
 };
