@@ -1,5 +1,7 @@
 #include "mainwindow/Forms.h"
 
+#include "elements/ColumnChangeDialog.h"
+#include "elements/ColumnPalette.h"
 #include "elements/FoundationPalette.h"
 #include "elements/GableWallPalette.h"
 #include "mainwindow/AboutBox.h"
@@ -24,14 +26,14 @@ TToolPalette* DsenDlg = nullptr;
 TPlaceholderDlg* DsekisaiDlg = nullptr;
 TPlaceholderDlg* DrekkadoDlg = nullptr;
 TPlaceholderDlg* DprintDlg = nullptr;
-TToolPalette* DhashiraDlg = nullptr;
+TDhashiraDlg* DhashiraDlg = nullptr;
 TDcopyDlg* DcopyDlg = nullptr;
 TaxisDlg* axisDlg = nullptr;
 TAboutBox* AboutBox = nullptr;
 TPlaceholderDlg* DkabetsuikaDlg = nullptr;
 TPlaceholderDlg* DkabeChangeDlg = nullptr;
 TToolPalette* DkabeDlg = nullptr;
-TPlaceholderDlg* hashiraChangeDlg = nullptr;
+ThashiraChangeDlg* hashiraChangeDlg = nullptr;
 TgaiyouDlg* gaiyouDlg = nullptr;
 TkaberyouDlg* kaberyouDlg = nullptr;
 TDyagiriDlg* DyagiriDlg = nullptr;
@@ -59,6 +61,8 @@ enum class Kind {
   GridPalette,
   FoundationPalette,
   GablePalette,
+  ColumnPalette,
+  ColumnChange,
 };
 
 struct FormEntry {
@@ -81,14 +85,14 @@ const FormEntry kForms[] = {
     {"TDsekisaiDlg", "DsekisaiDlg", "積載荷重の設定", Kind::Dialog, -1, &DsekisaiDlg},
     {"TDrekkadoDlg", "DrekkadoDlg", "劣化度の確認", Kind::Dialog, -1, &DrekkadoDlg},
     {"TDprintDlg", "DprintDlg", "印刷", Kind::Dialog, -1, &DprintDlg},
-    {"TDhashiraDlg", "DhashiraDlg", "柱の設定", Kind::Palette, PaletteDockColumns, &DhashiraDlg},
+    {"TDhashiraDlg", "DhashiraDlg", "柱の設定", Kind::ColumnPalette, PaletteDockColumns, &DhashiraDlg},
     {"TDcopyDlg", "DcopyDlg", "データの一括編集（先に診断対象を指示します）", Kind::Copy, -1, &DcopyDlg},
     {"TaxisDlg", "axisDlg", "通り芯", Kind::Axis, -1, &axisDlg},
     {"TAboutBox", "AboutBox", "Quilmora2025", Kind::About, -1, &AboutBox},
     {"TDkabetsuikaDlg", "DkabetsuikaDlg", "壁耐力要素の編集", Kind::Dialog, -1, &DkabetsuikaDlg},
     {"TDkabeChangeDlg", "DkabeChangeDlg", "壁の変更", Kind::Dialog, -1, &DkabeChangeDlg},
     {"TDkabeDlg", "DkabeDlg", "壁の設定", Kind::Palette, PaletteDockWalls, &DkabeDlg},
-    {"ThashiraChangeDlg", "hashiraChangeDlg", "柱の変更", Kind::Dialog, -1, &hashiraChangeDlg},
+    {"ThashiraChangeDlg", "hashiraChangeDlg", "柱の変更", Kind::ColumnChange, -1, &hashiraChangeDlg},
     {"TgaiyouDlg", "gaiyouDlg", "概要", Kind::Outline, -1, &gaiyouDlg},
     {"TkaberyouDlg", "kaberyouDlg", "壁量計算", Kind::WallQuantity, -1, &kaberyouDlg},
     {"TDyagiriDlg", "DyagiriDlg", "矢切壁の設定", Kind::GablePalette, PaletteDockGable, &DyagiriDlg},
@@ -128,6 +132,10 @@ QWidget* FormAt(const FormEntry& entry) {
       return *static_cast<TDkisoDlg**>(entry.variable);
     case Kind::GablePalette:
       return *static_cast<TDyagiriDlg**>(entry.variable);
+    case Kind::ColumnPalette:
+      return *static_cast<TDhashiraDlg**>(entry.variable);
+    case Kind::ColumnChange:
+      return *static_cast<ThashiraChangeDlg**>(entry.variable);
     default:
       return *static_cast<TPlaceholderDlg**>(entry.variable);
   }
@@ -167,6 +175,12 @@ void ClearVariable(const FormEntry& entry) {
       break;
     case Kind::GablePalette:
       *static_cast<TDyagiriDlg**>(entry.variable) = nullptr;
+      break;
+    case Kind::ColumnPalette:
+      *static_cast<TDhashiraDlg**>(entry.variable) = nullptr;
+      break;
+    case Kind::ColumnChange:
+      *static_cast<ThashiraChangeDlg**>(entry.variable) = nullptr;
       break;
     default:
       *static_cast<TPlaceholderDlg**>(entry.variable) = nullptr;
@@ -217,6 +231,12 @@ bool CreateForms(const QStringList& arguments) {
         break;
       case Kind::GablePalette:
         *static_cast<TDyagiriDlg**>(entry.variable) = new TDyagiriDlg(main);
+        break;
+      case Kind::ColumnPalette:
+        *static_cast<TDhashiraDlg**>(entry.variable) = new TDhashiraDlg(main);
+        break;
+      case Kind::ColumnChange:
+        *static_cast<ThashiraChangeDlg**>(entry.variable) = new ThashiraChangeDlg(main);
         break;
       default:
         *static_cast<TPlaceholderDlg**>(entry.variable) =

@@ -1,5 +1,6 @@
 #include "mainwindow/PlanScrollBox.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -61,6 +62,12 @@ void TPlanScrollBox::resizeEvent(QResizeEvent* event) {
 }
 
 void TPlanScrollBox::scrollContentsBy(int, int) { Invalidate(); }
+
+void TPlanScrollBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (!OnMouseUp) return;
+  const QPoint at = event->position().toPoint();
+  OnMouseUp(event->button(), at.x() + HorzScrollPosition(), at.y() + VertScrollPosition());
+}
 
 void TPlanScrollBox::FullPaint() {
   dirty_ = false;

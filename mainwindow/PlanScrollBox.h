@@ -33,6 +33,8 @@ class TPlanScrollBox : public QAbstractScrollArea {
 
   // Draws the sheet (OnPaint) into the image: the full paint.
   std::function<void(Canvas&)> OnPaint;
+  // A mouse button released over the plan, at sheet pixels (OnMouseUp).
+  std::function<void(Qt::MouseButton, int x, int y)> OnMouseUp;
   // Called after each full paint, outside the paint.
   std::function<void()> OnPainted;
 
@@ -47,6 +49,7 @@ class TPlanScrollBox : public QAbstractScrollArea {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   void UpdateScrollRanges();

@@ -27,6 +27,7 @@
 #include "analysis/PendingMessages.h"
 #include "analysis/RecalculationChain.h"
 #include "evaluation/DeteriorationFactor.h"
+#include "elements/ColumnPalette.h"
 #include "evaluation/ResultsPanel.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/CopyDialog.h"
@@ -36,6 +37,7 @@
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/ToolPalette.h"
 #include "mainwindow/WallQuantityDialog.h"
+#include "model/ClickInput.h"
 #include "model/EditingState.h"
 #include "model/ElementTables.h"
 #include "model/ModelExtents.h"
@@ -132,6 +134,7 @@ TQuilmoraForm::TQuilmoraForm(const QStringList& arguments, QWidget* parent) : QM
   Gamen = new TPlanScrollBox(central);
   Gamen->OnPaint = [this](Canvas& canvas) { SheetPaint(canvas); };
   Gamen->OnPainted = [this] { AfterSheetPaint(); };
+  Gamen->OnMouseUp = [this](Qt::MouseButton button, int x, int y) { SheetMouseUp(button, x, y); };
   row->addWidget(Gamen, 1);
 
   ScrollBox1 = Named(new QScrollArea(central), "ScrollBox1");
@@ -615,7 +618,7 @@ void TQuilmoraForm::ShowModeToolDialog() {
   if (TToolPalette* palette = palettes[CurrentEditMode]) {
     palette->show();
     palette->raise();
-    if (CurrentEditMode == EditModeColumns) palette->update();
+    if (CurrentEditMode == EditModeColumns) palette->Refresh();
   }
 }
 
@@ -641,6 +644,13 @@ void TQuilmoraForm::SheetPaint(Canvas& canvas) {
   PaintFullPlan(canvas, Gamen->SheetWidth(), Gamen->SheetHeight());
   fullPaintDone_ = true;
   if (StartupDialogsPending == 1 && StartupDialogsShown == 0) startupDialogsDue_ = true;
+}
+
+void TQuilmoraForm::SheetMouseUp(Qt::MouseButton button, int x, int y) {
+  const PlanMouseButton which = button == Qt::LeftButton    ? PlanMouseLeft
+                                : button == Qt::RightButton ? PlanMouseRight
+                                                            : PlanMouseMiddle;
+  PlanMouseUp(which, x, y);
 }
 
 void TQuilmoraForm::AfterSheetPaint() {
@@ -796,7 +806,7 @@ void TQuilmoraForm::VariantClick(int variant) {
   SelectVariant(variant);
   PendingPointCount = 0;
   KeepStoreyWithinTopStorey();
-  if (DhashiraDlg) DhashiraDlg->update();
+  if (DhashiraDlg) DhashiraDlg->Refresh();
   InvalidateSheet();
   ::ShowModeToolDialog();
   UpdateStoreyControls();

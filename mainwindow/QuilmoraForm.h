@@ -108,6 +108,8 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
 
  public slots:
   void SheetPaint(Canvas& canvas);
+  // A mouse button released on the plan at sheet pixels (x, y).
+  void SheetMouseUp(Qt::MouseButton button, int x, int y);
 
   void RtoorishinClick();
   void RhashiraClick();

@@ -15,6 +15,10 @@ class TToolPalette : public QDialog {
 
   int DockEntry() const { return dockEntry_; }
 
+  // Puts the controls back in line with the palette's settings, wherever the
+  // main window would repaint the palette.
+  virtual void Refresh() {}
+
  public slots:
   // Docks the palette at its first activation; palettes with controls put
   // them in line with their settings first.

@@ -18,7 +18,7 @@ void RefreshMainWindow() {
 }
 
 void ShowModeToolDialog() {
-  ColumnPaletteNewKind = 1;
+  NewColumnDefaults.Type = 1;
   if (gPort) gPort->ShowModeToolDialog();
 }
 

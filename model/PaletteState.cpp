@@ -7,8 +7,8 @@ int32_t FoundationPaletteType = 1;
 int32_t FreeLinePaletteStyle = 0;
 int32_t FreeLinePaletteColour = 0;
 int32_t NotifiedEndColumns = 0;
-int32_t ColumnPaletteNewKind = 1;
 GableWallPaletteState GablePalette{0, 1, 0.0, 0.0, 0.0};
+NewColumnSettings NewColumnDefaults{1, 0, 0, 0, 0, 0, 2};
 
 void ResetPaletteChoices() {
   RoofFloorPalette.AreaCode = 0;

@@ -20,7 +20,19 @@ extern int32_t FoundationPaletteType;  // 0 基礎Ⅰ, 1 基礎Ⅱ, 2 基礎Ⅲ
 extern int32_t FreeLinePaletteStyle;
 extern int32_t FreeLinePaletteColour;
 extern int32_t NotifiedEndColumns;     // 1: ends of a changed retrofit wall get hardware row 2
-extern int32_t ColumnPaletteNewKind;   // ColumnRecord.Type of new columns
+
+// The settings of the column being added, coded like the ColumnRecord fields;
+// the column palette writes them as the user chooses.
+struct NewColumnSettings {
+  int32_t Type;  // 1 管柱, 2 通し柱(1-2), 3 通し柱(2-3)
+  int32_t Hardware;
+  int32_t CornerSetting;
+  int32_t Species;
+  int32_t SectionX;
+  int32_t SectionY;
+  int32_t Deterioration;
+};
+extern NewColumnSettings NewColumnDefaults;
 
 // The gable wall palette's settings for new gable walls. The model reset
 // leaves them alone: they hold from start-up to the end of the run.

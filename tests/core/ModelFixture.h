@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "evaluation/DeteriorationFactor.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
 #include "model/MainWindowPort.h"
@@ -22,6 +23,7 @@ class ModelTest : public ::testing::Test {
     RestoreProjectSettingsStartValues();
     RestoreElementTableStartValues();
     GridModule = DefaultGridModule;
+    DeteriorationFactor = RetrofitDeteriorationFactor = 1.0;  // their start values
     ResetModel(ResetForStartUp);
   }
   void TearDown() override {
@@ -65,6 +67,8 @@ class RecordingMainWindow : public MainWindowPort {
  public:
   void MainWindowStateChanged() override { ++stateChanges; }
   void ShowModeToolDialog() override { ++toolDialogCalls; }
+  void InvalidateSheet() override { ++invalidations; }
   int stateChanges = 0;
   int toolDialogCalls = 0;
+  int invalidations = 0;
 };

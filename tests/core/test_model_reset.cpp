@@ -203,10 +203,10 @@ TEST_F(ModelResetTest, OnlyStartUpLeavesTheToolPalettesAlone) {
   for (const auto& c : cases) {
     window.toolDialogCalls = 0;
     window.stateChanges = 0;
-    ColumnPaletteNewKind = 2;
+    NewColumnDefaults.Type = 2;
     ResetModel(c.mode);
     EXPECT_EQ(window.toolDialogCalls, c.toolDialogCalls) << c.mode;
-    EXPECT_EQ(ColumnPaletteNewKind, c.toolDialogCalls ? 1 : 2) << c.mode;
+    EXPECT_EQ(NewColumnDefaults.Type, c.toolDialogCalls ? 1 : 2) << c.mode;
     EXPECT_GT(window.stateChanges, 0) << c.mode;
   }
 }

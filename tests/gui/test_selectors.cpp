@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "GuiFixture.h"
+#include "elements/ColumnPalette.h"
 #include "mainwindow/GridToolWindow.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/ToolPalette.h"

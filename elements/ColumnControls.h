@@ -1,0 +1,36 @@
+#pragma once
+// The controls that the column palette and the column change dialog share:
+// the fixed hardware list, the section lists and the radio groups, each
+// widget named as in the form so that tests find it by name.
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
+
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QRadioButton;
+class QWidget;
+
+// The 30 items of the hardware list: one per JointHardwareTable row, by
+// position; they do not follow edits of the table.
+QStringList ColumnHardwareItems();
+// "＜120mm" .. "≧240mm"; with the leading "＝X方向" for the Y direction.
+QStringList ColumnSectionItems(bool yDirection);
+
+// A drop-down list (never editable, so that it always has a position).
+QComboBox* NewColumnList(QWidget* parent, const char* name, const QStringList& items);
+
+// A group box of radios laid out in a row, one exclusive group.
+struct RadioRow {
+  QGroupBox* box;
+  QButtonGroup* group;
+};
+RadioRow NewRadioRow(QWidget* parent, const char* name, const char* caption, const char* hint);
+QRadioButton* AddRadio(const RadioRow& row, const char* name, const char* caption);
+
+// The code of the checked radio of a list (radios in code order), or keep
+// when none is checked.
+int CheckedCode(std::initializer_list<QRadioButton*> radiosByCode, int keep);
+// Checks the radio of a code; a code outside the list leaves the group as it is.
+void CheckCode(std::initializer_list<QRadioButton*> radiosByCode, int code);

@@ -1,0 +1,51 @@
+#pragma once
+// The tool palette of the column mode (柱の設定): the kind, outer-corner
+// setting, joint hardware, deterioration, species and sections of the next
+// new column. Every choice goes into NewColumnDefaults at once; the column
+// input reads it there.
+#include "mainwindow/ToolPalette.h"
+
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+class TDhashiraDlg : public TToolPalette {
+  Q_OBJECT
+
+ public:
+  explicit TDhashiraDlg(QWidget* parent);
+
+  QGroupBox* Gshurui = nullptr;
+  QRadioButton* Rkuda = nullptr;
+  QRadioButton* Rtoushi = nullptr;
+  QRadioButton* Rtoushi2 = nullptr;
+  QGroupBox* Gdesumi = nullptr;
+  QRadioButton* Rdesumi0 = nullptr;
+  QRadioButton* Rdesumi1 = nullptr;
+  QRadioButton* Rdesumi2 = nullptr;
+  QGroupBox* Gkanamono = nullptr;
+  QComboBox* Csetsu = nullptr;
+  QPushButton* Bsetsu = nullptr;
+  QGroupBox* Grekka = nullptr;
+  QRadioButton* Rzentai = nullptr;
+  QRadioButton* Rnashi = nullptr;
+  QRadioButton* Rbubun = nullptr;
+  QGroupBox* Gzaishu = nullptr;
+  QRadioButton* Rsugi = nullptr;
+  QRadioButton* Rhinoki = nullptr;
+  QRadioButton* Rkeyaki = nullptr;
+  QComboBox* Cxdanmen = nullptr;
+  QComboBox* Cydanmen = nullptr;
+
+  // Puts the kind radios in line with NewColumnDefaults (the main window
+  // resets the kind to 管柱 whenever it shows a palette).
+  void Refresh() override;
+
+ public slots:
+  void FormActivate() override;
+  void BsetsuClick();
+
+ private:
+  void ReadControls();
+};
