@@ -155,7 +155,7 @@ TEST_F(ClickInputTest, ClickSequencePerMode) {
       {"walls: two points", EditModeWalls, 0, {{3, 4}, {7, 4}}, {"2:3,4,7,4"}, 0},
       {"rectangle", EditModeRoofFloor, 0, {{1, 1}, {4, 5}}, {"2:1,1,4,5"}, 0},
       {"triangle: third click", EditModeRoofFloor, 1, {{1, 1}, {4, 1}, {4, 5}}, {"3:1,1,4,1,4,5"}, 0},
-      {"floor spec triangle, two clicks", EditModeFloorSpec, 1, {{1, 1}, {4, 1}}, {}, 2},
+      {"floor-specification triangle, two clicks", EditModeFloorSpec, 1, {{1, 1}, {4, 1}}, {}, 2},
       {"text", EditModeText, 0, {{2, 2}, {2, 2}}, {"2:2,2,2,2"}, 0},
       {"foundation", EditModeFoundation, 0, {{2, 2}, {9, 2}}, {"2:2,2,9,2"}, 0},
       {"free line", EditModeFreeLine, 0, {{2, 2}, {9, 3}}, {"2:2,2,9,3"}, 0},
