@@ -78,14 +78,19 @@ ItemState StateOf(const ItemRule& item) {
   return ItemState::Repaired;
 }
 
-// 1 - deteriorated / existing, 0 without existence points, never below 0.7.
-double FactorOfTotals(int32_t deteriorated, int32_t existing) {
+}  // namespace
+
+int32_t DeteriorationItemPoints(int item) {
+  return item >= 0 && item < DeteriorationItemCount ? kItems[item].points : 0;
+}
+
+// The quotient is taken only with existence points; without any the factor
+// falls to its floor.
+double DeteriorationFactorOfTotals(int32_t deteriorated, int32_t existing) {
   const double d =
       existing > 0 ? 1.0 - static_cast<double>(deteriorated) / static_cast<double>(existing) : 0.0;
   return d < kFactorFloor ? kFactorFloor : d;
 }
-
-}  // namespace
 
 void CalcDeteriorationFactor() {
   for (int i = 0; i < DeteriorationItemCount; ++i) {
@@ -120,8 +125,9 @@ void CalcDeteriorationFactor() {
     RetrofitDeteriorationPointTotal += RetrofitDeteriorationPoints[i];
   }
 
-  DeteriorationFactor = FactorOfTotals(DeteriorationPointTotal, ExistencePointTotal);
-  RetrofitDeteriorationFactor = FactorOfTotals(RetrofitDeteriorationPointTotal, RetrofitExistencePointTotal);
+  DeteriorationFactor = DeteriorationFactorOfTotals(DeteriorationPointTotal, ExistencePointTotal);
+  RetrofitDeteriorationFactor =
+      DeteriorationFactorOfTotals(RetrofitDeteriorationPointTotal, RetrofitExistencePointTotal);
 
   // A repaired house is not credited as new: once the current state shows
   // deterioration the retrofit plans' factor is capped.
@@ -146,5 +152,5 @@ void DeteriorationFactorFromPoints() {
     existing += ExistencePoints[i];
     deteriorated += DeteriorationPoints[i];
   }
-  DeteriorationFactor = FactorOfTotals(deteriorated, existing);
+  DeteriorationFactor = DeteriorationFactorOfTotals(deteriorated, existing);
 }

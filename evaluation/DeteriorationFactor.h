@@ -17,6 +17,13 @@ extern int32_t RetrofitDeteriorationPointTotal;
 extern double DeteriorationFactor;
 extern double RetrofitDeteriorationFactor;
 
+// Points of checklist item 0..12 when it exists; 0 for any other index.
+int32_t DeteriorationItemPoints(int item);
+
+// 1 - deteriorated / existing, never below 0.7; 0.7 as well without
+// existence points (existing <= 0).
+double DeteriorationFactorOfTotals(int32_t deteriorated, int32_t existing);
+
 // Fills the four point tables, their totals and both factors from
 // ProjectSettings.DeteriorationAnswer and ProjectSettings.RetrofitDeteriorationRule.
 // Runs only when the outline is confirmed; loading a project does not call it.

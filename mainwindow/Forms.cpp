@@ -8,6 +8,7 @@
 #include "mainwindow/AxisDialog.h"
 #include "mainwindow/CopyDialog.h"
 #include "mainwindow/CostDialog.h"
+#include "mainwindow/DeteriorationDialog.h"
 #include "mainwindow/GridToolWindow.h"
 #include "mainwindow/ModuleDialog.h"
 #include "mainwindow/PlaceholderDialog.h"
@@ -24,7 +25,7 @@ TDmoduleDlg* DmoduleDlg = nullptr;
 TDkisoDlg* DkisoDlg = nullptr;
 TToolPalette* DsenDlg = nullptr;
 TPlaceholderDlg* DsekisaiDlg = nullptr;
-TPlaceholderDlg* DrekkadoDlg = nullptr;
+TDrekkadoDlg* DrekkadoDlg = nullptr;
 TPlaceholderDlg* DprintDlg = nullptr;
 TDhashiraDlg* DhashiraDlg = nullptr;
 TDcopyDlg* DcopyDlg = nullptr;
@@ -54,6 +55,7 @@ enum class Kind {
   About,
   Outline,
   Copy,
+  Deterioration,
   WallQuantity,
   Cost,
   Module,
@@ -83,7 +85,7 @@ const FormEntry kForms[] = {
     {"TDkisoDlg", "DkisoDlg", "基礎の設定", Kind::FoundationPalette, PaletteDockFoundation, &DkisoDlg},
     {"TDsenDlg", "DsenDlg", "自由線の設定", Kind::Palette, PaletteDockFreeLine, &DsenDlg},
     {"TDsekisaiDlg", "DsekisaiDlg", "積載荷重の設定", Kind::Dialog, -1, &DsekisaiDlg},
-    {"TDrekkadoDlg", "DrekkadoDlg", "劣化度の確認", Kind::Dialog, -1, &DrekkadoDlg},
+    {"TDrekkadoDlg", "DrekkadoDlg", "劣化度の確認", Kind::Deterioration, -1, &DrekkadoDlg},
     {"TDprintDlg", "DprintDlg", "印刷", Kind::Dialog, -1, &DprintDlg},
     {"TDhashiraDlg", "DhashiraDlg", "柱の設定", Kind::ColumnPalette, PaletteDockColumns, &DhashiraDlg},
     {"TDcopyDlg", "DcopyDlg", "データの一括編集（先に診断対象を指示します）", Kind::Copy, -1, &DcopyDlg},
@@ -118,6 +120,8 @@ QWidget* FormAt(const FormEntry& entry) {
       return *static_cast<TgaiyouDlg**>(entry.variable);
     case Kind::Copy:
       return *static_cast<TDcopyDlg**>(entry.variable);
+    case Kind::Deterioration:
+      return *static_cast<TDrekkadoDlg**>(entry.variable);
     case Kind::WallQuantity:
       return *static_cast<TkaberyouDlg**>(entry.variable);
     case Kind::Cost:
@@ -154,6 +158,9 @@ void ClearVariable(const FormEntry& entry) {
       break;
     case Kind::Copy:
       *static_cast<TDcopyDlg**>(entry.variable) = nullptr;
+      break;
+    case Kind::Deterioration:
+      *static_cast<TDrekkadoDlg**>(entry.variable) = nullptr;
       break;
     case Kind::WallQuantity:
       *static_cast<TkaberyouDlg**>(entry.variable) = nullptr;
@@ -210,6 +217,9 @@ bool CreateForms(const QStringList& arguments) {
         break;
       case Kind::Copy:
         *static_cast<TDcopyDlg**>(entry.variable) = new TDcopyDlg(main);
+        break;
+      case Kind::Deterioration:
+        *static_cast<TDrekkadoDlg**>(entry.variable) = new TDrekkadoDlg(main);
         break;
       case Kind::WallQuantity:
         *static_cast<TkaberyouDlg**>(entry.variable) = new TkaberyouDlg(main);

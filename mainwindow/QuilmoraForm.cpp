@@ -31,6 +31,7 @@
 #include "evaluation/ResultsPanel.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/CopyDialog.h"
+#include "mainwindow/DeteriorationDialog.h"
 #include "mainwindow/CostDialog.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/PaintCycle.h"
@@ -278,7 +279,7 @@ void TQuilmoraForm::BuildControlPanel() {
   Bkabetsuika = Named(new QPushButton(QStringLiteral("耐力要素編集"), G5), "Bkabetsuika");
   Bgaiyou = Named(new QPushButton(QStringLiteral("概要"), G5), "Bgaiyou");
   Bzoning = Named(new QPushButton(QStringLiteral("ゾーニング"), G5), "Bzoning");
-  Brekkado->setEnabled(false);
+  connect(Brekkado, &QPushButton::clicked, this, &TQuilmoraForm::BrekkadoClick);
   Bkabetsuika->setEnabled(false);
   Bzoning->setEnabled(false);
   g5->addWidget(Brekkado, 5, 0);
@@ -837,6 +838,11 @@ void TQuilmoraForm::BmodoruClick() {
 void TQuilmoraForm::BsusumuClick() {
   RedoStep();
   ModifiedFlag = 1;
+  InvalidateSheet();
+}
+
+void TQuilmoraForm::BrekkadoClick() {
+  if (DrekkadoDlg) RunModal(*DrekkadoDlg);
   InvalidateSheet();
 }
 

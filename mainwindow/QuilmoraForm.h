@@ -135,6 +135,7 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   void BmodoruClick();
   void BsusumuClick();
   void BgennkyouClick();
+  void BrekkadoClick();
   void BkaberyouClick();
   void N3Click();
   void BgaiyouClick();
