@@ -11,8 +11,10 @@
 #include "rendering/CentresOverlay.h"
 #include "rendering/ColumnLayer.h"
 #include "rendering/FoundationLayer.h"
+#include "rendering/FreeLineLayer.h"
 #include "rendering/GableWallLayer.h"
 #include "rendering/GridAxisLayer.h"
+#include "rendering/TextLabelLayer.h"
 
 void DrawGridLines(Canvas& canvas, int32_t sheetWidth, int32_t sheetHeight) {
   canvas.SetPenWidth(1);
@@ -50,8 +52,8 @@ void PaintFullPlan(Canvas& canvas, int32_t sheetWidth, int32_t sheetHeight) {
   //   DrawWalls
   DrawColumns(canvas);
   if (ProjectSettings.BalanceMethod == 0) DrawCentresOverlay(canvas);
-  //   DrawTextLabels
-  //   DrawFreeLines
+  DrawTextLabels(canvas);
+  DrawFreeLines(canvas);
   //   DrawRoofFloorAreas       again in the roof/floor edit mode
   if (CurrentEditMode == EditModeGable) DrawGableWalls(canvas);
   //   DrawFloorSpecs

@@ -4,7 +4,9 @@
 
 #include "model/ColumnInput.h"
 #include "model/FoundationInput.h"
+#include "model/FreeLineInput.h"
 #include "model/GableWallInput.h"
+#include "model/TextLabelInput.h"
 #include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
@@ -27,9 +29,9 @@ EditModeInput ClickInputRoutines[EditModeInputCount] = {
     /* EditModeWalls */ {},
     /* EditModeRoofFloor */ {},
     /* EditModeFloorSpec */ {},
-    /* EditModeText */ {},
+    /* EditModeText */ {nullptr, InputTextLabel, nullptr},
     /* EditModeFoundation */ {nullptr, InputFoundation, nullptr},
-    /* EditModeFreeLine */ {},
+    /* EditModeFreeLine */ {nullptr, InputFreeLine, nullptr},
     /* EditModeBeam */ {},
     /* EditModeGable */ {nullptr, InputGableWall, nullptr},
 };

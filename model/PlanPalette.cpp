@@ -42,6 +42,7 @@ int32_t WeightClassColour(int32_t weightClass) {
 }
 
 const int32_t LabelBackColour = RgbColour(255, 255, 255);
+const int32_t EditGuideColour = RgbColour(255, 0, 192);
 
 const int32_t CentreMarkColours[7] = {
     RgbColour(0, 0, 255), RgbColour(0, 128, 255), RgbColour(150, 0, 150), RgbColour(150, 150, 0),

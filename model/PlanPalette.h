@@ -62,6 +62,8 @@ constexpr bool HasColour(const int32_t (&)[N], int32_t index) {
 
 // Brush behind plan labels.
 extern const int32_t LabelBackColour;
+// Dotted editing guides of text labels and free lines.
+extern const int32_t EditGuideColour;
 
 // Centres overlay.
 enum CentreMarkColourIndex : int32_t {
