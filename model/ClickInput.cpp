@@ -4,9 +4,7 @@
 
 #include "model/ColumnInput.h"
 #include "model/FoundationInput.h"
-#include "model/FreeLineInput.h"
 #include "model/GableWallInput.h"
-#include "model/TextLabelInput.h"
 #include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
@@ -29,9 +27,9 @@ EditModeInput ClickInputRoutines[EditModeInputCount] = {
     /* EditModeWalls */ {},
     /* EditModeRoofFloor */ {},
     /* EditModeFloorSpec */ {},
-    /* EditModeText */ {nullptr, InputTextLabel, nullptr},
+    /* EditModeText */ {},  // InputTextLabel, once its palette and text dialog exist
     /* EditModeFoundation */ {nullptr, InputFoundation, nullptr},
-    /* EditModeFreeLine */ {nullptr, InputFreeLine, nullptr},
+    /* EditModeFreeLine */ {},  // InputFreeLine, once its palette and offset dialog exist
     /* EditModeBeam */ {},
     /* EditModeGable */ {nullptr, InputGableWall, nullptr},
 };

@@ -193,7 +193,7 @@ TEST_F(ClickInputTest, SecondClickOnTheFirstWallPointPlacesAColumn) {
 
 TEST_F(ClickInputTest, ModesWithoutTheirRoutineOnlyCollectPoints) {
   // Walls and the other kinds still to come only collect points.
-  for (int32_t mode : {EditModeWalls, EditModeBeam}) {
+  for (int32_t mode : {EditModeWalls, EditModeText, EditModeFreeLine, EditModeBeam}) {
     CurrentEditMode = mode;
     PendingPointCount = 0;
     Click(1, 1);
@@ -209,12 +209,11 @@ TEST_F(ClickInputTest, ModesWithoutTheirRoutineOnlyCollectPoints) {
   EXPECT_EQ(ModifiedFlag, 1);
 }
 
-TEST_F(ClickInputTest, TwoClicksEnterAFoundationAGableWallOrAFreeLine) {
+TEST_F(ClickInputTest, TwoClicksEnterAFoundationOrAGableWall) {
   const struct {
     int32_t mode;
     const int32_t* count;
-  } cases[] = {{EditModeFoundation, &FoundationCount[0][0]}, {EditModeGable, &GableWallCount[0][0]},
-               {EditModeFreeLine, &FreeLineCount[0][0]}};
+  } cases[] = {{EditModeFoundation, &FoundationCount[0][0]}, {EditModeGable, &GableWallCount[0][0]}};
   for (const auto& c : cases) {
     CurrentEditMode = c.mode;
     PendingPointCount = 0;
