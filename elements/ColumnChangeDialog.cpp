@@ -22,7 +22,8 @@ constexpr int kModalCancel = 2;
 }  // namespace
 
 ThashiraChangeDlg::ThashiraChangeDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("hashiraChangeDlg"));
   setProperty("formClass", QStringLiteral("ThashiraChangeDlg"));
   setWindowTitle(QStringLiteral("柱の変更"));
@@ -34,44 +35,8 @@ ThashiraChangeDlg::ThashiraChangeDlg(QWidget* parent)
   Lchuui->setObjectName(QStringLiteral("Lchuui"));
   Lchuui->setStyleSheet(QStringLiteral("color: red;"));
 
-  const RadioRow corner = NewRadioRow(this, "Gdesumi", "出隅柱", "出隅柱の判定を指示します。");
-  Gdesumi = corner.box;
-  Rdesumi0 = AddRadio(corner, "Rdesumi0", "自動");
-  Rdesumi1 = AddRadio(corner, "Rdesumi1", "出隅柱");
-  Rdesumi2 = AddRadio(corner, "Rdesumi2", "一般柱");
-  Rdesumi0->setChecked(true);
-
-  Gkanamono = new QGroupBox(QStringLiteral("金物仕様"), this);
-  Gkanamono->setObjectName(QStringLiteral("Gkanamono"));
-  Gkanamono->setToolTip(QStringLiteral("金物仕様を指定します。"));
-  auto* hardware = new QHBoxLayout(Gkanamono);
-  Csetsu = NewColumnList(Gkanamono, "Csetsu", ColumnHardwareItems());
-  Bsetsu = new QPushButton(QStringLiteral("金物追加"), Gkanamono);
-  Bsetsu->setObjectName(QStringLiteral("Bsetsu"));
+  static_cast<ColumnSettingControls&>(*this) = NewColumnSettingControls(this, "出隅柱");
   Bsetsu->setAutoDefault(false);
-  hardware->addWidget(Csetsu);
-  hardware->addWidget(Bsetsu);
-
-  const RadioRow state = NewRadioRow(this, "Grekka", "劣化", nullptr);
-  Grekka = state.box;
-  Rzentai = AddRadio(state, "Rzentai", "劣化");
-  Rnashi = AddRadio(state, "Rnashi", "なし");
-  Rbubun = AddRadio(state, "Rbubun", "部分");
-  Rnashi->setChecked(true);
-
-  const RadioRow timber = NewRadioRow(this, "Gzaishu", "材種・断面（方法２のみ必要）", nullptr);
-  Gzaishu = timber.box;
-  Rsugi = AddRadio(timber, "Rsugi", "スギ");
-  Rhinoki = AddRadio(timber, "Rhinoki", "ヒノキ");
-  Rkeyaki = AddRadio(timber, "Rkeyaki", "ケヤキ");
-  auto* sections = static_cast<QHBoxLayout*>(Gzaishu->layout());
-  sections->addWidget(new QLabel(QStringLiteral("柱の小径"), Gzaishu));
-  sections->addWidget(new QLabel(QStringLiteral("X方向"), Gzaishu));
-  Cxdanmen = NewColumnList(Gzaishu, "Cxdanmen", ColumnSectionItems(false));
-  sections->addWidget(Cxdanmen);
-  sections->addWidget(new QLabel(QStringLiteral("Y方向"), Gzaishu));
-  Cydanmen = NewColumnList(Gzaishu, "Cydanmen", ColumnSectionItems(true));
-  sections->addWidget(Cydanmen);
 
   OKBtn = new QPushButton(QStringLiteral("設定"), this);
   OKBtn->setObjectName(QStringLiteral("OKBtn"));

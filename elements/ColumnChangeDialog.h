@@ -7,13 +7,15 @@
 // shows as its change dialog for as long as it exists.
 #include <QDialog>
 
+#include "elements/ColumnControls.h"
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 
-class ThashiraChangeDlg : public QDialog {
+class ThashiraChangeDlg : public QDialog, public ColumnSettingControls {
   Q_OBJECT
 
  public:
@@ -22,23 +24,6 @@ class ThashiraChangeDlg : public QDialog {
 
   QLabel* Label1 = nullptr;
   QLabel* Lchuui = nullptr;
-  QGroupBox* Gdesumi = nullptr;
-  QRadioButton* Rdesumi0 = nullptr;
-  QRadioButton* Rdesumi1 = nullptr;
-  QRadioButton* Rdesumi2 = nullptr;
-  QGroupBox* Gkanamono = nullptr;
-  QComboBox* Csetsu = nullptr;
-  QPushButton* Bsetsu = nullptr;
-  QGroupBox* Grekka = nullptr;
-  QRadioButton* Rzentai = nullptr;
-  QRadioButton* Rnashi = nullptr;
-  QRadioButton* Rbubun = nullptr;
-  QGroupBox* Gzaishu = nullptr;
-  QRadioButton* Rsugi = nullptr;
-  QRadioButton* Rhinoki = nullptr;
-  QRadioButton* Rkeyaki = nullptr;
-  QComboBox* Cxdanmen = nullptr;
-  QComboBox* Cydanmen = nullptr;
   QPushButton* OKBtn = nullptr;
   QPushButton* Bshoukyo = nullptr;
   QPushButton* CancelBtn = nullptr;

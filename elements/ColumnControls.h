@@ -9,6 +9,7 @@
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
+class QPushButton;
 class QRadioButton;
 class QWidget;
 
@@ -34,3 +35,28 @@ QRadioButton* AddRadio(const RadioRow& row, const char* name, const char* captio
 int CheckedCode(std::initializer_list<QRadioButton*> radiosByCode, int keep);
 // Checks the radio of a code; a code outside the list leaves the group as it is.
 void CheckCode(std::initializer_list<QRadioButton*> radiosByCode, int code);
+
+// The settings of a column that the palette and the change dialog both show:
+// outer-corner judgement, joint hardware, deterioration, species and sections.
+struct ColumnSettingControls {
+  QGroupBox* Gdesumi = nullptr;
+  QRadioButton* Rdesumi0 = nullptr;
+  QRadioButton* Rdesumi1 = nullptr;
+  QRadioButton* Rdesumi2 = nullptr;
+  QGroupBox* Gkanamono = nullptr;
+  QComboBox* Csetsu = nullptr;
+  QPushButton* Bsetsu = nullptr;
+  QGroupBox* Grekka = nullptr;
+  QRadioButton* Rzentai = nullptr;
+  QRadioButton* Rnashi = nullptr;
+  QRadioButton* Rbubun = nullptr;
+  QGroupBox* Gzaishu = nullptr;
+  QRadioButton* Rsugi = nullptr;
+  QRadioButton* Rhinoki = nullptr;
+  QRadioButton* Rkeyaki = nullptr;
+  QComboBox* Cxdanmen = nullptr;
+  QComboBox* Cydanmen = nullptr;
+};
+
+// Builds those controls on parent; cornerCaption titles the corner group.
+ColumnSettingControls NewColumnSettingControls(QWidget* parent, const char* cornerCaption);

@@ -3,6 +3,7 @@
 // setting, joint hardware, deterioration, species and sections of the next
 // new column. Every choice goes into NewColumnDefaults at once; the column
 // input reads it there.
+#include "elements/ColumnControls.h"
 #include "mainwindow/ToolPalette.h"
 
 class QComboBox;
@@ -10,7 +11,7 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 
-class TDhashiraDlg : public TToolPalette {
+class TDhashiraDlg : public TToolPalette, public ColumnSettingControls {
   Q_OBJECT
 
  public:
@@ -20,23 +21,6 @@ class TDhashiraDlg : public TToolPalette {
   QRadioButton* Rkuda = nullptr;
   QRadioButton* Rtoushi = nullptr;
   QRadioButton* Rtoushi2 = nullptr;
-  QGroupBox* Gdesumi = nullptr;
-  QRadioButton* Rdesumi0 = nullptr;
-  QRadioButton* Rdesumi1 = nullptr;
-  QRadioButton* Rdesumi2 = nullptr;
-  QGroupBox* Gkanamono = nullptr;
-  QComboBox* Csetsu = nullptr;
-  QPushButton* Bsetsu = nullptr;
-  QGroupBox* Grekka = nullptr;
-  QRadioButton* Rzentai = nullptr;
-  QRadioButton* Rnashi = nullptr;
-  QRadioButton* Rbubun = nullptr;
-  QGroupBox* Gzaishu = nullptr;
-  QRadioButton* Rsugi = nullptr;
-  QRadioButton* Rhinoki = nullptr;
-  QRadioButton* Rkeyaki = nullptr;
-  QComboBox* Cxdanmen = nullptr;
-  QComboBox* Cydanmen = nullptr;
 
   // Puts the kind radios in line with NewColumnDefaults (the main window
   // resets the kind to 管柱 whenever it shows a palette).
