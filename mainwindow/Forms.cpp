@@ -1,5 +1,7 @@
 #include "mainwindow/Forms.h"
 
+#include <type_traits>
+
 #include "elements/ColumnChangeDialog.h"
 #include "elements/ColumnPalette.h"
 #include "elements/FoundationPalette.h"
@@ -49,150 +51,74 @@ TPlaceholderDlg* setsuDlg = nullptr;
 
 namespace {
 
-enum class Kind {
-  Dialog,
-  Palette,
-  About,
-  Outline,
-  Copy,
-  Deterioration,
-  WallQuantity,
-  Cost,
-  Module,
-  Axis,
-  GridPalette,
-  FoundationPalette,
-  GablePalette,
-  ColumnPalette,
-  ColumnChange,
+struct FormEntry;
+
+// What creating, reaching and forgetting one form needs, whatever its class.
+struct FormOps {
+  QWidget* (*Create)(const FormEntry& entry, QWidget* main);
+  QWidget* (*Get)();
+  void (*Clear)();
 };
 
 struct FormEntry {
   const char* formClass;
   const char* instance;
   const char* caption;
-  Kind kind;
   int dockEntry;  // palettes only
-  void* variable;
+  FormOps ops;
 };
+
+// The operations of the form held in *Variable. Placeholders and plain
+// palettes carry their names and caption; every other form knows its own.
+template <class T, T** Variable>
+QWidget* CreateForm(const FormEntry& entry, QWidget* main) {
+  const QString caption = QString::fromUtf8(entry.caption);
+  if constexpr (std::is_same_v<T, TToolPalette>)
+    *Variable = new T(entry.formClass, entry.instance, caption, entry.dockEntry, main);
+  else if constexpr (std::is_same_v<T, TPlaceholderDlg>)
+    *Variable = new T(entry.formClass, entry.instance, caption, main);
+  else
+    *Variable = new T(main);
+  return *Variable;
+}
+
+template <class T, T** Variable>
+constexpr FormOps Form{CreateForm<T, Variable>, [] { return static_cast<QWidget*>(*Variable); },
+                       [] { *Variable = nullptr; }};
 
 // After the main window, in the order of creation.
 const FormEntry kForms[] = {
-    {"TOhoukokushoDlg", "OhoukokushoDlg", "報告書", Kind::Dialog, -1, &OhoukokushoDlg},
-    {"TDmojiChangeDlg", "DmojiChangeDlg", "文字の変更", Kind::Dialog, -1, &DmojiChangeDlg},
-    {"TDmojiDlg", "DmojiDlg", "文字の入力", Kind::Palette, PaletteDockText, &DmojiDlg},
-    {"TDmoduleDlg", "DmoduleDlg", "モジュールの変更", Kind::Module, -1, &DmoduleDlg},
-    {"TDkisoDlg", "DkisoDlg", "基礎の設定", Kind::FoundationPalette, PaletteDockFoundation, &DkisoDlg},
-    {"TDsenDlg", "DsenDlg", "自由線の設定", Kind::Palette, PaletteDockFreeLine, &DsenDlg},
-    {"TDsekisaiDlg", "DsekisaiDlg", "積載荷重の設定", Kind::Dialog, -1, &DsekisaiDlg},
-    {"TDrekkadoDlg", "DrekkadoDlg", "劣化度の確認", Kind::Deterioration, -1, &DrekkadoDlg},
-    {"TDprintDlg", "DprintDlg", "印刷", Kind::Dialog, -1, &DprintDlg},
-    {"TDhashiraDlg", "DhashiraDlg", "柱の設定", Kind::ColumnPalette, PaletteDockColumns, &DhashiraDlg},
-    {"TDcopyDlg", "DcopyDlg", "データの一括編集（先に診断対象を指示します）", Kind::Copy, -1, &DcopyDlg},
-    {"TaxisDlg", "axisDlg", "通り芯", Kind::Axis, -1, &axisDlg},
-    {"TAboutBox", "AboutBox", "Quilmora2025", Kind::About, -1, &AboutBox},
-    {"TDkabetsuikaDlg", "DkabetsuikaDlg", "壁耐力要素の編集", Kind::Dialog, -1, &DkabetsuikaDlg},
-    {"TDkabeChangeDlg", "DkabeChangeDlg", "壁の変更", Kind::Dialog, -1, &DkabeChangeDlg},
-    {"TDkabeDlg", "DkabeDlg", "壁の設定", Kind::Palette, PaletteDockWalls, &DkabeDlg},
-    {"ThashiraChangeDlg", "hashiraChangeDlg", "柱の変更", Kind::ColumnChange, -1, &hashiraChangeDlg},
-    {"TgaiyouDlg", "gaiyouDlg", "概要", Kind::Outline, -1, &gaiyouDlg},
-    {"TkaberyouDlg", "kaberyouDlg", "壁量計算", Kind::WallQuantity, -1, &kaberyouDlg},
-    {"TDyagiriDlg", "DyagiriDlg", "矢切壁の設定", Kind::GablePalette, PaletteDockGable, &DyagiriDlg},
-    {"TDtsuikaDlg", "DtsuikaDlg", "追加荷重の設定", Kind::Dialog, -1, &DtsuikaDlg},
-    {"TDtoorishinnDlg", "DtoorishinnDlg", "通り芯の設定", Kind::GridPalette, PaletteDockGrid,
-     &DtoorishinnDlg},
-    {"TDsenoffDlg", "DsenoffDlg", "自由線　位置の調整", Kind::Dialog, -1, &DsenoffDlg},
-    {"TDyukashiyouDlg", "DyukashiyouDlg", "屋根床仕様の設定", Kind::Palette, PaletteDockFloorSpec,
-     &DyukashiyouDlg},
-    {"TDyukachangeDlg", "DyukachangeDlg", "屋根床等の変更", Kind::Dialog, -1, &DyukachangeDlg},
-    {"TDyukaDlg", "DyukaDlg", "屋根床等の設定", Kind::Palette, PaletteDockRoofFloor, &DyukaDlg},
-    {"TShuukeiDlg", "ShuukeiDlg", "改修集計", Kind::Cost, -1, &ShuukeiDlg},
-    {"TsetsuDlg", "setsuDlg", "柱頭・柱脚接合部金物の編集", Kind::Dialog, -1, &setsuDlg},
+    {"TOhoukokushoDlg", "OhoukokushoDlg", "報告書", -1, Form<TPlaceholderDlg, &OhoukokushoDlg>},
+    {"TDmojiChangeDlg", "DmojiChangeDlg", "文字の変更", -1, Form<TPlaceholderDlg, &DmojiChangeDlg>},
+    {"TDmojiDlg", "DmojiDlg", "文字の入力", PaletteDockText, Form<TToolPalette, &DmojiDlg>},
+    {"TDmoduleDlg", "DmoduleDlg", "モジュールの変更", -1, Form<TDmoduleDlg, &DmoduleDlg>},
+    {"TDkisoDlg", "DkisoDlg", "基礎の設定", PaletteDockFoundation, Form<TDkisoDlg, &DkisoDlg>},
+    {"TDsenDlg", "DsenDlg", "自由線の設定", PaletteDockFreeLine, Form<TToolPalette, &DsenDlg>},
+    {"TDsekisaiDlg", "DsekisaiDlg", "積載荷重の設定", -1, Form<TPlaceholderDlg, &DsekisaiDlg>},
+    {"TDrekkadoDlg", "DrekkadoDlg", "劣化度の確認", -1, Form<TDrekkadoDlg, &DrekkadoDlg>},
+    {"TDprintDlg", "DprintDlg", "印刷", -1, Form<TPlaceholderDlg, &DprintDlg>},
+    {"TDhashiraDlg", "DhashiraDlg", "柱の設定", PaletteDockColumns, Form<TDhashiraDlg, &DhashiraDlg>},
+    {"TDcopyDlg", "DcopyDlg", "データの一括編集（先に診断対象を指示します）", -1, Form<TDcopyDlg, &DcopyDlg>},
+    {"TaxisDlg", "axisDlg", "通り芯", -1, Form<TaxisDlg, &axisDlg>},
+    {"TAboutBox", "AboutBox", "Quilmora2025", -1, Form<TAboutBox, &AboutBox>},
+    {"TDkabetsuikaDlg", "DkabetsuikaDlg", "壁耐力要素の編集", -1, Form<TPlaceholderDlg, &DkabetsuikaDlg>},
+    {"TDkabeChangeDlg", "DkabeChangeDlg", "壁の変更", -1, Form<TPlaceholderDlg, &DkabeChangeDlg>},
+    {"TDkabeDlg", "DkabeDlg", "壁の設定", PaletteDockWalls, Form<TToolPalette, &DkabeDlg>},
+    {"ThashiraChangeDlg", "hashiraChangeDlg", "柱の変更", -1, Form<ThashiraChangeDlg, &hashiraChangeDlg>},
+    {"TgaiyouDlg", "gaiyouDlg", "概要", -1, Form<TgaiyouDlg, &gaiyouDlg>},
+    {"TkaberyouDlg", "kaberyouDlg", "壁量計算", -1, Form<TkaberyouDlg, &kaberyouDlg>},
+    {"TDyagiriDlg", "DyagiriDlg", "矢切壁の設定", PaletteDockGable, Form<TDyagiriDlg, &DyagiriDlg>},
+    {"TDtsuikaDlg", "DtsuikaDlg", "追加荷重の設定", -1, Form<TPlaceholderDlg, &DtsuikaDlg>},
+    {"TDtoorishinnDlg", "DtoorishinnDlg", "通り芯の設定", PaletteDockGrid,
+     Form<TDtoorishinnDlg, &DtoorishinnDlg>},
+    {"TDsenoffDlg", "DsenoffDlg", "自由線　位置の調整", -1, Form<TPlaceholderDlg, &DsenoffDlg>},
+    {"TDyukashiyouDlg", "DyukashiyouDlg", "屋根床仕様の設定", PaletteDockFloorSpec,
+     Form<TToolPalette, &DyukashiyouDlg>},
+    {"TDyukachangeDlg", "DyukachangeDlg", "屋根床等の変更", -1, Form<TPlaceholderDlg, &DyukachangeDlg>},
+    {"TDyukaDlg", "DyukaDlg", "屋根床等の設定", PaletteDockRoofFloor, Form<TToolPalette, &DyukaDlg>},
+    {"TShuukeiDlg", "ShuukeiDlg", "改修集計", -1, Form<TShuukeiDlg, &ShuukeiDlg>},
+    {"TsetsuDlg", "setsuDlg", "柱頭・柱脚接合部金物の編集", -1, Form<TPlaceholderDlg, &setsuDlg>},
 };
-
-QWidget* FormAt(const FormEntry& entry) {
-  switch (entry.kind) {
-    case Kind::Palette:
-      return *static_cast<TToolPalette**>(entry.variable);
-    case Kind::About:
-      return *static_cast<TAboutBox**>(entry.variable);
-    case Kind::Outline:
-      return *static_cast<TgaiyouDlg**>(entry.variable);
-    case Kind::Copy:
-      return *static_cast<TDcopyDlg**>(entry.variable);
-    case Kind::Deterioration:
-      return *static_cast<TDrekkadoDlg**>(entry.variable);
-    case Kind::WallQuantity:
-      return *static_cast<TkaberyouDlg**>(entry.variable);
-    case Kind::Cost:
-      return *static_cast<TShuukeiDlg**>(entry.variable);
-    case Kind::Module:
-      return *static_cast<TDmoduleDlg**>(entry.variable);
-    case Kind::Axis:
-      return *static_cast<TaxisDlg**>(entry.variable);
-    case Kind::GridPalette:
-      return *static_cast<TDtoorishinnDlg**>(entry.variable);
-    case Kind::FoundationPalette:
-      return *static_cast<TDkisoDlg**>(entry.variable);
-    case Kind::GablePalette:
-      return *static_cast<TDyagiriDlg**>(entry.variable);
-    case Kind::ColumnPalette:
-      return *static_cast<TDhashiraDlg**>(entry.variable);
-    case Kind::ColumnChange:
-      return *static_cast<ThashiraChangeDlg**>(entry.variable);
-    default:
-      return *static_cast<TPlaceholderDlg**>(entry.variable);
-  }
-}
-
-void ClearVariable(const FormEntry& entry) {
-  switch (entry.kind) {
-    case Kind::Palette:
-      *static_cast<TToolPalette**>(entry.variable) = nullptr;
-      break;
-    case Kind::About:
-      *static_cast<TAboutBox**>(entry.variable) = nullptr;
-      break;
-    case Kind::Outline:
-      *static_cast<TgaiyouDlg**>(entry.variable) = nullptr;
-      break;
-    case Kind::Copy:
-      *static_cast<TDcopyDlg**>(entry.variable) = nullptr;
-      break;
-    case Kind::Deterioration:
-      *static_cast<TDrekkadoDlg**>(entry.variable) = nullptr;
-      break;
-    case Kind::WallQuantity:
-      *static_cast<TkaberyouDlg**>(entry.variable) = nullptr;
-      break;
-    case Kind::Cost:
-      *static_cast<TShuukeiDlg**>(entry.variable) = nullptr;
-      break;
-    case Kind::Module:
-      *static_cast<TDmoduleDlg**>(entry.variable) = nullptr;
-      break;
-    case Kind::Axis:
-      *static_cast<TaxisDlg**>(entry.variable) = nullptr;
-      break;
-    case Kind::GridPalette:
-      *static_cast<TDtoorishinnDlg**>(entry.variable) = nullptr;
-      break;
-    case Kind::FoundationPalette:
-      *static_cast<TDkisoDlg**>(entry.variable) = nullptr;
-      break;
-    case Kind::GablePalette:
-      *static_cast<TDyagiriDlg**>(entry.variable) = nullptr;
-      break;
-    case Kind::ColumnPalette:
-      *static_cast<TDhashiraDlg**>(entry.variable) = nullptr;
-      break;
-    case Kind::ColumnChange:
-      *static_cast<ThashiraChangeDlg**>(entry.variable) = nullptr;
-      break;
-    default:
-      *static_cast<TPlaceholderDlg**>(entry.variable) = nullptr;
-  }
-}
 
 }  // namespace
 
@@ -202,64 +128,14 @@ bool CreateForms(const QStringList& arguments) {
     delete main;
     return false;
   }
-  for (const FormEntry& entry : kForms) {
-    const QString caption = QString::fromUtf8(entry.caption);
-    switch (entry.kind) {
-      case Kind::Palette:
-        *static_cast<TToolPalette**>(entry.variable) =
-            new TToolPalette(entry.formClass, entry.instance, caption, entry.dockEntry, main);
-        break;
-      case Kind::About:
-        *static_cast<TAboutBox**>(entry.variable) = new TAboutBox(main);
-        break;
-      case Kind::Outline:
-        *static_cast<TgaiyouDlg**>(entry.variable) = new TgaiyouDlg(main);
-        break;
-      case Kind::Copy:
-        *static_cast<TDcopyDlg**>(entry.variable) = new TDcopyDlg(main);
-        break;
-      case Kind::Deterioration:
-        *static_cast<TDrekkadoDlg**>(entry.variable) = new TDrekkadoDlg(main);
-        break;
-      case Kind::WallQuantity:
-        *static_cast<TkaberyouDlg**>(entry.variable) = new TkaberyouDlg(main);
-        break;
-      case Kind::Cost:
-        *static_cast<TShuukeiDlg**>(entry.variable) = new TShuukeiDlg(main);
-        break;
-      case Kind::Module:
-        *static_cast<TDmoduleDlg**>(entry.variable) = new TDmoduleDlg(main);
-        break;
-      case Kind::Axis:
-        *static_cast<TaxisDlg**>(entry.variable) = new TaxisDlg(main);
-        break;
-      case Kind::GridPalette:
-        *static_cast<TDtoorishinnDlg**>(entry.variable) = new TDtoorishinnDlg(main);
-        break;
-      case Kind::FoundationPalette:
-        *static_cast<TDkisoDlg**>(entry.variable) = new TDkisoDlg(main);
-        break;
-      case Kind::GablePalette:
-        *static_cast<TDyagiriDlg**>(entry.variable) = new TDyagiriDlg(main);
-        break;
-      case Kind::ColumnPalette:
-        *static_cast<TDhashiraDlg**>(entry.variable) = new TDhashiraDlg(main);
-        break;
-      case Kind::ColumnChange:
-        *static_cast<ThashiraChangeDlg**>(entry.variable) = new ThashiraChangeDlg(main);
-        break;
-      default:
-        *static_cast<TPlaceholderDlg**>(entry.variable) =
-            new TPlaceholderDlg(entry.formClass, entry.instance, caption, main);
-    }
-  }
+  for (const FormEntry& entry : kForms) entry.ops.Create(entry, main);
   return true;
 }
 
 void DestroyForms() {
   for (auto it = std::rbegin(kForms); it != std::rend(kForms); ++it) {
-    delete FormAt(*it);
-    ClearVariable(*it);
+    delete it->ops.Get();
+    it->ops.Clear();
   }
   delete QuilmoraForm;
 }
@@ -272,7 +148,7 @@ std::array<TToolPalette*, 10> PalettesByEditMode() {
 std::vector<QWidget*> AllForms() {
   std::vector<QWidget*> forms;
   forms.push_back(QuilmoraForm);
-  for (const FormEntry& entry : kForms) forms.push_back(FormAt(entry));
+  for (const FormEntry& entry : kForms) forms.push_back(entry.ops.Get());
   return forms;
 }
 
