@@ -5,12 +5,6 @@
 #include "model/EditingState.h"
 #include "model/SlotCopy.h"
 
-class CountingMainWindow : public RecordingMainWindow {
- public:
-  void InvalidateSheet() override { ++invalidations; }
-  int invalidations = 0;
-};
-
 class InputRoutineTest : public ModelTest {
  protected:
   void SetUp() override {
@@ -18,5 +12,5 @@ class InputRoutineTest : public ModelTest {
     SetMainWindowPort(&window);
   }
 
-  CountingMainWindow window;
+  RecordingMainWindow window;
 };

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "TestModelBuilder.h"
 #include "evaluation/DeteriorationFactor.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
@@ -33,6 +34,15 @@ class ModelTest : public ::testing::Test {
   }
 
   ScriptedMessageBox boxes;
+};
+
+// The same on a grid of 1 m pitch with both origin axes at axis 0.
+class AreaTest : public ModelTest {
+ protected:
+  void SetUp() override {
+    ModelTest::SetUp();
+    testmodel::UseOneMetreGrid();
+  }
 };
 
 #include "platform/TextCodec.h"

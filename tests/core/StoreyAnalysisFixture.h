@@ -50,8 +50,7 @@ class StoreyAnalysisTest : public ModelTest {
 
   void SetUp() override {
     ModelTest::SetUp();
-    for (int i = 0; i < GridAxisCountX; ++i) GridAxisX[i] = i;
-    for (int j = 0; j < GridAxisCountY; ++j) GridAxisY[j] = j;
+    testmodel::PlaceAxesAtWholeMetres();
     CurrentVariant = kVariant;
     ProjectSettings.TopStorey[kVariant] = 2;
     ProjectSettings.SnowLoad = 0.0;
@@ -61,11 +60,8 @@ class StoreyAnalysisTest : public ModelTest {
   // Appends a wall to storey s of the current variant; returns its index.
   static int AddWall(int s, int x1, int y1, int x2, int y2, const WallBase& base = {}) {
     const int v = CurrentVariant;
-    const int i = WallCount[v][s]++;
-    WallRecord& w = Walls[v][s][i];
-    w = WallRecord{};
-    w.X1 = x1, w.Y1 = y1, w.X2 = x2, w.Y2 = y2;
-    w.OpeningKind = base.OpeningKind;
+    const int i = WallCount[v][s];
+    testmodel::AddWall(v, s, x1, y1, x2, y2).OpeningKind = base.OpeningKind;
     WallResult& r = WallResults[v][s][i];
     r = WallResult{};
     SnowWallResults[v][s][i] = SnowWallResult{};

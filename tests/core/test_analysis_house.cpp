@@ -16,6 +16,7 @@
 #include <cstring>
 #include <vector>
 
+#include "ResultSnapshot.h"
 #include "StructureFixture.h"
 #include "analysis/AnalysisResults.h"
 #include "analysis/AreaWeights.h"
@@ -42,40 +43,11 @@ constexpr int32_t FloorLight = 0, RoofLight = 3;  // AreaCode
 // The hand values below are written to ten digits.
 #define EXPECT_HAND(actual, expected) EXPECT_NEAR((actual), (expected), 1e-8 * std::fabs(expected) + 1e-12)
 
-// The results a paint leaves for variant 0, as bytes, to see that a further paint changes none.
-std::vector<unsigned char> ResultsOfCurrentState() {
-  std::vector<unsigned char> bytes;
-  auto add = [&bytes](const void* p, size_t n) {
-    const auto* b = static_cast<const unsigned char*>(p);
-    bytes.insert(bytes.end(), b, b + n);
-  };
-  add(&WallResults[0], sizeof WallResults[0]);
-#define QUILMORA_ADD_WITH_SNOW(Type, name) \
-  add(&name[0], sizeof name[0]);           \
-  add(&name##Snow[0], sizeof name##Snow[0]);
-#define QUILMORA_ADD_PLAIN(Type, name) add(&name[0], sizeof name[0]);
-  QUILMORA_STOREY_RESULT_ARRAYS(QUILMORA_ADD_WITH_SNOW, QUILMORA_ADD_PLAIN)
-#undef QUILMORA_ADD_WITH_SNOW
-#undef QUILMORA_ADD_PLAIN
-  add(&LineStiffnessX[0], sizeof LineStiffnessX[0]);
-  add(&LineStiffnessY[0], sizeof LineStiffnessY[0]);
-  add(&LineShearX[0], sizeof LineShearX[0]);
-  add(&LineShearY[0], sizeof LineShearY[0]);
-  add(&RequiredStrength[0], sizeof RequiredStrength[0]);
-  add(&PlanShapeFactor[0], sizeof PlanShapeFactor[0]);
-  add(&CentreOfGravityX[0], sizeof CentreOfGravityX[0]);
-  add(&CentreOfGravityY[0], sizeof CentreOfGravityY[0]);
-  add(&AverageFloorMagnification[0], sizeof AverageFloorMagnification[0]);
-  add(&FloorSpecClass[0], sizeof FloorSpecClass[0]);
-  return bytes;
-}
-
 class WholeHouseTest : public StructureTest {
  protected:
   void SetUp() override {
     StructureTest::SetUp();
-    GridModule = 0.91;  // axis i at i x 0.91 m, every axis a main axis
-    LayOutGridAtModule();
+    testmodel::LayOutGrid(0.91);  // axis i at i x 0.91 m, every axis a main axis
     // A program just started: no recalculation has left base strengths behind.
     std::memset(&WallResults, 0, sizeof WallResults);
   }
@@ -84,9 +56,10 @@ class WholeHouseTest : public StructureTest {
   static void PaintUntilSettled() {
     Paint();
     Paint();
-    const std::vector<unsigned char> settled = ResultsOfCurrentState();
+    const ResultSnapshot settled(CurrentVariant);
     Paint();
-    EXPECT_TRUE(ResultsOfCurrentState() == settled) << "a third paint changed the results";
+    EXPECT_EQ(ResultSnapshot(CurrentVariant).DifferencesFrom(settled), std::vector<std::string>{})
+        << "a third paint changed the results";
   }
   static void Paint() {
     UpdateUsedExtents();
@@ -94,14 +67,10 @@ class WholeHouseTest : public StructureTest {
   }
 
   static RoofFloorRectRecord& PutArea(int x1, int y1, int x2, int y2, int32_t code, int storey = 0) {
-    RoofFloorRectRecord& r = PutFloor(x1, y1, x2, y2, storey);
-    r.AreaCode = code;
-    return r;
+    return testmodel::AddRect(CurrentVariant, storey, x1, y1, x2, y2, code);
   }
   static void PutFloorSpec(int x1, int y1, int x2, int y2, int32_t specCode, int storey = 0) {
-    const int v = CurrentVariant;
-    FloorSpecRects[v][storey][FloorSpecRectCount[v][storey]++] =
-        FloorSpecRectRecord{0, x1, y1, x2, y2, specCode};
+    testmodel::AddSpecRect(CurrentVariant, storey, x1, y1, x2, y2, specCode);
   }
   static WallRecord& PutBracedWall(int x1, int y1, int x2, int y2, int32_t kind, int32_t arrangement,
                                    int storey = 0) {

@@ -2,12 +2,14 @@
 // moments and the centres of gravity of the storeys and the storeys above them.
 #include <gtest/gtest.h>
 
-#include "AreaTestHelpers.h"
+#include "ModelFixture.h"
 #include "analysis/AreaWeights.h"
 #include "analysis/WeightsAndRequiredStrength.h"
 #include "model/ProjectSettings.h"
 
 namespace {
+
+using namespace testmodel;
 
 using AreaWeightsTest = AreaTest;
 

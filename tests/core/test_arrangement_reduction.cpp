@@ -20,6 +20,8 @@
 
 namespace {
 
+using namespace testmodel;
+
 // Floor-specification codes (floor row + 32 x brace row) and their floor factors.
 constexpr int32_t kAtrium = 0;         // 吹抜, 0
 constexpr int32_t kPlywood2 = 1;       // 2.0
@@ -36,8 +38,7 @@ class ArrangementTest : public ModelTest {
  protected:
   void SetUp() override {
     ModelTest::SetUp();
-    GridModule = 1.0;
-    LayOutGridAtModule();
+    testmodel::LayOutGrid(1.0);
     CurrentVariant = 0;
     ProjectSettings.TopStorey[0] = 0;
     ProjectSettings.DiagnosisMethod = 2;
@@ -47,19 +48,6 @@ class ArrangementTest : public ModelTest {
     ProjectSettings.FloorMaterial = 0;
     ProjectSettings.HorizontalBraces = 1;
     ProjectSettings.Atrium = 0;
-  }
-
-  static void AddSpecRect(int v, int s, int x1, int y1, int x2, int y2, int32_t code) {
-    FloorSpecRectRecord& r = FloorSpecRects[v][s][FloorSpecRectCount[v][s]++];
-    r = FloorSpecRectRecord{};
-    r.X1 = x1, r.Y1 = y1, r.X2 = x2, r.Y2 = y2;
-    r.SpecCode = code;
-  }
-  static void AddSpecTriangle(int v, int s, int x1, int y1, int x2, int y2, int x3, int y3, int32_t code) {
-    FloorSpecTriangleRecord& t = FloorSpecTriangles[v][s][FloorSpecTriangleCount[v][s]++];
-    t = FloorSpecTriangleRecord{};
-    t.X1 = x1, t.Y1 = y1, t.X2 = x2, t.Y2 = y2, t.X3 = x3, t.Y3 = y3;
-    t.SpecCode = code;
   }
 
   // Quarter division with the X zones a, b and the Y zones 1, 2 of storey s;

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "AreaTestHelpers.h"
+#include "ModelFixture.h"
 #include "analysis/AnalysisResults.h"
 #include "analysis/AreaWeights.h"
 #include "analysis/BuildingLawSeismicForce.h"
@@ -20,6 +20,8 @@
 #include "model/ProjectSettings.h"
 
 namespace {
+
+using namespace testmodel;
 
 constexpr int kVariant = 1;  // not variant 0, so that indexing by the current variant is exercised
 
@@ -41,10 +43,8 @@ class BuildingLawTest : public AreaTest {
   // A wall with the length and wall type the storey analysis would have written.
   static WallRecord& AddWall(int v, int s, int x1, int y1, int x2, int y2, int32_t weightClass,
                              int32_t wallType, double length) {
-    const int i = WallCount[v][s]++;
-    WallRecord& w = Walls[v][s][i];
-    w = WallRecord{};
-    w.X1 = x1, w.Y1 = y1, w.X2 = x2, w.Y2 = y2;
+    const int i = WallCount[v][s];
+    WallRecord& w = testmodel::AddWall(v, s, x1, y1, x2, y2);
     w.WeightClass = weightClass;
     WallResults[v][s][i] = WallResult{};
     WallResults[v][s][i].Blocks[0].Length = length;
@@ -54,9 +54,7 @@ class BuildingLawTest : public AreaTest {
 
   static GableWallRecord& AddGable(int v, int s, int x1, int y1, int x2, int y2, int32_t weightClass,
                                    int32_t shape, double slope, double height) {
-    GableWallRecord& g = GableWalls[v][s][GableWallCount[v][s]++];
-    g = GableWallRecord{};
-    g.X1 = x1, g.Y1 = y1, g.X2 = x2, g.Y2 = y2;
+    GableWallRecord& g = testmodel::AddGable(v, s, x1, y1, x2, y2);
     g.WeightClass = weightClass;
     g.Shape = shape;
     g.Slope = slope;
@@ -438,8 +436,7 @@ class BuildingLawChainTest : public ModelTest {
   void SetUp() override {
     ModelTest::SetUp();
     ClearPendingMessages();
-    GridModule = 1.0;
-    LayOutGridAtModule();
+    LayOutGrid(1.0);
     ProjectSettings.RequiredStrengthMethod = 0;
     ProjectSettings.TopStorey[0] = 0;
     // Light roof (code 3, 700 N/m²) X 1..5, Y 1..5: 700 x 16 = 11200 N at its centre.
@@ -449,9 +446,8 @@ class BuildingLawChainTest : public ModelTest {
     // analysis gives such walls (full length, outer wall without openings).
     const int ends[4][4] = {{1, 1, 5, 1}, {5, 1, 5, 5}, {1, 5, 5, 5}, {1, 1, 1, 5}};
     for (const auto& e : ends) {
-      const int i = WallCount[0][0]++;
-      Walls[0][0][i] = WallRecord{};
-      Walls[0][0][i].X1 = e[0], Walls[0][0][i].Y1 = e[1], Walls[0][0][i].X2 = e[2], Walls[0][0][i].Y2 = e[3];
+      const int i = WallCount[0][0];
+      AddWall(0, 0, e[0], e[1], e[2], e[3]);
       WallResults[0][0][i] = WallResult{};
       WallResults[0][0][i].Blocks[0].Length = 4;
       WallResults[0][0][i].Blocks[0].WallType = 0;

@@ -59,20 +59,15 @@ std::vector<Edge> Sorted(std::vector<Edge> edges) {
 }
 
 void PutRect(int v, int s, const Rect& r) {
-  RoofFloorRectRecord& rec = RoofFloorRects[v][s][RoofFloorRectCount[v][s]++];
-  rec = RoofFloorRectRecord{0, r.x1, r.y1, r.x2, r.y2, r.code, r.notEnclosed};
+  testmodel::AddRect(v, s, r.x1, r.y1, r.x2, r.y2, r.code).NotEnclosed = r.notEnclosed;
 }
 
 void PutTriangle(int v, int s, const Triangle& t) {
-  RoofFloorTriangleRecord& rec = RoofFloorTriangles[v][s][RoofFloorTriangleCount[v][s]++];
-  rec = RoofFloorTriangleRecord{0, t.x1, t.y1, t.x2, t.y2, t.x3, t.y3, t.code, t.notEnclosed};
+  testmodel::AddTriangle(v, s, t.x1, t.y1, t.x2, t.y2, t.x3, t.y3, t.code).NotEnclosed = t.notEnclosed;
 }
 
 void PutWall(int v, int s, const Wall& w) {
-  WallRecord& rec = Walls[v][s][WallCount[v][s]++];
-  rec = WallRecord{};
-  rec.X1 = w.x1, rec.Y1 = w.y1, rec.X2 = w.x2, rec.Y2 = w.y2;
-  rec.OpeningKind = w.opening;
+  testmodel::AddWall(v, s, w.x1, w.y1, w.x2, w.y2).OpeningKind = w.opening;
 }
 
 std::vector<Edge> OutlineOf(int v, int s) {

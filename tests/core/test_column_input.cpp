@@ -96,8 +96,8 @@ struct ThroughCase {
   int32_t partnerHasColumnOfType;  // 0 none, else the type of the column already there
   int32_t partnerFull;
   int32_t expectedResult;
-  int32_t expectedType;      // of the new column
-  int32_t expectedPartner;   // storey, -1 none
+  int32_t expectedType;     // of the new column
+  int32_t expectedPartner;  // storey, -1 none
   int32_t expectedPartnerCount;
   int32_t expectedPartnerType;
 };
@@ -201,8 +201,7 @@ TEST_F(ColumnInputTest, ChangeDialogResults) {
 }
 
 TEST_F(ColumnInputTest, AppliedSettingOutsideItsTableKeepsTheStoredOne) {
-  Columns[0][0][0] = ColumnRecord{0, 1, 1, 1, 3, 0, 0, 0, 0, 2};
-  ColumnCount[0][0] = 1;
+  testmodel::SetList(0, 0, {ColumnRecord{0, 1, 1, 1, 3, 0, 0, 0, 0, 2}});
   SetColumnChangeDialog([] {
     PushUndo();
     ColumnChangeBuffer.Result = ColumnChangeApply;
@@ -255,8 +254,7 @@ TEST_F(ColumnInputTest, BearingWallWarning) {
     Walls[0][0][0].X1 = 9, Walls[0][0][0].Y1 = 1, Walls[0][0][0].X2 = 6, Walls[0][0][0].Y2 = 6;
     Walls[0][0][0].OpeningKind = c.opening;
     WallCount[0][0] = 1;
-    Columns[0][0][0] = ColumnRecord{0, 6, 6, 1};
-    ColumnCount[0][0] = 1;
+    testmodel::SetList(0, 0, {ColumnRecord{0, 6, 6, 1}});
     AnswerDialog(ColumnChangeCancel);
     InputColumn(6, 6);
     EXPECT_EQ(seenResult, c.expected);

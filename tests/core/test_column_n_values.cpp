@@ -67,10 +67,8 @@ class ColumnNValueTest : public ModelTest {
 
   // A 管柱 with the grid-point map value the map step gives it.
   static int AddColumn(int s, int x, int y, bool corner = false, bool floor = false, int32_t hardware = 0) {
-    const int i = ColumnCount[kV][s]++;
-    ColumnRecord& c = Columns[kV][s][i];
-    c = ColumnRecord{};
-    c.X = x, c.Y = y, c.Type = 1, c.Hardware = hardware;
+    const int i = ColumnCount[kV][s];
+    testmodel::AddColumn(kV, s, x, y).Hardware = hardware;
     const int32_t m = 1 + 4 * hardware + (floor ? GridPointFloorMark : 0);
     GridPointMap[kV][s][x][y] = corner ? -m : m;
     return i;
@@ -80,11 +78,10 @@ class ColumnNValueTest : public ModelTest {
   static void MarkFloor(int s, int x, int y) { GridPointMap[kV][s][x][y] = GridPointFloorMark; }
 
   static int AddWall(int s, int x1, int y1, int x2, int y2, const WallSpec& elements) {
-    const int i = WallCount[kV][s]++;
-    WallRecord& w = Walls[kV][s][i];
-    w = WallRecord{};
-    w.X1 = x1, w.Y1 = y1, w.X2 = x2, w.Y2 = y2;
-    w.PanelLeft = elements.PanelLeft, w.PanelRight = elements.PanelRight, w.MudWallKind = elements.MudWallKind;
+    const int i = WallCount[kV][s];
+    WallRecord& w = testmodel::AddWall(kV, s, x1, y1, x2, y2);
+    w.PanelLeft = elements.PanelLeft, w.PanelRight = elements.PanelRight,
+    w.MudWallKind = elements.MudWallKind;
     w.BraceKind = elements.BraceKind, w.BraceEndJoint = elements.BraceEndJoint;
     w.BraceArrangement = elements.BraceArrangement;
     WallCaseResult& r = WallResults[kV][s][i].Blocks[0];

@@ -61,14 +61,14 @@ class ColumnStrengthTest : public ModelTest {
     ProjectSettings.OtherElementsMethod = 1;
     ProjectSettings.DiagnosisMethod = 2;  // general method
     ProjectSettings.Method2ColumnRule = 0;
-    GridModule = 1.0;  // axis i at i m
-    LayOutGridAtModule();
+    testmodel::LayOutGrid(1.0);  // axis i at i m
   }
 
   int AddColumn(int x, int y, int sectionX, int sectionY = 0, int species = 0, int deterioration = 2,
                 int s = 0) {
-    const int i = ColumnCount[0][s]++;
-    Columns[0][s][i] = ColumnRecord{0, x, y, 1, 0, 0, species, sectionX, sectionY, deterioration};
+    const int i = ColumnCount[0][s];
+    ColumnRecord& c = testmodel::AddColumn(0, s, x, y);
+    c.Species = species, c.SectionX = sectionX, c.SectionY = sectionY, c.Deterioration = deterioration;
     return i;
   }
 
@@ -76,10 +76,8 @@ class ColumnStrengthTest : public ModelTest {
   // the strength step reads only them, not the grid positions.
   WallRecord& AddWall(int x1, int y1, int x2, int y2, int opening, double extentX, double extentY,
                       int s = 0) {
-    const int i = WallCount[0][s]++;
-    WallRecord& w = Walls[0][s][i];
-    w = WallRecord{};
-    w.X1 = x1, w.Y1 = y1, w.X2 = x2, w.Y2 = y2;
+    const int i = WallCount[0][s];
+    WallRecord& w = testmodel::AddWall(0, s, x1, y1, x2, y2);
     w.OpeningKind = opening;
     WallCaseResult& g = WallResults[0][s][i].Blocks[0];
     g.ColumnExtentX = g.ExtentX = g.LengthX = extentX;

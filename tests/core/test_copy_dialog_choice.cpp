@@ -71,11 +71,7 @@ class CopyDialogOperationTest : public ModelTest {
  protected:
   // n walls on a storey of a slot, X1 tagged so that records can be traced.
   static void PutWalls(int slot, int storey, int n, int tag) {
-    WallCount[slot][storey] = n;
-    for (int i = 0; i < n; ++i) {
-      Walls[slot][storey][i] = WallRecord{};
-      Walls[slot][storey][i].X1 = tag + i;
-    }
+    testmodel::SetTaggedWalls(slot, storey, n, tag);
   }
   // An element edit of the current variant's first storey, as the editors make it.
   static void Edit(int walls, int tag) {

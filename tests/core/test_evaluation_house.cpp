@@ -56,39 +56,32 @@ class HouseEvaluationTest : public ModelTest {
  protected:
   void SetUp() override {
     ModelTest::SetUp();
-    GridModule = 1.0;
-    LayOutGridAtModule();  // axis i at i metres, every axis a main axis
+    testmodel::LayOutGrid(1.0);  // axis i at i metres, every axis a main axis
     CurrentVariant = CurrentState;
   }
 
+  // Elements of the current state; columns and walls with a sound frame.
   static void Column(int s, int x, int y, int type, int hardware) {
-    ColumnRecord& c = Columns[CurrentState][s][ColumnCount[CurrentState][s]++];
-    c = ColumnRecord{};
-    c.X = x, c.Y = y, c.Type = type, c.Hardware = hardware, c.Deterioration = FrameSound;
+    ColumnRecord& c = testmodel::AddColumn(CurrentState, s, x, y, type);
+    c.Hardware = hardware, c.Deterioration = FrameSound;
   }
 
   static WallRecord& Wall(int s, int x1, int y1, int x2, int y2) {
-    WallRecord& w = Walls[CurrentState][s][WallCount[CurrentState][s]++];
-    w = WallRecord{};
-    w.X1 = x1, w.Y1 = y1, w.X2 = x2, w.Y2 = y2;
+    WallRecord& w = testmodel::AddWall(CurrentState, s, x1, y1, x2, y2);
     w.Deterioration = FrameSound;
     return w;
   }
 
   static void Area(int s, int x1, int y1, int x2, int y2, int32_t code, double liveLoad = 0.0) {
-    RoofFloorRectRecord& r = RoofFloorRects[CurrentState][s][RoofFloorRectCount[CurrentState][s]++];
-    r = RoofFloorRectRecord{};
-    r.X1 = x1, r.Y1 = y1, r.X2 = x2, r.Y2 = y2, r.AreaCode = code, r.LiveLoad = liveLoad;
+    testmodel::AddRect(CurrentState, s, x1, y1, x2, y2, code, {.LiveLoad = liveLoad});
   }
 
   static void FloorSpec(int s, int x1, int y1, int x2, int y2, int32_t specCode) {
-    FloorSpecRects[CurrentState][s][FloorSpecRectCount[CurrentState][s]++] =
-        FloorSpecRectRecord{0, x1, y1, x2, y2, specCode};
+    testmodel::AddSpecRect(CurrentState, s, x1, y1, x2, y2, specCode);
   }
 
   static void Foundation(int x1, int y1, int x2, int y2, int32_t type) {
-    Foundations[CurrentState][0][FoundationCount[CurrentState][0]++] =
-        FoundationRecord{0, x1, y1, x2, y2, type};
+    testmodel::AddFoundation(CurrentState, x1, y1, x2, y2, type);
   }
 
   // What a full paint computes.

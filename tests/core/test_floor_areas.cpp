@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "AreaTestHelpers.h"
+#include "ModelFixture.h"
 #include "analysis/AreaOutline.h"
 #include "analysis/AreaWeights.h"
 #include "analysis/FloorAreas.h"
@@ -13,6 +13,8 @@
 #include "model/ProjectSettings.h"
 
 namespace {
+
+using namespace testmodel;
 
 using FloorAreasTest = AreaTest;
 

@@ -17,9 +17,7 @@ class FoundationInputTest : public InputRoutineTest {
     return r;
   }
   static void Put(int32_t v, std::initializer_list<FoundationRecord> records) {
-    int32_t n = 0;
-    for (const FoundationRecord& r : records) Foundations[v][0][n++] = r;
-    FoundationCount[v][0] = n;
+    testmodel::SetList(v, 0, records);
   }
 };
 
@@ -100,7 +98,8 @@ TEST_F(FoundationInputTest, PickingTheEndsAgainDeletesTheFirstMatchOnly) {
 }
 
 TEST_F(FoundationInputTest, AFullStoreyRefusesSilentlyButStillDeletes) {
-  for (int32_t k = 0; k < MaxFoundationsPerStorey; ++k) Foundations[0][0][k] = Segment(k % 199, 0, k % 199 + 1, 0, 1);
+  for (int32_t k = 0; k < MaxFoundationsPerStorey; ++k)
+    Foundations[0][0][k] = Segment(k % 199, 0, k % 199 + 1, 0, 1);
   FoundationCount[0][0] = MaxFoundationsPerStorey;
   EXPECT_EQ(InputFoundation(10, 40, 20, 40), 0);  // no message: the fixture fails on any box
   EXPECT_EQ(FoundationCount[0][0], MaxFoundationsPerStorey);

@@ -28,18 +28,9 @@ class GridPointMapTest : public ModelTest {
  protected:
   static void PutColumns(int v, int s, std::initializer_list<Col> cols) {
     for (const Col& c : cols) {
-      ColumnRecord& r = Columns[v][s][ColumnCount[v][s]++];
-      r = ColumnRecord{};
-      r.X = c.x, r.Y = c.y, r.Type = c.type, r.Hardware = c.hardware, r.CornerSetting = c.corner;
+      ColumnRecord& r = testmodel::AddColumn(v, s, c.x, c.y, c.type);
+      r.Hardware = c.hardware, r.CornerSetting = c.corner;
     }
-  }
-  static void PutRect(int v, int s, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t code) {
-    RoofFloorRects[v][s][RoofFloorRectCount[v][s]++] = RoofFloorRectRecord{0, x1, y1, x2, y2, code};
-  }
-  static void PutTriangle(int v, int s, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3,
-                          int32_t y3, int32_t code) {
-    RoofFloorTriangles[v][s][RoofFloorTriangleCount[v][s]++] =
-        RoofFloorTriangleRecord{0, x1, y1, x2, y2, x3, y3, code};
   }
   // What the paint does before and in the head of the recalculation chain.
   static void Recalculate() {
@@ -128,7 +119,7 @@ TEST_F(GridPointMapTest, FloorMark) {
   const Case cases[] = {
       {"rectangle, light floor, corners given in any order",
        [] {
-         PutRect(0, 0, 8, 8, 5, 5, 0);
+         testmodel::AddRect(0, 0, 8, 8, 5, 5, 0);
          PutColumns(0, 0, {{5, 5, 3, 2}});
        },
        {{5, 5, -267, "floor + type 3 + 4 x 2 = 267, single column, outer corner"},
@@ -139,14 +130,14 @@ TEST_F(GridPointMapTest, FloorMark) {
         {5, 4, 0, "one axis above it"}}},
       {"floor points are not columns",
        [] {
-         PutRect(0, 0, 10, 10, 12, 12, 14);
+         testmodel::AddRect(0, 0, 10, 10, 12, 12, 14);
          PutColumns(0, 0, {{11, 11}});
        },
        {{11, 11, -257, "floor + 1; its quadrants hold floor points (256) but no column"},
         {10, 10, 256, "floor, heavy"}}},
       {"columns on floor points are columns",
        [] {
-         PutRect(0, 0, 10, 10, 12, 12, 15);
+         testmodel::AddRect(0, 0, 10, 10, 12, 12, 15);
          for (int32_t x = 10; x <= 12; ++x)
            for (int32_t y = 10; y <= 12; ++y) PutColumns(0, 0, {{x, y}});
        },
@@ -155,12 +146,12 @@ TEST_F(GridPointMapTest, FloorMark) {
         {11, 11, 257, "centre"}}},
       {"two rectangles over one point mark it once",
        [] {
-         PutRect(0, 0, 0, 0, 4, 4, 16);
-         PutRect(0, 0, 2, 2, 6, 6, 0);
+         testmodel::AddRect(0, 0, 0, 0, 4, 4, 16);
+         testmodel::AddRect(0, 0, 2, 2, 6, 6, 0);
        },
        {{3, 3, 256, "bit 8 set, not 512"}, {6, 6, 256, "second rectangle"}}},
       {"triangle, edges and corners are inside",
-       [] { PutTriangle(0, 0, 0, 0, 4, 0, 0, 4, 0); },
+       [] { testmodel::AddTriangle(0, 0, 0, 0, 4, 0, 0, 4, 0); },
        // Uniform 0.91 m grid. Edge 2-3 from (3.64, 0) to (0, 3.64): side(P) = 3.64 (xP + yP - 3.64),
        // corner 1 gives 3.64 x (-3.64) = -13.25; a point is outside where xP + yP > 3.64.
        {{0, 0, 256, "corner 1"},
@@ -172,7 +163,7 @@ TEST_F(GridPointMapTest, FloorMark) {
         {4, 4, 0, "corner of the index box, outside"},
         {5, 0, 0, "outside the index box"}}},
       {"triangle, corners clockwise",
-       [] { PutTriangle(0, 0, 0, 4, 4, 0, 0, 0, 14); },
+       [] { testmodel::AddTriangle(0, 0, 0, 4, 4, 0, 0, 0, 14); },
        {{2, 2, 256, "on the edge"}, {1, 2, 256, "inside"}, {3, 2, 0, "outside"}}},
   };
   for (const Case& c : cases) {
@@ -189,8 +180,8 @@ TEST_F(GridPointMapTest, OnlyFloorAreaCodesSetTheMark) {
   for (int32_t code = 0; code < 20; ++code) {
     SCOPED_TRACE(code);
     ResetModel(ResetForNewProject);
-    PutRect(0, 0, 2, 2, 3, 3, code);
-    PutTriangle(0, 0, 6, 6, 8, 6, 6, 8, code);
+    testmodel::AddRect(0, 0, 2, 2, 3, 3, code);
+    testmodel::AddTriangle(0, 0, 6, 6, 8, 6, 6, 8, code);
     Recalculate();
     const int32_t expected = code == 0 || code == 14 || code == 15 || code == 16 ? 256 : 0;
     EXPECT_EQ(GridPointMap[0][0][2][3], expected);
@@ -213,7 +204,7 @@ TEST_F(GridPointMapTest, TriangleEdgeTolerance) {
     SCOPED_TRACE(c.why);
     ResetModel(ResetForNewProject);
     GridAxisX[2] = 2 * 0.91 + c.d;
-    PutTriangle(0, 0, 0, 0, 4, 0, 0, 4, 0);
+    testmodel::AddTriangle(0, 0, 0, 0, 4, 0, 0, 4, 0);
     Recalculate();
     EXPECT_EQ(GridPointMap[0][0][2][2], c.value);
   }
@@ -326,7 +317,7 @@ TEST_F(GridPointMapTest, OnlyTheCurrentVariantUpToItsTopStoreyIsRebuilt) {
 }
 
 TEST_F(GridPointMapTest, StoreyWithoutColumnsKeepsItsOrderAndHoldsOnlyFloor) {
-  PutRect(0, 1, 0, 0, 2, 2, 0);
+  testmodel::AddRect(0, 1, 0, 0, 2, 2, 0);
   ColumnOrderX[0][1][0] = 7;
   ColumnOrderX[0][1][1] = 8;
   Recalculate();

@@ -32,7 +32,12 @@ TEST_F(ModelExtentsTest, EachCountingKindWidensItsStorey) {
     void (*put)();
     int minX, maxX, minY, maxY;
   } cases[] = {
-      {"column", [] { ColumnCount[1][2] = 1; Columns[1][2][0] = ColumnRecord{0, 40, 60}; }, 40, 40, 60, 60},
+      {"column",
+       [] {
+         ColumnCount[1][2] = 1;
+         Columns[1][2][0] = ColumnRecord{0, 40, 60};
+       },
+       40, 40, 60, 60},
       {"wall",
        [] {
          WallCount[1][2] = 1;
@@ -76,18 +81,12 @@ TEST_F(ModelExtentsTest, EachCountingKindWidensItsStorey) {
 }
 
 TEST_F(ModelExtentsTest, NonStructuralKindsDoNotCount) {
-  GableWallCount[0][0] = 1;
-  GableWalls[0][0][0] = GableWallRecord{0, 1, 1, 198, 198};
-  TextLabelCount[0][0] = 1;
-  TextLabels[0][0][0] = TextLabelRecord{0, 2, 2, 2, 2, {}};
-  FloorSpecRectCount[0][0] = 1;
-  FloorSpecRects[0][0][0] = FloorSpecRectRecord{0, 3, 3, 190, 190, 12};
-  FreeLineCount[0][0] = 1;
-  FreeLines[0][0][0] = FreeLineRecord{0, 4, 4, 180, 180, 0, 0, 0, 0, 0, 0};
-  SpareKind3Count[0][0] = 1;
-  SpareKind3Records[0][0][0] = SpareKind3Record{0, 0, 0, 199, 199, 0, 0, 0, 0};
-  SpareKind12Count[0][0] = 1;
-  SpareKind12Records[0][0][0] = SpareKind12Record{0, 0, 199, 199, 0};
+  testmodel::SetList(0, 0, {GableWallRecord{0, 1, 1, 198, 198}});
+  testmodel::SetList(0, 0, {TextLabelRecord{0, 2, 2, 2, 2, {}}});
+  testmodel::SetList(0, 0, {FloorSpecRectRecord{0, 3, 3, 190, 190, 12}});
+  testmodel::SetList(0, 0, {FreeLineRecord{0, 4, 4, 180, 180, 0, 0, 0, 0, 0, 0}});
+  testmodel::SetList(0, 0, {SpareKind3Record{0, 0, 0, 199, 199, 0, 0, 0, 0}});
+  testmodel::SetList(0, 0, {SpareKind12Record{0, 0, 199, 199, 0}});
   UpdateUsedExtents();
   EXPECT_EQ(UsedExtentMinX[0][0], 199);
   EXPECT_EQ(UsedExtentMaxX[0][0], 0);
@@ -95,8 +94,7 @@ TEST_F(ModelExtentsTest, NonStructuralKindsDoNotCount) {
 }
 
 TEST_F(ModelExtentsTest, ModelAndWallExtentsSpanAllVariantsAndStoreys) {
-  ColumnCount[0][0] = 1;
-  Columns[0][0][0] = ColumnRecord{0, 20, 180};
+  testmodel::SetList(0, 0, {ColumnRecord{0, 20, 180}});
   WallCount[2][1] = 1;
   Walls[2][1][0] = WallRecord{};
   Walls[2][1][0].X1 = 60, Walls[2][1][0].Y1 = 90, Walls[2][1][0].X2 = 60, Walls[2][1][0].Y2 = 95;

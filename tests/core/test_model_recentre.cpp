@@ -19,10 +19,7 @@ const char* const kQuestionCaption = "データ位置の問い合わせ";
 
 class RecentreTest : public ModelTest {
  protected:
-  static void PutColumn(int32_t x, int32_t y) {
-    const int32_t n = ColumnCount[0][0]++;
-    Columns[0][0][n] = ColumnRecord{0, x, y, 1};
-  }
+  static void PutColumn(int32_t x, int32_t y) { testmodel::AddColumn(0, 0, x, y); }
 };
 
 TEST_F(RecentreTest, OneColumnFarFromTheMiddleEndsNearIt) {

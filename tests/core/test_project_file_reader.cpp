@@ -126,27 +126,30 @@ class BrokenProjectFileTest : public ModelTest {
  protected:
   void SetUp() override {
     ModelTest::SetUp();
-    PanelTable[34].Strength = 7.5;            // block 2
-    GridAxisX[1] = 1.5;                       // block 3
-    for (int v = 0; v < VariantCount; ++v) {  // blocks 5 to 16
-      Columns[v][0][0] = ColumnRecord{0, 1, 1, 1, 2, 0, 0, 0, 0, 2};
-      ColumnCount[v][0] = 1;
-    }
-    WallCount[0][0] = 3;
+    PanelTable[34].Strength = 7.5;          // block 2
+    GridAxisX[1] = 1.5;                     // block 3
+    for (int v = 0; v < VariantCount; ++v)  // blocks 5 to 16
+      testmodel::SetList(v, 0, {ColumnRecord{0, 1, 1, 1, 2, 0, 0, 0, 0, 2}});
+    WallCount[0][0] = 0;
     for (int i = 0; i < 3; ++i) {
-      Walls[0][0][i] = WallRecord{};
-      Walls[0][0][i].X2 = i + 1;
-      Walls[0][0][i].WeightClass = 2;  // block 19
-      Walls[0][0][i].Weight = 300;
+      WallRecord& w = testmodel::AddWall(0, 0, 0, 0, i + 1, 0);
+      w.WeightClass = 2;  // block 19
+      w.Weight = 300;
     }
     ProjectSettings.RegionFactorZ = 0.8;           // block 18
     ProjectSettings.AxisNumbering = 3;             // block 20
     JointHardwareTable[15].AllowableTension = 12;  // block 21
     file = WriteProjectFile();
+    StartAgainExpectingTheBrokenFileBox();
+  }
 
+  // A started program again, whose next read is to show the broken-file box.
+  void StartAgainExpectingTheBrokenFileBox() {
     RestoreProjectSettingsStartValues();
     RestoreElementTableStartValues();
     ResetModel(ResetForStartUp);
+    boxes = ScriptedMessageBox();
+    boxes.OnUnexpected = [](const std::string& what) { ADD_FAILURE() << "unexpected message box: " << what; };
     boxes.Expect("読込ファイルエラー", IDOK);
   }
 
@@ -214,12 +217,7 @@ TEST_F(BrokenProjectFileTest, FileEndingEarlyKeepsWhatWasReadWhole) {
   ASSERT_EQ(file.size(), kHardware + kJointHardwareBytes);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.where);
-    RestoreProjectSettingsStartValues();
-    RestoreElementTableStartValues();
-    ResetModel(ResetForStartUp);
-    boxes = ScriptedMessageBox();
-    boxes.OnUnexpected = [](const std::string& what) { ADD_FAILURE() << what; };
-    boxes.Expect("読込ファイルエラー", IDOK);
+    StartAgainExpectingTheBrokenFileBox();
     ReadBroken(
         std::vector<unsigned char>(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(c.length)));
     EXPECT_EQ(PanelTable[34].Strength, c.tables ? 7.5 : 0.0);
@@ -262,12 +260,7 @@ TEST_F(BrokenProjectFileTest, ValuesTheProgramNeverWritesStopTheReading) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    RestoreProjectSettingsStartValues();
-    RestoreElementTableStartValues();
-    ResetModel(ResetForStartUp);
-    boxes = ScriptedMessageBox();
-    boxes.OnUnexpected = [](const std::string& what) { ADD_FAILURE() << what; };
-    boxes.Expect("読込ファイルエラー", IDOK);
+    StartAgainExpectingTheBrokenFileBox();
     std::vector<unsigned char> broken = file;
     Patch(broken, c.offset, c.bytes);
     ReadBroken(broken);

@@ -125,8 +125,7 @@ TEST_F(ProjectFileWriterTest, RecordLinesOfEveryKind) {
   const std::vector<LineCase> cases = {
       {"Column",
        [] {
-         Columns[0][0][0] = ColumnRecord{0, 10, 10, 1, 1, 0, 0, 3, 5, 2};
-         ColumnCount[0][0] = 1;
+         testmodel::SetList(0, 0, {ColumnRecord{0, 10, 10, 1, 1, 0, 0, 3, 5, 2}});
        },
        "    0   10   10    1    1    0    0   83    2"},  // sections 3 + 16 x 5
       {"Wall",
@@ -141,62 +140,52 @@ TEST_F(ProjectFileWriterTest, RecordLinesOfEveryKind) {
        "  2.730  2.000  0.000  1.500  0.000    6"},
       {"SpareKind3",
        [] {
-         SpareKind3Records[0][0][0] = SpareKind3Record{7, 1, 2, 3, 4, -5, 6, 1.25, -2.5};
-         SpareKind3Count[0][0] = 1;
+         testmodel::SetList(0, 0, {SpareKind3Record{7, 1, 2, 3, 4, -5, 6, 1.25, -2.5}});
        },
        "    7    1    2    3    4   -5    6  1.250 -2.500"},
       {"GableWall",
        [] {
-         GableWalls[0][0][0] = GableWallRecord{0, 5, 6, 7, 8, 2, 1, 950, 0.5, 1.2};
-         GableWallCount[0][0] = 1;
+         testmodel::SetList(0, 0, {GableWallRecord{0, 5, 6, 7, 8, 2, 1, 950, 0.5, 1.2}});
        },
        "    0    5    6    7    8    2    1 950.00   0.50   1.20"},
       {"RoofFloorRect",
        [] {
-         RoofFloorRects[0][0][0] = RoofFloorRectRecord{0, 1, 2, 3, 4, 7, 1, 60.5};
-         RoofFloorRectCount[0][0] = 1;
+         testmodel::SetList(0, 0, {RoofFloorRectRecord{0, 1, 2, 3, 4, 7, 1, 60.5}});
        },
        "    0    1    2    3    4    7    1 60.500"},
       {"RoofFloorTriangle",
        [] {
-         RoofFloorTriangles[0][0][0] = RoofFloorTriangleRecord{0, 1, 2, 3, 4, 5, 6, 19, 0, 60.5};
-         RoofFloorTriangleCount[0][0] = 1;
+         testmodel::SetList(0, 0, {RoofFloorTriangleRecord{0, 1, 2, 3, 4, 5, 6, 19, 0, 60.5}});
        },
        "    0    1    2    3    4    5    6   19    0 60.500"},
       {"FloorSpecRect",
        [] {
-         FloorSpecRects[0][0][0] = FloorSpecRectRecord{0, 1, 2, 3, 4, 12 + 32 * 3};
-         FloorSpecRectCount[0][0] = 1;
+         testmodel::SetList(0, 0, {FloorSpecRectRecord{0, 1, 2, 3, 4, 12 + 32 * 3}});
        },
        "    0    1    2    3    4  108"},
       {"FloorSpecTriangle",
        [] {
-         FloorSpecTriangles[0][0][0] = FloorSpecTriangleRecord{0, 1, 2, 3, 4, 5, 6, 233};
-         FloorSpecTriangleCount[0][0] = 1;
+         testmodel::SetList(0, 0, {FloorSpecTriangleRecord{0, 1, 2, 3, 4, 5, 6, 233}});
        },
        "    0    1    2    3    4    5    6  233"},
       {"TextLabel",
        [] {
-         TextLabels[0][0][0] = TextLabelRecord{0, 1, 2, 1, 2, u"居 間"};
-         TextLabelCount[0][0] = 1;
+         testmodel::SetList(0, 0, {TextLabelRecord{0, 1, 2, 1, 2, u"居 間"}});
        },
        "    0    1    2    1    2" + Le(u"居 間") + std::string(82 - 6, '\0')},
       {"Foundation",
        [] {
-         Foundations[0][0][0] = FoundationRecord{0, 1, 2, 3, 4, 2};
-         FoundationCount[0][0] = 1;
+         testmodel::SetList(0, 0, {FoundationRecord{0, 1, 2, 3, 4, 2}});
        },
        "    0    1    2    3    4    2"},
       {"FreeLine",
        [] {
-         FreeLines[0][0][0] = FreeLineRecord{0, 1, 2, 3, 4, 0.1, -0.2, 0.3, 0.4, 2, 0xff};
-         FreeLineCount[0][0] = 1;
+         testmodel::SetList(0, 0, {FreeLineRecord{0, 1, 2, 3, 4, 0.1, -0.2, 0.3, 0.4, 2, 0xff}});
        },
        "    0    1    2    3    40.100  -0.200 0.300  0.400      2     255"},
       {"SpareKind12",
        [] {
-         SpareKind12Records[0][0][0] = SpareKind12Record{1, 2, 3, 4, 9};
-         SpareKind12Count[0][0] = 1;
+         testmodel::SetList(0, 0, {SpareKind12Record{1, 2, 3, 4, 9}});
        },
        "    1    2    3    4    9"},
   };
@@ -214,8 +203,7 @@ TEST_F(ProjectFileWriterTest, ExtrasOfWallsAndAreasKeepTheirWidths) {
   Walls[0][0][0].WeightClass = 2;
   Walls[0][0][0].Weight = 1500;
   WallCount[0][0] = 1;
-  RoofFloorRects[0][0][0] = RoofFloorRectRecord{0, 0, 0, 1, 1, 1, 0, 0, 3, 1500, 0.5, 25};
-  RoofFloorRectCount[0][0] = 1;
+  testmodel::SetList(0, 0, {RoofFloorRectRecord{0, 0, 0, 1, 1, 1, 0, 0, 3, 1500, 0.5, 25}});
   const std::vector<unsigned char> f = WriteProjectFile();
   const std::size_t extras = kElementBlocks + 144 + 42 + 8 + kOutlineBytes;
   // "%7.3f" of 1500 needs 8 characters: the field gives up one decimal and keeps its NUL.
@@ -230,10 +218,8 @@ TEST_F(ProjectFileWriterTest, TooWideValuesLeaveTheFollowingFieldsIntact) {
   RoofFloorRects[0][0][0] = RoofFloorRectRecord{0, 0, 0, 1, 1, 1, 0, 1000, 3, 1500, 0.5, 25};
   RoofFloorRects[0][0][1] = RoofFloorRectRecord{0, 2, 2, 3, 3, 2, 0, 1800, 3, 1000, 0.25, 10};
   RoofFloorRectCount[0][0] = 2;
-  GableWalls[0][0][0] = GableWallRecord{0, 1, 1, 2, 2, 0, 1, 10000, 0.4, 1.1};
-  GableWallCount[0][0] = 1;
-  FreeLines[0][0][0] = FreeLineRecord{0, 1, 1, 2, 2, -100, 0.25, 0, 0, 3, 0x123456};
-  FreeLineCount[0][0] = 1;
+  testmodel::SetList(0, 0, {GableWallRecord{0, 1, 1, 2, 2, 0, 1, 10000, 0.4, 1.1}});
+  testmodel::SetList(0, 0, {FreeLineRecord{0, 1, 1, 2, 2, -100, 0.25, 0, 0, 3, 0x123456}});
   PanelTable[34].Stiffness = 100000;  // x 1000 needs 9 of the 8 characters
   PanelTable[34].WallFactor = 2.5;
   ProjectSettings.LoadTakeOff[0][0] = 123456;
@@ -330,11 +316,9 @@ TEST(OverwritePath, OnlyTheExactExtensionTycIsKept) {
     const char* path;
     const char* written;
   } cases[] = {
-      {"/p/plan.tyc", "/p/plan.tyc"},
-      {"/p/plan.ty3", "/p/plan.tyc"},
+      {"/p/plan.tyc", "/p/plan.tyc"}, {"/p/plan.ty3", "/p/plan.tyc"},
       {"/p/plan.TYC", "/p/plan.tyc"},  // letter case counts
-      {"/p/plan", "/p/plan.tyc"},
-      {"/p.v2/家 1.ty0", "/p.v2/家 1.tyc"},
+      {"/p/plan", "/p/plan.tyc"},     {"/p.v2/家 1.ty0", "/p.v2/家 1.tyc"},
   };
   for (const auto& c : cases) EXPECT_EQ(OverwritePathOf(c.path), c.written) << c.path;
 }

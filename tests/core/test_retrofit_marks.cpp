@@ -61,8 +61,8 @@ class RetrofitMarksTest : public ModelTest {
   // Appends a wall with its case-0 length, strength, joint and foundation class.
   static int AddWall(int v, int s, const WallRecord& w, double length = 1.0, double strength = 2.0,
                      int32_t jointSpec = 1, int32_t foundationClass = 1) {
-    const int i = WallCount[v][s]++;
-    Walls[v][s][i] = w;
+    const int i = WallCount[v][s];
+    testmodel::Append<WallRecord>(v, s) = w;
     WallCaseResult& r = WallResults[v][s][i].Blocks[0];
     r.Length = length;
     r.BaseStrength = strength;
@@ -72,9 +72,8 @@ class RetrofitMarksTest : public ModelTest {
   }
 
   static int AddColumn(int v, int s, int32_t x, int32_t y) {
-    const int i = ColumnCount[v][s]++;
-    Columns[v][s][i] = ColumnRecord{};
-    Columns[v][s][i].X = x, Columns[v][s][i].Y = y, Columns[v][s][i].Type = 1;
+    const int i = ColumnCount[v][s];
+    testmodel::AddColumn(v, s, x, y);
     return i;
   }
 

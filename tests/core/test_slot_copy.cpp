@@ -14,12 +14,8 @@ class SlotCopyTest : public ModelTest {
  protected:
   // n walls on a storey whose X1 carries a tag, so records can be traced.
   static void PutWalls(int slot, int storey, int n, int tag) {
-    WallCount[slot][storey] = n;
-    for (int i = 0; i < n; ++i) {
-      Walls[slot][storey][i] = WallRecord{};
-      Walls[slot][storey][i].X1 = tag + i;
-      Walls[slot][storey][i].Height = 2.5;
-    }
+    testmodel::SetTaggedWalls(slot, storey, n, tag);
+    for (int i = 0; i < n; ++i) Walls[slot][storey][i].Height = 2.5;
   }
 };
 

@@ -597,9 +597,8 @@ TEST_F(SuperstructureTest, ScoreClasses) {
 class ShearCautionTest : public SuperstructureTest {
  protected:
   static int AddWall(int v, int s, int x1, int y1, int x2, int y2, int32_t oldBits) {
-    const int i = WallCount[v][s]++;
-    Walls[v][s][i] = WallRecord{};
-    Walls[v][s][i].X1 = x1, Walls[v][s][i].Y1 = y1, Walls[v][s][i].X2 = x2, Walls[v][s][i].Y2 = y2;
+    const int i = WallCount[v][s];
+    testmodel::AddWall(v, s, x1, y1, x2, y2);
     WallResults[v][s][i].Blocks[0].CautionBits = oldBits;
     return i;
   }

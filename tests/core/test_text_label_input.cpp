@@ -29,15 +29,10 @@ class TextLabelInputTest : public InputRoutineTest {
     InputRoutineTest::TearDown();
   }
   static TextLabelRecord Label(int32_t x1, int32_t y1, int32_t x2, int32_t y2, std::u16string_view text) {
-    TextLabelRecord r{};
-    r.X1 = x1, r.Y1 = y1, r.X2 = x2, r.Y2 = y2;
-    for (size_t k = 0; k < text.size(); ++k) r.Text[k] = text[k];
-    return r;
+    return testmodel::TextLabel(x1, y1, x2, y2, text);
   }
   static void Put(int32_t v, int32_t s, std::initializer_list<TextLabelRecord> records) {
-    int32_t n = 0;
-    for (const TextLabelRecord& r : records) TextLabels[v][s][n++] = r;
-    TextLabelCount[v][s] = n;
+    testmodel::SetList(v, s, records);
   }
 
   std::u16string typed = u"居間";
@@ -134,7 +129,8 @@ TEST_F(TextLabelInputTest, NorthMarkRules) {
 }
 
 TEST_F(TextLabelInputTest, AFullStoreyRefusesWithoutAMessageOrDialog) {
-  for (int32_t k = 0; k < MaxTextLabelsPerStorey; ++k) TextLabels[0][0][k] = Label(k % 200, 0, k % 200, 0, u"x");
+  for (int32_t k = 0; k < MaxTextLabelsPerStorey; ++k)
+    TextLabels[0][0][k] = Label(k % 200, 0, k % 200, 0, u"x");
   TextLabelCount[0][0] = MaxTextLabelsPerStorey;
   EXPECT_EQ(InputTextLabel(10, 40, 20, 40), 0);  // the fixture fails on any box
   EXPECT_EQ(dialogs, 0);
@@ -185,7 +181,7 @@ TEST(NorthMarkAngle, ReadsTheNumberAfterTheStar) {
   const struct {
     std::u16string_view text;
     int32_t degrees;
-  } cases[] = {{u"*", 0},    {u"*abc", 0},   {u"*90", 90},          {u"* -90x", -90},
+  } cases[] = {{u"*", 0},     {u"*abc", 0},     {u"*90", 90},         {u"* -90x", -90},
                {u"*+45", 45}, {u"*180度", 180}, {u"*99999999999", 0}, {u"*-", 0}};
   for (const auto& c : cases) EXPECT_EQ(NorthMarkAngle(c.text), c.degrees);
 }

@@ -22,11 +22,7 @@ using Entries = std::vector<std::pair<int32_t, int32_t>>;  // (wall, line key)
 class WallLinesTest : public ModelTest {
  protected:
   static void PutWalls(int v, int s, std::initializer_list<Seg> segs) {
-    for (const Seg& g : segs) {
-      WallRecord& w = Walls[v][s][WallCount[v][s]++];
-      w = WallRecord{};
-      w.X1 = g.x1, w.Y1 = g.y1, w.X2 = g.x2, w.Y2 = g.y2;
-    }
+    for (const Seg& g : segs) testmodel::AddWall(v, s, g.x1, g.y1, g.x2, g.y2);
   }
   static Entries XList(int v, int s) {
     Entries e;

@@ -5,7 +5,7 @@
 // storey heights through the message queue.
 #include <gtest/gtest.h>
 
-#include "AreaTestHelpers.h"
+#include "ModelFixture.h"
 #include "analysis/AreaWeights.h"
 #include "analysis/FloorAreas.h"
 #include "analysis/PendingMessages.h"
@@ -17,6 +17,8 @@
 #include "model/ProjectSettings.h"
 
 namespace {
+
+using namespace testmodel;
 
 // A light two-storey house on the 0.91 m module, the start settings (revision 2012, method 2).
 // First storey: floor (code 0) X 0..10, Y 0..8 = 9.1 x 7.28 = 66.248 m², and the roof of a
