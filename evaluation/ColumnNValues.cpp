@@ -59,12 +59,6 @@ void MapColumns(int v, int s, int32_t n) {
 
 int32_t ColumnAt(int s, int32_t x, int32_t y) { return OnGrid(x, y) ? columnAt[s][x][y] : -1; }
 
-int32_t MapValue(int v, int s, int32_t x, int32_t y) { return OnGrid(x, y) ? GridPointMap[v][s][x][y] : 0; }
-
-int64_t Magnitude(int32_t value) { return value < 0 ? -static_cast<int64_t>(value) : value; }
-bool HasFloorMark(int32_t value) { return Magnitude(value) >= GridPointFloorMark; }
-bool HasColumnType(int32_t value) { return Magnitude(value) % GridPointFloorMark % 4 != 0; }
-
 void Swap(int32_t& a, int32_t& b) {
   const int32_t t = a;
   a = b;
@@ -109,12 +103,12 @@ void SetLoadCoefficients(int v, int s, int32_t n, int top) {
   const double snow = ProjectSettings.SnowLoad;
   for (int32_t i = 0; i < n; ++i) {
     const ColumnRecord& c = Columns[v][s][i];
-    const int32_t m = MapValue(v, s, c.X, c.Y);
-    const bool corner = m < 0;
+    const int32_t m = GridPointValueAt(v, s, c.X, c.Y);
+    const bool corner = GridPointIsOuterCorner(m);
     double l;
-    if (!HasFloorMark(m))
+    if (!GridPointHasFloor(m))
       l = corner ? 0.4 : 0.6;
-    else if (s == 0 && top == 2 && HasFloorMark(MapValue(v, 1, c.X, c.Y)))
+    else if (s == 0 && top == 2 && GridPointHasFloor(GridPointValueAt(v, 1, c.X, c.Y)))
       l = corner ? 1.6 : 2.6;  // two storeys stand on it
     else
       l = corner ? 1.0 : 1.6;
@@ -346,7 +340,7 @@ Neighbours FindNeighbours(int v, int t, int32_t x, int32_t y) {
   const int32_t minY = MaxInt(UsedExtentMinY[v][t], 0),
                 maxY = MinInt(UsedExtentMaxY[v][t], GridAxisCountY - 1);
   auto holds = [&](int32_t px, int32_t py, int32_t axis, Neighbour& found) {
-    if (!HasColumnType(GridPointMap[v][t][px][py]) || columnAt[t][px][py] < 0) return false;
+    if (GridPointColumnType(GridPointMap[v][t][px][py]) == 0 || columnAt[t][px][py] < 0) return false;
     found.axis = axis;
     found.column = columnAt[t][px][py];
     return true;
