@@ -5,6 +5,7 @@
 
 #include "analysis/GridAxisLabels.h"
 #include "analysis/GridPointMap.h"
+#include "analysis/WallStrength.h"
 #include "model/EditingState.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
@@ -119,34 +120,6 @@ void SetLoadCoefficients(int v, int s, int32_t n, int top) {
   }
 }
 
-// The BraceTable row of a brace kind and end joint, -1 for none; the rows
-// the wall strength reads for the same wall.
-int32_t BraceRow(int32_t kind, int32_t joint) {
-  if (joint < 0 || joint > 3) return -1;
-  switch (kind) {
-    case 2:
-      return 2;
-    case 3:
-      return 3;
-    case 4:
-      return joint == 0 ? 5 : 4;
-    case 5:
-      return joint == 0 ? 7 : 6;
-    case 6:
-      return 8;
-    case 7:
-      return 9;
-    case 8:
-      return 10;
-    case 9:
-      return 11;
-    case 10:
-      return 12;
-    default:
-      return -1;
-  }
-}
-
 template <typename Row>
 const Row* RowAt(const Row* table, int rows, int32_t index) {
   return index >= 0 && index < rows ? &table[index] : nullptr;
@@ -156,7 +129,8 @@ const Row* RowAt(const Row* table, int rows, int32_t index) {
 double WallMagnification(const WallRecord& w, const WallCaseResult& r) {
   if (r.EffectiveLength == 0.0) return 0.0;
   const double t = w.BraceArrangement == 1 ? 2.0 : 1.0;
-  const ElementSpecRow* brace = RowAt(BraceTable, BraceTableRows, BraceRow(w.BraceKind, w.BraceEndJoint));
+  const ElementSpecRow* brace =
+      RowAt(BraceTable, BraceTableRows, BraceTableRowOf(w.BraceKind, w.BraceEndJoint));
   const ElementSpecRow* mud = RowAt(MudWallTable, MudWallTableRows, w.MudWallKind);
   const PanelSpecRow* left = RowAt(PanelTable, PanelTableRows, w.PanelLeft);
   const PanelSpecRow* right = RowAt(PanelTable, PanelTableRows, w.PanelRight);
