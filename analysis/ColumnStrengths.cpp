@@ -350,22 +350,19 @@ void AddQuarterZoneColumnStrengths(int32_t storey) {
     if (!OnGrid(c.X, c.Y)) continue;
     const ColumnResult& r = ColumnResults[v][s][i];
     const double x = GridAxisX[c.X], y = GridAxisY[c.Y];
+    const auto add = [&](bool inZone, StoreyArray& sum, StoreyArray& snowSum, double strength) {
+      if (!inZone) return;
+      sum[v][s] += strength;
+      if (snow) snowSum[v][s] += strength;
+    };
     // Zones a and b can overlap on a shallow plan; a column then counts in both.
-    if (y <= QuarterZoneBoundaryA[v][s] + ZoneTolerance) {
-      QuarterZoneStrengthA[v][s] += r.StrengthX;
-      if (snow) QuarterZoneStrengthASnow[v][s] += r.StrengthX;
-    }
-    if (y >= QuarterZoneBoundaryB[v][s] - ZoneTolerance) {
-      QuarterZoneStrengthB[v][s] += r.StrengthX;
-      if (snow) QuarterZoneStrengthBSnow[v][s] += r.StrengthX;
-    }
-    if (x <= QuarterZoneBoundary1[v][s] + ZoneTolerance) {
-      QuarterZoneStrength1[v][s] += r.StrengthY;
-      if (snow) QuarterZoneStrength1Snow[v][s] += r.StrengthY;
-    }
-    if (x >= QuarterZoneBoundary2[v][s] - ZoneTolerance) {
-      QuarterZoneStrength2[v][s] += r.StrengthY;
-      if (snow) QuarterZoneStrength2Snow[v][s] += r.StrengthY;
-    }
+    add(y <= QuarterZoneBoundaryA[v][s] + ZoneTolerance, QuarterZoneStrengthA, QuarterZoneStrengthASnow,
+        r.StrengthX);
+    add(y >= QuarterZoneBoundaryB[v][s] - ZoneTolerance, QuarterZoneStrengthB, QuarterZoneStrengthBSnow,
+        r.StrengthX);
+    add(x <= QuarterZoneBoundary1[v][s] + ZoneTolerance, QuarterZoneStrength1, QuarterZoneStrength1Snow,
+        r.StrengthY);
+    add(x >= QuarterZoneBoundary2[v][s] - ZoneTolerance, QuarterZoneStrength2, QuarterZoneStrength2Snow,
+        r.StrengthY);
   }
 }

@@ -140,7 +140,7 @@ void BuildGridPointMap() {
     const int32_t columnCount = ListLength(ColumnCount[v][s], MaxColumnsPerStorey);
     for (int32_t i = 0; i < columnCount; ++i) {
       const ColumnRecord& c = columns[i];
-      if (OnGrid(c.X, c.Y)) map[c.X][c.Y] = c.Type + 4 * c.Hardware;
+      if (OnGrid(c.X, c.Y)) map[c.X][c.Y] = GridPointColumnCode(c.Type, c.Hardware);
     }
 
     for (int32_t i = 0, n = ListLength(RoofFloorRectCount[v][s], MaxRoofFloorRectsPerStorey); i < n; ++i)

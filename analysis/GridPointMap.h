@@ -6,6 +6,7 @@
 
 #include "model/ElementLists.h"
 #include "model/Grid.h"
+#include "model/ModelAccess.h"
 
 // Only the part below GridAxisCountX x GridAxisCountY is used.
 constexpr int GridPointMapSize = 300;
@@ -16,6 +17,25 @@ constexpr int GridPointMapSize = 300;
 constexpr int32_t GridPointFloorMark = 256;
 
 extern int32_t GridPointMap[VariantCount][StoreyCount][GridPointMapSize][GridPointMapSize];
+
+// The value of a column of this type and hardware row, before the marks.
+inline int32_t GridPointColumnCode(int32_t type, int32_t hardware) { return type + 4 * hardware; }
+
+// Decoding a value; the sign and the floor mark do not change the column part.
+inline int64_t GridPointMagnitude(int32_t value) { return value < 0 ? -static_cast<int64_t>(value) : value; }
+inline bool GridPointIsOuterCorner(int32_t value) { return value < 0; }
+inline bool GridPointHasFloor(int32_t value) { return GridPointMagnitude(value) >= GridPointFloorMark; }
+inline int32_t GridPointColumnType(int32_t value) {
+  return static_cast<int32_t>(GridPointMagnitude(value) % GridPointFloorMark % 4);
+}
+inline int32_t GridPointHardware(int32_t value) {
+  return static_cast<int32_t>(GridPointMagnitude(value) % GridPointFloorMark / 4);
+}
+
+// The value at a grid point of a storey; 0 off the grid.
+inline int32_t GridPointValueAt(int32_t v, int32_t s, int32_t x, int32_t y) {
+  return OnGrid(x, y) ? GridPointMap[v][s][x][y] : 0;
+}
 
 enum BraceEndSide : int32_t {
   BraceEndTowardsSmallerX = 0,

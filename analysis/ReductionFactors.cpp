@@ -1,5 +1,6 @@
 #include "analysis/ReductionFactors.h"
 
+#include "analysis/GridPointMap.h"
 #include "model/ElementTables.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
@@ -169,9 +170,8 @@ int32_t FrameStateOf(int32_t deteriorationBits) {
 }
 
 bool IsLeanToWall(int32_t topStorey, int32_t leanToRule, int32_t startPointValue, int32_t endPointValue) {
-  // |value| < 256: no floor mark at that end.
-  const auto unmarked = [](int32_t v) { return v > -256 && v < 256; };
-  return topStorey >= 1 && leanToRule == 1 && (unmarked(startPointValue) || unmarked(endPointValue));
+  return topStorey >= 1 && leanToRule == 1 &&
+         (!GridPointHasFloor(startPointValue) || !GridPointHasFloor(endPointValue));
 }
 
 ReductionSituation ReductionSituationOf(int32_t storey, int32_t topStorey, bool leanTo) {

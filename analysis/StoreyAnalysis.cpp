@@ -34,12 +34,8 @@ constexpr int32_t MethodVerification = 3;
 
 constexpr double TwiceAreaTolerance = 0.0001;
 
-int32_t MapValue(int32_t v, int32_t s, int32_t x, int32_t y) {
-  return OnGrid(x, y) ? GridPointMap[v][s][x][y] : 0;
-}
-
 bool IsThroughColumn(int32_t pointValue) {
-  const int32_t type = (pointValue < 0 ? -pointValue : pointValue) % 4;
+  const int32_t type = GridPointColumnType(pointValue);
   return type == 2 || type == 3;
 }
 
@@ -103,7 +99,7 @@ bool LineReachesThroughColumn(int32_t v, int32_t s, bool alongX, int32_t line, i
 bool DiagonalEndSupported(int32_t v, int32_t s, int32_t w, const WallLine& line, int32_t direction) {
   const int32_t x = direction == 1 ? line.StartX : line.EndX;
   const int32_t y = direction == 1 ? line.StartY : line.EndY;
-  if (IsThroughColumn(MapValue(v, s, x, y))) return true;
+  if (IsThroughColumn(GridPointValueAt(v, s, x, y))) return true;
   for (int32_t j = 0, n = WallCountOf(v, s); j < n; ++j) {
     if (j == w) continue;
     const WallLine jl = WallLineOf(Walls[v][s][j]);
@@ -153,10 +149,7 @@ void ZeroStoreys(StoreyArray& a, int32_t v) { std::fill(std::begin(a[v]), std::e
 
 }  // namespace
 
-int32_t HardwareIndexOf(int32_t pointValue) {
-  const int32_t h = (pointValue % GridPointFloorMark) / 4;
-  return h < 0 ? -h : h;
-}
+int32_t HardwareIndexOf(int32_t pointValue) { return GridPointHardware(pointValue); }
 
 int32_t JointSpecOfEnds(int32_t startHardware, int32_t endHardware) {
   if (ProjectSettings.Revision == RevisionOf2025) {
@@ -177,8 +170,8 @@ int32_t WallJointSpec(int32_t storey, int32_t wall) {
   const int32_t v = CurrentVariant;
   if (!ValidVariant(v) || !ValidStorey(storey) || wall < 0 || wall >= MaxWallsPerStorey) return 3;
   const WallRecord& w = Walls[v][storey][wall];
-  int32_t jointClass = JointSpecOfEnds(HardwareIndexOf(MapValue(v, storey, w.X1, w.Y1)),
-                                       HardwareIndexOf(MapValue(v, storey, w.X2, w.Y2)));
+  int32_t jointClass = JointSpecOfEnds(HardwareIndexOf(GridPointValueAt(v, storey, w.X1, w.Y1)),
+                                       HardwareIndexOf(GridPointValueAt(v, storey, w.X2, w.Y2)));
   if (jointClass == 2 && !BothEndsSupported(v, storey, wall)) jointClass = 3;
   return jointClass;
 }
@@ -280,8 +273,8 @@ void AnalyseWall(int32_t storey, int32_t wall) {
 
   own.FoundationClass = WallFoundationClass(storey, wall);
 
-  const int32_t startValue = MapValue(v, storey, record.X1, record.Y1);
-  const int32_t endValue = MapValue(v, storey, record.X2, record.Y2);
+  const int32_t startValue = GridPointValueAt(v, storey, record.X1, record.Y1);
+  const int32_t endValue = GridPointValueAt(v, storey, record.X2, record.Y2);
   for (int32_t c = 0; c < WallLoadingCaseCount; ++c) {
     CalcWallReductionFactors(
         WallReductionInputOf(result, c, record, startValue, endValue, storey, TopStoreyOf(v)),

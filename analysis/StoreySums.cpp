@@ -144,48 +144,58 @@ void AddWallToStoreySums(int32_t storey, int32_t wall) {
   }
 }
 
+namespace {
+
+// The sums of one end zone of the quarter division.
+struct QuarterZoneSums {
+  StoreyArray& Strength;
+  StoreyArray& WallLength;
+  StoreyArray& StrengthSnow;
+
+  void Add(int v, int s, double strength, double quantity, bool withSnow, double snowStrength) const {
+    Strength[v][s] += strength;
+    WallLength[v][s] += quantity;
+    if (withSnow) StrengthSnow[v][s] += snowStrength;
+  }
+};
+
+// The zone sums of the walls of one direction: those along X stand on Y lines
+// and fill zones a and b, those along Y fill zones 1 and 2.
+void AddQuarterZoneWallsAlong(bool alongX, int v, int s, double nearBoundary, double farBoundary,
+                              const QuarterZoneSums& nearZone, const QuarterZoneSums& farZone,
+                              bool withSnow) {
+  const int32_t count = alongX ? XWallCount[v][s] : YWallCount[v][s];
+  const int32_t* order = alongX ? XWallOrder[v][s] : YWallOrder[v][s];
+  const int32_t* lineKey = alongX ? XWallLineKey[v][s] : YWallLineKey[v][s];
+  const double* linePositions = alongX ? GridAxisY : GridAxisX;
+  for (int32_t i = 0; i < count; ++i) {
+    const int32_t wall = order[i];
+    const WallRecord& w = Walls[v][s][wall];
+    if (w.OpeningKind != 0) continue;
+    const double at = linePositions[lineKey[i]];
+    const double f = RunsAlongAnAxis(w) ? 1.0 : 0.5;
+    const WallCaseResult& b = WallResults[v][s][wall].Blocks[0];
+    const SnowWallCaseResult& sb = SnowWallResults[v][s][wall].Blocks[0];
+    const double strength = f * (alongX ? b.StrengthX : b.StrengthY);
+    const double quantity = f * (alongX ? b.WallQuantityX : b.WallQuantityY);
+    const double snowStrength = f * (alongX ? sb.StrengthX : sb.StrengthY);
+    if (at <= nearBoundary + QuarterZoneTolerance)
+      nearZone.Add(v, s, strength, quantity, withSnow, snowStrength);
+    if (at >= farBoundary - QuarterZoneTolerance)
+      farZone.Add(v, s, strength, quantity, withSnow, snowStrength);
+  }
+}
+
+}  // namespace
+
 void AddQuarterZoneWallSums(int32_t storey, const QuarterZoneBoundaries& boundaries) {
   const int v = CurrentVariant;
   const int s = storey;
   const bool withSnow = ProjectSettings.SnowLoad != 0.0;
-
-  for (int32_t i = 0; i < XWallCount[v][s]; ++i) {
-    const int32_t wall = XWallOrder[v][s][i];
-    const WallRecord& w = Walls[v][s][wall];
-    if (w.OpeningKind != 0) continue;
-    const double y = GridAxisY[XWallLineKey[v][s][i]];
-    const double f = RunsAlongAnAxis(w) ? 1.0 : 0.5;
-    const WallCaseResult& b = WallResults[v][s][wall].Blocks[0];
-    const SnowWallCaseResult& sb = SnowWallResults[v][s][wall].Blocks[0];
-    if (y <= boundaries.A + QuarterZoneTolerance) {
-      QuarterZoneStrengthA[v][s] += f * b.StrengthX;
-      QuarterWallLengthA[v][s] += f * b.WallQuantityX;
-      if (withSnow) QuarterZoneStrengthASnow[v][s] += f * sb.StrengthX;
-    }
-    if (y >= boundaries.B - QuarterZoneTolerance) {
-      QuarterZoneStrengthB[v][s] += f * b.StrengthX;
-      QuarterWallLengthB[v][s] += f * b.WallQuantityX;
-      if (withSnow) QuarterZoneStrengthBSnow[v][s] += f * sb.StrengthX;
-    }
-  }
-
-  for (int32_t i = 0; i < YWallCount[v][s]; ++i) {
-    const int32_t wall = YWallOrder[v][s][i];
-    const WallRecord& w = Walls[v][s][wall];
-    if (w.OpeningKind != 0) continue;
-    const double x = GridAxisX[YWallLineKey[v][s][i]];
-    const double f = RunsAlongAnAxis(w) ? 1.0 : 0.5;
-    const WallCaseResult& b = WallResults[v][s][wall].Blocks[0];
-    const SnowWallCaseResult& sb = SnowWallResults[v][s][wall].Blocks[0];
-    if (x <= boundaries.One + QuarterZoneTolerance) {
-      QuarterZoneStrength1[v][s] += f * b.StrengthY;
-      QuarterWallLength1[v][s] += f * b.WallQuantityY;
-      if (withSnow) QuarterZoneStrength1Snow[v][s] += f * sb.StrengthY;
-    }
-    if (x >= boundaries.Two - QuarterZoneTolerance) {
-      QuarterZoneStrength2[v][s] += f * b.StrengthY;
-      QuarterWallLength2[v][s] += f * b.WallQuantityY;
-      if (withSnow) QuarterZoneStrength2Snow[v][s] += f * sb.StrengthY;
-    }
-  }
+  AddQuarterZoneWallsAlong(true, v, s, boundaries.A, boundaries.B,
+                           {QuarterZoneStrengthA, QuarterWallLengthA, QuarterZoneStrengthASnow},
+                           {QuarterZoneStrengthB, QuarterWallLengthB, QuarterZoneStrengthBSnow}, withSnow);
+  AddQuarterZoneWallsAlong(false, v, s, boundaries.One, boundaries.Two,
+                           {QuarterZoneStrength1, QuarterWallLength1, QuarterZoneStrength1Snow},
+                           {QuarterZoneStrength2, QuarterWallLength2, QuarterZoneStrength2Snow}, withSnow);
 }

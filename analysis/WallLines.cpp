@@ -56,6 +56,20 @@ void SortYList(const WallRecord* walls, int32_t* order, int32_t* key, int32_t n)
 // Below 0 when `at` lies strictly between a and b; wide enough for indices far off the grid.
 int64_t Straddle(int64_t a, int64_t b, int64_t at) { return (a - at) * (b - at); }
 
+// The crossing test of a first wall along an axis, in coordinates along that
+// axis (u) and across it (w), the first wall at w: 1 when the walls overlap or
+// cross, 0 when they do not, -1 when the second wall is diagonal and the
+// general test decides.
+int32_t AxisWallCrosses(int32_t u1, int32_t w, int32_t u2, int32_t u3, int32_t w3, int32_t u4, int32_t w4) {
+  if (w3 == w4) {
+    if (w != w3) return 0;
+    const int32_t low = u1 < u2 ? u1 : u2, high = u1 < u2 ? u2 : u1;
+    return (high > u3 || high > u4) && (low < u3 || low < u4) ? 1 : 0;
+  }
+  if (u3 == u4) return Straddle(u1, u2, u3) < 0 && Straddle(w3, w4, w) < 0 ? 1 : 0;
+  return -1;
+}
+
 }  // namespace
 
 void BuildWallDirectionLists() {
@@ -88,30 +102,13 @@ void BuildWallDirectionLists() {
 
 int32_t WallsCross(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4,
                    int32_t y4) {
-  const bool bAlongX = y3 == y4, bAlongY = x3 == x4;
   if (y1 == y2) {
-    if (bAlongX) {
-      if (y1 != y3) return 0;
-      if (x1 > x2) {
-        const int32_t t = x1;
-        x1 = x2;
-        x2 = t;
-      }
-      return (x2 > x3 || x2 > x4) && (x1 < x3 || x1 < x4) ? 1 : 0;
-    }
-    if (bAlongY) return Straddle(x1, x2, x3) < 0 && Straddle(y3, y4, y1) < 0 ? 1 : 0;
+    const int32_t crossing = AxisWallCrosses(x1, y1, x2, x3, y3, x4, y4);
+    if (crossing >= 0) return crossing;
   }
   if (x1 == x2) {
-    if (bAlongY) {
-      if (x1 != x3) return 0;
-      if (y1 > y2) {
-        const int32_t t = y1;
-        y1 = y2;
-        y2 = t;
-      }
-      return (y2 > y3 || y2 > y4) && (y1 < y3 || y1 < y4) ? 1 : 0;
-    }
-    if (bAlongX) return Straddle(y1, y2, y3) < 0 && Straddle(x3, x4, x1) < 0 ? 1 : 0;
+    const int32_t crossing = AxisWallCrosses(y1, x1, y2, y3, x3, y4, x4);
+    if (crossing >= 0) return crossing;
   }
 
   // A point off the grid has no position to compare.

@@ -31,12 +31,6 @@ constexpr double ShortWallLength = 0.6;
 // Indices come validated from the readers; clamping only keeps a damaged
 // record from reading outside the axis tables.
 
-int32_t MapValue(int32_t v, int32_t s, int32_t x, int32_t y) {
-  return OnGrid(x, y) ? GridPointMap[v][s][x][y] : 0;
-}
-
-int32_t Magnitude(int32_t value) { return value < 0 ? -value : value; }
-
 bool ColumnStandsAt(int32_t v, int32_t s, int32_t x, int32_t y) {
   const int32_t n = std::clamp(ColumnCount[v][s], 0, MaxColumnsPerStorey);
   for (int32_t i = 0; i < n; ++i)
@@ -250,13 +244,12 @@ void MeasureStorey(int32_t v, int32_t s) {
 
     const bool startColumn = ColumnStandsAt(v, s, line.StartX, line.StartY);
     const bool endColumn = ColumnStandsAt(v, s, line.EndX, line.EndY);
-    const int32_t startValue = startColumn ? MapValue(v, s, line.StartX, line.StartY) : 0;
-    const int32_t endValue = endColumn ? MapValue(v, s, line.EndX, line.EndY) : 0;
+    const int32_t startValue = startColumn ? GridPointValueAt(v, s, line.StartX, line.StartY) : 0;
+    const int32_t endValue = endColumn ? GridPointValueAt(v, s, line.EndX, line.EndY) : 0;
     const bool bothColumns = startColumn && endColumn;
     if (!bothColumns) ClearCountedLengths(r);
 
-    r.UnderRoofOrFloor =
-        Magnitude(startValue) >= GridPointFloorMark && Magnitude(endValue) >= GridPointFloorMark ? 1 : 0;
+    r.UnderRoofOrFloor = GridPointHasFloor(startValue) && GridPointHasFloor(endValue) ? 1 : 0;
     r.LeftPanelJoined = 0;
     r.RightPanelJoined = 0;
     if (line.Length < ShortWallLength) JoinPanels(v, s, w, line, r);
@@ -314,7 +307,7 @@ bool SlopesCollinear(double reference, double candidate) {
 int32_t ColumnTypeAt(int32_t storey, int32_t x, int32_t y) {
   const int32_t v = CurrentVariant;
   if (!ValidVariant(v) || storey < 0 || storey >= StoreyCount) return 0;
-  return Magnitude(MapValue(v, storey, x, y)) % GridPointFloorMark % 4;
+  return GridPointColumnType(GridPointValueAt(v, storey, x, y));
 }
 
 void FillBraceEndCodes() {

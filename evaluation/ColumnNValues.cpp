@@ -5,6 +5,7 @@
 
 #include "analysis/GridAxisLabels.h"
 #include "analysis/GridPointMap.h"
+#include "analysis/WallStrength.h"
 #include "model/EditingState.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
@@ -59,12 +60,6 @@ void MapColumns(int v, int s, int32_t n) {
 
 int32_t ColumnAt(int s, int32_t x, int32_t y) { return OnGrid(x, y) ? columnAt[s][x][y] : -1; }
 
-int32_t MapValue(int v, int s, int32_t x, int32_t y) { return OnGrid(x, y) ? GridPointMap[v][s][x][y] : 0; }
-
-int64_t Magnitude(int32_t value) { return value < 0 ? -static_cast<int64_t>(value) : value; }
-bool HasFloorMark(int32_t value) { return Magnitude(value) >= GridPointFloorMark; }
-bool HasColumnType(int32_t value) { return Magnitude(value) % GridPointFloorMark % 4 != 0; }
-
 void Swap(int32_t& a, int32_t& b) {
   const int32_t t = a;
   a = b;
@@ -109,12 +104,12 @@ void SetLoadCoefficients(int v, int s, int32_t n, int top) {
   const double snow = ProjectSettings.SnowLoad;
   for (int32_t i = 0; i < n; ++i) {
     const ColumnRecord& c = Columns[v][s][i];
-    const int32_t m = MapValue(v, s, c.X, c.Y);
-    const bool corner = m < 0;
+    const int32_t m = GridPointValueAt(v, s, c.X, c.Y);
+    const bool corner = GridPointIsOuterCorner(m);
     double l;
-    if (!HasFloorMark(m))
+    if (!GridPointHasFloor(m))
       l = corner ? 0.4 : 0.6;
-    else if (s == 0 && top == 2 && HasFloorMark(MapValue(v, 1, c.X, c.Y)))
+    else if (s == 0 && top == 2 && GridPointHasFloor(GridPointValueAt(v, 1, c.X, c.Y)))
       l = corner ? 1.6 : 2.6;  // two storeys stand on it
     else
       l = corner ? 1.0 : 1.6;
@@ -122,34 +117,6 @@ void SetLoadCoefficients(int v, int s, int32_t n, int top) {
     r.B1 = corner ? 0.8 : 0.5;
     r.L = l;
     if (snow != 0.0) ColumnSnowResults[v][s][i].L = l + (corner ? 2.1539 : 3.8462) * snow;
-  }
-}
-
-// The BraceTable row of a brace kind and end joint, -1 for none; the rows
-// the wall strength reads for the same wall.
-int32_t BraceRow(int32_t kind, int32_t joint) {
-  if (joint < 0 || joint > 3) return -1;
-  switch (kind) {
-    case 2:
-      return 2;
-    case 3:
-      return 3;
-    case 4:
-      return joint == 0 ? 5 : 4;
-    case 5:
-      return joint == 0 ? 7 : 6;
-    case 6:
-      return 8;
-    case 7:
-      return 9;
-    case 8:
-      return 10;
-    case 9:
-      return 11;
-    case 10:
-      return 12;
-    default:
-      return -1;
   }
 }
 
@@ -162,7 +129,8 @@ const Row* RowAt(const Row* table, int rows, int32_t index) {
 double WallMagnification(const WallRecord& w, const WallCaseResult& r) {
   if (r.EffectiveLength == 0.0) return 0.0;
   const double t = w.BraceArrangement == 1 ? 2.0 : 1.0;
-  const ElementSpecRow* brace = RowAt(BraceTable, BraceTableRows, BraceRow(w.BraceKind, w.BraceEndJoint));
+  const ElementSpecRow* brace =
+      RowAt(BraceTable, BraceTableRows, BraceTableRowOf(w.BraceKind, w.BraceEndJoint));
   const ElementSpecRow* mud = RowAt(MudWallTable, MudWallTableRows, w.MudWallKind);
   const PanelSpecRow* left = RowAt(PanelTable, PanelTableRows, w.PanelLeft);
   const PanelSpecRow* right = RowAt(PanelTable, PanelTableRows, w.PanelRight);
@@ -346,7 +314,7 @@ Neighbours FindNeighbours(int v, int t, int32_t x, int32_t y) {
   const int32_t minY = MaxInt(UsedExtentMinY[v][t], 0),
                 maxY = MinInt(UsedExtentMaxY[v][t], GridAxisCountY - 1);
   auto holds = [&](int32_t px, int32_t py, int32_t axis, Neighbour& found) {
-    if (!HasColumnType(GridPointMap[v][t][px][py]) || columnAt[t][px][py] < 0) return false;
+    if (GridPointColumnType(GridPointMap[v][t][px][py]) == 0 || columnAt[t][px][py] < 0) return false;
     found.axis = axis;
     found.column = columnAt[t][px][py];
     return true;

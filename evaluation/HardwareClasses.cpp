@@ -45,6 +45,23 @@ HardwareClass CountLimitsPassed(const double* limits, int count, double v) {
   return c;
 }
 
+// The limits a method classifies its demand by: method 0 the N-value, method
+// 1 the tension. `reached`: a value equal to a limit passes it.
+struct DemandScale {
+  const double* limits;
+  int count;
+  bool reached;
+};
+
+HardwareClass ClassifyByMethod(int32_t method, double t, double n, const DemandScale& nValueScale,
+                               const DemandScale& tensionScale) {
+  if (method != 0 && method != 1) return 0;
+  const DemandScale& scale = method == 0 ? nValueScale : tensionScale;
+  const double v = method == 0 ? n : t;
+  return scale.reached ? CountLimitsReached(scale.limits, scale.count, v)
+                       : CountLimitsPassed(scale.limits, scale.count, v);
+}
+
 }  // namespace
 
 HardwareClass ClassifyTableNValue(double n) {
@@ -57,36 +74,18 @@ HardwareClass ClassifyTablePullOut(double t) {
 }
 
 HardwareClass ClassifyJointDemand(int32_t method, double t, double n) {
-  switch (method) {
-    case 0:
-      return CountLimitsPassed(NValueClassLimits, NValueClassLimitCount, n);
-    case 1:
-      return CountLimitsPassed(TensionClassLimits, TensionClassLimitCount, t);
-    default:
-      return 0;
-  }
+  return ClassifyByMethod(method, t, n, {NValueClassLimits, NValueClassLimitCount, false},
+                          {TensionClassLimits, TensionClassLimitCount, false});
 }
 
 HardwareClass ClassifyColumnFill(int32_t method, double t, double n) {
-  switch (method) {
-    case 0:
-      return CountLimitsPassed(NValueClassLimits, NValueClassLimitCount - 1, n);
-    case 1:
-      return CountLimitsPassed(PullOutClassLimits, PullOutClassLimitCount, t);
-    default:
-      return 0;
-  }
+  return ClassifyByMethod(method, t, n, {NValueClassLimits, NValueClassLimitCount - 1, false},
+                          {PullOutClassLimits, PullOutClassLimitCount, false});
 }
 
 HardwareClass ClassifyColumnDemandLabel(int32_t method, double t, double n) {
-  switch (method) {
-    case 0:
-      return CountLimitsReached(NValueClassLimits, NValueClassLimitCount, n);
-    case 1:
-      return CountLimitsPassed(TensionClassLimits, TensionClassLimitCount, t);
-    default:
-      return 0;
-  }
+  return ClassifyByMethod(method, t, n, {NValueClassLimits, NValueClassLimitCount, true},
+                          {TensionClassLimits, TensionClassLimitCount, false});
 }
 
 HardwareClass ClassifyJointCapacity(double allowableTension) {

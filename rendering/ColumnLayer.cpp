@@ -131,12 +131,12 @@ void DrawColumn(Canvas& canvas, int32_t v, int32_t s, int32_t c, bool labels) {
   canvas.Rectangle(left, top, right + 2, bottom + 2);
 
   const int32_t mark = GridPointMap[v][s][column.X][column.Y];
-  if (mark < 0) {
+  if (GridPointIsOuterCorner(mark)) {
     canvas.SetPenColour(ColumnMarkColours[0]);
     canvas.SetPenWidth(1);
     canvas.Rectangle(left + h, top + h, right + 2 - h, bottom + 2 - h);
   }
-  if (mark >= GridPointFloorMark || mark <= -GridPointFloorMark) {
+  if (GridPointHasFloor(mark)) {
     canvas.SetPenColour(AreaColumnCrossColour);
     canvas.SetPenWidth(1);
     canvas.MoveTo(left, top);
