@@ -1,4 +1,4 @@
-#include "rendering/QtCanvas.h"
+#include "rendering/qt/QtCanvas.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -81,7 +81,8 @@ QFont QFontOfDescription(const FontDescription& description) {
   const int height = std::abs(description.Height) > 0 ? std::abs(description.Height) : 12;
   font.setPixelSize(height);
   if (description.Width > 0) font.setStretch(std::clamp(200 * description.Width / height, 1, 4000));
-  font.setWeight(static_cast<QFont::Weight>(std::clamp(description.Weight > 0 ? description.Weight : 400, 1, 1000)));
+  font.setWeight(
+      static_cast<QFont::Weight>(std::clamp(description.Weight > 0 ? description.Weight : 400, 1, 1000)));
   font.setStyleStrategy(QFont::NoAntialias);
   font.setKerning(false);
   return font;
@@ -152,7 +153,8 @@ void QtCanvas::FillWithBrush(int32_t left, int32_t top, int32_t right, int32_t b
   const CanvasBrush& brush = Brush();
   if (brush.Style == BrushStyle::Clear) return;
   if (brush.Style == BrushStyle::Solid) {
-    FillDeviceRect(left - origin_.x(), top - origin_.y(), right - left, bottom - top, brush.Colour, Pen().Mode);
+    FillDeviceRect(left - origin_.x(), top - origin_.y(), right - left, bottom - top, brush.Colour,
+                   Pen().Mode);
     return;
   }
   // Hatches are laid on the sheet, whatever part of it the device shows.
