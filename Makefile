@@ -9,7 +9,7 @@ BUILD_DIR ?= build
 SANITIZE_BUILD_DIR ?= build-sanitize
 FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
-PACKAGES := cmake g++ ninja-build ccache qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho locales
+PACKAGES := cmake g++ ninja-build ccache qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils locales
 FUZZ_PACKAGES := clang libclang-rt-dev
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -11,7 +11,7 @@
 #include "model/EditingState.h"
 #include "model/ModelReset.h"
 #include "model/PlanScale.h"
-#include "rendering/QtCanvas.h"
+#include "rendering/qt/QtCanvas.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QImage>
 #include <functional>
 
-#include "rendering/QtCanvas.h"
+#include "rendering/qt/QtCanvas.h"
 
 class TPlanScrollBox : public QAbstractScrollArea {
   Q_OBJECT

@@ -56,7 +56,7 @@
 #include "platform/MessageBox.h"
 #include "platform/qt/FileDialogs.h"
 #include "platform/qt/ModalDialogs.h"
-#include "rendering/QtCanvas.h"
+#include "rendering/qt/QtCanvas.h"
 
 TQuilmoraForm* QuilmoraForm = nullptr;
 

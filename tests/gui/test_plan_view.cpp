@@ -14,7 +14,7 @@
 #include "model/PlanPalette.h"
 #include "model/SlotCopy.h"
 #include "platform/Numeric.h"
-#include "rendering/QtCanvas.h"
+#include "rendering/qt/QtCanvas.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <QPainter>
 #include <functional>
 
-#include "rendering/QtCanvas.h"
 #include "model/PlanPalette.h"
 #include "rendering/RecordingCanvas.h"
+#include "rendering/qt/QtCanvas.h"
 
 namespace {
 
@@ -45,12 +45,9 @@ TEST(QtCanvas, LinesLeaveOutTheirEndPixel) {
     int x1, y1, x2, y2;
     std::vector<QPoint> pixels;
   } cases[] = {
-      {2, 3, 6, 3, {{2, 3}, {3, 3}, {4, 3}, {5, 3}}},
-      {6, 3, 2, 3, {{3, 3}, {4, 3}, {5, 3}, {6, 3}}},
-      {4, 1, 4, 4, {{4, 1}, {4, 2}, {4, 3}}},
-      {4, 4, 4, 1, {{4, 2}, {4, 3}, {4, 4}}},
-      {1, 1, 4, 4, {{1, 1}, {2, 2}, {3, 3}}},
-      {5, 5, 5, 5, {}},
+      {2, 3, 6, 3, {{2, 3}, {3, 3}, {4, 3}, {5, 3}}}, {6, 3, 2, 3, {{3, 3}, {4, 3}, {5, 3}, {6, 3}}},
+      {4, 1, 4, 4, {{4, 1}, {4, 2}, {4, 3}}},         {4, 4, 4, 1, {{4, 2}, {4, 3}, {4, 4}}},
+      {1, 1, 4, 4, {{1, 1}, {2, 2}, {3, 3}}},         {5, 5, 5, 5, {}},
   };
   for (const auto& c : cases) {
     const QImage image = Draw([&](Canvas& canvas) {
@@ -211,7 +208,8 @@ TEST(QtCanvas, PlanFontsAreTheFixedPitchIpaFaces) {
   const struct {
     int height, width;
     std::u16string text;
-  } cases[] = {{12, 6, u"ＡA"}, {12, 6, u"X 12"}, {16, 6, u"通り芯"}, {8, 4, u"ぬ+ "}, {18, 9, u"床合板12mm"}};
+  } cases[] = {
+      {12, 6, u"ＡA"}, {12, 6, u"X 12"}, {16, 6, u"通り芯"}, {8, 4, u"ぬ+ "}, {18, 9, u"床合板12mm"}};
   for (const auto& c : cases) {
     QtCanvas canvas;
     canvas.SetFont(PlanFont(c.height, c.width));

@@ -1,7 +1,8 @@
-#include "rendering/QtCanvas.h"
+#include "rendering/qt/QtCanvas.h"
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPen>
 #include <QPolygon>
 #include <QString>
 #include <algorithm>
@@ -74,6 +75,15 @@ void ForEachRun(int32_t first, int32_t last, int32_t phase, const DashPattern* p
   }
 }
 
+// The one-unit pen of the vector path: one device pixel whatever the scale.
+QPen CosmeticPen(int32_t colour) {
+  QPen pen(QColor(QRgbOfColour(colour)));
+  pen.setWidth(1);
+  pen.setCosmetic(true);
+  pen.setCapStyle(Qt::SquareCap);
+  return pen;
+}
+
 }  // namespace
 
 QFont QFontOfDescription(const FontDescription& description) {
@@ -81,7 +91,8 @@ QFont QFontOfDescription(const FontDescription& description) {
   const int height = std::abs(description.Height) > 0 ? std::abs(description.Height) : 12;
   font.setPixelSize(height);
   if (description.Width > 0) font.setStretch(std::clamp(200 * description.Width / height, 1, 4000));
-  font.setWeight(static_cast<QFont::Weight>(std::clamp(description.Weight > 0 ? description.Weight : 400, 1, 1000)));
+  font.setWeight(
+      static_cast<QFont::Weight>(std::clamp(description.Weight > 0 ? description.Weight : 400, 1, 1000)));
   font.setStyleStrategy(QFont::NoAntialias);
   font.setKerning(false);
   return font;
@@ -91,14 +102,37 @@ void QtCanvas::Begin(QPainter* painter, QPoint origin) {
   painter_ = painter;
   origin_ = origin;
   image_ = nullptr;
+  vector_ = true;
+  restoreTransform_ = false;
   QPaintDevice* device = painter->device();
   deviceSize_ = QSize(device->width(), device->height());
+  QImage* image = nullptr;
   if (device->devType() == QInternal::Image) {
-    auto* image = static_cast<QImage*>(device);
-    const QImage::Format format = image->format();
+    auto* candidate = static_cast<QImage*>(device);
+    const QImage::Format format = candidate->format();
     if (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
         format == QImage::Format_ARGB32_Premultiplied)
-      image_ = image;
+      image = candidate;
+  }
+  // The raster path needs logical units that are device pixels, shifted by
+  // whole pixels at most; the shift is folded into the origin.
+  const QTransform toDevice = painter->deviceTransform();
+  deviceScale_ = std::sqrt(std::abs(toDevice.determinant()));
+  const bool wholeShift = toDevice.type() <= QTransform::TxTranslate &&
+                          toDevice.dx() == std::round(toDevice.dx()) &&
+                          toDevice.dy() == std::round(toDevice.dy());
+  if (image && wholeShift) {
+    vector_ = false;
+    image_ = image;
+    if (toDevice.type() != QTransform::TxNone) {
+      savedWorld_ = painter->worldTransform();
+      savedViewEnabled_ = painter->viewTransformEnabled();
+      restoreTransform_ = true;
+      painter->setViewTransformEnabled(false);
+      painter->setWorldTransform(QTransform());
+      origin_ -=
+          QPoint(static_cast<int>(std::lround(toDevice.dx())), static_cast<int>(std::lround(toDevice.dy())));
+    }
   }
   painter_->setRenderHint(QPainter::Antialiasing, false);
   painter_->setRenderHint(QPainter::TextAntialiasing, false);
@@ -106,6 +140,11 @@ void QtCanvas::Begin(QPainter* painter, QPoint origin) {
 }
 
 void QtCanvas::End() {
+  if (painter_ && restoreTransform_) {
+    painter_->setViewTransformEnabled(savedViewEnabled_);
+    painter_->setWorldTransform(savedWorld_);
+  }
+  restoreTransform_ = false;
   painter_ = nullptr;
   image_ = nullptr;
 }
@@ -147,16 +186,27 @@ void QtCanvas::FillDeviceRect(int x, int y, int width, int height, int32_t colou
   painter_->fillRect(QRect(left, top, right - left, bottom - top), QColor(rgb));
 }
 
+void QtCanvas::FillSheetRect(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t colour) {
+  if (left >= right || top >= bottom) return;
+  if (!vector_) {
+    FillDeviceRect(left - origin_.x(), top - origin_.y(), right - left, bottom - top, colour, Pen().Mode);
+    return;
+  }
+  painter_->setCompositionMode(CompositionOf(EffectiveMode()));
+  painter_->fillRect(QRect(left - origin_.x(), top - origin_.y(), right - left, bottom - top),
+                     QColor(QRgbOfColour(colour)));
+}
+
 void QtCanvas::FillWithBrush(int32_t left, int32_t top, int32_t right, int32_t bottom) {
   if (!painter_ || left >= right || top >= bottom) return;
   const CanvasBrush& brush = Brush();
   if (brush.Style == BrushStyle::Clear) return;
   if (brush.Style == BrushStyle::Solid) {
-    FillDeviceRect(left - origin_.x(), top - origin_.y(), right - left, bottom - top, brush.Colour, Pen().Mode);
+    FillSheetRect(left, top, right, bottom, brush.Colour);
     return;
   }
   // Hatches are laid on the sheet, whatever part of it the device shows.
-  painter_->setCompositionMode(CompositionOf(Pen().Mode));
+  painter_->setCompositionMode(CompositionOf(EffectiveMode()));
   painter_->setBrushOrigin(-origin_);
   painter_->fillRect(QRect(left - origin_.x(), top - origin_.y(), right - left, bottom - top),
                      QBrush(QColor(QRgbOfColour(brush.Colour)), QtBrushStyleOf(brush.Style)));
@@ -174,6 +224,47 @@ void QtCanvas::DrawLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase) {
 }
 
 void QtCanvas::DrawThinLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase) {
+  if (vector_)
+    DrawVectorThinLine(from, to, stylePhase);
+  else
+    DrawRasterThinLine(from, to, stylePhase);
+}
+
+const DashPattern* QtCanvas::VisibleDashPattern() const {
+  const DashPattern* pattern = DashPatternOf(Pen().Style);
+  return pattern && pattern->Period * deviceScale_ >= 2.0 ? pattern : nullptr;
+}
+
+void QtCanvas::DrawVectorThinLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase) {
+  const int32_t dx = to.X - from.X;
+  const int32_t dy = to.Y - from.Y;
+  const int32_t steps = std::max(std::abs(dx), std::abs(dy));
+  if (steps == 0) return;
+  const DashPattern* pattern = VisibleDashPattern();
+  const bool fillGaps = pattern && Brush().Style == BrushStyle::Solid;
+  // Point k of the line, k logical units along its longer axis; a run of
+  // points [k1, k2) is a segment from point k1 to point k2 - 1, so the end
+  // point of the line is left out as on the raster.
+  const QPointF start(from.X - origin_.x(), from.Y - origin_.y());
+  const QPointF step(static_cast<double>(dx) / steps, static_cast<double>(dy) / steps);
+  painter_->setCompositionMode(CompositionOf(EffectiveMode()));
+  painter_->setBrush(Qt::NoBrush);
+  int32_t penColour = -1;
+  ForEachRun(0, steps, stylePhase, pattern, [&](int32_t k1, int32_t k2, bool on) {
+    if (!on && !fillGaps) return;
+    const int32_t colour = on ? Pen().Colour : Brush().Colour;
+    if (colour != penColour) {
+      painter_->setPen(CosmeticPen(colour));
+      penColour = colour;
+    }
+    if (k2 - 1 == k1)
+      painter_->drawPoint(start + step * k1);
+    else
+      painter_->drawLine(start + step * k1, start + step * (k2 - 1));
+  });
+}
+
+void QtCanvas::DrawRasterThinLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase) {
   const int32_t dx = to.X - from.X;
   const int32_t dy = to.Y - from.Y;
   const int32_t steps = std::max(std::abs(dx), std::abs(dy));
@@ -249,7 +340,7 @@ void QtCanvas::DrawThinLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase
 }
 
 void QtCanvas::PrepareShapePainter(bool withPen, bool withBrush) {
-  painter_->setCompositionMode(CompositionOf(Pen().Mode));
+  painter_->setCompositionMode(CompositionOf(EffectiveMode()));
   painter_->setBrushOrigin(-origin_);
   if (withPen && Pen().Style != PenStyle::Clear) {
     QPen pen(QColor(QRgbOfColour(Pen().Colour)));
@@ -257,11 +348,21 @@ void QtCanvas::PrepareShapePainter(bool withPen, bool withBrush) {
     pen.setJoinStyle(Qt::RoundJoin);
     if (Pen().Width > 1) {
       pen.setWidth(Pen().Width);
-    } else {
+    } else if (!vector_) {
       pen.setWidth(0);
       if (const DashPattern* pattern = DashPatternOf(Pen().Style)) {
         QList<qreal> dashes;
         for (int i = 0; i < pattern->Count; ++i) dashes.append(pattern->Lengths[i]);
+        pen.setDashPattern(dashes);
+      }
+    } else {
+      pen = CosmeticPen(Pen().Colour);
+      pen.setJoinStyle(Qt::RoundJoin);
+      // A cosmetic pen measures its dashes in device pixels: scaled by the
+      // painter they come out in logical units.
+      if (const DashPattern* pattern = VisibleDashPattern()) {
+        QList<qreal> dashes;
+        for (int i = 0; i < pattern->Count; ++i) dashes.append(pattern->Lengths[i] * deviceScale_);
         pen.setDashPattern(dashes);
       }
     }
@@ -294,7 +395,7 @@ void QtCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   // The outline as one closed path, so that each border pixel is drawn once.
   const CanvasPoint corners[4] = {{x1, y1}, {x2 - 1, y1}, {x2 - 1, y2 - 1}, {x1, y2 - 1}};
   if (x2 - x1 <= 1 || y2 - y1 <= 1) {
-    FillDeviceRect(x1 - origin_.x(), y1 - origin_.y(), x2 - x1, y2 - y1, Pen().Colour, Pen().Mode);
+    FillSheetRect(x1, y1, x2, y2, Pen().Colour);
     return;
   }
   int32_t phase = 0;

@@ -1,0 +1,102 @@
+#pragma once
+// The canvas on a QPainter. Sheet coordinates are shifted by an origin, so a
+// layer draws in sheet pixels while the device holds only the visible part.
+//
+// Two paths, chosen in Begin() from the painter:
+// - Raster: the device is an RGB32/ARGB32 QImage and the painter maps
+//   logical units onto device pixels by at most a whole-pixel translation
+//   (the plan on the screen). One-pixel lines and solid fills are written
+//   straight into the image's pixels, which keeps XOR and mask exact and the
+//   paint fast; the drawing is clipped to the image.
+// - Vector: every other device (QPicture, QPdfWriter, QPrinter, other image
+//   formats) and any painter that scales, rotates or shears (printed pages).
+//   All rules hold in logical units: lines leave out their end point,
+//   rectangles and ellipses their right and bottom edges (one logical unit);
+//   one-unit pens are cosmetic (one device pixel wide whatever the scale)
+//   and their dash patterns (DashPatternOf) run in logical units, with the
+//   phase carried from one LineTo to the next as on the raster (a pattern
+//   shrunk below two device pixels is drawn solid); wider pens
+//   are that many logical units wide; fonts are pixel-sized in logical units,
+//   so text scales with the painter. The canvas does not clip: the painter
+//   clips to the device in device units.
+//   Raster operations have no meaning on these devices (a picture or a page
+//   has no pixels to combine with), so both Xor and Mask draw as Copy: the
+//   figure appears in the pen (and brush) colour. On white paper that is what
+//   Mask gives anyway; XOR figures are screen highlights and print in their
+//   own colour.
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <QTransform>
+
+#include "rendering/Canvas.h"
+
+class QPainter;
+
+// The Qt font of a font description: the Japanese system faces map to the IPA
+// fonts, the height is a pixel size, the width becomes a horizontal stretch,
+// no antialiasing.
+QFont QFontOfDescription(const FontDescription& font);
+
+// 0x00BBGGRR to a Qt colour value.
+inline QRgb QRgbOfColour(int32_t colour) {
+  return qRgb(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);
+}
+
+class QtCanvas final : public Canvas {
+ public:
+  // Draws through painter until End(); sheet point origin falls on logical
+  // point (0, 0) of the painter. The pen position starts at (0, 0); pen,
+  // brush and font keep what the previous drawing left.
+  void Begin(QPainter* painter, QPoint origin);
+  // Gives the painter back with the transform it had at Begin().
+  void End();
+  // Whether the current drawing takes the vector path (see above).
+  bool DrawsVectors() const { return vector_; }
+
+  void Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
+  void Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
+  void Polygon(const CanvasPoint* points, int32_t count) override;
+  void Arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4,
+           int32_t y4) override;
+  void TextOut(int32_t x, int32_t y, std::u16string_view text) override;
+  int32_t TextWidth(std::u16string_view text) override;
+
+ protected:
+  void DrawLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase) override;
+  void FontChanged() override { fontValid_ = false; }
+
+ private:
+  const QFont& CurrentQFont();
+  // The pen mode as the device can carry it out: Copy on the vector path.
+  PenMode EffectiveMode() const { return vector_ ? PenMode::Copy : Pen().Mode; }
+  // Fills a rectangle of device pixels, clipped to the device, in the pen
+  // mode (raster path).
+  void FillDeviceRect(int x, int y, int width, int height, int32_t colour, PenMode mode);
+  // Fills a sheet rectangle (right and bottom exclusive) in one colour.
+  void FillSheetRect(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t colour);
+  // Fills a sheet rectangle (right and bottom exclusive) with the brush.
+  void FillWithBrush(int32_t left, int32_t top, int32_t right, int32_t bottom);
+  void PrepareShapePainter(bool withPen, bool withBrush);
+  void DrawThinLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase);
+  void DrawRasterThinLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase);
+  void DrawVectorThinLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase);
+  // The dash pattern of the pen on the vector path; null where the pattern
+  // would shrink below a couple of device pixels, which no eye tells from a
+  // solid line (dots of a tenth of a pixel would only thin the line out).
+  const DashPattern* VisibleDashPattern() const;
+
+  QPainter* painter_ = nullptr;
+  QImage* image_ = nullptr;  // the device, when pixels may be written directly
+  bool vector_ = false;
+  QPoint origin_;
+  QSize deviceSize_;
+  double deviceScale_ = 1.0;  // device pixels per logical unit
+  // What Begin() took off the painter on the raster path, for End().
+  QTransform savedWorld_;
+  bool savedViewEnabled_ = true;
+  bool restoreTransform_ = false;
+  QFont qfont_;
+  bool fontValid_ = false;
+};
