@@ -37,7 +37,13 @@ bool SegmentOnSheet(const PlanView& view, int32_t i1, int32_t j1, int32_t i2, in
   return true;
 }
 
-void DrawSegmentBand(Canvas& canvas, const SegmentPixels& s, double reach) {
+void DrawSegmentBand(Canvas& canvas, const SegmentPixels& s, double reach, int32_t colour) {
+  canvas.SetPenColour(colour);
+  canvas.SetBrushColour(colour);
+  canvas.SetPenWidth(1);
+  canvas.SetPenStyle(PenStyle::Solid);
+  canvas.SetPenMode(PenMode::Copy);
+  canvas.SetBrushStyle(BrushStyle::Solid);
   const double dx = s.X2 - s.X1;
   const double dy = s.Y2 - s.Y1;
   const double length = std::sqrt(dx * dx + dy * dy);

@@ -18,9 +18,9 @@ struct SegmentPixels {
 bool SegmentOnSheet(const PlanView& view, int32_t i1, int32_t j1, int32_t i2, int32_t j2,
                     SegmentPixels& pixels);
 
-// The band reaching `reach` pixels beyond each end and to either side, in the
-// canvas's pen and brush.
-void DrawSegmentBand(Canvas& canvas, const SegmentPixels& s, double reach);
+// The band reaching `reach` view units beyond each end and to either side,
+// outlined and filled in `colour` (pen 1 solid, copy mode; brush solid).
+void DrawSegmentBand(Canvas& canvas, const SegmentPixels& s, double reach, int32_t colour);
 
 // The label in a 12 x 6 plan font turned along the segment, black and without
 // a box, 2.5 h from the centre of the segment and centred along it (h: the

@@ -20,13 +20,7 @@ void DrawFoundations(Canvas& canvas, const PlanView& view) {
       const FoundationRecord& r = list[k];
       SegmentPixels s;
       if (r.Type != type || !SegmentOnSheet(view, r.X1, r.Y1, r.X2, r.Y2, s)) continue;
-      canvas.SetPenColour(FoundationTypeColours[type]);
-      canvas.SetBrushColour(FoundationTypeColours[type]);
-      canvas.SetPenWidth(1);
-      canvas.SetPenStyle(PenStyle::Solid);
-      canvas.SetPenMode(PenMode::Copy);
-      canvas.SetBrushStyle(BrushStyle::Solid);
-      DrawSegmentBand(canvas, s, 2 * h);
+      DrawSegmentBand(canvas, s, 2 * h, FoundationTypeColours[type]);
       if (labelled) DrawSegmentLabel(canvas, s, h, FoundationTypeLabels[type]);
     }
   }

@@ -18,13 +18,7 @@ void DrawGableWalls(Canvas& canvas, const PlanView& view) {
     const GableWallRecord& r = list[k];
     SegmentPixels s;
     if (!ValidGableShape(r.Shape) || !SegmentOnSheet(view, r.X1, r.Y1, r.X2, r.Y2, s)) continue;
-    canvas.SetPenColour(GableShapeColours[r.Shape]);
-    canvas.SetBrushColour(GableShapeColours[r.Shape]);
-    canvas.SetPenWidth(1);
-    canvas.SetPenStyle(PenStyle::Solid);
-    canvas.SetPenMode(PenMode::Copy);
-    canvas.SetBrushStyle(BrushStyle::Solid);
-    DrawSegmentBand(canvas, s, h);
+    DrawSegmentBand(canvas, s, h, GableShapeColours[r.Shape]);
     if (labelled) DrawSegmentLabel(canvas, s, h, GableShapeLabels[r.Shape]);
   }
 }
