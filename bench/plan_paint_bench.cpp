@@ -7,10 +7,10 @@
 #include <QImage>
 #include <QPainter>
 
-#include "mainwindow/PaintCycle.h"
 #include "model/EditingState.h"
 #include "model/ModelReset.h"
 #include "model/PlanScale.h"
+#include "rendering/PlanPaint.h"
 #include "rendering/qt/QtCanvas.h"
 
 namespace {
@@ -27,7 +27,7 @@ void FullPaintOfAnEmptyPlan(benchmark::State& state) {
     image.fill(0xffffffff);
     QPainter painter(&image);
     canvas.Begin(&painter, origin);
-    PaintFullPlan(canvas, sheetWidth, sheetHeight);
+    PaintFullPlan(canvas, ScreenPlanView(), sheetWidth, sheetHeight);
     canvas.End();
     benchmark::DoNotOptimize(image.constBits());
   }

@@ -34,7 +34,6 @@
 #include "mainwindow/DeteriorationDialog.h"
 #include "mainwindow/CostDialog.h"
 #include "mainwindow/Forms.h"
-#include "mainwindow/PaintCycle.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/ToolPalette.h"
 #include "mainwindow/WallQuantityDialog.h"
@@ -56,6 +55,7 @@
 #include "platform/MessageBox.h"
 #include "platform/qt/FileDialogs.h"
 #include "platform/qt/ModalDialogs.h"
+#include "rendering/PlanPaint.h"
 #include "rendering/qt/QtCanvas.h"
 
 TQuilmoraForm* QuilmoraForm = nullptr;
@@ -642,7 +642,7 @@ void TQuilmoraForm::SheetPaint(Canvas& canvas) {
     loadDue_ = true;
     return;
   }
-  PaintFullPlan(canvas, Gamen->SheetWidth(), Gamen->SheetHeight());
+  PaintFullPlan(canvas, ScreenPlanView(), Gamen->SheetWidth(), Gamen->SheetHeight());
   fullPaintDone_ = true;
   if (StartupDialogsPending == 1 && StartupDialogsShown == 0) startupDialogsDue_ = true;
 }

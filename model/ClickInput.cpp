@@ -9,6 +9,7 @@
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/GridAxisEditing.h"
+#include "model/GridView.h"
 #include "model/MainWindowPort.h"
 #include "model/ModelAccess.h"
 #include "platform/Numeric.h"
@@ -235,8 +236,8 @@ void PlanMouseUp(PlanMouseButton button, int32_t x, int32_t y) {
   const double xm = x / PixelsPerMetre, ym = y / PixelsPerMetre;
   ClickSnapX = NearestAxis(GridAxisX, GridAxisCountX, xm);
   ClickSnapY = NearestAxis(GridAxisY, GridAxisCountY, ym);
-  const int32_t px = TruncToInt(GridAxisX[ClickSnapX] * PixelsPerMetre);
-  const int32_t py = TruncToInt(GridAxisY[ClickSnapY] * PixelsPerMetre);
+  const int32_t px = GridViewX(ClickSnapX, PixelsPerMetre);
+  const int32_t py = GridViewY(ClickSnapY, PixelsPerMetre);
   if (PendingPointCount < 0 || PendingPointCount > 2) PendingPointCount = 0;
 
   const int32_t mode = CurrentEditMode;

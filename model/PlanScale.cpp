@@ -4,6 +4,7 @@
 
 #include "model/EditingState.h"
 #include "model/Grid.h"
+#include "model/GridView.h"
 #include "platform/Numeric.h"
 
 int32_t ScaleDenominatorOfText(std::string_view text) {
@@ -26,9 +27,9 @@ bool TrySetPlanScale(int32_t denominator) {
   return true;
 }
 
-int32_t SheetWidthPixels() { return TruncToInt(GridAxisX[GridAxisCountX - 1] * PixelsPerMetre); }
+int32_t SheetWidthPixels() { return GridViewX(GridAxisCountX - 1, PixelsPerMetre); }
 
-int32_t SheetHeightPixels() { return TruncToInt(GridAxisY[GridAxisCountY - 1] * PixelsPerMetre); }
+int32_t SheetHeightPixels() { return GridViewY(GridAxisCountY - 1, PixelsPerMetre); }
 
 int32_t RescaledScrollPosition(int32_t numerator, int32_t saved, int32_t divisor) {
   if (divisor <= 0) return 0;

@@ -3,13 +3,13 @@
 #include "analysis/AnalysisResults.h"
 #include "analysis/AreaWeights.h"
 #include "analysis/GridAxisLabels.h"
-#include "model/EditingState.h"
 #include "model/Grid.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
 #include "model/ProjectSettings.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
+#include "rendering/PlanView.h"
 
 namespace {
 
@@ -25,11 +25,11 @@ struct SheetPoint {
   int32_t X, Y;
 };
 
-// Sheet pixel of a position measured from the origin axes.
-SheetPoint PixelOf(double x, double y) {
+// View point of a position measured from the origin axes.
+SheetPoint PixelOf(const PlanView& view, double x, double y) {
   if (x == 0 && y == 0) return {false, 0, 0};
-  return {true, TruncToInt((x + GridAxisX[GridOriginAxisX]) * PixelsPerMetre),
-          TruncToInt((GridAxisY[GridOriginAxisY] - y) * PixelsPerMetre)};
+  return {true, TruncToInt(view.ScaledX(x + GridAxisX[GridOriginAxisX])),
+          TruncToInt(view.ScaledY(GridAxisY[GridOriginAxisY] - y))};
 }
 
 void Line(Canvas& canvas, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
@@ -59,22 +59,23 @@ void CaseArrowHeads(Canvas& canvas, SheetPoint p, int32_t loadingCase) {
 }
 
 // Half-widths 0.15 x the elastic radius about Y in x and about X in y.
-void RangeRectangle(Canvas& canvas, SheetPoint g, int32_t v, int32_t s, int32_t loadingCase) {
+void RangeRectangle(Canvas& canvas, const PlanView& view, SheetPoint g, int32_t loadingCase) {
   if (!g.Present) return;
-  const double dx = ElasticRadiusY[v][s][loadingCase] * PixelsPerMetre * EccentricityLimit;
-  const double dy = ElasticRadiusX[v][s][loadingCase] * PixelsPerMetre * EccentricityLimit;
+  const int32_t v = view.Variant, s = view.Storey;
+  const double dx = ElasticRadiusY[v][s][loadingCase] * view.UnitsPerMetre * EccentricityLimit;
+  const double dy = ElasticRadiusX[v][s][loadingCase] * view.UnitsPerMetre * EccentricityLimit;
   canvas.Rectangle(TruncToInt(g.X - dx), TruncToInt(g.Y - dy), TruncToInt(g.X + dx) + 1,
                    TruncToInt(g.Y + dy) + 1);
 }
 
 }  // namespace
 
-void DrawCentresOverlay(Canvas& canvas) {
-  if (!ValidVariant(CurrentVariant) || !ValidStorey(CurrentStorey)) return;
+void DrawCentresOverlay(Canvas& canvas, const PlanView& view) {
+  if (!ValidVariant(view.Variant) || !ValidStorey(view.Storey)) return;
   if (GridOriginAxisX < 0 || GridOriginAxisX >= GridAxisCountX || GridOriginAxisY < 0 ||
       GridOriginAxisY >= GridAxisCountY)
     return;
-  const int32_t v = CurrentVariant, s = CurrentStorey;
+  const int32_t v = view.Variant, s = view.Storey;
   const bool snow = ProjectSettings.SnowCase != 0;
   const StoreyCaseArray& rigidityX = snow ? RigidityCentreXSnow : RigidityCentreX;
   const StoreyCaseArray& rigidityY = snow ? RigidityCentreYSnow : RigidityCentreY;
@@ -83,7 +84,7 @@ void DrawCentresOverlay(Canvas& canvas) {
   canvas.SetPenStyle(PenStyle::Solid);
   canvas.SetPenMode(PenMode::Copy);
 
-  const SheetPoint g = PixelOf(CentreOfGravityX[v][s], CentreOfGravityY[v][s]);
+  const SheetPoint g = PixelOf(view, CentreOfGravityX[v][s], CentreOfGravityY[v][s]);
   if (g.Present) {
     canvas.SetPenColour(CentreMarkColours[CentreMarkGravity]);
     canvas.SetPenWidth(3);
@@ -97,25 +98,25 @@ void DrawCentresOverlay(Canvas& canvas) {
 
   if (ProjectSettings.DistinguishBraceDirection == 1) {
     for (int32_t k = 1; k < StoreyLoadingCaseCount; ++k) {
-      const SheetPoint p = PixelOf(rigidityX[v][s][k], rigidityY[v][s][k]);
+      const SheetPoint p = PixelOf(view, rigidityX[v][s][k], rigidityY[v][s][k]);
       if (!p.Present) continue;
       canvas.SetPenColour(CentreMarkColours[CentreMarkRigidityCase1 + k - 1]);
       canvas.SetPenWidth(1);
       UprightCross(canvas, p);
       canvas.Ellipse(p.X - 6, p.Y - 6, p.X + 7, p.Y + 7);
       CaseArrowHeads(canvas, p, k);
-      RangeRectangle(canvas, g, v, s, k);
+      RangeRectangle(canvas, view, g, k);
     }
     return;
   }
 
   canvas.SetPenColour(CentreMarkColours[snow ? CentreMarkRigiditySnow : CentreMarkRigidity]);
-  const SheetPoint p = PixelOf(rigidityX[v][s][0], rigidityY[v][s][0]);
+  const SheetPoint p = PixelOf(view, rigidityX[v][s][0], rigidityY[v][s][0]);
   if (p.Present) {
     canvas.SetPenWidth(3);
     UprightCross(canvas, p);
     canvas.Ellipse(p.X - 7, p.Y - 7, p.X + 8, p.Y + 8);
   }
   canvas.SetPenWidth(1);
-  RangeRectangle(canvas, g, v, s, 0);
+  RangeRectangle(canvas, view, g, 0);
 }

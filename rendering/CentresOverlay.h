@@ -1,5 +1,5 @@
 #pragma once
-// The balance of the current variant and storey on the plan: the centre of
+// The balance of the view's variant and storey on the plan: the centre of
 // gravity (a red cross in a circle), the centre of rigidity (an upright cross
 // in a circle; with the brace directions told apart, one small centre per
 // storey loading case with arrow heads) and, around the centre of gravity,
@@ -8,5 +8,6 @@
 // balance method. A position of exactly (0, 0) was not computed and is not
 // drawn.
 class Canvas;
+struct PlanView;
 
-void DrawCentresOverlay(Canvas& canvas);
+void DrawCentresOverlay(Canvas& canvas, const PlanView& view);

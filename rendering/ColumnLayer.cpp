@@ -3,7 +3,6 @@
 #include "analysis/AnalysisResults.h"
 #include "analysis/GridPointMap.h"
 #include "evaluation/HardwareClasses.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
@@ -14,6 +13,7 @@
 #include "platform/Format.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
+#include "rendering/PlanView.h"
 
 namespace {
 
@@ -30,18 +30,18 @@ constexpr int32_t ThroughColumn23 = 3;
 // Deterioration values that get a ring; なし (2) gets none.
 constexpr int32_t DeteriorationNone = 2;
 
-// The mark unit of columns: the pixels of a ninth of a metre.
-int32_t ColumnUnit() { return TruncToInt(PixelsPerMetre / 9); }
+// The mark unit of columns: the view units of a ninth of a metre.
+int32_t ColumnUnit(const PlanView& view) { return TruncToInt(view.UnitsPerMetre / 9); }
 
-// The square of a column before the marks grow it: its grid point in sheet
-// pixels, u on either side, truncated after the offset.
+// The square of a column before the marks grow it: its grid point in view
+// units, u on either side, truncated after the offset.
 struct ColumnBox {
   int32_t Left, Top, Right, Bottom;
 };
 
-ColumnBox BoxAt(double x, double y, int32_t u) {
-  return {TruncToInt(x * PixelsPerMetre - u), TruncToInt(y * PixelsPerMetre - u),
-          TruncToInt(x * PixelsPerMetre + u), TruncToInt(y * PixelsPerMetre + u)};
+ColumnBox BoxAt(const PlanView& view, const ColumnRecord& column, int32_t u) {
+  const double x = view.ScaledX(GridAxisX[column.X]), y = view.ScaledY(GridAxisY[column.Y]);
+  return {TruncToInt(x - u), TruncToInt(y - u), TruncToInt(x + u), TruncToInt(y + u)};
 }
 
 void Disc(Canvas& canvas, int32_t colour, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
@@ -73,8 +73,8 @@ int32_t SectionClassOf(const ColumnRecord& column) {
   return ClampInt(s, 0, ColumnMarkBreakageHalo - 1);
 }
 
-void DrawClassLabels(Canvas& canvas, const ColumnRecord& column, const ColumnBox& box, ColumnDemand demand,
-                     int32_t method) {
+void DrawClassLabels(Canvas& canvas, const PlanView& view, const ColumnRecord& column, const ColumnBox& box,
+                     ColumnDemand demand, int32_t method) {
   canvas.SetFont(PlanFont(ColumnLabelFontHeight, ColumnLabelFontWidth));
   canvas.SetFontColour(FontBlack);
   canvas.SetBrushColour(LabelBackColour);
@@ -87,17 +87,18 @@ void DrawClassLabels(Canvas& canvas, const ColumnRecord& column, const ColumnBox
   }
   const HardwareClass g = JointCapacityClassOfRow(column.Hardware);
   if (demandShown && d > g) canvas.SetFontColour(FontRed);
-  canvas.TextOut(box.Right + 4, TruncToInt(box.Bottom + 4 + 0.2 * PixelsPerMetre),
+  canvas.TextOut(box.Right + 4, TruncToInt(box.Bottom + 4 + 0.2 * view.UnitsPerMetre),
                  LabelAt(JointDemandClassLabels, HardwareClassCount, g));
   canvas.SetFontColour(FontBlack);
 }
 
-void DrawColumn(Canvas& canvas, int32_t v, int32_t s, int32_t c, bool labels) {
+void DrawColumn(Canvas& canvas, const PlanView& view, int32_t c, bool labels) {
+  const int32_t v = view.Variant, s = view.Storey;
   const ColumnRecord& column = Columns[v][s][c];
   if (!OnGrid(column.X, column.Y)) return;
-  const int32_t u = ColumnUnit();
+  const int32_t u = ColumnUnit(view);
   const int32_t h = u / 2;
-  const ColumnBox box = BoxAt(GridAxisX[column.X], GridAxisY[column.Y], u);
+  const ColumnBox box = BoxAt(view, column, u);
   const int32_t left = box.Left, top = box.Top, right = box.Right, bottom = box.Bottom;
   const int32_t method = ProjectSettings.JointHardwareMethod;
 
@@ -150,53 +151,53 @@ void DrawColumn(Canvas& canvas, int32_t v, int32_t s, int32_t c, bool labels) {
     canvas.SetPenStyle(column.Type == ThroughColumn12 ? PenStyle::Solid : PenStyle::Dot);
     canvas.Arc(left - u, top - u, right + u + 1, bottom + u + 1, left - u, top - u, left - u, top - u);
   }
-  if (labels) DrawClassLabels(canvas, column, box, demand, method);
+  if (labels) DrawClassLabels(canvas, view, column, box, demand, method);
 }
 
 // "%3i" numbers in plan order, above and left of each column.
-void DrawColumnNumbers(Canvas& canvas, int32_t v, int32_t s, int32_t count) {
+void DrawColumnNumbers(Canvas& canvas, const PlanView& view, int32_t count) {
+  const int32_t v = view.Variant, s = view.Storey;
   canvas.SetFont(PlanFont(ColumnLabelFontHeight, ColumnLabelFontWidth));
   canvas.SetFontColour(FontBlack);
   canvas.SetBrushStyle(BrushStyle::Clear);
-  const double ninth = PixelsPerMetre / 9;
+  const double ninth = view.UnitsPerMetre / 9;
   for (int32_t i = 0; i < count; ++i) {
     const int32_t c = ColumnOrderX[v][s][i];
     if (c < 0 || c >= count) continue;
     const ColumnRecord& column = Columns[v][s][c];
     if (!OnGrid(column.X, column.Y)) continue;
-    canvas.TextOut(TruncToInt(GridAxisX[column.X] * PixelsPerMetre - ninth - 16),
-                   TruncToInt(GridAxisY[column.Y] * PixelsPerMetre - ninth - 12), FormatW(u"%3i", i + 1));
+    canvas.TextOut(TruncToInt(view.ScaledX(GridAxisX[column.X]) - ninth - 16),
+                   TruncToInt(view.ScaledY(GridAxisY[column.Y]) - ninth - 12), FormatW(u"%3i", i + 1));
   }
 }
 
 }  // namespace
 
-void DrawColumns(Canvas& canvas) {
-  if (!ValidVariant(CurrentVariant) || !ValidStorey(CurrentStorey)) return;
-  const int32_t v = CurrentVariant, s = CurrentStorey;
-  const int32_t count = CountOf(ColumnCount, v, s, MaxColumnsPerStorey);
-  const bool labelMode = CurrentEditMode == EditModeColumns || CurrentEditMode == EditModeWalls;
+void DrawColumns(Canvas& canvas, const PlanView& view) {
+  if (!ValidVariant(view.Variant) || !ValidStorey(view.Storey)) return;
+  const int32_t count = CountOf(ColumnCount, view.Variant, view.Storey, MaxColumnsPerStorey);
+  const bool labelMode = view.EditMode == EditModeColumns || view.EditMode == EditModeWalls;
   const bool labels = labelMode && ProjectSettings.ShowColumnNValue == 1;
-  for (int32_t c = 0; c < count; ++c) DrawColumn(canvas, v, s, c, labels);
-  if (CurrentEditMode == EditModeColumns) DrawColumnNumbers(canvas, v, s, count);
+  for (int32_t c = 0; c < count; ++c) DrawColumn(canvas, view, c, labels);
+  if (view.EditMode == EditModeColumns) DrawColumnNumbers(canvas, view, count);
 }
 
-void DrawOtherStoreyColumns(Canvas& canvas) {
-  if (!ValidVariant(CurrentVariant)) return;
-  const int32_t v = CurrentVariant;
-  const bool foundation = CurrentEditMode == EditModeFoundation;
-  const int32_t u = ColumnUnit();
+void DrawOtherStoreyColumns(Canvas& canvas, const PlanView& view) {
+  if (!ValidVariant(view.Variant)) return;
+  const int32_t v = view.Variant;
+  const bool foundation = view.EditMode == EditModeFoundation;
+  const int32_t u = ColumnUnit(view);
   canvas.SetPenWidth(2);
   canvas.SetPenStyle(PenStyle::Solid);
   canvas.SetPenMode(PenMode::Copy);
   canvas.SetPenColour(foundation ? RgbColour(0, 0, 0) : OtherStoreyColumnColour);
   for (int32_t s = 0; s < StoreyCount; ++s) {
-    if ((s == CurrentStorey) != foundation) continue;
+    if ((s == view.Storey) != foundation) continue;
     const int32_t count = CountOf(ColumnCount, v, s, MaxColumnsPerStorey);
     for (int32_t c = 0; c < count; ++c) {
       const ColumnRecord& column = Columns[v][s][c];
       if (!OnGrid(column.X, column.Y)) continue;
-      const ColumnBox box = BoxAt(GridAxisX[column.X], GridAxisY[column.Y], u);
+      const ColumnBox box = BoxAt(view, column, u);
       canvas.MoveTo(box.Left, box.Top);
       canvas.LineTo(box.Right, box.Bottom);
       canvas.MoveTo(box.Left, box.Bottom);

@@ -1,5 +1,5 @@
 #pragma once
-// The columns of the plan. DrawColumns draws each column of the current
+// The columns of the plan. DrawColumns draws each column of the view's
 // variant and storey as a small square inside rings: breakage halo,
 // deterioration, outer-corner setting, hardware rim; the square is outlined
 // by the section class and filled by the joint demand that the N-value check
@@ -8,12 +8,13 @@
 // it writes the demand and hardware classes beside each column (when the
 // settings ask for them), and in the column mode it numbers the columns in
 // plan order. DrawOtherStoreyColumns marks the other storeys' columns with
-// light crosses, or the current storey's in black in the foundation mode.
+// light crosses, or the view's storey's in black in the foundation mode.
 #include <cstdint>
 
 #include "evaluation/HardwareClasses.h"
 
 class Canvas;
+struct PlanView;
 
 // Class labels beside the columns, in the status bar and on the printed plan.
 inline constexpr const char16_t* const (&JointDemandClassLabels)[HardwareClassCount] = HardwareClassSymbols;
@@ -21,5 +22,5 @@ inline constexpr const char16_t* const (&JointDemandClassLabels)[HardwareClassCo
 constexpr int32_t ColumnLabelFontHeight = 8;
 constexpr int32_t ColumnLabelFontWidth = 4;
 
-void DrawColumns(Canvas& canvas);
-void DrawOtherStoreyColumns(Canvas& canvas);
+void DrawColumns(Canvas& canvas, const PlanView& view);
+void DrawOtherStoreyColumns(Canvas& canvas, const PlanView& view);

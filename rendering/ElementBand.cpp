@@ -2,12 +2,11 @@
 
 #include <cmath>
 
-#include "model/EditingState.h"
-#include "model/Grid.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
+#include "rendering/PlanView.h"
 
 namespace {
 
@@ -28,16 +27,23 @@ double DirectionAngle(const SegmentPixels& s) {
 
 }  // namespace
 
-bool SegmentOnSheet(int32_t i1, int32_t j1, int32_t i2, int32_t j2, SegmentPixels& pixels) {
+bool SegmentOnSheet(const PlanView& view, int32_t i1, int32_t j1, int32_t i2, int32_t j2,
+                    SegmentPixels& pixels) {
   if (!OnGrid(i1, j1) || !OnGrid(i2, j2)) return false;
-  pixels.X1 = TruncToInt(GridAxisX[i1] * PixelsPerMetre);
-  pixels.Y1 = TruncToInt(GridAxisY[j1] * PixelsPerMetre);
-  pixels.X2 = TruncToInt(GridAxisX[i2] * PixelsPerMetre);
-  pixels.Y2 = TruncToInt(GridAxisY[j2] * PixelsPerMetre);
+  pixels.X1 = view.GridX(i1);
+  pixels.Y1 = view.GridY(j1);
+  pixels.X2 = view.GridX(i2);
+  pixels.Y2 = view.GridY(j2);
   return true;
 }
 
-void DrawSegmentBand(Canvas& canvas, const SegmentPixels& s, double reach) {
+void DrawSegmentBand(Canvas& canvas, const SegmentPixels& s, double reach, int32_t colour) {
+  canvas.SetPenColour(colour);
+  canvas.SetBrushColour(colour);
+  canvas.SetPenWidth(1);
+  canvas.SetPenStyle(PenStyle::Solid);
+  canvas.SetPenMode(PenMode::Copy);
+  canvas.SetBrushStyle(BrushStyle::Solid);
   const double dx = s.X2 - s.X1;
   const double dy = s.Y2 - s.Y1;
   const double length = std::sqrt(dx * dx + dy * dy);

@@ -1,34 +1,35 @@
 #include "rendering/FreeLineLayer.h"
 
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/FreeLineInput.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
+#include "rendering/PlanView.h"
 
 namespace {
 
 // By FreeLineRecord.Style: 細線 太線 点線 鎖線 １点鎖線 ２点鎖線.
-constexpr PenStyle kStylePens[FreeLineStyleCount] = {PenStyle::Solid, PenStyle::Solid,   PenStyle::Dot,
-                                                     PenStyle::Dash,  PenStyle::DashDot, PenStyle::DashDotDot};
+constexpr PenStyle kStylePens[FreeLineStyleCount] = {
+    PenStyle::Solid, PenStyle::Solid, PenStyle::Dot, PenStyle::Dash, PenStyle::DashDot, PenStyle::DashDotDot};
 constexpr int32_t ThickStyle = 1;
 
 }  // namespace
 
-void DrawFreeLines(Canvas& canvas) {
-  if (!ValidVariant(CurrentVariant) || !ValidStorey(CurrentStorey)) return;
-  const int32_t count = CountOf(FreeLineCount, CurrentVariant, CurrentStorey, MaxFreeLinesPerStorey);
-  const FreeLineRecord* const list = FreeLines[CurrentVariant][CurrentStorey];
-  const bool guides = CurrentEditMode == EditModeFreeLine;
+void DrawFreeLines(Canvas& canvas, const PlanView& view) {
+  if (!ValidVariant(view.Variant) || !ValidStorey(view.Storey)) return;
+  const int32_t count = CountOf(FreeLineCount, view.Variant, view.Storey, MaxFreeLinesPerStorey);
+  const FreeLineRecord* const list = FreeLines[view.Variant][view.Storey];
+  const bool guides = view.EditMode == EditModeFreeLine;
+  const double units = view.UnitsPerMetre;
   for (int32_t k = 0; k < count; ++k) {
     const FreeLineRecord& line = list[k];
     if (!OnGrid(line.X1, line.Y1) || !OnGrid(line.X2, line.Y2)) continue;
-    const double x1 = TruncToInt(GridAxisX[line.X1] * PixelsPerMetre);
-    const double y1 = TruncToInt(GridAxisY[line.Y1] * PixelsPerMetre);
-    const double x2 = TruncToInt(GridAxisX[line.X2] * PixelsPerMetre);
-    const double y2 = TruncToInt(GridAxisY[line.Y2] * PixelsPerMetre);
+    const double x1 = view.GridX(line.X1);
+    const double y1 = view.GridY(line.Y1);
+    const double x2 = view.GridX(line.X2);
+    const double y2 = view.GridY(line.Y2);
     if (guides) {
       canvas.SetPenColour(EditGuideColour);
       canvas.SetPenWidth(1);
@@ -42,7 +43,7 @@ void DrawFreeLines(Canvas& canvas) {
     if (ValidFreeLineStyle(line.Style)) canvas.SetPenStyle(kStylePens[line.Style]);
     canvas.SetPenColour(line.Colour & 0xFFFFFF);
     canvas.SetPenMode(PenMode::Copy);
-    canvas.MoveTo(TruncToInt(x1 + line.OffsetX1 * PixelsPerMetre), TruncToInt(y1 + line.OffsetY1 * PixelsPerMetre));
-    canvas.LineTo(TruncToInt(x2 + line.OffsetX2 * PixelsPerMetre), TruncToInt(y2 + line.OffsetY2 * PixelsPerMetre));
+    canvas.MoveTo(TruncToInt(x1 + line.OffsetX1 * units), TruncToInt(y1 + line.OffsetY1 * units));
+    canvas.LineTo(TruncToInt(x2 + line.OffsetX2 * units), TruncToInt(y2 + line.OffsetY2 * units));
   }
 }

@@ -3,12 +3,12 @@
 #include <cstdio>
 
 #include "analysis/GridAxisLabels.h"
-#include "model/EditingState.h"
 #include "model/Grid.h"
 #include "model/NumericHelpers.h"
 #include "model/PlanPalette.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
+#include "rendering/PlanView.h"
 
 namespace {
 
@@ -25,8 +25,13 @@ constexpr int32_t Upward = 900;  // escapement of a text running upward
 // Dimensions only at 1/100 and larger; beyond that the texts would crowd.
 constexpr int32_t MaxDimensionedScale = 100;
 
-// Sheet pixel of a position in metres plus a pixel offset, truncated after the offset is added.
-int32_t Px(double metres, double offset = 0) { return TruncToInt(metres * PixelsPerMetre + offset); }
+// View units of a position in metres plus an offset in view units, truncated
+// after the offset is added.
+struct ViewUnits {
+  const PlanView& View;
+  int32_t X(double metres, double offset = 0) const { return TruncToInt(View.ScaledX(metres) + offset); }
+  int32_t Y(double metres, double offset = 0) const { return TruncToInt(View.ScaledY(metres) + offset); }
+};
 
 // An ASCII text of at most 15 characters, formatted without the heap: this runs on every paint.
 struct ShortText {
@@ -61,7 +66,8 @@ void SetSpacingFont(Canvas& canvas, int32_t escapement) {
 
 // X axes: ticks down from 1 m below the bottom-most used Y axis, balloons 2 m
 // below it, the chain 1.3 m below it.
-void DrawXAxes(Canvas& canvas, const AxisLabelExtent& extent, bool dimensions) {
+void DrawXAxes(Canvas& canvas, const PlanView& view, const AxisLabelExtent& extent, bool dimensions) {
+  const ViewUnits px{view};
   const double yb = GridAxisY[extent.MaxY];
   int32_t number = extent.StartX;
   int32_t previous = -1;
@@ -69,27 +75,28 @@ void DrawXAxes(Canvas& canvas, const AxisLabelExtent& extent, bool dimensions) {
     const int32_t kind = GridAxisKindX[t];
     const double x = GridAxisX[t];
     if (IsTicked(kind)) {
-      canvas.MoveTo(Px(x), Px(yb + TickStart));
-      canvas.LineTo(Px(x), Px(yb + BalloonDistance, -AxisBalloonRadius));
+      canvas.MoveTo(px.X(x), px.Y(yb + TickStart));
+      canvas.LineTo(px.X(x), px.Y(yb + BalloonDistance, -AxisBalloonRadius));
     }
     if (IsMain(kind))
-      DrawAxisBalloon(canvas, x * PixelsPerMetre, (yb + BalloonDistance) * PixelsPerMetre,
+      DrawAxisBalloon(canvas, view.ScaledX(x), view.ScaledY(yb + BalloonDistance),
                       Format("X%i", number++).View());
     if (!dimensions || !IsInChain(kind)) continue;
-    DrawDot(canvas, Px(x, -2), Px(yb + ChainDistance, -2), Px(x, 3), Px(yb + ChainDistance, 3));
+    DrawDot(canvas, px.X(x, -2), px.Y(yb + ChainDistance, -2), px.X(x, 3), px.Y(yb + ChainDistance, 3));
     if (previous >= 0) {
       const double xp = GridAxisX[previous];
-      canvas.MoveTo(Px(xp), Px(yb + ChainDistance));
-      canvas.LineTo(Px(x), Px(yb + ChainDistance));
+      canvas.MoveTo(px.X(xp), px.Y(yb + ChainDistance));
+      canvas.LineTo(px.X(x), px.Y(yb + ChainDistance));
       const double s = x - xp;
       const double m = (x + xp) / 2;
       const ShortText text = Format("%5.3f", s);
       if (s > PlanScaleDenominator / 119.0) {
         SetSpacingFont(canvas, 0);
-        canvas.TextOut(Px(m, -(canvas.TextWidth(text.View()) / 2)), Px(yb + ChainDistance, -13), text.View());
+        canvas.TextOut(px.X(m, -(canvas.TextWidth(text.View()) / 2)), px.Y(yb + ChainDistance, -13),
+                       text.View());
       } else {
         SetSpacingFont(canvas, Upward);
-        canvas.TextOut(Px(m, -6), Px(yb + ChainDistance, -1), text.View());
+        canvas.TextOut(px.X(m, -6), px.Y(yb + ChainDistance, -1), text.View());
       }
     }
     previous = t;
@@ -98,7 +105,8 @@ void DrawXAxes(Canvas& canvas, const AxisLabelExtent& extent, bool dimensions) {
 
 // Y axes from the bottom up: ticks left from 1 m left of the left-most used X
 // axis, balloons 2 m left of it, the chain 1.3 m left of it.
-void DrawYAxes(Canvas& canvas, const AxisLabelExtent& extent, bool dimensions) {
+void DrawYAxes(Canvas& canvas, const PlanView& view, const AxisLabelExtent& extent, bool dimensions) {
+  const ViewUnits px{view};
   const double xl = GridAxisX[extent.MinX];
   int32_t number = extent.StartY;
   int32_t previous = -1;
@@ -106,27 +114,28 @@ void DrawYAxes(Canvas& canvas, const AxisLabelExtent& extent, bool dimensions) {
     const int32_t kind = GridAxisKindY[t];
     const double y = GridAxisY[t];
     if (IsTicked(kind)) {
-      canvas.MoveTo(Px(xl - TickStart), Px(y));
-      canvas.LineTo(Px(xl - BalloonDistance, AxisBalloonRadius), Px(y));
+      canvas.MoveTo(px.X(xl - TickStart), px.Y(y));
+      canvas.LineTo(px.X(xl - BalloonDistance, AxisBalloonRadius), px.Y(y));
     }
     if (IsMain(kind))
-      DrawAxisBalloon(canvas, (xl - BalloonDistance) * PixelsPerMetre, y * PixelsPerMetre,
+      DrawAxisBalloon(canvas, view.ScaledX(xl - BalloonDistance), view.ScaledY(y),
                       Format("Y%i", number++).View());
     if (!dimensions || !IsInChain(kind)) continue;
-    DrawDot(canvas, Px(xl - ChainDistance, -2), Px(y, -2), Px(xl - ChainDistance, 3), Px(y, 3));
+    DrawDot(canvas, px.X(xl - ChainDistance, -2), px.Y(y, -2), px.X(xl - ChainDistance, 3), px.Y(y, 3));
     if (previous >= 0) {
       const double yp = GridAxisY[previous];
-      canvas.MoveTo(Px(xl - ChainDistance), Px(yp));
-      canvas.LineTo(Px(xl - ChainDistance), Px(y));
+      canvas.MoveTo(px.X(xl - ChainDistance), px.Y(yp));
+      canvas.LineTo(px.X(xl - ChainDistance), px.Y(y));
       const double s = yp - y;
       const double m = (yp + y) / 2;
       const ShortText text = Format("%5.3f", s);
       if (s > PlanScaleDenominator / 119.0) {
         SetSpacingFont(canvas, Upward);
-        canvas.TextOut(Px(xl - ChainDistance, -13), Px(m, canvas.TextWidth(text.View()) / 2), text.View());
+        canvas.TextOut(px.X(xl - ChainDistance, -13), px.Y(m, canvas.TextWidth(text.View()) / 2),
+                       text.View());
       } else {
         SetSpacingFont(canvas, 0);
-        canvas.TextOut(Px(xl - ChainDistance, 1), Px(m, -6), text.View());
+        canvas.TextOut(px.X(xl - ChainDistance, 1), px.Y(m, -6), text.View());
       }
     }
     previous = t;
@@ -151,7 +160,7 @@ void DrawAxisBalloon(Canvas& canvas, double x, double y, std::u16string_view tex
   canvas.TextOut(TruncToInt(x - w / 2), TruncToInt(y - 6), text);
 }
 
-void DrawGridAxes(Canvas& canvas) {
+void DrawGridAxes(Canvas& canvas, const PlanView& view) {
   const AxisLabelExtent extent = GridAxisLabelExtent();
   if (extent.Empty) return;
   canvas.SetPenColour(AxisLabelColour(AxisLabelPen));
@@ -161,6 +170,6 @@ void DrawGridAxes(Canvas& canvas) {
   canvas.SetFontColour(0);
   canvas.SetBrushStyle(BrushStyle::Solid);
   const bool dimensions = PlanScaleDenominator <= MaxDimensionedScale;
-  DrawXAxes(canvas, extent, dimensions);
-  DrawYAxes(canvas, extent, dimensions);
+  DrawXAxes(canvas, view, extent, dimensions);
+  DrawYAxes(canvas, view, extent, dimensions);
 }

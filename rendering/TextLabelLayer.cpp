@@ -3,13 +3,13 @@
 #include <cmath>
 #include <string_view>
 
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
 #include "model/TextLabelInput.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
+#include "rendering/PlanView.h"
 
 namespace {
 
@@ -17,9 +17,6 @@ constexpr double kPi = 3.141592654;
 constexpr int32_t LabelFontHeight = 12;
 constexpr int32_t LabelFontWidth = 6;
 constexpr int32_t Downward = -900;
-
-int32_t PixelX(int32_t i) { return TruncToInt(GridAxisX[i] * PixelsPerMetre); }
-int32_t PixelY(int32_t j) { return TruncToInt(GridAxisY[j] * PixelsPerMetre); }
 
 // The label's text up to its terminator, never beyond the record.
 std::u16string_view TextOf(const TextLabelRecord& r) {
@@ -56,9 +53,9 @@ void DrawGuides(Canvas& canvas, int32_t x1, int32_t y1, int32_t x2, int32_t y2, 
   }
 }
 
-void DrawNorthMark(Canvas& canvas, int32_t mx, int32_t my, int32_t degrees) {
+void DrawNorthMark(Canvas& canvas, const PlanView& view, int32_t mx, int32_t my, int32_t degrees) {
   SetLabelFont(canvas, PlanFont(LabelFontHeight, LabelFontWidth));
-  const double radius = PixelsPerMetre / 2;
+  const double radius = view.UnitsPerMetre / 2;
   const auto tip = [&](double d) {
     const double a = d * kPi / 180;
     return CanvasPoint{TruncToInt(mx - radius * std::sin(a)), TruncToInt(my - radius * std::cos(a))};
@@ -84,23 +81,23 @@ void DrawNorthMark(Canvas& canvas, int32_t mx, int32_t my, int32_t degrees) {
 
 }  // namespace
 
-void DrawTextLabels(Canvas& canvas) {
-  if (!ValidVariant(CurrentVariant) || !ValidStorey(CurrentStorey)) return;
-  const int32_t count = CountOf(TextLabelCount, CurrentVariant, CurrentStorey, MaxTextLabelsPerStorey);
-  const TextLabelRecord* const list = TextLabels[CurrentVariant][CurrentStorey];
-  const int32_t r = TruncToInt(PixelsPerMetre / 4);
-  const bool guides = CurrentEditMode == EditModeText;
+void DrawTextLabels(Canvas& canvas, const PlanView& view) {
+  if (!ValidVariant(view.Variant) || !ValidStorey(view.Storey)) return;
+  const int32_t count = CountOf(TextLabelCount, view.Variant, view.Storey, MaxTextLabelsPerStorey);
+  const TextLabelRecord* const list = TextLabels[view.Variant][view.Storey];
+  const int32_t r = TruncToInt(view.UnitsPerMetre / 4);
+  const bool guides = view.EditMode == EditModeText;
   for (int32_t k = 0; k < count; ++k) {
     const TextLabelRecord& label = list[k];
     if (!OnGrid(label.X1, label.Y1) || !OnGrid(label.X2, label.Y2)) continue;
-    const int32_t x1 = PixelX(label.X1), y1 = PixelY(label.Y1);
-    const int32_t x2 = PixelX(label.X2), y2 = PixelY(label.Y2);
+    const int32_t x1 = view.GridX(label.X1), y1 = view.GridY(label.Y1);
+    const int32_t x2 = view.GridX(label.X2), y2 = view.GridY(label.Y2);
     const int32_t mx = (x1 + x2) / 2, my = (y1 + y2) / 2;
     if (guides) DrawGuides(canvas, x1, y1, x2, y2, r);
 
     std::u16string_view text = TextOf(label);
     if (!text.empty() && text.front() == u'*') {
-      DrawNorthMark(canvas, mx, my, NorthMarkAngle(text));
+      DrawNorthMark(canvas, view, mx, my, NorthMarkAngle(text));
     } else if (!text.empty() && text.front() == u'@') {
       text.remove_prefix(1);
       FontDescription font = PlanFont(LabelFontHeight, LabelFontWidth, Downward);

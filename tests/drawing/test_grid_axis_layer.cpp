@@ -18,6 +18,7 @@
 #include "model/PlanScale.h"
 #include "model/ProjectSettings.h"
 #include "rendering/GridAxisLayer.h"
+#include "rendering/PlanView.h"
 #include "rendering/RecordingCanvas.h"
 
 namespace {
@@ -57,7 +58,7 @@ std::vector<RecordingCanvas::Call> DrawAt(int32_t scale) {
   canvas.SetPenStyle(PenStyle::Dot);  // left by the grid lines
   canvas.SetPenMode(PenMode::Xor);
   canvas.SetBrushStyle(BrushStyle::Clear);
-  DrawGridAxes(canvas);
+  DrawGridAxes(canvas, ScreenPlanView());
   return canvas.Calls();
 }
 
@@ -212,7 +213,7 @@ TEST(GridAxisLayer, AnEmptyExtentDrawsNothing) {
     ASSERT_TRUE(TrySetPlanScale(50));
     ModelExtentMinX = c.minX, ModelExtentMaxX = c.maxX, ModelExtentMinY = c.minY, ModelExtentMaxY = c.maxY;
     RecordingCanvas canvas;
-    DrawGridAxes(canvas);
+    DrawGridAxes(canvas, ScreenPlanView());
     EXPECT_TRUE(canvas.Calls().empty());
   }
 }

@@ -17,6 +17,7 @@
 #include "model/PlanScale.h"
 #include "model/ProjectSettings.h"
 #include "rendering/ColumnLayer.h"
+#include "rendering/PlanView.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ class ColumnLayerTest : public ::testing::Test {
     RecordingCanvas canvas;
     canvas.SetPenStyle(PenStyle::Dash);  // whatever the layer before left
     canvas.SetBrushStyle(BrushStyle::Clear);
-    DrawColumns(canvas);
+    DrawColumns(canvas, ScreenPlanView());
     return canvas;
   }
 };
@@ -289,7 +290,7 @@ TEST_F(ColumnLayerTest, OtherStoreysAreLightCrossesAndTheCurrentOneBlackInTheFou
     ASSERT_TRUE(TrySetPlanScale(c.scale));
     CurrentEditMode = c.mode;
     RecordingCanvas canvas;
-    DrawOtherStoreyColumns(canvas);
+    DrawOtherStoreyColumns(canvas, ScreenPlanView());
     EXPECT_EQ(Shapes(canvas), c.expected);
   }
 }

@@ -22,6 +22,7 @@
 #include "model/PlanScale.h"
 #include "rendering/FoundationLayer.h"
 #include "rendering/GableWallLayer.h"
+#include "rendering/PlanView.h"
 #include "rendering/RecordingCanvas.h"
 
 namespace {
@@ -76,7 +77,7 @@ class PlanLayerTest : public ::testing::Test {
     canvas.SetPenMode(PenMode::Xor);
     canvas.SetPenWidth(3);
     canvas.SetBrushStyle(BrushStyle::Clear);
-    layer(canvas);
+    layer(canvas, ScreenPlanView());
     return canvas.Calls();
   }
 

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "mainwindow/PaintCycle.h"
 #include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
@@ -13,6 +12,7 @@
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
 #include "model/ProjectSettings.h"
+#include "rendering/PlanPaint.h"
 #include "rendering/RecordingCanvas.h"
 
 namespace {
@@ -26,7 +26,7 @@ TEST(PaintCycle, GridLinesFollowTheAxesAndTheirKinds) {
   RecordingCanvas canvas;
   canvas.SetPenMode(PenMode::Xor);  // left over from an earlier drawing
   canvas.SetPenWidth(3);
-  PaintFullPlan(canvas, 9597, 9000);
+  PaintFullPlan(canvas, ScreenPlanView(), 9597, 9000);
 
   const auto& calls = canvas.Calls();
   ASSERT_EQ(calls.size(), 400u);
@@ -71,7 +71,7 @@ void PutSmallHouse() {
 
 std::vector<RecordingCanvas::Call> Paint() {
   RecordingCanvas canvas;
-  PaintFullPlan(canvas, 20000, 20000);
+  PaintFullPlan(canvas, ScreenPlanView(), 20000, 20000);
   return canvas.Calls();
 }
 

@@ -13,6 +13,7 @@
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
 #include "rendering/FreeLineLayer.h"
+#include "rendering/PlanView.h"
 #include "rendering/RecordingCanvas.h"
 #include "rendering/TextLabelLayer.h"
 
@@ -77,7 +78,7 @@ class TextFreeLineLayerTest : public ::testing::Test {
     canvas.SetPenMode(PenMode::Xor);
     canvas.SetPenWidth(3);
     canvas.SetBrushColour(RgbColour(1, 2, 3));
-    layer(canvas);
+    layer(canvas, ScreenPlanView());
   }
   std::vector<Text> Texts() const {
     std::vector<Text> texts;

@@ -17,6 +17,7 @@
 #include "model/PlanScale.h"
 #include "model/ProjectSettings.h"
 #include "rendering/CentresOverlay.h"
+#include "rendering/PlanView.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ class CentresOverlayTest : public ::testing::Test {
     RecordingCanvas canvas;
     canvas.SetPenStyle(PenStyle::Dot);
     canvas.SetBrushColour(RgbColour(1, 2, 3));  // solid, as another layer may leave it
-    DrawCentresOverlay(canvas);
+    DrawCentresOverlay(canvas, ScreenPlanView());
     return Shapes(canvas);
   }
 };
