@@ -2,6 +2,7 @@
 
 #include "model/ElementTables.h"
 #include "model/PlanPalette.h"
+#include "model/SettingChoices.h"
 
 const char16_t* const HardwareClassSymbols[HardwareClassCount] = {
     u"(い)", u"(ろ)", u"(は)", u"(に)", u"(ほ)",  u"(へ)",
@@ -58,9 +59,9 @@ HardwareClass ClassifyTablePullOut(double t) {
 
 HardwareClass ClassifyJointDemand(int32_t method, double t, double n) {
   switch (method) {
-    case 0:
+    case HardwareByNValue:
       return CountLimitsPassed(NValueClassLimits, NValueClassLimitCount, n);
-    case 1:
+    case HardwareByConvertedNValue:
       return CountLimitsPassed(TensionClassLimits, TensionClassLimitCount, t);
     default:
       return 0;
@@ -69,9 +70,9 @@ HardwareClass ClassifyJointDemand(int32_t method, double t, double n) {
 
 HardwareClass ClassifyColumnFill(int32_t method, double t, double n) {
   switch (method) {
-    case 0:
+    case HardwareByNValue:
       return CountLimitsPassed(NValueClassLimits, NValueClassLimitCount - 1, n);
-    case 1:
+    case HardwareByConvertedNValue:
       return CountLimitsPassed(PullOutClassLimits, PullOutClassLimitCount, t);
     default:
       return 0;
@@ -80,9 +81,9 @@ HardwareClass ClassifyColumnFill(int32_t method, double t, double n) {
 
 HardwareClass ClassifyColumnDemandLabel(int32_t method, double t, double n) {
   switch (method) {
-    case 0:
+    case HardwareByNValue:
       return CountLimitsReached(NValueClassLimits, NValueClassLimitCount, n);
-    case 1:
+    case HardwareByConvertedNValue:
       return CountLimitsPassed(TensionClassLimits, TensionClassLimitCount, t);
     default:
       return 0;
