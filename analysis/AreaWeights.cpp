@@ -95,7 +95,7 @@ void AddAreaWeight(int v, int s, const AreaOutline& o, int32_t code, double live
 
   out.WeightArea = a;
   // Not written otherwise: the centre of gravity then does not use it.
-  if (ProjectSettings.GravityCentreBySpec == 1)
+  if (ProjectSettings.GravityCentreBySpec == GravityCentreBySpecs)
     out.WeightedArea = a * AreaFactor(GravityWeightFactorTable, code);
 
   double sumX = 0, sumY = 0;
@@ -166,7 +166,7 @@ void CalcCentresOfGravity() {
     const int32_t top = MinInt(MaxInt(ProjectSettings.TopStorey[v], 0), StoreyCount - 1);
     for (int s = 0; s < StoreyCount; ++s) {
       double x, y, xSnow, ySnow;
-      if (ProjectSettings.GravityCentreBySpec == 1) {
+      if (ProjectSettings.GravityCentreBySpec == GravityCentreBySpecs) {
         double area = 0, momentX = 0, momentY = 0;
         for (int j = s; j < StoreyCount; ++j) {
           area += WeightAreaSum[v][j];

@@ -104,7 +104,7 @@ double OtherElementRatio(int sideA, int sideB, int v, int s) {
 }
 
 void WriteOtherElementRatios(int v, int s) {
-  if (ProjectSettings.OpeningWallBasis == 0) {
+  if (ProjectSettings.OpeningWallBasis == OpeningWallsByLength) {
     OtherElementRatioX[v][s] = 0.0;
     OtherElementRatioY[v][s] = 0.0;
     return;
@@ -266,7 +266,10 @@ bool AddFloorSpecAreasOfStorey(int v, int s) {
   return atrium;
 }
 
-bool PreciseMethod() { return ProjectSettings.DiagnosisMethod == 0 || ProjectSettings.DiagnosisMethod == 1; }
+bool PreciseMethod() {
+  return ProjectSettings.DiagnosisMethod == DiagnosisPrecise2 ||
+         ProjectSettings.DiagnosisMethod == DiagnosisPrecise1;
+}
 
 int32_t FloorClassOfStorey(double magnification, bool atrium) {
   if (PreciseMethod()) {
@@ -274,11 +277,13 @@ int32_t FloorClassOfStorey(double magnification, bool atrium) {
     if (magnification < 1.0) return FloorClassII;
     return FloorClassI;
   }
-  const int32_t notPlywood = ProjectSettings.FloorMaterial != 0 ? 1 : 0;
-  const int32_t noBraces =
-      ProjectSettings.FloorMaterial != 0 && ProjectSettings.HorizontalBraces != 1 ? 1 : 0;
-  const int32_t atriumAnswer = ProjectSettings.Atrium == 1 ? 1 : 0;
-  if (ProjectSettings.UniformFloorSpec == 1)
+  const int32_t notPlywood = ProjectSettings.FloorMaterial != FloorAllPlywood ? 1 : 0;
+  const int32_t noBraces = ProjectSettings.FloorMaterial != FloorAllPlywood &&
+                                   ProjectSettings.HorizontalBraces != HorizontalBracesPresent
+                               ? 1
+                               : 0;
+  const int32_t atriumAnswer = ProjectSettings.Atrium == SettingOn ? 1 : 0;
+  if (ProjectSettings.UniformFloorSpec == SettingOn)
     return MinInt(FloorClassIII, notPlywood + noBraces + atriumAnswer);
   int32_t floorClass = MinInt(FloorClassIII, notPlywood + noBraces);
   if (atrium || atriumAnswer == 1) floorClass = MinInt(FloorClassIII, floorClass + 1);
@@ -342,9 +347,9 @@ void CalcArrangementReduction() {
   const int v = CurrentVariant;
   if (v < 0 || v >= VariantCount) return;
   const int top = MinInt(MaxInt(ProjectSettings.TopStorey[v], 0), StoreyCount - 1);
-  const bool quarterDivision =
-      (ProjectSettings.DiagnosisMethod == 2 || ProjectSettings.DiagnosisMethod == 3) &&
-      ProjectSettings.BalanceMethod == 1;
+  const bool quarterDivision = (ProjectSettings.DiagnosisMethod == DiagnosisGeneral ||
+                                ProjectSettings.DiagnosisMethod == DiagnosisVerification) &&
+                               ProjectSettings.BalanceMethod == BalanceByQuarterDivision;
 
   for (int s = top; s >= 0; --s) WriteOtherElementRatios(v, s);
 

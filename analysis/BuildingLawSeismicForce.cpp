@@ -125,7 +125,7 @@ void CalcCentresOfGravityFromLoadWeights(int v) {
 }  // namespace
 
 void CalcBuildingLawSeismicForce() {
-  if (ProjectSettings.RequiredStrengthMethod != 0) return;
+  if (ProjectSettings.RequiredStrengthMethod != RequiredByLoadTakeOff) return;
 
   for (int v = 0; v < VariantCount; ++v) {
     for (int s = 0; s < StoreyCount; ++s) AddWallAndGableWeightsOfStorey(v, s);

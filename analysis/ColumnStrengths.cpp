@@ -15,8 +15,6 @@ namespace {
 constexpr int32_t OpeningNone = 0;
 constexpr int32_t OpeningWindow = 1;
 constexpr int32_t OpeningDoor = 2;
-constexpr int32_t MethodPrecise1 = 1;
-constexpr int32_t MethodGeneral = 2;
 constexpr int32_t SpeciesCount = 3;
 
 // Which opening a term belongs to, and the offset of its entries.
@@ -38,7 +36,8 @@ double OriginY() {
 }
 
 bool Active() {
-  return ProjectSettings.OtherElementsMethod == 1 && CurrentVariant >= 0 && CurrentVariant < VariantCount;
+  return ProjectSettings.OtherElementsMethod == OtherElementsMethod2 && CurrentVariant >= 0 &&
+         CurrentVariant < VariantCount;
 }
 
 double PanelStrength(int32_t row, int32_t furring) {
@@ -170,10 +169,10 @@ void AddTerm(ColumnResult& r, Opening opening, int axis, int32_t section, int32_
   const int wide = width < WideOpeningWidth ? 0 : 1;
 
   int strengthTable = 0, stiffnessTable = 0;
-  if (method == MethodGeneral) {
+  if (method == DiagnosisGeneral) {
     strengthTable = opening * 2 + wide;
     stiffnessTable = -1;
-  } else if (method == MethodPrecise1) {
+  } else if (method == DiagnosisPrecise1) {
     if (species < 0 || species >= SpeciesCount) return;
     const int offset = opening * 2 * SpeciesCount + species * 2 + wide;
     strengthTable = FirstPreciseStrengthTable + offset;
@@ -205,9 +204,9 @@ int32_t SectionClassY(const ColumnRecord& c) {
 // The door and window values of one quantity combined by Method2ColumnRule.
 double Combine(double door, double window) {
   switch (ProjectSettings.Method2ColumnRule) {
-    case 1:
+    case Method2ColumnHigher:
       return MaxDouble(door, window);
-    case 2:
+    case Method2ColumnSum:
       return door + window;
     default:
       if (door == 0.0) return window;

@@ -82,8 +82,9 @@ AreaShares SharesOf(int v, int32_t code, double addedLoad, bool addedLoadCounts,
   AreaShares a{};
   a.Floor = AreaCodeIn(GrossAreaCodes, code) ? area : 0.0;
   a.Computed = AreaCodeIn(ComputedFloorAreaCodes, code) ? area * AreaFactor(FloorAreaFactorTable, code) : 0.0;
-  const double* factors =
-      ProjectSettings.RequiredStrengthMethod == 3 ? SimpleCalcAreaFactorTable : CalcAreaFactorTable;
+  const double* factors = ProjectSettings.RequiredStrengthMethod == RequiredBySimpleTable
+                              ? SimpleCalcAreaFactorTable
+                              : CalcAreaFactorTable;
   a.Calc = AreaCodeIn(CalcAreaCodes, code) ? area * AreaFactor(factors, code) : 0.0;
   if (addedLoadCounts) a.Calc += (area * addedLoad / 1000) / WeightClassDivisorTable[BuildingWeightClass(v)];
   return a;

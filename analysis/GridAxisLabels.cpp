@@ -66,8 +66,10 @@ AxisLabelExtent GridAxisLabelExtent() {
   extent.MinY = MaxInt(ModelExtentMinY, 0), extent.MaxY = MinInt(ModelExtentMaxY, GridAxisCountY - 1);
   if (extent.MinX > extent.MaxX || extent.MinY > extent.MaxY) extent.Empty = true;
   const int32_t numbering = ProjectSettings.AxisNumbering;
-  extent.StartX = numbering == 1 || numbering == 3 ? 1 : 0;
-  extent.StartY = numbering == 2 || numbering == 3 ? 1 : 0;
+  // Only the values the dialog writes name a start; any other keeps both at 0.
+  constexpr int32_t bothFrom1 = AxisNumberingXFrom1 | AxisNumberingYFrom1;
+  extent.StartX = numbering == AxisNumberingXFrom1 || numbering == bothFrom1 ? 1 : 0;
+  extent.StartY = numbering == AxisNumberingYFrom1 || numbering == bothFrom1 ? 1 : 0;
   return extent;
 }
 

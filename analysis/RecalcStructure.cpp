@@ -39,7 +39,7 @@ void RecalcStructure() {
   BuildOutline();
   SetBearingFlags();
   MeasureWallsAndOpeningRuns();
-  if (ProjectSettings.OtherElementsMethod == 1) {
+  if (ProjectSettings.OtherElementsMethod == OtherElementsMethod2) {
     ClearColumnStrengths(v);
     CalcColumnStrengths();
   }

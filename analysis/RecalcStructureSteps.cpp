@@ -21,7 +21,7 @@ void CalcWallQuantitiesAndStoreySums(int32_t storey) {
 
 void CalcRigidityAndEccentricity(int32_t storey) {
   const int32_t v = CurrentVariant;
-  const bool columns = ProjectSettings.OtherElementsMethod == 1;
+  const bool columns = ProjectSettings.OtherElementsMethod == OtherElementsMethod2;
   // With the building-law method these are the previous paint's values: the
   // seismic force is worked out later in the chain.
   const RigidityCentreInput input{CentreOfGravityX[v][storey], CentreOfGravityY[v][storey],

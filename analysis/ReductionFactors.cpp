@@ -121,10 +121,6 @@ const double WallDeteriorationTable[2][FrameStateCount][StrengthClassCount] = {
 
 namespace {
 
-constexpr int RevisionOf2025 = 1;
-constexpr int MethodGeneral = 2;
-constexpr int MethodVerification = 3;
-
 // Snow tables follow the no-snow ones in steps of three.
 constexpr int SnowTable1m = 3;
 constexpr int SnowTable2m = 6;
@@ -170,7 +166,7 @@ int32_t FrameStateOf(int32_t deteriorationBits) {
 }
 
 bool IsLeanToWall(int32_t topStorey, int32_t leanToRule, int32_t startPointValue, int32_t endPointValue) {
-  return topStorey >= 1 && leanToRule == 1 &&
+  return topStorey >= 1 && leanToRule == LeanToColumnsTopStoreyFactor &&
          (!GridPointHasFloor(startPointValue) || !GridPointHasFloor(endPointValue));
 }
 
@@ -265,8 +261,8 @@ double ReductionFactor2025(int32_t storey, int32_t topStorey, bool leanTo, int32
 double WallDeteriorationFactor(int32_t revision, int32_t diagnosisMethod, int32_t underRoofOrFloor,
                                int32_t frameState, int32_t strengthClass, double p) {
   // The general and verification methods apply one factor to the whole building instead.
-  if (diagnosisMethod == MethodGeneral || diagnosisMethod == MethodVerification) return 1.0;
-  if (revision == RevisionOf2025 || p < 1.0) return 1.0;
+  if (diagnosisMethod == DiagnosisGeneral || diagnosisMethod == DiagnosisVerification) return 1.0;
+  if (revision == Revision2025 || p < 1.0) return 1.0;
   const int u = underRoofOrFloor != 0 ? 1 : 0;
   const int k =
       strengthClass < 0 ? 0 : (strengthClass >= StrengthClassCount ? StrengthClassCount - 1 : strengthClass);
@@ -304,7 +300,7 @@ void CalcWallReductionFactors(const WallReductionInput& in, WallCaseResult& bloc
   double factor;
   double snowFactor = 0.0;
   bool writeSnowFactor;
-  if (s.Revision == RevisionOf2025) {
+  if (s.Revision == Revision2025) {
     const double tj = JointCapacity2025(in.JointSpec, in.FoundationClass);
     factor =
         ReductionFactor2025(in.Storey, in.TopStorey, leanTo, in.FoundationClass, tj, in.FrameState, p, 0.0);
@@ -314,7 +310,8 @@ void CalcWallReductionFactors(const WallReductionInput& in, WallCaseResult& bloc
     writeSnowFactor = true;
   } else {
     const ReductionSituation situation = ReductionSituationOf(in.Storey, in.TopStorey, leanTo);
-    const bool lowStrengthLine = s.DiagnosisMethod == MethodVerification || s.LowStrengthWallReduction == 1;
+    const bool lowStrengthLine =
+        s.DiagnosisMethod == DiagnosisVerification || s.LowStrengthWallReduction == LowStrengthInterpolated;
     factor = ReductionFactor2012(situation, in.JointSpec, in.FoundationClass, p, lowStrengthLine);
     if (withSnow)
       snowFactor = SnowReductionFactor2012(situation, in.JointSpec, in.FoundationClass, p, snowDepth);

@@ -163,8 +163,8 @@ void SetPlanShapeFactor(int v, int s) {
   double factor = 1.0;
   const double shortSide = ShortSideLength[v][s];
   // A storey without a plan (short side 0) takes no increase.
-  if (ProjectSettings.Revision == 0 && shortSide > 0) {
-    if (ProjectSettings.RequiredStrengthMethod == 3) {
+  if (ProjectSettings.Revision == Revision2012 && shortSide > 0) {
+    if (ProjectSettings.RequiredStrengthMethod == RequiredBySimpleTable) {
       if (shortSide < 4.0) factor = 1.13;
     } else if (shortSide < 4.0) {
       factor = 1.3;
@@ -179,10 +179,10 @@ void RedistributePlanShapeFactors(int v) {
   const int top = TopStoreyOf(v);
   double* p = PlanShapeFactor[v];
   switch (ProjectSettings.RequiredStrengthMethod) {
-    case 3:
+    case RequiredBySimpleTable:
       p[top] = 1.0;
       break;
-    case 2:
+    case RequiredByStrengthTable:
       // The shape of an upper storey increases the storey below it. A first
       // storey's own larger factor gives way to the second storey's: the
       // method wants it so.
@@ -210,25 +210,26 @@ void RedistributePlanShapeFactors(int v) {
 void CalcRequiredStrengthByFloorArea() {
   const int method = ProjectSettings.RequiredStrengthMethod;
   const int v = CurrentVariant;
-  if ((method != 2 && method != 3) || v < 0 || v >= VariantCount) return;
+  if ((method != RequiredByStrengthTable && method != RequiredBySimpleTable) || v < 0 || v >= VariantCount)
+    return;
   const int top = TopStoreyOf(v);
 
   for (int s = StoreyCount - 1; s >= 0; --s) {
     const double h = ProjectSettings.StoreyHeight[v][s];
-    StoreyHeightFactor[s] = ProjectSettings.Revision == 1 && h > 2.8 ? h / 2.8 : 1.0;
+    StoreyHeightFactor[s] = ProjectSettings.Revision == Revision2025 && h > 2.8 ? h / 2.8 : 1.0;
   }
 
   const int cw = ClampInt(ProjectSettings.WeightClass[v], 0, 2);
   int c = cw;
-  if (method == 3) c = ClampInt(cw + ProjectSettings.AtticStorage[v], 0, 2);
-  const bool veryHeavy = cw == 2;
+  if (method == RequiredBySimpleTable) c = ClampInt(cw + ProjectSettings.AtticStorage[v], 0, 2);
+  const bool veryHeavy = cw == WeightVeryHeavy;
 
-  if (method == 2 && top == 1) {
+  if (method == RequiredByStrengthTable && top == 1) {
     TwoStoreyFactors(RequiredStrengthArea[v][0], RequiredStrengthArea[v][1], veryHeavy,
                      RequiredStrengthFactorsA);
     TwoStoreyFactors(RequiredStrengthAreaSnow[v][0], RequiredStrengthAreaSnow[v][1], veryHeavy,
                      RequiredStrengthFactorsB);
-  } else if (method == 2 && top == 2) {
+  } else if (method == RequiredByStrengthTable && top == 2) {
     ThreeStoreyFactors(RequiredStrengthArea[v][0], RequiredStrengthArea[v][1], RequiredStrengthArea[v][2],
                        veryHeavy, RequiredStrengthFactorsA);
     ThreeStoreyFactors(RequiredStrengthAreaSnow[v][0], RequiredStrengthAreaSnow[v][1],
@@ -241,7 +242,7 @@ void CalcRequiredStrengthByFloorArea() {
     if (top == 0) {
       RequiredStrengthPerArea[v][s] = RequiredStrengthPerAreaSnow[v][s] = PerAreaTable(0, c) * hf;
       RequiredWallLengthPerArea[v][s] = WallLengthTable(0, cw) * hf;
-    } else if (method == 3) {
+    } else if (method == RequiredBySimpleTable) {
       RequiredStrengthPerArea[v][s] = RequiredStrengthPerAreaSnow[v][s] = PerAreaTable(r, c);
       RequiredWallLengthPerArea[v][s] = WallLengthTable(r, cw);
     } else {
@@ -274,7 +275,7 @@ void CalcRequiredStrengthByFloorArea() {
   const double g = VerySoftGroundFactors[ClampInt(ProjectSettings.VerySoftGround, 0, 1)];
   const double m = MixedStructureFactors[ClampInt(ProjectSettings.MixedStructure, 0, 2)];
   const double d = ProjectSettings.SnowLoad;
-  const bool manual = ProjectSettings.ManualFloorAreas == 1;
+  const bool manual = ProjectSettings.ManualFloorAreas == SettingOn;
   for (int s = top; s >= 0; --s) {
     const double factor = z * g * PlanShapeFactor[v][s] * m;
     RequiredStrength[v][s] = RequiredStrengthPerArea[v][s] * factor * RequiredStrengthArea[v][s];

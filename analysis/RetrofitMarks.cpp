@@ -24,8 +24,6 @@ namespace {
 constexpr int32_t StrongBraceKind = 6;  // "90x90" and the rows after it
 constexpr int32_t BraceEndJoint20 = 2;  // "2.0"
 constexpr double LongBraceWall = 1.5;   // m
-constexpr int32_t HardwareByNValue = 0;
-constexpr int32_t HardwareByConvertedForce = 1;
 constexpr double LargeNValue = 1.800001;
 constexpr double LargeConvertedForce = 9.53;  // kN
 
@@ -130,7 +128,7 @@ int32_t ChangeMark(int a, int s, int j) {
 }
 
 bool LargeColumnEndDemand(const ColumnResult& c, int32_t method) {
-  if (method == HardwareByConvertedForce) return c.ToX > LargeConvertedForce || c.ToY > LargeConvertedForce;
+  if (method == HardwareByConvertedNValue) return c.ToX > LargeConvertedForce || c.ToY > LargeConvertedForce;
   if (method == HardwareByNValue) return c.NX > LargeNValue || c.NY > LargeNValue;
   return false;  // allowable stress: no demand to judge
 }

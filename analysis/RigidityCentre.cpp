@@ -13,9 +13,6 @@
 
 namespace {
 
-constexpr int32_t NoStrengthRatioBit = 1;  // eccentricity ratio of a direction without strength: 99.99
-constexpr int32_t TorsionFactorBit = 4;    // line shear by the torsion correction factor, not Ce
-constexpr int32_t LimitModeShift = 4;      // bits 4-5
 constexpr double NoStrengthEccentricityRatio = 99.99;
 constexpr double MinElasticRadius = 0.00001;
 constexpr double SmallEccentricityRatio = 0.15;
@@ -63,7 +60,7 @@ double ElasticRadius(double torsionalStiffness, double stiffnessSum) {
 
 double EccentricityRatio(double eccentricity, double elasticRadius, int32_t options) {
   if (elasticRadius > MinElasticRadius) return eccentricity / elasticRadius;
-  return (options & NoStrengthRatioBit) != 0 ? NoStrengthEccentricityRatio : 0.0;
+  return (options & EccentricityUnresistedIsLarge) != 0 ? NoStrengthEccentricityRatio : 0.0;
 }
 
 // Centre of rigidity and eccentricity of the case (everything the column
@@ -124,7 +121,7 @@ template <typename Record>
 void AnalyseFamily(const StoreyFamily& f, Record* records, int v, int s, int k, const RigidityCentreInput& in,
                    void (*addColumnTorsionTerms)(int32_t, int32_t)) {
   LocateRigidityCentre(f, v, s, k, in);
-  if (ProjectSettings.OtherElementsMethod == 1 && addColumnTorsionTerms != nullptr)
+  if (ProjectSettings.OtherElementsMethod == OtherElementsMethod2 && addColumnTorsionTerms != nullptr)
     addColumnTorsionTerms(s, k);
   AddWallTorsionTerms(f, records, v, s, k);
   CalcTorsionAndEccentricityRatios(f, v, s, k, ProjectSettings.EccentricityOptions);
@@ -133,14 +130,14 @@ void AnalyseFamily(const StoreyFamily& f, Record* records, int v, int s, int k, 
 // Ce = 0.5 + 10/3 x Re, held to 1.0..1.5 as the limit mode says.
 double TorsionIncrease(double eccentricityRatio, int32_t limitMode) {
   double ce = eccentricityRatio * 10.0 / 3.0 + 0.5;
-  if ((limitMode == 0 || limitMode == 1) && ce < 1.0) ce = 1.0;
-  if ((limitMode == 0 || limitMode == 2) && ce > 1.5) ce = 1.5;
+  if ((limitMode == CeLimitsBoth || limitMode == CeLimitLowerOnly) && ce < 1.0) ce = 1.0;
+  if ((limitMode == CeLimitsBoth || limitMode == CeLimitUpperOnly) && ce > 1.5) ce = 1.5;
   return ce;
 }
 
 void CalcLineShears(int v, int s, int k, const RigidityCentreInput& in) {
   const int32_t options = ProjectSettings.EccentricityOptions;
-  const int32_t limitMode = (options >> LimitModeShift) & 3;
+  const int32_t limitMode = (options & EccentricityCeLimitMask) >> EccentricityCeLimitShift;
   const double qr = in.RequiredStrength;
   const double sumX = StiffnessSumX[v][s][k];
   const double sumY = StiffnessSumY[v][s][k];
@@ -149,7 +146,7 @@ void CalcLineShears(int v, int s, int k, const RigidityCentreInput& in) {
   const int32_t firstX = MaxInt(UsedExtentMinX[v][s], 0);
   const int32_t lastX = MinInt(UsedExtentMaxX[v][s], GridAxisCountX - 1);
 
-  if ((options & TorsionFactorBit) == 0) {
+  if ((options & EccentricityCeByTorsionFactor) == 0) {
     const double ceX = TorsionIncrease(EccentricityRatioX[v][s][k], limitMode);
     const double ceY = TorsionIncrease(EccentricityRatioY[v][s][k], limitMode);
     if (sumX != 0.0)
@@ -168,7 +165,7 @@ void CalcLineShears(int v, int s, int k, const RigidityCentreInput& in) {
   const double centreY = RigidityCentreY[v][s][k];
   double ax = kr != 0.0 ? (in.CentreOfGravityY - centreY) * sumX / kr : 0.0;
   double ay = kr != 0.0 ? (in.CentreOfGravityX - centreX) * sumY / kr : 0.0;
-  if (limitMode == 0 || limitMode == 1) {
+  if (limitMode == CeLimitsBoth || limitMode == CeLimitLowerOnly) {
     if (EccentricityRatioX[v][s][k] < SmallEccentricityRatio) ax = 0.0;
     if (EccentricityRatioY[v][s][k] < SmallEccentricityRatio) ay = 0.0;
   }

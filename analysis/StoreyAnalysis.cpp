@@ -28,10 +28,6 @@ const double OpeningFactorTable[WallTypeCount] = {1.0, 0.3, 0.3, 0.3, 0.15, 0.15
 
 namespace {
 
-constexpr int32_t RevisionOf2025 = 1;
-constexpr int32_t MethodGeneral = 2;
-constexpr int32_t MethodVerification = 3;
-
 constexpr double TwiceAreaTolerance = 0.0001;
 
 bool IsThroughColumn(int32_t pointValue) {
@@ -40,8 +36,8 @@ bool IsThroughColumn(int32_t pointValue) {
 }
 
 bool IsGeneralMethod() {
-  return ProjectSettings.DiagnosisMethod == MethodGeneral ||
-         ProjectSettings.DiagnosisMethod == MethodVerification;
+  return ProjectSettings.DiagnosisMethod == DiagnosisGeneral ||
+         ProjectSettings.DiagnosisMethod == DiagnosisVerification;
 }
 
 bool HasOpenings(int32_t wallType) {
@@ -80,7 +76,7 @@ bool LineReachesThroughColumn(int32_t v, int32_t s, bool alongX, int32_t line, i
   const auto value = [&](int32_t i) {
     return alongX ? GridPointMap[v][s][i][line] : GridPointMap[v][s][line][i];
   };
-  if (ProjectSettings.JointIIIRule == 1) {
+  if (ProjectSettings.JointIIIRule == JointIIIBothEndsThrough) {
     // The outermost point holding anything decides; a floor mark without
     // column counts as something, and is no through column.
     for (int32_t k = 0; k <= last - first; ++k) {
@@ -152,7 +148,7 @@ void ZeroStoreys(StoreyArray& a, int32_t v) { std::fill(std::begin(a[v]), std::e
 int32_t HardwareIndexOf(int32_t pointValue) { return GridPointHardware(pointValue); }
 
 int32_t JointSpecOfEnds(int32_t startHardware, int32_t endHardware) {
-  if (ProjectSettings.Revision == RevisionOf2025) {
+  if (ProjectSettings.Revision == Revision2025) {
     if (IsGeneralMethod()) {
       // The classes are compared by number, so an end of class I (2) beside a
       // II+ end (3 or 4) rates the wall I.
@@ -182,7 +178,7 @@ int32_t WallFoundationClass(int32_t storey, int32_t wall) {
   const ProjectSettingsData& s = ProjectSettings;
   if (!ValidVariant(v) || storey < 0 || wall < 0 || wall >= MaxWallsPerStorey) return s.FoundationClass;
   // One foundation for the whole house holds for the current state; the plans keep their records.
-  if (IsGeneralMethod() && s.UniformFoundation == 1 && v == CurrentState) return s.FoundationClass;
+  if (IsGeneralMethod() && s.UniformFoundation == SettingOn && v == CurrentState) return s.FoundationClass;
   const WallRecord& w = Walls[v][0][wall];
   for (int32_t i = 0, n = std::clamp(FoundationCount[v][0], 0, MaxFoundationsPerStorey); i < n; ++i)
     if (LiesOnFoundation(w, Foundations[v][0][i])) return Foundations[v][0][i].Type;
@@ -211,19 +207,21 @@ double OpeningFactorOf(const WallCaseResult& own) {
   if (!HasOpenings(type)) return 1.0;
   const ProjectSettingsData& s = ProjectSettings;
   if (IsGeneralMethod()) {
-    if (s.OtherElementsMethod == 0 && s.OpeningWallBasis == 0)
-      return own.HasBearingElements == 1 || s.UnratedOpeningWallStrength == 0 ? 1.0 : 0.0;
+    if (s.OtherElementsMethod == OtherElementsMethod1 && s.OpeningWallBasis == OpeningWallsByLength)
+      return own.HasBearingElements == 1 || s.UnratedOpeningWallStrength == UnratedOpeningKeepsStrength ? 1.0
+                                                                                                        : 0.0;
     return 0.0;
   }
   // With the other-elements method 2 these walls count through their columns.
-  if (s.OtherElementsMethod != 0) return 0.0;
-  if (s.Revision == RevisionOf2025) return own.OpeningRunKind == 2 ? OpeningFactorTable[type] : 1.0;
+  if (s.OtherElementsMethod != OtherElementsMethod1) return 0.0;
+  if (s.Revision == Revision2025) return own.OpeningRunKind == 2 ? OpeningFactorTable[type] : 1.0;
   return own.RunLength > 0.0 ? OpeningRunCoefficientTable[type] / own.RunLength : 0.0;
 }
 
 bool RatesOpeningWallByTable(int32_t wallType) {
-  return HasOpenings(wallType) && IsGeneralMethod() && ProjectSettings.OtherElementsMethod == 0 &&
-         ProjectSettings.OpeningWallBasis == 0;
+  return HasOpenings(wallType) && IsGeneralMethod() &&
+         ProjectSettings.OtherElementsMethod == OtherElementsMethod1 &&
+         ProjectSettings.OpeningWallBasis == OpeningWallsByLength;
 }
 
 int32_t StrengthClassOf(double p) {
@@ -237,7 +235,7 @@ int32_t StrengthBandOf(double p, int32_t revision) {
   if (p < 3.0) return 1;
   if (p < 5.0) return 2;
   if (p < 7.0) return 3;
-  if (revision != RevisionOf2025) return 4;
+  if (revision != Revision2025) return 4;
   if (p < 10.0) return 4;
   return p < 14.0 ? 5 : 6;
 }
@@ -253,7 +251,7 @@ void AnalyseWall(int32_t storey, int32_t wall) {
   own.JointSpec = WallJointSpec(storey, wall);
 
   const int32_t deteriorationBits =
-      s.Revision == RevisionOf2025 ? record.Deterioration : FrameStateOf(record.Deterioration);
+      s.Revision == Revision2025 ? record.Deterioration : FrameStateOf(record.Deterioration);
   for (int32_t c = 0; c < WallLoadingCaseCount; ++c) {
     WallCaseResult& block = result.Blocks[c];
     const WallElementArgs args =
@@ -306,7 +304,7 @@ void AnalyseStoreys() {
   const int32_t v = CurrentVariant;
   if (!ValidVariant(v)) return;
   const ProjectSettingsData& s = ProjectSettings;
-  const bool columnsCount = s.OtherElementsMethod == 1;
+  const bool columnsCount = s.OtherElementsMethod == OtherElementsMethod2;
   ClearStoreySums(v);
   for (int32_t storey = 0; storey <= TopStoreyOf(v); ++storey) {
     if (columnsCount) {

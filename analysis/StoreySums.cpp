@@ -101,7 +101,7 @@ void AddWallToStoreySums(int32_t storey, int32_t wall) {
   WallResult& r = WallResults[v][s][wall];
   SnowWallResult& sr = SnowWallResults[v][s][wall];
   const bool withSnow = ProjectSettings.SnowLoad != 0.0;
-  const bool onlyDominantDirection = ProjectSettings.CountSteepDiagonalWalls == 0;
+  const bool onlyDominantDirection = ProjectSettings.CountSteepDiagonalWalls == SteepDiagonalDominantOnly;
 
   for (int c = 0; c < WallLoadingCaseCount; ++c)
     CalcWallCaseQuantities(r, sr, c, withSnow, onlyDominantDirection);

@@ -63,14 +63,14 @@ void CalcSeismicShearFromWeights(int v) {
   double t = 0.0;
   if (h > 0) {
     t = 0.03 * h;
-    if (ps.MixedStructure != 0) t = (0.02 + 0.01 * (h - ps.StoreyHeight[v][0]) / h) * h;
+    if (ps.MixedStructure != MixedStructureNone) t = (0.02 + 0.01 * (h - ps.StoreyHeight[v][0]) / h) * h;
   } else {
     // Negative heights from a damaged file are as good as none: T stays 0.
     QueueMessage(StoreyHeightMissingText, StoreyHeightMissingCaption, MB_ICONINFORMATION);
   }
   NaturalPeriod[v] = NaturalPeriodSnow[v] = t;
 
-  GroundPeriodTc = ps.GroundClass == 0 ? 0.4 : ps.GroundClass == 1 ? 0.6 : 0.8;
+  GroundPeriodTc = ps.GroundClass == GroundGood ? 0.4 : ps.GroundClass == GroundNormal ? 0.6 : 0.8;
   const double rt = VibrationCharacteristic(t, GroundPeriodTc);
   VibrationCharacteristicRt[v] = VibrationCharacteristicRtSnow[v] = rt;
 

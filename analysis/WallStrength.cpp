@@ -36,12 +36,6 @@ enum class Column { Strength, Stiffness, WallFactor };
 constexpr double MinBraceLength = 0.89999;
 constexpr double MinPanelLength = 0.59999;
 
-constexpr int RevisionOf2025 = 1;
-constexpr int MethodPrecise2 = 0;
-constexpr int MethodPrecise1 = 1;
-constexpr int MethodGeneral = 2;
-constexpr int MethodVerification = 3;
-
 constexpr int32_t RowUnknown = 1;  // "不明" in every wall-element table
 
 // Rows of ElementSpecRow and PanelSpecRow alike.
@@ -141,7 +135,7 @@ double BraceValue(const WallElementArgs& a, Column column) {
     const double q = 3.5 * a.Length / braceHeight;
     if (q < 1.0) b *= q;
   }
-  if (ProjectSettings.Revision == RevisionOf2025)
+  if (ProjectSettings.Revision == Revision2025)
     b *= BraceDeteriorationFactors[PartState(a.DeteriorationBits, 2)];
   return b;
 }
@@ -151,7 +145,7 @@ double MudWallValue(const WallElementArgs& a, Column column) {
   if (a.MudWallKind < 0 || a.MudWallKind >= MudWallTableRows) return 0.0;
   double m = ValueOf(MudWallTable[a.MudWallKind], column);
   m = ReduceByHeight(m, a.MudWallHeight, WallHeightOf(a));
-  if (ProjectSettings.Revision == RevisionOf2025)
+  if (ProjectSettings.Revision == Revision2025)
     m *= BraceDeteriorationFactors[PartState(a.DeteriorationBits, 2)];
   return m;
 }
@@ -183,7 +177,7 @@ double PanelValue(const WallElementArgs& a, const PanelSide& side, Column column
   if (side.kind < 0 || side.kind >= PanelTableRows) return 0.0;
   double p = ValueOf(PanelTable[side.kind], column);
   // The stiffness column is read only in the precise methods, where this rule has no place.
-  if (column != Column::Stiffness && ProjectSettings.DiagnosisMethod == MethodVerification &&
+  if (column != Column::Stiffness && ProjectSettings.DiagnosisMethod == DiagnosisVerification &&
       side.kind == RowUnknown)
     p = 1.0;
   p = ReduceByFurring(p, side.furring, column);
@@ -192,7 +186,7 @@ double PanelValue(const WallElementArgs& a, const PanelSide& side, Column column
   // As the method states it, the test is on the wall height, not the panel height.
   if (a.PartialPanelRule == 1 && side.height != 0.0 && wallHeight != 0.0)
     p = wallHeight < 0.36 ? 0.0 : p * 0.6 * side.height / wallHeight;
-  if (ProjectSettings.Revision == RevisionOf2025)
+  if (ProjectSettings.Revision == Revision2025)
     p *= PanelDeteriorationFactors[PartState(a.DeteriorationBits, side.stateShift)];
   const bool counts = a.Length > MinPanelLength || (column != Column::WallFactor && side.joined != 0);
   return counts ? p : 0.0;
@@ -254,16 +248,16 @@ double CalcWallStrength(const WallElementArgs& a) {
   double s = SumOfElements(a, Column::Strength);
   const int32_t method = ProjectSettings.DiagnosisMethod;
   // The general method rates a wall whose every element is unknown at 2.0 kN/m.
-  if (method == MethodGeneral && AllElementsUnknown(a) && a.Length > MinPanelLength) s = 2.0;
-  if ((method == MethodGeneral || method == MethodVerification) && s > 10.0) s = 10.0;
-  if ((method == MethodPrecise2 || method == MethodPrecise1) && s > 14.0) s = 14.0;
+  if (method == DiagnosisGeneral && AllElementsUnknown(a) && a.Length > MinPanelLength) s = 2.0;
+  if ((method == DiagnosisGeneral || method == DiagnosisVerification) && s > 10.0) s = 10.0;
+  if ((method == DiagnosisPrecise2 || method == DiagnosisPrecise1) && s > 14.0) s = 14.0;
   return s;
 }
 
 double CalcWallStiffness(const WallElementArgs& a) {
   const int32_t method = ProjectSettings.DiagnosisMethod;
-  if (method == MethodGeneral && AllElementsUnknown(a)) return 2.0;  // whatever the length
-  if (method == MethodGeneral || method == MethodVerification) return CalcWallStrength(a);
+  if (method == DiagnosisGeneral && AllElementsUnknown(a)) return 2.0;  // whatever the length
+  if (method == DiagnosisGeneral || method == DiagnosisVerification) return CalcWallStrength(a);
   return SumOfElements(a, Column::Stiffness);
 }
 

@@ -17,10 +17,6 @@ const int32_t BraceClassTable[BraceTableRows] = {0, 0, 0, 0, 2, 2, 4, 4, 6, 0, 0
 
 namespace {
 
-constexpr int32_t RevisionOf2012 = 0;
-constexpr int32_t RevisionOf2025 = 1;
-constexpr int32_t MethodPrecise1 = 1;
-
 // A run of walls with openings counts at most this length, or 2.0 m under
 // the revision-2025 rule for strong runs.
 constexpr double MaxCountedRun = 3.0;
@@ -59,8 +55,8 @@ WallEnds WallEndsOf(const WallRecord& w) {
 // strong as the opening wall, never in any other revision.
 bool PassesRevisionRule(double openingWallStrength, double neighbourStrength) {
   const int32_t revision = ProjectSettings.Revision;
-  if (revision == RevisionOf2012) return true;
-  if (revision == RevisionOf2025) return openingWallStrength <= neighbourStrength;
+  if (revision == Revision2012) return true;
+  if (revision == Revision2025) return openingWallStrength <= neighbourStrength;
   return false;
 }
 
@@ -142,7 +138,7 @@ int32_t FollowNeighbour(const OpeningWall& w, int32_t j, const WallLine& jl, int
   const WallCaseResult& jr = WallResults[v][w.storey][j].Blocks[0];
   if (IsSolidType(jr.WallType)) {
     if (jr.HasBearingElements == 1 && PassesRevisionRule(w.strengthAtTurn, jr.BaseStrength)) return 1;
-    if (ProjectSettings.UnratedSolidWallRule == 0) run += jl.Length;
+    if (ProjectSettings.UnratedSolidWallRule == UnratedSolidSameLength) run += jl.Length;
   } else {
     run += jl.Length;
     // Compared with the class at the start of the turn, not the class reached
@@ -204,7 +200,7 @@ void MeasureOpeningRun(const OpeningWall& w, bool bothColumns, WallCaseResult& r
 
   // The run strength matters only to the 2025 rule, which needs a run over 2 m.
   bool shortened2025 = false;
-  if (ProjectSettings.Revision == RevisionOf2025 && run > MaxCountedRun2025) {
+  if (ProjectSettings.Revision == Revision2025 && run > MaxCountedRun2025) {
     const WallRecord& wall = Walls[v][s][w.index];
     // The run kind goes where the per-case strengths pass the unrated-opening
     // switch: the partial-panel rule holds for runs supported at their start.
@@ -212,7 +208,7 @@ void MeasureOpeningRun(const OpeningWall& w, bool bothColumns, WallCaseResult& r
         CalcWallStrength(WallElementArgsOf(wall, run, BraceTableUndirected, s, r.LeftPanelJoined,
                                            r.RightPanelJoined, wall.Deterioration, r.OpeningRunKind));
     shortened2025 = runStrength > 2.0 &&
-                    ((atStart == 1 && atEnd == 1) || ProjectSettings.DiagnosisMethod == MethodPrecise1);
+                    ((atStart == 1 && atEnd == 1) || ProjectSettings.DiagnosisMethod == DiagnosisPrecise1);
   }
   r.RunLength = shortened2025 ? MaxCountedRun2025 : MinDouble(run, MaxCountedRun);
   if (run > MaxCountedRun) {
@@ -344,7 +340,7 @@ int32_t AccumulateWallLine(int32_t storey, int32_t excludedWall, double& runLeng
     if (IsSolidType(tr.WallType)) {
       // The taken wall's base strength is the previous recalculation's, as for the opening wall.
       if (tr.HasBearingElements == 1 && PassesRevisionRule(startStrength, tr.BaseStrength)) return 1;
-      if (ProjectSettings.UnratedSolidWallRule == 0) runLength += tl.Length;
+      if (ProjectSettings.UnratedSolidWallRule == UnratedSolidSameLength) runLength += tl.Length;
     } else {
       runLength += tl.Length;
       if (startType % 8 < tr.WallType % 8 && startWall >= 0 && startWall < n)

@@ -60,11 +60,11 @@ void CalcWeightsAndRequiredStrength() {
   }
 
   switch (ProjectSettings.RequiredStrengthMethod) {
-    case 1:
+    case RequiredByWeightTable:
       CalcRequiredStrengthByStoreyWeights();
       break;
-    case 2:
-    case 3:
+    case RequiredByStrengthTable:
+    case RequiredBySimpleTable:
       CalcRequiredStrengthByFloorArea();
       break;
     default:

@@ -134,7 +134,7 @@ double WallMagnification(const WallRecord& w, const WallCaseResult& r) {
   const ElementSpecRow* mud = RowAt(MudWallTable, MudWallTableRows, w.MudWallKind);
   const PanelSpecRow* left = RowAt(PanelTable, PanelTableRows, w.PanelLeft);
   const PanelSpecRow* right = RowAt(PanelTable, PanelTableRows, w.PanelRight);
-  if (ProjectSettings.NValueWallFactor == 1) {
+  if (ProjectSettings.NValueWallFactor == NValueDefinedFactorsOnly) {
     return t * (brace ? brace->WallFactor : 0.0) + (mud ? mud->WallFactor : 0.0) +
            (left ? left->WallFactor : 0.0) + (right ? right->WallFactor : 0.0);
   }

@@ -38,19 +38,19 @@ struct ItemRule {
 };
 
 constexpr ItemRule kItems[DeteriorationItemCount] = {
-    {0, 2, AnswerCoding::Standard, -1, 0},      // roof
-    {1, 2, AnswerCoding::MayBeMissing, -1, 0},  // gutters
-    {2, 2, AnswerCoding::MayBeMissing, -1, 0},  // downspouts
-    {3, 4, AnswerCoding::Standard, -1, 0},      // outer wall
-    {4, 2, AnswerCoding::ExposedFrame, -1, 0},  // exposed frame
-    {6, 1, AnswerCoding::Standard, 5, 0},       // balcony railing wall (no balcony)
-    {7, 1, AnswerCoding::Standard, 5, 0},       // balcony junction with the outer wall
-    {8, 1, AnswerCoding::Standard, 5, 0},       // balcony floor drain
-    {9, 2, AnswerCoding::Standard, -1, 0},      // inner wall, ordinary rooms
-    {11, 2, AnswerCoding::Standard, 10, 2},     // inner wall, bathroom (no bathroom)
-    {14, 2, AnswerCoding::Standard, -1, 0},     // floor, ordinary rooms
-    {15, 1, AnswerCoding::Standard, -1, 0},     // floor, corridor
-    {16, 2, AnswerCoding::Standard, -1, 0},     // foundation and under-floor members
+    {0, 2, AnswerCoding::Standard, -1, 0},                // roof
+    {1, 2, AnswerCoding::MayBeMissing, -1, 0},            // gutters
+    {2, 2, AnswerCoding::MayBeMissing, -1, 0},            // downspouts
+    {3, 4, AnswerCoding::Standard, -1, 0},                // outer wall
+    {4, 2, AnswerCoding::ExposedFrame, -1, 0},            // exposed frame
+    {6, 1, AnswerCoding::Standard, 5, SettingOff},        // balcony railing wall (no balcony)
+    {7, 1, AnswerCoding::Standard, 5, SettingOff},        // balcony junction with the outer wall
+    {8, 1, AnswerCoding::Standard, 5, SettingOff},        // balcony floor drain
+    {9, 2, AnswerCoding::Standard, -1, 0},                // inner wall, ordinary rooms
+    {11, 2, AnswerCoding::Standard, 10, BathroomAbsent},  // inner wall, bathroom (no bathroom)
+    {14, 2, AnswerCoding::Standard, -1, 0},               // floor, ordinary rooms
+    {15, 1, AnswerCoding::Standard, -1, 0},               // floor, corridor
+    {16, 2, AnswerCoding::Standard, -1, 0},               // foundation and under-floor members
 };
 
 // A code outside an item's range (only a damaged file can hold one) counts as
@@ -61,20 +61,20 @@ ItemState StateOf(const ItemRule& item) {
   const int32_t a = answers[item.answer];
   switch (item.coding) {
     case AnswerCoding::MayBeMissing:
-      if (a >= 3) return ItemState::Absent;
+      if (a >= AnswerPartAbsent) return ItemState::Absent;
       break;
     case AnswerCoding::ExposedFrame:
-      if (a == 0) return ItemState::Absent;
-      if (a == 1) return ItemState::Sound;
-      if (a == 2) return ItemState::Found;
+      if (a == ExposedFrameNone) return ItemState::Absent;
+      if (a == ExposedFrameSound) return ItemState::Sound;
+      if (a == ExposedFrameFound) return ItemState::Found;
       return ItemState::Repaired;
     case AnswerCoding::Standard:
       if (item.presenceAnswer >= 0 && answers[item.presenceAnswer] == item.absentCode)
         return ItemState::Absent;
       break;
   }
-  if (a == 0) return ItemState::Sound;
-  if (a == 1) return ItemState::Found;
+  if (a == AnswerSound) return ItemState::Sound;
+  if (a == AnswerFound) return ItemState::Found;
   return ItemState::Repaired;
 }
 
@@ -133,11 +133,11 @@ void CalcDeteriorationFactor() {
   // deterioration the retrofit plans' factor is capped.
   if (DeteriorationFactor < 1.0) {
     switch (ProjectSettings.RetrofitDeteriorationRule) {
-      case 0:
+      case RetrofitCapHigherOfCurrent:
         RetrofitDeteriorationFactor =
             MinDouble(RetrofitDeteriorationFactor, MaxDouble(DeteriorationFactor, kRetrofitCap));
         break;
-      case 1:
+      case RetrofitCapWhenFound:
         RetrofitDeteriorationFactor = MinDouble(RetrofitDeteriorationFactor, kRetrofitCap);
         break;
       default:

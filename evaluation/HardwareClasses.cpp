@@ -2,6 +2,7 @@
 
 #include "model/ElementTables.h"
 #include "model/PlanPalette.h"
+#include "model/SettingChoices.h"
 
 const char16_t* const HardwareClassSymbols[HardwareClassCount] = {
     u"(い)", u"(ろ)", u"(は)", u"(に)", u"(ほ)",  u"(へ)",
@@ -45,8 +46,8 @@ HardwareClass CountLimitsPassed(const double* limits, int count, double v) {
   return c;
 }
 
-// The limits a method classifies its demand by: method 0 the N-value, method
-// 1 the tension. `reached`: a value equal to a limit passes it.
+// The limits a method classifies its demand by: the N-value method its
+// N-value, the converted N-value method the tension. `reached`: a value equal to a limit passes it.
 struct DemandScale {
   const double* limits;
   int count;
@@ -55,9 +56,9 @@ struct DemandScale {
 
 HardwareClass ClassifyByMethod(int32_t method, double t, double n, const DemandScale& nValueScale,
                                const DemandScale& tensionScale) {
-  if (method != 0 && method != 1) return 0;
-  const DemandScale& scale = method == 0 ? nValueScale : tensionScale;
-  const double v = method == 0 ? n : t;
+  if (method != HardwareByNValue && method != HardwareByConvertedNValue) return 0;
+  const DemandScale& scale = method == HardwareByNValue ? nValueScale : tensionScale;
+  const double v = method == HardwareByNValue ? n : t;
   return scale.reached ? CountLimitsReached(scale.limits, scale.count, v)
                        : CountLimitsPassed(scale.limits, scale.count, v);
 }

@@ -128,7 +128,7 @@ void FillFloorVerdict(int v, int top) {
 }
 
 void FillScores(int v) {
-  const ShownScoreSet& shown = ProjectSettings.SnowCase != 0 ? SnowShownScores : ShownScores;
+  const ShownScoreSet& shown = ProjectSettings.SnowCase != SnowCaseWithout ? SnowShownScores : ShownScores;
   for (int s = 0; s < StoreyCount; ++s) {
     const StoreyLabels labels = LabelsOf(s);
     const int32_t* colours = s == CurrentStorey ? ScoreClassColours : DimScoreClassColours;
@@ -143,15 +143,15 @@ void FillScores(int v) {
 // count by direction.
 double ShownEccentricity(const StoreyCaseArray& ratio, int v, int s) {
   double e = ratio[v][s][0];
-  if (ProjectSettings.DistinguishBraceDirection == 1)
+  if (ProjectSettings.DistinguishBraceDirection == SettingOn)
     for (int c = 1; c < StoreyLoadingCaseCount; ++c)
       if (ratio[v][s][c] > e) e = ratio[v][s][c];
   return e;
 }
 
 void FillEccentricities(int v) {
-  const bool quarterDivision = ProjectSettings.BalanceMethod != 0;
-  const bool snow = ProjectSettings.SnowCase != 0;
+  const bool quarterDivision = ProjectSettings.BalanceMethod != BalanceByEccentricity;
+  const bool snow = ProjectSettings.SnowCase != SnowCaseWithout;
   for (int s = 0; s < StoreyCount; ++s) {
     const StoreyLabels labels = LabelsOf(s);
     labels.EccentricityCaption->Caption = quarterDivision ? "４分割法" : "偏心率";

@@ -29,7 +29,8 @@ namespace {
 constexpr double StartBuildingScore = 100.0;
 
 bool IsPreciseMethod() {
-  return ProjectSettings.DiagnosisMethod == 0 || ProjectSettings.DiagnosisMethod == 1;
+  return ProjectSettings.DiagnosisMethod == DiagnosisPrecise2 ||
+         ProjectSettings.DiagnosisMethod == DiagnosisPrecise1;
 }
 
 double Ratio(double existing, double required) { return required != 0.0 ? existing / required : 0.0; }
@@ -60,9 +61,10 @@ void CalcWallQuantityRatios() {
 // one is set), none in the precise methods.
 double HeldStrengthDeterioration(int v) {
   const int32_t method = ProjectSettings.DiagnosisMethod;
-  if (method == 3 && ProjectSettings.VerificationDeterioration != 0)
+  if (method == DiagnosisVerification &&
+      ProjectSettings.VerificationDeterioration != VerificationDeteriorationComputed)
     return ProjectSettings.VerificationDeterioration / 100.0;
-  if (method == 2 || method == 3)
+  if (method == DiagnosisGeneral || method == DiagnosisVerification)
     return v == CurrentState ? DeteriorationFactor : RetrofitDeteriorationFactor;
   return 1.0;
 }
@@ -134,7 +136,7 @@ void CalcBuildingScores(int v, int top) {
     double snow = StartBuildingScore;
     for (int s = top; s >= 0; --s) {
       // A reinforced-concrete or steel lower structure without a score of its own does not count.
-      if (s < top && ProjectSettings.MixedStructure != 0 && HasNoScore(v, s, c)) continue;
+      if (s < top && ProjectSettings.MixedStructure != MixedStructureNone && HasNoScore(v, s, c)) continue;
       plain = LowerScore(LowerScore(plain, Scores.ScoreX[v][s][c]), Scores.ScoreY[v][s][c]);
       snow = LowerScore(LowerScore(snow, SnowScores.ScoreX[v][s][c]), SnowScores.ScoreY[v][s][c]);
     }
@@ -155,7 +157,7 @@ void SelectShownScore(const StoreyComboArray& score, int v, int s, int top, doub
                       int32_t& governing) {
   shown = CutScore(score[v][s][0]);
   governing = 0;
-  if (ProjectSettings.DistinguishBraceDirection != 1) return;
+  if (ProjectSettings.DistinguishBraceDirection != SettingOn) return;
   for (int c = 1; c <= LastScannedCombination[s][top]; ++c) {
     const double cut = CutScore(score[v][s][c]);
     if (IsLowerScore(cut, shown)) {  // equal values keep the earlier combination
@@ -167,7 +169,7 @@ void SelectShownScore(const StoreyComboArray& score, int v, int s, int top, doub
 
 int32_t GoverningBuildingCombination(const ScoreSet& set, int v) {
   int32_t governing = 0;
-  if (ProjectSettings.DistinguishBraceDirection != 1) return governing;
+  if (ProjectSettings.DistinguishBraceDirection != SettingOn) return governing;
   double lowest = StartBuildingScore;
   for (int c = 0; c < LoadCombinationCount; ++c)
     if (IsLowerScore(set.BuildingScore[v][c], lowest)) {

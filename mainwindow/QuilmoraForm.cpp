@@ -347,7 +347,7 @@ void TQuilmoraForm::BuildControlPanel() {
   auto* snow = Tight(new QHBoxLayout(snowBox));
   Rseki0 = Named(new QRadioButton(QStringLiteral("雪なし時"), snowBox), "Rseki0");
   Rseki1 = Named(new QRadioButton(QStringLiteral("積雪時"), snowBox), "Rseki1");
-  (ProjectSettings.SnowCase == 1 ? Rseki1 : Rseki0)->setChecked(true);
+  (ProjectSettings.SnowCase == SnowCaseWith ? Rseki1 : Rseki0)->setChecked(true);
   snow->addWidget(Rseki0);
   snow->addWidget(Rseki1);
   g6->addWidget(snowBox);
@@ -627,8 +627,8 @@ void TQuilmoraForm::InvalidateSheet() { Gamen->Invalidate(); }
 
 void TQuilmoraForm::UpdateStoreyControls() {
   const int32_t top = ProjectSettings.TopStorey[CurrentVariant];
-  MainWindow.R3kaiEnabled = top > 1;
-  MainWindow.R2kaiEnabled = top > 0;
+  MainWindow.R3kaiEnabled = top >= TopStoreyThird;
+  MainWindow.R2kaiEnabled = top >= TopStoreySecond;
   RefreshMainWindow();
 }
 

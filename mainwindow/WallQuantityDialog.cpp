@@ -152,7 +152,7 @@ void TkaberyouDlg::showEvent(QShowEvent* event) {
 }
 
 void TkaberyouDlg::FormShow() {
-  const bool manual = ProjectSettings.ManualFloorAreas != 0;
+  const bool manual = ProjectSettings.ManualFloorAreas != SettingOff;
   Cyukamenshuusei->setChecked(manual);
   FillAreas(manual);
   for (int f = 0; f < WallQuantityLabelFamilyCount; ++f)

@@ -98,8 +98,9 @@ int32_t PartnerStoreyOf(int32_t type, int32_t storey) {
 
 bool BearingWallEndsAt(int32_t x, int32_t y) {
   const int32_t v = CurrentVariant, s = CurrentStorey;
-  const bool openingsCount = !(ProjectSettings.DiagnosisMethod == 0 && ProjectSettings.OtherElementsMethod == 1 &&
-                               ProjectSettings.OpeningWallBasis != 1);
+  const bool openingsCount = !(ProjectSettings.DiagnosisMethod == DiagnosisPrecise2 &&
+                               ProjectSettings.OtherElementsMethod == OtherElementsMethod2 &&
+                               ProjectSettings.OpeningWallBasis != OpeningWallsByRatio);
   const int32_t n = WallCountOf(v, s);
   for (int32_t i = 0; i < n; ++i) {
     const WallRecord& wall = Walls[v][s][i];

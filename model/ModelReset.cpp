@@ -27,8 +27,7 @@ void ResetModel(int32_t mode) {
 #undef QUILMORA_EMPTY_LIST
 
   if (fullReset) {
-    for (int v = 0; v < VariantCount; ++v) ProjectSettings.TopStorey[v] = 1;
-    ResetProjectSettingsSubset();
+    ResetProjectSettingsSubset();  // the storey counts included
     NotifiedEndColumns = 0;
     GridSpacingCheckPending = 1;
     for (int v = 0; v < VariantCount; ++v) {
@@ -50,8 +49,8 @@ void ResetModel(int32_t mode) {
   const int32_t topStorey = ProjectSettings.TopStorey[CurrentVariant];
   MainWindow.CheckedVariantRadio = 0;
   MainWindow.CheckedStoreyRadio = 0;
-  MainWindow.R2kaiEnabled = topStorey >= 1;
-  MainWindow.R3kaiEnabled = topStorey >= 2;
+  MainWindow.R2kaiEnabled = topStorey >= TopStoreySecond;
+  MainWindow.R3kaiEnabled = topStorey >= TopStoreyThird;
 
   CurrentEditMode = EditModeNone;
   TriangleInput = 0;

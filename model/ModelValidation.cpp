@@ -3,6 +3,7 @@
 #include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
+#include "model/SettingTable.h"
 
 namespace {
 
@@ -19,10 +20,6 @@ template <class R>
 bool ThreePointsOnGrid(const R& r) {
   return TwoPointsOnGrid(r) && IsGridPoint(r.X3, r.Y3);
 }
-
-// Largest answer of each deterioration item.
-constexpr int32_t kLargestAnswer[DeteriorationAnswerCount] = {2, 3, 3, 2, 3, 1, 2, 2, 2,
-                                                              2, 2, 2, 1, 1, 2, 2, 2};
 
 }  // namespace
 
@@ -73,20 +70,10 @@ bool IsValidRecord(const SpareKind12Record& r) { return TwoPointsOnGrid(r); }
 bool IsValidPanelRow(const PanelSpecRow& row) { return In(row.DisplayKind, 0, 3); }
 
 bool AreValidSettings(const ProjectSettingsData& s) {
-  bool ok = In(s.Revision, 0, 2) && In(s.DiagnosisMethod, 0, 3) && In(s.RequiredStrengthMethod, 0, 3) &&
-            In(s.BalanceMethod, 0, 1) && In(s.OtherElementsMethod, 0, 1) && In(s.OpeningWallBasis, 0, 1) &&
-            In(s.JointHardwareMethod, 0, 2) && In(s.SnowCase, 0, 1) && In(s.GroundClass, 0, 2) &&
-            In(s.VerySoftGround, 0, 1) && In(s.MixedStructure, 0, 2) && In(s.StructureType, 0, 2) &&
-            In(s.BuildingUse, 0, 3) && In(s.Garage, 0, 2) && In(s.FoundationType, 0, 3) &&
-            In(s.FloorMaterial, 0, 2) && In(s.HorizontalBraces, 0, 2) &&
-            In(s.RetrofitDeteriorationRule, 0, 1) && In(s.Method2ColumnRule, 0, 2);
-  for (int v = 0; v < VariantCount; ++v) {
-    ok = ok && In(s.TopStorey[v], 0, 2) && In(s.WeightClass[v], 0, 2);
-    for (int part = 0; part < PartWeightCount; ++part) ok = ok && In(s.PartWeightClass[v][part], 0, 2);
-  }
-  for (int i = 0; i < DeteriorationAnswerCount; ++i)
-    ok = ok && In(s.DeteriorationAnswer[i], 0, kLargestAnswer[i]);
-  return ok;
+  for (const SettingDescriptor& d : SettingTable())
+    for (int32_t v = 0; v < SettingElementCount(d); ++v)
+      if (!IsAcceptedSettingValue(d, SettingValue(s, d, v))) return false;
+  return true;
 }
 
 bool IsModelConsistent(const char** why) {

@@ -33,9 +33,9 @@ bool IsValidRecord(const SpareKind12Record& r);
 
 bool IsValidPanelRow(const PanelSpecRow& row);
 
-// The settings that are choices among a few values (methods, classes, the
-// storey counts, the deterioration answers). Flags, bit sets and numbers are
-// not restricted.
+// Every setting that the setting table marks as checked holds one of its
+// choices (methods, classes, the storey counts, the deterioration answers).
+// Flags, bit sets and numbers are not restricted.
 bool AreValidSettings(const ProjectSettingsData& s);
 
 // Every count of every slot within 0..maximum, every record of the three

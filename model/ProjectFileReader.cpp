@@ -59,7 +59,7 @@ bool ReadBlocks(FieldReader& s, bool withJointHardware) {
 
   auto outline = [](FieldReader& f, OutlineData& d) {
     TransferOutlineBlock(f, d);
-    if (d.Settings.TopStorey[0] > 2)
+    if (d.Settings.TopStorey[0] > TopStoreyThird)
       for (int32_t& top : d.Settings.TopStorey) top = 2;
   };
   if (!ReadBlock(s, CaptureOutline(), outline)) return false;

@@ -2,10 +2,14 @@
 // The settings of the open project beyond its element lists: methods and
 // options, per-variant building data, outline texts, the deterioration survey,
 // the load take-off table, manual areas and the plan's display switches.
-// Texts are NUL-terminated UTF-16 in fixed buffers.
+// Texts are NUL-terminated UTF-16 in fixed buffers. The integer members keep
+// int32_t (the project files store them so); those that hold one of a few
+// choices are compared with the enumerators of SettingChoices.h, and the
+// setting table (SettingTable.h) describes each of them once.
 #include <cstdint>
 
 #include "model/ElementLists.h"
+#include "model/SettingChoices.h"
 
 constexpr int DeteriorationAnswerCount = 17;
 constexpr int DeteriorationTextCount = 11;
@@ -138,8 +142,10 @@ extern ProjectSettingsData ProjectSettings;
 // The values the program starts with.
 extern const ProjectSettingsData ProjectSettingsStartValues;
 
-// Puts every setting back to its start value (program start).
+// Puts every setting back to its start value (program start). The integer
+// settings start at the reset values of the setting table (SettingTable.h).
 void RestoreProjectSettingsStartValues();
 
-// Sets the members that a reset for start-up or File > New restores.
+// Sets the members that a reset for start-up or File > New restores (the
+// rows of the setting table marked for it).
 void ResetProjectSettingsSubset();

@@ -76,7 +76,7 @@ void DrawCentresOverlay(Canvas& canvas, const PlanView& view) {
       GridOriginAxisY >= GridAxisCountY)
     return;
   const int32_t v = view.Variant, s = view.Storey;
-  const bool snow = ProjectSettings.SnowCase != 0;
+  const bool snow = ProjectSettings.SnowCase != SnowCaseWithout;
   const StoreyCaseArray& rigidityX = snow ? RigidityCentreXSnow : RigidityCentreX;
   const StoreyCaseArray& rigidityY = snow ? RigidityCentreYSnow : RigidityCentreY;
 
@@ -96,7 +96,7 @@ void DrawCentresOverlay(Canvas& canvas, const PlanView& view) {
                    g.Y + GravityCircleRadius);
   }
 
-  if (ProjectSettings.DistinguishBraceDirection == 1) {
+  if (ProjectSettings.DistinguishBraceDirection == SettingOn) {
     for (int32_t k = 1; k < StoreyLoadingCaseCount; ++k) {
       const SheetPoint p = PixelOf(view, rigidityX[v][s][k], rigidityY[v][s][k]);
       if (!p.Present) continue;

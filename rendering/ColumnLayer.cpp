@@ -20,9 +20,6 @@ namespace {
 constexpr int32_t FontBlack = 0;
 constexpr int32_t FontRed = RgbColour(255, 0, 0);
 
-// The demand method that draws neither a fill nor a demand label.
-constexpr int32_t AllowableStressMethod = 2;
-
 // Column types that run through two storeys.
 constexpr int32_t ThroughColumn12 = 2;
 constexpr int32_t ThroughColumn23 = 3;
@@ -57,7 +54,7 @@ struct ColumnDemand {
 };
 
 ColumnDemand DemandOf(int32_t v, int32_t s, int32_t c) {
-  const bool snow = ProjectSettings.SnowLoad != 0 && ProjectSettings.SnowCase != 0;
+  const bool snow = ProjectSettings.SnowLoad != 0 && ProjectSettings.SnowCase != SnowCaseWithout;
   if (snow) {
     const ColumnSnowResult& r = ColumnSnowResults[v][s][c];
     return {MaxDouble(r.ToX, r.ToY), MaxDouble(r.NX, r.NY)};
@@ -79,7 +76,7 @@ void DrawClassLabels(Canvas& canvas, const PlanView& view, const ColumnRecord& c
   canvas.SetFontColour(FontBlack);
   canvas.SetBrushColour(LabelBackColour);
   canvas.SetBrushStyle(BrushStyle::Clear);
-  const bool demandShown = method == 0 || method == 1;
+  const bool demandShown = method == HardwareByNValue || method == HardwareByConvertedNValue;
   HardwareClass d = 0;
   if (demandShown) {
     d = ClassifyColumnDemandLabel(method, demand.T, demand.N);
@@ -177,7 +174,7 @@ void DrawColumns(Canvas& canvas, const PlanView& view) {
   if (!ValidVariant(view.Variant) || !ValidStorey(view.Storey)) return;
   const int32_t count = CountOf(ColumnCount, view.Variant, view.Storey, MaxColumnsPerStorey);
   const bool labelMode = view.EditMode == EditModeColumns || view.EditMode == EditModeWalls;
-  const bool labels = labelMode && ProjectSettings.ShowColumnNValue == 1;
+  const bool labels = labelMode && ProjectSettings.ShowColumnNValue == SettingOn;
   for (int32_t c = 0; c < count; ++c) DrawColumn(canvas, view, c, labels);
   if (view.EditMode == EditModeColumns) DrawColumnNumbers(canvas, view, count);
 }

@@ -50,14 +50,14 @@ void DrawPlanLayers(Canvas& canvas, const PlanView& view) {
   DrawGridAxes(canvas, view);
   // Foundations come first unless the foundation is uniform or the other
   // storey's walls are shown in their place.
-  if (ProjectSettings.UniformFoundation == 0 && ProjectSettings.ShowOtherStoreyWalls == 0)
+  if (ProjectSettings.UniformFoundation == SettingOff && ProjectSettings.ShowOtherStoreyWalls == ShowFoundationsBelow)
     DrawFoundations(canvas, view);
   //   DrawRoofFloorAreas
   //   DrawOtherStoreyWalls
   DrawOtherStoreyColumns(canvas, view);
   //   DrawWalls
   DrawColumns(canvas, view);
-  if (ProjectSettings.BalanceMethod == 0) DrawCentresOverlay(canvas, view);
+  if (ProjectSettings.BalanceMethod == BalanceByEccentricity) DrawCentresOverlay(canvas, view);
   DrawTextLabels(canvas, view);
   DrawFreeLines(canvas, view);
   //   DrawRoofFloorAreas       again in the roof/floor edit mode
