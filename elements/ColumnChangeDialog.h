@@ -5,17 +5,9 @@
 // ColumnChangeBuffer and pushes the undo snapshot before a change or a
 // deletion; the column input applies the result. It is what the column input
 // shows as its change dialog for as long as it exists.
-#include <QDialog>
-
 #include "elements/ColumnControls.h"
 
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
-
-class ThashiraChangeDlg : public QDialog, public ColumnSettingControls {
+class ThashiraChangeDlg : public QDialog, public OkCancelButtons, public ColumnSettingControls {
   Q_OBJECT
 
  public:
@@ -24,9 +16,7 @@ class ThashiraChangeDlg : public QDialog, public ColumnSettingControls {
 
   QLabel* Label1 = nullptr;
   QLabel* Lchuui = nullptr;
-  QPushButton* OKBtn = nullptr;
   QPushButton* Bshoukyo = nullptr;
-  QPushButton* CancelBtn = nullptr;
 
  public slots:
   // Loads the controls from ColumnChangeBuffer: on opening, and again when

@@ -3,14 +3,9 @@
 // distance or width, and for a new axis whether it is a main axis or one
 // shown in the dimensions only. It is what the grid edits of the model show
 // as their prompt for as long as it exists.
-#include <QDialog>
+#include "mainwindow/FormKit.h"
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QPushButton;
-
-class TaxisDlg : public QDialog {
+class TaxisDlg : public TCancelableDialog, public OkCancelButtons {
   Q_OBJECT
 
  public:
@@ -24,8 +19,6 @@ class TaxisDlg : public QDialog {
   QComboBox* newnum = nullptr;
   QCheckBox* tourishinset = nullptr;
   QCheckBox* tosize = nullptr;
-  QPushButton* OKBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
 
  public slots:
   void FormShow();

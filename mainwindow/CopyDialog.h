@@ -3,15 +3,10 @@
 // current one, swaps storeys between them, or clears the current storey's
 // elements or its walls' bearing elements. The destination is always the
 // variant that was current when the dialog opened.
-#include <QDialog>
+#include "mainwindow/FormKit.h"
 
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
-
-class TDcopyDlg : public QDialog {
+// Esc and the close box leave with the cancel result.
+class TDcopyDlg : public TCancelableDialog, public OkCancelButtons {
   Q_OBJECT
 
  public:
@@ -20,6 +15,7 @@ class TDcopyDlg : public QDialog {
   QLabel* Label3 = nullptr;
   QCheckBox* CheckBox1 = nullptr;
   QGroupBox* GroupBox3 = nullptr;  // 編集先
+  RadioRow Destinations;           // by variant
   QRadioButton* Rd0 = nullptr;
   QRadioButton* Rd1 = nullptr;
   QRadioButton* Rd2 = nullptr;
@@ -27,6 +23,7 @@ class TDcopyDlg : public QDialog {
   QRadioButton* Rmc = nullptr;
   QRadioButton* Rmp = nullptr;
   QGroupBox* GroupBox2 = nullptr;  // 編集元
+  RadioRow Sources;                // by variant
   QRadioButton* Rs0 = nullptr;
   QRadioButton* Rs1 = nullptr;
   QRadioButton* Rs2 = nullptr;
@@ -41,16 +38,12 @@ class TDcopyDlg : public QDialog {
   QLabel* Label4 = nullptr;
   QPushButton* Byousodelete = nullptr;
   QLabel* Label5 = nullptr;
-  QPushButton* OKBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
 
  public slots:
   void FormShow();
   void OKBtnClick();
   void BdeleteClick();
   void ByousodeleteClick();
-  // Esc and the close box leave with the cancel result.
-  void reject() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
