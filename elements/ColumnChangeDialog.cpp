@@ -47,13 +47,7 @@ ThashiraChangeDlg::ThashiraChangeDlg(QWidget* parent)
   layout->addWidget(Gzaishu, 3, 1);
   layout->addLayout(buttons, 4, 0, 1, 2);
 
-  CloseOnOkCancel(
-      this, *this,
-      [this] {
-        OKBtnClick();
-        return true;
-      },
-      [this] { CancelBtnClick(); });
+  CloseOnOkCancel(this, &ThashiraChangeDlg::OKBtnClick, &ThashiraChangeDlg::CancelBtnClick);
   connect(Bshoukyo, &QPushButton::clicked, this, [this] {
     BshoukyoClick();
     done(ModalCancel);

@@ -33,21 +33,19 @@ QComboBox* NewColumnList(QWidget* parent, const char* name, const QStringList& i
   return list;
 }
 
-RadioBox NewColumnRadioBox(QWidget* parent, const char* name, const char* caption, const char* hint,
-                           std::initializer_list<RadioItem> items) {
-  RadioBox radios = NewRadioBox(parent, name, caption, true, items);
-  if (hint) radios.Box->setToolTip(QString::fromUtf8(hint));
+RadioRow NewColumnRadioBox(QWidget* parent, QGroupBox** box, const char* name, const char* caption,
+                           const char* hint, std::initializer_list<RadioItem> items) {
+  RadioRow radios = NewRadioBox(parent, box, name, caption, true, items);
+  if (hint) (*box)->setToolTip(QString::fromUtf8(hint));
   return radios;
 }
 
 ColumnSettingControls NewColumnSettingControls(QWidget* parent, const char* cornerCaption) {
   ColumnSettingControls c;
-  const RadioBox corner = NewColumnRadioBox(parent, "Gdesumi", cornerCaption, "出隅柱の判定を指示します。",
-                                            {{"Rdesumi0", "自動", 0, &c.Rdesumi0},
-                                             {"Rdesumi1", "出隅柱", 1, &c.Rdesumi1},
-                                             {"Rdesumi2", "一般柱", 2, &c.Rdesumi2}});
-  c.Gdesumi = corner.Box;
-  c.Corner = corner.Radios;
+  c.Corner = NewColumnRadioBox(parent, &c.Gdesumi, "Gdesumi", cornerCaption, "出隅柱の判定を指示します。",
+                               {{"Rdesumi0", "自動", 0, &c.Rdesumi0},
+                                {"Rdesumi1", "出隅柱", 1, &c.Rdesumi1},
+                                {"Rdesumi2", "一般柱", 2, &c.Rdesumi2}});
   c.Rdesumi0->setChecked(true);
 
   c.Gkanamono = NewGroupBox(parent, "Gkanamono", "金物仕様");
@@ -59,20 +57,16 @@ ColumnSettingControls NewColumnSettingControls(QWidget* parent, const char* corn
   hardware->addWidget(c.Bsetsu);
 
   // Laid out 劣化, なし, 部分; the codes are 0 劣化, 1 部分, 2 なし.
-  const RadioBox state = NewColumnRadioBox(parent, "Grekka", "劣化", nullptr,
-                                           {{"Rzentai", "劣化", 0, &c.Rzentai},
-                                            {"Rnashi", "なし", 2, &c.Rnashi},
-                                            {"Rbubun", "部分", 1, &c.Rbubun}});
-  c.Grekka = state.Box;
-  c.Deterioration = state.Radios;
+  c.Deterioration = NewColumnRadioBox(parent, &c.Grekka, "Grekka", "劣化", nullptr,
+                                      {{"Rzentai", "劣化", 0, &c.Rzentai},
+                                       {"Rnashi", "なし", 2, &c.Rnashi},
+                                       {"Rbubun", "部分", 1, &c.Rbubun}});
   c.Rnashi->setChecked(true);
 
-  const RadioBox timber = NewColumnRadioBox(parent, "Gzaishu", "材種・断面（方法２のみ必要）", nullptr,
-                                            {{"Rsugi", "スギ", 0, &c.Rsugi},
-                                             {"Rhinoki", "ヒノキ", 1, &c.Rhinoki},
-                                             {"Rkeyaki", "ケヤキ", 2, &c.Rkeyaki}});
-  c.Gzaishu = timber.Box;
-  c.Species = timber.Radios;
+  c.Species = NewColumnRadioBox(parent, &c.Gzaishu, "Gzaishu", "材種・断面（方法２のみ必要）", nullptr,
+                                {{"Rsugi", "スギ", 0, &c.Rsugi},
+                                 {"Rhinoki", "ヒノキ", 1, &c.Rhinoki},
+                                 {"Rkeyaki", "ケヤキ", 2, &c.Rkeyaki}});
   auto* sections = static_cast<QHBoxLayout*>(c.Gzaishu->layout());
   sections->addWidget(new QLabel(QStringLiteral("柱の小径"), c.Gzaishu));
   sections->addWidget(new QLabel(QStringLiteral("X方向"), c.Gzaishu));

@@ -16,8 +16,8 @@ QStringList ColumnSectionItems(bool yDirection);
 QComboBox* NewColumnList(QWidget* parent, const char* name, const QStringList& items);
 
 // A group box of radios laid out in a row, with its hint.
-RadioBox NewColumnRadioBox(QWidget* parent, const char* name, const char* caption, const char* hint,
-                           std::initializer_list<RadioItem> items);
+RadioRow NewColumnRadioBox(QWidget* parent, QGroupBox** box, const char* name, const char* caption,
+                           const char* hint, std::initializer_list<RadioItem> items);
 
 // The settings of a column that the palette and the change dialog both show:
 // outer-corner judgement, joint hardware, deterioration, species and sections.

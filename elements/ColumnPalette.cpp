@@ -24,12 +24,10 @@ TDhashiraDlg::TDhashiraDlg(QWidget* parent)
   auto* layout = new QGridLayout(this);
 
   // The kinds stand for NewColumnDefaults.Type.
-  const RadioBox kind = NewColumnRadioBox(this, "Gshurui", "柱の種類", "柱の種類を選びます。",
-                                          {{"Rkuda", "管柱", 1, &Rkuda},
-                                           {"Rtoushi", "通し柱(1-2)", 2, &Rtoushi},
-                                           {"Rtoushi2", "通し柱(2-3)", 3, &Rtoushi2}});
-  Gshurui = kind.Box;
-  Kind = kind.Radios;
+  Kind = NewColumnRadioBox(this, &Gshurui, "Gshurui", "柱の種類", "柱の種類を選びます。",
+                           {{"Rkuda", "管柱", 1, &Rkuda},
+                            {"Rtoushi", "通し柱(1-2)", 2, &Rtoushi},
+                            {"Rtoushi2", "通し柱(2-3)", 3, &Rtoushi2}});
   Rkuda->setChecked(true);
 
   static_cast<ColumnSettingControls&>(*this) = NewColumnSettingControls(this, "出隅判定");

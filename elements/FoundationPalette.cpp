@@ -12,11 +12,9 @@ TDkisoDlg::TDkisoDlg(QWidget* parent)
                    OwnContent{}) {
   auto* layout = new QVBoxLayout(this);
   // The radios stand for FoundationPaletteType; checking one from code sets it too.
-  const RadioBox classes = NewRadioBox(
-      this, "GroupBox1", "基礎仕様", false,
+  Classes = NewRadioBox(
+      this, &GroupBox1, "GroupBox1", "基礎仕様", false,
       {{"Rkiso1", "基礎Ⅰ", 0, &Rkiso1}, {"Rkiso2", "基礎Ⅱ", 1, &Rkiso2}, {"Rkiso3", "基礎Ⅲ", 2, &Rkiso3}});
-  GroupBox1 = classes.Box;
-  Classes = classes.Radios;
   Classes.OnChecked(this, [](int type) { FoundationPaletteType = type; });
   layout->addWidget(GroupBox1);
   // The layout's start state; it agrees with the start value of the class.

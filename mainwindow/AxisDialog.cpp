@@ -42,13 +42,7 @@ TaxisDlg::TaxisDlg(QWidget* parent) : TCancelableDialog(parent) {
 
   // OK takes its caption from the edit at each showing.
   layout->addLayout(NewOkCancelRow(this, *this, ""));
-  CloseOnOkCancel(
-      this, *this,
-      [this] {
-        OKBtnClick();
-        return true;
-      },
-      [this] { CancelBtnClick(); });
+  CloseOnOkCancel(this, &TaxisDlg::OKBtnClick, &TaxisDlg::CancelBtnClick);
 
   SetAxisPrompt([this] { RunModal(*this); });
 }

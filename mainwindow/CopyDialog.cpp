@@ -15,10 +15,10 @@
 namespace {
 
 // A column of radios in a group box, one per variant or method.
-RadioBox RadioColumn(QWidget* parent, const char* name, const char* caption,
+RadioRow RadioColumn(QWidget* parent, QGroupBox** box, const char* name, const char* caption,
                      std::initializer_list<RadioItem> items) {
-  RadioBox radios = NewRadioBox(parent, name, caption, false, items);
-  auto* column = static_cast<QVBoxLayout*>(radios.Box->layout());
+  RadioRow radios = NewRadioBox(parent, box, name, caption, false, items);
+  auto* column = static_cast<QVBoxLayout*>((*box)->layout());
   column->setContentsMargins(6, 2, 6, 2);
   column->addStretch();
   return radios;
@@ -45,20 +45,14 @@ TDcopyDlg::TDcopyDlg(QWidget* parent) : TCancelableDialog(parent) {
 
   // Destination, method, source and storeys, left to right; the variant
   // radios stand for their variant.
-  const RadioBox destinations =
-      RadioColumn(this, "GroupBox3", "編集先",
+  Destinations =
+      RadioColumn(this, &GroupBox3, "GroupBox3", "編集先",
                   {{"Rd0", "現況", 0, &Rd0}, {"Rd1", "改修案１", 1, &Rd1}, {"Rd2", "改修案２", 2, &Rd2}});
-  const RadioBox methods =
-      RadioColumn(this, "GroupBox1", "編集方法",
-                  {{"Rmc", "コピー　（ ←  ）", 0, &Rmc}, {"Rmp", "入替　（←→）", 1, &Rmp}});
-  const RadioBox sources =
-      RadioColumn(this, "GroupBox2", "編集元",
+  RadioColumn(this, &GroupBox1, "GroupBox1", "編集方法",
+              {{"Rmc", "コピー　（ ←  ）", 0, &Rmc}, {"Rmp", "入替　（←→）", 1, &Rmp}});
+  Sources =
+      RadioColumn(this, &GroupBox2, "GroupBox2", "編集元",
                   {{"Rs0", "現況", 0, &Rs0}, {"Rs1", "改修案１", 1, &Rs1}, {"Rs2", "改修案２", 2, &Rs2}});
-  GroupBox3 = destinations.Box;
-  Destinations = destinations.Radios;
-  GroupBox1 = methods.Box;
-  GroupBox2 = sources.Box;
-  Sources = sources.Radios;
 
   GroupBox4 = NewGroupBox(this, "GroupBox4", "対象階");
   auto* storeys = new QVBoxLayout(GroupBox4);
@@ -105,10 +99,7 @@ TDcopyDlg::TDcopyDlg(QWidget* parent) : TCancelableDialog(parent) {
   });
 
   layout->addLayout(NewOkCancelRow(this, *this));
-  CloseOnOkCancel(this, *this, [this] {
-    OKBtnClick();
-    return true;
-  });
+  CloseOnOkCancel(this, &TDcopyDlg::OKBtnClick);
 }
 
 void TDcopyDlg::showEvent(QShowEvent* event) {

@@ -96,7 +96,9 @@ void RadioRow::SetCode(int code) const {
 void RadioRow::SetCodeQuietly(int code) const {
   QRadioButton* radio = Radio(code);
   if (!radio) return;
-  const QSignalBlocker block(radio);
+  // The group reports its radios' toggles by itself, not through their signals.
+  const QSignalBlocker blockRadio(radio);
+  const QSignalBlocker blockGroup(group_);
   radio->setChecked(true);
 }
 
@@ -112,14 +114,13 @@ void RadioRow::OnChecked(QObject* context, std::function<void(int code)> onCode)
                    });
 }
 
-RadioBox NewRadioBox(QWidget* parent, const char* name, const char* caption, bool horizontal,
+RadioRow NewRadioBox(QWidget* parent, QGroupBox** box, const char* name, const char* caption, bool horizontal,
                      std::initializer_list<RadioItem> items) {
-  RadioBox radios;
-  radios.Box = NewGroupBox(parent, name, caption);
-  radios.Radios = RadioRow(radios.Box);
-  QBoxLayout* layout = horizontal ? static_cast<QBoxLayout*>(new QHBoxLayout(radios.Box))
-                                  : static_cast<QBoxLayout*>(new QVBoxLayout(radios.Box));
-  radios.Radios.Add(radios.Box, layout, items);
+  *box = NewGroupBox(parent, name, caption);
+  QBoxLayout* layout = horizontal ? static_cast<QBoxLayout*>(new QHBoxLayout(*box))
+                                  : static_cast<QBoxLayout*>(new QVBoxLayout(*box));
+  RadioRow radios(*box);
+  radios.Add(*box, layout, items);
   return radios;
 }
 

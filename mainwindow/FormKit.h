@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <type_traits>
 
 class QBoxLayout;
 class QButtonGroup;
@@ -62,6 +63,22 @@ QHBoxLayout* NewOkCancelRow(QDialog* dialog, OkCancelButtons& buttons, const cha
 // ModalCancel.
 void CloseOnOkCancel(QDialog* dialog, const OkCancelButtons& buttons, std::function<bool()> onOk = nullptr,
                      std::function<void()> onCancel = nullptr);
+// The same with the dialog's own handlers; an OK handler that returns void
+// always closes.
+template <typename Dialog, typename OkResult>
+void CloseOnOkCancel(Dialog* dialog, OkResult (Dialog::*onOk)(), void (Dialog::*onCancel)() = nullptr) {
+  CloseOnOkCancel(
+      dialog, *dialog,
+      [dialog, onOk] {
+        if constexpr (std::is_same_v<OkResult, bool>) {
+          return (dialog->*onOk)();
+        } else {
+          (dialog->*onOk)();
+          return true;
+        }
+      },
+      onCancel ? std::function<void()>([dialog, onCancel] { (dialog->*onCancel)(); }) : nullptr);
+}
 
 // A dialog that Esc and the close box leave with the cancel result, as
 // キャンセル does.
@@ -123,13 +140,9 @@ class RadioRow {
   QButtonGroup* group_ = nullptr;
 };
 
-// A group box titled caption holding a radio row laid out in a row
-// (horizontal) or a column.
-struct RadioBox {
-  QGroupBox* Box = nullptr;
-  RadioRow Radios;
-};
-RadioBox NewRadioBox(QWidget* parent, const char* name, const char* caption, bool horizontal,
+// A group box (kept in *box) titled caption, holding the radios of items laid
+// out in a row (horizontal) or a column.
+RadioRow NewRadioBox(QWidget* parent, QGroupBox** box, const char* name, const char* caption, bool horizontal,
                      std::initializer_list<RadioItem> items);
 
 // A check box that stands for an integer setting: Checked when checked,

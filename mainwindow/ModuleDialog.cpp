@@ -46,10 +46,7 @@ TDmoduleDlg::TDmoduleDlg(QWidget* parent) : TCancelableDialog(parent), Rules(thi
 
   // A refused value is reported and the dialog still closes.
   layout->addLayout(NewOkCancelRow(this, *this));
-  CloseOnOkCancel(this, *this, [this] {
-    OKBtnClick();
-    return true;
-  });
+  CloseOnOkCancel(this, &TDmoduleDlg::OKBtnClick);
 }
 
 void TDmoduleDlg::showEvent(QShowEvent* event) {

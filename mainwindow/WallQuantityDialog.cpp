@@ -65,7 +65,7 @@ TkaberyouDlg::TkaberyouDlg(QWidget* parent) : TCancelableDialog(parent) {
   layout->addLayout(NewOkCancelRow(this, *this));
 
   connect(Cyukamenshuusei, &QCheckBox::clicked, this, &TkaberyouDlg::CyukamenshuuseiClick);
-  CloseOnOkCancel(this, *this, [this] { return OKBtnClick(); });
+  CloseOnOkCancel(this, &TkaberyouDlg::OKBtnClick);
 }
 
 QWidget* TkaberyouDlg::BuildTab(int variant) {
