@@ -14,8 +14,7 @@ class ThashiraChangeDlg : public QDialog, public OkCancelButtons, public ColumnS
   explicit ThashiraChangeDlg(QWidget* parent);
   ~ThashiraChangeDlg() override;
 
-  QLabel* Label1 = nullptr;
-  QLabel* Lchuui = nullptr;
+  QLabel *Label1 = nullptr, *Lchuui = nullptr;
   QPushButton* Bshoukyo = nullptr;
 
  public slots:

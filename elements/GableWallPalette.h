@@ -12,17 +12,12 @@ class TDyagiriDlg : public TToolPalette {
 
   QGroupBox* GroupBox1 = nullptr;  // 矢切壁の重さ
   RadioRow Weights;                // by GablePalette.WeightClass
-  QRadioButton* Romosa1 = nullptr;
-  QRadioButton* Romosa2 = nullptr;
-  QRadioButton* Romosa0 = nullptr;
+  QRadioButton *Romosa1 = nullptr, *Romosa2 = nullptr, *Romosa0 = nullptr;
   QComboBox* Comosa = nullptr;
   QGroupBox* GroupBox2 = nullptr;  // 形状
   RadioRow Shapes;                 // by GablePalette.Shape
-  QRadioButton* Rkata = nullptr;
-  QRadioButton* Rryou = nullptr;
-  QRadioButton* Rpara = nullptr;
-  QComboBox* Ckoubai = nullptr;
-  QComboBox* Ctakasa = nullptr;
+  QRadioButton *Rkata = nullptr, *Rryou = nullptr, *Rpara = nullptr;
+  QComboBox *Ckoubai = nullptr, *Ctakasa = nullptr;
 
  public slots:
   // Puts the controls in line with GablePalette.

@@ -12,13 +12,10 @@ class TaxisDlg : public TCancelableDialog, public OkCancelButtons {
   explicit TaxisDlg(QWidget* parent);
   ~TaxisDlg() override;
 
-  QLabel* memo1 = nullptr;
-  QLabel* memo2 = nullptr;
-  QLabel* memo3 = nullptr;
+  QLabel *memo1 = nullptr, *memo2 = nullptr, *memo3 = nullptr;
   QLabel* oldnum = nullptr;
   QComboBox* newnum = nullptr;
-  QCheckBox* tourishinset = nullptr;
-  QCheckBox* tosize = nullptr;
+  QCheckBox *tourishinset = nullptr, *tosize = nullptr;
 
  public slots:
   void FormShow();

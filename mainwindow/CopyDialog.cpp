@@ -30,9 +30,7 @@ TDcopyDlg::TDcopyDlg(QWidget* parent) : TCancelableDialog(parent) {
   setObjectName(QStringLiteral("DcopyDlg"));
   setWindowTitle(QStringLiteral("データの一括編集（先に診断対象を指示します）"));
   setMinimumSize(409, 220);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(8, 6, 8, 6);
-  layout->setSpacing(4);
+  QVBoxLayout* layout = NewColumnLayout(this, 8, 6, 8, 6, 4);
 
   auto* top = new QHBoxLayout;
   Label3 = NewLabel(this, "Label3", "データのコピー・入替・一括削除を行います。");

@@ -5,7 +5,6 @@
 // variant that was current when the dialog opened.
 #include "mainwindow/FormKit.h"
 
-// Esc and the close box leave with the cancel result.
 class TDcopyDlg : public TCancelableDialog, public OkCancelButtons {
   Q_OBJECT
 
@@ -16,23 +15,15 @@ class TDcopyDlg : public TCancelableDialog, public OkCancelButtons {
   QCheckBox* CheckBox1 = nullptr;
   QGroupBox* GroupBox3 = nullptr;  // 編集先
   RadioRow Destinations;           // by variant
-  QRadioButton* Rd0 = nullptr;
-  QRadioButton* Rd1 = nullptr;
-  QRadioButton* Rd2 = nullptr;
+  QRadioButton *Rd0 = nullptr, *Rd1 = nullptr, *Rd2 = nullptr;
   QGroupBox* GroupBox1 = nullptr;  // 編集方法
-  QRadioButton* Rmc = nullptr;
-  QRadioButton* Rmp = nullptr;
+  QRadioButton *Rmc = nullptr, *Rmp = nullptr;
   QGroupBox* GroupBox2 = nullptr;  // 編集元
   RadioRow Sources;                // by variant
-  QRadioButton* Rs0 = nullptr;
-  QRadioButton* Rs1 = nullptr;
-  QRadioButton* Rs2 = nullptr;
+  QRadioButton *Rs0 = nullptr, *Rs1 = nullptr, *Rs2 = nullptr;
   QGroupBox* GroupBox4 = nullptr;  // 対象階
-  QCheckBox* Ck3 = nullptr;
-  QCheckBox* Ck2 = nullptr;
-  QCheckBox* Ck1 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
+  QCheckBox *Ck3 = nullptr, *Ck2 = nullptr, *Ck1 = nullptr;
+  QLabel *Label1 = nullptr, *Label2 = nullptr;
   QLabel* StaticText1 = nullptr;
   QPushButton* Bdelete = nullptr;
   QLabel* Label4 = nullptr;

@@ -40,8 +40,7 @@ double EditNumber(const QLineEdit* edit) { return LeadingNumber(edit->text().toS
 TShuukeiDlg::TShuukeiDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint) {
   setObjectName(QStringLiteral("ShuukeiDlg"));
   setWindowTitle(QStringLiteral("改修集計"));
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(8, 6, 8, 6);
+  QVBoxLayout* layout = NewColumnLayout(this, 8, 6, 8, 6);
 
   auto* grid = new QGridLayout;
   const char* const headings[] = {"改修部位", "改修内容", "数量", "単価（円／数量）", "金額(円）"};

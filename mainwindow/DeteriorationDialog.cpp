@@ -12,9 +12,7 @@
 TDrekkadoDlg::TDrekkadoDlg(QWidget* parent) : TCancelableDialog(parent) {
   setObjectName(QStringLiteral("DrekkadoDlg"));
   setWindowTitle(QStringLiteral("劣化度の確認"));
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(8, 6, 8, 6);
-  layout->setSpacing(4);
+  QVBoxLayout* layout = NewColumnLayout(this, 8, 6, 8, 6, 4);
 
   // One row per checklist item: its text, then the existence and the
   // deterioration box, both captioned with the item's points.

@@ -5,7 +5,6 @@
 #include "evaluation/DeteriorationFactor.h"
 #include "mainwindow/FormKit.h"
 
-// Esc and the close box leave with the cancel result.
 class TDrekkadoDlg : public TCancelableDialog, public OkCancelButtons {
   Q_OBJECT
 

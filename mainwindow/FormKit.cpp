@@ -37,6 +37,13 @@ QGroupBox* NewGroupBox(QWidget* parent, const char* name, const char* caption) {
   return MaybeNamed(new QGroupBox(QString::fromUtf8(caption), parent), name);
 }
 
+QVBoxLayout* NewColumnLayout(QWidget* form, int left, int top, int right, int bottom, int spacing) {
+  auto* layout = new QVBoxLayout(form);
+  layout->setContentsMargins(left, top, right, bottom);
+  if (spacing >= 0) layout->setSpacing(spacing);
+  return layout;
+}
+
 QHBoxLayout* NewOkCancelRow(QDialog* dialog, OkCancelButtons& buttons, const char* okCaption) {
   buttons.OKBtn = NewButton(dialog, "OKBtn", okCaption);
   buttons.OKBtn->setDefault(true);

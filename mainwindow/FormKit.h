@@ -24,6 +24,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QVBoxLayout;
 class QWidget;
 
 // The results with which the dialogs close, numbered as the forms' buttons
@@ -46,6 +47,10 @@ QLabel* NewLabel(QWidget* parent, const char* name, const char* caption = "");
 QPushButton* NewButton(QWidget* parent, const char* name, const char* caption);
 QCheckBox* NewCheckBox(QWidget* parent, const char* name, const char* caption);
 QGroupBox* NewGroupBox(QWidget* parent, const char* name, const char* caption);
+
+// The top-down layout of a form with its margins (left, top, right, bottom)
+// and, unless -1, the spacing between its items.
+QVBoxLayout* NewColumnLayout(QWidget* form, int left, int top, int right, int bottom, int spacing = -1);
 
 // The OK / キャンセル buttons of a dialog.
 struct OkCancelButtons {

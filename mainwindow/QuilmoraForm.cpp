@@ -162,9 +162,7 @@ void TQuilmoraForm::BuildControlPanel() {
   small.setPointSize(8);
   Panel1->setFont(small);
   Panel1->setStyleSheet(QStringLiteral("QGroupBox { margin-top: 1.2em; } QPushButton { padding: 1px 2px; }"));
-  auto* column = new QVBoxLayout(Panel1);
-  column->setContentsMargins(1, 1, 1, 1);
-  column->setSpacing(2);
+  QVBoxLayout* column = NewColumnLayout(Panel1, 1, 1, 1, 1, 2);
 
   auto* saveRow = new QHBoxLayout;
   Bhozon = NewButton(Panel1, "Bhozon", "保存");

@@ -45,8 +45,7 @@ void InvalidatePlanAndOutline() {
 TkaberyouDlg::TkaberyouDlg(QWidget* parent) : TCancelableDialog(parent) {
   setObjectName(QStringLiteral("kaberyouDlg"));
   setWindowTitle(QStringLiteral("壁量計算"));
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(8, 6, 8, 6);
+  QVBoxLayout* layout = NewColumnLayout(this, 8, 6, 8, 6);
 
   auto* top = new QVBoxLayout;
   Cyukamenshuusei = NewCheckBox(this, "Cyukamenshuusei", "必要耐力算出用床面積を手動で入力する。");

@@ -6,7 +6,6 @@
 #include "evaluation/WallQuantitySheet.h"
 #include "mainwindow/FormKit.h"
 
-// Esc and the close box leave with the cancel result.
 class TkaberyouDlg : public TCancelableDialog, public OkCancelButtons {
   Q_OBJECT
 

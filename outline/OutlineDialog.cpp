@@ -3,7 +3,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "mainwindow/FormKit.h"
 #include "mainwindow/QuilmoraForm.h"
 #include "model/WindowState.h"
 #include "platform/MessageBox.h"
