@@ -16,11 +16,6 @@
 #include "model/SlotCopy.h"
 #include "platform/qt/ModalDialogs.h"
 
-namespace {
-constexpr int kModalOk = 1;
-constexpr int kModalCancel = 2;
-}  // namespace
-
 ThashiraChangeDlg::ThashiraChangeDlg(QWidget* parent)
     : QDialog(parent,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
@@ -29,29 +24,20 @@ ThashiraChangeDlg::ThashiraChangeDlg(QWidget* parent)
   setWindowTitle(QStringLiteral("柱の変更"));
   auto* layout = new QGridLayout(this);
 
-  Label1 = new QLabel(QStringLiteral("管柱⇔通し柱の変更は、一旦消去し、再入力して下さい。"), this);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Lchuui = new QLabel(QStringLiteral("消去すると壁の耐力が無くなります。"), this);
-  Lchuui->setObjectName(QStringLiteral("Lchuui"));
+  Label1 = NewLabel(this, "Label1", "管柱⇔通し柱の変更は、一旦消去し、再入力して下さい。");
+  Lchuui = NewLabel(this, "Lchuui", "消去すると壁の耐力が無くなります。");
   Lchuui->setStyleSheet(QStringLiteral("color: red;"));
 
   static_cast<ColumnSettingControls&>(*this) = NewColumnSettingControls(this, "出隅柱");
   Bsetsu->setAutoDefault(false);
 
-  OKBtn = new QPushButton(QStringLiteral("設定"), this);
-  OKBtn->setObjectName(QStringLiteral("OKBtn"));
-  OKBtn->setDefault(true);
-  Bshoukyo = new QPushButton(QStringLiteral("消去"), this);
-  Bshoukyo->setObjectName(QStringLiteral("Bshoukyo"));
+  // 設定, 消去, キャンセル; 消去 closes with the cancel result after its handler.
+  QHBoxLayout* buttons = NewOkCancelRow(this, *this, "設定");
+  Bshoukyo = NewButton(this, "Bshoukyo", "消去");
+  buttons->insertWidget(buttons->indexOf(CancelBtn), Bshoukyo);
+  setTabOrder(Bshoukyo, CancelBtn);
   Bshoukyo->setAutoDefault(false);
-  CancelBtn = new QPushButton(QStringLiteral("キャンセル"), this);
-  CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
   CancelBtn->setAutoDefault(false);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(OKBtn);
-  buttons->addWidget(Bshoukyo);
-  buttons->addWidget(CancelBtn);
 
   layout->addWidget(Label1, 0, 0, 1, 2);
   layout->addWidget(Lchuui, 1, 0, 1, 2);
@@ -61,9 +47,11 @@ ThashiraChangeDlg::ThashiraChangeDlg(QWidget* parent)
   layout->addWidget(Gzaishu, 3, 1);
   layout->addLayout(buttons, 4, 0, 1, 2);
 
-  connect(OKBtn, &QPushButton::clicked, this, &ThashiraChangeDlg::OKBtnClick);
-  connect(Bshoukyo, &QPushButton::clicked, this, &ThashiraChangeDlg::BshoukyoClick);
-  connect(CancelBtn, &QPushButton::clicked, this, &ThashiraChangeDlg::CancelBtnClick);
+  CloseOnOkCancel(this, &ThashiraChangeDlg::OKBtnClick, &ThashiraChangeDlg::CancelBtnClick);
+  connect(Bshoukyo, &QPushButton::clicked, this, [this] {
+    BshoukyoClick();
+    done(ModalCancel);
+  });
   connect(Bsetsu, &QPushButton::clicked, this, &ThashiraChangeDlg::BsetsuClick);
 
   SetColumnChangeDialog([this] { RunModal(*this); });
@@ -87,12 +75,12 @@ void ThashiraChangeDlg::keyPressEvent(QKeyEvent* event) {
 void ThashiraChangeDlg::FormActivate() {
   const ColumnChangeExchange& b = ColumnChangeBuffer;
   if (b.Hardware >= 0 && b.Hardware < Csetsu->count()) Csetsu->setCurrentIndex(b.Hardware);
-  CheckCode({Rdesumi0, Rdesumi1, Rdesumi2}, b.CornerSetting);
+  Corner.SetCode(b.CornerSetting);
   Lchuui->setVisible(b.Result == ColumnChangeBearingWall);
-  CheckCode({Rsugi, Rhinoki, Rkeyaki}, b.Species);
+  Species.SetCode(b.Species);
   if (b.SectionX >= 0 && b.SectionX < Cxdanmen->count()) Cxdanmen->setCurrentIndex(b.SectionX);
   if (b.SectionY >= 0 && b.SectionY < Cydanmen->count()) Cydanmen->setCurrentIndex(b.SectionY);
-  CheckCode({Rzentai, Rbubun, Rnashi}, b.Deterioration);
+  Deterioration.SetCode(b.Deterioration);
 }
 
 void ThashiraChangeDlg::OKBtnClick() {
@@ -100,24 +88,19 @@ void ThashiraChangeDlg::OKBtnClick() {
   ColumnChangeExchange& b = ColumnChangeBuffer;
   b.Result = ColumnChangeApply;
   b.Hardware = Csetsu->currentIndex();
-  b.CornerSetting = CheckedCode({Rdesumi0, Rdesumi1, Rdesumi2}, b.CornerSetting);
-  b.Species = CheckedCode({Rsugi, Rhinoki, Rkeyaki}, b.Species);
+  b.CornerSetting = Corner.Code(b.CornerSetting);
+  b.Species = Species.Code(b.Species);
   b.SectionX = Cxdanmen->currentIndex();
   b.SectionY = Cydanmen->currentIndex();
-  b.Deterioration = CheckedCode({Rzentai, Rbubun, Rnashi}, b.Deterioration);
-  done(kModalOk);
+  b.Deterioration = Deterioration.Code(b.Deterioration);
 }
 
 void ThashiraChangeDlg::BshoukyoClick() {
   PushUndo();
   ColumnChangeBuffer.Result = ColumnChangeDelete;
-  done(kModalCancel);
 }
 
-void ThashiraChangeDlg::CancelBtnClick() {
-  ColumnChangeBuffer.Result = ColumnChangeCancel;
-  done(kModalCancel);
-}
+void ThashiraChangeDlg::CancelBtnClick() { ColumnChangeBuffer.Result = ColumnChangeCancel; }
 
 void ThashiraChangeDlg::BsetsuClick() {
   if (setsuDlg) RunModal(*setsuDlg);

@@ -5,28 +5,17 @@
 // ColumnChangeBuffer and pushes the undo snapshot before a change or a
 // deletion; the column input applies the result. It is what the column input
 // shows as its change dialog for as long as it exists.
-#include <QDialog>
-
 #include "elements/ColumnControls.h"
 
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
-
-class ThashiraChangeDlg : public QDialog, public ColumnSettingControls {
+class ThashiraChangeDlg : public QDialog, public OkCancelButtons, public ColumnSettingControls {
   Q_OBJECT
 
  public:
   explicit ThashiraChangeDlg(QWidget* parent);
   ~ThashiraChangeDlg() override;
 
-  QLabel* Label1 = nullptr;
-  QLabel* Lchuui = nullptr;
-  QPushButton* OKBtn = nullptr;
+  QLabel *Label1 = nullptr, *Lchuui = nullptr;
   QPushButton* Bshoukyo = nullptr;
-  QPushButton* CancelBtn = nullptr;
 
  public slots:
   // Loads the controls from ColumnChangeBuffer: on opening, and again when

@@ -1,6 +1,5 @@
 #include "elements/ColumnControls.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,8 +25,7 @@ QStringList ColumnSectionItems(bool yDirection) {
 }
 
 QComboBox* NewColumnList(QWidget* parent, const char* name, const QStringList& items) {
-  auto* list = new QComboBox(parent);
-  list->setObjectName(QString::fromLatin1(name));
+  auto* list = Named(new QComboBox(parent), name);
   list->setEditable(false);
   list->addItems(items);
   list->setMaxVisibleItems(15);
@@ -35,67 +33,40 @@ QComboBox* NewColumnList(QWidget* parent, const char* name, const QStringList& i
   return list;
 }
 
-RadioRow NewRadioRow(QWidget* parent, const char* name, const char* caption, const char* hint) {
-  auto* box = new QGroupBox(QString::fromUtf8(caption), parent);
-  box->setObjectName(QString::fromLatin1(name));
-  if (hint) box->setToolTip(QString::fromUtf8(hint));
-  new QHBoxLayout(box);
-  return {box, new QButtonGroup(box)};
-}
-
-QRadioButton* AddRadio(const RadioRow& row, const char* name, const char* caption) {
-  auto* radio = new QRadioButton(QString::fromUtf8(caption), row.box);
-  radio->setObjectName(QString::fromLatin1(name));
-  row.group->addButton(radio);
-  row.box->layout()->addWidget(radio);
-  return radio;
-}
-
-int CheckedCode(std::initializer_list<QRadioButton*> radiosByCode, int keep) {
-  int code = 0;
-  for (QRadioButton* radio : radiosByCode) {
-    if (radio->isChecked()) return code;
-    ++code;
-  }
-  return keep;
-}
-
-void CheckCode(std::initializer_list<QRadioButton*> radiosByCode, int code) {
-  if (code < 0 || code >= static_cast<int>(radiosByCode.size())) return;
-  radiosByCode.begin()[code]->setChecked(true);
+RadioRow NewColumnRadioBox(QWidget* parent, QGroupBox** box, const char* name, const char* caption,
+                           const char* hint, std::initializer_list<RadioItem> items) {
+  RadioRow radios = NewRadioBox(parent, box, name, caption, true, items);
+  if (hint) (*box)->setToolTip(QString::fromUtf8(hint));
+  return radios;
 }
 
 ColumnSettingControls NewColumnSettingControls(QWidget* parent, const char* cornerCaption) {
   ColumnSettingControls c;
-  const RadioRow corner = NewRadioRow(parent, "Gdesumi", cornerCaption, "出隅柱の判定を指示します。");
-  c.Gdesumi = corner.box;
-  c.Rdesumi0 = AddRadio(corner, "Rdesumi0", "自動");
-  c.Rdesumi1 = AddRadio(corner, "Rdesumi1", "出隅柱");
-  c.Rdesumi2 = AddRadio(corner, "Rdesumi2", "一般柱");
+  c.Corner = NewColumnRadioBox(parent, &c.Gdesumi, "Gdesumi", cornerCaption, "出隅柱の判定を指示します。",
+                               {{"Rdesumi0", "自動", 0, &c.Rdesumi0},
+                                {"Rdesumi1", "出隅柱", 1, &c.Rdesumi1},
+                                {"Rdesumi2", "一般柱", 2, &c.Rdesumi2}});
   c.Rdesumi0->setChecked(true);
 
-  c.Gkanamono = new QGroupBox(QStringLiteral("金物仕様"), parent);
-  c.Gkanamono->setObjectName(QStringLiteral("Gkanamono"));
+  c.Gkanamono = NewGroupBox(parent, "Gkanamono", "金物仕様");
   c.Gkanamono->setToolTip(QStringLiteral("金物仕様を指定します。"));
   auto* hardware = new QHBoxLayout(c.Gkanamono);
   c.Csetsu = NewColumnList(c.Gkanamono, "Csetsu", ColumnHardwareItems());
-  c.Bsetsu = new QPushButton(QStringLiteral("金物追加"), c.Gkanamono);
-  c.Bsetsu->setObjectName(QStringLiteral("Bsetsu"));
+  c.Bsetsu = NewButton(c.Gkanamono, "Bsetsu", "金物追加");
   hardware->addWidget(c.Csetsu);
   hardware->addWidget(c.Bsetsu);
 
-  const RadioRow state = NewRadioRow(parent, "Grekka", "劣化", nullptr);
-  c.Grekka = state.box;
-  c.Rzentai = AddRadio(state, "Rzentai", "劣化");
-  c.Rnashi = AddRadio(state, "Rnashi", "なし");
-  c.Rbubun = AddRadio(state, "Rbubun", "部分");
+  // Laid out 劣化, なし, 部分; the codes are 0 劣化, 1 部分, 2 なし.
+  c.Deterioration = NewColumnRadioBox(parent, &c.Grekka, "Grekka", "劣化", nullptr,
+                                      {{"Rzentai", "劣化", 0, &c.Rzentai},
+                                       {"Rnashi", "なし", 2, &c.Rnashi},
+                                       {"Rbubun", "部分", 1, &c.Rbubun}});
   c.Rnashi->setChecked(true);
 
-  const RadioRow timber = NewRadioRow(parent, "Gzaishu", "材種・断面（方法２のみ必要）", nullptr);
-  c.Gzaishu = timber.box;
-  c.Rsugi = AddRadio(timber, "Rsugi", "スギ");
-  c.Rhinoki = AddRadio(timber, "Rhinoki", "ヒノキ");
-  c.Rkeyaki = AddRadio(timber, "Rkeyaki", "ケヤキ");
+  c.Species = NewColumnRadioBox(parent, &c.Gzaishu, "Gzaishu", "材種・断面（方法２のみ必要）", nullptr,
+                                {{"Rsugi", "スギ", 0, &c.Rsugi},
+                                 {"Rhinoki", "ヒノキ", 1, &c.Rhinoki},
+                                 {"Rkeyaki", "ケヤキ", 2, &c.Rkeyaki}});
   auto* sections = static_cast<QHBoxLayout*>(c.Gzaishu->layout());
   sections->addWidget(new QLabel(QStringLiteral("柱の小径"), c.Gzaishu));
   sections->addWidget(new QLabel(QStringLiteral("X方向"), c.Gzaishu));

@@ -2,16 +2,9 @@
 // The controls that the column palette and the column change dialog share:
 // the fixed hardware list, the section lists and the radio groups, each
 // widget named as in the form so that tests find it by name.
-#include <QString>
 #include <QStringList>
-#include <initializer_list>
 
-class QButtonGroup;
-class QComboBox;
-class QGroupBox;
-class QPushButton;
-class QRadioButton;
-class QWidget;
+#include "mainwindow/FormKit.h"
 
 // The 30 items of the hardware list: one per JointHardwareTable row, by
 // position; they do not follow edits of the table.
@@ -22,23 +15,17 @@ QStringList ColumnSectionItems(bool yDirection);
 // A drop-down list (never editable, so that it always has a position).
 QComboBox* NewColumnList(QWidget* parent, const char* name, const QStringList& items);
 
-// A group box of radios laid out in a row, one exclusive group.
-struct RadioRow {
-  QGroupBox* box;
-  QButtonGroup* group;
-};
-RadioRow NewRadioRow(QWidget* parent, const char* name, const char* caption, const char* hint);
-QRadioButton* AddRadio(const RadioRow& row, const char* name, const char* caption);
-
-// The code of the checked radio of a list (radios in code order), or keep
-// when none is checked.
-int CheckedCode(std::initializer_list<QRadioButton*> radiosByCode, int keep);
-// Checks the radio of a code; a code outside the list leaves the group as it is.
-void CheckCode(std::initializer_list<QRadioButton*> radiosByCode, int code);
+// A group box of radios laid out in a row, with its hint.
+RadioRow NewColumnRadioBox(QWidget* parent, QGroupBox** box, const char* name, const char* caption,
+                           const char* hint, std::initializer_list<RadioItem> items);
 
 // The settings of a column that the palette and the change dialog both show:
 // outer-corner judgement, joint hardware, deterioration, species and sections.
+// The radio rows stand for the codes of the column record.
 struct ColumnSettingControls {
+  RadioRow Corner;
+  RadioRow Deterioration;
+  RadioRow Species;
   QGroupBox* Gdesumi = nullptr;
   QRadioButton* Rdesumi0 = nullptr;
   QRadioButton* Rdesumi1 = nullptr;

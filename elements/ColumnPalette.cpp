@@ -23,11 +23,11 @@ TDhashiraDlg::TDhashiraDlg(QWidget* parent)
   setWindowFlag(Qt::WindowMinMaxButtonsHint);
   auto* layout = new QGridLayout(this);
 
-  const RadioRow kind = NewRadioRow(this, "Gshurui", "柱の種類", "柱の種類を選びます。");
-  Gshurui = kind.box;
-  Rkuda = AddRadio(kind, "Rkuda", "管柱");
-  Rtoushi = AddRadio(kind, "Rtoushi", "通し柱(1-2)");
-  Rtoushi2 = AddRadio(kind, "Rtoushi2", "通し柱(2-3)");
+  // The kinds stand for NewColumnDefaults.Type.
+  Kind = NewColumnRadioBox(this, &Gshurui, "Gshurui", "柱の種類", "柱の種類を選びます。",
+                           {{"Rkuda", "管柱", 1, &Rkuda},
+                            {"Rtoushi", "通し柱(1-2)", 2, &Rtoushi},
+                            {"Rtoushi2", "通し柱(2-3)", 3, &Rtoushi2}});
   Rkuda->setChecked(true);
 
   static_cast<ColumnSettingControls&>(*this) = NewColumnSettingControls(this, "出隅判定");
@@ -39,11 +39,8 @@ TDhashiraDlg::TDhashiraDlg(QWidget* parent)
   layout->addWidget(Gzaishu, 1, 1, 1, 2);
 
   // Every choice is taken over at once, also when made from code.
-  for (QRadioButton* radio : {Rkuda, Rtoushi, Rtoushi2, Rdesumi0, Rdesumi1, Rdesumi2, Rzentai, Rnashi, Rbubun,
-                              Rsugi, Rhinoki, Rkeyaki})
-    connect(radio, &QRadioButton::toggled, this, [this](bool checked) {
-      if (checked) ReadControls();
-    });
+  for (const RadioRow& row : {Kind, Corner, Deterioration, Species})
+    row.OnChecked(this, [this](int) { ReadControls(); });
   for (QComboBox* list : {Csetsu, Cxdanmen, Cydanmen})
     connect(list, &QComboBox::currentIndexChanged, this, [this] { ReadControls(); });
   connect(Bsetsu, &QPushButton::clicked, this, &TDhashiraDlg::BsetsuClick);
@@ -52,16 +49,16 @@ TDhashiraDlg::TDhashiraDlg(QWidget* parent)
 
 void TDhashiraDlg::ReadControls() {
   NewColumnSettings& d = NewColumnDefaults;
-  d.Type = CheckedCode({Rkuda, Rtoushi, Rtoushi2}, d.Type - 1) + 1;
-  d.CornerSetting = CheckedCode({Rdesumi0, Rdesumi1, Rdesumi2}, d.CornerSetting);
-  d.Species = CheckedCode({Rsugi, Rhinoki, Rkeyaki}, d.Species);
-  d.Deterioration = CheckedCode({Rzentai, Rbubun, Rnashi}, d.Deterioration);
+  d.Type = Kind.Code(d.Type);
+  d.CornerSetting = Corner.Code(d.CornerSetting);
+  d.Species = Species.Code(d.Species);
+  d.Deterioration = Deterioration.Code(d.Deterioration);
   if (Csetsu->currentIndex() >= 0) d.Hardware = Csetsu->currentIndex();
   if (Cxdanmen->currentIndex() >= 0) d.SectionX = Cxdanmen->currentIndex();
   if (Cydanmen->currentIndex() >= 0) d.SectionY = Cydanmen->currentIndex();
 }
 
-void TDhashiraDlg::Refresh() { CheckCode({Rkuda, Rtoushi, Rtoushi2}, NewColumnDefaults.Type - 1); }
+void TDhashiraDlg::Refresh() { Kind.SetCode(NewColumnDefaults.Type); }
 
 void TDhashiraDlg::FormActivate() {
   Refresh();

@@ -6,11 +6,6 @@
 #include "elements/ColumnControls.h"
 #include "mainwindow/ToolPalette.h"
 
-class QComboBox;
-class QGroupBox;
-class QPushButton;
-class QRadioButton;
-
 class TDhashiraDlg : public TToolPalette, public ColumnSettingControls {
   Q_OBJECT
 
@@ -18,6 +13,7 @@ class TDhashiraDlg : public TToolPalette, public ColumnSettingControls {
   explicit TDhashiraDlg(QWidget* parent);
 
   QGroupBox* Gshurui = nullptr;
+  RadioRow Kind;  // by NewColumnDefaults.Type
   QRadioButton* Rkuda = nullptr;
   QRadioButton* Rtoushi = nullptr;
   QRadioButton* Rtoushi2 = nullptr;

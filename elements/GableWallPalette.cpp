@@ -1,6 +1,5 @@
 #include "elements/GableWallPalette.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,12 +13,6 @@
 #include "platform/Numeric.h"
 
 namespace {
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 // An editable combo with an empty first item.
 QComboBox* ValueCombo(const char* name, const QStringList& items, QWidget* parent) {
@@ -45,51 +38,41 @@ TDyagiriDlg::TDyagiriDlg(QWidget* parent)
     : TToolPalette("TDyagiriDlg", "DyagiriDlg", QStringLiteral("矢切壁の設定"), PaletteDockGable, parent,
                    OwnContent{}) {
   auto* layout = new QVBoxLayout(this);
-  const auto radio = [this](QButtonGroup* group, QWidget* box, const char* name, const QString& caption,
-                            void (TDyagiriDlg::*handler)()) {
-    auto* button = Named(new QRadioButton(caption, box), name);
-    group->addButton(button);
-    // Checking a radio from code runs its handler too.
-    connect(button, &QRadioButton::toggled, this, [this, handler](bool checked) {
-      if (checked) (this->*handler)();
-    });
-    return button;
-  };
-
-  GroupBox1 = Named(new QGroupBox(QStringLiteral("矢切壁の重さ"), this), "GroupBox1");
+  // The radios stand for GablePalette's weight class and shape; checking one
+  // from code sets them too.
+  GroupBox1 = NewGroupBox(this, "GroupBox1", "矢切壁の重さ");
   GroupBox1->setToolTip(QStringLiteral("荷重拾いの場合は要設定。"));
   auto* weight = new QGridLayout(GroupBox1);
-  auto* weights = new QButtonGroup(this);
-  Romosa1 = radio(weights, GroupBox1, "Romosa1", QStringLiteral("軽い"), &TDyagiriDlg::Romosa1Click);
+  Weights = RadioRow(this);
+  Weights.Add(GroupBox1, weight,
+              {{"Romosa1", "軽い", 1, &Romosa1, 0, 0},
+               {"Romosa2", "重い", 2, &Romosa2, 0, 1},
+               {"Romosa0", "個別", 0, &Romosa0, 0, 2}});
+  Weights.OnChecked(this, [](int code) { GablePalette.WeightClass = code; });
   Romosa1->setToolTip(QStringLiteral("軽い矢切壁（外周壁：600 N/㎡、間仕切り壁：200 N/㎡）"));
-  Romosa2 = radio(weights, GroupBox1, "Romosa2", QStringLiteral("重い"), &TDyagiriDlg::Romosa2Click);
   Romosa2->setToolTip(QStringLiteral("重い矢切壁（外周壁：1,000 N/㎡、間仕切り壁：950 N/㎡）"));
-  Romosa0 = radio(weights, GroupBox1, "Romosa0", QStringLiteral("個別"), &TDyagiriDlg::Romosa0Click);
   Romosa0->setToolTip(QStringLiteral("個別の壁荷重を入力"));
-  Comosa = ValueCombo("Comosa", {QStringLiteral(" 200"), QStringLiteral(" 600"), QStringLiteral(" 950"),
-                                 QStringLiteral("1000")},
-                      GroupBox1);
-  weight->addWidget(Romosa1, 0, 0);
-  weight->addWidget(Romosa2, 0, 1);
-  weight->addWidget(Romosa0, 0, 2);
+  Comosa = ValueCombo(
+      "Comosa",
+      {QStringLiteral(" 200"), QStringLiteral(" 600"), QStringLiteral(" 950"), QStringLiteral("1000")},
+      GroupBox1);
   weight->addWidget(Comosa, 1, 0, 1, 2);
   weight->addWidget(new QLabel(QStringLiteral("N/㎡"), GroupBox1), 1, 2);
   layout->addWidget(GroupBox1);
 
-  GroupBox2 = Named(new QGroupBox(QStringLiteral("形状"), this), "GroupBox2");
+  GroupBox2 = NewGroupBox(this, "GroupBox2", "形状");
   auto* shape = new QGridLayout(GroupBox2);
-  auto* shapes = new QButtonGroup(this);
-  Rkata = radio(shapes, GroupBox2, "Rkata", QStringLiteral("片流れ"), &TDyagiriDlg::RkataClick);
-  Rryou = radio(shapes, GroupBox2, "Rryou", QStringLiteral("両流れ"), &TDyagiriDlg::RryouClick);
-  Rpara = radio(shapes, GroupBox2, "Rpara", QStringLiteral("ﾊﾟﾗﾍﾟｯﾄ"), &TDyagiriDlg::RparaClick);
+  Shapes = RadioRow(this);
+  Shapes.Add(GroupBox2, shape,
+             {{"Rkata", "片流れ", 0, &Rkata, 0, 0},
+              {"Rryou", "両流れ", 1, &Rryou, 0, 1},
+              {"Rpara", "ﾊﾟﾗﾍﾟｯﾄ", 2, &Rpara, 0, 2}});
+  Shapes.OnChecked(this, [](int code) { GablePalette.Shape = code; });
   const QStringList values = {QStringLiteral("0.0"), QStringLiteral("0.1"), QStringLiteral("0.2"),
                               QStringLiteral("0.3"), QStringLiteral("0.4"), QStringLiteral("0.5"),
                               QStringLiteral("0.6"), QStringLiteral("1.0")};
   Ckoubai = ValueCombo("Ckoubai", values, GroupBox2);
   Ctakasa = ValueCombo("Ctakasa", values, GroupBox2);
-  shape->addWidget(Rkata, 0, 0);
-  shape->addWidget(Rryou, 0, 1);
-  shape->addWidget(Rpara, 0, 2);
   shape->addWidget(new QLabel(QStringLiteral("勾配"), GroupBox2), 1, 0);
   shape->addWidget(Ckoubai, 1, 1);
   shape->addWidget(new QLabel(QStringLiteral("／1.0"), GroupBox2), 1, 2);
@@ -112,22 +95,13 @@ void TDyagiriDlg::showEvent(QShowEvent* event) {
 
 void TDyagiriDlg::FormPaint() {
   // A parapet keeps whichever shape radio the user clicked last.
-  if (GablePalette.Shape == 0) Rkata->setChecked(true);
-  if (GablePalette.Shape == 1) Rryou->setChecked(true);
-  if (GablePalette.WeightClass == 0) Romosa0->setChecked(true);
-  if (GablePalette.WeightClass == 1) Romosa1->setChecked(true);
-  if (GablePalette.WeightClass == 2) Romosa2->setChecked(true);
+  if (GablePalette.Shape != 2) Shapes.SetCode(GablePalette.Shape);
+  Weights.SetCode(GablePalette.WeightClass);
   ShowText(Comosa, FormatA("%6.0f", GablePalette.Weight));
   ShowText(Ckoubai, FormatA("%6.2f", GablePalette.Slope));
   ShowText(Ctakasa, FormatA("%6.2f", GablePalette.Height));
 }
 
-void TDyagiriDlg::Romosa0Click() { GablePalette.WeightClass = 0; }
-void TDyagiriDlg::Romosa1Click() { GablePalette.WeightClass = 1; }
-void TDyagiriDlg::Romosa2Click() { GablePalette.WeightClass = 2; }
 void TDyagiriDlg::ComosaChange() { GablePalette.Weight = NumberOf(Comosa); }
-void TDyagiriDlg::RkataClick() { GablePalette.Shape = 0; }
-void TDyagiriDlg::RryouClick() { GablePalette.Shape = 1; }
-void TDyagiriDlg::RparaClick() { GablePalette.Shape = 2; }
 void TDyagiriDlg::CkoubaiChange() { GablePalette.Slope = NumberOf(Ckoubai); }
 void TDyagiriDlg::CtakasaChange() { GablePalette.Height = NumberOf(Ctakasa); }

@@ -1,11 +1,8 @@
 #pragma once
 // The tool palette of the gable mode (矢切壁の設定): weight class and weight,
 // shape, roof slope and height of the next gable walls.
+#include "mainwindow/FormKit.h"
 #include "mainwindow/ToolPalette.h"
-
-class QComboBox;
-class QGroupBox;
-class QRadioButton;
 
 class TDyagiriDlg : public TToolPalette {
   Q_OBJECT
@@ -14,27 +11,18 @@ class TDyagiriDlg : public TToolPalette {
   explicit TDyagiriDlg(QWidget* parent);
 
   QGroupBox* GroupBox1 = nullptr;  // 矢切壁の重さ
-  QRadioButton* Romosa1 = nullptr;
-  QRadioButton* Romosa2 = nullptr;
-  QRadioButton* Romosa0 = nullptr;
+  RadioRow Weights;                // by GablePalette.WeightClass
+  QRadioButton *Romosa1 = nullptr, *Romosa2 = nullptr, *Romosa0 = nullptr;
   QComboBox* Comosa = nullptr;
   QGroupBox* GroupBox2 = nullptr;  // 形状
-  QRadioButton* Rkata = nullptr;
-  QRadioButton* Rryou = nullptr;
-  QRadioButton* Rpara = nullptr;
-  QComboBox* Ckoubai = nullptr;
-  QComboBox* Ctakasa = nullptr;
+  RadioRow Shapes;                 // by GablePalette.Shape
+  QRadioButton *Rkata = nullptr, *Rryou = nullptr, *Rpara = nullptr;
+  QComboBox *Ckoubai = nullptr, *Ctakasa = nullptr;
 
  public slots:
   // Puts the controls in line with GablePalette.
   void FormPaint();
-  void Romosa0Click();
-  void Romosa1Click();
-  void Romosa2Click();
   void ComosaChange();
-  void RkataClick();
-  void RryouClick();
-  void RparaClick();
   void CkoubaiChange();
   void CtakasaChange();
 

@@ -14,8 +14,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   title->setFont(font);
   layout->addWidget(title, 0, Qt::AlignCenter);
   layout->addWidget(new QLabel(QStringLiteral("木造住宅の耐震診断・補強設計"), this), 0, Qt::AlignCenter);
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1 = NewButton(this, "Button1", "OK");
   Button1->setDefault(true);
   layout->addWidget(Button1, 0, Qt::AlignCenter);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,8 +1,6 @@
 #pragma once
 // The about box: the program's name and an OK button.
-#include <QDialog>
-
-class QPushButton;
+#include "mainwindow/FormKit.h"
 
 class TAboutBox : public QDialog {
   Q_OBJECT

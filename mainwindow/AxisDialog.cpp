@@ -13,31 +13,18 @@
 #include "platform/Numeric.h"
 #include "platform/qt/ModalDialogs.h"
 
-namespace {
-
-constexpr int kResultOk = 1;
-constexpr int kResultCancel = 2;
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
-}  // namespace
-
-TaxisDlg::TaxisDlg(QWidget* parent) : QDialog(parent) {
+TaxisDlg::TaxisDlg(QWidget* parent) : TCancelableDialog(parent) {
   setObjectName(QStringLiteral("axisDlg"));
   setWindowTitle(QStringLiteral("通り芯"));
   auto* layout = new QVBoxLayout(this);
   auto* values = new QGridLayout;
-  memo1 = Named(new QLabel(this), "memo1");
-  oldnum = Named(new QLabel(this), "oldnum");
-  memo2 = Named(new QLabel(this), "memo2");
+  memo1 = NewLabel(this, "memo1");
+  oldnum = NewLabel(this, "oldnum");
+  memo2 = NewLabel(this, "memo2");
   newnum = Named(new QComboBox(this), "newnum");
   newnum->setEditable(true);
   newnum->setInsertPolicy(QComboBox::NoInsert);
-  memo3 = Named(new QLabel(this), "memo3");
+  memo3 = NewLabel(this, "memo3");
   values->addWidget(memo1, 0, 0);
   values->addWidget(oldnum, 0, 1);
   values->addWidget(memo2, 1, 0);
@@ -46,30 +33,16 @@ TaxisDlg::TaxisDlg(QWidget* parent) : QDialog(parent) {
   layout->addLayout(values);
 
   auto* boxes = new QHBoxLayout;
-  tourishinset = Named(new QCheckBox(QStringLiteral("通り芯に設定"), this), "tourishinset");
-  tosize = Named(new QCheckBox(QStringLiteral("寸法表示"), this), "tosize");
+  tourishinset = NewCheckBox(this, "tourishinset", "通り芯に設定");
+  tosize = NewCheckBox(this, "tosize", "寸法表示");
   boxes->addWidget(tourishinset);
   boxes->addWidget(tosize);
   boxes->addStretch();
   layout->addLayout(boxes);
 
-  auto* buttons = new QHBoxLayout;
-  OKBtn = Named(new QPushButton(this), "OKBtn");
-  OKBtn->setDefault(true);
-  CancelBtn = Named(new QPushButton(QStringLiteral("キャンセル"), this), "CancelBtn");
-  buttons->addStretch();
-  buttons->addWidget(OKBtn);
-  buttons->addWidget(CancelBtn);
-  layout->addLayout(buttons);
-
-  connect(OKBtn, &QPushButton::clicked, this, [this] {
-    OKBtnClick();
-    done(kResultOk);
-  });
-  connect(CancelBtn, &QPushButton::clicked, this, [this] {
-    CancelBtnClick();
-    done(kResultCancel);
-  });
+  // OK takes its caption from the edit at each showing.
+  layout->addLayout(NewOkCancelRow(this, *this, ""));
+  CloseOnOkCancel(this, &TaxisDlg::OKBtnClick, &TaxisDlg::CancelBtnClick);
 
   SetAxisPrompt([this] { RunModal(*this); });
 }

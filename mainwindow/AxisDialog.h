@@ -3,29 +3,19 @@
 // distance or width, and for a new axis whether it is a main axis or one
 // shown in the dimensions only. It is what the grid edits of the model show
 // as their prompt for as long as it exists.
-#include <QDialog>
+#include "mainwindow/FormKit.h"
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QPushButton;
-
-class TaxisDlg : public QDialog {
+class TaxisDlg : public TCancelableDialog, public OkCancelButtons {
   Q_OBJECT
 
  public:
   explicit TaxisDlg(QWidget* parent);
   ~TaxisDlg() override;
 
-  QLabel* memo1 = nullptr;
-  QLabel* memo2 = nullptr;
-  QLabel* memo3 = nullptr;
+  QLabel *memo1 = nullptr, *memo2 = nullptr, *memo3 = nullptr;
   QLabel* oldnum = nullptr;
   QComboBox* newnum = nullptr;
-  QCheckBox* tourishinset = nullptr;
-  QCheckBox* tosize = nullptr;
-  QPushButton* OKBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
+  QCheckBox *tourishinset = nullptr, *tosize = nullptr;
 
  public slots:
   void FormShow();

@@ -3,15 +3,9 @@
 // current one, swaps storeys between them, or clears the current storey's
 // elements or its walls' bearing elements. The destination is always the
 // variant that was current when the dialog opened.
-#include <QDialog>
+#include "mainwindow/FormKit.h"
 
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
-
-class TDcopyDlg : public QDialog {
+class TDcopyDlg : public TCancelableDialog, public OkCancelButtons {
   Q_OBJECT
 
  public:
@@ -20,37 +14,27 @@ class TDcopyDlg : public QDialog {
   QLabel* Label3 = nullptr;
   QCheckBox* CheckBox1 = nullptr;
   QGroupBox* GroupBox3 = nullptr;  // 編集先
-  QRadioButton* Rd0 = nullptr;
-  QRadioButton* Rd1 = nullptr;
-  QRadioButton* Rd2 = nullptr;
+  RadioRow Destinations;           // by variant
+  QRadioButton *Rd0 = nullptr, *Rd1 = nullptr, *Rd2 = nullptr;
   QGroupBox* GroupBox1 = nullptr;  // 編集方法
-  QRadioButton* Rmc = nullptr;
-  QRadioButton* Rmp = nullptr;
+  QRadioButton *Rmc = nullptr, *Rmp = nullptr;
   QGroupBox* GroupBox2 = nullptr;  // 編集元
-  QRadioButton* Rs0 = nullptr;
-  QRadioButton* Rs1 = nullptr;
-  QRadioButton* Rs2 = nullptr;
+  RadioRow Sources;                // by variant
+  QRadioButton *Rs0 = nullptr, *Rs1 = nullptr, *Rs2 = nullptr;
   QGroupBox* GroupBox4 = nullptr;  // 対象階
-  QCheckBox* Ck3 = nullptr;
-  QCheckBox* Ck2 = nullptr;
-  QCheckBox* Ck1 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
+  QCheckBox *Ck3 = nullptr, *Ck2 = nullptr, *Ck1 = nullptr;
+  QLabel *Label1 = nullptr, *Label2 = nullptr;
   QLabel* StaticText1 = nullptr;
   QPushButton* Bdelete = nullptr;
   QLabel* Label4 = nullptr;
   QPushButton* Byousodelete = nullptr;
   QLabel* Label5 = nullptr;
-  QPushButton* OKBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
 
  public slots:
   void FormShow();
   void OKBtnClick();
   void BdeleteClick();
   void ByousodeleteClick();
-  // Esc and the close box leave with the cancel result.
-  void reject() override;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -13,18 +13,11 @@
 
 namespace {
 
-constexpr int kResultCancel = 2;
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
 // Prices and quantities are typed as plain decimals; anything else is refused
 // as it is typed.
 QValidator* DecimalValidator(QObject* parent) {
-  return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*[0-9]*\\.?[0-9]*\\s*")), parent);
+  return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*[0-9]*\\.?[0-9]*\\s*")),
+                                         parent);
 }
 
 QLineEdit* NumberEdit(QWidget* parent, const char* name, const char* text) {
@@ -35,7 +28,7 @@ QLineEdit* NumberEdit(QWidget* parent, const char* name, const char* text) {
 }
 
 QLabel* NumberLabel(QWidget* parent, const char* name) {
-  auto* label = Named(new QLabel(parent), name);
+  auto* label = NewLabel(parent, name);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return label;
 }
@@ -47,8 +40,7 @@ double EditNumber(const QLineEdit* edit) { return LeadingNumber(edit->text().toS
 TShuukeiDlg::TShuukeiDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint) {
   setObjectName(QStringLiteral("ShuukeiDlg"));
   setWindowTitle(QStringLiteral("改修集計"));
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(8, 6, 8, 6);
+  QVBoxLayout* layout = NewColumnLayout(this, 8, 6, 8, 6);
 
   auto* grid = new QGridLayout;
   const char* const headings[] = {"改修部位", "改修内容", "数量", "単価（円／数量）", "金額(円）"};
@@ -105,16 +97,16 @@ TShuukeiDlg::TShuukeiDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Win
   hint->addWidget(new QLabel(QStringLiteral("再計算ボタンを押して下さい。"), this));
   bottom->addLayout(hint);
   bottom->addStretch();
-  Button3 = Named(new QPushButton(QStringLiteral("単価設定"), this), "Button3");
+  Button3 = NewButton(this, "Button3", "単価設定");
   Button3->setEnabled(false);
-  Button1 = Named(new QPushButton(QStringLiteral("再計算"), this), "Button1");
-  Button2 = Named(new QPushButton(QStringLiteral("閉じる"), this), "Button2");
+  Button1 = NewButton(this, "Button1", "再計算");
+  Button2 = NewButton(this, "Button2", "閉じる");
   Button2->setDefault(true);
   for (QPushButton* button : {Button3, Button1, Button2}) bottom->addWidget(button);
   layout->addLayout(bottom);
 
   connect(Button1, &QPushButton::clicked, this, &TShuukeiDlg::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, [this] { done(kResultCancel); });
+  connect(Button2, &QPushButton::clicked, this, [this] { done(ModalCancel); });
 }
 
 void TShuukeiDlg::paintEvent(QPaintEvent* event) {

@@ -2,13 +2,8 @@
 // The cost dialog (改修集計): the approximate cost of the retrofit plan shown,
 // tallied afresh on every paint from the latest change marks and the unit
 // prices in its edits. The prices live only in the edits, for the whole run.
-#include <QDialog>
-
 #include "evaluation/RetrofitCost.h"
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "mainwindow/FormKit.h"
 
 class TShuukeiDlg : public QDialog {
   Q_OBJECT

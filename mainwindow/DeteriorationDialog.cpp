@@ -9,25 +9,10 @@
 
 #include "evaluation/DeteriorationCheck.h"
 
-namespace {
-
-constexpr int kResultOk = 1;
-constexpr int kResultCancel = 2;
-
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
-}  // namespace
-
-TDrekkadoDlg::TDrekkadoDlg(QWidget* parent) : QDialog(parent) {
+TDrekkadoDlg::TDrekkadoDlg(QWidget* parent) : TCancelableDialog(parent) {
   setObjectName(QStringLiteral("DrekkadoDlg"));
   setWindowTitle(QStringLiteral("劣化度の確認"));
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(8, 6, 8, 6);
-  layout->setSpacing(4);
+  QVBoxLayout* layout = NewColumnLayout(this, 8, 6, 8, 6, 4);
 
   // One row per checklist item: its text, then the existence and the
   // deterioration box, both captioned with the item's points.
@@ -44,15 +29,15 @@ TDrekkadoDlg::TDrekkadoDlg(QWidget* parent) : QDialog(parent) {
     rows->addWidget(rs[i], i, 1);
     rows->addWidget(rr[i], i, 2);
   }
-  rssum = Named(new QLabel(this), QStringLiteral("rssum"));
-  rrsum = Named(new QLabel(this), QStringLiteral("rrsum"));
+  rssum = NewLabel(this, "rssum");
+  rrsum = NewLabel(this, "rrsum");
   rows->addWidget(rssum, DeteriorationItemCount, 1);
   rows->addWidget(rrsum, DeteriorationItemCount, 2);
   layout->addLayout(rows);
 
   auto* factor = new QHBoxLayout;
   factor->addWidget(new QLabel(QStringLiteral("Ｄ＝１－（劣化点数／存在点数）＝"), this));
-  rekkakeisu = Named(new QLabel(this), QStringLiteral("rekkakeisu"));
+  rekkakeisu = NewLabel(this, "rekkakeisu");
   factor->addWidget(rekkakeisu);
   factor->addStretch();
   layout->addLayout(factor);
@@ -60,17 +45,8 @@ TDrekkadoDlg::TDrekkadoDlg(QWidget* parent) : QDialog(parent) {
   layout->addWidget(
       new QLabel(QStringLiteral("ここでは劣化度入力を変更出来ません。 概要の方で変更して下さい。"), this));
 
-  auto* buttons = new QHBoxLayout;
-  OKBtn = Named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("OKBtn"));
-  OKBtn->setDefault(true);
-  CancelBtn = Named(new QPushButton(QStringLiteral("キャンセル"), this), QStringLiteral("CancelBtn"));
-  buttons->addStretch();
-  buttons->addWidget(OKBtn);
-  buttons->addWidget(CancelBtn);
-  layout->addLayout(buttons);
-
-  connect(OKBtn, &QPushButton::clicked, this, [this] { done(kResultOk); });
-  connect(CancelBtn, &QPushButton::clicked, this, [this] { done(kResultCancel); });
+  layout->addLayout(NewOkCancelRow(this, *this));
+  CloseOnOkCancel(this, *this);
 }
 
 void TDrekkadoDlg::showEvent(QShowEvent* event) {
@@ -90,5 +66,3 @@ void TDrekkadoDlg::FormPaint() {
   rekkakeisu->setText(QString::fromStdString(view.FactorText));
   Factor = view.Factor;
 }
-
-void TDrekkadoDlg::reject() { done(kResultCancel); }

@@ -2,15 +2,10 @@
 // The deterioration check dialog (劣化度の確認): a read-only view of the
 // current state's checklist, its point totals and the factor D. The answers
 // are changed in the outline dialog only.
-#include <QDialog>
-
 #include "evaluation/DeteriorationFactor.h"
+#include "mainwindow/FormKit.h"
 
-class QCheckBox;
-class QLabel;
-class QPushButton;
-
-class TDrekkadoDlg : public QDialog {
+class TDrekkadoDlg : public TCancelableDialog, public OkCancelButtons {
   Q_OBJECT
 
  public:
@@ -21,8 +16,6 @@ class TDrekkadoDlg : public QDialog {
   QLabel* rssum = nullptr;
   QLabel* rrsum = nullptr;
   QLabel* rekkakeisu = nullptr;
-  QPushButton* OKBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
 
   // The factor as last shown; for display only.
   double Factor = 0.0;
@@ -30,8 +23,6 @@ class TDrekkadoDlg : public QDialog {
  public slots:
   // Puts the boxes and labels in line with the point tables.
   void FormPaint();
-  // Esc and the close box leave with the cancel result.
-  void reject() override;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -1,6 +1,5 @@
 #include "mainwindow/GridToolWindow.h"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,69 +19,43 @@
 #include "platform/MessageBox.h"
 #include "platform/qt/ModalDialogs.h"
 
-namespace {
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
-}  // namespace
-
 TDtoorishinnDlg::TDtoorishinnDlg(QWidget* parent)
     : TToolPalette("TDtoorishinnDlg", "DtoorishinnDlg", QStringLiteral("通り芯の設定"), PaletteDockGrid,
                    parent, OwnContent{}) {
   auto* layout = new QVBoxLayout(this);
 
+  // The radios stand for GridEditMode; checking one from code sets it too.
   auto* modes = new QGridLayout;
-  auto* group = new QButtonGroup(this);
-  const auto radio = [&](const char* name, const char* caption, int row, int column) {
-    auto* button = Named(new QRadioButton(QString::fromUtf8(caption), this), name);
-    group->addButton(button);
-    modes->addWidget(button, row, column);
-    return button;
-  };
   modes->addWidget(new QLabel(QStringLiteral("Ｙ座標"), this), 0, 0);
-  Ryadd = radio("Ryadd", "追加", 0, 1);
-  Rychange = radio("Rychange", "変更", 0, 2);
   modes->addWidget(new QLabel(QStringLiteral("Ｘ座標"), this), 1, 0);
-  Rxadd = radio("Rxadd", "追加", 1, 1);
-  Rxchange = radio("Rxchange", "変更", 1, 2);
-  Rdel = radio("Rdel", "削除・通り芯変更", 2, 0);
-  modes->removeWidget(Rdel);
-  modes->addWidget(Rdel, 2, 0, 1, 2);
+  Modes = RadioRow(this);
+  Modes.Add(this, modes,
+            {{"Ryadd", "追加", GridEditAddY, &Ryadd, 0, 1},
+             {"Rychange", "変更", GridEditChangeY, &Rychange, 0, 2},
+             {"Rxadd", "追加", GridEditAddX, &Rxadd, 1, 1},
+             {"Rxchange", "変更", GridEditChangeX, &Rxchange, 1, 2},
+             {"Rdel", "削除・通り芯変更", GridEditDelete, &Rdel, 2, 0, 2}});
   modes->addWidget(new QLabel(QStringLiteral("(L)変更・(R)削除"), this), 3, 0, 1, 3, Qt::AlignRight);
   layout->addLayout(modes);
+  Modes.OnChecked(this, [](int mode) { GridEditMode = mode; });
 
-  GroupBox1 = Named(new QGroupBox(QStringLiteral("モジュール"), this), "GroupBox1");
+  GroupBox1 = NewGroupBox(this, "GroupBox1", "モジュール");
   auto* module = new QHBoxLayout(GroupBox1);
-  Lmodule = Named(new QLabel(GroupBox1), "Lmodule");
-  Bikkatsu = Named(new QPushButton(QStringLiteral("変更"), GroupBox1), "Bikkatsu");
+  Lmodule = NewLabel(GroupBox1, "Lmodule");
+  Bikkatsu = NewButton(GroupBox1, "Bikkatsu", "変更");
   module->addWidget(Lmodule);
   module->addStretch();
   module->addWidget(Bikkatsu);
   layout->addWidget(GroupBox1);
 
-  GroupBox2 = Named(new QGroupBox(QStringLiteral("建物回転"), this), "GroupBox2");
+  GroupBox2 = NewGroupBox(this, "GroupBox2", "建物回転");
   auto* turn = new QHBoxLayout(GroupBox2);
-  Bkaiten = Named(new QPushButton(QStringLiteral("実行"), GroupBox2), "Bkaiten");
+  Bkaiten = NewButton(GroupBox2, "Bkaiten", "実行");
   turn->addWidget(new QLabel(QStringLiteral("90°左回転"), GroupBox2));
   turn->addStretch();
   turn->addWidget(Bkaiten);
   layout->addWidget(GroupBox2);
 
-  // Checking a radio from code runs its handler too.
-  const auto onChecked = [this](QRadioButton* button, void (TDtoorishinnDlg::*handler)()) {
-    connect(button, &QRadioButton::toggled, this, [this, handler](bool checked) {
-      if (checked) (this->*handler)();
-    });
-  };
-  onChecked(Ryadd, &TDtoorishinnDlg::RyaddClick);
-  onChecked(Rychange, &TDtoorishinnDlg::RychangeClick);
-  onChecked(Rxadd, &TDtoorishinnDlg::RxaddClick);
-  onChecked(Rxchange, &TDtoorishinnDlg::RxchangeClick);
-  onChecked(Rdel, &TDtoorishinnDlg::RdelClick);
   connect(Bikkatsu, &QPushButton::clicked, this, &TDtoorishinnDlg::BikkatsuClick);
   connect(Bkaiten, &QPushButton::clicked, this, &TDtoorishinnDlg::BkaitenClick);
   ShowModule();
@@ -92,16 +65,10 @@ void TDtoorishinnDlg::ShowModule() { Lmodule->setText(QString::fromStdString(For
 
 void TDtoorishinnDlg::FormActivate() {
   ShowModule();
-  QRadioButton* const byMode[] = {Rxadd, Rxchange, Ryadd, Rychange};
-  (GridEditMode >= 0 && GridEditMode < 4 ? byMode[GridEditMode] : Rdel)->setChecked(true);
+  // Any mode but the four of the axes shows as deletion, and is then deletion.
+  Modes.SetCode(Modes.Radio(GridEditMode) ? GridEditMode : GridEditDelete);
   TToolPalette::FormActivate();
 }
-
-void TDtoorishinnDlg::RyaddClick() { GridEditMode = GridEditAddY; }
-void TDtoorishinnDlg::RychangeClick() { GridEditMode = GridEditChangeY; }
-void TDtoorishinnDlg::RxaddClick() { GridEditMode = GridEditAddX; }
-void TDtoorishinnDlg::RxchangeClick() { GridEditMode = GridEditChangeX; }
-void TDtoorishinnDlg::RdelClick() { GridEditMode = GridEditDelete; }
 
 void TDtoorishinnDlg::BikkatsuClick() {
   if (DmoduleDlg) RunModal(*DmoduleDlg);

@@ -2,12 +2,8 @@
 // The tool palette of the grid mode (通り芯の設定): what a click on the plan
 // does to the grid, the module and its change, and the left turn of the
 // whole building.
+#include "mainwindow/FormKit.h"
 #include "mainwindow/ToolPalette.h"
-
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
 
 class TDtoorishinnDlg : public TToolPalette {
   Q_OBJECT
@@ -15,6 +11,7 @@ class TDtoorishinnDlg : public TToolPalette {
  public:
   explicit TDtoorishinnDlg(QWidget* parent);
 
+  RadioRow Modes;  // by GridEditMode
   QRadioButton* Ryadd = nullptr;
   QRadioButton* Rychange = nullptr;
   QRadioButton* Rxadd = nullptr;
@@ -28,11 +25,6 @@ class TDtoorishinnDlg : public TToolPalette {
 
  public slots:
   void FormActivate() override;
-  void RyaddClick();
-  void RychangeClick();
-  void RxaddClick();
-  void RxchangeClick();
-  void RdelClick();
   void BikkatsuClick();
   void BkaitenClick();
 

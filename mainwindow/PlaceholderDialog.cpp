@@ -3,6 +3,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "mainwindow/FormKit.h"
+
 TPlaceholderDlg::TPlaceholderDlg(const char* formClass, const char* instanceName, const QString& caption,
                                  QWidget* parent)
     : QDialog(parent) {
@@ -10,8 +12,7 @@ TPlaceholderDlg::TPlaceholderDlg(const char* formClass, const char* instanceName
   setProperty("formClass", QString::fromLatin1(formClass));
   setWindowTitle(caption);
   auto* layout = new QVBoxLayout(this);
-  OKBtn = new QPushButton(QStringLiteral("OK"), this);
-  OKBtn->setObjectName(QStringLiteral("OKBtn"));
+  OKBtn = NewButton(this, "OKBtn", "OK");
   OKBtn->setDefault(true);
   layout->addWidget(OKBtn, 0, Qt::AlignCenter);
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);

@@ -26,13 +26,13 @@
 
 #include "analysis/PendingMessages.h"
 #include "analysis/RecalculationChain.h"
-#include "evaluation/DeteriorationFactor.h"
 #include "elements/ColumnPalette.h"
+#include "evaluation/DeteriorationFactor.h"
 #include "evaluation/ResultsPanel.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/CopyDialog.h"
-#include "mainwindow/DeteriorationDialog.h"
 #include "mainwindow/CostDialog.h"
+#include "mainwindow/DeteriorationDialog.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/ToolPalette.h"
@@ -80,33 +80,25 @@ Layout* Tight(Layout* layout) {
   return layout;
 }
 
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption) {
-  auto* label = new QLabel(caption, parent);
-  if (name) label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
-
 const char* const kVariantNames[3] = {"現　況", "改修案１", "改修案２"};
 
 const char* const kInstanceQuestion =
     "既に起動されています。複数起動しますか？\n\n起動する　　　はい\n\n起動しない　　いいえ";
 const char* const kCloseQuestion =
-    "保存してから終了しますか？\n\n保存して終了　　　はい\n\n保存しないで終了　いいえ\n\n終了しない　　　　キャンセル";
+    "保存してから終了しますか？\n\n保存して終了　　　はい\n\n保存しないで終了　いいえ\n\n終了しない　　　　キ"
+    "ャンセル";
 const char* const kNewQuestion =
-    "現在の編集データは破棄されます。\n\n破棄して新規作成する。　　　　　　　はい\n\n保存するので新規作成を中止する　　　いいえ";
+    "現在の編集データは破棄されます。\n\n破棄して新規作成する。　　　　　　　はい\n\n保存するので新規作成を中"
+    "止する　　　いいえ";
 const char* const kOpenQuestion =
-    "別のデータを読み込むと現在の編集データは破棄されます。\n\n破棄して読み込む　　　　　　　　　　はい\n\n保存するので読み込みを中止する　　　いいえ";
+    "別のデータを読み込むと現在の編集データは破棄されます。\n\n破棄して読み込む　　　　　　　　　　はい\n\n保"
+    "存するので読み込みを中止する　　　いいえ";
 const char* const kOpenFilter =
     "改修ファイル (*.tyc)|*.tyc|2012年診断ファイル (*.tyb)|*.tyb|2004診断ファイル (*.ty0)|*.ty0|"
     "2012年版改修ファイル(*.ty3)|*.ty3|2004年版改修ファイル(*.ty2)|*.ty2|すべてのファイル (*.*)|*.*";
 const char* const kSaveFilter =
-    "耐震ファイル (*.tyc)|*.tyc|耐震ファイル (*.ty3)|*.ty3|耐震ファイル (*.ty2)|*.ty2|すべてのファイル (*.*)|*.*";
+    "耐震ファイル (*.tyc)|*.tyc|耐震ファイル (*.ty3)|*.ty3|耐震ファイル (*.ty2)|*.ty2|すべてのファイル "
+    "(*.*)|*.*";
 
 // Writes the project to path, keeping the file it replaces as the backup.
 // A failure (the folder, the disk, the rights) is told to the user; the
@@ -170,13 +162,11 @@ void TQuilmoraForm::BuildControlPanel() {
   small.setPointSize(8);
   Panel1->setFont(small);
   Panel1->setStyleSheet(QStringLiteral("QGroupBox { margin-top: 1.2em; } QPushButton { padding: 1px 2px; }"));
-  auto* column = new QVBoxLayout(Panel1);
-  column->setContentsMargins(1, 1, 1, 1);
-  column->setSpacing(2);
+  QVBoxLayout* column = NewColumnLayout(Panel1, 1, 1, 1, 1, 2);
 
   auto* saveRow = new QHBoxLayout;
-  Bhozon = Named(new QPushButton(QStringLiteral("保存"), Panel1), "Bhozon");
-  Buwagaki = Named(new QPushButton(QStringLiteral("上書"), Panel1), "Buwagaki");
+  Bhozon = NewButton(Panel1, "Bhozon", "保存");
+  Buwagaki = NewButton(Panel1, "Buwagaki", "上書");
   Buwagaki->setEnabled(false);
   connect(Bhozon, &QPushButton::clicked, this, &TQuilmoraForm::FileSave1Execute);
   connect(Buwagaki, &QPushButton::clicked, this, &TQuilmoraForm::BuwagakiClick);
@@ -184,101 +174,70 @@ void TQuilmoraForm::BuildControlPanel() {
   saveRow->addWidget(Buwagaki);
   column->addLayout(saveRow);
 
-  // Variants.
-  G3 = Named(new QGroupBox(QStringLiteral("診断対象"), Panel1), "G3");
+  // Variants, by variant; checking one runs its handler, also from code.
+  G3 = NewGroupBox(Panel1, "G3", "診断対象");
   auto* g3 = Tight(new QVBoxLayout(G3));
-  variantGroup_ = new QButtonGroup(this);
-  Rgenkyou = Named(new QRadioButton(QStringLiteral("現況"), G3), "Rgenkyou");
-  Rkaishu1 = Named(new QRadioButton(QStringLiteral("改修案１"), G3), "Rkaishu1");
-  Rkaishu2 = Named(new QRadioButton(QStringLiteral("改修案２"), G3), "Rkaishu2");
-  QRadioButton* variants[] = {Rgenkyou, Rkaishu1, Rkaishu2};
-  for (int v = 0; v < 3; ++v) {
-    variantGroup_->addButton(variants[v], v);
-    g3->addWidget(variants[v]);
-  }
+  Variants = RadioRow(this);
+  Variants.Add(G3, g3,
+               {{"Rgenkyou", "現況", 0, &Rgenkyou},
+                {"Rkaishu1", "改修案１", 1, &Rkaishu1},
+                {"Rkaishu2", "改修案２", 2, &Rkaishu2}});
   Rgenkyou->setChecked(true);
   Panel2 = Named(new QFrame(G3), "Panel2");
   Panel2->setFrameShape(QFrame::Panel);
   auto* panel2 = new QVBoxLayout(Panel2);
   panel2->setContentsMargins(4, 2, 4, 2);
-  StaticText1 = AddLabel(Panel2, "StaticText1", QString());
-  StaticText2 = AddLabel(Panel2, "StaticText2", QString());
-  StaticText3 = AddLabel(Panel2, "StaticText3", QString());
+  StaticText1 = NewLabel(Panel2, "StaticText1");
+  StaticText2 = NewLabel(Panel2, "StaticText2");
+  StaticText3 = NewLabel(Panel2, "StaticText3");
   for (QLabel* label : {StaticText1, StaticText2, StaticText3}) panel2->addWidget(label);
   g3->addWidget(Panel2);
-  Bgennkyou = Named(new QPushButton(QStringLiteral("一括編集"), G3), "Bgennkyou");
+  Bgennkyou = NewButton(G3, "Bgennkyou", "一括編集");
   g3->addWidget(Bgennkyou);
   connect(Bgennkyou, &QPushButton::clicked, this, &TQuilmoraForm::BgennkyouClick);
   column->addWidget(G3);
-  connect(Rgenkyou, &QRadioButton::toggled, this, [this](bool on) { if (on) RgenkyouClick(); });
-  connect(Rkaishu1, &QRadioButton::toggled, this, [this](bool on) { if (on) Rkaishu1Click(); });
-  connect(Rkaishu2, &QRadioButton::toggled, this, [this](bool on) { if (on) Rkaishu2Click(); });
+  Variants.OnChecked(this, [this](int variant) { VariantClick(variant); });
 
-  // Storeys.
-  G4 = Named(new QGroupBox(QStringLiteral("階（入力・表示）"), Panel1), "G4");
-  auto* g4 = Tight(new QHBoxLayout(G4));
-  storeyGroup_ = new QButtonGroup(this);
-  R1kai = Named(new QRadioButton(QStringLiteral("１階"), G4), "R1kai");
-  R2kai = Named(new QRadioButton(QStringLiteral("２階"), G4), "R2kai");
-  R3kai = Named(new QRadioButton(QStringLiteral("３階"), G4), "R3kai");
-  QRadioButton* storeys[] = {R1kai, R2kai, R3kai};
-  for (int s = 0; s < 3; ++s) {
-    storeyGroup_->addButton(storeys[s], s);
-    g4->addWidget(storeys[s]);
-  }
+  // Storeys, by storey.
+  G4 = NewGroupBox(Panel1, "G4", "階（入力・表示）");
+  Storeys = RadioRow(this);
+  Storeys.Add(G4, Tight(new QHBoxLayout(G4)),
+              {{"R1kai", "１階", 0, &R1kai}, {"R2kai", "２階", 1, &R2kai}, {"R3kai", "３階", 2, &R3kai}});
   R1kai->setChecked(true);
   storeyWidgets_[1] << R2kai;
   storeyWidgets_[2] << R3kai;
   column->addWidget(G4);
-  connect(R1kai, &QRadioButton::toggled, this, [this](bool on) { if (on) R1kaiClick(); });
-  connect(R2kai, &QRadioButton::toggled, this, [this](bool on) { if (on) R2kaiClick(); });
-  connect(R3kai, &QRadioButton::toggled, this, [this](bool on) { if (on) R3kaiClick(); });
+  Storeys.OnChecked(this, [this](int storey) { StoreyClick(storey); });
 
-  // Edit modes, by EditMode value.
-  G5 = Named(new QGroupBox(QStringLiteral("入力"), Panel1), "G5");
+  // Edit modes, by EditMode value, laid out as on the panel: grid and
+  // columns first, then walls and areas.
+  G5 = NewGroupBox(Panel1, "G5", "入力");
   auto* g5 = Tight(new QGridLayout(G5));
-  modeGroup_ = new QButtonGroup(this);
-  struct ModeRadio {
-    const char* name;
-    const char* caption;
-    QRadioButton** member;
-    void (TQuilmoraForm::*handler)();
-  };
-  const ModeRadio modes[10] = {
-      {"Rtoorishin", "通り芯", &Rtoorishin, &TQuilmoraForm::RtoorishinClick},
-      {"Rhashira", "柱", &Rhashira, &TQuilmoraForm::RhashiraClick},
-      {"Rkabe", "壁 (柱)", &Rkabe, &TQuilmoraForm::RkabeClick},
-      {"Ryaneyuka", "屋根床等", &Ryaneyuka, &TQuilmoraForm::RyaneyukaClick},
-      {"Ryukashiyou", "屋根床仕様", &Ryukashiyou, &TQuilmoraForm::RyukashiyouClick},
-      {"Rshitsumei", "文字(室名)", &Rshitsumei, &TQuilmoraForm::RshitsumeiClick},
-      {"Rkiso", "基礎", &Rkiso, &TQuilmoraForm::RkisoClick},
-      {"Rjiyu", "自由線", &Rjiyu, &TQuilmoraForm::RjiyuClick},
-      {"Rhari", "梁等", &Rhari, &TQuilmoraForm::RhariClick},
-      {"Rdodai", "矢切等", &Rdodai, &TQuilmoraForm::RdodaiClick},
-  };
-  // Laid out as on the panel: grid and columns first, then walls and areas.
-  const int order[10] = {0, 1, 2, 3, 4, 5, 6, 7, 9, 8};
-  for (int i = 0; i < 10; ++i) {
-    const ModeRadio& m = modes[order[i]];
-    auto* radio = Named(new QRadioButton(QString::fromUtf8(m.caption), G5), m.name);
-    *m.member = radio;
-    ModeRadios[order[i]] = radio;
-    modeGroup_->addButton(radio, order[i]);
-    g5->addWidget(radio, i / 2, i % 2);
-    const auto handler = m.handler;
-    connect(radio, &QRadioButton::toggled, this, [this, handler](bool on) { if (on) (this->*handler)(); });
-  }
+  Modes = RadioRow(this);
+  Modes.Add(G5, g5,
+            {{"Rtoorishin", "通り芯", EditModeGrid, &Rtoorishin, 0, 0},
+             {"Rhashira", "柱", EditModeColumns, &Rhashira, 0, 1},
+             {"Rkabe", "壁 (柱)", EditModeWalls, &Rkabe, 1, 0},
+             {"Ryaneyuka", "屋根床等", EditModeRoofFloor, &Ryaneyuka, 1, 1},
+             {"Ryukashiyou", "屋根床仕様", EditModeFloorSpec, &Ryukashiyou, 2, 0},
+             {"Rshitsumei", "文字(室名)", EditModeText, &Rshitsumei, 2, 1},
+             {"Rkiso", "基礎", EditModeFoundation, &Rkiso, 3, 0},
+             {"Rjiyu", "自由線", EditModeFreeLine, &Rjiyu, 3, 1},
+             {"Rdodai", "矢切等", EditModeGable, &Rdodai, 4, 0},
+             {"Rhari", "梁等", EditModeBeam, &Rhari, 4, 1}});
+  for (int mode = 0; mode < 10; ++mode) ModeRadios[mode] = Modes.Radio(mode);
+  Modes.OnChecked(this, [this](int mode) { EditModeClick(mode); });
   Rhari->setEnabled(false);
-  // Checking the hidden radio unchecks every mode radio.
+  // Checking the hidden radio, which stands for no mode, unchecks every mode radio.
   Rnull = Named(new QRadioButton(G5), "Rnull");
   Rnull->hide();
-  modeGroup_->addButton(Rnull, -1);
+  Modes.Add(Rnull, -1);
   Rnull->setChecked(true);
 
-  Brekkado = Named(new QPushButton(QStringLiteral("劣化度確認"), G5), "Brekkado");
-  Bkabetsuika = Named(new QPushButton(QStringLiteral("耐力要素編集"), G5), "Bkabetsuika");
-  Bgaiyou = Named(new QPushButton(QStringLiteral("概要"), G5), "Bgaiyou");
-  Bzoning = Named(new QPushButton(QStringLiteral("ゾーニング"), G5), "Bzoning");
+  Brekkado = NewButton(G5, "Brekkado", "劣化度確認");
+  Bkabetsuika = NewButton(G5, "Bkabetsuika", "耐力要素編集");
+  Bgaiyou = NewButton(G5, "Bgaiyou", "概要");
+  Bzoning = NewButton(G5, "Bzoning", "ゾーニング");
   connect(Brekkado, &QPushButton::clicked, this, &TQuilmoraForm::BrekkadoClick);
   Bkabetsuika->setEnabled(false);
   Bzoning->setEnabled(false);
@@ -286,10 +245,10 @@ void TQuilmoraForm::BuildControlPanel() {
   g5->addWidget(Bkabetsuika, 5, 1);
   g5->addWidget(Bgaiyou, 6, 0);
   g5->addWidget(Bzoning, 6, 1);
-  StaticText6 = AddLabel(G5, "StaticText6", QStringLiteral("↓13手前まで"));
+  StaticText6 = NewLabel(G5, "StaticText6", "↓13手前まで");
   g5->addWidget(StaticText6, 7, 0, 1, 2);
-  Bmodoru = Named(new QPushButton(QStringLiteral("戻る"), G5), "Bmodoru");
-  Bsusumu = Named(new QPushButton(QStringLiteral("進む"), G5), "Bsusumu");
+  Bmodoru = NewButton(G5, "Bmodoru", "戻る");
+  Bsusumu = NewButton(G5, "Bsusumu", "進む");
   g5->addWidget(Bmodoru, 8, 0);
   g5->addWidget(Bsusumu, 8, 1);
   column->addWidget(G5);
@@ -298,7 +257,7 @@ void TQuilmoraForm::BuildControlPanel() {
   connect(Bgaiyou, &QPushButton::clicked, this, &TQuilmoraForm::BgaiyouClick);
 
   // Display.
-  G6 = Named(new QGroupBox(QStringLiteral("画面表示"), Panel1), "G6");
+  G6 = NewGroupBox(Panel1, "G6", "画面表示");
   auto* g6 = Tight(new QVBoxLayout(G6));
   auto* scaleRow = new QHBoxLayout;
   scaleRow->addWidget(new QLabel(QStringLiteral("表示サイズ ＝ １／"), G6));
@@ -313,7 +272,7 @@ void TQuilmoraForm::BuildControlPanel() {
   // Typing and choosing both change the scale; setting the text from code does not.
   connect(SCALE, &QComboBox::currentTextChanged, this, &TQuilmoraForm::SCALEChange);
 
-  auto* displayBox = Named(new QGroupBox(QStringLiteral("壁(柱)入力時の画面表示"), G6), "GroupBox75");
+  auto* displayBox = NewGroupBox(G6, "GroupBox75", "壁(柱)入力時の画面表示");
   auto* display = Tight(new QGridLayout(displayBox));
   struct DisplaySwitch {
     const char* name;
@@ -332,24 +291,19 @@ void TQuilmoraForm::BuildControlPanel() {
   };
   int index = 0;
   for (const DisplaySwitch& s : switches) {
-    auto* box = Named(new QCheckBox(QString::fromUtf8(s.caption), displayBox), s.name);
+    auto* box = NewCheckBox(displayBox, s.name, s.caption);
     box->setChecked(*s.flag == 1);
     display->addWidget(box, index / 2, index % 2);
     ++index;
-    int32_t* flag = s.flag;
-    connect(box, &QCheckBox::toggled, this, [this, flag](bool on) {
-      *flag = on ? 1 : 0;
-      InvalidateSheet();
-    });
+    BindCheckCode(box, s.flag, [this] { InvalidateSheet(); });
   }
   g6->addWidget(displayBox);
-  auto* snowBox = Named(new QGroupBox(QStringLiteral("多雪区域の場合"), G6), "GroupBox1");
+  auto* snowBox = NewGroupBox(G6, "GroupBox1", "多雪区域の場合");
   auto* snow = Tight(new QHBoxLayout(snowBox));
-  Rseki0 = Named(new QRadioButton(QStringLiteral("雪なし時"), snowBox), "Rseki0");
-  Rseki1 = Named(new QRadioButton(QStringLiteral("積雪時"), snowBox), "Rseki1");
+  RadioRow(this).Add(
+      snowBox, snow,
+      {{"Rseki0", "雪なし時", SnowCaseWithout, &Rseki0}, {"Rseki1", "積雪時", SnowCaseWith, &Rseki1}});
   (ProjectSettings.SnowCase == SnowCaseWith ? Rseki1 : Rseki0)->setChecked(true);
-  snow->addWidget(Rseki0);
-  snow->addWidget(Rseki1);
   g6->addWidget(snowBox);
   connect(Rseki0, &QRadioButton::toggled, this, [this](bool on) {
     if (!on) return;
@@ -368,7 +322,7 @@ void TQuilmoraForm::BuildControlPanel() {
 }
 
 void TQuilmoraForm::BuildResultsPanel(QWidget* panel, QVBoxLayout* column) {
-  Gkekka = Named(new QGroupBox(QStringLiteral("計算結果"), panel), "Gkekka");
+  Gkekka = NewGroupBox(panel, "Gkekka", "計算結果");
   auto* results = Tight(new QGridLayout(Gkekka));
   results->addWidget(new QLabel(QStringLiteral("Ｘ方向"), Gkekka), 0, 2);
   results->addWidget(new QLabel(QStringLiteral("Ｙ方向"), Gkekka), 0, 3);
@@ -387,18 +341,18 @@ void TQuilmoraForm::BuildResultsPanel(QWidget* panel, QVBoxLayout* column) {
       {"Label11", "Label12", "Label13", "L2henx", "L2heny", "L2hyox", "L2hyoy"},
       {"Label18", "Label19", "Label20", "L3henx", "L3heny", "L3hyox", "L3hyoy"},
   };
-  const QString storeyNames[3] = {QStringLiteral("１階"), QStringLiteral("２階"), QStringLiteral("３階")};
+  const char* const storeyNames[3] = {"１階", "２階", "３階"};
   for (int s = 0; s < 3; ++s) {
     const StoreyRow& r = rows[s];
     const int line = 1 + 2 * s;
     QWidget* widgets[] = {
-        AddLabel(Gkekka, r.storeyLabel, storeyNames[s]),
-        AddLabel(Gkekka, r.eccentricityCaption, QStringLiteral("偏心率")),
-        AddLabel(Gkekka, r.henx, QString()),
-        AddLabel(Gkekka, r.heny, QString()),
-        AddLabel(Gkekka, r.scoreCaption, QStringLiteral("評点")),
-        AddLabel(Gkekka, r.hyox, QString()),
-        AddLabel(Gkekka, r.hyoy, QString()),
+        NewLabel(Gkekka, r.storeyLabel, storeyNames[s]),
+        NewLabel(Gkekka, r.eccentricityCaption, "偏心率"),
+        NewLabel(Gkekka, r.henx),
+        NewLabel(Gkekka, r.heny),
+        NewLabel(Gkekka, r.scoreCaption, "評点"),
+        NewLabel(Gkekka, r.hyox),
+        NewLabel(Gkekka, r.hyoy),
     };
     results->addWidget(widgets[0], line, 0);
     results->addWidget(widgets[1], line, 1);
@@ -410,13 +364,13 @@ void TQuilmoraForm::BuildResultsPanel(QWidget* panel, QVBoxLayout* column) {
     for (QWidget* widget : widgets) storeyWidgets_[s] << widget;
   }
   results->addWidget(new QLabel(QStringLiteral("柱軸力："), Gkekka), 7, 0, 1, 2);
-  Lnflag = AddLabel(Gkekka, "Lnflag", QString());
+  Lnflag = NewLabel(Gkekka, "Lnflag");
   results->addWidget(Lnflag, 7, 2, 1, 2);
-  results->addWidget(AddLabel(Gkekka, "Lqflag", QString()), 8, 0);
-  results->addWidget(AddLabel(Gkekka, "Lqflag2", QString()), 8, 1);
-  results->addWidget(AddLabel(Gkekka, "Lqflag3", QString()), 8, 2);
-  results->addWidget(AddLabel(Gkekka, "Lqflag4", QString()), 8, 3);
-  auto* koumen = AddLabel(Gkekka, "Pkoumen", QString());
+  results->addWidget(NewLabel(Gkekka, "Lqflag"), 8, 0);
+  results->addWidget(NewLabel(Gkekka, "Lqflag2"), 8, 1);
+  results->addWidget(NewLabel(Gkekka, "Lqflag3"), 8, 2);
+  results->addWidget(NewLabel(Gkekka, "Lqflag4"), 8, 3);
+  auto* koumen = NewLabel(Gkekka, "Pkoumen");
   koumen->setFrameShape(QFrame::Panel);
   SetBackground(koumen, RgbColour(128, 0, 0));
   QPalette koumenText = koumen->palette();
@@ -425,19 +379,19 @@ void TQuilmoraForm::BuildResultsPanel(QWidget* panel, QVBoxLayout* column) {
   results->addWidget(koumen, 9, 0, 1, 4);
   column->addWidget(Gkekka);
 
-  GroupBox3 = Named(new QGroupBox(QStringLiteral("壁量計算"), panel), "GroupBox3");
+  GroupBox3 = NewGroupBox(panel, "GroupBox3", "壁量計算");
   auto* quantity = Tight(new QGridLayout(GroupBox3));
   const char* storeyLabels[3] = {nullptr, "Label21", "Label22"};
   const char* ratioX[3] = {"Ljuusokux1", "Ljuusokux2", "Ljuusokux3"};
   const char* ratioY[3] = {"Ljuusokuy1", "Ljuusokuy2", "Ljuusokuy3"};
   for (int s = 0; s < 3; ++s) {
-    QWidget* widgets[] = {AddLabel(GroupBox3, storeyLabels[s], storeyNames[s]),
-                          AddLabel(GroupBox3, ratioX[s], QString()), AddLabel(GroupBox3, ratioY[s], QString())};
+    QWidget* widgets[] = {NewLabel(GroupBox3, storeyLabels[s], storeyNames[s]),
+                          NewLabel(GroupBox3, ratioX[s]), NewLabel(GroupBox3, ratioY[s])};
     for (int c = 0; c < 3; ++c) quantity->addWidget(widgets[c], s, c);
     for (QWidget* widget : widgets) storeyWidgets_[s] << widget;
   }
-  quantity->addWidget(AddLabel(GroupBox3, "Lshibunok", QString()), 3, 0, 1, 3);
-  Bkaberyou = Named(new QPushButton(QStringLiteral("設定・詳細確認"), GroupBox3), "Bkaberyou");
+  quantity->addWidget(NewLabel(GroupBox3, "Lshibunok"), 3, 0, 1, 3);
+  Bkaberyou = NewButton(GroupBox3, "Bkaberyou", "設定・詳細確認");
   quantity->addWidget(Bkaberyou, 4, 0, 1, 3);
   connect(Bkaberyou, &QPushButton::clicked, this, &TQuilmoraForm::BkaberyouClick);
   column->addWidget(GroupBox3);
@@ -447,7 +401,7 @@ void TQuilmoraForm::BuildResultsPanel(QWidget* panel, QVBoxLayout* column) {
   SetBackground(Panel3, RgbColour(0, 0, 128));
   auto* methods = new QVBoxLayout(Panel3);
   for (const char* name : {"Lkaiteiban", "Lshindan", "Lhouhou", "Lhitsuyou", "Lban"}) {
-    auto* label = AddLabel(Panel3, name, QString());
+    auto* label = NewLabel(Panel3, name);
     QPalette text = label->palette();
     text.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(text);
@@ -455,7 +409,7 @@ void TQuilmoraForm::BuildResultsPanel(QWidget* panel, QVBoxLayout* column) {
   }
   column->addWidget(Panel3);
 
-  GroupBox2 = Named(new QGroupBox(QStringLiteral("備考"), panel), "GroupBox2");
+  GroupBox2 = NewGroupBox(panel, "GroupBox2", "備考");
   GroupBox2->hide();
   column->addWidget(GroupBox2);
 }
@@ -528,7 +482,8 @@ void TQuilmoraForm::BuildMenus() {
   N3->setObjectName(QStringLiteral("N3"));
   connect(N3, &QAction::triggered, this, &TQuilmoraForm::N3Click);
   QMenu* settings = menu->addMenu(QStringLiteral("設定(&S)"));
-  addItems(settings, {{"G1", "概要(&G)", nullptr}, {"A1", "計算条件(&A)", nullptr}, {"D1", "画面表示(&D)", nullptr}});
+  addItems(settings,
+           {{"G1", "概要(&G)", nullptr}, {"A1", "計算条件(&A)", nullptr}, {"D1", "画面表示(&D)", nullptr}});
   QMenu* help = menu->addMenu(QStringLiteral("ヘルプ(&H)"));
   addItems(help, {{"H2", "ヘルプ(&H)...", "Ctrl+H"}});
   QAction* about = help->addAction(QStringLiteral("バージョン情報(&A)..."));
@@ -537,7 +492,8 @@ void TQuilmoraForm::BuildMenus() {
 }
 
 void TQuilmoraForm::FormCreate(const QStringList& arguments) {
-  if (instanceLock_.HeldElsewhere() && MessageBox(kInstanceQuestion, "終了", MB_YESNO | MB_ICONQUESTION) == IDNO) {
+  if (instanceLock_.HeldElsewhere() &&
+      MessageBox(kInstanceQuestion, "終了", MB_YESNO | MB_ICONQUESTION) == IDNO) {
     terminated_ = true;
     return;
   }
@@ -578,27 +534,22 @@ void TQuilmoraForm::MainWindowStateChanged() {
   Bmodoru->setEnabled(MainWindow.BmodoruEnabled);
   Bsusumu->setEnabled(MainWindow.BsusumuEnabled);
 
-  QRadioButton* variants[] = {Rgenkyou, Rkaishu1, Rkaishu2};
-  for (int v = 0; v < 3; ++v) SetBackground(variants[v], MainWindow.VariantRadioColour[v]);
+  for (int v = 0; v < 3; ++v) SetBackground(Variants.Radio(v), MainWindow.VariantRadioColour[v]);
   // State that the core set is shown without running the radios' handlers again.
-  if (MainWindow.CheckedVariantRadio >= 0 && MainWindow.CheckedVariantRadio < 3) {
-    const QSignalBlocker block(variants[MainWindow.CheckedVariantRadio]);
-    variants[MainWindow.CheckedVariantRadio]->setChecked(true);
-  }
+  Variants.SetCodeQuietly(MainWindow.CheckedVariantRadio);
   ShowVariantPanel(CurrentVariant);
 
-  QRadioButton* storeys[] = {R1kai, R2kai, R3kai};
-  if (MainWindow.CheckedStoreyRadio >= 0 && MainWindow.CheckedStoreyRadio < 3) {
-    const QSignalBlocker block(storeys[MainWindow.CheckedStoreyRadio]);
-    storeys[MainWindow.CheckedStoreyRadio]->setChecked(true);
-  }
+  Storeys.SetCodeQuietly(MainWindow.CheckedStoreyRadio);
   for (QWidget* widget : storeyWidgets_[1]) widget->setEnabled(MainWindow.R2kaiEnabled);
   for (QWidget* widget : storeyWidgets_[2]) widget->setEnabled(MainWindow.R3kaiEnabled);
 
-  const int mode = MainWindow.CheckedEditModeRadio;
-  QRadioButton* checked = mode >= 0 && mode < 10 ? ModeRadios[mode] : Rnull;
-  const QSignalBlocker block(checked);
-  checked->setChecked(true);
+  // Any other mode checks the hidden radio, which stands for none.
+  if (Modes.Radio(MainWindow.CheckedEditModeRadio))
+    Modes.SetCodeQuietly(MainWindow.CheckedEditModeRadio);
+  else {
+    const QSignalBlocker block(Rnull);
+    Rnull->setChecked(true);
+  }
 }
 
 void TQuilmoraForm::ShowVariantPanel(int variant) {
@@ -689,7 +640,8 @@ void TQuilmoraForm::ShowResultsPanel() {
     const PanelLabel& state = ResultsPanel.*entry.Label;
     label->setText(QString::fromUtf8(state.Caption));
     QPalette palette = label->palette();
-    if (state.FontColour != FormColour) palette.setColor(QPalette::WindowText, FromColorRef(state.FontColour));
+    if (state.FontColour != FormColour)
+      palette.setColor(QPalette::WindowText, FromColorRef(state.FontColour));
     if (state.Colour == ColourButtonFace) {
       palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
       label->setAutoFillBackground(true);
@@ -915,9 +867,8 @@ void TQuilmoraForm::FileOpen1Execute() {
   UpdateUsedExtents();
   RecentreModel();
   ApplyZoom();
-  QRadioButton* variants[] = {Rgenkyou, Rkaishu1, Rkaishu2};
   // Runs the radio's handler when the check changes.
-  if (CurrentVariant >= 0 && CurrentVariant < 3) variants[CurrentVariant]->setChecked(true);
+  Variants.SetCode(CurrentVariant);
   OutlineConfirmationPending = 1;
   if (gaiyouDlg) RunModal(*gaiyouDlg);
   RecalcCurrentStateAfterLoad();
@@ -925,12 +876,13 @@ void TQuilmoraForm::FileOpen1Execute() {
 
 void TQuilmoraForm::BuwagakiClick() {
   if (CurrentFilePath == UntitledFilePath) {
-    MessageBox("「名前を付けて保存」でファイル名を付けて下さい。", "ファイル名がありません", MB_ICONINFORMATION);
+    MessageBox("「名前を付けて保存」でファイル名を付けて下さい。", "ファイル名がありません",
+               MB_ICONINFORMATION);
     return;
   }
   if (!SaveProject(OverwritePathOf(CurrentFilePath))) return;
-  MessageBox("同名のファイル名で保存しました。\n\n元のファイルはＢＡＫファイルにリネームしました。", "上書き保存",
-             MB_ICONINFORMATION);
+  MessageBox("同名のファイル名で保存しました。\n\n元のファイルはＢＡＫファイルにリネームしました。",
+             "上書き保存", MB_ICONINFORMATION);
 }
 
 void TQuilmoraForm::FileSave1Execute() {

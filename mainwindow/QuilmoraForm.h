@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <array>
 
+#include "mainwindow/FormKit.h"
 #include "model/MainWindowPort.h"
 #include "platform/qt/InstanceLock.h"
 
@@ -189,9 +190,9 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   // dialogs wait for it.
   bool recentring_ = false;
 
-  QButtonGroup* variantGroup_ = nullptr;
-  QButtonGroup* storeyGroup_ = nullptr;
-  QButtonGroup* modeGroup_ = nullptr;
+  RadioRow Variants;  // by variant
+  RadioRow Storeys;   // by storey
+  RadioRow Modes;     // by EditMode; the hidden Rnull stands for none
   // Widgets enabled only while the current variant has a second / third storey.
   QList<QWidget*> storeyWidgets_[3];
 };

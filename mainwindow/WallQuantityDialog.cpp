@@ -17,17 +17,8 @@
 
 namespace {
 
-constexpr int kResultOk = 1;
-constexpr int kResultCancel = 2;
-
 const char* const kVariantTabs[VariantCount] = {"現況", "改修案１", "改修案２"};
 const char* const kStoreyRows[StoreyCount] = {"１階", "２階", "３階"};
-
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
 
 QString ComponentName(const char* family, int variant, int storey) {
   return QString::fromStdString(WallQuantityComponentName(family, variant, storey));
@@ -51,39 +42,29 @@ void InvalidatePlanAndOutline() {
 
 }  // namespace
 
-TkaberyouDlg::TkaberyouDlg(QWidget* parent) : QDialog(parent) {
+TkaberyouDlg::TkaberyouDlg(QWidget* parent) : TCancelableDialog(parent) {
   setObjectName(QStringLiteral("kaberyouDlg"));
   setWindowTitle(QStringLiteral("壁量計算"));
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(8, 6, 8, 6);
+  QVBoxLayout* layout = NewColumnLayout(this, 8, 6, 8, 6);
 
   auto* top = new QVBoxLayout;
-  Cyukamenshuusei =
-      Named(new QCheckBox(QStringLiteral("必要耐力算出用床面積を手動で入力する。"), this), QStringLiteral("Cyukamenshuusei"));
+  Cyukamenshuusei = NewCheckBox(this, "Cyukamenshuusei", "必要耐力算出用床面積を手動で入力する。");
   top->addWidget(Cyukamenshuusei);
-  top->addWidget(new QLabel(QStringLiteral("オーバーハングや小屋裏収納等がある場合は修正して手動で入れて下さい。"), this));
-  top->addWidget(
-      new QLabel(QStringLiteral("(４分割領域面積は修正に追随しませんのでこちらも手動で修正して下さい。)"), this));
+  top->addWidget(new QLabel(
+      QStringLiteral("オーバーハングや小屋裏収納等がある場合は修正して手動で入れて下さい。"), this));
+  top->addWidget(new QLabel(
+      QStringLiteral("(４分割領域面積は修正に追随しませんのでこちらも手動で修正して下さい。)"), this));
   layout->addLayout(top);
 
-  PageControl1 = Named(new QTabWidget(this), QStringLiteral("PageControl1"));
-  for (int v = 0; v < VariantCount; ++v) PageControl1->addTab(BuildTab(v), QString::fromUtf8(kVariantTabs[v]));
+  PageControl1 = Named(new QTabWidget(this), "PageControl1");
+  for (int v = 0; v < VariantCount; ++v)
+    PageControl1->addTab(BuildTab(v), QString::fromUtf8(kVariantTabs[v]));
   layout->addWidget(PageControl1);
 
-  auto* buttons = new QHBoxLayout;
-  OKBtn = Named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("OKBtn"));
-  OKBtn->setDefault(true);
-  CancelBtn = Named(new QPushButton(QStringLiteral("キャンセル"), this), QStringLiteral("CancelBtn"));
-  buttons->addStretch();
-  buttons->addWidget(OKBtn);
-  buttons->addWidget(CancelBtn);
-  layout->addLayout(buttons);
+  layout->addLayout(NewOkCancelRow(this, *this));
 
   connect(Cyukamenshuusei, &QCheckBox::clicked, this, &TkaberyouDlg::CyukamenshuuseiClick);
-  connect(OKBtn, &QPushButton::clicked, this, [this] {
-    if (OKBtnClick()) done(kResultOk);
-  });
-  connect(CancelBtn, &QPushButton::clicked, this, [this] { done(kResultCancel); });
+  CloseOnOkCancel(this, &TkaberyouDlg::OKBtnClick);
 }
 
 QWidget* TkaberyouDlg::BuildTab(int variant) {
@@ -208,5 +189,3 @@ bool TkaberyouDlg::OKBtnClick() {
   if (QuilmoraForm) QuilmoraForm->InvalidateSheet();
   return true;
 }
-
-void TkaberyouDlg::reject() { done(kResultCancel); }

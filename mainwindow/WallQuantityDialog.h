@@ -3,17 +3,10 @@
 // variants, one tab each, and the floor areas for the required wall lengths,
 // computed or entered by hand. Nothing is computed here; the next paint of
 // the plan recomputes with the stored areas.
-#include <QDialog>
-
 #include "evaluation/WallQuantitySheet.h"
+#include "mainwindow/FormKit.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTabWidget;
-
-class TkaberyouDlg : public QDialog {
+class TkaberyouDlg : public TCancelableDialog, public OkCancelButtons {
   Q_OBJECT
 
  public:
@@ -21,8 +14,6 @@ class TkaberyouDlg : public QDialog {
 
   QTabWidget* PageControl1 = nullptr;
   QCheckBox* Cyukamenshuusei = nullptr;
-  QPushButton* OKBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
 
   // A result label or an area edit by family, variant 0..2 and storey 0..2.
   QLabel* ResultLabel(int family, int variant, int storey) const;
@@ -33,8 +24,6 @@ class TkaberyouDlg : public QDialog {
   void CyukamenshuuseiClick();
   // False (the dialog stays open) when an area is not a number.
   bool OKBtnClick();
-  // Esc and the close box leave with the cancel result.
-  void reject() override;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -11,8 +11,7 @@ TgaiyouDlg::TgaiyouDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("gaiyouDlg"));
   setWindowTitle(QStringLiteral("概要"));
   auto* layout = new QVBoxLayout(this);
-  OKBtn = new QPushButton(QStringLiteral("OK"), this);
-  OKBtn->setObjectName(QStringLiteral("OKBtn"));
+  OKBtn = NewButton(this, "OKBtn", "OK");
   OKBtn->setDefault(true);
   layout->addWidget(OKBtn, 0, Qt::AlignCenter);
   connect(OKBtn, &QPushButton::clicked, this, &TgaiyouDlg::OKBtnClick);

@@ -2,9 +2,7 @@
 // The outline dialog ("概要"), the editor of the project settings. While an
 // outline confirmation is pending (start-up, File > New, File > Open) it can
 // only be left with its OK button.
-#include <QDialog>
-
-class QPushButton;
+#include "mainwindow/FormKit.h"
 
 class TgaiyouDlg : public QDialog {
   Q_OBJECT
