@@ -5,16 +5,18 @@
 # make fuzz           - build the project-file fuzzer with clang and run it
 #                       for FUZZ_SECONDS on fresh seeds and the regression corpus
 # make bench          - build and run the benchmarks
+# make format         - format every source with clang-format
+# make format-check   - fail on any source that clang-format would change
 BUILD_DIR ?= build
 SANITIZE_BUILD_DIR ?= build-sanitize
 FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
-PACKAGES := cmake g++ ninja-build ccache qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils locales
+PACKAGES := cmake g++ ninja-build ccache clang-format qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils locales
 FUZZ_PACKAGES := clang libclang-rt-dev
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps configure build run test test-sanitized fuzz bench clean
+.PHONY: all deps fuzz-deps configure build run test test-sanitized fuzz bench format format-check clean
 
 all: build
 
@@ -69,6 +71,15 @@ bench: build
 	./$(BUILD_DIR)/bench/project_file_bench
 	./$(BUILD_DIR)/bench/recalculation_chain_bench
 	./$(BUILD_DIR)/bench/plan_paint_bench
+
+# Every C++ source and header the repository tracks.
+SOURCES = git ls-files -z '*.cpp' '*.h'
+
+format: deps
+	$(SOURCES) | xargs -0 clang-format -i
+
+format-check: deps
+	$(SOURCES) | xargs -0 clang-format --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_BUILD_DIR) $(FUZZ_BUILD_DIR)
