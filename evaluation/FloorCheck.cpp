@@ -11,20 +11,11 @@
 #include "model/ProjectSettings.h"
 
 StoreyArray FloorUnitShear;
-LineArray FloorCheckRequired[FloorCheckMemberCount];
 FloorLineArray FloorCheckRatio[FloorCheckMemberCount];
 FloorVerdictArray FloorCheckOk[FloorCheckMemberCount];
 FloorVerdictArray FloorCheckCase[FloorCheckMemberCount];
 LineArray FloorMoment[DiaphragmMemberCount];
 LineArray BeamStress[DiaphragmMemberCount];
-
-void ClearFloorCheckRequired() {
-  for (auto& member : FloorCheckRequired)
-    for (auto& variant : member)
-      for (auto& storey : variant)
-        for (auto& interval : storey)
-          for (double& value : interval) value = 0.0;
-}
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "evaluation/DeteriorationFactor.h"
+#include "model/DeteriorationPoints.h"
 #include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
