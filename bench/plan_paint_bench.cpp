@@ -8,7 +8,6 @@
 #include <QPainter>
 
 #include "mainwindow/PaintCycle.h"
-#include "model/EditingState.h"
 #include "model/ModelReset.h"
 #include "model/PlanScale.h"
 #include "rendering/QtCanvas.h"

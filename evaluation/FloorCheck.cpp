@@ -4,11 +4,11 @@
 
 #include "analysis/FloorAreas.h"
 #include "analysis/RequiredStrength.h"
-#include "model/EditingState.h"
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 StoreyArray FloorUnitShear;
 FloorLineArray FloorCheckRatio[FloorCheckMemberCount];

@@ -1,11 +1,11 @@
 #include "mainwindow/PaintCycle.h"
 
 #include "analysis/RecalculationChain.h"
-#include "model/EditingState.h"
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/PlanPalette.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
 #include "rendering/CentresOverlay.h"

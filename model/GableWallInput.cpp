@@ -1,10 +1,10 @@
 #include "model/GableWallInput.h"
 
-#include "model/EditingState.h"
 #include "model/MainWindowPort.h"
 #include "model/ModelAccess.h"
 #include "model/PaletteState.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "model/ModelValidation.h"
 
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
+#include "model/ViewState.h"
 
 namespace {
 

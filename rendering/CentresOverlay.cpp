@@ -3,11 +3,11 @@
 #include "analysis/AnalysisResults.h"
 #include "analysis/AreaWeights.h"
 #include "analysis/GridAxisLabels.h"
-#include "model/EditingState.h"
 #include "model/Grid.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
 

@@ -1,10 +1,10 @@
 #include "rendering/FreeLineLayer.h"
 
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/FreeLineInput.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
+#include "model/ViewState.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
 

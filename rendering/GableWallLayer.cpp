@@ -1,10 +1,10 @@
 #include "rendering/GableWallLayer.h"
 
-#include "model/EditingState.h"
 #include "model/ElementLabels.h"
 #include "model/ElementLists.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
+#include "model/ViewState.h"
 #include "rendering/Canvas.h"
 #include "rendering/ElementBand.h"
 

@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "analysis/GridAxisLabels.h"
-#include "model/EditingState.h"
 #include "model/Grid.h"
 #include "model/NumericHelpers.h"
 #include "model/PlanPalette.h"
+#include "model/ViewState.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
 

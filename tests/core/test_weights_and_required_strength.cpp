@@ -13,8 +13,8 @@
 #include "analysis/RequiredStrength.h"
 #include "analysis/StoreyWeights.h"
 #include "analysis/WeightsAndRequiredStrength.h"
-#include "model/EditingState.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

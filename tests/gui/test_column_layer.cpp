@@ -9,13 +9,13 @@
 #include "LayerTestHelpers.h"
 #include "analysis/AnalysisResults.h"
 #include "analysis/GridPointMap.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 #include "rendering/ColumnLayer.h"
 
 namespace {

@@ -6,13 +6,13 @@
 #include <algorithm>
 
 #include "mainwindow/PaintCycle.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ModelReset.h"
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 #include "rendering/RecordingCanvas.h"
 
 namespace {
