@@ -6,12 +6,12 @@
 
 #include "analysis/BuildingOutline.h"
 #include "analysis/RequiredStrength.h"
-#include "model/EditingState.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
 #include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 StoreyArray OtherElementRatioX;
 StoreyArray OtherElementRatioY;

@@ -6,12 +6,12 @@
 #include "analysis/AreaWeights.h"
 #include "analysis/GridAxisLabels.h"
 #include "analysis/StoreyWeights.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

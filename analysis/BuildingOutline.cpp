@@ -2,14 +2,15 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "analysis/AnalysisResults.h"
-#include "model/EditingState.h"
 #include "model/Grid.h"
 #include "model/ModelAccess.h"
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 AreaEdge AreaEdges[VariantCount][StoreyCount][MaxAreaEdges];
 int32_t AreaEdgeCounts[StoreyCount];

@@ -2,12 +2,12 @@
 
 #include "analysis/FloorAreas.h"
 #include "analysis/GridAxisLabels.h"
-#include "model/EditingState.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
 #include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 #include "platform/Numeric.h"
 
 namespace {

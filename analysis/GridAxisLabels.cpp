@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "analysis/PendingMessages.h"
-#include "model/EditingState.h"
+#include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"

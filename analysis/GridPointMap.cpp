@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "model/EditingState.h"
 #include "model/ModelAccess.h"
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 int32_t GridPointMap[VariantCount][StoreyCount][GridPointMapSize][GridPointMapSize];
 BraceEndCodes BraceEndMap[VariantCount][StoreyCount][GridPointMapSize][GridPointMapSize];

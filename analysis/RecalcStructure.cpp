@@ -1,6 +1,7 @@
 #include "analysis/RecalcStructure.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "analysis/AnalysisResults.h"
 #include "analysis/BuildingOutline.h"
@@ -8,10 +9,10 @@
 #include "analysis/RecalcStructureSteps.h"
 #include "analysis/StoreyAnalysis.h"
 #include "analysis/WallTopology.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include "analysis/RigidityCentre.h"
 #include "analysis/StiffnessRatio.h"
 #include "analysis/StoreySums.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/ModelAccess.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 void CalcWallQuantitiesAndStoreySums(int32_t storey) {
   const int32_t walls = WallCountOf(CurrentVariant, storey);

@@ -10,7 +10,7 @@
 #include "analysis/WeightsAndRequiredStrength.h"
 #include "evaluation/ColumnNValues.h"
 #include "evaluation/Superstructure.h"
-#include "model/EditingState.h"
+#include "model/ViewState.h"
 
 void RunRecalculationChain() {
   // Each step relies on the ones before it; keep this order.

@@ -1,10 +1,10 @@
 #include "analysis/RequiredStrength.h"
 
 #include "analysis/FloorAreas.h"
-#include "model/EditingState.h"
 #include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 const double RequiredStrengthPerAreaTable[RequiredStrengthTableRows * 3] = {
     0.28, 0.40, 0.64,  // one storey

@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "analysis/WallLines.h"
-#include "model/EditingState.h"
 #include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 int32_t AxisUseX[VariantCount][StoreyCount][AxisLineCount];
 int32_t AxisUseY[VariantCount][StoreyCount][AxisLineCount];

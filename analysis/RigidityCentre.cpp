@@ -4,12 +4,12 @@
 
 #include "analysis/AnalysisResults.h"
 #include "analysis/OriginCoordinates.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

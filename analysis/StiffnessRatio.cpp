@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "analysis/AnalysisResults.h"
-#include "model/EditingState.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "analysis/ColumnStrengths.h"
 #include "analysis/GridPointMap.h"
@@ -9,7 +10,6 @@
 #include "analysis/ReductionFactors.h"
 #include "analysis/WallStrength.h"
 #include "analysis/WallTopology.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
@@ -17,6 +17,7 @@
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 // Window 0.6 / 0.4 / 0.3, door 0.3 / 0.2 / 0.15; partitions repeat the outer walls.
 const double OpeningStrengthTable[WallTypeCount] = {0, 0.6, 0.6, 0.6, 0.3, 0.3, 0.3, 0,

@@ -5,10 +5,10 @@
 #include "analysis/FloorAreas.h"
 #include "analysis/PendingMessages.h"
 #include "analysis/RequiredStrength.h"
-#include "model/EditingState.h"
 #include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 #include "platform/MessageBox.h"
 
 const double PartUnitWeightTable[3][5] = {

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "model/EditingState.h"
 #include "model/Grid.h"
 #include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 int32_t XWallOrder[VariantCount][StoreyCount][WallLineEntryCapacity];
 int32_t XWallLineKey[VariantCount][StoreyCount][WallLineEntryCapacity];

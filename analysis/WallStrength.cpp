@@ -1,8 +1,8 @@
 #include "analysis/WallStrength.h"
 
-#include "model/EditingState.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 // Symbol, strength, stiffness, wall factor, diagnosis-only, name.
 const ElementSpecRow BraceCompressionTable[BraceTableRows] = {

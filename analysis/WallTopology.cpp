@@ -6,12 +6,12 @@
 #include "analysis/AnalysisResults.h"
 #include "analysis/GridPointMap.h"
 #include "analysis/WallStrength.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 const int32_t BraceClassTable[BraceTableRows] = {0, 0, 0, 0, 2, 2, 4, 4, 6, 0, 0, 0, 0, 0, 0};
 

@@ -4,9 +4,9 @@
 #include "analysis/AreaWeights.h"
 #include "analysis/ArrangementReduction.h"
 #include "analysis/FloorAreas.h"
+#include "analysis/FloorCheckShear.h"
 #include "analysis/RequiredStrength.h"
 #include "analysis/StoreyWeights.h"
-#include "evaluation/FloorCheck.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
 

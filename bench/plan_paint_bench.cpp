@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPainter>
 
-#include "model/EditingState.h"
 #include "model/ModelReset.h"
 #include "model/PlanScale.h"
 #include "rendering/PlanPaint.h"

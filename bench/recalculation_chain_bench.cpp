@@ -12,13 +12,13 @@
 #include <utility>
 
 #include "analysis/RecalculationChain.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/ModelReset.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

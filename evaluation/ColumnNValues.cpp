@@ -6,7 +6,6 @@
 #include "analysis/GridAxisLabels.h"
 #include "analysis/GridPointMap.h"
 #include "analysis/WallStrength.h"
-#include "model/EditingState.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
 #include "model/MainWindowPort.h"
@@ -14,6 +13,7 @@
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 #include "platform/TextCodec.h"
 
 int32_t ColumnOrderY[VariantCount][StoreyCount][MaxColumnsPerStorey];

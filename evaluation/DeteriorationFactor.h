@@ -1,17 +1,9 @@
 #pragma once
-// Point tables and factors of the deterioration survey (one set per project).
+// Factors of the deterioration survey (one set per project) and the step
+// that fills the point tables (model/DeteriorationPoints.h) they come from.
 #include <cstdint>
 
-constexpr int DeteriorationItemCount = 13;
-
-extern int32_t ExistencePoints[DeteriorationItemCount];
-extern int32_t DeteriorationPoints[DeteriorationItemCount];
-extern int32_t RetrofitExistencePoints[DeteriorationItemCount];
-extern int32_t RetrofitDeteriorationPoints[DeteriorationItemCount];
-extern int32_t ExistencePointTotal;
-extern int32_t DeteriorationPointTotal;
-extern int32_t RetrofitExistencePointTotal;
-extern int32_t RetrofitDeteriorationPointTotal;
+#include "model/DeteriorationPoints.h"
 
 // D of the current state and of the retrofit plans, 0.7 to 1.0.
 extern double DeteriorationFactor;

@@ -4,27 +4,18 @@
 
 #include "analysis/FloorAreas.h"
 #include "analysis/RequiredStrength.h"
-#include "model/EditingState.h"
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 StoreyArray FloorUnitShear;
-LineArray FloorCheckRequired[FloorCheckMemberCount];
 FloorLineArray FloorCheckRatio[FloorCheckMemberCount];
 FloorVerdictArray FloorCheckOk[FloorCheckMemberCount];
 FloorVerdictArray FloorCheckCase[FloorCheckMemberCount];
 LineArray FloorMoment[DiaphragmMemberCount];
 LineArray BeamStress[DiaphragmMemberCount];
-
-void ClearFloorCheckRequired() {
-  for (auto& member : FloorCheckRequired)
-    for (auto& variant : member)
-      for (auto& storey : variant)
-        for (auto& interval : storey)
-          for (double& value : interval) value = 0.0;
-}
 
 namespace {
 

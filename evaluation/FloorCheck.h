@@ -25,22 +25,7 @@
 
 #include "analysis/AnalysisResults.h"
 #include "analysis/ArrangementReduction.h"
-
-// Members of FloorCheckRequired, FloorCheckRatio, FloorCheckOk and
-// FloorCheckCase: direction, the side the shear is accumulated from, and the
-// edge of the interval. The near edge (next to axis i) is judged against
-// capacity array 1, the far edge (next to axis i + 1) against array 2.
-enum FloorCheckMember : int32_t {
-  FloorCheckXFromBelowNear = 0,  // from the smallest Y axis
-  FloorCheckXFromBelowFar = 1,
-  FloorCheckXFromAboveNear = 2,  // from the largest Y axis
-  FloorCheckXFromAboveFar = 3,
-  FloorCheckYFromLeftNear = 4,  // from the smallest X axis
-  FloorCheckYFromLeftFar = 5,
-  FloorCheckYFromRightNear = 6,  // from the largest X axis
-  FloorCheckYFromRightFar = 7,
-};
-constexpr int FloorCheckMemberCount = 8;
+#include "analysis/FloorCheckShear.h"
 
 // Members of FloorMoment and BeamStress. A member at lines is indexed by the
 // axis of the section, a member at middles by the interval.
@@ -73,10 +58,6 @@ using FloorVerdictArray = int32_t[VariantCount][StoreyCount][AxisLineCount];
 // of the storey above) / RequiredStrengthArea; 0 when that area is 0.
 extern StoreyArray FloorUnitShear;
 
-// Accumulated floor shear at an edge, kN, [member][variant][storey][interval][case].
-// The weights step zeroes it for every variant at the start of a recalculation.
-extern LineArray FloorCheckRequired[FloorCheckMemberCount];
-
 // Capacity / accumulated shear of the governing case; 0 where no case judged
 // the edge, and also for a judged edge without capacity, which then fails.
 extern FloorLineArray FloorCheckRatio[FloorCheckMemberCount];
@@ -96,9 +77,6 @@ extern LineArray FloorMoment[DiaphragmMemberCount];
 // Horizontal-member force, kN, [member][variant][storey][axis or interval][case];
 // 0 where the interval has no floor area.
 extern LineArray BeamStress[DiaphragmMemberCount];
-
-// Sets FloorCheckRequired of every variant, storey, interval and case to 0.
-void ClearFloorCheckRequired();
 
 // Checks every storey of CurrentVariant up to its top storey and writes
 // everything above for it; the other variants and the storeys above the top

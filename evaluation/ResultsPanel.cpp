@@ -7,10 +7,10 @@
 #include "analysis/AnalysisResults.h"
 #include "evaluation/FloorCheck.h"
 #include "evaluation/Superstructure.h"
-#include "model/EditingState.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 #include "platform/Format.h"
 #include "platform/Numeric.h"
 

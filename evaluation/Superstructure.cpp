@@ -7,10 +7,10 @@
 #include "evaluation/DeteriorationFactor.h"
 #include "evaluation/FloorCheck.h"
 #include "evaluation/ResultsPanel.h"
-#include "model/EditingState.h"
 #include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 ScoreSet Scores;
 ScoreSet SnowScores;

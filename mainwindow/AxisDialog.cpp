@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/EditingState.h"
 #include "model/GridAxisEditing.h"
+#include "model/ViewState.h"
 #include "platform/Numeric.h"
 #include "platform/qt/ModalDialogs.h"
 

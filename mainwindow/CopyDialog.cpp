@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "model/CopyDialogChoice.h"
-#include "model/EditingState.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "evaluation/NumberText.h"
-#include "model/EditingState.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -3,15 +3,16 @@
 #include <cmath>
 
 #include "model/ColumnInput.h"
+#include "model/ElementLists.h"
+#include "model/FileState.h"
 #include "model/FoundationInput.h"
 #include "model/GableWallInput.h"
-#include "model/EditingState.h"
-#include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/GridAxisEditing.h"
 #include "model/GridView.h"
 #include "model/MainWindowPort.h"
 #include "model/ModelAccess.h"
+#include "model/ViewState.h"
 #include "platform/Numeric.h"
 
 int32_t HoverState = 0;

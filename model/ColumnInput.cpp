@@ -1,12 +1,12 @@
 #include "model/ColumnInput.h"
 
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/MainWindowPort.h"
 #include "model/ModelAccess.h"
 #include "model/PaletteState.h"
 #include "model/ProjectSettings.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 
 ColumnChangeExchange ColumnChangeBuffer{};
 

@@ -1,8 +1,8 @@
 #include "model/CopyDialogChoice.h"
 
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 #include "platform/MessageBox.h"
 
 const char* const ClearStoreyQuestion =

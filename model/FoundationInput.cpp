@@ -1,10 +1,11 @@
 #include "model/FoundationInput.h"
 
-#include "model/EditingState.h"
 #include "model/ElementLabels.h"
 #include "model/MainWindowPort.h"
 #include "model/PaletteState.h"
 #include "model/TwoPointInput.h"
+#include "model/SlotCopy.h"
+#include "model/ViewState.h"
 #include "platform/MessageBox.h"
 
 const char* const FoundationStoreyMessage = "基礎は１階のみ入力出来ます。\n\n入力階を１階にして下さい。";

@@ -5,6 +5,7 @@ double GridAxisY[GridAxisCountY];
 int32_t GridAxisKindX[GridAxisCountX];
 int32_t GridAxisKindY[GridAxisCountY];
 double GridModule = DefaultGridModule;
+int32_t GridSpacingCheckPending = 1;
 
 void LayOutGridAtModule() {
   for (int i = 0; i < GridAxisCountX; ++i) {

@@ -19,5 +19,10 @@ extern double GridModule;  // default axis pitch, m
 
 constexpr double DefaultGridModule = 0.91;
 
+// 1 while the axis spacing is still to be checked (set by a new model, File >
+// Open and the clicks of the grid mode): the axis labelling then warns once of
+// a narrow pair of axes and clears it (analysis/GridAxisLabels.h).
+extern int32_t GridSpacingCheckPending;
+
 // Lays both directions out at the module pitch, every axis a main axis.
 void LayOutGridAtModule();

@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "model/EditingState.h"
 #include "model/ElementPoints.h"
 #include "model/Grid.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 #include "platform/Format.h"
 #include "platform/MessageBox.h"
 

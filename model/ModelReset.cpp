@@ -2,14 +2,16 @@
 
 #include <algorithm>
 
-#include "evaluation/DeteriorationFactor.h"
-#include "model/EditingState.h"
+#include "model/DeteriorationPoints.h"
 #include "model/ElementLists.h"
+#include "model/FileState.h"
 #include "model/Grid.h"
 #include "model/MainWindowPort.h"
 #include "model/PaletteState.h"
 #include "model/ProjectSettings.h"
+#include "model/ReportPaging.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 
 namespace {
 constexpr int32_t kResetExistencePoints[DeteriorationItemCount] = {2, 2, 2, 4, 0, 0, 0, 0, 2, 2, 2, 1, 2};

@@ -1,9 +1,9 @@
 #include "model/ModelValidation.h"
 
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/SettingTable.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "model/EditingState.h"
 #include "model/Grid.h"
 #include "model/GridView.h"
+#include "model/ViewState.h"
 #include "platform/Numeric.h"
 
 int32_t ScaleDenominatorOfText(std::string_view text) {

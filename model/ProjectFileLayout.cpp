@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "model/EditingState.h"
 #include "model/Grid.h"
+#include "model/ViewState.h"
 
 WallElementTables CaptureWallElementTables() {
   WallElementTables t;

@@ -1,6 +1,6 @@
 #include "model/ProjectFileOpen.h"
 
-#include "model/EditingState.h"
+#include "model/FileState.h"
 #include "model/ModelExtents.h"
 #include "model/ModelReset.h"
 #include "model/ProjectFile.h"

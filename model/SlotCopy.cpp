@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "model/EditingState.h"
 #include "model/MainWindowPort.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 int32_t UndoTop = 0;
 int32_t UndoMarks[UndoRingSize] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};

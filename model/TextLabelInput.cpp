@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "model/EditingState.h"
 #include "model/MainWindowPort.h"
 #include "model/ModelAccess.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 #include "platform/MessageBox.h"
 
 const char* const NorthMarkTwiceMessage = "方位は一つのみ入力出来ます。\n\n入力済みの方位を消去して下さい。";

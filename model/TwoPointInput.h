@@ -19,7 +19,7 @@
 // points coincide; a full list refuses silently.
 #include <cstdint>
 
-#include "model/EditingState.h"
+#include "model/ViewState.h"
 #include "model/ElementLists.h"
 #include "model/MainWindowPort.h"
 #include "model/ModelAccess.h"

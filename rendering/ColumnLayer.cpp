@@ -10,6 +10,7 @@
 #include "model/NumericHelpers.h"
 #include "model/PlanPalette.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 #include "platform/Format.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"

@@ -4,6 +4,7 @@
 #include "model/FreeLineInput.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
+#include "model/ViewState.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
 #include "rendering/PlanView.h"

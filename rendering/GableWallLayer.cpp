@@ -4,6 +4,7 @@
 #include "model/ElementLists.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
+#include "model/ViewState.h"
 #include "rendering/Canvas.h"
 #include "rendering/ElementBand.h"
 #include "rendering/PlanView.h"

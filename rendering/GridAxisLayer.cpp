@@ -6,6 +6,7 @@
 #include "model/Grid.h"
 #include "model/NumericHelpers.h"
 #include "model/PlanPalette.h"
+#include "model/ViewState.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
 #include "rendering/PlanView.h"

@@ -5,7 +5,7 @@
 // and the full paint draw through one; none reads the editing state itself.
 #include <cstdint>
 
-#include "model/EditingState.h"
+#include "model/ViewState.h"
 #include "model/GridView.h"
 
 // The screen's colours, or the printed plan's. The layers know the screen's

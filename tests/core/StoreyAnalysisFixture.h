@@ -10,10 +10,10 @@
 #include "ModelFixture.h"
 #include "analysis/AnalysisResults.h"
 #include "analysis/GridAxisLabels.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 // What the earlier steps give a wall, the same in every wall loading case
 // unless a test changes a block afterwards.

@@ -12,11 +12,11 @@
 #include "analysis/GridPointMap.h"
 #include "analysis/RecalcStructure.h"
 #include "analysis/WallLines.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 class StructureTest : public ModelTest {
  protected:

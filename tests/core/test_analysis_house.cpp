@@ -25,6 +25,7 @@
 #include "analysis/RecalculationChain.h"
 #include "analysis/RequiredStrength.h"
 #include "model/ModelExtents.h"
+#include "model/ViewState.h"
 
 namespace {
 

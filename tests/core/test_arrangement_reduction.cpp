@@ -13,10 +13,10 @@
 #include "analysis/BuildingOutline.h"
 #include "analysis/RequiredStrength.h"
 #include "analysis/WeightsAndRequiredStrength.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 #include "analysis/RecalculationChain.h"
 #include "analysis/RequiredStrength.h"
 #include "analysis/StoreyWeights.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

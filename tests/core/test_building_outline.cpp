@@ -18,8 +18,8 @@
 #include "ModelFixture.h"
 #include "analysis/AnalysisResults.h"
 #include "analysis/BuildingOutline.h"
-#include "model/EditingState.h"
 #include "model/ModelExtents.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -11,8 +11,10 @@
 #include "ModelFixture.h"
 #include "model/ClickInput.h"
 #include "model/ColumnInput.h"
-#include "model/EditingState.h"
+#include "model/FileState.h"
+#include "model/Grid.h"
 #include "model/GridAxisEditing.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -7,9 +7,10 @@
 
 #include "ModelFixture.h"
 #include "model/ColumnInput.h"
-#include "model/EditingState.h"
+#include "model/FileState.h"
 #include "model/PaletteState.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 
 namespace {
 

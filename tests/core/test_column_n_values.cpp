@@ -18,13 +18,13 @@
 #include "analysis/GridPointMap.h"
 #include "evaluation/ColumnNValues.h"
 #include "evaluation/HardwareClasses.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
 #include "model/MainWindowPort.h"
 #include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 #include "platform/TextCodec.h"
 
 namespace {

@@ -18,7 +18,7 @@
 #include "analysis/ColumnStrengths.h"
 #include "analysis/FloorAreas.h"
 #include "analysis/GridAxisLabels.h"
-#include "model/EditingState.h"
+#include "model/ViewState.h"
 
 namespace {
 

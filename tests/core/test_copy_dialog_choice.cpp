@@ -8,8 +8,8 @@
 
 #include "ModelFixture.h"
 #include "model/CopyDialogChoice.h"
-#include "model/EditingState.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 
 namespace {
 

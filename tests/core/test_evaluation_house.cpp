@@ -21,11 +21,11 @@
 #include "analysis/RequiredStrength.h"
 #include "evaluation/DeteriorationFactor.h"
 #include "evaluation/Superstructure.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

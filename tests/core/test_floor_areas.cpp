@@ -9,8 +9,8 @@
 #include "analysis/AreaWeights.h"
 #include "analysis/FloorAreas.h"
 #include "analysis/WeightsAndRequiredStrength.h"
-#include "model/EditingState.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

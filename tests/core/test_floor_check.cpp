@@ -14,10 +14,10 @@
 #include "analysis/FloorAreas.h"
 #include "analysis/RequiredStrength.h"
 #include "evaluation/FloorCheck.h"
-#include "model/EditingState.h"
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "InputRoutineFixture.h"
 #include "model/FoundationInput.h"
 #include "model/PaletteState.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "InputRoutineFixture.h"
 #include "model/FreeLineInput.h"
 #include "model/PaletteState.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "InputRoutineFixture.h"
 #include "model/GableWallInput.h"
 #include "model/PaletteState.h"
+#include "model/ViewState.h"
 
 namespace {
 

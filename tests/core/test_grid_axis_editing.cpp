@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "ModelFixture.h"
-#include "model/EditingState.h"
 #include "model/ElementPoints.h"
 #include "model/GridAxisEditing.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "ModelFixture.h"
 #include "analysis/GridAxisLabels.h"
 #include "analysis/PendingMessages.h"
-#include "model/EditingState.h"
+#include "model/Grid.h"
 #include "model/ModelExtents.h"
 
 namespace {

@@ -10,8 +10,8 @@
 
 #include "ModelFixture.h"
 #include "analysis/GridPointMap.h"
-#include "model/EditingState.h"
 #include "model/ModelExtents.h"
+#include "model/ViewState.h"
 
 namespace {
 

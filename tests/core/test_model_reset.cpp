@@ -6,9 +6,12 @@
 
 #include "ModelFixture.h"
 #include "evaluation/DeteriorationFactor.h"
-#include "model/EditingState.h"
+#include "model/FileState.h"
+#include "model/Grid.h"
 #include "model/PaletteState.h"
+#include "model/ReportPaging.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 
 namespace {
 

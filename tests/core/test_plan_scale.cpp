@@ -4,9 +4,9 @@
 
 #include <climits>
 
-#include "model/EditingState.h"
 #include "model/Grid.h"
 #include "model/PlanScale.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "ProjectFileSupport.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ProjectFile.h"
+#include "model/ViewState.h"
 #include "platform/TextCodec.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include "ModelFixture.h"
 #include "analysis/FloorAreas.h"
 #include "analysis/RequiredStrength.h"
-#include "model/EditingState.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

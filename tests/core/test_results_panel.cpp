@@ -14,8 +14,8 @@
 #include "evaluation/FloorCheck.h"
 #include "evaluation/ResultsPanel.h"
 #include "evaluation/Superstructure.h"
-#include "model/EditingState.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

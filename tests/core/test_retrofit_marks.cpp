@@ -11,10 +11,10 @@
 #include "analysis/AnalysisResults.h"
 #include "analysis/RetrofitMarks.h"
 #include "analysis/WallLines.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

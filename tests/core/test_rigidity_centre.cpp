@@ -12,6 +12,7 @@
 #include "analysis/RigidityCentre.h"
 #include "analysis/StoreySums.h"
 #include "model/ModelExtents.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "ModelFixture.h"
-#include "model/EditingState.h"
 #include "model/PlanPalette.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -21,6 +21,7 @@
 #include "analysis/ReductionFactors.h"
 #include "analysis/StoreyAnalysis.h"
 #include "analysis/WallStrength.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "analysis/PendingMessages.h"
 #include "analysis/RequiredStrength.h"
 #include "analysis/StoreyWeights.h"
-#include "model/EditingState.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

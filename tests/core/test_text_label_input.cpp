@@ -7,6 +7,7 @@
 
 #include "InputRoutineFixture.h"
 #include "model/TextLabelInput.h"
+#include "model/ViewState.h"
 
 namespace {
 

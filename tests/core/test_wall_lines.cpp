@@ -10,7 +10,7 @@
 
 #include "ModelFixture.h"
 #include "analysis/WallLines.h"
-#include "model/EditingState.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "ModelFixture.h"
 #include "analysis/WallStrength.h"
-#include "model/EditingState.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -20,6 +20,7 @@
 #include "StructureFixture.h"
 #include "analysis/StoreyAnalysis.h"
 #include "analysis/WallTopology.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include "ModelFixture.h"
 #include "analysis/AreaWeights.h"
 #include "analysis/FloorAreas.h"
+#include "analysis/FloorCheckShear.h"
 #include "analysis/PendingMessages.h"
 #include "analysis/RequiredStrength.h"
 #include "analysis/StoreyWeights.h"
 #include "analysis/WeightsAndRequiredStrength.h"
-#include "evaluation/FloorCheck.h"
-#include "model/EditingState.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 
 namespace {
 

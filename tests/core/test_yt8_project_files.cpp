@@ -12,12 +12,12 @@
 
 #include "ProjectFileBytes.h"
 #include "ProjectFileSupport.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ModelReset.h"
 #include "model/ModelValidation.h"
 #include "model/ProjectFile.h"
+#include "model/ViewState.h"
 
 namespace {
 

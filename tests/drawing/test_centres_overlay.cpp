@@ -11,11 +11,11 @@
 #include "analysis/AnalysisResults.h"
 #include "analysis/AreaWeights.h"
 #include "analysis/GridAxisLabels.h"
-#include "model/EditingState.h"
 #include "model/Grid.h"
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
 #include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 #include "rendering/CentresOverlay.h"
 #include "rendering/PlanView.h"
 

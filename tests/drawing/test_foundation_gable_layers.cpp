@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
+#include "model/ViewState.h"
 #include "rendering/FoundationLayer.h"
 #include "rendering/GableWallLayer.h"
 #include "rendering/PlanView.h"

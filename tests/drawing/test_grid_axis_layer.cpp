@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "analysis/GridAxisLabels.h"
-#include "model/EditingState.h"
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/PlanScale.h"

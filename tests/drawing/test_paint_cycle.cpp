@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ModelReset.h"
@@ -13,6 +12,7 @@
 #include "model/PlanScale.h"
 #include "model/ProjectSettings.h"
 #include "rendering/PlanPaint.h"
+#include "model/ViewState.h"
 #include "rendering/RecordingCanvas.h"
 
 namespace {

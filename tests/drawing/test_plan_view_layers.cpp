@@ -15,7 +15,7 @@
 #include "analysis/AreaWeights.h"
 #include "analysis/GridPointMap.h"
 #include "analysis/RecalculationChain.h"
-#include "model/EditingState.h"
+#include "model/ViewState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ModelExtents.h"

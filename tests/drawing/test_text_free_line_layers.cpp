@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "LayerTestHelpers.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
+#include "model/ViewState.h"
 #include "rendering/FreeLineLayer.h"
 #include "rendering/PlanView.h"
 #include "rendering/RecordingCanvas.h"

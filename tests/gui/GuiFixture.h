@@ -11,7 +11,6 @@
 
 #include "mainwindow/Forms.h"
 #include "mainwindow/QuilmoraForm.h"
-#include "model/EditingState.h"
 #include "model/ElementTables.h"
 #include "model/ProjectSettings.h"
 #include "model/WindowState.h"

@@ -5,6 +5,7 @@
 
 #include "GuiFixture.h"
 #include "model/ElementLists.h"
+#include "model/FileState.h"
 #include "model/ProjectFile.h"
 #include "platform/FileAccess.h"
 #include "platform/qt/InstanceLock.h"

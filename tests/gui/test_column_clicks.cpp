@@ -19,8 +19,10 @@
 #include "model/ClickInput.h"
 #include "model/ColumnInput.h"
 #include "model/ElementLists.h"
+#include "model/FileState.h"
 #include "model/Grid.h"
 #include "model/PaletteState.h"
+#include "model/ViewState.h"
 
 namespace {
 

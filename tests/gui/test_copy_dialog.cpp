@@ -12,6 +12,7 @@
 #include "model/CopyDialogChoice.h"
 #include "model/ElementLists.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -17,9 +17,12 @@
 #include "analysis/WallLines.h"
 #include "mainwindow/ToolPalette.h"
 #include "model/ElementLists.h"
+#include "model/FileState.h"
+#include "model/Grid.h"
 #include "model/MainWindowPort.h"
 #include "model/ProjectFile.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 #include "platform/FileAccess.h"
 
 namespace {

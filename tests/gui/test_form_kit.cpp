@@ -21,6 +21,7 @@
 #include "mainwindow/GridToolWindow.h"
 #include "mainwindow/ModuleDialog.h"
 #include "mainwindow/WallQuantityDialog.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -9,10 +9,12 @@
 #include "GuiFixture.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/ElementLists.h"
+#include "model/FileState.h"
 #include "model/FoundationInput.h"
 #include "model/GableWallInput.h"
 #include "model/Grid.h"
 #include "model/PaletteState.h"
+#include "model/ViewState.h"
 #include "platform/Numeric.h"
 
 namespace {

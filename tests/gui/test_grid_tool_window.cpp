@@ -14,8 +14,10 @@
 #include "mainwindow/ModuleDialog.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/ElementLists.h"
+#include "model/FileState.h"
 #include "model/Grid.h"
 #include "model/GridAxisEditing.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -7,11 +7,12 @@
 #include <QRadioButton>
 
 #include "mainwindow/QuilmoraForm.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
+#include "model/FileState.h"
 #include "model/ProjectSettings.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 #include "platform/ScriptedMessageBox.h"
 
 namespace {

@@ -10,9 +10,11 @@
 #include "GuiFixture.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/ElementLists.h"
+#include "model/FileState.h"
 #include "model/Grid.h"
 #include "model/PlanPalette.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 #include "platform/Numeric.h"
 #include "rendering/qt/QtCanvas.h"
 

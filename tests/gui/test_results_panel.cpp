@@ -8,10 +8,9 @@
 #include "GuiFixture.h"
 #include "evaluation/ResultsPanel.h"
 #include "evaluation/Superstructure.h"
-#include "model/ProjectSettings.h"
 #include "mainwindow/PlanScrollBox.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
+#include "model/ProjectSettings.h"
 
 namespace {
 

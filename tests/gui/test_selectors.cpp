@@ -16,6 +16,7 @@
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 
 namespace {
 

@@ -7,11 +7,12 @@
 #include <QTemporaryDir>
 
 #include "GuiFixture.h"
-#include "model/ElementLists.h"
-#include "model/Grid.h"
-#include "model/ProjectFile.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/PlanScrollBox.h"
+#include "model/ElementLists.h"
+#include "model/FileState.h"
+#include "model/Grid.h"
+#include "model/ProjectFile.h"
 #include "outline/OutlineDialog.h"
 #include "platform/qt/InstanceLock.h"
 

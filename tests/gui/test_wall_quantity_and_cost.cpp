@@ -13,7 +13,6 @@
 #include "mainwindow/CostDialog.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/WallQuantityDialog.h"
-#include "model/EditingState.h"
 #include "model/ElementLists.h"
 #include "model/ProjectSettings.h"
 

@@ -1,9 +1,8 @@
 #pragma once
-// What the user is working on: variant, storey, edit mode, click sequence,
-// the open file and the plan scale. Program-wide; the main window writes most
+// What the user is looking at and working on: variant, storey, edit mode, the
+// click sequence and the plan scale. Program-wide; the main window writes most
 // of it, the model reset and the project readers the rest.
 #include <cstdint>
-#include <string>
 
 enum EditMode : int32_t {
   EditModeNone = -1,
@@ -34,16 +33,6 @@ extern int32_t TriangleInput;    // 1: areas by three points, 0: by two diagonal
 // What a click in the grid mode does: GridEditMode values.
 extern int32_t GridEditMode;
 extern int32_t PendingPointCount;
-extern int32_t ModifiedFlag;
-
-// Path of the open project, in the program's 8-bit encoding (UTF-8 here);
-// UntitledFilePath while the project has no file.
-extern std::string CurrentFilePath;
-extern std::string WindowTitle;
-extern const char* const TitleFormat;  // "Quilmora2025 [%s]"
-extern const char* const UntitledFilePath;
-
-extern int32_t GridSpacingCheckPending;
 
 extern int32_t PlanScaleDenominator;  // 1/n, 30..200
 extern double PixelsPerMetre;         // 4000 / PlanScaleDenominator, integer division
@@ -54,11 +43,3 @@ constexpr int32_t MaxPlanScaleDenominator = 200;
 
 // Sets the plan scale; a denominator outside 30..200 is brought into range.
 void SetPlanScale(int32_t denominator);
-
-// WindowTitle from TitleFormat and CurrentFilePath.
-void UpdateWindowTitle();
-
-// Report preview paging, per report page kind.
-constexpr int ReportPageKindCount = 14;
-extern int32_t PreviewPage[ReportPageKindCount];
-extern int32_t PreviewPageCount[ReportPageKindCount];

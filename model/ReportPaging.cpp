@@ -1,0 +1,4 @@
+#include "model/ReportPaging.h"
+
+int32_t PreviewPage[ReportPageKindCount];
+int32_t PreviewPageCount[ReportPageKindCount];
