@@ -7,7 +7,6 @@
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
 #include "model/ProjectSettings.h"
-#include "model/ViewState.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
 #include "rendering/PlanView.h"

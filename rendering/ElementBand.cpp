@@ -5,7 +5,6 @@
 #include "model/Grid.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
-#include "model/ViewState.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
 #include "rendering/PlanView.h"

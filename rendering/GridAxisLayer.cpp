@@ -6,7 +6,6 @@
 #include "model/Grid.h"
 #include "model/NumericHelpers.h"
 #include "model/PlanPalette.h"
-#include "model/ViewState.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
 #include "rendering/PlanView.h"
@@ -91,7 +90,7 @@ void DrawXAxes(Canvas& canvas, const PlanView& view, const AxisLabelExtent& exte
       const double s = x - xp;
       const double m = (x + xp) / 2;
       const ShortText text = Format("%5.3f", s);
-      if (s > PlanScaleDenominator / 119.0) {
+      if (s > view.ScaleDenominator / 119.0) {
         SetSpacingFont(canvas, 0);
         canvas.TextOut(px.X(m, -(canvas.TextWidth(text.View()) / 2)), px.Y(yb + ChainDistance, -13),
                        text.View());
@@ -130,7 +129,7 @@ void DrawYAxes(Canvas& canvas, const PlanView& view, const AxisLabelExtent& exte
       const double s = yp - y;
       const double m = (yp + y) / 2;
       const ShortText text = Format("%5.3f", s);
-      if (s > PlanScaleDenominator / 119.0) {
+      if (s > view.ScaleDenominator / 119.0) {
         SetSpacingFont(canvas, Upward);
         canvas.TextOut(px.X(xl - ChainDistance, -13), px.Y(m, canvas.TextWidth(text.View()) / 2),
                        text.View());
@@ -170,7 +169,7 @@ void DrawGridAxes(Canvas& canvas, const PlanView& view) {
   canvas.SetPenMode(PenMode::Copy);
   canvas.SetFontColour(0);
   canvas.SetBrushStyle(BrushStyle::Solid);
-  const bool dimensions = PlanScaleDenominator <= MaxDimensionedScale;
+  const bool dimensions = view.ScaleDenominator <= MaxDimensionedScale;
   DrawXAxes(canvas, view, extent, dimensions);
   DrawYAxes(canvas, view, extent, dimensions);
 }

@@ -6,6 +6,7 @@ PlanView ScreenPlanView() {
   view.Storey = CurrentStorey;
   view.EditMode = CurrentEditMode;
   view.UnitsPerMetre = PixelsPerMetre;
+  view.ScaleDenominator = PlanScaleDenominator;
   view.OriginX = 0;
   view.OriginY = 0;
   view.Palette = PlanPaletteKind::Screen;

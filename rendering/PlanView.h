@@ -1,6 +1,7 @@
 #pragma once
 // What a plan drawing shows and where: the variant and storey, the edit mode
-// whose marks and labels it adds, the scale in view units per metre, the
+// whose marks and labels it adds, the scale in view units per metre and as
+// the plan scale's denominator (which decides what is dimensioned), the
 // building position drawn at view (0, 0), and the palette. Every plan layer
 // and the full paint draw through one; none reads the editing state itself.
 #include <cstdint>
@@ -17,6 +18,7 @@ struct PlanView {
   int32_t Storey = 0;
   int32_t EditMode = EditModeNone;
   double UnitsPerMetre = 0;
+  int32_t ScaleDenominator = DefaultPlanScaleDenominator;  // 1/n
   double OriginX = 0;  // metres
   double OriginY = 0;
   PlanPaletteKind Palette = PlanPaletteKind::Screen;

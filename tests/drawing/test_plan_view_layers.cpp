@@ -143,6 +143,7 @@ TEST_F(PlanViewLayersTest, AViewDrawsItsStoreyWhereverTheEditingStatePoints) {
     const auto pointAtTheView = [&] {
       CurrentVariant = 2, CurrentStorey = c.storey, CurrentEditMode = c.mode;
       PixelsPerMetre = 53;
+      PlanScaleDenominator = DefaultPlanScaleDenominator;
     };
 
     // The editing state at the view: the screen's view is that view.
@@ -162,12 +163,14 @@ TEST_F(PlanViewLayersTest, AViewDrawsItsStoreyWhereverTheEditingStatePoints) {
         (pointAtTheView(), CurrentStorey = 2, Paint(ScreenPlanView())),
         (pointAtTheView(), CurrentEditMode = EditModeGrid, Paint(ScreenPlanView())),
         (pointAtTheView(), PixelsPerMetre = 20, Paint(ScreenPlanView())),
+        // past 1/100 the axes lose their dimension chains
+        (pointAtTheView(), PlanScaleDenominator = 200, Paint(ScreenPlanView())),
     };
     for (const auto& drawn : elsewhere) EXPECT_NE(drawn, onScreen);
 
     // ... but not the view's.
     CurrentVariant = 0, CurrentStorey = 2, CurrentEditMode = EditModeGrid;
-    PixelsPerMetre = 20;
+    PixelsPerMetre = 20, PlanScaleDenominator = 200;
     const std::vector<std::string> throughView = Paint(view);
     ASSERT_EQ(throughView.size(), onScreen.size());
     for (size_t k = 0; k < onScreen.size(); ++k) EXPECT_EQ(throughView[k], onScreen[k]) << "call " << k;
@@ -182,6 +185,7 @@ TEST_F(PlanViewLayersTest, TheScreenViewIsTheEditingStateAtSheetPixels) {
   EXPECT_EQ(view.Storey, 2);
   EXPECT_EQ(view.EditMode, EditModeText);
   EXPECT_EQ(view.UnitsPerMetre, 20);
+  EXPECT_EQ(view.ScaleDenominator, 200);
   EXPECT_EQ(view.OriginX, 0);
   EXPECT_EQ(view.OriginY, 0);
   EXPECT_EQ(view.Palette, PlanPaletteKind::Screen);
