@@ -29,7 +29,7 @@ struct WallCaseResult {
   int32_t StrengthClass;  // 0..3
   int32_t StrengthBand;   // 0..6
   int32_t UnderRoofOrFloor;
-  int32_t WallType;       // 8 x (partition) + opening class
+  int32_t WallType;  // 8 x (partition) + opening class
   int32_t JointSpec;
   int32_t FoundationClass;
   int32_t HasBearingElements;
@@ -39,7 +39,7 @@ struct WallCaseResult {
   double RunLength;
   double ExtentX, ExtentY;
   double ColumnExtentX, ColumnExtentY;
-  double BaseStrength;   // kN/m
+  double BaseStrength;  // kN/m
   double BaseStiffness;
   double DeteriorationFactor;
   double ReductionFactor;
@@ -47,7 +47,7 @@ struct WallCaseResult {
   double ReducedStiffness;
   double MinReductionFactor;
   double OpeningFactor;
-  double StrengthX, StrengthY;    // kN
+  double StrengthX, StrengthY;  // kN
   double StiffnessX, StiffnessY;
   double StartXFromOrigin, StartYFromOrigin, EndXFromOrigin, EndYFromOrigin;
   double LyX, LxY, LyXEnd, LxYEnd;
@@ -137,44 +137,44 @@ using LineArray = double[VariantCount][StoreyCount][AxisLineCount][StoreyLoading
 // The per-storey result arrays. Every array but ExistingWallLengthX/Y and the
 // QuarterWallLength ones has a snow twin whose name ends in Snow.
 // X(type, name) for an array with a snow twin, Y(type, name) for one without.
-#define QUILMORA_STOREY_RESULT_ARRAYS(X, Y)      \
-  X(StoreyCaseArray, WallStrengthX)              \
-  X(StoreyCaseArray, WallStrengthY)              \
-  Y(StoreyCaseArray, ExistingWallLengthX)        \
-  Y(StoreyCaseArray, ExistingWallLengthY)        \
-  X(StoreyCaseArray, StiffnessSumX)              \
-  X(StoreyCaseArray, StiffnessSumY)              \
-  X(StoreyCaseArray, StiffnessMomentX)           \
-  X(StoreyCaseArray, StiffnessMomentY)           \
-  X(StoreyCaseArray, RigidityCentreX)            \
-  X(StoreyCaseArray, RigidityCentreY)            \
-  X(StoreyCaseArray, EccentricityX)              \
-  X(StoreyCaseArray, EccentricityY)              \
-  X(StoreyCaseArray, SecondMomentIx)             \
-  X(StoreyCaseArray, SecondMomentIy)             \
-  X(StoreyCaseArray, TorsionalStiffness)         \
-  X(StoreyCaseArray, ElasticRadiusX)             \
-  X(StoreyCaseArray, ElasticRadiusY)             \
-  X(StoreyCaseArray, EccentricityRatioX)         \
-  X(StoreyCaseArray, EccentricityRatioY)         \
-  X(StoreyCaseArray, DriftReciprocalX)           \
-  X(StoreyCaseArray, DriftReciprocalY)           \
-  X(StoreyComboArray, StiffnessRatioX)           \
-  X(StoreyComboArray, StiffnessRatioY)           \
-  X(StoreyComboArray, StiffnessRatioFactorX)     \
-  X(StoreyComboArray, StiffnessRatioFactorY)     \
-  X(StoreyComboArray, ReductionFactorEX)         \
-  X(StoreyComboArray, ReductionFactorEY)         \
-  X(CombinationArray, DriftReciprocalMeanX)      \
-  X(CombinationArray, DriftReciprocalMeanY)      \
+#define QUILMORA_STOREY_RESULT_ARRAYS(X, Y)                             \
+  X(StoreyCaseArray, WallStrengthX)                                     \
+  X(StoreyCaseArray, WallStrengthY)                                     \
+  Y(StoreyCaseArray, ExistingWallLengthX)                               \
+  Y(StoreyCaseArray, ExistingWallLengthY)                               \
+  X(StoreyCaseArray, StiffnessSumX)                                     \
+  X(StoreyCaseArray, StiffnessSumY)                                     \
+  X(StoreyCaseArray, StiffnessMomentX)                                  \
+  X(StoreyCaseArray, StiffnessMomentY)                                  \
+  X(StoreyCaseArray, RigidityCentreX)                                   \
+  X(StoreyCaseArray, RigidityCentreY)                                   \
+  X(StoreyCaseArray, EccentricityX)                                     \
+  X(StoreyCaseArray, EccentricityY)                                     \
+  X(StoreyCaseArray, SecondMomentIx)                                    \
+  X(StoreyCaseArray, SecondMomentIy)                                    \
+  X(StoreyCaseArray, TorsionalStiffness)                                \
+  X(StoreyCaseArray, ElasticRadiusX)                                    \
+  X(StoreyCaseArray, ElasticRadiusY)                                    \
+  X(StoreyCaseArray, EccentricityRatioX)                                \
+  X(StoreyCaseArray, EccentricityRatioY)                                \
+  X(StoreyCaseArray, DriftReciprocalX)                                  \
+  X(StoreyCaseArray, DriftReciprocalY)                                  \
+  X(StoreyComboArray, StiffnessRatioX)                                  \
+  X(StoreyComboArray, StiffnessRatioY)                                  \
+  X(StoreyComboArray, StiffnessRatioFactorX)                            \
+  X(StoreyComboArray, StiffnessRatioFactorY)                            \
+  X(StoreyComboArray, ReductionFactorEX)                                \
+  X(StoreyComboArray, ReductionFactorEY)                                \
+  X(CombinationArray, DriftReciprocalMeanX)                             \
+  X(CombinationArray, DriftReciprocalMeanY)                             \
   /* quarter-division end zones: strength (kN) and wall quantity (m) */ \
-  X(StoreyArray, QuarterZoneStrengthA)           \
-  X(StoreyArray, QuarterZoneStrengthB)           \
-  X(StoreyArray, QuarterZoneStrength1)           \
-  X(StoreyArray, QuarterZoneStrength2)           \
-  Y(StoreyArray, QuarterWallLengthA)             \
-  Y(StoreyArray, QuarterWallLengthB)             \
-  Y(StoreyArray, QuarterWallLength1)             \
+  X(StoreyArray, QuarterZoneStrengthA)                                  \
+  X(StoreyArray, QuarterZoneStrengthB)                                  \
+  X(StoreyArray, QuarterZoneStrength1)                                  \
+  X(StoreyArray, QuarterZoneStrength2)                                  \
+  Y(StoreyArray, QuarterWallLengthA)                                    \
+  Y(StoreyArray, QuarterWallLengthB)                                    \
+  Y(StoreyArray, QuarterWallLength1)                                    \
   Y(StoreyArray, QuarterWallLength2)
 
 #define QUILMORA_DECLARE_WITH_SNOW(Type, name) \

@@ -19,7 +19,8 @@ int main(int argc, char* argv[]) {
 
   int result = 0;
   if (CreateForms(QCoreApplication::arguments())) {
-    if (const QScreen* screen = application.primaryScreen()) QuilmoraForm->setGeometry(screen->availableGeometry());
+    if (const QScreen* screen = application.primaryScreen())
+      QuilmoraForm->setGeometry(screen->availableGeometry());
     QuilmoraForm->showMaximized();
     result = application.exec();
     DestroyForms();

@@ -23,10 +23,11 @@ bool ReadNumber(std::string_view text, double& value, std::size_t& used) {
     start = 1;
   }
   std::string_view digits = text.substr(start);
-  if (digits.empty() || !(std::isdigit(static_cast<unsigned char>(digits[0])) || digits[0] == '.')) return false;
+  if (digits.empty() || !(std::isdigit(static_cast<unsigned char>(digits[0])) || digits[0] == '.'))
+    return false;
   double read = 0.0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), read,
-                                            std::chars_format::fixed);
+  const auto [end, error] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), read, std::chars_format::fixed);
   if (error != std::errc() || !std::isfinite(read)) return false;
   value = negative ? -read : read;
   used = start + static_cast<std::size_t>(end - digits.data());

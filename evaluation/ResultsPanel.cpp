@@ -51,11 +51,14 @@ StoreyLabels LabelsOf(int s) {
   ResultsPanelState& p = ResultsPanel;
   switch (s) {
     case 0:
-      return {&p.Lqflag2, &p.L1hyox, &p.L1hyoy, &p.L1henx, &p.L1heny, &p.Label4, &p.Ljuusokux1, &p.Ljuusokuy1};
+      return {&p.Lqflag2, &p.L1hyox, &p.L1hyoy,     &p.L1henx,
+              &p.L1heny,  &p.Label4, &p.Ljuusokux1, &p.Ljuusokuy1};
     case 1:
-      return {&p.Lqflag3, &p.L2hyox, &p.L2hyoy, &p.L2henx, &p.L2heny, &p.Label12, &p.Ljuusokux2, &p.Ljuusokuy2};
+      return {&p.Lqflag3, &p.L2hyox,  &p.L2hyoy,     &p.L2henx,
+              &p.L2heny,  &p.Label12, &p.Ljuusokux2, &p.Ljuusokuy2};
     default:
-      return {&p.Lqflag4, &p.L3hyox, &p.L3hyoy, &p.L3henx, &p.L3heny, &p.Label19, &p.Ljuusokux3, &p.Ljuusokuy3};
+      return {&p.Lqflag4, &p.L3hyox,  &p.L3hyoy,     &p.L3henx,
+              &p.L3heny,  &p.Label19, &p.Ljuusokux3, &p.Ljuusokuy3};
   }
 }
 
@@ -132,7 +135,8 @@ void FillScores(int v) {
   for (int s = 0; s < StoreyCount; ++s) {
     const StoreyLabels labels = LabelsOf(s);
     const int32_t* colours = s == CurrentStorey ? ScoreClassColours : DimScoreClassColours;
-    for (auto [label, value] : {std::pair{labels.ScoreX, shown.X[v][s]}, std::pair{labels.ScoreY, shown.Y[v][s]}}) {
+    for (auto [label, value] :
+         {std::pair{labels.ScoreX, shown.X[v][s]}, std::pair{labels.ScoreY, shown.Y[v][s]}}) {
       label->Caption = FormatA("%6.2f", value);
       label->FontColour = colours[ClassifyScore(value)];
     }

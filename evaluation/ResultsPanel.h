@@ -18,7 +18,7 @@
 constexpr int32_t FormColour = 0x20000000;
 
 struct PanelLabel {
-  std::string Caption;             // UTF-8
+  std::string Caption;              // UTF-8
   int32_t FontColour = FormColour;  // 0x00BBGGRR
   int32_t Colour = FormColour;      // background, 0x00BBGGRR or ColourButtonFace
 };

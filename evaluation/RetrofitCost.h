@@ -9,11 +9,11 @@
 
 // The priced rows, in the dialog's order.
 enum RetrofitCostRow : int32_t {
-  CostColumns,         // 柱 新設・撤去 (counted as nothing yet)
-  CostColumnHardware,  // 柱頭・柱脚金物 (counted as nothing yet)
-  CostCore1,           // １階壁 心材 新規・取替
-  CostHardwareOnly1,   // １階壁 筋かい金物のみ
-  CostOneSide1,        // １階壁 面材 片側, three length classes
+  CostColumns,                        // 柱 新設・撤去 (counted as nothing yet)
+  CostColumnHardware,                 // 柱頭・柱脚金物 (counted as nothing yet)
+  CostCore1,                          // １階壁 心材 新規・取替
+  CostHardwareOnly1,                  // １階壁 筋かい金物のみ
+  CostOneSide1,                       // １階壁 面材 片側, three length classes
   CostBothSides1 = CostOneSide1 + 3,  // １階壁 面材 両側, three length classes
   CostCore2 = CostBothSides1 + 3,     // ２階壁 (second and third storeys), same rows
   CostHardwareOnly2,

@@ -84,20 +84,27 @@ bool ThreePointsOf(const Record* records, const int32_t (&count)[ModelSlotCount]
 // rectangle, 3 for a triangle, 0 when nothing valid is hovered.
 int32_t HoveredPoints(int32_t mode, int32_t (&p)[6]) {
   const int32_t v = CurrentVariant, s = CurrentStorey;
-#define QUILMORA_TWO(records, count, max) \
-  (TwoPointsOf(records[v][s], count, max, HoverIndex, p) ? 2 : 0)
+#define QUILMORA_TWO(records, count, max) (TwoPointsOf(records[v][s], count, max, HoverIndex, p) ? 2 : 0)
 #define QUILMORA_THREE(records, count, max) \
   (ThreePointsOf(records[v][s], count, max, HoverTriangleIndex, p) ? 3 : 0)
   if (HoverState == HoverFirstFigure) {
     switch (mode) {
-      case EditModeWalls: return QUILMORA_TWO(Walls, WallCount, MaxWallsPerStorey);
-      case EditModeRoofFloor: return QUILMORA_TWO(RoofFloorRects, RoofFloorRectCount, MaxRoofFloorRectsPerStorey);
-      case EditModeFloorSpec: return QUILMORA_TWO(FloorSpecRects, FloorSpecRectCount, MaxFloorSpecRectsPerStorey);
-      case EditModeText: return QUILMORA_TWO(TextLabels, TextLabelCount, MaxTextLabelsPerStorey);
-      case EditModeFoundation: return QUILMORA_TWO(Foundations, FoundationCount, MaxFoundationsPerStorey);
-      case EditModeFreeLine: return QUILMORA_TWO(FreeLines, FreeLineCount, MaxFreeLinesPerStorey);
-      case EditModeGable: return QUILMORA_TWO(GableWalls, GableWallCount, MaxGableWallsPerStorey);
-      default: return 0;
+      case EditModeWalls:
+        return QUILMORA_TWO(Walls, WallCount, MaxWallsPerStorey);
+      case EditModeRoofFloor:
+        return QUILMORA_TWO(RoofFloorRects, RoofFloorRectCount, MaxRoofFloorRectsPerStorey);
+      case EditModeFloorSpec:
+        return QUILMORA_TWO(FloorSpecRects, FloorSpecRectCount, MaxFloorSpecRectsPerStorey);
+      case EditModeText:
+        return QUILMORA_TWO(TextLabels, TextLabelCount, MaxTextLabelsPerStorey);
+      case EditModeFoundation:
+        return QUILMORA_TWO(Foundations, FoundationCount, MaxFoundationsPerStorey);
+      case EditModeFreeLine:
+        return QUILMORA_TWO(FreeLines, FreeLineCount, MaxFreeLinesPerStorey);
+      case EditModeGable:
+        return QUILMORA_TWO(GableWalls, GableWallCount, MaxGableWallsPerStorey);
+      default:
+        return 0;
     }
   }
   if (HoverState == HoverSecondFigure) {
@@ -106,7 +113,8 @@ int32_t HoveredPoints(int32_t mode, int32_t (&p)[6]) {
         return QUILMORA_THREE(RoofFloorTriangles, RoofFloorTriangleCount, MaxRoofFloorTrianglesPerStorey);
       case EditModeFloorSpec:
         return QUILMORA_THREE(FloorSpecTriangles, FloorSpecTriangleCount, MaxFloorSpecTrianglesPerStorey);
-      default: return 0;
+      default:
+        return 0;
     }
   }
 #undef QUILMORA_TWO

@@ -11,9 +11,9 @@
 #include "model/ElementRecords.h"
 
 enum ColumnType : int32_t {
-  ColumnOneStorey = 1,     // 管柱
-  ColumnThrough12 = 2,     // 通し柱(1-2)
-  ColumnThrough23 = 3,     // 通し柱(2-3)
+  ColumnOneStorey = 1,  // 管柱
+  ColumnThrough12 = 2,  // 通し柱(1-2)
+  ColumnThrough23 = 3,  // 通し柱(2-3)
 };
 
 // What the change dialog returns in ColumnChangeBuffer.Result. On entry the
@@ -49,7 +49,7 @@ constexpr int32_t ColumnHardwareRows = 30;   // JointHardwareTable rows
 constexpr int32_t ColumnCornerSettings = 3;  // 自動, 出隅柱, 一般柱
 constexpr int32_t ColumnSpeciesCount = 3;    // スギ, ヒノキ, ケヤキ
 constexpr int32_t ColumnSectionXCount = 6;
-constexpr int32_t ColumnSectionYCount = 7;   // 0 same as X, then the six classes
+constexpr int32_t ColumnSectionYCount = 7;  // 0 same as X, then the six classes
 constexpr int32_t ColumnDeteriorationCount = 3;
 
 // The partner storey of a through column of that type on storey s; -1 for a

@@ -48,24 +48,24 @@ constexpr int32_t MaxSpareKind12PerStorey = 100;
 
 // One line per kind, in ElementKind order:
 // X(kind, record type, records, count, swap block, maximum)
-#define QUILMORA_FOR_EACH_ELEMENT_KIND(X)                                                              \
-  X(Column, ColumnRecord, Columns, ColumnCount, ColumnSwapBlock, MaxColumnsPerStorey)                  \
-  X(Wall, WallRecord, Walls, WallCount, WallSwapBlock, MaxWallsPerStorey)                              \
+#define QUILMORA_FOR_EACH_ELEMENT_KIND(X)                                                               \
+  X(Column, ColumnRecord, Columns, ColumnCount, ColumnSwapBlock, MaxColumnsPerStorey)                   \
+  X(Wall, WallRecord, Walls, WallCount, WallSwapBlock, MaxWallsPerStorey)                               \
   X(SpareKind3, SpareKind3Record, SpareKind3Records, SpareKind3Count, SpareKind3SwapBlock,              \
-    MaxSpareKind3PerStorey)                                                                            \
+    MaxSpareKind3PerStorey)                                                                             \
   X(GableWall, GableWallRecord, GableWalls, GableWallCount, GableWallSwapBlock, MaxGableWallsPerStorey) \
-  X(RoofFloorRect, RoofFloorRectRecord, RoofFloorRects, RoofFloorRectCount, RoofFloorRectSwapBlock,    \
-    MaxRoofFloorRectsPerStorey)                                                                        \
-  X(RoofFloorTriangle, RoofFloorTriangleRecord, RoofFloorTriangles, RoofFloorTriangleCount,            \
-    RoofFloorTriangleSwapBlock, MaxRoofFloorTrianglesPerStorey)                                        \
-  X(FloorSpecRect, FloorSpecRectRecord, FloorSpecRects, FloorSpecRectCount, FloorSpecRectSwapBlock,    \
-    MaxFloorSpecRectsPerStorey)                                                                        \
-  X(FloorSpecTriangle, FloorSpecTriangleRecord, FloorSpecTriangles, FloorSpecTriangleCount,            \
-    FloorSpecTriangleSwapBlock, MaxFloorSpecTrianglesPerStorey)                                        \
+  X(RoofFloorRect, RoofFloorRectRecord, RoofFloorRects, RoofFloorRectCount, RoofFloorRectSwapBlock,     \
+    MaxRoofFloorRectsPerStorey)                                                                         \
+  X(RoofFloorTriangle, RoofFloorTriangleRecord, RoofFloorTriangles, RoofFloorTriangleCount,             \
+    RoofFloorTriangleSwapBlock, MaxRoofFloorTrianglesPerStorey)                                         \
+  X(FloorSpecRect, FloorSpecRectRecord, FloorSpecRects, FloorSpecRectCount, FloorSpecRectSwapBlock,     \
+    MaxFloorSpecRectsPerStorey)                                                                         \
+  X(FloorSpecTriangle, FloorSpecTriangleRecord, FloorSpecTriangles, FloorSpecTriangleCount,             \
+    FloorSpecTriangleSwapBlock, MaxFloorSpecTrianglesPerStorey)                                         \
   X(TextLabel, TextLabelRecord, TextLabels, TextLabelCount, TextLabelSwapBlock, MaxTextLabelsPerStorey) \
-  X(Foundation, FoundationRecord, Foundations, FoundationCount, FoundationSwapBlock,                   \
-    MaxFoundationsPerStorey)                                                                           \
-  X(FreeLine, FreeLineRecord, FreeLines, FreeLineCount, FreeLineSwapBlock, MaxFreeLinesPerStorey)      \
+  X(Foundation, FoundationRecord, Foundations, FoundationCount, FoundationSwapBlock,                    \
+    MaxFoundationsPerStorey)                                                                            \
+  X(FreeLine, FreeLineRecord, FreeLines, FreeLineCount, FreeLineSwapBlock, MaxFreeLinesPerStorey)       \
   X(SpareKind12, SpareKind12Record, SpareKind12Records, SpareKind12Count, SpareKind12SwapBlock,         \
     MaxSpareKind12PerStorey)
 

@@ -27,19 +27,19 @@ struct WallRecord {
   double WingWallStart, WingWallEnd;
   int32_t FlipInOut;
   int32_t FlipLeftRight;
-  int32_t BraceKind;         // 0..10, position in the brace list
-  int32_t BraceEndJoint;     // 0 くぎ打, 1 "1.5", 2 "2.0", 3 規定
-  int32_t BraceArrangement;  // 0 一方向, 1 たすき掛け
-  int32_t MudWallKind;       // MudWallTable row
+  int32_t BraceKind;                  // 0..10, position in the brace list
+  int32_t BraceEndJoint;              // 0 くぎ打, 1 "1.5", 2 "2.0", 3 規定
+  int32_t BraceArrangement;           // 0 一方向, 1 たすき掛け
+  int32_t MudWallKind;                // MudWallTable row
   int32_t PanelLeft, PanelRight;      // PanelTable rows
   int32_t FurringLeft, FurringRight;  // 0 直張り, 1 胴縁N75, 2 胴縁
-  double Height;           // 0 = storey height
+  double Height;                      // 0 = storey height
   double BraceHeight;
-  double MudWallHeight;    // 0 = whole wall
+  double MudWallHeight;                      // 0 = whole wall
   double PanelLeftHeight, PanelRightHeight;  // 0 = full height
-  int32_t Deterioration;   // frame state in bits 0-1, plus 4/8/16/32/64/128
-  int32_t WeightClass;     // 0 軽い, 1 重い, 2 個別
-  double Weight;           // N/m², used with class 2
+  int32_t Deterioration;                     // frame state in bits 0-1, plus 4/8/16/32/64/128
+  int32_t WeightClass;                       // 0 軽い, 1 重い, 2 個別
+  double Weight;                             // N/m², used with class 2
 
   bool operator==(const WallRecord&) const = default;
 };
@@ -68,13 +68,13 @@ struct GableWallRecord {
 struct RoofFloorRectRecord {
   int32_t Reserved;
   int32_t X1, Y1, X2, Y2;
-  int32_t AreaCode;     // 0..19
+  int32_t AreaCode;  // 0..19
   int32_t NotEnclosed;
   double LiveLoad;      // N/m²
   int32_t WeightClass;  // 0 軽い, 1 重い, 2 非常に重い, 3 個別
   double DeadLoad;      // N/m², used with class 3
   double Slope;
-  double AddedLoad;     // N/m²
+  double AddedLoad;  // N/m²
 
   bool operator==(const RoofFloorRectRecord&) const = default;
 };

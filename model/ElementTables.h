@@ -14,7 +14,7 @@ constexpr int JointHardwareSymbolCapacity = 8;
 
 struct ElementSpecRow {
   char16_t Symbol[ElementSymbolCapacity];
-  double Strength;   // kN/m
+  double Strength;  // kN/m
   double Stiffness;
   double WallFactor;
   int32_t DiagnosisOnly;
@@ -52,7 +52,7 @@ constexpr int JointHardwareTableRows = 30;
 
 // First user row of each table (the user rows run to the end, but for BraceTable).
 constexpr int FirstPanelUserRow = 34;
-constexpr int FirstBraceUserRow = 9;      // rows 9 and 10
+constexpr int FirstBraceUserRow = 9;  // rows 9 and 10
 constexpr int FirstFloorSpecUserRow = 17;
 constexpr int FirstHorizontalBraceUserRow = 10;
 constexpr int FirstJointHardwareUserRow = 15;

@@ -3,8 +3,8 @@
 #include "model/ElementLabels.h"
 #include "model/MainWindowPort.h"
 #include "model/PaletteState.h"
-#include "model/TwoPointInput.h"
 #include "model/SlotCopy.h"
+#include "model/TwoPointInput.h"
 #include "model/ViewState.h"
 #include "platform/MessageBox.h"
 

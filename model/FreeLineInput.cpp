@@ -1,10 +1,10 @@
 #include "model/FreeLineInput.h"
 
-#include "model/PaletteState.h"
-#include "model/TwoPointInput.h"
 #include "model/MainWindowPort.h"
 #include "model/ModelAccess.h"
+#include "model/PaletteState.h"
 #include "model/SlotCopy.h"
+#include "model/TwoPointInput.h"
 #include "model/ViewState.h"
 #include "platform/MessageBox.h"
 #include "platform/Numeric.h"

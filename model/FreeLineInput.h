@@ -14,7 +14,7 @@ extern int32_t FreeLineOffsetSwitch;  // 1: ask for the offsets before each line
 // The offsets of the next line as stored in the record: X1, Y1, X2, Y2, the
 // Y offsets growing downward (the dialog shows them negated).
 extern double FreeLineOffsets[4];
-extern int32_t FreeLineKeepOffsets;   // 1: the offsets stay for the line after
+extern int32_t FreeLineKeepOffsets;  // 1: the offsets stay for the line after
 
 // Shows the offsets dialog modally; true on OK. The GUI installs it; without
 // one the dialog counts as cancelled.

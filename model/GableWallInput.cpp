@@ -1,10 +1,10 @@
 #include "model/GableWallInput.h"
 
-#include "model/PaletteState.h"
-#include "model/TwoPointInput.h"
 #include "model/MainWindowPort.h"
 #include "model/ModelAccess.h"
+#include "model/PaletteState.h"
 #include "model/SlotCopy.h"
+#include "model/TwoPointInput.h"
 #include "model/ViewState.h"
 
 namespace {

@@ -11,11 +11,11 @@ struct MainWindowState {
   bool BsusumuEnabled = false;  // 進む (redo)
   // Rgenkyou, Rkaishu1, Rkaishu2 (0x00BBGGRR); the light-building colour at start.
   int32_t VariantRadioColour[3] = {0xFFFFD0, 0xFFFFD0, 0xFFFFD0};
-  int32_t CheckedVariantRadio = 0;     // 0 Rgenkyou, 1 Rkaishu1, 2 Rkaishu2
-  int32_t CheckedStoreyRadio = 0;      // 0 R1kai, 1 R2kai, 2 R3kai
+  int32_t CheckedVariantRadio = 0;  // 0 Rgenkyou, 1 Rkaishu1, 2 Rkaishu2
+  int32_t CheckedStoreyRadio = 0;   // 0 R1kai, 1 R2kai, 2 R3kai
   bool R2kaiEnabled = true;
   bool R3kaiEnabled = false;
-  int32_t CheckedEditModeRadio = -1;   // EditMode of the checked radio, -1 none
+  int32_t CheckedEditModeRadio = -1;  // EditMode of the checked radio, -1 none
   // Lnflag, right of the caption "柱軸力：": the column axial-force verdict
   // ("OK" or "NG [X..]-[Y..]", UTF-8) and its font colour, written on every
   // recalculation by ComputeColumnNValues.

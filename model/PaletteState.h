@@ -4,7 +4,7 @@
 #include <cstdint>
 
 struct RoofFloorPaletteState {
-  int32_t AreaCode;     // 0..19
+  int32_t AreaCode;  // 0..19
   int32_t NotEnclosed;
   int32_t WeightClass;  // 0..3, 4 when the area kind has no weight choice
   double LiveLoad;
@@ -19,7 +19,7 @@ extern int32_t FloorSpecPaletteBrace;  // HorizontalBraceTable row
 extern int32_t FoundationPaletteType;  // 0 基礎Ⅰ, 1 基礎Ⅱ, 2 基礎Ⅲ
 extern int32_t FreeLinePaletteStyle;
 extern int32_t FreeLinePaletteColour;
-extern int32_t NotifiedEndColumns;     // 1: ends of a changed retrofit wall get hardware row 2
+extern int32_t NotifiedEndColumns;  // 1: ends of a changed retrofit wall get hardware row 2
 
 // The settings of the column being added, coded like the ColumnRecord fields;
 // the column palette writes them as the user chooses.

@@ -1,7 +1,6 @@
-#include "model/ProjectFile.h"
-
 #include <filesystem>
 
+#include "model/ProjectFile.h"
 #include "model/ProjectFileLayout.h"
 #include "platform/FileAccess.h"
 

@@ -20,8 +20,7 @@ constexpr ProjectSettingsData MakeStartValues() {
   s.BuildYear[2][0] = u'6';
   s.BuildYear[3][0] = u'6';
   constexpr double loadTakeOff[LoadTakeOffRows][LoadTakeOffClasses] = {
-      {600, 600, 600}, {600, 600, 600}, {700, 950, 1500},
-      {700, 950, 1500}, {600, 1000, 0}, {350, 950, 0},
+      {600, 600, 600}, {600, 600, 600}, {700, 950, 1500}, {700, 950, 1500}, {600, 1000, 0}, {350, 950, 0},
   };
   for (int r = 0; r < LoadTakeOffRows; ++r)
     for (int c = 0; c < LoadTakeOffClasses; ++c) s.LoadTakeOff[r][c] = loadTakeOff[r][c];

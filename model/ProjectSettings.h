@@ -13,21 +13,22 @@
 
 constexpr int DeteriorationAnswerCount = 17;
 constexpr int DeteriorationTextCount = 11;
-constexpr int PartWeightCount = 5;       // roof, outer wall, inner wall, floor, live load
-constexpr int LoadTakeOffRows = 6;       // floor, balcony, roof, eaves, exterior wall, partition
-constexpr int LoadTakeOffClasses = 3;    // light, heavy, very heavy
-constexpr int BuildDateEntries = 4;      // completion, then three extensions/renovations
+constexpr int PartWeightCount = 5;     // roof, outer wall, inner wall, floor, live load
+constexpr int LoadTakeOffRows = 6;     // floor, balcony, roof, eaves, exterior wall, partition
+constexpr int LoadTakeOffClasses = 3;  // light, heavy, very heavy
+constexpr int BuildDateEntries = 4;    // completion, then three extensions/renovations
 
 struct ProjectSettingsData {
   // Method and mode switches.
   int32_t Revision;                // 0 2012, 1 2025, 2 2004 (old files only)
   int32_t DiagnosisMethod;         // 0 precise 2, 1 precise 1, 2 general, 3 verification
-  int32_t RequiredStrengthMethod;  // 0 building-law load take-off, 1 weight table, 2 strength table, 3 simple table
+  int32_t RequiredStrengthMethod;  // 0 building-law load take-off, 1 weight table, 2 strength table, 3 simple
+                                   // table
   int32_t BalanceMethod;           // 0 eccentricity ratio, 1 quarter division
   int32_t OtherElementsMethod;     // 0 method 1, 1 method 2
   int32_t OpeningWallBasis;
-  int32_t JointHardwareMethod;     // 0 N-value, 1 converted N-value, 2 allowable stress
-  int32_t SnowCase;                // 0 results without snow, 1 with snow
+  int32_t JointHardwareMethod;  // 0 N-value, 1 converted N-value, 2 allowable stress
+  int32_t SnowCase;             // 0 results without snow, 1 with snow
   int32_t SpareFlag;
 
   // Feature flags (set by the about box).

@@ -41,16 +41,17 @@ void MoveVariantSettings(int32_t from, int32_t to, bool swap) {
 }
 
 template <typename Record, int Max>
-void CopyList(Record (&records)[ModelSlotCount][StoreyCount][Max], int32_t (&count)[ModelSlotCount][StoreyCount],
-              int32_t from, int32_t to, int storey) {
+void CopyList(Record (&records)[ModelSlotCount][StoreyCount][Max],
+              int32_t (&count)[ModelSlotCount][StoreyCount], int32_t from, int32_t to, int storey) {
   const int32_t n = std::clamp(count[from][storey], 0, Max);
   std::copy(records[from][storey], records[from][storey] + n, records[to][storey]);
   count[to][storey] = n;
 }
 
 template <typename Record, int Max>
-void SwapList(Record (&records)[ModelSlotCount][StoreyCount][Max], int32_t (&count)[ModelSlotCount][StoreyCount],
-              Record (&swapBlock)[Max], int32_t from, int32_t to, int storey) {
+void SwapList(Record (&records)[ModelSlotCount][StoreyCount][Max],
+              int32_t (&count)[ModelSlotCount][StoreyCount], Record (&swapBlock)[Max], int32_t from,
+              int32_t to, int storey) {
   std::swap(count[from][storey], count[to][storey]);
   std::copy(records[to][storey], records[to][storey] + Max, swapBlock);
   std::copy(records[from][storey], records[from][storey] + Max, records[to][storey]);
@@ -88,10 +89,10 @@ void CopyModelSlot(int32_t sourceSlot, int32_t destinationSlot, int32_t copyMode
   const bool swap = copyMode == CopyModeSwap;
   for (int storey = 0; storey < StoreyCount; ++storey) {
     if (!StoreyInMask(storeyMask, storey)) continue;
-#define QUILMORA_MOVE_LIST(kind, Record, records, count, swapBlock, max)             \
-  if (swap)                                                                           \
-    SwapList(records, count, swapBlock, sourceSlot, destinationSlot, storey);        \
-  else                                                                                \
+#define QUILMORA_MOVE_LIST(kind, Record, records, count, swapBlock, max)      \
+  if (swap)                                                                   \
+    SwapList(records, count, swapBlock, sourceSlot, destinationSlot, storey); \
+  else                                                                        \
     CopyList(records, count, sourceSlot, destinationSlot, storey);
     QUILMORA_FOR_EACH_ELEMENT_KIND(QUILMORA_MOVE_LIST)
 #undef QUILMORA_MOVE_LIST
@@ -100,7 +101,8 @@ void CopyModelSlot(int32_t sourceSlot, int32_t destinationSlot, int32_t copyMode
 
 void ClearStoreyElements() {
   if (!IsVariantSlot(CurrentVariant) || CurrentStorey < 0 || CurrentStorey >= StoreyCount) return;
-#define QUILMORA_CLEAR_LIST(kind, Record, records, count, swapBlock, max) count[CurrentVariant][CurrentStorey] = 0;
+#define QUILMORA_CLEAR_LIST(kind, Record, records, count, swapBlock, max) \
+  count[CurrentVariant][CurrentStorey] = 0;
   QUILMORA_FOR_EACH_ELEMENT_KIND(QUILMORA_CLEAR_LIST)
 #undef QUILMORA_CLEAR_LIST
 }

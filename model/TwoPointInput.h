@@ -19,11 +19,11 @@
 // points coincide; a full list refuses silently.
 #include <cstdint>
 
-#include "model/ViewState.h"
 #include "model/ElementLists.h"
 #include "model/MainWindowPort.h"
 #include "model/ModelAccess.h"
 #include "model/SlotCopy.h"
+#include "model/ViewState.h"
 
 struct GridSegment {
   int32_t X1, Y1, X2, Y2;

@@ -21,15 +21,15 @@ extern int32_t SavedHorzScrollPosition;
 
 // 1 once the palette has placed itself beside the plan; never reset.
 enum PaletteDockEntry : int32_t {
-  PaletteDockColumns = 0,      // TDhashiraDlg
-  PaletteDockGrid = 1,         // TDtoorishinnDlg
-  PaletteDockWalls = 2,        // TDkabeDlg
-  PaletteDockText = 3,         // TDmojiDlg
-  PaletteDockFoundation = 4,   // TDkisoDlg
-  PaletteDockFreeLine = 5,     // TDsenDlg
-  PaletteDockRoofFloor = 6,    // TDyukaDlg
-  PaletteDockFloorSpec = 7,    // TDyukashiyouDlg
-  PaletteDockGable = 8,        // TDyagiriDlg
+  PaletteDockColumns = 0,     // TDhashiraDlg
+  PaletteDockGrid = 1,        // TDtoorishinnDlg
+  PaletteDockWalls = 2,       // TDkabeDlg
+  PaletteDockText = 3,        // TDmojiDlg
+  PaletteDockFoundation = 4,  // TDkisoDlg
+  PaletteDockFreeLine = 5,    // TDsenDlg
+  PaletteDockRoofFloor = 6,   // TDyukaDlg
+  PaletteDockFloorSpec = 7,   // TDyukashiyouDlg
+  PaletteDockGable = 8,       // TDyagiriDlg
 };
 constexpr int PaletteCount = 9;
 extern int32_t PaletteDocked[PaletteCount];

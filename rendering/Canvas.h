@@ -19,7 +19,16 @@ enum class PenStyle : int32_t { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
 // Copy draws the colour; Xor combines it with the pixel (drawing the same
 // figure twice leaves the pixels as they were); Mask keeps pen AND pixel.
 enum class PenMode : int32_t { Copy, Xor, Mask };
-enum class BrushStyle : int32_t { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross, DiagCross };
+enum class BrushStyle : int32_t {
+  Solid,
+  Clear,
+  Horizontal,
+  Vertical,
+  FDiagonal,
+  BDiagonal,
+  Cross,
+  DiagCross
+};
 
 struct CanvasPen {
   int32_t Colour = 0;

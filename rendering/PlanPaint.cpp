@@ -50,7 +50,8 @@ void DrawPlanLayers(Canvas& canvas, const PlanView& view) {
   DrawGridAxes(canvas, view);
   // Foundations come first unless the foundation is uniform or the other
   // storey's walls are shown in their place.
-  if (ProjectSettings.UniformFoundation == SettingOff && ProjectSettings.ShowOtherStoreyWalls == ShowFoundationsBelow)
+  if (ProjectSettings.UniformFoundation == SettingOff &&
+      ProjectSettings.ShowOtherStoreyWalls == ShowFoundationsBelow)
     DrawFoundations(canvas, view);
   //   DrawRoofFloorAreas
   //   DrawOtherStoreyWalls

@@ -6,8 +6,8 @@
 // and the full paint draw through one; none reads the editing state itself.
 #include <cstdint>
 
-#include "model/ViewState.h"
 #include "model/GridView.h"
+#include "model/ViewState.h"
 
 // The screen's colours, or the printed plan's. The layers know the screen's
 // colours only and draw them in either.
@@ -19,7 +19,7 @@ struct PlanView {
   int32_t EditMode = EditModeNone;
   double UnitsPerMetre = 0;
   int32_t ScaleDenominator = DefaultPlanScaleDenominator;  // 1/n
-  double OriginX = 0;  // metres
+  double OriginX = 0;                                      // metres
   double OriginY = 0;
   PlanPaletteKind Palette = PlanPaletteKind::Screen;
 

@@ -23,8 +23,9 @@ std::string QtFilterOf(const std::string& filter) {
     const QString description = parts[i].trimmed();
     const QString pattern = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
     // A description that already names its pattern keeps it.
-    entries << (description.contains(QLatin1Char('(')) ? description
-                                                       : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    entries << (description.contains(QLatin1Char('('))
+                    ? description
+                    : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
   }
   return entries.join(QStringLiteral(";;")).toStdString();
 }

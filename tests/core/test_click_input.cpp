@@ -40,7 +40,8 @@ const SnapCase kSnapCases[] = {
 TEST(Snapping, NearestAxis) {
   GridModule = 0.91;
   LayOutGridAtModule();
-  for (const SnapCase& c : kSnapCases) EXPECT_EQ(NearestAxis(GridAxisX, GridAxisCountX, c.metres), c.expected) << c.name;
+  for (const SnapCase& c : kSnapCases)
+    EXPECT_EQ(NearestAxis(GridAxisX, GridAxisCountX, c.metres), c.expected) << c.name;
 }
 
 TEST(Snapping, IntervalAndToleranceOfTheGridMode) {
@@ -52,13 +53,12 @@ TEST(Snapping, IntervalAndToleranceOfTheGridMode) {
     int32_t axis;      // within 0.099375 m; 200: none
   };
   const Case cases[] = {
-      {-0.09, 201, 0},   // before axis 0, but within its tolerance
-      {-0.1, 201, 200},  // -0.1 < 0 - 0.099375
-      {0.5, 1, 200},     // between axes 0 and 1
-      {0.91, 201, 1},    // exactly on axis 1
-      {0.95, 2, 1},
-      {1.01, 2, 200},    // 0.1 m right of axis 1: outside the tolerance
-      {181.0, 199, 199}, // axes 198 and 199 at 180.18 and 181.09
+      {-0.09, 201, 0},                     // before axis 0, but within its tolerance
+      {-0.1, 201, 200},                    // -0.1 < 0 - 0.099375
+      {0.5, 1, 200},                       // between axes 0 and 1
+      {0.91, 201, 1},                      // exactly on axis 1
+      {0.95, 2, 1},       {1.01, 2, 200},  // 0.1 m right of axis 1: outside the tolerance
+      {181.0, 199, 199},                   // axes 198 and 199 at 180.18 and 181.09
       {181.15, 201, 199},
   };
   PlanScaleDenominator = 75;
@@ -126,9 +126,9 @@ TEST_F(ClickInputTest, ClickSnapsToTheNearestGridPoint) {
   };
   const Case cases[] = {
       {0, 0, 0, 0, 0, 0},
-      {24, 25, 0, 1, 0, 48},        // 24/53 = 0.453 m; 25/53 = 0.472 m; trunc(0.91 x 53) = 48
-      {-40, 9700, 0, 199, 0, 9597}, // trunc(181.09 x 53) = 9597
-      {482, 1, 10, 0, 482, 0},      // 482/53 = 9.094 m, nearest axis 10 at 9.1 m; trunc(9.1 x 53) = 482
+      {24, 25, 0, 1, 0, 48},         // 24/53 = 0.453 m; 25/53 = 0.472 m; trunc(0.91 x 53) = 48
+      {-40, 9700, 0, 199, 0, 9597},  // trunc(181.09 x 53) = 9597
+      {482, 1, 10, 0, 482, 0},       // 482/53 = 9.094 m, nearest axis 10 at 9.1 m; trunc(9.1 x 53) = 482
   };
   for (const Case& c : cases) {
     PendingPointCount = 0;

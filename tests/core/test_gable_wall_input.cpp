@@ -91,7 +91,8 @@ TEST_F(GableWallInputTest, PickingTheEndsAgainDeletesTheFirstMatchOnly) {
 }
 
 TEST_F(GableWallInputTest, AFullStoreyRefusesSilentlyButStillDeletes) {
-  for (int32_t k = 0; k < MaxGableWallsPerStorey; ++k) GableWalls[0][0][k] = Gable(k % 150, 0, k % 150 + 1, 1);
+  for (int32_t k = 0; k < MaxGableWallsPerStorey; ++k)
+    GableWalls[0][0][k] = Gable(k % 150, 0, k % 150 + 1, 1);
   GableWallCount[0][0] = MaxGableWallsPerStorey;
   EXPECT_EQ(InputGableWall(20, 50, 30, 50), 0);  // no message: the fixture fails on any box
   EXPECT_EQ(GableWallCount[0][0], MaxGableWallsPerStorey);

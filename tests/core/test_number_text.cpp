@@ -14,10 +14,10 @@ TEST(NumberText, StrictReaderTakesOnlyAWholeNumber) {
     const char* text;
     bool ok;
     double value;
-  } cases[] = {{"12.5", true, 12.5},  {"  7 ", true, 7.0},   {".5", true, 0.5},    {"3.", true, 3.0},
-               {"-2", true, -2.0},    {"+4", true, 4.0},     {"", false, 0.0},     {"   ", false, 0.0},
-               {"abc", false, 0.0},   {"12a", false, 0.0},   {"1,5", false, 0.0},  {"1.2.3", false, 0.0},
-               {"1e3", false, 0.0},   {"inf", false, 0.0},   {"nan", false, 0.0},  {"-", false, 0.0}};
+  } cases[] = {{"12.5", true, 12.5}, {"  7 ", true, 7.0}, {".5", true, 0.5},   {"3.", true, 3.0},
+               {"-2", true, -2.0},   {"+4", true, 4.0},   {"", false, 0.0},    {"   ", false, 0.0},
+               {"abc", false, 0.0},  {"12a", false, 0.0}, {"1,5", false, 0.0}, {"1.2.3", false, 0.0},
+               {"1e3", false, 0.0},  {"inf", false, 0.0}, {"nan", false, 0.0}, {"-", false, 0.0}};
   for (const auto& c : cases) {
     double value = -99.0;
     EXPECT_EQ(ParseNumberText(c.text, value), c.ok) << c.text;

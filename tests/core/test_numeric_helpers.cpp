@@ -38,7 +38,7 @@ TEST(NumericHelpers, StoreyMaskSelectsStoreysByBit) {
     int32_t mask;
     bool storey1, storey2, storey3;
   } cases[] = {
-      {0, false, false, false}, {5, true, false, true}, {7, true, true, true},
+      {0, false, false, false}, {5, true, false, true},   {7, true, true, true},
       {2, false, true, false},  {8, false, false, false},  // bit 3 means nothing
   };
   for (const Case& c : cases) {

@@ -15,9 +15,9 @@ TEST(PlanScale, ScaleTextGivesItsLeadingInteger) {
     const char* text;
     int32_t denominator;
   } cases[] = {
-      {"75", 75},       {"150", 150}, {" 30", 30}, {"100abc", 100}, {"", 0},
-      {"abc", 0},       {"-50", -50}, {"+60", 60}, {"7.5", 7},      {"99999999999", INT_MAX},
-      {"１００", 0},  // full-width digits are no number
+      {"75", 75},   {"150", 150}, {" 30", 30}, {"100abc", 100},          {"", 0},       {"abc", 0},
+      {"-50", -50}, {"+60", 60},  {"7.5", 7},  {"99999999999", INT_MAX}, {"１００", 0},  // full-width digits
+                                                                                         // are no number
   };
   for (const auto& c : cases) EXPECT_EQ(ScaleDenominatorOfText(c.text), c.denominator) << c.text;
 }

@@ -193,8 +193,8 @@ TEST_F(ResultsPanelTest, EccentricityClasses) {
     double ratio;
     int32_t expected;
   };
-  const Case cases[] = {{0.0, 0},  {0.15, 0}, {0.1500001, 1}, {0.3, 1},
-                        {0.3000001, 2}, {5.0, 2}, {-1.0, 0},  {kNaN, 2}};
+  const Case cases[] = {{0.0, 0},       {0.15, 0}, {0.1500001, 1}, {0.3, 1},
+                        {0.3000001, 2}, {5.0, 2},  {-1.0, 0},      {kNaN, 2}};
   for (const Case& c : cases) EXPECT_EQ(ClassifyEccentricity(c.ratio), c.expected) << c.ratio;
 }
 
@@ -206,10 +206,8 @@ TEST_F(ResultsPanelTest, EccentricityCaptionRoundsAndColoursByClass) {
   };
   const Case cases[] = {
       {0.156, "  0.16", Olive, DimOlive},  // rounded for the text, class 1 by the value
-      {0.15, "  0.15", Green, DimGreen},
-      {0.3, "  0.30", Olive, DimOlive},
-      {0.304, "  0.30", Red, DimRed},
-      {0.0, "  0.00", Green, DimGreen},
+      {0.15, "  0.15", Green, DimGreen},  {0.3, "  0.30", Olive, DimOlive},
+      {0.304, "  0.30", Red, DimRed},     {0.0, "  0.00", Green, DimGreen},
   };
   for (const Case& c : cases) {
     EccentricityRatioY[1][0][0] = c.ratio;

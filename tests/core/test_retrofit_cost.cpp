@@ -18,7 +18,8 @@ class RetrofitCostTest : public ModelTest {};
 // The default unit prices of the dialog.
 RetrofitCostInput DefaultPrices() {
   RetrofitCostInput input;
-  for (int row = 0; row < CostRowCount; ++row) input.Price[row] = LeadingNumber(RetrofitCostRows[row].DefaultPrice);
+  for (int row = 0; row < CostRowCount; ++row)
+    input.Price[row] = LeadingNumber(RetrofitCostRows[row].DefaultPrice);
   return input;
 }
 
@@ -72,9 +73,9 @@ TEST(RetrofitCostCount, EachChangeMarkCountsItsRows) {
     // Nothing else is counted: a new wall in its two rows, any other mark in one.
     int total = 0;
     for (int32_t n : counts.Count) total += n;
-    const int expectedTotal = c.change == RetrofitChangeNewWall                               ? 2
+    const int expectedTotal = c.change == RetrofitChangeNewWall                              ? 2
                               : c.change == (RetrofitChangeBrace | RetrofitChangeJointClass) ? 1
-                                                                                              : c.count;
+                                                                                             : c.count;
     EXPECT_EQ(total, expectedTotal) << c.change;
   }
 }

@@ -629,7 +629,7 @@ TEST_F(StoreyAnalysisTest, StoreySumsStartFromZero) {
   EccentricityRatioXSnow[0][2][1] = 5.0;
   QuarterZoneStrength2Snow[0][1] = 5.0;
   QuarterWallLengthA[0][2] = 5.0;
-  WallStrengthX[2][0][0] = 9.0;     // another variant
+  WallStrengthX[2][0][0] = 9.0;  // another variant
   Recalculate();
   EXPECT_EQ(WallStrengthX[0][0][0], 0.0);
   EXPECT_EQ(StiffnessSumYSnow[0][2][4], 0.0);

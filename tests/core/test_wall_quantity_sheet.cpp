@@ -40,15 +40,15 @@ TEST_F(WallQuantitySheetTest, EachLabelFamilyShowsItsResultOfVariantAndStorey) {
   const struct {
     const char* name;
     double* cell;
-  } sources[] = {{"Lhitsuyou", &RequiredWallLength[2][1]},   {"Lhitsuyoua", &RequiredWallLengthA[2][1]},
-                 {"Lhitsuyoub", &RequiredWallLengthB[2][1]}, {"Lhitsuyou1", &RequiredWallLength1[2][1]},
-                 {"Lhitsuyou2", &RequiredWallLength2[2][1]}, {"Lsonzaix", &ExistingWallLengthX[2][1][0]},
+  } sources[] = {{"Lhitsuyou", &RequiredWallLength[2][1]},    {"Lhitsuyoua", &RequiredWallLengthA[2][1]},
+                 {"Lhitsuyoub", &RequiredWallLengthB[2][1]},  {"Lhitsuyou1", &RequiredWallLength1[2][1]},
+                 {"Lhitsuyou2", &RequiredWallLength2[2][1]},  {"Lsonzaix", &ExistingWallLengthX[2][1][0]},
                  {"Lsonzaiy", &ExistingWallLengthY[2][1][0]}, {"Lsonzaia", &QuarterWallLengthA[2][1]},
-                 {"Lsonzaib", &QuarterWallLengthB[2][1]},    {"Lsonzai1", &QuarterWallLength1[2][1]},
-                 {"Lsonzai2", &QuarterWallLength2[2][1]},    {"Ljusokux", &SufficiencyRatioX[2][1]},
-                 {"Ljusokuy", &SufficiencyRatioY[2][1]},     {"Ljusokua", &QuarterSufficiencyA[2][1]},
-                 {"Ljusokub", &QuarterSufficiencyB[2][1]},   {"Ljusoku1", &QuarterSufficiency1[2][1]},
-                 {"Ljusoku2", &QuarterSufficiency2[2][1]},   {"Lkaberitsuab", &WallRatioRatioX[2][1]},
+                 {"Lsonzaib", &QuarterWallLengthB[2][1]},     {"Lsonzai1", &QuarterWallLength1[2][1]},
+                 {"Lsonzai2", &QuarterWallLength2[2][1]},     {"Ljusokux", &SufficiencyRatioX[2][1]},
+                 {"Ljusokuy", &SufficiencyRatioY[2][1]},      {"Ljusokua", &QuarterSufficiencyA[2][1]},
+                 {"Ljusokub", &QuarterSufficiencyB[2][1]},    {"Ljusoku1", &QuarterSufficiency1[2][1]},
+                 {"Ljusoku2", &QuarterSufficiency2[2][1]},    {"Lkaberitsuab", &WallRatioRatioX[2][1]},
                  {"Lkaberitsu12", &WallRatioRatioY[2][1]}};
   static_assert(std::size(sources) == WallQuantityLabelFamilyCount);
   for (std::size_t i = 0; i < std::size(sources); ++i) *sources[i].cell = 10.0 + static_cast<double>(i);

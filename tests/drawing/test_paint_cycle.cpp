@@ -11,8 +11,8 @@
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
 #include "model/ProjectSettings.h"
-#include "rendering/PlanPaint.h"
 #include "model/ViewState.h"
+#include "rendering/PlanPaint.h"
 #include "rendering/RecordingCanvas.h"
 
 namespace {

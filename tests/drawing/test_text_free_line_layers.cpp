@@ -128,12 +128,14 @@ TEST_F(TextFreeLineLayerTest, NorthMarkRingTriangleAndLetter) {
       {Op::Line, {134, 168, 144, 117}, black, 2, PenStyle::Solid, -1},
   };
   EXPECT_EQ(Shapes(canvas), shapes);
-  const std::vector<Text> texts = {{148, 186, u"北", 0, u"ＭＳ ゴシック"}, {138, 100, u"北", 0, u"ＭＳ ゴシック"}};
+  const std::vector<Text> texts = {{148, 186, u"北", 0, u"ＭＳ ゴシック"},
+                                   {138, 100, u"北", 0, u"ＭＳ ゴシック"}};
   EXPECT_EQ(Texts(), texts);
 }
 
 TEST_F(TextFreeLineLayerTest, GuidesInTheTextModeAndLabelsOffTheGridSkipped) {
-  PutLabels({Label(2, 2, 4, 4, u""), Label(4, 4, 4, 4, u""), Label(200, 4, 4, 4, u"x"), Label(4, -3, 4, 4, u"y")});
+  PutLabels(
+      {Label(2, 2, 4, 4, u""), Label(4, 4, 4, 4, u""), Label(200, 4, 4, 4, u"x"), Label(4, -3, 4, 4, u"y")});
   Draw(DrawTextLabels, EditModeText);
   const std::vector<Drawn> shapes = {
       {Op::Line, {96, 96, 96, 192}, Guide, 1, PenStyle::Dot, -1},
@@ -158,9 +160,10 @@ TEST_F(TextFreeLineLayerTest, FreeLinesInEveryStyleWithTheirOffsets) {
   // Line k on Y axis k + 1 (48, 96, 144, 192, 241, 289) from X axis 0 to 2
   // (0 to 96); the first with offsets 0.455 / -0.303 and -0.455 / 0:
   // x 0 + 24.115, y 48 - 16.059, x 96 - 24.115.
-  PutLines({Line(0, 1, 2, 1, 0.455, -0.303, -0.455, 0, 0, 0x0000FF), Line(0, 2, 2, 2, 0, 0, 0, 0, 1, 0x00FF00),
-            Line(0, 3, 2, 3, 0, 0, 0, 0, 2, 0xFF0000), Line(0, 4, 2, 4, 0, 0, 0, 0, 3, 0x123456),
-            Line(0, 5, 2, 5, 0, 0, 0, 0, 4, 0), Line(0, 6, 2, 6, 0, 0, 0, 0, 5, 0x808080),
+  PutLines({Line(0, 1, 2, 1, 0.455, -0.303, -0.455, 0, 0, 0x0000FF),
+            Line(0, 2, 2, 2, 0, 0, 0, 0, 1, 0x00FF00), Line(0, 3, 2, 3, 0, 0, 0, 0, 2, 0xFF0000),
+            Line(0, 4, 2, 4, 0, 0, 0, 0, 3, 0x123456), Line(0, 5, 2, 5, 0, 0, 0, 0, 4, 0),
+            Line(0, 6, 2, 6, 0, 0, 0, 0, 5, 0x808080),
             // A style no table knows keeps the pen style before it; off the grid: skipped.
             Line(2, 1, 4, 1, 0, 0, 0, 0, 17, 0x10), Line(2, 1, 2, 300, 0, 0, 0, 0, 0, 0)});
   Draw(DrawFreeLines, EditModeWalls);

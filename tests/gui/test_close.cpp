@@ -37,7 +37,7 @@ TEST_F(CloseTest, UnsavedEditsAreAskedAbout) {
     bool closes;
   } cases[] = {
       {IDCANCEL, std::nullopt, false},
-      {IDYES, std::nullopt, false},                     // save dialog cancelled
+      {IDYES, std::nullopt, false},                          // save dialog cancelled
       {IDYES, std::string("/nonexistent/plan.tyc"), false},  // the save fails: reported, window stays
       {IDNO, std::nullopt, true},
   };
@@ -53,7 +53,8 @@ TEST_F(CloseTest, UnsavedEditsAreAskedAbout) {
     EXPECT_EQ(LockHeld(), !c.closes);
     const auto& question = boxes.Calls().at(calls);
     EXPECT_EQ(question.text,
-              "保存してから終了しますか？\n\n保存して終了　　　はい\n\n保存しないで終了　いいえ\n\n終了しない　　　　キャンセル");
+              "保存してから終了しますか？\n\n保存して終了　　　はい\n\n保存しないで終了　いいえ\n\n終了しない"
+              "　　　　キャンセル");
     EXPECT_EQ(question.flags, 35);
     if (c.savePath) {
       EXPECT_EQ(boxes.Calls().back().flags, 16);

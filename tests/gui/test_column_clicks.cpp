@@ -32,7 +32,8 @@ class ColumnClickTest : public GuiTest {
     GuiTest::SetUp();
     StartProgram();
     QuilmoraForm->Rhashira->click();
-    ASSERT_TRUE(ProcessUntil([] { return DhashiraDlg->isVisible() && !QuilmoraForm->Gamen->FullPaintDue(); }));
+    ASSERT_TRUE(
+        ProcessUntil([] { return DhashiraDlg->isVisible() && !QuilmoraForm->Gamen->FullPaintDue(); }));
     // A grid point inside the view: the view is centred on the sheet.
     gx = QuilmoraForm->Gamen->HorzScrollPosition() / 48 + 3;
     gy = QuilmoraForm->Gamen->VertScrollPosition() / 48 + 3;

@@ -65,12 +65,15 @@ TEST_F(ElementPaletteTest, TheFoundationPaletteShowsInItsModeAndSetsTheClass) {
     EXPECT_EQ(FoundationPaletteType, c.type);
   }
 
-  // Showing the palette checks the radio of the class; a class it does not know shows as 基礎Ⅲ and becomes it.
+  // Showing the palette checks the radio of the class; a class it does not know shows as 基礎Ⅲ and becomes
+  // it.
   const struct {
     int32_t type;
     QRadioButton* TDkisoDlg::*radio;
     int32_t after;
-  } shows[] = {{0, &TDkisoDlg::Rkiso1, 0}, {2, &TDkisoDlg::Rkiso3, 2}, {1, &TDkisoDlg::Rkiso2, 1},
+  } shows[] = {{0, &TDkisoDlg::Rkiso1, 0},
+               {2, &TDkisoDlg::Rkiso3, 2},
+               {1, &TDkisoDlg::Rkiso2, 1},
                {7, &TDkisoDlg::Rkiso3, 2}};
   for (const auto& s : shows) {
     FoundationPaletteType = s.type;
@@ -98,8 +101,8 @@ TEST_F(ElementPaletteTest, TheGablePaletteStartsAtItsStartValuesAndWritesEverySe
   const struct {
     QRadioButton* TDyagiriDlg::*radio;
     int32_t shape, weightClass;
-  } radios[] = {{&TDyagiriDlg::Rryou, 1, 1}, {&TDyagiriDlg::Romosa0, 1, 0}, {&TDyagiriDlg::Rpara, 2, 0},
-                {&TDyagiriDlg::Romosa2, 2, 2}, {&TDyagiriDlg::Rkata, 0, 2}, {&TDyagiriDlg::Romosa1, 0, 1}};
+  } radios[] = {{&TDyagiriDlg::Rryou, 1, 1},   {&TDyagiriDlg::Romosa0, 1, 0}, {&TDyagiriDlg::Rpara, 2, 0},
+                {&TDyagiriDlg::Romosa2, 2, 2}, {&TDyagiriDlg::Rkata, 0, 2},   {&TDyagiriDlg::Romosa1, 0, 1}};
   for (const auto& r : radios) {
     (DyagiriDlg->*r.radio)->click();
     EXPECT_EQ(GablePalette.Shape, r.shape);
@@ -112,7 +115,7 @@ TEST_F(ElementPaletteTest, TheGablePaletteStartsAtItsStartValuesAndWritesEverySe
   DyagiriDlg->Comosa->lineEdit()->clear();
   QTest::keyClicks(DyagiriDlg->Comosa->lineEdit(), QStringLiteral("875.5"));
   EXPECT_DOUBLE_EQ(GablePalette.Weight, 875.5);  // kept under 軽い all the same
-  DyagiriDlg->Ckoubai->setCurrentIndex(6);        // "0.5"
+  DyagiriDlg->Ckoubai->setCurrentIndex(6);       // "0.5"
   EXPECT_DOUBLE_EQ(GablePalette.Slope, 0.5);
   DyagiriDlg->Ctakasa->setCurrentIndex(8);  // "1.0"
   EXPECT_DOUBLE_EQ(GablePalette.Height, 1.0);

@@ -102,15 +102,14 @@ TEST_F(PlanViewTest, GridLinesSitAtTheAxisPixelsInTheColourOfTheirKind) {
 
 TEST_F(PlanViewTest, ScrollingRepaintsTheSheetAtTheNewOffset) {
   StartProgram();
-  const struct {
-    int horizontal, vertical;
-  } positions[] = {{0, 0}, {1234, 567}, {9000, 9100}, {4001, 333}};
+  const struct { int horizontal, vertical; } positions[] = {{0, 0}, {1234, 567}, {9000, 9100}, {4001, 333}};
   for (const auto& p : positions) {
     const int paints = Gamen()->FullPaintCount();
     Gamen()->horizontalScrollBar()->setValue(p.horizontal);
     Gamen()->verticalScrollBar()->setValue(p.vertical);
     ASSERT_TRUE(ProcessUntil([&] { return Gamen()->FullPaintCount() > paints && !Gamen()->FullPaintDue(); }));
-    EXPECT_EQ(Gamen()->HorzScrollPosition(), std::min(p.horizontal, Gamen()->horizontalScrollBar()->maximum()));
+    EXPECT_EQ(Gamen()->HorzScrollPosition(),
+              std::min(p.horizontal, Gamen()->horizontalScrollBar()->maximum()));
     ExpectRowShowsTheVerticalLines(RowOffTheLines(true));
   }
   // At the very start the first axes lie on the sheet's edge.
@@ -204,11 +203,11 @@ TEST_F(PlanViewTest, AColumnIsDrawnAtItsGridPoint) {
   const int left = TruncToInt(GridAxisX[i] * PixelsPerMetre - 5) - h;
   const int row = TruncToInt(GridAxisY[j] * PixelsPerMetre) - v;
   const QImage& image = Gamen()->Image();
-  EXPECT_EQ(image.pixel(left - 7, row), qRgb(255, 64, 64));    // deterioration 劣化
+  EXPECT_EQ(image.pixel(left - 7, row), qRgb(255, 64, 64));  // deterioration 劣化
   EXPECT_EQ(image.pixel(left - 4, row), qRgb(255, 64, 64));
   EXPECT_EQ(image.pixel(left - 3, row), qRgb(246, 180, 180));  // hardware row 0
   EXPECT_EQ(image.pixel(left - 2, row), qRgb(246, 180, 180));
-  EXPECT_EQ(image.pixel(left, row), qRgb(0, 0, 0));            // the outline, pen width 2
+  EXPECT_EQ(image.pixel(left, row), qRgb(0, 0, 0));  // the outline, pen width 2
 }
 
 }  // namespace

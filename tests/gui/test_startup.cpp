@@ -2,8 +2,8 @@
 // title, the command-line file and the two start-up dialogs that follow the
 // first full paint exactly once.
 #include <QDir>
-#include <QPushButton>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "GuiFixture.h"
@@ -185,8 +185,8 @@ TEST_F(CommandLineTest, ACurrentFormatFileIsLoadedAndTitlesTheWindowBeforeTheSta
   Walls[0][0][0].PanelLeft = 3;
   const std::vector<unsigned char> project = WriteProjectFile();
   WallCount[0][0] = 0;
-  const QString path =
-      WriteFile("家 1.tyc", QByteArray(reinterpret_cast<const char*>(project.data()), static_cast<int>(project.size())));
+  const QString path = WriteFile("家 1.tyc", QByteArray(reinterpret_cast<const char*>(project.data()),
+                                                        static_cast<int>(project.size())));
   QString titleAtAbout;
   ASSERT_TRUE(CreateForms({QStringLiteral("Quilmora2025"), path}));
   QuilmoraForm->setGeometry(40, 30, 1000, 700);
@@ -224,8 +224,8 @@ TEST_F(CommandLineTest, AModelOffTheMiddleIsOfferedTheMoveBeforeTheStartupDialog
   Columns[0][0][0].X = 20, Columns[0][0][0].Y = 180, Columns[0][0][0].Type = 1;
   const std::vector<unsigned char> project = WriteProjectFile();
   ColumnCount[0][0] = 0;
-  const QString path =
-      WriteFile("corner.tyc", QByteArray(reinterpret_cast<const char*>(project.data()), static_cast<int>(project.size())));
+  const QString path = WriteFile("corner.tyc", QByteArray(reinterpret_cast<const char*>(project.data()),
+                                                          static_cast<int>(project.size())));
   ASSERT_TRUE(CreateForms({QStringLiteral("Quilmora2025"), path}));
   QuilmoraForm->setGeometry(40, 30, 1000, 700);
   boxes.Expect("データ位置の問い合わせ", IDYES);

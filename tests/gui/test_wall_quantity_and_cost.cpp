@@ -79,7 +79,8 @@ TEST_F(WallQuantityAndCostTest, ShowsTheAreasAndResultsOnTheTabOfTheVariantShown
     // 3.64 m x 3.64 m = 13.2496 m², in every variant's first storey only.
     for (int v = 0; v < 3; ++v) {
       EXPECT_EQ(dlg.AreaEdit(Floor, v, 0)->text(), QStringLiteral("13.250")) << v;
-      EXPECT_EQ(dlg.AreaEdit(Floor, v, 0)->objectName(), QStringLiteral("Eyukamen") + QString::number(v) + QStringLiteral("1"));
+      EXPECT_EQ(dlg.AreaEdit(Floor, v, 0)->objectName(),
+                QStringLiteral("Eyukamen") + QString::number(v) + QStringLiteral("1"));
       EXPECT_EQ(dlg.AreaEdit(Floor, v, 1)->text(), QStringLiteral(" 0.000")) << v;
       EXPECT_TRUE(dlg.AreaEdit(Floor, v, 0)->isReadOnly());
     }
