@@ -1,7 +1,9 @@
 #include "analysis/RetrofitMarks.h"
 
 #include <algorithm>
+#include <compare>
 #include <cstring>
+#include <initializer_list>
 #include <utility>
 
 #include "analysis/WallLines.h"
@@ -31,10 +33,27 @@ constexpr double LargeConvertedForce = 9.53;  // kN
 
 // Walls of one storey sorted by their two end points taken lowest point first,
 // so that the walls between the same two points, whichever way round they
-// were drawn, stand together and are found by binary search.
+// were drawn, stand together and are found by binary search. Among them the
+// walls that would mark a plan wall alike (same direction, same values
+// compared) are kept once: a storey of walls stacked on the same points then
+// costs one comparison per kind of wall, not one per pair.
 struct WallEnds {
   int32_t ax, ay, bx, by;  // (ax, ay) <= (bx, by) in (x, y) order
   int32_t index;           // record index in the storey's list
+};
+
+// What ChangeMark compares of a current-state wall, and its direction.
+struct WallTraits {
+  int32_t reversed;  // drawn from the higher end to the lower
+  int32_t opening, braceKind, braceArrangement, braceEndJoint, mudWall;
+  int32_t panelLeft, panelRight, deterioration, jointSpec, foundationClass;
+
+  auto operator<=>(const WallTraits&) const = default;
+};
+
+struct WallEntry {
+  WallEnds ends;
+  WallTraits traits;
 };
 
 bool EndsBefore(const WallEnds& p, const WallEnds& q) {
@@ -44,44 +63,88 @@ bool EndsBefore(const WallEnds& p, const WallEnds& q) {
   return p.by < q.by;
 }
 
+bool SameEnds(const WallEnds& p, const WallEnds& q) {
+  return p.ax == q.ax && p.ay == q.ay && p.bx == q.bx && p.by == q.by;
+}
+
+bool FirstIsLower(const WallRecord& w) { return w.X1 < w.X2 || (w.X1 == w.X2 && w.Y1 <= w.Y2); }
+
 WallEnds EndsOf(const WallRecord& w, int32_t index) {
-  const bool firstIsLower = w.X1 < w.X2 || (w.X1 == w.X2 && w.Y1 <= w.Y2);
-  return firstIsLower ? WallEnds{w.X1, w.Y1, w.X2, w.Y2, index} : WallEnds{w.X2, w.Y2, w.X1, w.Y1, index};
+  return FirstIsLower(w) ? WallEnds{w.X1, w.Y1, w.X2, w.Y2, index} : WallEnds{w.X2, w.Y2, w.X1, w.Y1, index};
+}
+
+WallTraits TraitsOf(const WallRecord& c, const WallCaseResult& cr) {
+  return {FirstIsLower(c) ? 0 : 1, c.OpeningKind, c.BraceKind,       c.BraceArrangement,
+          c.BraceEndJoint,         c.MudWallKind, c.PanelLeft,       c.PanelRight,
+          c.Deterioration,         cr.JointSpec,  cr.FoundationClass};
 }
 
 // The current state's walls of one storey, indexed by their end points.
 struct WallIndex {
-  WallEnds entries[MaxWallsPerStorey];
+  WallEntry entries[MaxWallsPerStorey];
   int32_t count = 0;
 
   void Build(int s) {
-    count = ListLength(WallCount[CurrentState][s], MaxWallsPerStorey);
-    for (int32_t k = 0; k < count; ++k) entries[k] = EndsOf(Walls[CurrentState][s][k], k);
-    std::sort(entries, entries + count, EndsBefore);
+    const int32_t walls = ListLength(WallCount[CurrentState][s], MaxWallsPerStorey);
+    for (int32_t k = 0; k < walls; ++k) {
+      const WallRecord& c = Walls[CurrentState][s][k];
+      entries[k] = {EndsOf(c, k), TraitsOf(c, WallResults[CurrentState][s][k].Blocks[0])};
+    }
+    std::sort(entries, entries + walls, [](const WallEntry& p, const WallEntry& q) {
+      if (!SameEnds(p.ends, q.ends)) return EndsBefore(p.ends, q.ends);
+      return p.traits < q.traits;
+    });
+    // One entry for each set of alike walls: they add the same marks.
+    count = 0;
+    for (int32_t k = 0; k < walls; ++k)
+      if (count == 0 || !SameEnds(entries[count - 1].ends, entries[k].ends) ||
+          entries[count - 1].traits != entries[k].traits)
+        entries[count++] = entries[k];
+  }
+
+  std::pair<const WallEntry*, const WallEntry*> Between(const WallEnds& ends) const {
+    return std::equal_range(
+        entries, entries + count, WallEntry{ends, {}},
+        [](const WallEntry& p, const WallEntry& q) { return EndsBefore(p.ends, q.ends); });
   }
 };
 
-// Columns of one storey sorted by grid point.
+// Grid points with columns on one storey, sorted, each once.
 struct ColumnPoint {
   int32_t x, y;
-  int32_t index;
+  bool largeDemand;  // a column there has a large end demand (first storey)
 };
 
 bool PointBefore(const ColumnPoint& p, const ColumnPoint& q) { return p.x != q.x ? p.x < q.x : p.y < q.y; }
+
+bool LargeColumnEndDemand(const ColumnResult& c, int32_t method);
 
 struct ColumnIndex {
   ColumnPoint entries[MaxColumnsPerStorey];
   int32_t count = 0;
 
-  void Build(int v, int s) {
-    count = ListLength(ColumnCount[v][s], MaxColumnsPerStorey);
-    for (int32_t c = 0; c < count; ++c) entries[c] = {Columns[v][s][c].X, Columns[v][s][c].Y, c};
-    std::sort(entries, entries + count, PointBefore);
+  // With demand, each point also tells whether any of its columns has a
+  // large end demand under the project's hardware method.
+  void Build(int v, int s, bool demand) {
+    const int32_t columns = ListLength(ColumnCount[v][s], MaxColumnsPerStorey);
+    const int32_t method = ProjectSettings.JointHardwareMethod;
+    for (int32_t c = 0; c < columns; ++c)
+      entries[c] = {Columns[v][s][c].X, Columns[v][s][c].Y,
+                    demand && LargeColumnEndDemand(ColumnResults[v][s][c], method)};
+    std::sort(entries, entries + columns, PointBefore);
+    count = 0;
+    for (int32_t c = 0; c < columns; ++c) {
+      if (count > 0 && entries[count - 1].x == entries[c].x && entries[count - 1].y == entries[c].y)
+        entries[count - 1].largeDemand = entries[count - 1].largeDemand || entries[c].largeDemand;
+      else
+        entries[count++] = entries[c];
+    }
   }
 
-  // The columns standing at (x, y), as a range of entries.
-  std::pair<const ColumnPoint*, const ColumnPoint*> At(int32_t x, int32_t y) const {
-    return std::equal_range(entries, entries + count, ColumnPoint{x, y, 0}, PointBefore);
+  // The point (x, y) when a column stands there, else null.
+  const ColumnPoint* At(int32_t x, int32_t y) const {
+    const ColumnPoint* p = std::lower_bound(entries, entries + count, ColumnPoint{x, y, false}, PointBefore);
+    return p != entries + count && p->x == x && p->y == y ? p : nullptr;
   }
 };
 
@@ -94,30 +157,27 @@ ColumnIndex ColumnsOfStorey;
 int32_t ChangeMark(int a, int s, int j) {
   const WallRecord& w = Walls[a][s][j];
   const WallCaseResult& r = WallResults[a][s][j].Blocks[0];
+  const bool wFirstIsLower = FirstIsLower(w);
   int32_t mark = 0;
   bool matched = false;
   // Every matching wall adds its differences: a current state with two walls
   // between the same points marks what differs from either.
-  const WallIndex& index = CurrentStateWalls;
-  const auto [first, last] =
-      std::equal_range(index.entries, index.entries + index.count, EndsOf(w, j), EndsBefore);
-  for (const WallEnds* e = first; e != last; ++e) {
-    const int k = e->index;
-    const WallRecord& c = Walls[CurrentState][s][k];
-    const bool same = c.X1 == w.X1 && c.Y1 == w.Y1 && c.X2 == w.X2 && c.Y2 == w.Y2;
-    const bool reversed = !same && c.X1 == w.X2 && c.Y1 == w.Y2 && c.X2 == w.X1 && c.Y2 == w.Y1;
-    if (!same && !reversed) continue;
+  const auto [first, last] = CurrentStateWalls.Between(EndsOf(w, j));
+  for (const WallEntry* e = first; e != last; ++e) {
+    const WallTraits& c = e->traits;
+    // Same end points: drawn the same way round unless one of the two runs
+    // from its higher end. A wall of one point is never reversed.
+    const bool reversed = (c.reversed != 0) != !wFirstIsLower && !(w.X1 == w.X2 && w.Y1 == w.Y2);
     matched = true;
-    const WallCaseResult& cr = WallResults[CurrentState][s][k].Blocks[0];
-    if (w.OpeningKind != c.OpeningKind) mark |= RetrofitChangeOpening;
-    if (w.BraceKind != c.BraceKind || w.BraceArrangement != c.BraceArrangement ||
-        w.BraceEndJoint != c.BraceEndJoint || w.MudWallKind != c.MudWallKind)
+    if (w.OpeningKind != c.opening) mark |= RetrofitChangeOpening;
+    if (w.BraceKind != c.braceKind || w.BraceArrangement != c.braceArrangement ||
+        w.BraceEndJoint != c.braceEndJoint || w.MudWallKind != c.mudWall)
       mark |= RetrofitChangeBrace;
-    if (r.JointSpec != cr.JointSpec) mark |= RetrofitChangeJointClass;
-    if (w.PanelLeft != c.PanelLeft) mark |= RetrofitChangePanelLeft;
-    if (w.PanelRight != c.PanelRight) mark |= RetrofitChangePanelRight;
-    if (w.Deterioration != c.Deterioration) mark |= RetrofitChangeDeterioration;
-    if (r.FoundationClass != cr.FoundationClass) mark |= RetrofitChangeFoundation;
+    if (r.JointSpec != c.jointSpec) mark |= RetrofitChangeJointClass;
+    if (w.PanelLeft != c.panelLeft) mark |= RetrofitChangePanelLeft;
+    if (w.PanelRight != c.panelRight) mark |= RetrofitChangePanelRight;
+    if (w.Deterioration != c.deterioration) mark |= RetrofitChangeDeterioration;
+    if (r.FoundationClass != c.foundationClass) mark |= RetrofitChangeFoundation;
     // A one-way brace works the other way round when the wall is reversed. A
     // wall without a known brace keeps arrangement 0 too but has no direction
     // to turn, so drawing it the other way round changes nothing.
@@ -142,15 +202,13 @@ int32_t CautionsOf(int a, int s, int j) {
       WallResults[a][s][j].Blocks[0].Length > LongBraceWall)
     bits |= CautionBraceHardware;
 
-  const auto start = ColumnsOfStorey.At(w.X1, w.Y1);
-  const auto end = ColumnsOfStorey.At(w.X2, w.Y2);
+  const ColumnPoint* start = ColumnsOfStorey.At(w.X1, w.Y1);
+  const ColumnPoint* end = ColumnsOfStorey.At(w.X2, w.Y2);
   if (s > 0) {
-    if (start.first == start.second || end.first == end.second) bits |= CautionNoColumnBelow;
+    if (!start || !end) bits |= CautionNoColumnBelow;
   } else {
-    const int32_t method = ProjectSettings.JointHardwareMethod;
-    for (const auto& [first, last] : {start, end})
-      for (const ColumnPoint* c = first; c != last; ++c)
-        if (LargeColumnEndDemand(ColumnResults[a][0][c->index], method)) bits |= CautionFoundation;
+    for (const ColumnPoint* p : {start, end})
+      if (p && p->largeDemand) bits |= CautionFoundation;
   }
   return bits;
 }
@@ -213,7 +271,7 @@ void MarkRetrofitChanges() {
     CurrentStateWalls.Build(s);
     for (int a = RetrofitPlan1; a <= RetrofitPlan2; ++a) {
       if (s > TopStoreyOf(a)) continue;
-      ColumnsOfStorey.Build(a, s > 0 ? s - 1 : 0);
+      ColumnsOfStorey.Build(a, s > 0 ? s - 1 : 0, s == 0);
       const int32_t count = ListLength(WallCount[a][s], MaxWallsPerStorey);
       for (int j = 0; j < count; ++j) {
         WallCaseResult& r = WallResults[a][s][j].Blocks[0];

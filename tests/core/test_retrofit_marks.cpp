@@ -196,6 +196,66 @@ TEST_F(RetrofitMarksTest, EveryMatchingWallAddsItsDifferences) {
   EXPECT_EQ(Result(1, 0, 0).RetrofitChange, 0x04 | 0x08);
 }
 
+TEST_F(RetrofitMarksTest, StackedWallsAddTheirDifferencesAsEachWallAlone) {
+  // Walls stacked between the same points, many of them alike. The plan's
+  // wall is BaseWall(2, 3, 6, 3) with a one-way brace.
+  WallRecord plan = BaseWall(2, 3, 6, 3);
+  plan.BraceArrangement = 0;
+  struct Stack {
+    int copies;
+    bool reversed;
+    int32_t panelLeft, panelRight;
+  };
+  struct Case {
+    const char* name;
+    std::initializer_list<Stack> stacks;
+    int32_t mark;
+  } cases[] = {
+      {"many copies of the plan's wall", {{7, false, 3, 3}}, 0},
+      // Drawn the other way round, the one-way brace turns: 0x02, however
+      // many alike walls stand with it the same way round.
+      {"one reversed among many alike", {{4, false, 3, 3}, {1, true, 3, 3}, {3, false, 3, 3}}, 0x02},
+      {"left and right panels differ in two stacks",
+       {{3, false, 0, 3}, {2, false, 3, 0}, {5, false, 3, 3}},
+       0x04 | 0x08},
+      {"reversed with the other right panel", {{2, true, 3, 0}, {6, false, 3, 3}}, 0x02 | 0x08},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Clear();
+    for (const Stack& stack : c.stacks)
+      for (int k = 0; k < stack.copies; ++k) {
+        WallRecord w = plan;
+        if (stack.reversed) std::swap(w.X1, w.X2);
+        w.PanelLeft = stack.panelLeft, w.PanelRight = stack.panelRight;
+        AddWall(0, 0, w);
+      }
+    // A wall elsewhere, sorted among the stacks, matches nothing.
+    AddWall(0, 0, BaseWall(2, 3, 2, 9));
+    AddWall(1, 0, plan);
+    MarkRetrofitChanges();
+    EXPECT_EQ(Result(1, 0, 0).RetrofitChange, c.mark);
+  }
+}
+
+TEST_F(RetrofitMarksTest, StackedColumnsAtAWallEndCountEachColumn) {
+  // A new first-storey wall from (2, 3) to (6, 3); five columns stacked at
+  // its start, one of them (neither first nor last) with a converted force
+  // above 9.53 kN: bit 8. On the second storey five stacked columns below the
+  // start and none below the end: bit 1.
+  ProjectSettings.JointHardwareMethod = 1;
+  const int lower = AddWall(1, 0, BaseWall(2, 3, 6, 3));
+  const int upper = AddWall(1, 1, BaseWall(2, 3, 6, 3));
+  for (int k = 0; k < 5; ++k) {
+    const int i = AddColumn(1, 0, 2, 3);
+    ColumnResults[1][0][i].ToX = k == 2 ? 9.54 : 1.0;
+  }
+  AddColumn(1, 0, 4, 3);
+  MarkRetrofitChanges();
+  EXPECT_EQ(Result(1, 0, lower).CautionBits, 8);
+  EXPECT_EQ(Result(1, 1, upper).CautionBits, 1);
+}
+
 TEST_F(RetrofitMarksTest, OnlyTheSameStoreyAndTheStoreysInUseCount) {
   ProjectSettings.TopStorey[1] = 1;
   AddWall(0, 0, BaseWall(2, 3, 6, 3));
