@@ -151,10 +151,192 @@ void QtCanvas::End() {
 
 const QFont& QtCanvas::CurrentQFont() {
   if (!fontValid_) {
-    qfont_ = QFontOfDescription(Font());
+    const FontDescription& d = Font();
+    const auto same = [&](const std::pair<FontDescription, QFont>& f) {
+      const FontDescription& e = f.first;
+      return e.Height == d.Height && e.Width == d.Width && e.Escapement == d.Escapement &&
+             e.Weight == d.Weight && e.CharSet == d.CharSet && e.FaceName == d.FaceName;
+    };
+    auto it = std::find_if(fonts_.begin(), fonts_.end(), same);
+    if (it == fonts_.end()) {
+      fonts_.emplace_back(d, QFontOfDescription(d));
+      it = fonts_.end() - 1;
+    }
+    qfont_ = it->second;
     fontValid_ = true;
   }
   return qfont_;
+}
+
+// ---------------------------------------------------------------------------
+// Stamps
+
+namespace {
+
+// The colours a stamp is rasterised in, on a background of neither.
+constexpr int32_t kStampPen = 0x000001;
+constexpr int32_t kStampBrush = 0x000002;
+constexpr QRgb kStampBackground = 0xffffffffu;
+
+enum ShapeKind : int32_t { KindRectangle, KindEllipse, KindArc, KindLine, KindPolygon };
+
+}  // namespace
+
+size_t QtCanvas::ShapeKeyHash::operator()(const ShapeKey& key) const {
+  size_t h = static_cast<size_t>(key.kind) * 0x9E3779B97F4A7C15ull;
+  const auto mix = [&](int32_t v) { h = (h ^ static_cast<uint32_t>(v)) * 0x100000001B3ull; };
+  mix(key.penWidth);
+  mix(key.penStyle);
+  mix(key.brushStyle);
+  for (int32_t v : key.values) mix(v);
+  return h;
+}
+
+bool QtCanvas::StampsApply() const {
+  return stampsEnabled_ && painter_ && !vector_ && image_ && painter_->transform().isIdentity() &&
+         !painter_->hasClipping();
+}
+
+bool QtCanvas::ShapeStampApplies() const {
+  const BrushStyle b = Brush().Style;
+  return StampsApply() && Pen().Mode == PenMode::Copy && (b == BrushStyle::Solid || b == BrushStyle::Clear);
+}
+
+QtCanvas::ShapeKey QtCanvas::KeyOf(int32_t kind, std::initializer_list<int32_t> values) const {
+  ShapeKey key{};
+  key.kind = kind;
+  key.penWidth = Pen().Width;
+  key.penStyle = static_cast<int32_t>(Pen().Style);
+  key.brushStyle = static_cast<int32_t>(Brush().Style);
+  int i = 0;
+  for (int32_t v : values) key.values[i++] = v;
+  return key;
+}
+
+bool QtCanvas::DrawStamped(Stamp& stamp, int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
+                           int32_t bottom, int32_t penColour, int32_t brushColour,
+                           const std::function<void()>& draw) {
+  // Nothing of a figure wholly off the device shows.
+  if (right - origin_.x() <= 0 || bottom - origin_.y() <= 0 || left - origin_.x() >= deviceSize_.width() ||
+      top - origin_.y() >= deviceSize_.height())
+    return true;
+  // A figure that the device cuts off is drawn by the painter: clipping can
+  // move where a dash pattern falls.
+  if (left - origin_.x() < 0 || top - origin_.y() < 0 || right - origin_.x() > deviceSize_.width() ||
+      bottom - origin_.y() > deviceSize_.height())
+    return false;
+  if (!stamp.built) BuildStamp(stamp, x, y, left, top, right, bottom, draw);
+  if (!stamp.usable) return false;
+  PaintStamp(stamp, x, y, penColour, brushColour);
+  return true;
+}
+
+void QtCanvas::BuildStamp(Stamp& stamp, int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
+                          int32_t bottom, const std::function<void()>& draw) {
+  stamp.built = true;
+  stamp.usable = false;
+  stamp.runs.clear();
+  if (right <= left || bottom <= top || right - left > 4096 || bottom - top > 4096) return;
+  QImage scratch(right - left, bottom - top, QImage::Format_RGB32);
+  scratch.fill(kStampBackground);
+  {
+    // The figure drawn as it would be, onto the scratch image in the stamp
+    // colours; then the canvas is given back its device and colours.
+    QPainter painter(&scratch);
+    QPainter* const savedPainter = painter_;
+    QImage* const savedImage = image_;
+    const QPoint savedOrigin = origin_;
+    const QSize savedSize = deviceSize_;
+    const int32_t penColour = Pen().Colour;
+    const int32_t brushColour = Brush().Colour;
+    const int32_t fontColour = FontColour();
+    const BrushStyle brushStyle = Brush().Style;
+    painter_ = &painter;
+    image_ = &scratch;
+    origin_ = QPoint(left, top);
+    deviceSize_ = scratch.size();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    SetPenColour(kStampPen);
+    SetFontColour(kStampPen);
+    SetBrushColour(kStampBrush);
+    SetBrushStyle(brushStyle);
+    draw();
+    SetPenColour(penColour);
+    SetFontColour(fontColour);
+    SetBrushColour(brushColour);
+    SetBrushStyle(brushStyle);
+    painter_ = savedPainter;
+    image_ = savedImage;
+    origin_ = savedOrigin;
+    deviceSize_ = savedSize;
+  }
+  const QRgb pen = QRgbOfColour(kStampPen) | 0xff000000u;
+  const QRgb brush = QRgbOfColour(kStampBrush) | 0xff000000u;
+  for (int row = 0; row < scratch.height(); ++row) {
+    const auto* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(row));
+    int col = 0;
+    while (col < scratch.width()) {
+      const QRgb p = line[col] | 0xff000000u;
+      int end = col + 1;
+      while (end < scratch.width() && (line[end] | 0xff000000u) == p) ++end;
+      if (p != kStampBackground) {
+        // Any other colour (a blended edge) cannot be copied in new colours.
+        if (p != pen && p != brush) {
+          stamp.runs.clear();
+          return;
+        }
+        stamp.runs.push_back({row + top - y, col + left - x, end + left - x, p == brush});
+      }
+      col = end;
+    }
+  }
+  // The figure must not have reached the scratch's border (clipped there).
+  for (const StampRun& r : stamp.runs) {
+    const int row = r.dy + y - top;
+    if (row == 0 || row == scratch.height() - 1 || r.x0 + x - left == 0 ||
+        r.x1 + x - left == scratch.width()) {
+      stamp.runs.clear();
+      return;
+    }
+  }
+  stamp.usable = true;
+}
+
+void QtCanvas::PaintStamp(const Stamp& stamp, int32_t x, int32_t y, int32_t penColour, int32_t brushColour) {
+  const int ox = x - origin_.x();
+  const int oy = y - origin_.y();
+  const QRgb pen = QRgbOfColour(penColour);
+  const QRgb brush = QRgbOfColour(brushColour);
+  for (const StampRun& r : stamp.runs) {
+    // Inside the device: DrawStamped has seen to that.
+    const int row = oy + r.dy;
+    const int x0 = ox + r.x0;
+    const int x1 = ox + r.x1;
+    auto* line = reinterpret_cast<QRgb*>(image_->scanLine(row));
+    std::fill(line + x0, line + x1, r.brush ? brush : pen);
+  }
+}
+
+QtCanvas::TextEntry& QtCanvas::TextEntryOf(std::u16string_view text) {
+  const FontDescription& d = Font();
+  textKey_.clear();
+  for (int32_t v : {d.Height, d.Width, d.Escapement, d.Weight, d.CharSet}) {
+    textKey_.push_back(static_cast<char16_t>(static_cast<uint32_t>(v) & 0xffff));
+    textKey_.push_back(static_cast<char16_t>(static_cast<uint32_t>(v) >> 16));
+  }
+  textKey_.append(d.FaceName);
+  textKey_.push_back(0);
+  textKey_.append(text);
+  auto it = texts_.find(textKey_);
+  if (it == texts_.end()) {
+    TextEntry entry;
+    const QFontMetrics metrics(CurrentQFont());
+    entry.width =
+        metrics.horizontalAdvance(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+    it = texts_.emplace(textKey_, std::move(entry)).first;
+  }
+  return it->second;
 }
 
 void QtCanvas::FillDeviceRect(int x, int y, int width, int height, int32_t colour, PenMode mode) {
@@ -215,12 +397,24 @@ void QtCanvas::FillWithBrush(int32_t left, int32_t top, int32_t right, int32_t b
 void QtCanvas::DrawLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase) {
   if (!painter_ || Pen().Style == PenStyle::Clear) return;
   if (Pen().Width > 1) {
-    // Wide pens are solid with round ends and cover both end points.
-    PrepareShapePainter(true, false);
-    painter_->drawLine(QPoint(from.X, from.Y) - origin_, QPoint(to.X, to.Y) - origin_);
+    if (ShapeStampApplies()) {
+      Stamp& stamp = shapeStamps_[KeyOf(KindLine, {to.X - from.X, to.Y - from.Y})];
+      const int32_t m = Pen().Width + 2;
+      if (DrawStamped(stamp, from.X, from.Y, std::min(from.X, to.X) - m, std::min(from.Y, to.Y) - m,
+                      std::max(from.X, to.X) + m, std::max(from.Y, to.Y) + m, Pen().Colour, Brush().Colour,
+                      [&] { DrawWideLine(from, to); }))
+        return;
+    }
+    DrawWideLine(from, to);
     return;
   }
   DrawThinLine(from, to, stylePhase);
+}
+
+void QtCanvas::DrawWideLine(CanvasPoint from, CanvasPoint to) {
+  // Wide pens are solid with round ends and cover both end points.
+  PrepareShapePainter(true, false);
+  painter_->drawLine(QPoint(from.X, from.Y) - origin_, QPoint(to.X, to.Y) - origin_);
 }
 
 void QtCanvas::DrawThinLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase) {
@@ -380,6 +574,18 @@ void QtCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   if (!painter_) return;
   if (x1 > x2) std::swap(x1, x2);
   if (y1 > y2) std::swap(y1, y2);
+  // Thin pens and pen-less fills are written straight into the pixels anyway.
+  if (Pen().Width > 1 && Pen().Style != PenStyle::Clear && ShapeStampApplies()) {
+    Stamp& stamp = shapeStamps_[KeyOf(KindRectangle, {x2 - x1, y2 - y1})];
+    const int32_t m = Pen().Width + 2;
+    if (DrawStamped(stamp, x1, y1, x1 - m, y1 - m, x2 + m, y2 + m, Pen().Colour, Brush().Colour,
+                    [&] { DrawRectangle(x1, y1, x2, y2); }))
+      return;
+  }
+  DrawRectangle(x1, y1, x2, y2);
+}
+
+void QtCanvas::DrawRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   if (Pen().Style == PenStyle::Clear) {
     // Without a pen the filled area is one pixel smaller each way.
     FillWithBrush(x1, y1, x2 - 1, y2 - 1);
@@ -411,12 +617,45 @@ void QtCanvas::Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   if (!painter_) return;
   if (x1 > x2) std::swap(x1, x2);
   if (y1 > y2) std::swap(y1, y2);
+  if (ShapeStampApplies()) {
+    Stamp& stamp = shapeStamps_[KeyOf(KindEllipse, {x2 - x1, y2 - y1})];
+    const int32_t m = Pen().Width + 2;
+    if (DrawStamped(stamp, x1, y1, x1 - m, y1 - m, x2 + m, y2 + m, Pen().Colour, Brush().Colour,
+                    [&] { DrawEllipse(x1, y1, x2, y2); }))
+      return;
+  }
+  DrawEllipse(x1, y1, x2, y2);
+}
+
+void QtCanvas::DrawEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   PrepareShapePainter(true, true);
   painter_->drawEllipse(QRect(x1 - origin_.x(), y1 - origin_.y(), x2 - x1 - 1, y2 - y1 - 1));
 }
 
 void QtCanvas::Polygon(const CanvasPoint* points, int32_t count) {
   if (!painter_ || count < 2) return;
+  if (count <= 7 && ShapeStampApplies()) {
+    // The corners relative to the first, and the box around them.
+    int32_t values[16] = {count};
+    int32_t left = points[0].X, top = points[0].Y, right = left, bottom = top;
+    for (int32_t i = 1; i < count; ++i) {
+      values[2 * i - 1] = points[i].X - points[0].X;
+      values[2 * i] = points[i].Y - points[0].Y;
+      left = std::min(left, points[i].X), right = std::max(right, points[i].X);
+      top = std::min(top, points[i].Y), bottom = std::max(bottom, points[i].Y);
+    }
+    ShapeKey key = KeyOf(KindPolygon, {});
+    std::copy(values, values + 16, key.values);
+    Stamp& stamp = shapeStamps_[key];
+    const int32_t m = Pen().Width + 2;
+    if (DrawStamped(stamp, points[0].X, points[0].Y, left - m, top - m, right + m, bottom + m, Pen().Colour,
+                    Brush().Colour, [&] { DrawPolygon(points, count); }))
+      return;
+  }
+  DrawPolygon(points, count);
+}
+
+void QtCanvas::DrawPolygon(const CanvasPoint* points, int32_t count) {
   QPolygon polygon;
   for (int32_t i = 0; i < count; ++i) polygon << QPoint(points[i].X, points[i].Y) - origin_;
   if (Brush().Style != BrushStyle::Clear) {
@@ -443,6 +682,18 @@ void QtCanvas::Arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, i
   if (!painter_ || Pen().Style == PenStyle::Clear) return;
   if (x1 > x2) std::swap(x1, x2);
   if (y1 > y2) std::swap(y1, y2);
+  if (ShapeStampApplies()) {
+    Stamp& stamp = shapeStamps_[KeyOf(KindArc, {x2 - x1, y2 - y1, x3 - x1, y3 - y1, x4 - x1, y4 - y1})];
+    const int32_t m = Pen().Width + 2;
+    if (DrawStamped(stamp, x1, y1, x1 - m, y1 - m, x2 + m, y2 + m, Pen().Colour, Brush().Colour,
+                    [&] { DrawArc(x1, y1, x2, y2, x3, y3, x4, y4); }))
+      return;
+  }
+  DrawArc(x1, y1, x2, y2, x3, y3, x4, y4);
+}
+
+void QtCanvas::DrawArc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4,
+                       int32_t y4) {
   const double cx = (x1 + x2) / 2.0;
   const double cy = (y1 + y2) / 2.0;
   // Angles counter-clockwise with y upward, as Qt takes them.
@@ -458,6 +709,19 @@ void QtCanvas::Arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, i
 
 void QtCanvas::TextOut(int32_t x, int32_t y, std::u16string_view text) {
   if (!painter_ || text.empty()) return;
+  // Level text only: turned glyphs are not stamped.
+  if (Font().Escapement == 0 && StampsApply()) {
+    TextEntry& entry = TextEntryOf(text);
+    const bool background = Brush().Style == BrushStyle::Solid;
+    const int32_t h = std::max(std::abs(Font().Height), 12);
+    if (DrawStamped(entry.stamps[background ? 1 : 0], x, y, x - 2 * h, y - 2 * h, x + entry.width + 2 * h,
+                    y + 3 * h, FontColour(), Brush().Colour, [&] { DrawText(x, y, text); }))
+      return;
+  }
+  DrawText(x, y, text);
+}
+
+void QtCanvas::DrawText(int32_t x, int32_t y, std::u16string_view text) {
   const QString string = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
   const QFont& font = CurrentQFont();
   const QFontMetrics metrics(font);
@@ -476,7 +740,4 @@ void QtCanvas::TextOut(int32_t x, int32_t y, std::u16string_view text) {
   painter_->setTransform(saved);
 }
 
-int32_t QtCanvas::TextWidth(std::u16string_view text) {
-  const QFontMetrics metrics(CurrentQFont());
-  return metrics.horizontalAdvance(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
-}
+int32_t QtCanvas::TextWidth(std::u16string_view text) { return TextEntryOf(text).width; }

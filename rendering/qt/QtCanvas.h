@@ -29,6 +29,12 @@
 #include <QPoint>
 #include <QSize>
 #include <QTransform>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "rendering/Canvas.h"
 
@@ -54,6 +60,14 @@ class QtCanvas final : public Canvas {
   void End();
   // Whether the current drawing takes the vector path (see above).
   bool DrawsVectors() const { return vector_; }
+  // Stamps (on by default): on the raster path, a figure that the painter
+  // draws (ellipses, arcs, wide lines and rectangles, polygons, level text) is
+  // rasterised once per shape, size, pen and font, and its pixels are copied
+  // at each place it is drawn again. Rasterising is the same at every whole-
+  // pixel position, so the pixels are those the painter would draw; figures
+  // that the device cuts off are left to the painter. Off, every
+  // figure goes through the painter (the tests compare both).
+  void SetStampsEnabled(bool on) { stampsEnabled_ = on; }
 
   void Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
   void Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
@@ -87,6 +101,51 @@ class QtCanvas final : public Canvas {
   // solid line (dots of a tenth of a pixel would only thin the line out).
   const DashPattern* VisibleDashPattern() const;
 
+  // A figure's pixels, as runs of pen (or font) pixels and brush pixels
+  // relative to the point it is drawn at.
+  struct StampRun {
+    int32_t dy, x0, x1;
+    bool brush;
+  };
+  struct Stamp {
+    bool built = false;
+    bool usable = false;  // false: the figure left pixels of mixed colour
+    std::vector<StampRun> runs;
+  };
+  // What decides a figure's pixels but its position and colours.
+  struct ShapeKey {
+    int32_t kind;
+    int32_t penWidth, penStyle, brushStyle;
+    int32_t values[16];
+    bool operator==(const ShapeKey&) const = default;
+  };
+  struct ShapeKeyHash {
+    size_t operator()(const ShapeKey& key) const;
+  };
+  struct TextEntry {
+    int32_t width = 0;
+    Stamp stamps[2];  // without and with the solid background
+  };
+  bool StampsApply() const;
+  bool ShapeStampApplies() const;
+  ShapeKey KeyOf(int32_t kind, std::initializer_list<int32_t> values) const;
+  // Draws the figure that draw() paints at sheet point (x, y) from its stamp,
+  // building the stamp within the sheet box (left, top, right, bottom) when
+  // it is new; false when the figure has no usable stamp.
+  bool DrawStamped(Stamp& stamp, int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
+                   int32_t bottom, int32_t penColour, int32_t brushColour, const std::function<void()>& draw);
+  void BuildStamp(Stamp& stamp, int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
+                  int32_t bottom, const std::function<void()>& draw);
+  void PaintStamp(const Stamp& stamp, int32_t x, int32_t y, int32_t penColour, int32_t brushColour);
+  TextEntry& TextEntryOf(std::u16string_view text);
+  void DrawRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  void DrawEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  void DrawPolygon(const CanvasPoint* points, int32_t count);
+  void DrawArc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4,
+               int32_t y4);
+  void DrawWideLine(CanvasPoint from, CanvasPoint to);
+  void DrawText(int32_t x, int32_t y, std::u16string_view text);
+
   QPainter* painter_ = nullptr;
   QImage* image_ = nullptr;  // the device, when pixels may be written directly
   bool vector_ = false;
@@ -99,4 +158,11 @@ class QtCanvas final : public Canvas {
   bool restoreTransform_ = false;
   QFont qfont_;
   bool fontValid_ = false;
+  bool stampsEnabled_ = true;
+  // Every font drawn with so far, by description.
+  std::vector<std::pair<FontDescription, QFont>> fonts_;
+  std::unordered_map<ShapeKey, Stamp, ShapeKeyHash> shapeStamps_;
+  // By font and text (see TextEntryOf); textKey_ is the scratch key.
+  std::unordered_map<std::u16string, TextEntry> texts_;
+  std::u16string textKey_;
 };
