@@ -512,8 +512,8 @@ void QtCanvas::DrawRasterThinLine(CanvasPoint from, CanvasPoint to, int32_t styl
   const int maxY = std::max(from.Y, to.Y) - origin_.y();
   if (maxX < 0 || maxY < 0 || minX >= deviceSize_.width() || minY >= deviceSize_.height()) return;
   const bool xMajor = std::abs(dx) >= std::abs(dy);
-  for (int32_t k = 0; k < steps; ++k) {
-    int32_t x, y;
+  // Pixel k of the line, in sheet coordinates.
+  const auto pixel = [&](int32_t k, int32_t& x, int32_t& y) {
     if (xMajor) {
       x = from.X + sx * k;
       y = from.Y + static_cast<int32_t>(std::floor(static_cast<double>(dy) * k / std::abs(dx) + 0.5));
@@ -521,16 +521,57 @@ void QtCanvas::DrawRasterThinLine(CanvasPoint from, CanvasPoint to, int32_t styl
       y = from.Y + sy * k;
       x = from.X + static_cast<int32_t>(std::floor(static_cast<double>(dx) * k / std::abs(dy) + 0.5));
     }
-    bool on = true;
-    if (pattern) {
-      int32_t p = (stylePhase + k) % pattern->Period;
-      int32_t segment = 0;
-      while (p >= pattern->Lengths[segment]) p -= pattern->Lengths[segment++];
-      on = segment % 2 == 0;
+  };
+  if (!image_ || !painter_->transform().isIdentity() || painter_->hasClipping()) {
+    for (int32_t k = 0; k < steps; ++k) {
+      int32_t x, y;
+      pixel(k, x, y);
+      bool on = true;
+      if (pattern) {
+        int32_t p = (stylePhase + k) % pattern->Period;
+        int32_t segment = 0;
+        while (p >= pattern->Lengths[segment]) p -= pattern->Lengths[segment++];
+        on = segment % 2 == 0;
+      }
+      if (!on && !fillGaps) continue;
+      FillDeviceRect(x - origin_.x(), y - origin_.y(), 1, 1, on ? penColour : gapColour, mode);
     }
-    if (!on && !fillGaps) continue;
-    FillDeviceRect(x - origin_.x(), y - origin_.y(), 1, 1, on ? penColour : gapColour, mode);
+    return;
   }
+  // Straight into the image: the pixels of the major axis that fall on the
+  // device, run by run of the pattern.
+  int32_t first = 0;
+  int32_t last = steps;
+  if (xMajor)
+    visibleRange(from.X - origin_.x(), sx, 0, deviceSize_.width(), first, last);
+  else
+    visibleRange(from.Y - origin_.y(), sy, 0, deviceSize_.height(), first, last);
+  const int width = deviceSize_.width();
+  const int height = deviceSize_.height();
+  const QRgb opaque = 0xff000000u;
+  ForEachRun(first, last, stylePhase, pattern, [&](int32_t k1, int32_t k2, bool on) {
+    if (!on && !fillGaps) return;
+    const QRgb rgb = QRgbOfColour(on ? penColour : gapColour);
+    for (int32_t k = k1; k < k2; ++k) {
+      int32_t x, y;
+      pixel(k, x, y);
+      x -= origin_.x();
+      y -= origin_.y();
+      if (x < 0 || y < 0 || x >= width || y >= height) continue;
+      QRgb& p = reinterpret_cast<QRgb*>(image_->scanLine(y))[x];
+      switch (mode) {
+        case PenMode::Copy:
+          p = rgb;
+          break;
+        case PenMode::Xor:
+          p = (p ^ rgb) | opaque;
+          break;
+        case PenMode::Mask:
+          p &= rgb;
+          break;
+      }
+    }
+  });
 }
 
 void QtCanvas::PrepareShapePainter(bool withPen, bool withBrush) {

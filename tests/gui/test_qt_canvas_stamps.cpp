@@ -145,6 +145,42 @@ TEST(QtCanvasStamps, XorFiguresAndHatchedBrushesStillGoThroughThePainter) {
   EXPECT_TRUE(SameImages(plain, stamped));
 }
 
+TEST(QtCanvasStamps, SlantedThinLinesWrittenStraightIntoTheImageMatchThePainter) {
+  // A clip on the painter sends every pixel through the painter; without it
+  // the pixels are written into the image run by run.
+  QImage images[2];
+  for (int clipped = 0; clipped < 2; ++clipped) {
+    QImage image(120, 90, QImage::Format_RGB32);
+    image.fill(0xff808080);
+    QPainter painter(&image);
+    if (clipped) painter.setClipRect(QRect(0, 0, 120, 90));
+    QtCanvas canvas;
+    canvas.Begin(&painter, QPoint(5, -3));
+    const PenStyle styles[] = {PenStyle::Solid, PenStyle::Dash, PenStyle::Dot, PenStyle::DashDot,
+                               PenStyle::DashDotDot};
+    const PenMode modes[] = {PenMode::Copy, PenMode::Xor, PenMode::Mask};
+    int n = 0;
+    for (PenStyle style : styles)
+      for (PenMode mode : modes)
+        for (BrushStyle brush : {BrushStyle::Solid, BrushStyle::Clear}) {
+          canvas.SetPenStyle(style);
+          canvas.SetPenMode(mode);
+          canvas.SetPenColour(0x3060c0 + n);
+          canvas.SetBrushColour(0x20a040);
+          canvas.SetBrushStyle(brush);
+          // Steep and shallow, every direction, some leaving the image.
+          const int32_t x = (n * 13) % 130 - 10, y = (n * 7) % 100 - 8;
+          canvas.MoveTo(x, y);
+          canvas.LineTo(x + 37 - n % 5 * 17, y + 11 + n % 3 * 9);
+          canvas.LineTo(x - 5 + n % 4, y - 40 + n % 7 * 11);
+          ++n;
+        }
+    canvas.End();
+    images[clipped] = image;
+  }
+  EXPECT_TRUE(SameImages(images[1], images[0]));
+}
+
 // A busy plan: columns with every mark, labels, free lines of every style,
 // gable walls and foundations on each storey.
 void BuildBusyPlan() {
