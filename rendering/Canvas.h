@@ -111,6 +111,13 @@ class Canvas {
   // Text with its top-left corner at (x, y), turned by the font's escapement.
   virtual void TextOut(int32_t x, int32_t y, std::u16string_view text) = 0;
   virtual int32_t TextWidth(std::u16string_view text) = 0;
+  // Whether anything drawn inside the sheet rectangle (right and bottom
+  // exclusive) can show; a layer skips what cannot before it formats its
+  // texts. A canvas that does not know its device shows everything.
+  virtual bool MayShow(int32_t left, int32_t top, int32_t right, int32_t bottom) const {
+    (void)left, (void)top, (void)right, (void)bottom;
+    return true;
+  }
 
  protected:
   // A line from `from` to `to` without the end pixel; the style pattern

@@ -25,6 +25,10 @@ constexpr int32_t FontRed = RgbColour(255, 0, 0);
 constexpr int32_t ThroughColumn12 = 2;
 constexpr int32_t ThroughColumn23 = 3;
 
+// Beyond this many pixels right of and below where they start, no column
+// label or number reaches.
+constexpr int32_t LabelReach = 24 * ColumnLabelFontHeight;
+
 // Deterioration values that get a ring; なし (2) gets none.
 constexpr int32_t DeteriorationNone = 2;
 
@@ -98,6 +102,12 @@ void DrawColumn(Canvas& canvas, const PlanView& view, int32_t c, bool labels) {
   const int32_t h = u / 2;
   const ColumnBox box = BoxAt(view, column, u);
   const int32_t left = box.Left, top = box.Top, right = box.Right, bottom = box.Bottom;
+  // The widest ring reaches 2u + 2 beyond the square, the labels start right
+  // and below it: nothing of a column outside this rectangle can show.
+  const int32_t reach = 2 * u + 4;
+  if (!canvas.MayShow(left - reach, top - reach, right + reach + LabelReach,
+                      bottom + reach + TruncToInt(0.2 * view.UnitsPerMetre) + LabelReach))
+    return;
   const int32_t method = ProjectSettings.JointHardwareMethod;
 
   canvas.SetPenWidth(1);
@@ -164,8 +174,10 @@ void DrawColumnNumbers(Canvas& canvas, const PlanView& view, int32_t count) {
     if (c < 0 || c >= count) continue;
     const ColumnRecord& column = Columns[v][s][c];
     if (!OnGrid(column.X, column.Y)) continue;
-    canvas.TextOut(TruncToInt(view.ScaledX(GridAxisX[column.X]) - ninth - 16),
-                   TruncToInt(view.ScaledY(GridAxisY[column.Y]) - ninth - 12), FormatW(u"%3i", i + 1));
+    const int32_t x = TruncToInt(view.ScaledX(GridAxisX[column.X]) - ninth - 16);
+    const int32_t y = TruncToInt(view.ScaledY(GridAxisY[column.Y]) - ninth - 12);
+    if (!canvas.MayShow(x - LabelReach, y - LabelReach, x + LabelReach, y + LabelReach)) continue;
+    canvas.TextOut(x, y, FormatW(u"%3i", i + 1));
   }
 }
 
@@ -196,6 +208,7 @@ void DrawOtherStoreyColumns(Canvas& canvas, const PlanView& view) {
       const ColumnRecord& column = Columns[v][s][c];
       if (!OnGrid(column.X, column.Y)) continue;
       const ColumnBox box = BoxAt(view, column, u);
+      if (!canvas.MayShow(box.Left - 4, box.Top - 4, box.Right + 4, box.Bottom + 4)) continue;
       canvas.MoveTo(box.Left, box.Top);
       canvas.LineTo(box.Right, box.Bottom);
       canvas.MoveTo(box.Left, box.Bottom);

@@ -197,6 +197,12 @@ bool QtCanvas::StampsApply() const {
          !painter_->hasClipping();
 }
 
+bool QtCanvas::MayShow(int32_t left, int32_t top, int32_t right, int32_t bottom) const {
+  if (!StampsApply()) return true;
+  return right - origin_.x() > 0 && bottom - origin_.y() > 0 && left - origin_.x() < deviceSize_.width() &&
+         top - origin_.y() < deviceSize_.height();
+}
+
 bool QtCanvas::ShapeStampApplies() const {
   const BrushStyle b = Brush().Style;
   return StampsApply() && Pen().Mode == PenMode::Copy && (b == BrushStyle::Solid || b == BrushStyle::Clear);

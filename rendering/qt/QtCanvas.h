@@ -76,6 +76,8 @@ class QtCanvas final : public Canvas {
            int32_t y4) override;
   void TextOut(int32_t x, int32_t y, std::u16string_view text) override;
   int32_t TextWidth(std::u16string_view text) override;
+  // On the raster path with stamps on: whether the rectangle meets the image.
+  bool MayShow(int32_t left, int32_t top, int32_t right, int32_t bottom) const override;
 
  protected:
   void DrawLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase) override;
