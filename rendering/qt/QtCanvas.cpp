@@ -137,6 +137,10 @@ void QtCanvas::Begin(QPainter* painter, QPoint origin) {
   painter_->setRenderHint(QPainter::Antialiasing, false);
   painter_->setRenderHint(QPainter::TextAntialiasing, false);
   ResetPosition();
+  // Stamps of other scales and texts long gone are dropped now and then.
+  constexpr size_t kMaxStamps = 8192;
+  if (shapeStamps_.size() > kMaxStamps) shapeStamps_.clear();
+  if (texts_.size() > kMaxStamps) texts_.clear();
 }
 
 void QtCanvas::End() {
