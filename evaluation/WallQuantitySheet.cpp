@@ -7,6 +7,7 @@
 #include "analysis/RequiredStrength.h"
 #include "evaluation/NumberText.h"
 #include "evaluation/Superstructure.h"
+#include "model/FileState.h"
 #include "platform/Format.h"
 
 namespace {
@@ -90,17 +91,26 @@ bool WallQuantityAreaValue(const WallQuantityAreaEdit& edit, double& area) {
 }
 
 int32_t StoreWallQuantityAreas(bool manual, const WallQuantityAreaEdit (&edits)[WallQuantityAreaCount]) {
+  // Whatever the file stores that this changes marks the project modified.
+  const int32_t manualFlag = manual ? 1 : 0;
   if (!manual) {
-    ProjectSettings.ManualFloorAreas = 0;
+    if (ProjectSettings.ManualFloorAreas != manualFlag) ModifiedFlag = 1;
+    ProjectSettings.ManualFloorAreas = manualFlag;
     return -1;
   }
   double areas[WallQuantityAreaCount];
   for (int32_t i = 0; i < WallQuantityAreaCount; ++i)
     if (!WallQuantityAreaValue(edits[i], areas[i])) return i;
-  ProjectSettings.ManualFloorAreas = 1;
+  bool changed = ProjectSettings.ManualFloorAreas != manualFlag;
+  ProjectSettings.ManualFloorAreas = manualFlag;
   for (int32_t v = 0; v < VariantCount; ++v)
     for (int32_t s = 0; s < StoreyCount; ++s)
-      for (int32_t f = 0; f < WallQuantityAreaFamilyCount; ++f)
-        WallQuantityAreaFamilies[f].Manual[v][s] = areas[WallQuantityAreaIndex(v, s, f)];
+      for (int32_t f = 0; f < WallQuantityAreaFamilyCount; ++f) {
+        double& stored = WallQuantityAreaFamilies[f].Manual[v][s];
+        const double area = areas[WallQuantityAreaIndex(v, s, f)];
+        changed = changed || stored != area;
+        stored = area;
+      }
+  if (changed) ModifiedFlag = 1;
   return -1;
 }

@@ -675,14 +675,19 @@ void TQuilmoraForm::LoadCommandLineFile() {
   CurrentFilePath = CommandLineFile;
   ResetModel(ResetBeforeLoad);
   ApplyZoom();
-  // A broken file is reported by the reader, which keeps what it read.
-  ReadProjectFile(std::span<const unsigned char>(bytes).subspan(std::min<size_t>(4, bytes.size())));
+  // A broken file is reported by the reader, which keeps what it read; the
+  // project then forgets the file's path.
+  const bool complete =
+      ReadProjectFile(std::span<const unsigned char>(bytes).subspan(std::min<size_t>(4, bytes.size())));
   UpdateWindowTitle();
+  FinishProjectLoad(complete);
   RefreshMainWindow();
   UpdateUsedExtents();
   recentring_ = true;
   RecentreModel();
   recentring_ = false;
+  // Runs the radio's handler when the check changes, as File > Open does.
+  Variants.SetCode(CurrentVariant);
   DeteriorationFactorFromPoints();
 }
 
@@ -727,6 +732,7 @@ void TQuilmoraForm::SCALEChange(const QString& text) {
 
 void TQuilmoraForm::EditModeClick(int mode) {
   CurrentEditMode = mode;
+  CancelClickSequence();
   MainWindow.CheckedEditModeRadio = mode;
   ::ShowModeToolDialog();
   InvalidateSheet();
@@ -746,7 +752,7 @@ void TQuilmoraForm::RdodaiClick() { EditModeClick(EditModeGable); }
 void TQuilmoraForm::StoreyClick(int storey) {
   CurrentStorey = storey;
   MainWindow.CheckedStoreyRadio = storey;
-  PendingPointCount = 0;
+  CancelClickSequence();
   InvalidateSheet();
   ::ShowModeToolDialog();
   if (DyukaDlg) DyukaDlg->update();
@@ -759,7 +765,7 @@ void TQuilmoraForm::R3kaiClick() { StoreyClick(2); }
 void TQuilmoraForm::VariantClick(int variant) {
   ShowVariantPanel(variant);
   SelectVariant(variant);
-  PendingPointCount = 0;
+  CancelClickSequence();
   KeepStoreyWithinTopStorey();
   if (DhashiraDlg) DhashiraDlg->Refresh();
   InvalidateSheet();

@@ -238,6 +238,12 @@ int32_t AxisWithin(const double* axes, int32_t count, double metres, double tole
   return count;
 }
 
+void CancelClickSequence() {
+  PendingPointCount = 0;
+  for (int32_t& v : ClickPoints) v = 0;
+  for (int32_t& v : ClickPixels) v = 0;
+}
+
 double GridClickTolerance() { return PixelsPerMetre / 40000.0 * PlanScaleDenominator; }
 
 void PlanMouseUp(PlanMouseButton button, int32_t x, int32_t y) {

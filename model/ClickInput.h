@@ -53,5 +53,11 @@ int32_t AxisWithin(const double* axes, int32_t count, double metres, double tole
 // The grid mode's tolerance in metres at the current scale (0.099375 m at 1/75).
 double GridClickTolerance();
 
+// Drops a half-finished click sequence: PendingPointCount 0 and the collected
+// points and rubber-band corners cleared. A change of edit mode, storey or
+// variant calls it, so that points clicked for one kind never end up in
+// another kind's element.
+void CancelClickSequence();
+
 // The mouse-up on the plan at sheet pixels (x, y).
 void PlanMouseUp(PlanMouseButton button, int32_t x, int32_t y);

@@ -1,6 +1,7 @@
 #include "model/CopyDialogChoice.h"
 
 #include "model/ElementLists.h"
+#include "model/FileState.h"
 #include "model/SlotCopy.h"
 #include "model/ViewState.h"
 #include "platform/MessageBox.h"
@@ -54,16 +55,19 @@ void RunCopyDialogOperation(const CopyDialogOperation& operation) {
   const bool movesLists =
       operation.SourceSlot != operation.DestinationSlot && (operation.StoreyMask & StoreyMaskAll) != 0;
   if (swap && touchesCurrent && movesLists) EmptyUndoRing();
+  ModifiedFlag = 1;
 }
 
 void AskAndClearStoreyElements() {
   if (MessageBox(ClearStoreyQuestion, ClearQuestionCaption, MB_YESNO | MB_ICONQUESTION) == IDNO) return;
   PushUndo();
   ClearStoreyElements();
+  ModifiedFlag = 1;
 }
 
 void AskAndClearWallBearingElements() {
   if (MessageBox(ClearWallBearingQuestion, ClearQuestionCaption, MB_YESNO | MB_ICONQUESTION) == IDNO) return;
   PushUndo();
   ClearWallBearingElements();
+  ModifiedFlag = 1;
 }

@@ -10,3 +10,9 @@ std::string CurrentFilePath = UntitledFilePath;
 std::string WindowTitle;
 
 void UpdateWindowTitle() { WindowTitle = FormatA(TitleFormat, CurrentFilePath.c_str()); }
+
+void ForgetPathOfPartialLoad() {
+  CurrentFilePath = UntitledFilePath;
+  ModifiedFlag = 1;
+  UpdateWindowTitle();
+}

@@ -15,3 +15,8 @@ extern const char* const UntitledFilePath;
 
 // WindowTitle from TitleFormat and CurrentFilePath.
 void UpdateWindowTitle();
+
+// After a load that stopped at damage: the model keeps what was read but not
+// the file's path, so that an overwrite cannot put the partial model over the
+// file it came from. The project is untitled and marked modified.
+void ForgetPathOfPartialLoad();

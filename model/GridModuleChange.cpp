@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/FileState.h"
 #include "model/Grid.h"
 #include "model/SlotCopy.h"
 #include "platform/MessageBox.h"
@@ -48,5 +49,6 @@ bool ChangeGridModuleFromText(std::string_view text, ModuleSpacingRule rule) {
     return false;
   }
   LayOutGridToModule(m, rule);
+  ModifiedFlag = 1;
   return true;
 }

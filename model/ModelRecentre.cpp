@@ -1,6 +1,7 @@
 #include "model/ModelRecentre.h"
 
 #include "model/ElementPoints.h"
+#include "model/FileState.h"
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/SlotCopy.h"
@@ -97,5 +98,6 @@ RecentreResult RecentreModel() {
                MB_ICONSTOP);
     return RecentreResult::TooWide;
   }
+  ModifiedFlag = 1;
   return RecentreResult::Moved;
 }

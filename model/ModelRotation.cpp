@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "model/ElementPoints.h"
+#include "model/FileState.h"
 #include "model/Grid.h"
 #include "model/SlotCopy.h"
 
@@ -58,5 +59,6 @@ bool RotateModelLeft() {
     }
   });
   EmptyUndoRing();
+  ModifiedFlag = 1;
   return true;
 }

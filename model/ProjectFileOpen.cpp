@@ -1,6 +1,7 @@
 #include "model/ProjectFileOpen.h"
 
 #include "model/FileState.h"
+#include "model/FoundationClass.h"
 #include "model/ModelExtents.h"
 #include "model/ModelReset.h"
 #include "model/ProjectFile.h"
@@ -39,6 +40,11 @@ ProjectFileFormat IdentifyProjectFile(std::span<const unsigned char> file, std::
   return ProjectFileFormat::Unreadable;
 }
 
+void FinishProjectLoad(bool complete) {
+  DeriveFoundationClass();
+  if (!complete) ForgetPathOfPartialLoad();
+}
+
 OpenResult OpenProjectFile(std::span<const unsigned char> file, const std::string& path) {
   const ProjectFileFormat format = IdentifyProjectFile(file, path);
   if (format == ProjectFileFormat::Unreadable) {
@@ -68,6 +74,7 @@ OpenResult OpenProjectFile(std::span<const unsigned char> file, const std::strin
     case ProjectFileFormat::Unreadable:
       break;
   }
+  FinishProjectLoad(complete);
   UpdateUsedExtents();
   return complete ? OpenResult::Loaded : OpenResult::Broken;
 }

@@ -25,8 +25,13 @@ enum class OpenResult {
   Broken,  // reported; the model holds what was read before the damage
 };
 
+// What follows every load, complete or not: the derived settings (the
+// foundation class) are worked out again, and a load that stopped at damage
+// forgets the file's path (ForgetPathOfPartialLoad).
+void FinishProjectLoad(bool complete);
+
 // An unreadable file is reported ("読み込み出来ないファイルです。") and changes
 // nothing. Otherwise path becomes the current file path (and the window
-// title), the model is reset for a load, the file's reader runs and the used
-// extents follow the new project.
+// title), the model is reset for a load, the file's reader runs, the load is
+// finished (FinishProjectLoad) and the used extents follow the new project.
 OpenResult OpenProjectFile(std::span<const unsigned char> file, const std::string& path);

@@ -116,6 +116,16 @@ enum FoundationTypeChoice : int32_t {
   FoundationOtherType = 3,
 };
 
+enum FoundationCracksChoice : int32_t {
+  FoundationWithoutCracks = 0,
+  FoundationWithCracks = 1,
+};
+
+enum FoundationTieBeamsChoice : int32_t {
+  FoundationWithoutTieBeams = 0,
+  FoundationWithTieBeams = 1,
+};
+
 // Foundation class derived from type, cracks and tie beams.
 enum FoundationClassChoice : int32_t {
   FoundationClassI = 0,

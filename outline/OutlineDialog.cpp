@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "mainwindow/QuilmoraForm.h"
+#include "model/FoundationClass.h"
 #include "model/WindowState.h"
 #include "platform/MessageBox.h"
 
@@ -19,6 +20,8 @@ TgaiyouDlg::TgaiyouDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void TgaiyouDlg::OKBtnClick() {
+  // The calculation reads the class that the foundation answers give.
+  DeriveFoundationClass();
   OutlineConfirmationPending = 0;
   if (QuilmoraForm) QuilmoraForm->InvalidateSheet();
   accept();

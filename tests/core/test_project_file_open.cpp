@@ -113,7 +113,10 @@ TEST_F(ProjectFileOpenTest, ExtensionChoosesTheOldestLayout) {
   boxes.Expect("読込ファイルエラー", IDOK);
   EXPECT_EQ(OpenProjectFile(diagnosis, "old.ty2"), OpenResult::Broken);
   ExpectOneBrokenFileMessage(boxes);
-  EXPECT_EQ(CurrentFilePath, "old.ty2");
+  // The partial model keeps no path, so no overwrite can reach the file.
+  EXPECT_EQ(CurrentFilePath, UntitledFilePath);
+  EXPECT_EQ(WindowTitle, "Quilmora2025 [無題]");
+  EXPECT_EQ(ModifiedFlag, 1);
 }
 
 }  // namespace

@@ -278,8 +278,10 @@ TEST_F(FileCommandsTest, AFileOfABrokenProjectIsReportedAndTheOtherStepsStillRun
   boxes.Expect("読込ファイルエラー", IDOK);
   ExpectOutlineOk();
   Trigger("FileOpenItem");
-  EXPECT_EQ(CurrentFilePath, path);
-  EXPECT_EQ(Title(), "Quilmora2025 [" + path + "]");
+  // What was read stays, but not the file's path.
+  EXPECT_EQ(CurrentFilePath, "無題");
+  EXPECT_EQ(Title(), "Quilmora2025 [無題]");
+  EXPECT_EQ(ModifiedFlag, 1);
 }
 
 TEST_F(FileCommandsTest, AProjectSavedOnARetrofitPlanOpensOnItAndComputesTheCurrentState) {

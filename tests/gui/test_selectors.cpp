@@ -12,6 +12,7 @@
 #include "mainwindow/GridToolWindow.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/ToolPalette.h"
+#include "model/ClickInput.h"
 #include "model/ModelReset.h"
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
@@ -99,13 +100,23 @@ TEST_F(SelectorTest, TheModelResetUnchecksEveryModeRadio) {
   EXPECT_TRUE(DkabeDlg->isVisible());
 }
 
-TEST_F(SelectorTest, StoreyChangesClearAPendingClickSequenceModeChangesDoNot) {
-  PendingPointCount = 1;
-  QuilmoraForm->Rkabe->click();
-  EXPECT_EQ(PendingPointCount, 1);
-  QuilmoraForm->R2kai->click();
-  EXPECT_EQ(CurrentStorey, 1);
-  EXPECT_EQ(PendingPointCount, 0);
+TEST_F(SelectorTest, ModeStoreyAndVariantChangesClearAPendingClickSequence) {
+  const struct {
+    const char* what;
+    QRadioButton* TQuilmoraForm::*radio;
+  } cases[] = {{"mode", &TQuilmoraForm::Rkabe},
+               {"storey", &TQuilmoraForm::R2kai},
+               {"variant", &TQuilmoraForm::Rkaishu1},
+               {"mode again", &TQuilmoraForm::Rkiso}};
+  for (const auto& c : cases) {
+    PendingPointCount = 1;
+    ClickPoints[0] = 91, ClickPoints[1] = 92;
+    (QuilmoraForm->*c.radio)->click();
+    EXPECT_EQ(PendingPointCount, 0) << c.what;
+    EXPECT_EQ(ClickPoints[0], 0) << c.what;  // the collected point is dropped
+    EXPECT_EQ(ClickPoints[1], 0) << c.what;
+  }
+  EXPECT_EQ(CurrentVariant, 1);
 }
 
 TEST_F(SelectorTest, StoreyRadiosFollowTheVariantsStoreys) {
