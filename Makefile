@@ -11,7 +11,7 @@ BUILD_DIR ?= build
 SANITIZE_BUILD_DIR ?= build-sanitize
 FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
-PACKAGES := cmake g++ ninja-build ccache clang-format qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils locales
+PACKAGES := cmake g++ ninja-build ccache clang-format qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils locales qt6-translations-l10n
 FUZZ_PACKAGES := clang libclang-rt-dev
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

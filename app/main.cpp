@@ -6,6 +6,7 @@
 #include "mainwindow/Forms.h"
 #include "mainwindow/QuilmoraForm.h"
 #include "platform/qt/QtMessageBox.h"
+#include "platform/qt/Translations.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -13,6 +14,8 @@ int main(int argc, char* argv[]) {
   std::setlocale(LC_NUMERIC, "C");
   // A Japanese face for every caption, so that no glyph goes missing.
   application.setFont(QFont(QStringLiteral("IPAPGothic"), 9));
+  // Standard buttons and dialogs speak Japanese as the rest of the program.
+  InstallJapaneseQtTranslations(application);
 
   QtMessageBox messageBox;
   SetMessageBoxPort(&messageBox);

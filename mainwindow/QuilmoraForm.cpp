@@ -1,5 +1,6 @@
 #include "mainwindow/QuilmoraForm.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -73,12 +74,16 @@ void SetBackground(QWidget* widget, int32_t colour) {
   palette.setColor(QPalette::Window, FromColorRef(colour));
   widget->setAutoFillBackground(true);
   widget->setPalette(palette);
+  // The panel's style sheet governs the buttons in it and would paint over
+  // the palette: their colour goes through a sheet of their own.
+  if (qobject_cast<QAbstractButton*>(widget))
+    widget->setStyleSheet(QStringLiteral("background-color: %1;").arg(FromColorRef(colour).name()));
 }
 
 template <typename Layout>
 Layout* Tight(Layout* layout) {
-  layout->setContentsMargins(3, 2, 3, 2);
-  layout->setSpacing(2);
+  layout->setContentsMargins(2, 1, 2, 1);
+  layout->setSpacing(1);
   return layout;
 }
 
@@ -134,6 +139,7 @@ TQuilmoraForm::TQuilmoraForm(const QStringList& arguments, QWidget* parent) : QM
 
   ScrollBox1 = Named(new QScrollArea(central), "ScrollBox1");
   ScrollBox1->setFixedWidth(185);
+  ScrollBox1->setFrameShape(QFrame::NoFrame);
   ScrollBox1->setWidgetResizable(true);
   ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Panel1 = Named(new QWidget(ScrollBox1), "Panel1");
@@ -163,7 +169,9 @@ void TQuilmoraForm::BuildControlPanel() {
   QFont small = Panel1->font();
   small.setPointSize(8);
   Panel1->setFont(small);
-  Panel1->setStyleSheet(QStringLiteral("QGroupBox { margin-top: 1.2em; } QPushButton { padding: 1px 2px; }"));
+  Panel1->setStyleSheet(
+      QStringLiteral("QGroupBox { margin-top: 1.2em; } QPushButton { padding: 1px 2px; } "
+                     "QRadioButton, QCheckBox { spacing: 3px; }"));
   QVBoxLayout* column = NewColumnLayout(Panel1, 1, 1, 1, 1, 2);
 
   auto* saveRow = new QHBoxLayout;
@@ -215,6 +223,7 @@ void TQuilmoraForm::BuildControlPanel() {
   // columns first, then walls and areas.
   G5 = NewGroupBox(Panel1, "G5", "入力");
   auto* g5 = Tight(new QGridLayout(G5));
+  g5->setHorizontalSpacing(0);
   Modes = RadioRow(this);
   Modes.Add(G5, g5,
             {{"Rtoorishin", "通り芯", EditModeGrid, &Rtoorishin, 0, 0},
@@ -401,7 +410,7 @@ void TQuilmoraForm::BuildResultsPanel(QWidget* panel, QVBoxLayout* column) {
   Panel3 = Named(new QFrame(panel), "Panel3");
   Panel3->setFrameShape(QFrame::Panel);
   SetBackground(Panel3, RgbColour(0, 0, 128));
-  auto* methods = new QVBoxLayout(Panel3);
+  auto* methods = Tight(new QVBoxLayout(Panel3));
   for (const char* name : {"Lkaiteiban", "Lshindan", "Lhouhou", "Lhitsuyou", "Lban"}) {
     auto* label = NewLabel(Panel3, name);
     QPalette text = label->palette();

@@ -27,9 +27,21 @@ bool TrySetPlanScale(int32_t denominator) {
   return true;
 }
 
-int32_t SheetWidthPixels() { return GridViewX(GridAxisCountX - 1, PixelsPerMetre); }
+namespace {
 
-int32_t SheetHeightPixels() { return GridViewY(GridAxisCountY - 1, PixelsPerMetre); }
+int32_t SheetExtent(double lastAxis) {
+  const double pixels = lastAxis * PixelsPerMetre;
+  // NaN fails both tests and gives an empty sheet.
+  if (!(pixels > 0)) return 0;
+  if (pixels >= MaxSheetPixels) return MaxSheetPixels;
+  return TruncToInt(pixels);
+}
+
+}  // namespace
+
+int32_t SheetWidthPixels() { return SheetExtent(GridAxisX[GridAxisCountX - 1]); }
+
+int32_t SheetHeightPixels() { return SheetExtent(GridAxisY[GridAxisCountY - 1]); }
 
 int32_t RescaledScrollPosition(int32_t numerator, int32_t saved, int32_t divisor) {
   if (divisor <= 0) return 0;

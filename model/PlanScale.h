@@ -14,7 +14,13 @@ int32_t ScaleDenominatorOfText(std::string_view text);
 // 30..200 and returns true; otherwise changes nothing and returns false.
 bool TrySetPlanScale(int32_t denominator);
 
-// The sheet's size in pixels: trunc(position of the last axis x PixelsPerMetre).
+// The largest extent of the sheet in pixels, the most a window can take
+// (2^24 - 1): an axis spacing accepted far beyond any building must not turn
+// the sheet into nothing.
+constexpr int32_t MaxSheetPixels = 16777215;
+
+// The sheet's size in pixels: trunc(position of the last axis x PixelsPerMetre),
+// kept within 0..MaxSheetPixels.
 int32_t SheetWidthPixels();
 int32_t SheetHeightPixels();
 

@@ -56,6 +56,27 @@ TEST(PlanScale, SheetSpansTheLastAxis) {
   EXPECT_EQ(SheetHeightPixels(), 2600);
 }
 
+// A spacing accepted after the warning can put the last axis anywhere: the
+// sheet keeps a size that a window can hold instead of wrapping to nothing.
+TEST(PlanScale, SheetSizeStaysWithinWhatAWindowHolds) {
+  LayOutGridAtModule();
+  ASSERT_TRUE(TrySetPlanScale(30));  // 133 pixels a metre
+  struct Case {
+    double lastAxis;
+    int32_t pixels;
+  } const cases[] = {
+      {126143.0, 16777019},                                 // 126143 x 133, just below the limit
+      {126145.0, MaxSheetPixels}, {1.0e8, MaxSheetPixels},  // 1.33e10 pixels, beyond 32 bits
+      {1.0e300, MaxSheetPixels},  {-5.0, 0},
+  };
+  for (const Case& c : cases) {
+    GridAxisX[199] = c.lastAxis;
+    GridAxisY[199] = c.lastAxis;
+    EXPECT_EQ(SheetWidthPixels(), c.pixels) << c.lastAxis;
+    EXPECT_EQ(SheetHeightPixels(), c.pixels) << c.lastAxis;
+  }
+}
+
 TEST(PlanScale, ScrollPositionsScaleInSixtyFourBits) {
   EXPECT_EQ(RescaledScrollPosition(4000, 4500, 9000), 2000);
   EXPECT_EQ(RescaledScrollPosition(-100, 4500, 9000), -50);  // truncated toward zero

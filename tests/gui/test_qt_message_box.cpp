@@ -5,12 +5,14 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <string>
 
 #include "platform/qt/QtMessageBox.h"
+#include "platform/qt/Translations.h"
 
 namespace {
 
@@ -185,6 +187,21 @@ TEST(QtMessageBox, MessageBoxFunctionReachesTheInstalledQtPort) {
   ASSERT_TRUE(seen.shown);
   EXPECT_EQ(seen.title, QString::fromUtf8("確認"));
   EXPECT_EQ(answer, IDYES);
+}
+
+// Qt's own button texts come in Japanese once its translations are loaded,
+// as the program does at start-up.
+TEST(QtMessageBox, StandardButtonsSpeakJapanese) {
+  ASSERT_TRUE(InstallJapaneseQtTranslations(*QCoreApplication::instance()));
+  QtMessageBox port;
+  QStringList texts;
+  ShowAndAnswer(port, "終了しますか？", "終了", 35, [&](QMessageBox* box) {
+    for (QMessageBox::StandardButton which : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+      texts << box->button(which)->text().remove(QRegularExpression(QStringLiteral("\\(&.\\)")));  // はい(&Y)
+    box->button(QMessageBox::Cancel)->click();
+  });
+  EXPECT_EQ(texts,
+            (QStringList{QStringLiteral("はい"), QStringLiteral("いいえ"), QStringLiteral("キャンセル")}));
 }
 
 }  // namespace
