@@ -1,13 +1,13 @@
 #include "elements/ColumnChangeDialog.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "elements/ColumnControls.h"
 #include "mainwindow/Forms.h"
@@ -22,7 +22,6 @@ ThashiraChangeDlg::ThashiraChangeDlg(QWidget* parent)
   setObjectName(QStringLiteral("hashiraChangeDlg"));
   setProperty("formClass", QStringLiteral("ThashiraChangeDlg"));
   setWindowTitle(QStringLiteral("柱の変更"));
-  auto* layout = new QGridLayout(this);
 
   Label1 = NewLabel(this, "Label1", "管柱⇔通し柱の変更は、一旦消去し、再入力して下さい。");
   Lchuui = NewLabel(this, "Lchuui", "消去すると壁の耐力が無くなります。");
@@ -39,13 +38,25 @@ ThashiraChangeDlg::ThashiraChangeDlg(QWidget* parent)
   Bshoukyo->setAutoDefault(false);
   CancelBtn->setAutoDefault(false);
 
-  layout->addWidget(Label1, 0, 0, 1, 2);
-  layout->addWidget(Lchuui, 1, 0, 1, 2);
-  layout->addWidget(Gdesumi, 2, 0);
-  layout->addWidget(Gkanamono, 2, 1);
-  layout->addWidget(Grekka, 3, 0);
-  layout->addWidget(Gzaishu, 3, 1);
-  layout->addLayout(buttons, 4, 0, 1, 2);
+  // The notes on one line, two rows of groups, the buttons in a column on
+  // their right.
+  auto* layout = new QVBoxLayout(this);
+  auto* notes = new QHBoxLayout;
+  notes->addWidget(Label1);
+  notes->addWidget(Lchuui);
+  notes->addStretch();
+  auto* top = new QHBoxLayout;
+  for (QGroupBox* group : {Gdesumi, Gkanamono, Grekka}) top->addWidget(group);
+  top->addStretch();
+  auto* groups = new QVBoxLayout;
+  groups->addLayout(top);
+  groups->addWidget(Gzaishu, 0, Qt::AlignLeft);
+  buttons->setDirection(QBoxLayout::TopToBottom);
+  auto* body = new QHBoxLayout;
+  body->addLayout(groups, 1);
+  body->addLayout(buttons);
+  layout->addLayout(notes);
+  layout->addLayout(body);
 
   CloseOnOkCancel(this, &ThashiraChangeDlg::OKBtnClick, &ThashiraChangeDlg::CancelBtnClick);
   connect(Bshoukyo, &QPushButton::clicked, this, [this] {
@@ -53,6 +64,7 @@ ThashiraChangeDlg::ThashiraChangeDlg(QWidget* parent)
     done(ModalCancel);
   });
   connect(Bsetsu, &QPushButton::clicked, this, &ThashiraChangeDlg::BsetsuClick);
+  FitToClientSize(this, 470, 119);
 
   SetColumnChangeDialog([this] { RunModal(*this); });
 }

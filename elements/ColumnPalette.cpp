@@ -1,7 +1,6 @@
 #include "elements/ColumnPalette.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,7 +20,6 @@ TDhashiraDlg::TDhashiraDlg(QWidget* parent)
     : TToolPalette("TDhashiraDlg", "DhashiraDlg", QStringLiteral("柱の設定"), PaletteDockColumns, parent,
                    OwnContent{}) {
   setWindowFlag(Qt::WindowMinMaxButtonsHint);
-  auto* layout = new QGridLayout(this);
 
   // The kinds stand for NewColumnDefaults.Type.
   Kind = NewColumnRadioBox(this, &Gshurui, "Gshurui", "柱の種類", "柱の種類を選びます。",
@@ -32,11 +30,14 @@ TDhashiraDlg::TDhashiraDlg(QWidget* parent)
 
   static_cast<ColumnSettingControls&>(*this) = NewColumnSettingControls(this, "出隅判定");
 
-  layout->addWidget(Gshurui, 0, 0);
-  layout->addWidget(Gdesumi, 0, 1);
-  layout->addWidget(Gkanamono, 0, 2);
-  layout->addWidget(Grekka, 1, 0);
-  layout->addWidget(Gzaishu, 1, 1, 1, 2);
+  // Two rows of groups, each as wide as its own groups need.
+  auto* layout = new QVBoxLayout(this);
+  auto* top = new QHBoxLayout;
+  auto* bottom = new QHBoxLayout;
+  for (QGroupBox* group : {Gshurui, Gdesumi, Gkanamono}) top->addWidget(group);
+  for (QGroupBox* group : {Grekka, Gzaishu}) bottom->addWidget(group);
+  layout->addLayout(top);
+  layout->addLayout(bottom);
 
   // Every choice is taken over at once, also when made from code.
   for (const RadioRow& row : {Kind, Corner, Deterioration, Species})
@@ -45,6 +46,7 @@ TDhashiraDlg::TDhashiraDlg(QWidget* parent)
     connect(list, &QComboBox::currentIndexChanged, this, [this] { ReadControls(); });
   connect(Bsetsu, &QPushButton::clicked, this, &TDhashiraDlg::BsetsuClick);
   ReadControls();
+  FitToClientSize(this, 477, 100);
 }
 
 void TDhashiraDlg::ReadControls() {

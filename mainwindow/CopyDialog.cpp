@@ -29,7 +29,6 @@ RadioRow RadioColumn(QWidget* parent, QGroupBox** box, const char* name, const c
 TDcopyDlg::TDcopyDlg(QWidget* parent) : TCancelableDialog(parent) {
   setObjectName(QStringLiteral("DcopyDlg"));
   setWindowTitle(QStringLiteral("データの一括編集（先に診断対象を指示します）"));
-  setMinimumSize(409, 220);
   QVBoxLayout* layout = NewColumnLayout(this, 8, 6, 8, 6, 4);
 
   auto* top = new QHBoxLayout;
@@ -98,6 +97,7 @@ TDcopyDlg::TDcopyDlg(QWidget* parent) : TCancelableDialog(parent) {
 
   layout->addLayout(NewOkCancelRow(this, *this));
   CloseOnOkCancel(this, &TDcopyDlg::OKBtnClick);
+  FitToClientSize(this, 409, 220);
 }
 
 void TDcopyDlg::showEvent(QShowEvent* event) {

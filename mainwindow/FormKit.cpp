@@ -1,14 +1,18 @@
 #include "mainwindow/FormKit.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -162,4 +166,45 @@ void BindCheckCode(QCheckBox* box, int32_t* setting, std::function<void()> after
     *setting = CheckedCode(box, codes);
     if (after) after();
   });
+}
+
+double FitToClientSize(QWidget* form, int width, int height) {
+  QList<QLayout*> layouts = form->findChildren<QLayout*>();
+  for (QLayout* layout : layouts) {
+    layout->setContentsMargins(2, 1, 2, 2);
+    layout->setSpacing(2);
+    layout->setSizeConstraint(QLayout::SetDefaultConstraint);
+  }
+  // Radios and check boxes close to their captions, buttons and lists no
+  // wider than their texts need.
+  form->setStyleSheet(
+      form->styleSheet() +
+      QStringLiteral(" QRadioButton, QCheckBox { spacing: 2px; } QComboBox { padding: 1px 0px 1px 2px; }"));
+  const QSize client(width, height);
+  QFont font = QApplication::font();
+  double points = font.pointSizeF() > 0 ? font.pointSizeF() : 9.0;
+  constexpr double kSmallest = 7.0;
+  for (;; points -= 0.5) {
+    if (points < kSmallest) points = kSmallest;
+    font.setPointSizeF(points);
+    form->setFont(font);
+    // A form with a style sheet does not hand its font down by itself.
+    for (QWidget* child : form->findChildren<QWidget*>()) child->setFont(font);
+    const QFontMetrics metrics(font);
+    for (QPushButton* button : form->findChildren<QPushButton*>())
+      button->setMinimumWidth(metrics.horizontalAdvance(button->text()) + 14);
+    for (QComboBox* list : form->findChildren<QComboBox*>()) {
+      int widest = 0;
+      for (int i = 0; i < list->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
+      list->setMinimumWidth(widest + 22);
+    }
+    for (QLayout* layout : layouts) layout->invalidate();
+    if (form->layout()) form->layout()->activate();
+    const QSize needed = form->minimumSizeHint();
+    if ((needed.width() <= client.width() && needed.height() <= client.height()) || points <= kSmallest)
+      break;
+  }
+  form->setFixedSize(client);
+  return points;
 }

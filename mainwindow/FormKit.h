@@ -167,3 +167,9 @@ int CheckedCode(const QCheckBox* box, CheckCodes codes = {});
 // Writes the box's code to *setting whenever it is toggled, then runs after.
 void BindCheckCode(QCheckBox* box, int32_t* setting, std::function<void()> after = nullptr,
                    CheckCodes codes = {});
+
+// Gives a form its designed client size: every layout in it made tight and
+// the font made as large as fits (from the application's size down to
+// 7 points in half points), then the size fixed. Returns the point size
+// chosen; the form keeps the smallest when even that does not fit.
+double FitToClientSize(QWidget* form, int width, int height);

@@ -229,11 +229,12 @@ TEST_F(FormKitTest, TheFormsKeepTheirChildWidgetsUnderTheirComponentNames) {
     ASSERT_NE(c.member, nullptr) << c.name;
     EXPECT_EQ(c.form->findChild<QWidget*>(QString::fromLatin1(c.name)), c.member) << c.name;
   }
-  // The column change dialog's buttons: 設定, 消去, キャンセル, left to right.
+  // The column change dialog's buttons: 設定, 消去, キャンセル, top to bottom
+  // in a column beside the groups.
   EXPECT_EQ(hashiraChangeDlg->OKBtn->text(), QStringLiteral("設定"));
   hashiraChangeDlg->layout()->activate();
-  EXPECT_LT(hashiraChangeDlg->OKBtn->geometry().right(), hashiraChangeDlg->Bshoukyo->x());
-  EXPECT_LT(hashiraChangeDlg->Bshoukyo->geometry().right(), hashiraChangeDlg->CancelBtn->x());
+  EXPECT_LT(hashiraChangeDlg->OKBtn->geometry().bottom(), hashiraChangeDlg->Bshoukyo->y());
+  EXPECT_LT(hashiraChangeDlg->Bshoukyo->geometry().bottom(), hashiraChangeDlg->CancelBtn->y());
 }
 
 TEST_F(FormKitTest, TheEditModeRadiosStandInTheirCellsOfThePanel) {

@@ -2,8 +2,10 @@
 // whole, the variant radios carry their weight-class colours, and a grid far
 // larger than any building still leaves a plan with grid lines to scroll.
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -116,6 +118,45 @@ TEST_F(WindowFitsTest, HugeAxisSpacingKeepsGridLinesAndScrollBars) {
   }
   EXPECT_GT(rows, 2);
   EXPECT_GT(columns, 2);
+}
+
+}  // namespace
+
+namespace {
+
+// The forms open at their designed client sizes, with every control inside
+// and no caption cut off.
+TEST_F(WindowFitsTest, FormsOpenAtTheirSizesWithEveryCaptionWhole) {
+  struct Case {
+    const char* form;
+    QSize size;
+  } const cases[] = {{"DhashiraDlg", {477, 100}}, {"hashiraChangeDlg", {470, 119}}, {"DcopyDlg", {409, 220}}};
+  for (const Case& c : cases) {
+    QWidget* form = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (top->objectName() == QLatin1String(c.form)) form = top;
+    ASSERT_TRUE(form) << c.form;
+    form->show();
+    Settle();
+    EXPECT_EQ(form->size(), c.size) << c.form;
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+      if (!w->isVisibleTo(form) || w->objectName().startsWith(QLatin1String("qt_"))) continue;
+      const QRect at(w->mapTo(form, QPoint(0, 0)), w->size());
+      const std::string what = c.form + std::string(" ") + w->objectName().toStdString();
+      EXPECT_TRUE(form->rect().contains(at)) << what;
+      const QFontMetrics metrics(w->font());
+      if (auto* button = qobject_cast<QPushButton*>(w))
+        EXPECT_GE(at.width(), metrics.horizontalAdvance(button->text()) + 6) << what;
+      else if (qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w))
+        EXPECT_GE(at.width(), w->sizeHint().width()) << what;
+      else if (auto* label = qobject_cast<QLabel*>(w))
+        EXPECT_GE(at.width(), metrics.horizontalAdvance(label->text())) << what;
+      else if (auto* list = qobject_cast<QComboBox*>(w))
+        for (int i = 0; i < list->count(); ++i)
+          EXPECT_GE(at.width(), metrics.horizontalAdvance(list->itemText(i)) + 20) << what << " " << i;
+    }
+    form->hide();
+  }
 }
 
 }  // namespace
