@@ -270,3 +270,33 @@ TEST(ColourValues, ConvertBetweenStoredAndScreenOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TextFreeLineTest, AnOffsetLineIsDrawnShiftedAlongItsAxis) {
+  EnterMode(QuilmoraForm->Rjiyu, DsenDlg);
+  DsenDlg->Cshurui->setCurrentIndex(1);  // 太線
+  FreeLinePaletteColour = 0x0000FF;      // red
+  DsenDlg->Csenoff->click();
+  dialogs.Expect("DsenoffDlg", [](QDialog&) {
+    DsenoffDlg->Cox1->setEditText(QStringLiteral("0.455"));
+    DsenoffDlg->Cox2->setEditText(QStringLiteral("-0.455"));
+    DsenoffDlg->OKBtn->click();
+  });
+  ClickTwo(gx, gy, gx + 4, gy);
+  ASSERT_EQ(FreeLineCount[0][0], 1);
+  ASSERT_TRUE(ProcessUntil([] { return !QuilmoraForm->Gamen->FullPaintDue(); }));
+  TPlanScrollBox* gamen = QuilmoraForm->Gamen;
+  const auto red = [&](double metres) {
+    const int x = static_cast<int>(metres * PixelsPerMetre) - gamen->HorzScrollPosition();
+    const int y = static_cast<int>(GridAxisY[gy] * PixelsPerMetre) - gamen->VertScrollPosition();
+    return QColor(gamen->Image().pixel(x, y)) == QColor(255, 0, 0);
+  };
+  const double from = GridAxisX[gx], to = GridAxisX[gx + 4];
+  EXPECT_FALSE(red(from + 0.2));  // before the shifted start
+  EXPECT_TRUE(red(from + 0.6));
+  EXPECT_TRUE(red(to - 0.6));
+  EXPECT_FALSE(red(to - 0.2));  // after the shifted end
+}
+
+}  // namespace
