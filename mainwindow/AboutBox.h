@@ -1,5 +1,8 @@
 #pragma once
-// The about box: the program's name and an OK button.
+// The about box: the program's name and the two feature switches of the
+// project (壁量計算, 新耐震検証法). Its OK stores the switches, marking the
+// project modified when one changes, and shows or hides their report menu
+// items; the close box changes nothing.
 #include "mainwindow/FormKit.h"
 
 class TAboutBox : public QDialog {
@@ -8,5 +11,13 @@ class TAboutBox : public QDialog {
  public:
   explicit TAboutBox(QWidget* parent);
 
+  QCheckBox* Ckaberyou = nullptr;
+  QCheckBox* Ckenshouhou = nullptr;
   QPushButton* Button1 = nullptr;
+
+ public slots:
+  void Button1Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 };

@@ -11,21 +11,23 @@
 #include "mainwindow/CopyDialog.h"
 #include "mainwindow/CostDialog.h"
 #include "mainwindow/DeteriorationDialog.h"
+#include "mainwindow/FreeLineDialogs.h"
 #include "mainwindow/GridToolWindow.h"
 #include "mainwindow/ModuleDialog.h"
 #include "mainwindow/PlaceholderDialog.h"
 #include "mainwindow/QuilmoraForm.h"
+#include "mainwindow/TextLabelDialogs.h"
 #include "mainwindow/ToolPalette.h"
 #include "mainwindow/WallQuantityDialog.h"
 #include "model/WindowState.h"
 #include "outline/OutlineDialog.h"
 
 TPlaceholderDlg* OhoukokushoDlg = nullptr;
-TPlaceholderDlg* DmojiChangeDlg = nullptr;
-TToolPalette* DmojiDlg = nullptr;
+TDmojiChangeDlg* DmojiChangeDlg = nullptr;
+TDmojiDlg* DmojiDlg = nullptr;
 TDmoduleDlg* DmoduleDlg = nullptr;
 TDkisoDlg* DkisoDlg = nullptr;
-TToolPalette* DsenDlg = nullptr;
+TDsenDlg* DsenDlg = nullptr;
 TPlaceholderDlg* DsekisaiDlg = nullptr;
 TDrekkadoDlg* DrekkadoDlg = nullptr;
 TPlaceholderDlg* DprintDlg = nullptr;
@@ -42,7 +44,7 @@ TkaberyouDlg* kaberyouDlg = nullptr;
 TDyagiriDlg* DyagiriDlg = nullptr;
 TPlaceholderDlg* DtsuikaDlg = nullptr;
 TDtoorishinnDlg* DtoorishinnDlg = nullptr;
-TPlaceholderDlg* DsenoffDlg = nullptr;
+TDsenoffDlg* DsenoffDlg = nullptr;
 TToolPalette* DyukashiyouDlg = nullptr;
 TPlaceholderDlg* DyukachangeDlg = nullptr;
 TToolPalette* DyukaDlg = nullptr;
@@ -89,11 +91,11 @@ constexpr FormOps Form{CreateForm<T, Variable>, [] { return static_cast<QWidget*
 // After the main window, in the order of creation.
 const FormEntry kForms[] = {
     {"TOhoukokushoDlg", "OhoukokushoDlg", "報告書", -1, Form<TPlaceholderDlg, &OhoukokushoDlg>},
-    {"TDmojiChangeDlg", "DmojiChangeDlg", "文字の変更", -1, Form<TPlaceholderDlg, &DmojiChangeDlg>},
-    {"TDmojiDlg", "DmojiDlg", "文字の入力", PaletteDockText, Form<TToolPalette, &DmojiDlg>},
+    {"TDmojiChangeDlg", "DmojiChangeDlg", "文字の変更", -1, Form<TDmojiChangeDlg, &DmojiChangeDlg>},
+    {"TDmojiDlg", "DmojiDlg", "文字の入力", PaletteDockText, Form<TDmojiDlg, &DmojiDlg>},
     {"TDmoduleDlg", "DmoduleDlg", "モジュールの変更", -1, Form<TDmoduleDlg, &DmoduleDlg>},
     {"TDkisoDlg", "DkisoDlg", "基礎の設定", PaletteDockFoundation, Form<TDkisoDlg, &DkisoDlg>},
-    {"TDsenDlg", "DsenDlg", "自由線の設定", PaletteDockFreeLine, Form<TToolPalette, &DsenDlg>},
+    {"TDsenDlg", "DsenDlg", "自由線の設定", PaletteDockFreeLine, Form<TDsenDlg, &DsenDlg>},
     {"TDsekisaiDlg", "DsekisaiDlg", "積載荷重の設定", -1, Form<TPlaceholderDlg, &DsekisaiDlg>},
     {"TDrekkadoDlg", "DrekkadoDlg", "劣化度の確認", -1, Form<TDrekkadoDlg, &DrekkadoDlg>},
     {"TDprintDlg", "DprintDlg", "印刷", -1, Form<TPlaceholderDlg, &DprintDlg>},
@@ -111,7 +113,7 @@ const FormEntry kForms[] = {
     {"TDtsuikaDlg", "DtsuikaDlg", "追加荷重の設定", -1, Form<TPlaceholderDlg, &DtsuikaDlg>},
     {"TDtoorishinnDlg", "DtoorishinnDlg", "通り芯の設定", PaletteDockGrid,
      Form<TDtoorishinnDlg, &DtoorishinnDlg>},
-    {"TDsenoffDlg", "DsenoffDlg", "自由線　位置の調整", -1, Form<TPlaceholderDlg, &DsenoffDlg>},
+    {"TDsenoffDlg", "DsenoffDlg", "自由線　位置の調整", -1, Form<TDsenoffDlg, &DsenoffDlg>},
     {"TDyukashiyouDlg", "DyukashiyouDlg", "屋根床仕様の設定", PaletteDockFloorSpec,
      Form<TToolPalette, &DyukashiyouDlg>},
     {"TDyukachangeDlg", "DyukachangeDlg", "屋根床等の変更", -1, Form<TPlaceholderDlg, &DyukachangeDlg>},

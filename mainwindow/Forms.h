@@ -10,6 +10,8 @@
 // Palettes that stand where a plain tool palette is expected.
 #include "elements/FoundationPalette.h"
 #include "elements/GableWallPalette.h"
+#include "mainwindow/FreeLineDialogs.h"
+#include "mainwindow/TextLabelDialogs.h"
 
 class QWidget;
 class TAboutBox;
@@ -27,11 +29,11 @@ class TPlaceholderDlg;
 class TToolPalette;
 
 extern TPlaceholderDlg* OhoukokushoDlg;
-extern TPlaceholderDlg* DmojiChangeDlg;
-extern TToolPalette* DmojiDlg;
+extern TDmojiChangeDlg* DmojiChangeDlg;
+extern TDmojiDlg* DmojiDlg;
 extern TDmoduleDlg* DmoduleDlg;
 extern TDkisoDlg* DkisoDlg;
-extern TToolPalette* DsenDlg;
+extern TDsenDlg* DsenDlg;
 extern TPlaceholderDlg* DsekisaiDlg;
 extern TDrekkadoDlg* DrekkadoDlg;
 extern TPlaceholderDlg* DprintDlg;
@@ -48,7 +50,7 @@ extern TkaberyouDlg* kaberyouDlg;
 extern TDyagiriDlg* DyagiriDlg;
 extern TPlaceholderDlg* DtsuikaDlg;
 extern TDtoorishinnDlg* DtoorishinnDlg;
-extern TPlaceholderDlg* DsenoffDlg;
+extern TDsenoffDlg* DsenoffDlg;
 extern TToolPalette* DyukashiyouDlg;
 extern TPlaceholderDlg* DyukachangeDlg;
 extern TToolPalette* DyukaDlg;

@@ -35,6 +35,8 @@
 #include "mainwindow/CostDialog.h"
 #include "mainwindow/DeteriorationDialog.h"
 #include "mainwindow/Forms.h"
+#include "mainwindow/MainMenuCommands.h"
+#include "mainwindow/PlaceholderDialog.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/ToolPalette.h"
 #include "mainwindow/WallQuantityDialog.h"
@@ -250,7 +252,11 @@ void TQuilmoraForm::BuildControlPanel() {
   Bgaiyou = NewButton(G5, "Bgaiyou", "概要");
   Bzoning = NewButton(G5, "Bzoning", "ゾーニング");
   connect(Brekkado, &QPushButton::clicked, this, &TQuilmoraForm::BrekkadoClick);
-  Bkabetsuika->setEnabled(false);
+  connect(Bkabetsuika, &QPushButton::clicked, this, [] {
+    if (DkabetsuikaDlg) RunModal(*DkabetsuikaDlg);
+    ::InvalidateSheet();
+    ::ShowModeToolDialog();
+  });
   Bzoning->setEnabled(false);
   g5->addWidget(Brekkado, 5, 0);
   g5->addWidget(Bkabetsuika, 5, 1);
@@ -419,6 +425,7 @@ void TQuilmoraForm::BuildResultsPanel(QWidget* panel, QVBoxLayout* column) {
     methods->addWidget(label);
   }
   column->addWidget(Panel3);
+  OnClick(Panel3, [] { OpenOutlineOn(OutlineOnBasics); });
 
   GroupBox2 = NewGroupBox(panel, "GroupBox2", "備考");
   GroupBox2->hide();
@@ -489,14 +496,29 @@ void TQuilmoraForm::BuildMenus() {
                     {"T1", "上部構造評点(&T)", nullptr},
                     {"E1", "壁量計算(&E)", nullptr},
                     {"B1", "検証法表紙(&I)", nullptr}});
+  // No edit shortcuts on the report items: Ctrl+X, C and V stay with the edits.
+  for (int kind = 0; kind < ReportMenuItemCount; ++kind) {
+    QAction* action = report->findChild<QAction*>(QString::fromLatin1(ReportMenuItemNames[kind]));
+    action->setEnabled(true);
+    connect(action, &QAction::triggered, this, [kind] { OpenReportFamily(kind); });
+  }
   N3 = menu->addAction(QStringLiteral("概算(&G)"));
   N3->setObjectName(QStringLiteral("N3"));
   connect(N3, &QAction::triggered, this, &TQuilmoraForm::N3Click);
   QMenu* settings = menu->addMenu(QStringLiteral("設定(&S)"));
   addItems(settings,
            {{"G1", "概要(&G)", nullptr}, {"A1", "計算条件(&A)", nullptr}, {"D1", "画面表示(&D)", nullptr}});
+  // 概要 has no command of its own; 計算条件 and 画面表示 both open the conditions tab.
+  for (const char* name : {"G1", "A1", "D1"})
+    settings->findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
+  for (const char* name : {"A1", "D1"})
+    connect(settings->findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this,
+            [] { OpenOutlineOn(OutlineOnConditions); });
   QMenu* help = menu->addMenu(QStringLiteral("ヘルプ(&H)"));
   addItems(help, {{"H2", "ヘルプ(&H)...", "Ctrl+H"}});
+  QAction* helpItem = help->findChild<QAction*>(QStringLiteral("H2"));
+  helpItem->setEnabled(true);
+  connect(helpItem, &QAction::triggered, this, [] { OpenHelp(); });
   QAction* about = help->addAction(QStringLiteral("バージョン情報(&A)..."));
   about->setObjectName(QStringLiteral("HelpAboutItem"));
   connect(about, &QAction::triggered, this, &TQuilmoraForm::HelpAbout1Execute);
@@ -561,6 +583,8 @@ void TQuilmoraForm::MainWindowStateChanged() {
     const QSignalBlocker block(Rnull);
     Rnull->setChecked(true);
   }
+  // A load or a reset may have switched a feature.
+  ApplyFeatureMenuItems(this);
 }
 
 void TQuilmoraForm::ShowVariantPanel(int variant) {

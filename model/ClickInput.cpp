@@ -6,12 +6,14 @@
 #include "model/ElementLists.h"
 #include "model/FileState.h"
 #include "model/FoundationInput.h"
+#include "model/FreeLineInput.h"
 #include "model/GableWallInput.h"
 #include "model/Grid.h"
 #include "model/GridAxisEditing.h"
 #include "model/GridView.h"
 #include "model/MainWindowPort.h"
 #include "model/ModelAccess.h"
+#include "model/TextLabelInput.h"
 #include "model/ViewState.h"
 #include "platform/Numeric.h"
 
@@ -29,9 +31,9 @@ EditModeInput ClickInputRoutines[EditModeInputCount] = {
     /* EditModeWalls */ {},
     /* EditModeRoofFloor */ {},
     /* EditModeFloorSpec */ {},
-    /* EditModeText */ {},  // InputTextLabel, once its palette and text dialog exist
+    /* EditModeText */ {nullptr, InputTextLabel, nullptr},
     /* EditModeFoundation */ {nullptr, InputFoundation, nullptr},
-    /* EditModeFreeLine */ {},  // InputFreeLine, once its palette and offset dialog exist
+    /* EditModeFreeLine */ {nullptr, InputFreeLine, nullptr},
     /* EditModeBeam */ {},
     /* EditModeGable */ {nullptr, InputGableWall, nullptr},
 };

@@ -23,6 +23,43 @@ QString FamilyOfFace(std::u16string_view face) {
   return QString::fromUtf16(face.data(), static_cast<qsizetype>(face.size()));
 }
 
+// A face whose name begins with '@' writes vertically: turned a quarter to
+// run downward, full-width characters stand upright in their cells while
+// half-width ones lie along the line.
+bool IsVerticalFace(std::u16string_view face) { return !face.empty() && face.front() == u'@'; }
+
+// Writes text downward from origin, where a turned line would lie: its cells
+// follow one another down the line, height wide and reaching left of origin.
+void DrawVerticalText(QPainter& painter, const QFont& font, QPoint origin, const QString& text, int width,
+                      int height, const QColor& background, const QColor& colour) {
+  const QFontMetrics metrics(font);
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  if (background.isValid())
+    painter.fillRect(QRect(origin.x() - height, origin.y(), height, width), background);
+  painter.setFont(font);
+  painter.setPen(colour);
+  // A character at least three quarters as wide as an ideograph is full-width.
+  const int fullWidth = metrics.horizontalAdvance(QChar(0x56FD));
+  const QTransform base = painter.transform();
+  int along = 0;
+  for (qsizetype k = 0; k < text.size();) {
+    const qsizetype n = text.at(k).isHighSurrogate() && k + 1 < text.size() ? 2 : 1;
+    const QString character = text.mid(k, n);
+    const int advance = metrics.horizontalAdvance(character);
+    painter.setTransform(base);
+    if (4 * advance >= 3 * fullWidth) {
+      painter.translate(origin.x() - height, origin.y() + along);
+    } else {
+      painter.translate(origin.x(), origin.y() + along);
+      painter.rotate(90);
+    }
+    painter.drawText(0, metrics.ascent(), character);
+    along += advance;
+    k += n;
+  }
+  painter.setTransform(base);
+}
+
 QPainter::CompositionMode CompositionOf(PenMode mode) {
   switch (mode) {
     case PenMode::Xor:
@@ -780,6 +817,13 @@ void QtCanvas::DrawText(int32_t x, int32_t y, std::u16string_view text) {
   const int height = Font().Height > 0 ? Font().Height : metrics.height();
 
   const QTransform saved = painter_->transform();
+  if (IsVerticalFace(Font().FaceName) && Font().Escapement == -900) {
+    DrawVerticalText(*painter_, font, QPoint(x - origin_.x(), y - origin_.y()), string, width, height,
+                     Brush().Style == BrushStyle::Solid ? QColor(QRgbOfColour(Brush().Colour)) : QColor(),
+                     QColor(QRgbOfColour(FontColour())));
+    painter_->setTransform(saved);
+    return;
+  }
   painter_->translate(x - origin_.x(), y - origin_.y());
   if (Font().Escapement != 0) painter_->rotate(-Font().Escapement / 10.0);
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);

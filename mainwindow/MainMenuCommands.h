@@ -1,0 +1,43 @@
+#pragma once
+// Commands of the main window's menus and buttons that open other forms: the
+// report families, the outline dialog on chosen tabs, help and the menu items
+// that follow the project's feature switches.
+#include <functional>
+#include <string>
+
+class QMainWindow;
+class QWidget;
+
+// The report menu items in menu order; item k opens report page kind k.
+constexpr int ReportMenuItemCount = 14;
+extern const char* const ReportMenuItemNames[ReportMenuItemCount];
+
+// Shows the report preview on page kind `kind`, asking for page `wantedPage`
+// (the page last shown of that kind). The report side installs it; without
+// one the report items do nothing.
+using ReportPreviewOpener = std::function<void(int kind, int wantedPage)>;
+void SetReportPreviewOpener(ReportPreviewOpener opener);
+// The command of report item k.
+void OpenReportFamily(int kind);
+
+// The outline dialog's tabs a command opens it on.
+enum OutlineTabs : int {
+  OutlineOnBasics,      // 計算 / 基本事項（診断法）
+  OutlineOnConditions,  // 計算 / 計算条件
+};
+// Shows the outline dialog on those tabs and afterwards puts back the tabs
+// it showed before; the plan is repainted and the palette shown again.
+void OpenOutlineOn(OutlineTabs tabs);
+
+// The help file beside the program, and its command: opened with the
+// desktop's program; a failure is not reported.
+std::string HelpFilePath();
+void OpenHelp();
+
+// Shows or hides 壁量計算 and 検証法表紙 in the report menu by the project's
+// feature switches.
+void ApplyFeatureMenuItems(QMainWindow* window);
+
+// Runs onClick when the left button is released over widget or over a child
+// that leaves the click to it (labels do).
+void OnClick(QWidget* widget, std::function<void()> onClick);
