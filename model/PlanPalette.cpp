@@ -96,3 +96,64 @@ const int32_t GableShapeColours[3] = {
     RgbColour(192, 160, 160),
     RgbColour(192, 160, 192),
 };
+
+const int32_t WallClassColours[WallClassCount] = {
+    RgbColour(224, 224, 224), RgbColour(197, 226, 231), RgbColour(197, 231, 214),
+    RgbColour(222, 231, 197), RgbColour(231, 218, 197), RgbColour(231, 197, 197),
+};
+
+const int32_t WallLineColours[16] = {
+    RgbColour(0, 0, 0),  RgbColour(0, 16, 64), RgbColour(0, 32, 128), RgbColour(181, 184, 200),
+    RgbColour(43, 0, 0), RgbColour(64, 0, 0),  RgbColour(85, 0, 0),   RgbColour(200, 180, 180),
+    RgbColour(0, 0, 0),  RgbColour(0, 16, 64), RgbColour(0, 32, 128), RgbColour(181, 184, 200),
+    RgbColour(43, 0, 0), RgbColour(64, 0, 0),  RgbColour(85, 0, 0),   RgbColour(200, 180, 180),
+};
+
+const int32_t WallTypeColours[16] = {
+    RgbColour(43, 0, 85), RgbColour(43, 0, 85), RgbColour(43, 0, 85), RgbColour(43, 0, 85),
+    RgbColour(43, 0, 85), RgbColour(43, 0, 85), RgbColour(43, 0, 85), RgbColour(43, 0, 85),
+    RgbColour(85, 64, 0), RgbColour(85, 64, 0), RgbColour(85, 64, 0), RgbColour(85, 64, 0),
+    RgbColour(85, 64, 0), RgbColour(85, 64, 0), RgbColour(85, 64, 0), RgbColour(85, 64, 0),
+};
+
+const int32_t BraceColours[11] = {
+    RgbColour(192, 192, 192), RgbColour(143, 227, 60),  RgbColour(227, 186, 60), RgbColour(244, 228, 181),
+    RgbColour(227, 60, 60),   RgbColour(244, 181, 181), RgbColour(227, 60, 227), RgbColour(244, 181, 244),
+    RgbColour(0, 128, 255),   RgbColour(159, 0, 159),   RgbColour(227, 60, 227),
+};
+
+const int32_t BraceColourIndex[11][4] = {
+    {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {1, 1, 1, 1},     {3, 2, 2, 2},     {5, 5, 4, 4},
+    {7, 7, 7, 6}, {8, 8, 8, 8}, {9, 9, 9, 9}, {10, 10, 10, 10}, {10, 10, 10, 10},
+};
+
+int32_t BraceColourOf(int32_t braceKind, int32_t braceEndJoint) {
+  if (braceKind < 0 || braceKind >= 11 || braceEndJoint < 0 || braceEndJoint >= 4) return BraceColours[0];
+  return BraceColours[BraceColourIndex[braceKind][braceEndJoint]];
+}
+
+const int32_t MudWallColour = RgbColour(117, 76, 36);
+
+const int32_t PanelColours[45] = {
+    RgbColour(255, 255, 255), RgbColour(240, 200, 240), RgbColour(0, 128, 244),   RgbColour(237, 28, 36),
+    RgbColour(242, 160, 34),  RgbColour(0, 128, 128),   RgbColour(0, 128, 64),    RgbColour(64, 128, 128),
+    RgbColour(128, 128, 255), RgbColour(128, 0, 255),   RgbColour(128, 0, 128),   RgbColour(128, 128, 0),
+    RgbColour(128, 64, 0),    RgbColour(158, 11, 14),   RgbColour(246, 150, 121), RgbColour(171, 160, 0),
+    RgbColour(171, 160, 0),   RgbColour(237, 28, 36),   RgbColour(237, 28, 36),   RgbColour(242, 160, 34),
+    RgbColour(255, 128, 0),   RgbColour(171, 160, 0),   RgbColour(0, 128, 244),   RgbColour(171, 160, 0),
+    RgbColour(166, 124, 82),  RgbColour(247, 149, 154), RgbColour(249, 208, 149), RgbColour(171, 160, 0),
+    RgbColour(171, 160, 0),   RgbColour(171, 160, 0),   RgbColour(171, 160, 0),   RgbColour(171, 160, 0),
+    RgbColour(166, 124, 82),  RgbColour(166, 124, 82),  RgbColour(128, 128, 128), RgbColour(128, 128, 128),
+    RgbColour(128, 128, 128), RgbColour(128, 128, 128), RgbColour(128, 128, 128), RgbColour(128, 128, 128),
+    RgbColour(128, 128, 128), RgbColour(128, 128, 128), RgbColour(128, 128, 128), RgbColour(128, 128, 128),
+    RgbColour(128, 128, 128),
+};
+
+const int32_t SideZoneTextColour = RgbColour(210, 162, 236);
+
+const int32_t OpeningKindColours[4] = {
+    RgbColour(236, 181, 162),
+    RgbColour(162, 199, 236),
+    RgbColour(236, 236, 162),
+    RgbColour(162, 236, 181),
+};

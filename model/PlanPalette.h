@@ -95,3 +95,26 @@ extern const int32_t FoundationTypeColours[3];
 extern const int32_t FoundationRecordColours[3];
 // Gable wall bands by GableWallRecord.Shape.
 extern const int32_t GableShapeColours[3];
+
+// Walls.
+// Other-storey walls by strength class 0..5 (class 0 also their plain lines).
+constexpr int32_t WallClassCount = 6;
+extern const int32_t WallClassColours[WallClassCount];
+// A wall's lines by OpeningKind + 4 x (partition: WallType 8 or more) + 8 x NoStrength.
+extern const int32_t WallLineColours[16];
+// The marks of a wall's fitting symbol by WallType.
+extern const int32_t WallTypeColours[16];
+// Brace marks; the entry of a brace comes from BraceColourIndex.
+extern const int32_t BraceColours[11];
+// The BraceColours entry by BraceKind (rows 0..10) and BraceEndJoint (0..3).
+extern const int32_t BraceColourIndex[11][4];
+// The BraceColours colour of a brace; kinds and joints off the table take entry 0.
+int32_t BraceColourOf(int32_t braceKind, int32_t braceEndJoint);
+extern const int32_t MudWallColour;
+// Panel lines by PanelTable row 0..44 (row 44, the last user row, grey like rows 34..43).
+extern const int32_t PanelColours[45];
+// Brush behind the side-zone ratio texts; also the first area-edge colour.
+extern const int32_t SideZoneTextColour;
+// Side-zone strips by the opening kind 0 無開口, 1 窓, 2 戸, 3 全開口 of the
+// outermost walls; also area-edge colours 1..4.
+extern const int32_t OpeningKindColours[4];

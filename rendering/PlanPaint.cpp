@@ -13,6 +13,7 @@
 #include "rendering/GableWallLayer.h"
 #include "rendering/GridAxisLayer.h"
 #include "rendering/TextLabelLayer.h"
+#include "rendering/WallLayer.h"
 
 namespace {
 
@@ -54,9 +55,9 @@ void DrawPlanLayers(Canvas& canvas, const PlanView& view) {
       ProjectSettings.ShowOtherStoreyWalls == ShowFoundationsBelow)
     DrawFoundations(canvas, view);
   //   DrawRoofFloorAreas
-  //   DrawOtherStoreyWalls
+  DrawOtherStoreyWalls(canvas, view);
   DrawOtherStoreyColumns(canvas, view);
-  //   DrawWalls
+  DrawWalls(canvas, view);
   DrawColumns(canvas, view);
   if (ProjectSettings.BalanceMethod == BalanceByEccentricity) DrawCentresOverlay(canvas, view);
   DrawTextLabels(canvas, view);
@@ -68,7 +69,7 @@ void DrawPlanLayers(Canvas& canvas, const PlanView& view) {
   // other storey's walls and columns, are drawn again on top of everything.
   const bool foundationsOnTop = view.Storey == 0 && view.EditMode == EditModeFoundation;
   if (foundationsOnTop) DrawFoundations(canvas, view);
-  //   DrawOtherStoreyWalls again when foundationsOnTop
+  if (foundationsOnTop) DrawOtherStoreyWalls(canvas, view);
   if (foundationsOnTop) DrawOtherStoreyColumns(canvas, view);
 }
 
