@@ -30,38 +30,53 @@ void AddColumn(int v, int s, int x, int y, int type, int hardware) {
   c.X = x, c.Y = y, c.Type = type, c.Hardware = hardware, c.Deterioration = 2;
 }
 
+// Panel rows of every display kind: 大壁, 川の字, 真壁, 胴縁.
+constexpr int32_t PanelRowsByDisplayKind[4] = {PanelP1, 6, 19, 25};
+
 // A wall whose elements follow its number, so that every kind of wall (braced
-// one way and crossed, panelled, mud, window and door runs) occurs.
+// one way and crossed, panelled, mud, window and door runs) occurs; along the
+// list every brace kind and end joint, every mud wall, panels of every
+// display kind, every fitting symbol with both flips and wing walls.
 void AddWall(int v, int s, int x1, int y1, int x2, int y2, int n) {
   WallRecord& w = Walls[v][s][WallCount[v][s]++];
   w = WallRecord{};
   w.X1 = x1, w.Y1 = y1, w.X2 = x2, w.Y2 = y2;
-  w.Deterioration = n % 11 == 0 ? 1 : 2;
+  w.Deterioration = n % 11 == 0 ? 1 : n % 7 == 0 ? 0 : 2;
+  w.NoStrength = n % 13 == 0 ? 1 : 0;
+  const int k = n / 8;
   switch (n % 8) {
     case 0:
-      w.BraceKind = Brace90x45, w.BraceEndJoint = 3, w.BraceArrangement = 1;
+      w.BraceKind = 2 + k % 9, w.BraceEndJoint = k % 4, w.BraceArrangement = k / 9 % 2;
+      if (k % 5 == 0) w.BraceKind = Brace90x45, w.BraceEndJoint = 3, w.BraceArrangement = 1;
       break;
     case 1:
       w.PanelLeft = PanelP1, w.PanelRight = PanelG1;
       break;
     case 2:
-      w.OpeningKind = 1, w.PanelLeft = PanelG1;
+      w.OpeningKind = 1, w.PanelLeft = PanelRowsByDisplayKind[k % 4];
       break;
     case 3:
       w.BraceKind = Brace90x90, w.BraceEndJoint = 2;  // one way
       break;
     case 4:
-      w.MudWallKind = MudWallT3;
+      w.MudWallKind = k % 5 == 0 ? MudWallT3 : 2 + k % 4;
       break;
     case 5:
-      w.OpeningKind = 2;
+      w.OpeningKind = 2 + k % 2;
       break;
     case 6:
-      w.PanelLeft = PanelK1, w.PanelRight = PanelG1;
+      w.PanelLeft = PanelK1, w.PanelRight = PanelRowsByDisplayKind[(k + 2) % 4];
       break;
     default:
       w.OpeningKind = 1;
       break;
+  }
+  if (w.OpeningKind != 0) {
+    w.FittingSymbol = k % 12;
+    w.FlipInOut = k / 12 % 2;
+    w.FlipLeftRight = k / 24 % 2;
+    w.WingWallStart = k % 3 == 1 ? 0.3 : 0.0;
+    w.WingWallEnd = k % 3 == 2 ? 0.2 : 0.0;
   }
 }
 
@@ -77,8 +92,8 @@ void SetText(TextLabelRecord& r, const char16_t* text) {
   r.Text[n] = 0;
 }
 
-// Every display switch of the plan on; the foundations stay shown under the
-// plan (the other storey's walls, the switch's other state, have no layer).
+// Every display switch of the plan on, the other storeys' walls shown with
+// their strengths (in place of the foundations under the plan).
 void AllDisplaySwitchesOn() {
   ProjectSettings.ShowRetrofitCaution = SettingOn;
   ProjectSettings.ShowBeamStress = SettingOn;
@@ -87,7 +102,7 @@ void AllDisplaySwitchesOn() {
   ProjectSettings.ShowReducedStrength = ShowReducedStrengths;
   ProjectSettings.ShowColumnNValue = SettingOn;
   ProjectSettings.ShowRetrofitPlaces = SettingOn;
-  ProjectSettings.ShowOtherStoreyWalls = ShowFoundationsBelow;
+  ProjectSettings.ShowOtherStoreyWalls = ShowOtherStoreyBearingWalls;
   ProjectSettings.UniformFoundation = SettingOff;
   ProjectSettings.BalanceMethod = BalanceByEccentricity;
 }

@@ -2,7 +2,7 @@
 // change: the chain and the layers into a viewport-sized image at 1/75 in a
 // 1600 x 1000 view, through the Qt canvas, on one core. The maximal model
 // (bench/MaximalModel.h) is centred in the view, on the middle storey with
-// both other storeys' columns shown.
+// both other storeys' columns and walls shown.
 //  - Steady state: the same view painted again and again (every click and
 //    scroll), in the edit modes that add marks and labels of their own.
 //  - After a load: the first paint of a freshly loaded project through a
@@ -31,6 +31,7 @@
 #include "rendering/GridAxisLayer.h"
 #include "rendering/PlanPaint.h"
 #include "rendering/TextLabelLayer.h"
+#include "rendering/WallLayer.h"
 #include "rendering/qt/QtCanvas.h"
 
 namespace {
@@ -87,6 +88,7 @@ void SteadyFullPaintOfMaximalModel(benchmark::State& state) {
 BENCHMARK(SteadyFullPaintOfMaximalModel)
     ->ArgName("editMode")
     ->Arg(EditModeColumns)
+    ->Arg(EditModeWalls)
     ->Arg(EditModeText)
     ->Arg(EditModeFreeLine)
     ->Arg(EditModeFoundation)
@@ -101,22 +103,41 @@ void FirstFullPaintAfterLoad(benchmark::State& state) {
     state.PauseTiming();
     ResetModel(ResetForStartUp);
     if (OpenProjectFile(file, "maximal.ytc") != OpenResult::Loaded) state.SkipWithError("load failed");
-    ShowMiddleStorey(EditModeColumns);
+    ShowMiddleStorey(static_cast<int32_t>(state.range(0)));
     const QPoint origin = ViewOrigin();
     state.ResumeTiming();
     QtCanvas canvas;
     PaintOnce(canvas, image, origin);
   }
 }
-BENCHMARK(FirstFullPaintAfterLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstFullPaintAfterLoad)
+    ->ArgName("editMode")
+    ->Arg(EditModeColumns)
+    ->Arg(EditModeWalls)
+    ->Unit(benchmark::kMillisecond);
 
 // One step of the full paint of the maximal model, steady state.
-enum Step { GridLines, Chain, Axes, Foundations, OtherColumns, ColumnsStep, Centres, Texts, Lines, Gables };
+enum Step {
+  GridLines,
+  Chain,
+  Axes,
+  Foundations,
+  OtherColumns,
+  ColumnsStep,
+  Centres,
+  Texts,
+  Lines,
+  Gables,
+  OtherWalls,
+  WallsStep
+};
 
 void StepOfFullPaint(benchmark::State& state) {
   BuildMaximalModel();
   const Step step = static_cast<Step>(state.range(0));
-  ShowMiddleStorey(step == Gables ? EditModeGable : EditModeColumns);
+  ShowMiddleStorey(step == Gables                            ? EditModeGable
+                   : step == OtherWalls || step == WallsStep ? EditModeWalls
+                                                             : EditModeColumns);
   QImage image(kViewWidth, kViewHeight, QImage::Format_RGB32);
   QtCanvas canvas;
   const QPoint origin = ViewOrigin();
@@ -157,12 +178,18 @@ void StepOfFullPaint(benchmark::State& state) {
       case Gables:
         DrawGableWalls(canvas, view);
         break;
+      case OtherWalls:
+        DrawOtherStoreyWalls(canvas, view);
+        break;
+      case WallsStep:
+        DrawWalls(canvas, view);
+        break;
     }
     canvas.End();
     benchmark::DoNotOptimize(image.constBits());
   }
 }
-BENCHMARK(StepOfFullPaint)->ArgName("step")->DenseRange(GridLines, Gables)->Unit(benchmark::kMicrosecond);
+BENCHMARK(StepOfFullPaint)->ArgName("step")->DenseRange(GridLines, WallsStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

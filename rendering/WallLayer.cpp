@@ -156,7 +156,8 @@ double ShownStrength(const PlanView& view, int32_t wallIndex, const WallRecord& 
   const int32_t deterioration =
       ProjectSettings.Revision == Revision2012 ? (wall.Deterioration & FrameStateBits) : wall.Deterioration;
   return CalcWallStrength(WallElementArgsOf(wall, result.EffectiveLength, BraceTableUndirected, view.Storey,
-                                            result.LeftPanelJoined, result.RightPanelJoined, deterioration, 0));
+                                            result.LeftPanelJoined, result.RightPanelJoined, deterioration,
+                                            0));
 }
 
 void ElementLabelOf(const WallRecord& wall, WallText& label) {
@@ -211,8 +212,8 @@ void DrawWallTexts(Canvas& canvas, const PlanView& view, int32_t wallIndex, cons
       WallText strength;
       strength.AppendFixed(v, 5);
       const int32_t h = canvas.TextWidth(strength.View()) / 2;
-      canvas.TextOut(TruncToInt(below.X - TruncToInt(h * e / m)), TruncToInt(below.Y - TruncToInt(-h * f / m)),
-                     strength.View());
+      canvas.TextOut(TruncToInt(below.X - TruncToInt(h * e / m)),
+                     TruncToInt(below.Y - TruncToInt(-h * f / m)), strength.View());
     }
   }
 }
@@ -267,7 +268,8 @@ void DrawWall(Canvas& canvas, const PlanView& view, int32_t k, bool texts) {
     canvas.SetBrushStyle(BrushStyle::Solid);
     DrawBraceWedges(canvas, frame, wall.BraceKind, wall.BraceArrangement);
   }
-  for (const auto& [row, face] : {std::pair{wall.PanelLeft, WallFace::Left}, std::pair{wall.PanelRight, WallFace::Right}}) {
+  for (const auto& [row, face] :
+       {std::pair{wall.PanelLeft, WallFace::Left}, std::pair{wall.PanelRight, WallFace::Right}}) {
     if (row < 2 || row >= PanelTableRows) continue;
     SetSolidPen(canvas, PanelColours[row], PanelPenWidth(PanelTable[row].Strength));
     DrawPanelLine(canvas, frame, face, PanelTable[row].DisplayKind);
@@ -286,7 +288,8 @@ void DrawSideZones(Canvas& canvas, const PlanView& view) {
   const int32_t v = view.Variant, s = view.Storey;
   const auto x = [&](double metres) { return TruncToInt(view.ScaledX(metres)); };
   const auto y = [&](double metres) { return TruncToInt(view.ScaledY(metres)); };
-  const int32_t minX = ModelExtentMinX, maxX = ModelExtentMaxX, minY = ModelExtentMinY, maxY = ModelExtentMaxY;
+  const int32_t minX = ModelExtentMinX, maxX = ModelExtentMaxX, minY = ModelExtentMinY,
+                maxY = ModelExtentMaxY;
   canvas.SetPenWidth(5);
   canvas.SetPenStyle(PenStyle::Solid);
   canvas.SetPenMode(PenMode::Mask);

@@ -61,7 +61,8 @@ bool DoorLike(int32_t openingKind) { return openingKind == OpeningDoor || openin
 void SwingArc(Canvas& canvas, WallVector h, double r, WallVector p, WallVector q) {
   if (!(r > 0)) return;
   const CanvasPoint hp = WallPixel(h), pp = WallPixel(p), qp = WallPixel(q);
-  const double c = static_cast<double>(pp.X - hp.X) * (qp.Y - hp.Y) - static_cast<double>(pp.Y - hp.Y) * (qp.X - hp.X);
+  const double c =
+      static_cast<double>(pp.X - hp.X) * (qp.Y - hp.Y) - static_cast<double>(pp.Y - hp.Y) * (qp.X - hp.X);
   const CanvasPoint start = c < 0 ? pp : qp;
   const CanvasPoint end = c < 0 ? qp : pp;
   canvas.Arc(TruncToInt(h.X + 1 - r), TruncToInt(h.Y + 1 - r), TruncToInt(h.X + 1 + r + 1),
@@ -279,7 +280,8 @@ void DrawFittingSymbol(Canvas& canvas, const WallFrame& f, int32_t symbol, int32
       canvas.SetPenColour(markColour);
       seg(F1 + slr * a - (sio / 5) * b, (M + F1) / 2 + (2.0 / 3) * slr * a - (sio / 5) * b);
       seg((M + F2) / 2 - (2.0 / 3) * slr * a - (sio / 5) * b, F2 - slr * a - (sio / 5) * b);
-      seg((M + F1) / 2 - (2.0 / 3) * slr * a + (sio / 5) * b, (M + F2) / 2 + (2.0 / 3) * slr * a + (sio / 5) * b);
+      seg((M + F1) / 2 - (2.0 / 3) * slr * a + (sio / 5) * b,
+          (M + F2) / 2 + (2.0 / 3) * slr * a + (sio / 5) * b);
       if (ticks > 0) {
         tick(M, ticks);
         tick(quarter1, ticks);
@@ -372,7 +374,8 @@ void DrawBraceWedges(Canvas& canvas, const WallFrame& f, int32_t braceKind, int3
   } else if (braceKind == 9) {
     polygon({P1 + 0.75 * (a - b), P1 + 2.25 * a - 0.75 * b, P1 + 2.25 * a + 0.75 * b, P1 + 0.75 * (a + b)});
     polygon({U - 0.75 * b, P1 + 2.25 * a, U + 0.75 * b});
-    polygon({P2 - 0.75 * (a + b), P2 - 2.25 * a - 0.75 * b, P2 - 2.25 * a + 0.75 * b, P2 - 0.75 * a + 0.75 * b});
+    polygon(
+        {P2 - 0.75 * (a + b), P2 - 2.25 * a - 0.75 * b, P2 - 2.25 * a + 0.75 * b, P2 - 0.75 * a + 0.75 * b});
     polygon({V - 0.75 * b, P2 - 2.25 * a, V + 0.75 * b});
   } else {
     polygon({U - 0.75 * (a + b), P1 + 0.75 * a, U + 0.75 * (b - a)});

@@ -30,19 +30,19 @@ struct WallFrame {
   // wall has no direction, and nothing of it is drawn.
   bool Drawable = false;
   WallVector P1, P2;
-  double Unit = 0;     // m: half the band's width, the inset at each end
-  WallVector Q1, Q2;   // the opening's ends, inside the wing walls
-  WallVector M;        // the middle of the opening
-  double Length = 0;   // L1 = |Q2 - Q1|
-  WallVector D;        // Q2 - Q1
-  double Slope = 0;    // phi, in [-pi/2, pi/2]: 0 level, -pi/2 upright
-  WallVector Gamma;    // the fixed normal: down for a level wall, right for an upright one
-  WallVector Delta;    // the fixed along vector: right, or up for an upright wall
-  WallVector Alpha;    // length m from P1 toward P2
-  WallVector Beta;     // Alpha turned a quarter: (1, 0) becomes (0, 1)
-  double SideInOut = 1;     // s_io: the side of door leaves, sashes and bays
-  double SideLeftRight = 1; // s_lr
-  WallVector F1, F2;        // the fitting's first and second ends
+  double Unit = 0;           // m: half the band's width, the inset at each end
+  WallVector Q1, Q2;         // the opening's ends, inside the wing walls
+  WallVector M;              // the middle of the opening
+  double Length = 0;         // L1 = |Q2 - Q1|
+  WallVector D;              // Q2 - Q1
+  double Slope = 0;          // phi, in [-pi/2, pi/2]: 0 level, -pi/2 upright
+  WallVector Gamma;          // the fixed normal: down for a level wall, right for an upright one
+  WallVector Delta;          // the fixed along vector: right, or up for an upright wall
+  WallVector Alpha;          // length m from P1 toward P2
+  WallVector Beta;           // Alpha turned a quarter: (1, 0) becomes (0, 1)
+  double SideInOut = 1;      // s_io: the side of door leaves, sashes and bays
+  double SideLeftRight = 1;  // s_lr
+  WallVector F1, F2;         // the fitting's first and second ends
 };
 
 // The frame of the wall from p1 to p2 with mark unit `unit` and wing walls of

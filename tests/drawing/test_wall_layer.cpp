@@ -98,7 +98,8 @@ TEST_F(WallLayerTest, BandColourByDeteriorationRetrofitAndCautions) {
       {"current state, なし", 0, 2, 0, 0, 1, 1, false, DeteriorationColours[2]},
       {"current state, 部分, changed: cautions count only in a plan", 0, 1, 1, 1 | 8, 1, 1, false,
        DeteriorationColours[1 + 3]},
-      {"plan 1, なし, changed, cautions 1 and 8", 1, 2, 1, 1 | 8, 1, 1, false, DeteriorationColours[2 + 3 + 6]},
+      {"plan 1, なし, changed, cautions 1 and 8", 1, 2, 1, 1 | 8, 1, 1, false,
+       DeteriorationColours[2 + 3 + 6]},
       {"plan 1, 劣化, all four cautions, places off", 1, 0, 1, 15, 0, 1, false, DeteriorationColours[12]},
       {"plan 1, cautions shown off", 1, 0, 1, 15, 1, 0, false, DeteriorationColours[3]},
       {"plan 1, unchanged: no caution", 1, 2, 0, 15, 1, 1, false, DeteriorationColours[2]},
@@ -171,7 +172,10 @@ TEST_F(WallLayerTest, ElementPensMudBracesAndPanels) {
   const struct {
     int32_t kind, joint;
     int32_t colour;
-  } braces[] = {{5, 1, BraceColours[5]}, {5, 2, BraceColours[4]}, {4, 0, BraceColours[3]}, {6, 3, BraceColours[6]},
+  } braces[] = {{5, 1, BraceColours[5]},
+                {5, 2, BraceColours[4]},
+                {4, 0, BraceColours[3]},
+                {6, 3, BraceColours[6]},
                 {9, 0, BraceColours[10]}};
   for (const auto& c : braces) {
     WallCount[0][0] = 0;
@@ -208,9 +212,9 @@ TEST_F(WallLayerTest, ElementPensMudBracesAndPanels) {
 }
 
 TEST_F(WallLayerTest, WallsThatCannotBeDrawnAreLeftOut) {
-  AddWall(0, 0, 4, 4, 4, 4);      // both ends on one point
-  AddWall(0, 0, 2, 3, 250, 3);    // an end off the grid
-  GridAxisX[8] = GridAxisX[7];    // two axes at one position
+  AddWall(0, 0, 4, 4, 4, 4);    // both ends on one point
+  AddWall(0, 0, 2, 3, 250, 3);  // an end off the grid
+  GridAxisX[8] = GridAxisX[7];  // two axes at one position
   AddWall(0, 0, 7, 5, 8, 5);
   EXPECT_TRUE(Walls().empty());
 }
@@ -278,8 +282,8 @@ TEST_F(WallLayerTest, TextsAlongLevelUprightAndSlantedWalls) {
     int32_t x, y, escapement;
     std::u16string text;
   } expected[] = {
-      {203, 138, 0, u"B3*"},     {202, 169, 0, u" 7.80"},   {403, 221, 900, u"B3*"},
-      {434, 232, 900, u" 7.80"}, {615, 203, 449, u"B3*"},   {633, 233, 449, u"123.45"},
+      {203, 138, 0, u"B3*"},     {202, 169, 0, u" 7.80"},    {403, 221, 900, u"B3*"},
+      {434, 232, 900, u" 7.80"}, {615, 203, 449, u"B3*"},    {633, 233, 449, u"123.45"},
       {220, 615, -449, u"B3*"},  {202, 635, -449, u" 0.50"},
   };
   auto texts = TextsOf(Walls());
@@ -326,11 +330,15 @@ TEST_F(WallLayerTest, StrengthTextByTheSettings) {
       {"base strength", 0, DiagnosisPrecise1, 0, 0, 0, 0, 1.82, 1, u" 7.80", true},
       {"reduced", 1, DiagnosisPrecise1, 0, 0, 0, 0, 1.82, 1, u" 3.21", true},
       {"reduced with snow", 1, DiagnosisPrecise1, 0, 0, 0.39, 1, 1.82, 1, u" 2.50", true},
-      {"snow loaded, results without snow shown", 1, DiagnosisPrecise1, 0, 0, 0.39, 0, 1.82, 1, u" 3.21", true},
+      {"snow loaded, results without snow shown", 1, DiagnosisPrecise1, 0, 0, 0.39, 0, 1.82, 1, u" 3.21",
+       true},
       {"reduced, no effective length", 1, DiagnosisPrecise1, 0, 0, 0, 0, 0, 1, u"", true},
-      {"general method, window wall by length: reduced", 0, DiagnosisGeneral, 0, 1, 0, 0, 1.82, 1, u" 3.21", true},
-      {"general method, solid wall by length: base", 0, DiagnosisGeneral, 0, 0, 0, 0, 1.82, 1, u" 7.80", true},
-      {"general method, window wall by ratio: no texts", 0, DiagnosisGeneral, 1, 1, 0, 0, 1.82, 1, u"", false},
+      {"general method, window wall by length: reduced", 0, DiagnosisGeneral, 0, 1, 0, 0, 1.82, 1, u" 3.21",
+       true},
+      {"general method, solid wall by length: base", 0, DiagnosisGeneral, 0, 0, 0, 0, 1.82, 1, u" 7.80",
+       true},
+      {"general method, window wall by ratio: no texts", 0, DiagnosisGeneral, 1, 1, 0, 0, 1.82, 1, u"",
+       false},
       {"strength not shown", 1, DiagnosisPrecise1, 0, 0, 0, 0, 1.82, 0, u"", true},
   };
   for (const auto& c : cases) {
@@ -480,15 +488,14 @@ const Ints A{106, 159, 318, 159}, B{106, 265, 106, 477}, C{159, 159, 159, 371}, 
 TEST_F(OtherStoreyWallsTest, BandsInTheWallModeOverGreyLines) {
   const int32_t grey = WallClassColours[0];
   // Bands trunc(53 / 2) = 26 px wide, 3 px without strength.
-  EXPECT_EQ(Strokes(EditModeWalls),
-            (std::vector<Stroke>{{A, grey, 26},
-                                 {B, grey, 3},
-                                 {A, grey, 3},
-                                 {B, grey, 3},
-                                 {C, WallClassColours[2], 26},
-                                 {D, WallClassColours[5], 26},
-                                 {C, grey, 3},
-                                 {D, grey, 3}}));
+  EXPECT_EQ(Strokes(EditModeWalls), (std::vector<Stroke>{{A, grey, 26},
+                                                         {B, grey, 3},
+                                                         {A, grey, 3},
+                                                         {B, grey, 3},
+                                                         {C, WallClassColours[2], 26},
+                                                         {D, WallClassColours[5], 26},
+                                                         {C, grey, 3},
+                                                         {D, grey, 3}}));
   // With snow shown the classes come from the snow results: 8 -> 5, 1 -> 0.
   ProjectSettings.SnowLoad = 0.39;
   ProjectSettings.SnowCase = SnowCaseWith;
@@ -535,8 +542,8 @@ TEST_F(WallLayerTest, FullPaintOrderOfTheWallLayers) {
     }
     return std::string(kinds.begin(), kinds.end());
   };
-  EXPECT_EQ(paint(1, EditModeWalls), "ow");     // storey 1's wall under storey 2's
-  EXPECT_EQ(paint(0, EditModeWalls), "owcc");   // storey 2's line, the wall, its columns
+  EXPECT_EQ(paint(1, EditModeWalls), "ow");          // storey 1's wall under storey 2's
+  EXPECT_EQ(paint(0, EditModeWalls), "owcc");        // storey 2's line, the wall, its columns
   EXPECT_EQ(paint(0, EditModeFoundation), "owcco");  // the first storey's own wall again on top
 }
 

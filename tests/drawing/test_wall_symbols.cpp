@@ -83,7 +83,8 @@ std::vector<Figure> Symbol(const WallFrame& frame, int32_t symbol, int32_t kind)
 }
 
 Figure Line(Ints args, int32_t colour = LineColour) {
-  if (std::make_pair(args[2], args[3]) < std::make_pair(args[0], args[1])) args = {args[2], args[3], args[0], args[1]};
+  if (std::make_pair(args[2], args[3]) < std::make_pair(args[0], args[1]))
+    args = {args[2], args[3], args[0], args[1]};
   return {Op::Line, args, colour, PenStyle::Solid};
 }
 
@@ -207,7 +208,8 @@ TEST(WallShapes, BandMudWallAndPanelLinesPointByPoint) {
   // P1 + a - b, each moved by (1, 1).
   EXPECT_EQ(Drawn([](Canvas& c) { DrawWallBand(c, Level()); }),
             (std::vector<Figure>{{Op::Polygon, {17, 27, 65, 27, 65, 15, 17, 15}, 0, PenStyle::Solid}}));
-  EXPECT_EQ(Drawn([](Canvas& c) { DrawMudWallLine(c, Level()); }), (std::vector<Figure>{Line({17, 21, 65, 21}, 0)}));
+  EXPECT_EQ(Drawn([](Canvas& c) { DrawMudWallLine(c, Level()); }),
+            (std::vector<Figure>{Line({17, 21, 65, 21}, 0)}));
   // 1.3 gamma = 7.8 above (y 12.2 + 1) or, between the posts, 0.7 gamma =
   // 4.2 below (y 24.2 + 1).
   EXPECT_EQ(Drawn([](Canvas& c) { DrawPanelLine(c, Level(), WallFace::Left, 0); }),
@@ -235,10 +237,13 @@ TEST(WallShapes, PickedEitherWayRoundTheWallLooksTheSame) {
               Drawn([&](Canvas& c) { DrawPanelLine(c, backward, face, 0); }));
   // Outline, jambs and the ticks at M and the quarter points (41, 26, 56);
   // the sashes lie the other way round.
-  const std::vector<Figure> same = {
-      Line({17, 15, 65, 15}),           Line({17, 27, 65, 27}),           Line({17, 15, 17, 27}),
-      Line({65, 15, 65, 27}),           Line({41, 9, 41, 33}, MarkColour), Line({26, 9, 26, 33}, MarkColour),
-      Line({56, 9, 56, 33}, MarkColour)};
+  const std::vector<Figure> same = {Line({17, 15, 65, 15}),
+                                    Line({17, 27, 65, 27}),
+                                    Line({17, 15, 17, 27}),
+                                    Line({65, 15, 65, 27}),
+                                    Line({41, 9, 41, 33}, MarkColour),
+                                    Line({26, 9, 26, 33}, MarkColour),
+                                    Line({56, 9, 56, 33}, MarkColour)};
   for (const WallFrame& f : {forward, backward}) {
     const std::vector<Figure> drawn = Symbol(f, 3, 2);
     for (const Figure& x : same) EXPECT_NE(std::find(drawn.begin(), drawn.end(), x), drawn.end()) << x;
@@ -294,7 +299,8 @@ Figure Mirrored(const Figure& f, bool acrossX, int32_t twiceAxis) {
 }
 
 bool Near(const Figure& a, const Figure& b) {
-  if (a.Kind != b.Kind || a.Colour != b.Colour || a.Style != b.Style || a.Args.size() != b.Args.size()) return false;
+  if (a.Kind != b.Kind || a.Colour != b.Colour || a.Style != b.Style || a.Args.size() != b.Args.size())
+    return false;
   for (std::size_t i = 0; i < a.Args.size(); ++i)
     if (std::abs(a.Args[i] - b.Args[i]) > 1) return false;
   return true;
@@ -302,7 +308,8 @@ bool Near(const Figure& a, const Figure& b) {
 
 // Every figure of `a` matches one of `b` within a pixel, and the counts agree.
 ::testing::AssertionResult SameWithinAPixel(const std::vector<Figure>& a, std::vector<Figure> b) {
-  if (a.size() != b.size()) return ::testing::AssertionFailure() << a.size() << " figures against " << b.size();
+  if (a.size() != b.size())
+    return ::testing::AssertionFailure() << a.size() << " figures against " << b.size();
   for (const Figure& f : a) {
     auto match = std::find_if(b.begin(), b.end(), [&](const Figure& g) { return Near(f, g); });
     if (match == b.end()) return ::testing::AssertionFailure() << "no match for " << f;
@@ -322,8 +329,10 @@ TEST(WallShapes, FlipsMirrorTheSymbolAlongAndAcrossTheWall) {
       std::vector<Figure> along, across;
       for (const Figure& f : plain) along.push_back(Mirrored(f, true, 2 * 280));
       for (const Figure& f : plain) across.push_back(Mirrored(f, false, 2 * 300));
-      EXPECT_TRUE(SameWithinAPixel(Symbol(frame(false, true), symbol, kind), along)) << symbol << " kind " << kind;
-      EXPECT_TRUE(SameWithinAPixel(Symbol(frame(true, false), symbol, kind), across)) << symbol << " kind " << kind;
+      EXPECT_TRUE(SameWithinAPixel(Symbol(frame(false, true), symbol, kind), along))
+          << symbol << " kind " << kind;
+      EXPECT_TRUE(SameWithinAPixel(Symbol(frame(true, false), symbol, kind), across))
+          << symbol << " kind " << kind;
     }
   // The one-sided symbols do change: the hinge moves to the other end.
   EXPECT_NE(Symbol(frame(false, false), 5, 2), Symbol(frame(false, true), 5, 2));
@@ -345,9 +354,10 @@ TEST(WallShapes, HingedDoorLeafAndArc) {
   // P = M - (sin 60° x 8 + 1) b = (40, -27.57); Q = F1 - b = (10, 14). The box
   // runs from H + (1, 1) - 48 to H + (1, 1) + 49. With P - H = (-24, -41) and
   // Q - H = (-54, 0) the cross product is -2214 < 0: from P to Q.
-  const std::vector<Figure> marks = {Line({41, -26, 65, 15}, MarkColour),
-                                     {Op::Arc, {17, -33, 114, 64, 41, -26, 11, 15}, MarkColour, PenStyle::Solid},
-                                     Line({41, 9, 41, 33}, MarkColour)};
+  const std::vector<Figure> marks = {
+      Line({41, -26, 65, 15}, MarkColour),
+      {Op::Arc, {17, -33, 114, 64, 41, -26, 11, 15}, MarkColour, PenStyle::Solid},
+      Line({41, 9, 41, 33}, MarkColour)};
   const auto drawn = Symbol(Level(), 5, 2);
   ASSERT_EQ(drawn.size(), 7u);  // outline, jambs, leaf, arc, tick
   EXPECT_EQ(std::vector<Figure>(drawn.begin() + 4, drawn.end()), marks);
