@@ -75,10 +75,9 @@ TEST_F(MenuTest, EachReportItemOpensItsPageKindOnItsLastPage) {
 
 TEST_F(MenuTest, OutlineCommandsOpenTheirTabsAndPutBackThePreviousOnes) {
   // The outline dialog's two page controls.
-  auto* outer = Named(new QTabWidget(gaiyouDlg), "PageControl1");
-  auto* inner = Named(new QTabWidget(outer), "PageControl2");
-  for (int t = 0; t < 2; ++t) outer->addTab(new QWidget, QString::number(t));
-  for (int t = 0; t < 6; ++t) inner->addTab(new QWidget, QString::number(t));
+  auto* outer = gaiyouDlg->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+  auto* inner = gaiyouDlg->findChild<QTabWidget*>(QStringLiteral("PageControl2"));
+  ASSERT_TRUE(outer && inner);
 
   const auto run = [&](const std::function<void()>& command) {
     outer->setCurrentIndex(1);

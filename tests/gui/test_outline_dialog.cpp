@@ -1,0 +1,462 @@
+// The outline dialog (概要) as the user meets it: start-up, File > New and the
+// 概要 button; only OK stores, and it gives back every setting of the method
+// and building pages that the user left alone; the method choices follow the
+// revision and method; storey rows follow the storey count at once; the
+// dialog fits its designed size, shrinks with a low main window and shows
+// every caption whole.
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <cstdlib>
+#include <functional>
+
+#include "mainwindow/PlanScrollBox.h"
+#include "model/FileState.h"
+#include "model/OutlineSheet.h"
+#include "outline/OutlineDialog.h"
+#include "platform/TextCodec.h"
+#include "tests/gui/GuiFixture.h"
+
+namespace {
+
+class OutlineDialogTest : public GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    StartProgram();
+    QuilmoraForm->resize(1000, 700);
+  }
+
+  // Opens the dialog with 概要 and plays the user with action.
+  void Open(const std::function<void(TgaiyouDlg&)>& action) {
+    dialogs.Expect("gaiyouDlg", [action](QDialog& dialog) { action(static_cast<TgaiyouDlg&>(dialog)); });
+    QuilmoraForm->Bgaiyou->click();
+    EXPECT_EQ(dialogs.Pending(), 0u);
+  }
+  void OpenAndOk(const std::function<void(TgaiyouDlg&)>& action = nullptr) {
+    Open([action](TgaiyouDlg& d) {
+      if (action) action(d);
+      d.OKBtn->click();
+    });
+  }
+
+  template <typename Widget = QWidget>
+  static Widget* Find(const char* name) {
+    auto* w = gaiyouDlg->findChild<Widget*>(QString::fromLatin1(name));
+    if (!w) ADD_FAILURE() << "no " << name;
+    return w;
+  }
+  static QRadioButton* Radio(const char* name) { return Find<QRadioButton>(name); }
+};
+
+TEST_F(OutlineDialogTest, StartupShowsTheRealDialogAfterTheAboutBoxWithCancelDisabled) {
+  DestroyForms();
+  ASSERT_TRUE(CreateForms({QStringLiteral("Quilmora2025")}));
+  StartupDialogsPending = 1;
+  StartupDialogsShown = 0;
+  OutlineConfirmationPending = 0;
+  bool cancelEnabled = true;
+  int innerTabs = 0;
+  dialogs.Expect("AboutBox", ClickButton("Button1")).Expect("gaiyouDlg", [&](QDialog& dialog) {
+    auto& d = static_cast<TgaiyouDlg&>(dialog);
+    cancelEnabled = d.CancelBtn->isEnabled();
+    innerTabs = d.PageControl2->count();
+    ClickButton("OKBtn")(dialog);
+  });
+  QuilmoraForm->show();
+  ASSERT_TRUE(ProcessUntil([] { return StartupDialogsPending == 0; }));
+  EXPECT_EQ(dialogs.Shown(), (std::deque<std::string>{"AboutBox", "gaiyouDlg", "AboutBox", "gaiyouDlg"}));
+  EXPECT_FALSE(cancelEnabled);
+  EXPECT_EQ(innerTabs, 6);
+  EXPECT_EQ(OutlineConfirmationPending, 0);
+}
+
+TEST_F(OutlineDialogTest, FramePagesAndNames) {
+  TgaiyouDlg& d = *gaiyouDlg;
+  EXPECT_EQ(d.windowTitle(), QStringLiteral("概要"));
+  const char* const tabs[] = {
+      "基本事項（診断法）", "建物概要・階数・重さ・面積", "基礎・床仕様・軟弱な地盤", "劣化",
+      "計算条件",           "壁量計算・画面表示"};
+  const char* const sheets[] = {"TabSheet2",  "TabSheet21", "TabSheet9",
+                                "TabSheet20", "TabSheet6",  "TabSheet8"};
+  ASSERT_EQ(d.PageControl2->count(), 6);
+  for (int t = 0; t < 6; ++t) {
+    EXPECT_EQ(d.PageControl2->tabText(t), QString::fromUtf8(tabs[t]));
+    EXPECT_EQ(d.PageControl2->widget(t)->objectName(), QString::fromLatin1(sheets[t]));
+  }
+  EXPECT_EQ(d.PageControl1->tabText(0), QStringLiteral("計算"));
+  EXPECT_FALSE(d.PageControl1->isTabVisible(1));
+  EXPECT_FALSE(d.PageControl1->isTabVisible(2));
+  EXPECT_EQ(d.findChildren<QRadioButton*>(QRegularExpression(QStringLiteral("^Rjuuryou\\d{3}$"))).size(), 45);
+  for (const char* name :
+       {"Ewfl", "Ewmh", "Etakasa23", "Eyuka32", "Enobe", "Ekoufumei3", "Ekouyearn2", "Epost", "Eshozaaddr",
+        "Rkoyaura21", "Rchika1", "Csekiset", "CchiikiZ", "Rshinrekka3"})
+    EXPECT_TRUE(Find(name)) << name;
+  EXPECT_EQ(d.Csekiset->count(), 17);
+  EXPECT_EQ(d.Csekiset->itemText(0), QStringLiteral("無し（1.0ｍ未満）"));
+  EXPECT_EQ(d.Csekiset->itemText(16), QStringLiteral("2.5ｍ"));
+}
+
+TEST_F(OutlineDialogTest, AfterFileNewOnlyOkLeaves) {
+  ModifiedFlag = 0;
+  dialogs.Expect("gaiyouDlg", [](QDialog& dialog) {
+    EXPECT_FALSE(static_cast<TgaiyouDlg&>(dialog).CancelBtn->isEnabled());
+    CloseBox()(dialog);
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    ClickButton("OKBtn")(dialog);
+  });
+  boxes.Expect("データ読込が完了しません。", IDOK).Expect("データ読込が完了しません。", IDOK);
+  QuilmoraForm->FileNew1Execute();
+  ASSERT_EQ(boxes.Calls().size(), 2u);
+  EXPECT_EQ(boxes.Calls()[0].text, "データ読込時はＯＫボタンで閉じて下さい。");
+  EXPECT_EQ(boxes.Calls()[0].flags, 32);
+  EXPECT_EQ(OutlineConfirmationPending, 0);
+}
+
+TEST_F(OutlineDialogTest, CancelAndTheCloseBoxStoreNothingEvenAfterAMethodClick) {
+  ProjectSettings.DiagnosisMethod = DiagnosisGeneral;
+  ProjectSettings.VerificationFeature = SettingOn;
+  ModifiedFlag = 0;
+  const ProjectSettingsData before = ProjectSettings;
+  for (const bool viaCancel : {true, false}) {
+    Open([viaCancel](TgaiyouDlg& d) {
+      EXPECT_TRUE(d.CancelBtn->isEnabled());
+      d.Rmode_shindan3->click();
+      d.Rmodeb2->click();
+      d.SheetEdit[1][SheetBuildingArea]->setText(QStringLiteral("99"));
+      d.TextEdit[0]->setText(QStringLiteral("別の建物"));
+      if (viaCancel)
+        d.CancelBtn->click();
+      else
+        d.close();
+      EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_TRUE(ProjectSettings == before) << viaCancel;
+  }
+  EXPECT_TRUE(boxes.Calls().empty());
+  EXPECT_EQ(ModifiedFlag, 0);
+}
+
+TEST_F(OutlineDialogTest, OkStoresTheMethodAndClearsThePendingConfirmation) {
+  ProjectSettings.Revision = Revision2012;
+  ProjectSettings.DiagnosisMethod = DiagnosisGeneral;
+  ModifiedFlag = 0;
+  OutlineConfirmationPending = 0;
+  const int paints = QuilmoraForm->Gamen->FullPaintCount();
+  OpenAndOk([](TgaiyouDlg& d) { d.Rmode_shindan1->click(); });
+  EXPECT_EQ(ProjectSettings.DiagnosisMethod, DiagnosisPrecise1);
+  EXPECT_EQ(ModifiedFlag, 1);
+  EXPECT_TRUE(ProcessUntil([&] { return QuilmoraForm->Gamen->FullPaintCount() > paints; }));
+}
+
+TEST_F(OutlineDialogTest, TheVerificationRadioFollowsItsFeature) {
+  for (const int feature : {SettingOff, SettingOn}) {
+    ProjectSettings.VerificationFeature = feature;
+    bool shown = false;
+    Open([&](TgaiyouDlg& d) {
+      shown = !d.Rmode_shindan3->isHidden();
+      d.CancelBtn->click();
+    });
+    EXPECT_EQ(shown, feature == SettingOn);
+  }
+}
+
+TEST_F(OutlineDialogTest, ALowMainWindowMakesTheDialogAsLowForGood) {
+  int height = 0;
+  Open([&](TgaiyouDlg& d) {
+    height = d.height();
+    d.CancelBtn->click();
+  });
+  EXPECT_EQ(height, 635);
+  QuilmoraForm->resize(1000, 600);
+  Open([&](TgaiyouDlg& d) {
+    height = d.height();
+    d.CancelBtn->click();
+  });
+  EXPECT_EQ(height, 600);
+  QuilmoraForm->resize(1000, 800);
+  Open([&](TgaiyouDlg& d) {
+    height = d.height();
+    d.CancelBtn->click();
+  });
+  EXPECT_EQ(height, 600);
+}
+
+TEST_F(OutlineDialogTest, Revision2025UnderTheGeneralMethodMovesTheChecks) {
+  ProjectSettings.Revision = Revision2012;
+  ProjectSettings.DiagnosisMethod = DiagnosisGeneral;
+  ProjectSettings.RequiredStrengthMethod = RequiredBySimpleTable;
+  ProjectSettings.BalanceMethod = BalanceByQuarterDivision;
+  OpenAndOk([](TgaiyouDlg& d) {
+    EXPECT_FALSE(Radio("Rhitsuyou0")->isEnabled());
+    EXPECT_FALSE(Radio("Rhitsuyou1")->isEnabled());
+    d.Rmodeb2->click();
+    EXPECT_TRUE(Radio("Rhitsuyou0")->isEnabled());
+    EXPECT_FALSE(Radio("Rhitsuyou3")->isEnabled());
+    EXPECT_FALSE(Radio("Rbalance1")->isEnabled());
+    EXPECT_TRUE(Radio("Rhitsuyou2")->isChecked());
+    EXPECT_TRUE(Radio("Rbalance0")->isChecked());
+  });
+  EXPECT_EQ(ProjectSettings.Revision, Revision2025);
+  EXPECT_EQ(ProjectSettings.RequiredStrengthMethod, RequiredByStrengthTable);
+  EXPECT_EQ(ProjectSettings.BalanceMethod, BalanceByEccentricity);
+}
+
+TEST_F(OutlineDialogTest, ShowingAppliesTheRevisionAndMethodRules) {
+  ProjectSettings.VerificationFeature = SettingOn;
+  const struct {
+    int revision, method;
+    const char* enabled;  // H0 H1 H2 H3 B0 B1 Y M
+    bool verificationGroup;
+  } cases[] = {
+      {0, 2, "DDEEEEEE", false}, {0, 3, "DDDEDEED", true},  {1, 1, "EEDDEDDD", false},
+      {1, 3, "EDEDEDED", true},  {0, 1, "EEEDEDDD", false}, {0, 0, "EEDDEDDD", false},
+  };
+  for (const auto& c : cases) {
+    ProjectSettings.Revision = c.revision;
+    ProjectSettings.DiagnosisMethod = c.method;
+    ProjectSettings.OtherElementsMethod = OtherElementsMethod1;
+    std::string enabled;
+    bool group = false, methodChecked = false;
+    Open([&](TgaiyouDlg& d) {
+      for (int r = RuleH0; r <= RuleM; ++r) enabled += d.RuleRadio[r]->isEnabled() ? 'E' : 'D';
+      group = !d.Grekkado->isHidden();
+      const char* const names[] = {"Rmode_shindan00", "Rmode_shindan1", "Rmode_shindan2", "Rmode_shindan3"};
+      methodChecked = Radio(names[c.method])->isChecked();
+      d.CancelBtn->click();
+    });
+    EXPECT_EQ(enabled, c.enabled) << c.revision << "/" << c.method;
+    EXPECT_EQ(group, c.verificationGroup) << c.revision << "/" << c.method;
+    EXPECT_TRUE(methodChecked) << c.revision << "/" << c.method;
+  }
+}
+
+TEST_F(OutlineDialogTest, ASingleStoreyGreysItsSheetsUpperRowsAtOnceAndOkStillStoresThem) {
+  for (int v = 0; v < 3; ++v) ProjectSettings.TopStorey[v] = TopStoreyThird;
+  OpenAndOk([](TgaiyouDlg& d) {
+    Radio("Rkaisu10")->click();
+    for (const char* name : {"Eyuka21", "Eyuka31", "Etakasa12", "Etakasa13"})
+      EXPECT_FALSE(Find(name)->isEnabled()) << name;
+    for (const char* name : {"Eyuka11", "Etakasa11", "Eyuka2", "Eyuka32", "Etakasa23"})
+      EXPECT_TRUE(Find(name)->isEnabled()) << name;
+    Radio("Rkaisu21")->click();
+    EXPECT_TRUE(Find("Eyuka22")->isEnabled());
+    EXPECT_FALSE(Find("Etakasa23")->isEnabled());
+    Find<QLineEdit>("Eyuka21")->setText(QStringLiteral("12.5"));
+    d.SheetEdit[1][SheetStoreyHeight3]->setText(QStringLiteral("2.75"));
+  });
+  EXPECT_EQ(ProjectSettings.TopStorey[1], TopStoreyFirst);
+  EXPECT_EQ(ProjectSettings.TopStorey[2], TopStoreySecond);
+  EXPECT_EQ(ProjectSettings.LawFloorArea[1][1], 12.5);
+  EXPECT_EQ(ProjectSettings.StoreyHeight[1][2], 2.75);
+}
+
+TEST_F(OutlineDialogTest, TheLoadTakeOffGroupShowsWithTheBuildingLawAndIsStoredOnEveryOk) {
+  ProjectSettings.Revision = Revision2025;
+  ProjectSettings.DiagnosisMethod = DiagnosisPrecise1;
+  ProjectSettings.RequiredStrengthMethod = RequiredByWeightTable;
+  OpenAndOk([](TgaiyouDlg& d) {
+    EXPECT_TRUE(d.GroupBox178->isHidden());
+    d.LoadEdit[2][1]->setText(QStringLiteral("1000"));
+    d.LoadEdit[5][2]->setText(QStringLiteral("123"));  // the invisible very heavy partition
+  });
+  EXPECT_EQ(ProjectSettings.LoadTakeOff[2][1], 1000.0);
+  EXPECT_EQ(ProjectSettings.LoadTakeOff[5][2], 123.0);
+  EXPECT_EQ(ProjectSettings.RequiredStrengthMethod, RequiredByWeightTable);
+  OpenAndOk([](TgaiyouDlg& d) {
+    Radio("Rhitsuyou0")->click();
+    EXPECT_TRUE(!d.GroupBox178->isHidden());
+    Radio("Rhitsuyou1")->click();
+    EXPECT_TRUE(d.GroupBox178->isHidden());
+    Radio("Rhitsuyou0")->click();
+    d.LoadEdit[0][0]->setText(QStringLiteral(""));
+  });
+  EXPECT_EQ(ProjectSettings.RequiredStrengthMethod, RequiredByLoadTakeOff);
+  EXPECT_EQ(ProjectSettings.LoadTakeOff[0][0], 0.0);
+  OpenAndOk([](TgaiyouDlg& d) { EXPECT_TRUE(!d.GroupBox178->isHidden()); });
+}
+
+TEST_F(OutlineDialogTest, EditsStoreWhatTheUserTyped) {
+  OpenAndOk([](TgaiyouDlg& d) {
+    d.Csekiset->setCurrentIndex(6);  // 1.5ｍ
+    d.CchiikiZ->setCurrentIndex(3);  // 0.8
+    d.Ekouyearn[0]->setCurrentIndex(5);
+    d.Ekouyear[0]->setText(QStringLiteral("7"));
+    Find<QLineEdit>("Ekoumon0")->setText(QStringLiteral("４"));
+    Find<QLineEdit>("Eshoname")->setText(QStringLiteral("山田"));
+    Find<QLineEdit>("Esekname1")->setText(QString(90, QChar(u'設')));
+    d.Epost->setText(QStringLiteral("123-4567"));
+    d.Eshoaddr->setText(QStringLiteral("東京都"));
+    Radio("Rjuuryou212")->click();
+    Radio("Rishiyou12")->click();
+    Radio("Rtatemonoyouto2")->click();
+    d.Chijuutaku->setChecked(true);
+    d.Cteifuka->setChecked(false);
+    d.SheetEdit[0][SheetBuildingArea]->setText(QStringLiteral("abc"));
+  });
+  const ProjectSettingsData& s = ProjectSettings;
+  EXPECT_NEAR(s.SnowLoad, 0.39, 1e-12);
+  EXPECT_EQ(s.RegionFactorZ, 0.8);
+  EXPECT_EQ(FixedView(s.BuildYear[0], 10), u"5       7");
+  EXPECT_EQ(FixedView(s.BuildMonth[0], 10), u"４");
+  EXPECT_EQ(FixedView(s.BuildingName, 80), u"山田");
+  EXPECT_EQ(FixedView(s.DesignerName, 80), std::u16string(79, u'設'));
+  EXPECT_EQ(FixedView(s.OwnerAddress, 80), u"123-4567東京都");
+  EXPECT_EQ(s.PartWeightClass[2][1], WeightVeryHeavy);
+  EXPECT_EQ(s.WeightClass[1], WeightVeryHeavy);
+  EXPECT_EQ(s.BuildingUse, UseWithOffice);
+  EXPECT_EQ(s.NotDwellingOnly, SettingOn);
+  EXPECT_EQ(s.AppendTei, SettingOff);
+  EXPECT_EQ(s.BuildingArea[0], 0.0);
+}
+
+// Show and OK without a touch give every setting back, apart from the values
+// that no control stands for and that are stored as the control shows them.
+TEST_F(OutlineDialogTest, ShowAndOkGiveBackEverySetting) {
+  const auto everyFieldSet = [](ProjectSettingsData& s) {
+    s.Revision = Revision2025;
+    s.DiagnosisMethod = DiagnosisVerification;
+    s.RequiredStrengthMethod = RequiredByLoadTakeOff;
+    s.BalanceMethod = BalanceByQuarterDivision;
+    s.OtherElementsMethod = OtherElementsMethod2;
+    s.OpeningWallBasis = OpeningWallsByRatio;
+    s.MixedStructure = MixedStructureConcreteBelow;
+    s.SnowLoad = 0.546;
+    s.RegionFactorZ = 0.7;
+    s.VerificationDeterioration = VerificationDeterioration70;
+    s.BuildingUse = UseWithShop;
+    s.Garage = GarageBuiltIn;
+    s.Basement = SettingOn;
+    s.AppendTei = SettingOff;
+    s.NotDwellingOnly = SettingOn;
+    for (int i = 0; i < 4; ++i) {
+      s.BuildDateUnknown[i] = SettingOn;
+      s.RenovationDone[i] = i == 0 ? 5 : SettingOn;  // entry 0 has no control
+      CopyToFixed(s.BuildYear[i], 10, i == 2 ? u"4    1999" : u"3 45");
+      CopyToFixed(s.BuildMonth[i], 10, u"１２");
+    }
+    for (const OutlineTextBinding& b : OutlineTexts)
+      CopyToFixed(b.Text(s), b.Capacity, std::u16string(b.Capacity - 1, u'字'));
+    CopyToFixed(s.OwnerAddress, 80, u"123-456東京都千代田区");
+    for (int v = 0; v < 3; ++v) {
+      s.TopStorey[v] = v;
+      s.WeightClass[v] = 2 - v;
+      s.AtticStorage[v] = v % 2;
+      s.BuildingArea[v] = 50.1234 + v;
+      s.TotalFloorArea[v] = 99.4567 + v;
+      for (int st = 0; st < 3; ++st) {
+        s.LawFloorArea[st][v] = 10.0001 * (st + 1) + v;
+        s.StoreyHeight[v][st] = 2.7777 + st;
+      }
+      for (int part = 0; part < 5; ++part) s.PartWeightClass[v][part] = (v + part) % 3;
+    }
+    for (int r = 0; r < LoadTakeOffRows; ++r)
+      for (int c = 0; c < LoadTakeOffClasses; ++c) s.LoadTakeOff[r][c] = 100.25 * (r + 1) + c;
+  };
+  const struct {
+    const char* name;
+    std::function<void(ProjectSettingsData&)> set;
+    std::function<void(ProjectSettingsData&)> expect;  // the normalisations
+  } cases[] = {
+      {"start values", [](ProjectSettingsData&) {}, nullptr},
+      {"every field", everyFieldSet, nullptr},
+      {"values no control stands for",
+       [](ProjectSettingsData& s) {
+         s.Revision = Revision2004;
+         s.DiagnosisMethod = DiagnosisPrecise2;
+         s.RegionFactorZ = 0.85;
+         s.SnowLoad = 0.9;  // deeper than 2.5 m
+         s.PartWeightClass[1][3] = 3;
+         s.VerificationDeterioration = 50;
+         s.TopStorey[2] = 5;
+         s.Basement = 7;
+         s.RequiredStrengthMethod = 9;
+         CopyToFixed(s.BuildYear[1], 10, u"9abc");
+       },
+       [](ProjectSettingsData& s) {
+         s.TopStorey[2] = TopStoreyThird;
+         s.Basement = SettingOn;
+         s.RequiredStrengthMethod = RequiredBySimpleTable;
+       }},
+  };
+  for (const auto& c : cases) {
+    RestoreProjectSettingsStartValues();
+    c.set(ProjectSettings);
+    ProjectSettingsData expected = ProjectSettings;
+    if (c.expect) c.expect(expected);
+    ModifiedFlag = 0;
+    OpenAndOk();
+    expected.FoundationClass = ProjectSettings.FoundationClass;
+    EXPECT_TRUE(ProjectSettings == expected) << c.name;
+    for (int v = 0; v < 3; ++v) EXPECT_EQ(ProjectSettings.TopStorey[v], expected.TopStorey[v]) << c.name;
+    EXPECT_EQ(ProjectSettings.DiagnosisMethod, expected.DiagnosisMethod) << c.name;
+    EXPECT_EQ(ProjectSettings.SnowLoad, expected.SnowLoad) << c.name;
+    EXPECT_EQ(ProjectSettings.RegionFactorZ, expected.RegionFactorZ) << c.name;
+    EXPECT_EQ(FixedView(ProjectSettings.BuildYear[1], 10), FixedView(expected.BuildYear[1], 10)) << c.name;
+    EXPECT_EQ(FixedView(ProjectSettings.OwnerAddress, 80), FixedView(expected.OwnerAddress, 80)) << c.name;
+    EXPECT_EQ(ModifiedFlag, c.expect ? 1 : 0) << c.name;
+  }
+}
+
+TEST_F(OutlineDialogTest, TheMenuOpensTheConditionsPageAndPutsBackTheTabs) {
+  gaiyouDlg->PageControl2->setCurrentIndex(1);
+  int shown = -1;
+  dialogs.Expect("gaiyouDlg", [&](QDialog& dialog) {
+    shown = static_cast<TgaiyouDlg&>(dialog).PageControl2->currentIndex();
+    static_cast<TgaiyouDlg&>(dialog).CancelBtn->click();
+  });
+  QuilmoraForm->findChild<QAction*>(QStringLiteral("A1"))->trigger();
+  EXPECT_EQ(shown, 4);
+  EXPECT_EQ(gaiyouDlg->PageControl2->currentIndex(), 1);
+}
+
+// Every caption on the two pages is whole: no control narrower than its text
+// or outside its page, at the designed size. With QUILMORA_SCREENSHOT_DIR set
+// the pages are also saved as outline-page0.png and outline-page1.png.
+TEST_F(OutlineDialogTest, EveryCaptionOfTheFirstTwoPagesIsWhole) {
+  ProjectSettings.Revision = Revision2012;
+  ProjectSettings.DiagnosisMethod = DiagnosisVerification;
+  ProjectSettings.RequiredStrengthMethod = RequiredByLoadTakeOff;
+  ProjectSettings.VerificationFeature = SettingOn;
+  Open([](TgaiyouDlg& d) {
+    for (int page = 0; page < 2; ++page) {
+      d.PageControl2->setCurrentIndex(page);
+      ProcessUntil([] { return false; }, 100);
+      QWidget* sheet = d.PageControl2->widget(page);
+      const QRect area = d.ScrollBox1->viewport()->rect();
+      for (QWidget* w : sheet->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&d)) continue;
+        const QString what =
+            w->objectName().isEmpty()
+                ? QString::fromLatin1(w->metaObject()->className()) + QStringLiteral(" ") +
+                      (qobject_cast<QLabel*>(w) ? static_cast<QLabel*>(w)->text() : QString())
+                : w->objectName();
+        const QRect at(w->mapTo(d.ScrollBox1->viewport(), QPoint(0, 0)), w->size());
+        EXPECT_TRUE(area.contains(at)) << what.toStdString() << " page " << page;
+        if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)) {
+          EXPECT_GE(w->width(), w->minimumSizeHint().width()) << what.toStdString();
+        }
+        if (auto* box = qobject_cast<QGroupBox*>(w)) {
+          EXPECT_GE(box->width(), QFontMetrics(box->font()).horizontalAdvance(box->title()) + 8)
+              << what.toStdString();
+        }
+      }
+      if (const char* dir = std::getenv("QUILMORA_SCREENSHOT_DIR"))
+        d.grab().save(QStringLiteral("%1/outline-page%2.png").arg(QString::fromLocal8Bit(dir)).arg(page));
+    }
+    d.CancelBtn->click();
+  });
+}
+
+}  // namespace
