@@ -95,3 +95,20 @@ extern const int32_t FoundationTypeColours[3];
 extern const int32_t FoundationRecordColours[3];
 // Gable wall bands by GableWallRecord.Shape.
 extern const int32_t GableShapeColours[3];
+
+// Roof/floor areas by AreaCode 0..19: outline (in the roof/floor edit mode)
+// and fill. The cantilevered balconies 18 and 19 take the colours of 17.
+extern const int32_t AreaKindPenColours[20];
+extern const int32_t AreaKindBrushColours[20];
+// Brush behind the side-zone ratio texts; also the colour of the area edges
+// with mark 0.
+extern const int32_t SideZoneTextColour;
+// Side-zone strips by opening kind 0 無開口, 1 窓, 2 戸, 3 全開口; also the
+// area edges with marks 1..4.
+extern const int32_t OpeningKindColours[4];
+// Floor-specification areas: hatch by FloorSpecTable row, outline by
+// HorizontalBraceTable row.
+extern const int32_t FloorSpecColours[22];
+extern const int32_t HorizontalBraceColours[15];
+// Horizontal-member force classes 0..5.
+extern const int32_t MemberForceColours[6];
