@@ -28,9 +28,9 @@ RoofFloorControls NewRoofFloorControls(QWidget* form, QVBoxLayout* layout) {
   RoofFloorControls c;
   c.Label1 = NewLabel(form, "Label1", "種類");
   c.Cshiyou = Named(new QComboBox(form), "Cshiyou");
-  for (const char* item : {"0) 床(２階床or３階床)", "1) 吹抜部", "2) 跳ね出しバルコニー", "3) 屋根",
-                           "4) 軒庇等（荷重拾い時のみ）", "5) 小屋裏収納等", "6) 最大矩形（指示する場合）",
-                           "7) 独立荷重"})
+  for (const char* item :
+       {"0) 床(２階床or３階床)", "1) 吹抜部", "2) 跳ね出しバルコニー", "3) 屋根",
+        "4) 軒庇等（荷重拾い時のみ）", "5) 小屋裏収納等", "6) 最大矩形（指示する場合）", "7) 独立荷重"})
     c.Cshiyou->addItem(QString::fromUtf8(item));
   c.Cshiyou->setCurrentIndex(0);
   auto* kind = new QHBoxLayout;

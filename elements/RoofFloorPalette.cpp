@@ -87,7 +87,8 @@ void TDyukaDlg::Refresh() {
   Cgaishu->setChecked(RoofFloorPalette.NotEnclosed == 1);
   const bool maxRectangle = RoofFloorPalette.AreaCode == LargestRectangleCode;
   if (maxRectangle) RoofFloorPalette.LiveLoad = RoofFloorPalette.AddedLoad = 0;
-  for (QWidget* w : {static_cast<QWidget*>(Label6), static_cast<QWidget*>(Ekaju), static_cast<QWidget*>(Label7)})
+  for (QWidget* w :
+       {static_cast<QWidget*>(Label6), static_cast<QWidget*>(Ekaju), static_cast<QWidget*>(Label7)})
     w->setEnabled(!maxRectangle);
   // The edits' change handlers store what they show: whole numbers.
   Ekaju->setText(QString::fromStdString(FormatA("%6d", TruncToInt(RoofFloorPalette.LiveLoad))));

@@ -16,7 +16,8 @@
 
 const char* const MaxRectangleQuestion = "最大矩形の入力ですか？\n\n";
 const char* const MaxRectangleQuestionCaption = "屋根床等入力仕様の確認";
-const char* const AreaOverlapQuestion = "領域が重なっています。\n\n入力する --- はい\n\n入力しない --- いいえ\n\n";
+const char* const AreaOverlapQuestion =
+    "領域が重なっています。\n\n入力する --- はい\n\n入力しない --- いいえ\n\n";
 const char* const AreaOverlapCaption = "屋根床等入力エラー";
 const char* const TopStoreyFloorMessage = "最上階には入力出来ません。\n\n屋根に切り替えて下さい。\n";
 const char* const FloorInputCaption = "床入力問い合わせ";
@@ -27,8 +28,10 @@ const char* const AtticIgnoredCaption = "小屋裏入力問い合わせ";
 const char* const AtticBelowQuestion =
     "下の階にも小屋裏を入力する必要があります。\n\n入力する --- はい\n\n入力しない --- いいえ\n\n";
 const char* const AtticBelowCaption = "下の階の小屋裏入力問い合わせ";
-const char* const SecondMaxRectangleMessage = "複数の最大矩形が入力されています。\n\n最大矩形の入力は一つのみです。\n";
-const char* const MaxRectangleTriangleMessage = "三角形では入力出来ません。\n\n矩形入力に切り替えて下さい。\n\n";
+const char* const SecondMaxRectangleMessage =
+    "複数の最大矩形が入力されています。\n\n最大矩形の入力は一つのみです。\n";
+const char* const MaxRectangleTriangleMessage =
+    "三角形では入力出来ません。\n\n矩形入力に切り替えて下さい。\n\n";
 const char* const MaxRectangleTriangleCaption = "最大矩形入力問い合わせ";
 
 RoofFloorChangeExchange RoofFloorChangeBuffer{};
@@ -244,9 +247,8 @@ int32_t InputRoofFloorRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   added.X1 = x1, added.Y1 = y1, added.X2 = x2, added.Y2 = y2;
   FillFromPalette(added);
   RoofFloorRectCount[v][s] = count + 1;
-  CopyAtticBelow(RoofFloorRects, RoofFloorRectCount, [&](RoofFloorRectRecord& r) {
-    r.X1 = x1, r.Y1 = y1, r.X2 = x2, r.Y2 = y2;
-  });
+  CopyAtticBelow(RoofFloorRects, RoofFloorRectCount,
+                 [&](RoofFloorRectRecord& r) { r.X1 = x1, r.Y1 = y1, r.X2 = x2, r.Y2 = y2; });
 
   InvalidateSheet();
   if (MaxRectangleCount() > 1) {

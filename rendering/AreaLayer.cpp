@@ -99,7 +99,8 @@ void DrawRectangles(Canvas& canvas, const PlanView& view, bool editing) {
 }
 
 void DrawTriangles(Canvas& canvas, const PlanView& view, bool editing) {
-  const int32_t n = CountOf(RoofFloorTriangleCount, view.Variant, view.Storey, MaxRoofFloorTrianglesPerStorey);
+  const int32_t n =
+      CountOf(RoofFloorTriangleCount, view.Variant, view.Storey, MaxRoofFloorTrianglesPerStorey);
   const RoofFloorTriangleRecord* const list = RoofFloorTriangles[view.Variant][view.Storey];
   for (int32_t k = 0; k < n; ++k) {
     const RoofFloorTriangleRecord& t = list[k];
@@ -110,7 +111,8 @@ void DrawTriangles(Canvas& canvas, const PlanView& view, bool editing) {
                               {view.GridX(t.X2), view.GridY(t.Y2)},
                               {view.GridX(t.X3), view.GridY(t.Y3)}};
     canvas.Polygon(p, 3);
-    if (editing) DrawLabel(canvas, t.AreaCode, (p[0].X + p[1].X + p[2].X) / 3, (p[0].Y + p[1].Y + p[2].Y) / 3);
+    if (editing)
+      DrawLabel(canvas, t.AreaCode, (p[0].X + p[1].X + p[2].X) / 3, (p[0].Y + p[1].Y + p[2].Y) / 3);
   }
 }
 
@@ -143,9 +145,9 @@ void DrawRoofFloorAreas(Canvas& canvas, const PlanView& view, bool quarterLines)
   DrawRectangles(canvas, view, editing);
   DrawTriangles(canvas, view, editing);
   const int32_t method = ProjectSettings.DiagnosisMethod;
-  const bool hasAreas = CountOf(RoofFloorRectCount, view.Variant, view.Storey, MaxRoofFloorRectsPerStorey) > 0 ||
-                        CountOf(RoofFloorTriangleCount, view.Variant, view.Storey,
-                                MaxRoofFloorTrianglesPerStorey) > 0;
+  const bool hasAreas =
+      CountOf(RoofFloorRectCount, view.Variant, view.Storey, MaxRoofFloorRectsPerStorey) > 0 ||
+      CountOf(RoofFloorTriangleCount, view.Variant, view.Storey, MaxRoofFloorTrianglesPerStorey) > 0;
   if (quarterLines && (method == DiagnosisGeneral || method == DiagnosisVerification) &&
       ProjectSettings.BalanceMethod == BalanceByQuarterDivision && hasAreas)
     DrawQuarterLines(canvas, view);

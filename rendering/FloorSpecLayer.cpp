@@ -151,7 +151,8 @@ void DrawLegends(Canvas& canvas, const Frame& f, bool beamStress) {
   canvas.SetBrushColour(LabelBackColour);
   canvas.SetBrushStyle(BrushStyle::Solid);
   for (const LegendText& t : below)
-    if (beamStress || !t.BeamStressOnly) canvas.TextOut(f.X(xr + t.Across, -6), f.Y(yb + t.Along, -6), t.Text);
+    if (beamStress || !t.BeamStressOnly)
+      canvas.TextOut(f.X(xr + t.Across, -6), f.Y(yb + t.Along, -6), t.Text);
   canvas.SetFont(VerticalLegendFont());
   for (const LegendText& t : left)
     if (beamStress || !t.BeamStressOnly)
@@ -172,7 +173,8 @@ struct Side {
   const Frame& F;
   bool Below;
   double (*Axis)(int32_t);
-  void Box(Canvas& canvas, int32_t colour, double along1, double along2, double across1, double across2) const {
+  void Box(Canvas& canvas, int32_t colour, double along1, double along2, double across1,
+           double across2) const {
     if (Below)
       Mark(canvas, colour, F.X(along1), F.Y(across1), F.X(along2), F.Y(across2));
     else
@@ -194,14 +196,17 @@ void DrawForces(Canvas& canvas, const Side& side, int32_t v, int32_t s, int32_t 
     const double at = side.Axis(i);
     for (int32_t pass = 0; pass < 2; ++pass) {
       const int32_t colour = MemberForceColours[MemberForceClass(Force(members[pass], v, s, i, pass == 1))];
-      if (i != first) side.Box(canvas, colour, (side.Axis(i - 1) + 3 * at) / 4, at, band(pass), band(pass + 1));
-      if (i != last) side.Box(canvas, colour, at, (3 * at + side.Axis(i + 1)) / 4, band(pass), band(pass + 1));
+      if (i != first)
+        side.Box(canvas, colour, (side.Axis(i - 1) + 3 * at) / 4, at, band(pass), band(pass + 1));
+      if (i != last)
+        side.Box(canvas, colour, at, (3 * at + side.Axis(i + 1)) / 4, band(pass), band(pass + 1));
     }
   }
   for (int32_t i = first; i < last; ++i) {
     const double a = side.Axis(i), b = side.Axis(i + 1);
     for (int32_t pass = 0; pass < 2; ++pass) {
-      const int32_t colour = MemberForceColours[MemberForceClass(Force(members[2 + pass], v, s, i, pass == 1))];
+      const int32_t colour =
+          MemberForceColours[MemberForceClass(Force(members[2 + pass], v, s, i, pass == 1))];
       side.Box(canvas, colour, (3 * a + b) / 4, (a + 3 * b) / 4, band(pass), band(pass + 1));
     }
   }

@@ -177,7 +177,9 @@ TEST_F(AreaInputTest, SilentRefusalsLeaveModelAndUndoRingAlone) {
     const char* what;
     int32_t x1, y1, x2, y2;
   } cases[] = {
-      {"one X axis", 2, 1, 2, 5}, {"one Y axis", 1, 3, 5, 3}, {"off the grid", 1, 1, 250, 5},
+      {"one X axis", 2, 1, 2, 5},
+      {"one Y axis", 1, 3, 5, 3},
+      {"off the grid", 1, 1, 250, 5},
       {"zero area", 8, 6, 9, 8},
   };
   for (const auto& c : cases) {
@@ -198,7 +200,8 @@ TEST_F(AreaInputTest, AnAtticOnTheTopStoreyIsCopiedBelowWithThePaletteValues) {
   RoofFloorPalette = {5, 0, 2, 0.0, 250.0, 900.0, 0.45};
   // The slot below holds an older record's values.
   RoofFloorRects[0][0][0] = Rect(0, 0, 0, 0, 4);
-  RoofFloorRects[0][0][0].WeightClass = 3, RoofFloorRects[0][0][0].DeadLoad = 1234, RoofFloorRects[0][0][0].Slope = 9;
+  RoofFloorRects[0][0][0].WeightClass = 3, RoofFloorRects[0][0][0].DeadLoad = 1234,
+  RoofFloorRects[0][0][0].Slope = 9;
   boxes.Expect(AtticBelowCaption, IDYES);
   ASSERT_EQ(InputRoofFloorRect(2, 2, 6, 5), 1);
   ASSERT_EQ(RoofFloorRectCount[0][0], 1);

@@ -76,12 +76,26 @@ class AreaLayersTest : public ::testing::Test {
 };
 
 TEST_F(AreaLayersTest, AreaLabelsComeFromTheFourTables) {
-  const char16_t* const expected[20] = {
-      u"軽い床",       u"吹抜部",         u"軽い跳出バルコニー", u"軽い屋根",
-      u"重い屋根",     u"小屋裏収納",     u"最大矩形",           u"独立荷重",
-      u"非常に重い屋根", u"個別荷重の屋根", u"軽い軒庇",           u"重い軒庇",
-      u"非常に重い軒庇", u"個別荷重の軒庇", u"重い床",             u"非常に重い床",
-      u"個別荷重の床", u"重い跳出バルコニー", u"非常に重い跳出バルコニー", u"個別荷重の跳出バルコニー"};
+  const char16_t* const expected[20] = {u"軽い床",
+                                        u"吹抜部",
+                                        u"軽い跳出バルコニー",
+                                        u"軽い屋根",
+                                        u"重い屋根",
+                                        u"小屋裏収納",
+                                        u"最大矩形",
+                                        u"独立荷重",
+                                        u"非常に重い屋根",
+                                        u"個別荷重の屋根",
+                                        u"軽い軒庇",
+                                        u"重い軒庇",
+                                        u"非常に重い軒庇",
+                                        u"個別荷重の軒庇",
+                                        u"重い床",
+                                        u"非常に重い床",
+                                        u"個別荷重の床",
+                                        u"重い跳出バルコニー",
+                                        u"非常に重い跳出バルコニー",
+                                        u"個別荷重の跳出バルコニー"};
   char16_t text[AreaLabelCapacity];
   for (int32_t code = 0; code < 20; ++code) {
     SCOPED_TRACE(code);
@@ -166,7 +180,8 @@ TEST_F(AreaLayersTest, QuarterLinesAreDrawnOncePerPaintInEveryMode) {
   ProjectSettings.DiagnosisMethod = DiagnosisGeneral;
   ProjectSettings.BalanceMethod = BalanceByQuarterDivision;
   // Drawn straight from the zone arrays: a plan 1..9 by 2..6 m.
-  QuarterZoneEdge1[1][0] = 1, QuarterZoneEdge2[1][0] = 9, QuarterZoneEdgeA[1][0] = 2, QuarterZoneEdgeB[1][0] = 6;
+  QuarterZoneEdge1[1][0] = 1, QuarterZoneEdge2[1][0] = 9, QuarterZoneEdgeA[1][0] = 2,
+  QuarterZoneEdgeB[1][0] = 6;
   QuarterZoneBoundary1[1][0] = 3, QuarterZoneBoundary2[1][0] = 7;
   QuarterZoneBoundaryA[1][0] = 3, QuarterZoneBoundaryB[1][0] = 5;
   const auto xorLines = [](const Calls& calls) {
@@ -233,10 +248,8 @@ TEST_F(FloorSpecLayerTest, AreasAreHatchedByFloorRowAndLabelledWithBothRows) {
     BrushStyle hatch;
     const char16_t* label;
   } cases[] = {
-      {0 + 32 * 3, BrushStyle::Clear, u" 0- 3"},
-      {5 + 32 * 0, BrushStyle::DiagCross, u" 5- 0"},
-      {12 + 32 * 10, BrushStyle::DiagCross, u"12-10"},
-      {13 + 32 * 1, BrushStyle::Cross, u"13- 1"},
+      {0 + 32 * 3, BrushStyle::Clear, u" 0- 3"},       {5 + 32 * 0, BrushStyle::DiagCross, u" 5- 0"},
+      {12 + 32 * 10, BrushStyle::DiagCross, u"12-10"}, {13 + 32 * 1, BrushStyle::Cross, u"13- 1"},
       {21 + 32 * 14, BrushStyle::Cross, u"21-14"},
   };
   for (const auto& c : cases) {
