@@ -4,8 +4,12 @@
 
 #include "elements/ColumnChangeDialog.h"
 #include "elements/ColumnPalette.h"
+#include "elements/FloorSpecPalette.h"
 #include "elements/FoundationPalette.h"
 #include "elements/GableWallPalette.h"
+#include "elements/LoadPickers.h"
+#include "elements/RoofFloorChangeDialog.h"
+#include "elements/RoofFloorPalette.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/AxisDialog.h"
 #include "mainwindow/CopyDialog.h"
@@ -28,7 +32,7 @@ TDmojiDlg* DmojiDlg = nullptr;
 TDmoduleDlg* DmoduleDlg = nullptr;
 TDkisoDlg* DkisoDlg = nullptr;
 TDsenDlg* DsenDlg = nullptr;
-TPlaceholderDlg* DsekisaiDlg = nullptr;
+TDsekisaiDlg* DsekisaiDlg = nullptr;
 TDrekkadoDlg* DrekkadoDlg = nullptr;
 TPlaceholderDlg* DprintDlg = nullptr;
 TDhashiraDlg* DhashiraDlg = nullptr;
@@ -42,12 +46,12 @@ ThashiraChangeDlg* hashiraChangeDlg = nullptr;
 TgaiyouDlg* gaiyouDlg = nullptr;
 TkaberyouDlg* kaberyouDlg = nullptr;
 TDyagiriDlg* DyagiriDlg = nullptr;
-TPlaceholderDlg* DtsuikaDlg = nullptr;
+TDtsuikaDlg* DtsuikaDlg = nullptr;
 TDtoorishinnDlg* DtoorishinnDlg = nullptr;
 TDsenoffDlg* DsenoffDlg = nullptr;
-TToolPalette* DyukashiyouDlg = nullptr;
-TPlaceholderDlg* DyukachangeDlg = nullptr;
-TToolPalette* DyukaDlg = nullptr;
+TDyukashiyouDlg* DyukashiyouDlg = nullptr;
+TDyukachangeDlg* DyukachangeDlg = nullptr;
+TDyukaDlg* DyukaDlg = nullptr;
 TShuukeiDlg* ShuukeiDlg = nullptr;
 TPlaceholderDlg* setsuDlg = nullptr;
 
@@ -96,7 +100,7 @@ const FormEntry kForms[] = {
     {"TDmoduleDlg", "DmoduleDlg", "モジュールの変更", -1, Form<TDmoduleDlg, &DmoduleDlg>},
     {"TDkisoDlg", "DkisoDlg", "基礎の設定", PaletteDockFoundation, Form<TDkisoDlg, &DkisoDlg>},
     {"TDsenDlg", "DsenDlg", "自由線の設定", PaletteDockFreeLine, Form<TDsenDlg, &DsenDlg>},
-    {"TDsekisaiDlg", "DsekisaiDlg", "積載荷重の設定", -1, Form<TPlaceholderDlg, &DsekisaiDlg>},
+    {"TDsekisaiDlg", "DsekisaiDlg", "積載荷重の設定", -1, Form<TDsekisaiDlg, &DsekisaiDlg>},
     {"TDrekkadoDlg", "DrekkadoDlg", "劣化度の確認", -1, Form<TDrekkadoDlg, &DrekkadoDlg>},
     {"TDprintDlg", "DprintDlg", "印刷", -1, Form<TPlaceholderDlg, &DprintDlg>},
     {"TDhashiraDlg", "DhashiraDlg", "柱の設定", PaletteDockColumns, Form<TDhashiraDlg, &DhashiraDlg>},
@@ -110,14 +114,14 @@ const FormEntry kForms[] = {
     {"TgaiyouDlg", "gaiyouDlg", "概要", -1, Form<TgaiyouDlg, &gaiyouDlg>},
     {"TkaberyouDlg", "kaberyouDlg", "壁量計算", -1, Form<TkaberyouDlg, &kaberyouDlg>},
     {"TDyagiriDlg", "DyagiriDlg", "矢切壁の設定", PaletteDockGable, Form<TDyagiriDlg, &DyagiriDlg>},
-    {"TDtsuikaDlg", "DtsuikaDlg", "追加荷重の設定", -1, Form<TPlaceholderDlg, &DtsuikaDlg>},
+    {"TDtsuikaDlg", "DtsuikaDlg", "追加荷重の設定", -1, Form<TDtsuikaDlg, &DtsuikaDlg>},
     {"TDtoorishinnDlg", "DtoorishinnDlg", "通り芯の設定", PaletteDockGrid,
      Form<TDtoorishinnDlg, &DtoorishinnDlg>},
     {"TDsenoffDlg", "DsenoffDlg", "自由線　位置の調整", -1, Form<TDsenoffDlg, &DsenoffDlg>},
     {"TDyukashiyouDlg", "DyukashiyouDlg", "屋根床仕様の設定", PaletteDockFloorSpec,
-     Form<TToolPalette, &DyukashiyouDlg>},
-    {"TDyukachangeDlg", "DyukachangeDlg", "屋根床等の変更", -1, Form<TPlaceholderDlg, &DyukachangeDlg>},
-    {"TDyukaDlg", "DyukaDlg", "屋根床等の設定", PaletteDockRoofFloor, Form<TToolPalette, &DyukaDlg>},
+     Form<TDyukashiyouDlg, &DyukashiyouDlg>},
+    {"TDyukachangeDlg", "DyukachangeDlg", "屋根床等の変更", -1, Form<TDyukachangeDlg, &DyukachangeDlg>},
+    {"TDyukaDlg", "DyukaDlg", "屋根床等の設定", PaletteDockRoofFloor, Form<TDyukaDlg, &DyukaDlg>},
     {"TShuukeiDlg", "ShuukeiDlg", "改修集計", -1, Form<TShuukeiDlg, &ShuukeiDlg>},
     {"TsetsuDlg", "setsuDlg", "柱頭・柱脚接合部金物の編集", -1, Form<TPlaceholderDlg, &setsuDlg>},
 };

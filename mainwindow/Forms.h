@@ -8,8 +8,10 @@
 #include <vector>
 
 // Palettes that stand where a plain tool palette is expected.
+#include "elements/FloorSpecPalette.h"
 #include "elements/FoundationPalette.h"
 #include "elements/GableWallPalette.h"
+#include "elements/RoofFloorPalette.h"
 #include "mainwindow/FreeLineDialogs.h"
 #include "mainwindow/TextLabelDialogs.h"
 
@@ -17,6 +19,9 @@ class QWidget;
 class TAboutBox;
 class TaxisDlg;
 class TDcopyDlg;
+class TDsekisaiDlg;
+class TDtsuikaDlg;
+class TDyukachangeDlg;
 class TDrekkadoDlg;
 class TDhashiraDlg;
 class TDmoduleDlg;
@@ -34,7 +39,7 @@ extern TDmojiDlg* DmojiDlg;
 extern TDmoduleDlg* DmoduleDlg;
 extern TDkisoDlg* DkisoDlg;
 extern TDsenDlg* DsenDlg;
-extern TPlaceholderDlg* DsekisaiDlg;
+extern TDsekisaiDlg* DsekisaiDlg;
 extern TDrekkadoDlg* DrekkadoDlg;
 extern TPlaceholderDlg* DprintDlg;
 extern TDhashiraDlg* DhashiraDlg;
@@ -48,12 +53,12 @@ extern ThashiraChangeDlg* hashiraChangeDlg;
 extern TgaiyouDlg* gaiyouDlg;
 extern TkaberyouDlg* kaberyouDlg;
 extern TDyagiriDlg* DyagiriDlg;
-extern TPlaceholderDlg* DtsuikaDlg;
+extern TDtsuikaDlg* DtsuikaDlg;
 extern TDtoorishinnDlg* DtoorishinnDlg;
 extern TDsenoffDlg* DsenoffDlg;
-extern TToolPalette* DyukashiyouDlg;
-extern TPlaceholderDlg* DyukachangeDlg;
-extern TToolPalette* DyukaDlg;
+extern TDyukashiyouDlg* DyukashiyouDlg;
+extern TDyukachangeDlg* DyukachangeDlg;
+extern TDyukaDlg* DyukaDlg;
 extern TShuukeiDlg* ShuukeiDlg;
 extern TPlaceholderDlg* setsuDlg;
 

@@ -653,6 +653,8 @@ void TQuilmoraForm::AfterSheetPaint() {
   if (fullPaintDone_) {
     fullPaintDone_ = false;
     Buwagaki->setEnabled(ModifiedFlag == 1);
+    // The roof/floor palette follows every plan paint.
+    if (DyukaDlg) DyukaDlg->Refresh();
     ShowColumnVerdict();
     ShowResultsPanel();
   }
@@ -788,7 +790,7 @@ void TQuilmoraForm::StoreyClick(int storey) {
   CancelClickSequence();
   InvalidateSheet();
   ::ShowModeToolDialog();
-  if (DyukaDlg) DyukaDlg->update();
+  if (DyukaDlg) DyukaDlg->Refresh();
 }
 
 void TQuilmoraForm::R1kaiClick() { StoreyClick(0); }

@@ -2,9 +2,11 @@
 
 #include <cmath>
 
+#include "model/AreaInput.h"
 #include "model/ColumnInput.h"
 #include "model/ElementLists.h"
 #include "model/FileState.h"
+#include "model/FloorSpecInput.h"
 #include "model/FoundationInput.h"
 #include "model/FreeLineInput.h"
 #include "model/GableWallInput.h"
@@ -29,8 +31,8 @@ EditModeInput ClickInputRoutines[EditModeInputCount] = {
     /* EditModeGrid */ {},
     /* EditModeColumns */ {InputColumn, nullptr, nullptr},
     /* EditModeWalls */ {},
-    /* EditModeRoofFloor */ {},
-    /* EditModeFloorSpec */ {},
+    /* EditModeRoofFloor */ {nullptr, InputRoofFloorRect, InputRoofFloorTriangle},
+    /* EditModeFloorSpec */ {nullptr, InputFloorSpecRect, InputFloorSpecTriangle},
     /* EditModeText */ {nullptr, InputTextLabel, nullptr},
     /* EditModeFoundation */ {nullptr, InputFoundation, nullptr},
     /* EditModeFreeLine */ {nullptr, InputFreeLine, nullptr},

@@ -13,3 +13,25 @@ extern const char16_t* const GableShapeLabels[GableShapeCount];
 
 inline bool ValidFoundationType(int32_t type) { return type >= 0 && type < FoundationTypeCount; }
 inline bool ValidGableShape(int32_t shape) { return shape >= 0 && shape < GableShapeCount; }
+
+// Roof/floor areas. AreaCode 0..19 names an area kind with a weight class;
+// its label is the weight prefix followed by the kind name ("軽い床").
+constexpr int32_t AreaLabelCodeCount = 20;
+constexpr int32_t AreaKindNameCount = 8;
+constexpr int32_t AreaWeightPrefixCount = 5;
+// The area kind of each code (the item of the palette's kind list).
+extern const int32_t AreaKindOfCode[AreaLabelCodeCount];
+// The weight radio of each code: 0 個別, 1 軽い, 2 重い, 3 非常に重い, 4 none.
+extern const int32_t WeightRadioOfCode[AreaLabelCodeCount];
+// By area kind: "床", "吹抜部", "跳出バルコニー", "屋根", "軒庇", "小屋裏収納", "最大矩形", "独立荷重".
+extern const char16_t* const AreaKindNames[AreaKindNameCount];
+// By weight radio: "個別荷重の", "軽い", "重い", "非常に重い", "".
+extern const char16_t* const AreaWeightPrefixes[AreaWeightPrefixCount];
+
+inline bool ValidAreaCode(int32_t code) { return code >= 0 && code < AreaLabelCodeCount; }
+
+// Room for the longest area label and its terminating zero.
+constexpr int32_t AreaLabelCapacity = 16;
+// Writes the label of an area code into out, NUL-terminated, and returns its
+// length; a code outside 0..19 gives an empty label. Nothing is allocated.
+int32_t AreaCodeLabel(int32_t code, char16_t (&out)[AreaLabelCapacity]);

@@ -157,3 +157,40 @@ const int32_t OpeningKindColours[4] = {
     RgbColour(236, 236, 162),
     RgbColour(162, 236, 181),
 };
+
+const int32_t AreaKindPenColours[20] = {
+    RgbColour(180, 195, 180), RgbColour(180, 195, 195), RgbColour(180, 180, 180), RgbColour(195, 180, 180),
+    RgbColour(195, 170, 170), RgbColour(170, 170, 170), RgbColour(255, 0, 0),     RgbColour(255, 128, 0),
+    RgbColour(195, 160, 160), RgbColour(195, 150, 150), RgbColour(195, 180, 180), RgbColour(195, 170, 170),
+    RgbColour(195, 160, 160), RgbColour(195, 150, 150), RgbColour(170, 195, 170), RgbColour(160, 195, 160),
+    RgbColour(150, 195, 150), RgbColour(255, 0, 0),     RgbColour(255, 0, 0),     RgbColour(255, 0, 0),
+};
+
+const int32_t AreaKindBrushColours[20] = {
+    RgbColour(240, 255, 240), RgbColour(240, 255, 255), RgbColour(240, 240, 240), RgbColour(255, 240, 240),
+    RgbColour(255, 230, 230), RgbColour(220, 220, 220), RgbColour(255, 255, 255), RgbColour(255, 255, 255),
+    RgbColour(255, 210, 210), RgbColour(255, 200, 200), RgbColour(255, 230, 230), RgbColour(255, 220, 220),
+    RgbColour(255, 210, 210), RgbColour(255, 200, 200), RgbColour(220, 255, 220), RgbColour(210, 255, 210),
+    RgbColour(200, 255, 200), RgbColour(255, 255, 255), RgbColour(255, 255, 255), RgbColour(255, 255, 255),
+};
+
+
+const int32_t FloorSpecColours[22] = {
+    RgbColour(240, 240, 240), RgbColour(255, 0, 128),   RgbColour(255, 85, 170),  RgbColour(255, 141, 198),
+    RgbColour(255, 0, 255),   RgbColour(255, 85, 255),  RgbColour(255, 153, 255), RgbColour(255, 128, 0),
+    RgbColour(255, 195, 136), RgbColour(0, 128, 64),    RgbColour(85, 170, 127),  RgbColour(141, 198, 169),
+    RgbColour(179, 217, 197), RgbColour(128, 0, 0),     RgbColour(195, 136, 136), RgbColour(128, 128, 0),
+    RgbColour(195, 195, 136), RgbColour(200, 200, 200), RgbColour(200, 200, 200), RgbColour(200, 200, 200),
+    RgbColour(200, 200, 200), RgbColour(200, 200, 200),
+};
+
+const int32_t HorizontalBraceColours[15] = {
+    RgbColour(210, 210, 210), RgbColour(255, 0, 0),     RgbColour(255, 100, 100), RgbColour(255, 150, 150),
+    RgbColour(0, 255, 0),     RgbColour(100, 255, 100), RgbColour(150, 255, 150), RgbColour(0, 0, 255),
+    RgbColour(100, 100, 255), RgbColour(150, 150, 255), RgbColour(100, 100, 100), RgbColour(100, 100, 100),
+    RgbColour(100, 100, 100), RgbColour(100, 100, 100), RgbColour(100, 100, 100),
+};
+
+const int32_t MemberForceColours[6] = {RgbColour(74, 181, 181), RgbColour(74, 181, 74),
+                                       RgbColour(181, 181, 74), RgbColour(181, 131, 74),
+                                       RgbColour(181, 74, 74),  RgbColour(181, 181, 181)};

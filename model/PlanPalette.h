@@ -118,3 +118,14 @@ extern const int32_t SideZoneTextColour;
 // Side-zone strips by the opening kind 0 無開口, 1 窓, 2 戸, 3 全開口 of the
 // outermost walls; also area-edge colours 1..4.
 extern const int32_t OpeningKindColours[4];
+
+// Roof/floor areas by AreaCode 0..19: outline (in the roof/floor edit mode)
+// and fill. The cantilevered balconies 18 and 19 take the colours of 17.
+extern const int32_t AreaKindPenColours[20];
+extern const int32_t AreaKindBrushColours[20];
+// Floor-specification areas: hatch by FloorSpecTable row, outline by
+// HorizontalBraceTable row.
+extern const int32_t FloorSpecColours[22];
+extern const int32_t HorizontalBraceColours[15];
+// Horizontal-member force classes 0..5.
+extern const int32_t MemberForceColours[6];

@@ -5,9 +5,11 @@
 #include "model/ModelExtents.h"
 #include "model/PlanPalette.h"
 #include "model/ProjectSettings.h"
+#include "rendering/AreaLayer.h"
 #include "rendering/Canvas.h"
 #include "rendering/CentresOverlay.h"
 #include "rendering/ColumnLayer.h"
+#include "rendering/FloorSpecLayer.h"
 #include "rendering/FoundationLayer.h"
 #include "rendering/FreeLineLayer.h"
 #include "rendering/GableWallLayer.h"
@@ -54,7 +56,9 @@ void DrawPlanLayers(Canvas& canvas, const PlanView& view) {
   if (ProjectSettings.UniformFoundation == SettingOff &&
       ProjectSettings.ShowOtherStoreyWalls == ShowFoundationsBelow)
     DrawFoundations(canvas, view);
-  //   DrawRoofFloorAreas
+  // In the roof/floor edit mode the areas are drawn again on top below; the
+  // XOR quarter lines are drawn by that pass only, so that they show.
+  DrawRoofFloorAreas(canvas, view, view.EditMode != EditModeRoofFloor);
   DrawOtherStoreyWalls(canvas, view);
   DrawOtherStoreyColumns(canvas, view);
   DrawWalls(canvas, view);
@@ -62,9 +66,9 @@ void DrawPlanLayers(Canvas& canvas, const PlanView& view) {
   if (ProjectSettings.BalanceMethod == BalanceByEccentricity) DrawCentresOverlay(canvas, view);
   DrawTextLabels(canvas, view);
   DrawFreeLines(canvas, view);
-  //   DrawRoofFloorAreas       again in the roof/floor edit mode
+  if (view.EditMode == EditModeRoofFloor) DrawRoofFloorAreas(canvas, view);
   if (view.EditMode == EditModeGable) DrawGableWalls(canvas, view);
-  //   DrawFloorSpecs
+  DrawFloorSpecs(canvas, view);
   // On the first storey in the foundation edit mode the foundations, then the
   // other storey's walls and columns, are drawn again on top of everything.
   const bool foundationsOnTop = view.Storey == 0 && view.EditMode == EditModeFoundation;

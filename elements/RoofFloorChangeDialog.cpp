@@ -1,0 +1,132 @@
+#include "elements/RoofFloorChangeDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "analysis/FloorAreas.h"
+#include "elements/LoadPickers.h"
+#include "mainwindow/Forms.h"
+#include "model/AreaInput.h"
+#include "model/ElementLabels.h"
+#include "model/SlotCopy.h"
+#include "platform/Format.h"
+#include "platform/Numeric.h"
+#include "platform/qt/ModalDialogs.h"
+
+TDyukachangeDlg::TDyukachangeDlg(QWidget* parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("DyukachangeDlg"));
+  setProperty("formClass", QStringLiteral("TDyukachangeDlg"));
+  setWindowTitle(QStringLiteral("屋根床等の変更"));
+
+  auto* layout = new QVBoxLayout(this);
+  static_cast<RoofFloorControls&>(*this) = NewRoofFloorControls(this, layout);
+  // The shape only shows what the area is.
+  GroupBox1->setEnabled(false);
+
+  OKBtn = NewButton(this, "OKBtn", "設定");
+  OKBtn->setDefault(true);
+  Bshoukyo = NewButton(this, "Bshoukyo", "消去");
+  Bshoukyo->setAutoDefault(false);
+  CancelBtn = NewButton(this, "CancelBtn", "キャンセル");
+  CancelBtn->setAutoDefault(false);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  for (QPushButton* b : {OKBtn, Bshoukyo, CancelBtn}) buttons->addWidget(b);
+  layout->addLayout(buttons);
+
+  connect(OKBtn, &QPushButton::clicked, this, [this] {
+    OKBtnClick();
+    done(ModalOk);
+  });
+  connect(Bshoukyo, &QPushButton::clicked, this, [this] {
+    BshoukyoClick();
+    done(ModalCancel);
+  });
+  connect(CancelBtn, &QPushButton::clicked, this, [this] {
+    CancelBtnClick();
+    done(ModalCancel);
+  });
+  new DoubleClickFilter(Ekaju, [this] { EkajuDblClick(); });
+  new DoubleClickFilter(Etsuika, [this] { EtsuikaDblClick(); });
+
+  SetRoofFloorChangeDialog([this] { RunModal(*this); });
+}
+
+TDyukachangeDlg::~TDyukachangeDlg() { SetRoofFloorChangeDialog(nullptr); }
+
+void TDyukachangeDlg::showEvent(QShowEvent* event) {
+  FormShow();
+  QDialog::showEvent(event);
+}
+
+void TDyukachangeDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    CancelBtn->click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void TDyukachangeDlg::FormShow() {
+  const RoofFloorChangeExchange& b = RoofFloorChangeBuffer;
+  if (ValidAreaCode(b.AreaCode)) Cshiyou->setCurrentIndex(AreaKindOfCode[b.AreaCode]);
+  // A class without a radio leaves the radio checked last.
+  if (b.WeightClass >= 0 && b.WeightClass < AreaWeightClassCount) Weights.SetCodeQuietly(b.WeightClass);
+  Cgaishu->setChecked(b.NotEnclosed == 1);
+  const auto show = [](QLineEdit* edit, Shown& shown, const char* format, double value) {
+    shown = {QString::fromStdString(FormatA(format, value)), value};
+    edit->setText(shown.Text);
+  };
+  show(Ekaju, live_, "%5.0f", b.LiveLoad);
+  show(Eomosa, dead_, "%5.0f", b.DeadLoad);
+  slope_ = {QString::fromStdString(FormatA("%5.2f", b.Slope)), b.Slope};
+  Ckoubai->setEditText(slope_.Text);
+  show(Etsuika, added_, "%5.0f", b.AddedLoad);
+  Shapes.SetCodeQuietly(b.IsTriangle == 1 ? 1 : 0);
+  ShowMaxRectangleNote(chuui);
+}
+
+double TDyukachangeDlg::Read(const QString& text, const Shown& shown) {
+  return text == shown.Text ? shown.Value : NumberOfText(text.toStdString());
+}
+
+void TDyukachangeDlg::OKBtnClick() {
+  PushUndo();
+  RoofFloorChangeExchange& b = RoofFloorChangeBuffer;
+  b.Result = RoofFloorChangeApply;
+  b.WeightClass = Weights.Code(0);
+  const int kind = Cshiyou->currentIndex();
+  if (kind >= 0 && kind < AreaKindCount && b.WeightClass >= 0 && b.WeightClass < AreaWeightClassCount)
+    b.AreaCode = AreaCodeTable[b.WeightClass][kind];
+  b.NotEnclosed = Cgaishu->isChecked() ? 1 : 0;
+  b.LiveLoad = Read(Ekaju->text(), live_);
+  b.DeadLoad = Read(Eomosa->text(), dead_);
+  b.Slope = Read(Ckoubai->currentText(), slope_);
+  b.AddedLoad = Read(Etsuika->text(), added_);
+}
+
+void TDyukachangeDlg::BshoukyoClick() {
+  PushUndo();
+  RoofFloorChangeBuffer.Result = RoofFloorChangeDelete;
+}
+
+void TDyukachangeDlg::CancelBtnClick() { RoofFloorChangeBuffer.Result = RoofFloorChangeCancel; }
+
+void TDyukachangeDlg::EkajuDblClick() {
+  LoadPickerTarget = LoadPickerChangeDialog;
+  if (DsekisaiDlg) RunModal(*DsekisaiDlg);
+}
+
+void TDyukachangeDlg::EtsuikaDblClick() {
+  LoadPickerTarget = LoadPickerChangeDialog;
+  if (DtsuikaDlg) RunModal(*DtsuikaDlg);
+}
