@@ -8,7 +8,8 @@
 // 300 gable walls, 300 text labels, 200 free lines), with snow, so that every
 // family of results is computed, retrofit plans that differ from the current
 // state wall by wall, and every display switch of the plan on. The columns
-// and walls stand on a 20 x 15 lattice of every second axis from axis 5.
+// and walls stand on a 20 x 15 lattice of every second axis from axis 5; the
+// walls carry every element kind, fitting symbol, flip and wing wall.
 void BuildMaximalModel();
 
 // The axes that the maximal model's lattice spans, for placing a view on it.

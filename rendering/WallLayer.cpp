@@ -243,9 +243,11 @@ void DrawWall(Canvas& canvas, const PlanView& view, int32_t k, bool texts) {
   if (!frame.Drawable) return;
 
   const WallCaseResult& result = WallResults[v][s][k].Blocks[0];
+  const bool known =
+      (wall.NoStrength == 0 || wall.NoStrength == 1) && wall.OpeningKind >= 0 && wall.OpeningKind <= 3;
   const int32_t partition = result.WallType >= PartitionWallType ? 1 : 0;
   const int32_t lineColour =
-      ColourAt(WallLineColours, 8 * wall.NoStrength + 4 * partition + wall.OpeningKind, WallLineColours[0]);
+      known ? WallLineColours[8 * wall.NoStrength + 4 * partition + wall.OpeningKind] : WallLineColours[0];
   const int32_t markColour = ColourAt(WallTypeColours, result.WallType, WallTypeColours[0]);
 
   const int32_t band = BandColourOf(view, wall, result);
