@@ -445,6 +445,11 @@ QWidget* TgaiyouDlg::BuildBuildingPage() {
   basement->addWidget(basement_.Radio(SettingOn));
   basement->addWidget(basement_.Radio(SettingOff));
   top->addWidget(GG52);
+  auto* panel6 = Coloured(Named(new QWidget(TabSheet21), "Panel6"), kNoteColour);
+  auto* panel6Lines = new QVBoxLayout(panel6);
+  panel6Lines->addWidget(Label(panel6, "[建物の重さの区分]にある[小屋裏収納]の有無は"));
+  panel6Lines->addWidget(Label(panel6, "簡易耐力表の場合以外は無視されます。"));
+  top->addWidget(panel6, 0, Qt::AlignBottom);
   top->addStretch();
   page->addLayout(top);
 
@@ -531,12 +536,6 @@ QWidget* TgaiyouDlg::BuildVariantSheet(int v) {
   notes->addWidget(Label(parts, "代表する仕様で重量を決める"));
   partGrid->addLayout(notes, 2, 1);
   third->addWidget(parts);
-  auto* panel6 = Coloured(Named(new QWidget(sheet), "Panel6"), kNoteColour);
-  auto* panel6Lines = new QVBoxLayout(panel6);
-  panel6Lines->addWidget(Label(panel6, "[建物の重さの区分]にある[小屋裏収納]の有無は"));
-  panel6Lines->addWidget(Label(panel6, "簡易耐力表の場合以外は無視されます。"));
-  if (v != 0) panel6->setObjectName(QStringLiteral("Panel6_%1").arg(v));
-  third->addWidget(panel6);
   third->addStretch();
   columns->addLayout(third, 1);
 
