@@ -10,6 +10,7 @@
 // Palettes that stand where a plain tool palette is expected.
 #include "elements/FoundationPalette.h"
 #include "elements/GableWallPalette.h"
+#include "elements/WallPalette.h"
 #include "mainwindow/FreeLineDialogs.h"
 #include "mainwindow/TextLabelDialogs.h"
 
@@ -19,6 +20,7 @@ class TaxisDlg;
 class TDcopyDlg;
 class TDrekkadoDlg;
 class TDhashiraDlg;
+class TDkabeChangeDlg;
 class TDmoduleDlg;
 class TDtoorishinnDlg;
 class TgaiyouDlg;
@@ -42,8 +44,8 @@ extern TDcopyDlg* DcopyDlg;
 extern TaxisDlg* axisDlg;
 extern TAboutBox* AboutBox;
 extern TPlaceholderDlg* DkabetsuikaDlg;
-extern TPlaceholderDlg* DkabeChangeDlg;
-extern TToolPalette* DkabeDlg;
+extern TDkabeChangeDlg* DkabeChangeDlg;
+extern TDkabeDlg* DkabeDlg;
 extern ThashiraChangeDlg* hashiraChangeDlg;
 extern TgaiyouDlg* gaiyouDlg;
 extern TkaberyouDlg* kaberyouDlg;

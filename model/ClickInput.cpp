@@ -15,6 +15,7 @@
 #include "model/ModelAccess.h"
 #include "model/TextLabelInput.h"
 #include "model/ViewState.h"
+#include "model/WallInput.h"
 #include "platform/Numeric.h"
 
 int32_t HoverState = 0;
@@ -28,7 +29,7 @@ int32_t ClickPixels[6] = {};
 EditModeInput ClickInputRoutines[EditModeInputCount] = {
     /* EditModeGrid */ {},
     /* EditModeColumns */ {InputColumn, nullptr, nullptr},
-    /* EditModeWalls */ {},
+    /* EditModeWalls */ {nullptr, InputWall, nullptr},
     /* EditModeRoofFloor */ {},
     /* EditModeFloorSpec */ {},
     /* EditModeText */ {nullptr, InputTextLabel, nullptr},
