@@ -187,7 +187,9 @@ TEST_F(WallInputTest, RefusalsAndQuestions) {
     WallPaletteControls.BraceKind = c.brace;
     for (const auto& [text, answer] : c.boxes) boxes.Expect(answer);
     const int32_t walls = WallCount[0][0];
+    const int32_t undoTop = UndoTop;
     EXPECT_EQ(InputWall(2, 2, 6, 2), c.result);
+    EXPECT_EQ(UndoTop != undoTop, c.result == 1);
     ASSERT_EQ(boxes.Calls().size(), c.boxes.size());
     for (size_t k = 0; k < c.boxes.size(); ++k) EXPECT_EQ(boxes.Calls()[k].text, c.boxes[k].first);
     if (!c.boxes.empty()) {
