@@ -86,6 +86,13 @@ RadioRow PartRadios(QGroupBox* box, bool horizontal, std::initializer_list<Radio
   return row;
 }
 
+// The dialog's panel deterioration: two radios a row, to keep the panel groups low.
+RadioRow PanelPartRadios(QGroupBox* box, std::initializer_list<RadioItem> items) {
+  RadioRow row(box);
+  row.Add(box, new QGridLayout(box), items);
+  return row;
+}
+
 }  // namespace
 
 void FitWallForm(QWidget* form, int width, int height) {
@@ -170,15 +177,16 @@ WallSettingControls NewWallSettingControls(QWidget* parent, WallControlsFor form
   wings->addWidget(Caption(c.Ghyouji, "ｍ"), palette ? 1 : 0, palette ? 2 : 4);
   wings->setColumnStretch(palette ? 3 : 5, 1);
   fitting->addWidget(Caption(c.Ghyouji, "袖壁"), 1, 0, Qt::AlignTop);
-  fitting->addLayout(wings, 1, 1, 1, 3);
+  fitting->addLayout(wings, 1, 1, 1, palette ? 3 : 5);
   c.Cnaigai = NewCheckBox(c.Ghyouji, "Cnaigai", "内外");
   c.Csayuu = NewCheckBox(c.Ghyouji, "Csayuu", "左右");
   auto* flips = new QHBoxLayout;
   flips->addWidget(c.Cnaigai);
   flips->addWidget(c.Csayuu);
   flips->addStretch();
-  fitting->addWidget(Caption(c.Ghyouji, "反転"), 2, 0);
-  fitting->addLayout(flips, 2, 1, 1, 3);
+  // The flips under the wing walls in the palette, beside the fitting in the dialog.
+  fitting->addWidget(Caption(c.Ghyouji, "反転"), palette ? 2 : 0, palette ? 0 : 4);
+  fitting->addLayout(flips, palette ? 2 : 0, palette ? 1 : 5, 1, palette ? 3 : 1);
 
   c.Gomosa = NewGroupBox(parent, "Gomosa", "壁の重さ");
   c.Gomosa->setToolTip(palette ? QStringLiteral("荷重拾いの場合は要設定。")
@@ -294,16 +302,14 @@ WallSettingControls NewWallSettingControls(QWidget* parent, WallControlsFor form
                          {"Rshin0", "なし", 0, &c.Rshin0},
                          {"Rshin1", "部分", 1, &c.Rshin1}});
     c.Glmen = NewGroupBox(c.Glum, "Glmen", "面材劣化");
-    c.LeftPanel = PartRadios(c.Glmen, false,
-                             {{"Rlmen2", "劣化", 2, &c.Rlmen2},
-                              {"Rlmen0", "なし", 0, &c.Rlmen0},
-                              {"Rlmen1", "部分", 1, &c.Rlmen1}});
+    c.LeftPanel = PanelPartRadios(c.Glmen, {{"Rlmen2", "劣化", 2, &c.Rlmen2, 0, 0},
+                                            {"Rlmen0", "なし", 0, &c.Rlmen0, 0, 1},
+                                            {"Rlmen1", "部分", 1, &c.Rlmen1, 1, 0}});
     static_cast<QGridLayout*>(c.Glum->layout())->addWidget(c.Glmen, 0, 4, 2, 1);
     c.Grmen = NewGroupBox(c.Grdm, "Grmen", "面材劣化");
-    c.RightPanel = PartRadios(c.Grmen, false,
-                              {{"Rrmen2", "劣化", 2, &c.Rrmen2},
-                               {"Rrmen0", "なし", 0, &c.Rrmen0},
-                               {"Rrmen1", "部分", 1, &c.Rrmen1}});
+    c.RightPanel = PanelPartRadios(c.Grmen, {{"Rrmen2", "劣化", 2, &c.Rrmen2, 0, 0},
+                                             {"Rrmen0", "なし", 0, &c.Rrmen0, 0, 1},
+                                             {"Rrmen1", "部分", 1, &c.Rrmen1, 1, 0}});
     static_cast<QGridLayout*>(c.Grdm->layout())->addWidget(c.Grmen, 0, 4, 2, 1);
   }
   c.Rnashi->setChecked(true);
