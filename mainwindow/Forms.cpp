@@ -10,6 +10,8 @@
 #include "elements/LoadPickers.h"
 #include "elements/RoofFloorChangeDialog.h"
 #include "elements/RoofFloorPalette.h"
+#include "elements/WallChangeDialog.h"
+#include "elements/WallPalette.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/AxisDialog.h"
 #include "mainwindow/CopyDialog.h"
@@ -40,8 +42,8 @@ TDcopyDlg* DcopyDlg = nullptr;
 TaxisDlg* axisDlg = nullptr;
 TAboutBox* AboutBox = nullptr;
 TPlaceholderDlg* DkabetsuikaDlg = nullptr;
-TPlaceholderDlg* DkabeChangeDlg = nullptr;
-TToolPalette* DkabeDlg = nullptr;
+TDkabeChangeDlg* DkabeChangeDlg = nullptr;
+TDkabeDlg* DkabeDlg = nullptr;
 ThashiraChangeDlg* hashiraChangeDlg = nullptr;
 TgaiyouDlg* gaiyouDlg = nullptr;
 TkaberyouDlg* kaberyouDlg = nullptr;
@@ -108,8 +110,8 @@ const FormEntry kForms[] = {
     {"TaxisDlg", "axisDlg", "通り芯", -1, Form<TaxisDlg, &axisDlg>},
     {"TAboutBox", "AboutBox", "Quilmora2025", -1, Form<TAboutBox, &AboutBox>},
     {"TDkabetsuikaDlg", "DkabetsuikaDlg", "壁耐力要素の編集", -1, Form<TPlaceholderDlg, &DkabetsuikaDlg>},
-    {"TDkabeChangeDlg", "DkabeChangeDlg", "壁の変更", -1, Form<TPlaceholderDlg, &DkabeChangeDlg>},
-    {"TDkabeDlg", "DkabeDlg", "壁の設定", PaletteDockWalls, Form<TToolPalette, &DkabeDlg>},
+    {"TDkabeChangeDlg", "DkabeChangeDlg", "壁の変更", -1, Form<TDkabeChangeDlg, &DkabeChangeDlg>},
+    {"TDkabeDlg", "DkabeDlg", "壁の設定", PaletteDockWalls, Form<TDkabeDlg, &DkabeDlg>},
     {"ThashiraChangeDlg", "hashiraChangeDlg", "柱の変更", -1, Form<ThashiraChangeDlg, &hashiraChangeDlg>},
     {"TgaiyouDlg", "gaiyouDlg", "概要", -1, Form<TgaiyouDlg, &gaiyouDlg>},
     {"TkaberyouDlg", "kaberyouDlg", "壁量計算", -1, Form<TkaberyouDlg, &kaberyouDlg>},

@@ -12,6 +12,7 @@
 #include "elements/FoundationPalette.h"
 #include "elements/GableWallPalette.h"
 #include "elements/RoofFloorPalette.h"
+#include "elements/WallPalette.h"
 #include "mainwindow/FreeLineDialogs.h"
 #include "mainwindow/TextLabelDialogs.h"
 
@@ -24,6 +25,7 @@ class TDtsuikaDlg;
 class TDyukachangeDlg;
 class TDrekkadoDlg;
 class TDhashiraDlg;
+class TDkabeChangeDlg;
 class TDmoduleDlg;
 class TDtoorishinnDlg;
 class TgaiyouDlg;
@@ -47,8 +49,8 @@ extern TDcopyDlg* DcopyDlg;
 extern TaxisDlg* axisDlg;
 extern TAboutBox* AboutBox;
 extern TPlaceholderDlg* DkabetsuikaDlg;
-extern TPlaceholderDlg* DkabeChangeDlg;
-extern TToolPalette* DkabeDlg;
+extern TDkabeChangeDlg* DkabeChangeDlg;
+extern TDkabeDlg* DkabeDlg;
 extern ThashiraChangeDlg* hashiraChangeDlg;
 extern TgaiyouDlg* gaiyouDlg;
 extern TkaberyouDlg* kaberyouDlg;

@@ -17,6 +17,7 @@
 #include "model/ModelAccess.h"
 #include "model/TextLabelInput.h"
 #include "model/ViewState.h"
+#include "model/WallInput.h"
 #include "platform/Numeric.h"
 
 int32_t HoverState = 0;
@@ -30,7 +31,7 @@ int32_t ClickPixels[6] = {};
 EditModeInput ClickInputRoutines[EditModeInputCount] = {
     /* EditModeGrid */ {},
     /* EditModeColumns */ {InputColumn, nullptr, nullptr},
-    /* EditModeWalls */ {},
+    /* EditModeWalls */ {nullptr, InputWall, nullptr},
     /* EditModeRoofFloor */ {nullptr, InputRoofFloorRect, InputRoofFloorTriangle},
     /* EditModeFloorSpec */ {nullptr, InputFloorSpecRect, InputFloorSpecTriangle},
     /* EditModeText */ {nullptr, InputTextLabel, nullptr},

@@ -194,8 +194,9 @@ TEST_F(ClickInputTest, SecondClickOnTheFirstWallPointPlacesAColumn) {
 }
 
 TEST_F(ClickInputTest, ModesWithoutTheirRoutineOnlyCollectPoints) {
-  // Walls and the other kinds still to come only collect points; so does a
-  // mode whose routine is taken away (the fixture puts it back).
+  // The kinds still to come only collect points; so does a mode whose
+  // routine is taken away (the fixture puts it back).
+  ClickInputRoutines[EditModeWalls] = {};
   ClickInputRoutines[EditModeText] = {};
   ClickInputRoutines[EditModeFreeLine] = {};
   for (int32_t mode : {EditModeWalls, EditModeText, EditModeFreeLine, EditModeBeam}) {

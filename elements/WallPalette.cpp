@@ -1,0 +1,167 @@
+#include "elements/WallPalette.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpacerItem>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "model/WindowState.h"
+#include "platform/Numeric.h"
+
+double WallPaletteScale = 1.0;
+int32_t WallPaletteExpanded = 0;
+
+namespace {
+
+// The designed client area, expanded, and the widths of the two states.
+constexpr int kDesignedWidth = 869;
+constexpr int kDesignedHeight = 161;
+constexpr double kExpandedWidth = 885;
+constexpr double kCompactWidth = 490;
+constexpr double kShift = 395;
+
+}  // namespace
+
+TDkabeDlg::TDkabeDlg(QWidget* parent)
+    : TToolPalette("TDkabeDlg", "DkabeDlg", QStringLiteral("壁の設定"), PaletteDockWalls, parent,
+                   OwnContent{}) {
+  setWindowFlag(Qt::WindowMinMaxButtonsHint);
+  static_cast<WallSettingControls&>(*this) = NewWallSettingControls(this, WallControlsFor::Palette);
+  Bdisp = NewButton(this, "Bdisp", "耐力要素の表示　ON / OFF");
+  Bdisp->setAutoDefault(false);
+
+  // Left the kind, fitting and weight; between them and the deterioration
+  // (anchored right, under Bdisp) the bearing elements.
+  auto* layout = new QHBoxLayout(this);
+  auto* left = new QVBoxLayout;
+  left->addWidget(Gshurui);
+  left->addWidget(Gomosa);
+  left->addStretch();
+  layout->addLayout(left);
+  layout->addWidget(Ghyouji, 0, Qt::AlignTop);
+  auto* panels = new QVBoxLayout;
+  panels->addWidget(Glum);
+  panels->addWidget(Grdm);
+  panels->addStretch();
+  layout->addLayout(panels);
+  auto* elements = new QVBoxLayout;
+  elements->addWidget(Gsuji);
+  elements->addWidget(Gtsuchi);
+  elements->addStretch();
+  layout->addLayout(elements);
+  layout->addStretch();
+  auto* right = new QVBoxLayout;
+  right->addWidget(Bdisp, 0, Qt::AlignRight);
+  right->addWidget(Grekka);
+  right->addStretch();
+  layout->addLayout(right);
+
+  // The handlers that write the palette's memory.
+  WallSettings& d = NewWallDefaults;
+  Opening.OnChecked(this, [this, &d](int code) {
+    d.OpeningKind = code;
+    if (code == 0)
+      ClearFittings();
+    else
+      EnableFittings(true);
+  });
+  connect(Ctairyokunashi, &QCheckBox::toggled, this, [&d](bool on) { d.NoStrength = on ? 1 : 0; });
+  connect(Cishou, &QComboBox::activated, this, &TDkabeDlg::CishouClick);
+  connect(Cnaigai, &QCheckBox::toggled, this, [&d](bool on) { d.FlipInOut = on ? 1 : 0; });
+  connect(Csayuu, &QCheckBox::toggled, this, [&d](bool on) { d.FlipLeftRight = on ? 1 : 0; });
+  connect(Csuji, &QComboBox::activated, this, [&d](int position) { d.BraceKind = position; });
+  connect(Ctsuchi, &QComboBox::activated, this, [&d](int position) { d.MudWallKind = position; });
+  connect(Cmenzai1, &QComboBox::activated, this, [&d](int position) { d.PanelLeft = position; });
+  connect(Cmenzai2, &QComboBox::activated, this, [&d](int position) { d.PanelRight = position; });
+  EndJoint.OnChecked(this, [&d](int code) { d.BraceEndJoint = code; });
+  Arrangement.OnChecked(this, [&d](int code) { d.BraceArrangement = code; });
+  const std::pair<QLineEdit*, double*> edits[] = {
+      {Ehidari, &d.WingWallStart},     {Emigi, &d.WingWallEnd},           {Etakasa, &d.Height},
+      {Esujitakasa, &d.BraceHeight},   {Etsuchitakasa, &d.MudWallHeight}, {Elutakasa, &d.PanelLeftHeight},
+      {Erdtakasa, &d.PanelRightHeight}};
+  for (const auto& [edit, value] : edits)
+    connect(edit, &QLineEdit::textChanged, this, [edit = edit, value = value] { *value = NumberIn(edit); });
+
+  // Every control keeps WallPaletteControls in step, handler or not.
+  for (QButtonGroup* group : {Opening.Group(), Weight.Group(), EndJoint.Group(), Arrangement.Group(),
+                              Frame.Group(), Core.Group(), LeftPanel.Group(), RightPanel.Group()})
+    connect(group, &QButtonGroup::idToggled, this, [this] { Sync(); });
+  for (QCheckBox* box : {Ctairyokunashi, Cnaigai, Csayuu})
+    connect(box, &QCheckBox::toggled, this, [this] { Sync(); });
+  for (QComboBox* list : {Cishou, Csuji, Ctsuchi, Cmenzai1, Cmenzai2, Cludoubuchi, Crddoubuchi})
+    connect(list, &QComboBox::currentIndexChanged, this, [this] { Sync(); });
+  for (QLineEdit* edit : {Ehidari, Emigi, Etakasa, Esujitakasa, Etsuchitakasa, Elutakasa, Erdtakasa, Eomosa})
+    connect(edit, &QLineEdit::textChanged, this, [this] { Sync(); });
+  connect(Bdisp, &QPushButton::clicked, this, &TDkabeDlg::BdispClick);
+
+  FillShortLists();
+  // The font at which both the expanded and the compact palette fit; where
+  // even the smallest does not, the palette is made wider in both states.
+  const double expanded = FitToClientSize(this, kDesignedWidth, kDesignedHeight);
+  const int compactWidth = static_cast<int>(kCompactWidth * kDesignedWidth / kExpandedWidth);
+  for (QGroupBox* group : {Glum, Grdm, Gsuji, Gtsuchi}) group->hide();
+  const double compact = FitToClientSize(this, compactWidth, kDesignedHeight);
+  layout->activate();
+  const QSize compactNeed = minimumSizeHint();
+  for (QGroupBox* group : {Glum, Grdm, Gsuji, Gtsuchi}) group->show();
+  if (compact > expanded) FitToClientSize(this, kDesignedWidth, kDesignedHeight);
+  layout->activate();
+  const QSize expandedNeed = minimumSizeHint();
+  const int created =
+      std::max({kDesignedWidth, expandedNeed.width(),
+                static_cast<int>(std::ceil(compactNeed.width() * kExpandedWidth / kCompactWidth))});
+  setFixedSize(created, std::max({kDesignedHeight, expandedNeed.height(), compactNeed.height()}));
+
+  // The lists are filled after the fitting: the long table lists keep a modest width.
+  FillLists();
+  WallPaletteScale = width() / kExpandedWidth;
+  SetExpanded(false);
+  ShowSettings(NewWallDefaults);
+  Sync();
+}
+
+void TDkabeDlg::Sync() { WallPaletteControls = Read(WallPaletteControls); }
+
+void TDkabeDlg::SetExpanded(bool expanded) {
+  WallPaletteExpanded = expanded ? 1 : 0;
+  for (QGroupBox* group : {Glum, Grdm, Gsuji, Gtsuchi}) group->setVisible(expanded);
+  setFixedWidth(TruncToInt((expanded ? kExpandedWidth : kCompactWidth) * WallPaletteScale));
+}
+
+void TDkabeDlg::BdispClick() {
+  const bool expand = WallPaletteExpanded == 0;
+  const int left = TruncToInt(x() + (expand ? -kShift : kShift) * WallPaletteScale);
+  SetExpanded(expand);
+  move(left, y());
+}
+
+void TDkabeDlg::CishouClick(int position) { NewWallDefaults.FittingSymbol = position; }
+
+void TDkabeDlg::FormShow() {
+  FillLists();
+  // The furring lists and the no-strength box keep their own state.
+  WallSettings shown = NewWallDefaults;
+  shown.NoStrength = CheckedCode(Ctairyokunashi);
+  shown.FurringLeft = Cludoubuchi->currentIndex();
+  shown.FurringRight = Crddoubuchi->currentIndex();
+  // The opening radio first: its handler may clear the wing walls in the memory.
+  Opening.SetCode(NewWallDefaults.OpeningKind);
+  shown.WingWallStart = NewWallDefaults.WingWallStart;
+  shown.WingWallEnd = NewWallDefaults.WingWallEnd;
+  ShowSettings(shown);
+  Sync();
+}
+
+void TDkabeDlg::showEvent(QShowEvent* event) {
+  FormShow();
+  TToolPalette::showEvent(event);
+}
