@@ -284,6 +284,13 @@ TEST_F(ReportPreviewTest, VerificationSheetAtFullSize) {
     if (!shot.isEmpty()) {
       QTest::qWait(300);
       EXPECT_TRUE(preview.grab().save(QString::fromLocal8Bit(shot)));
+      // The print dialog above it, beside the preview's file.
+      dialogs.Expect("DprintDlg", [&](QDialog& print) {
+        QTest::qWait(300);
+        EXPECT_TRUE(print.grab().save(QString::fromLocal8Bit(shot) + QStringLiteral("-print.png")));
+        print.reject();
+      });
+      QTest::mouseClick(preview.Bprint, Qt::LeftButton);
     }
     dialog.reject();
   });
