@@ -194,6 +194,7 @@ TEST_F(ReportPreviewTest, TheWheelScrollsEveryTab) {
 TEST_F(ReportPreviewTest, PrintDialogPrintsTheCheckedFamiliesIntoOneJob) {
   const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
   ProjectSettings.VerificationFeature = 0;
+  ProjectSettings.WallQuantityFeature = 1;
   CurrentVariant = 1;
   OpenFromMenu("PasteItem", [&](QDialog& preview) {
     // First showing: nothing checked, the variant's radio checked, the
@@ -204,6 +205,11 @@ TEST_F(ReportPreviewTest, PrintDialogPrintsTheCheckedFamiliesIntoOneJob) {
       EXPECT_TRUE(print.R2->isChecked());
       EXPECT_FALSE(print.R2->isEnabled());
       EXPECT_FALSE(print.GroupBox4->isVisible());
+      EXPECT_TRUE(print.GroupBox1->isVisible());
+      QTest::mouseClick(print.Button1, Qt::LeftButton);
+      for (QCheckBox* box : print.Checks) EXPECT_TRUE(box->isChecked());
+      QTest::mouseClick(print.Button2, Qt::LeftButton);
+      for (QCheckBox* box : print.Checks) EXPECT_FALSE(box->isChecked());
       QTest::mouseClick(print.OKBtn, Qt::LeftButton);  // nothing checked: no set-up, no job
     });
     QTest::mouseClick(preview.findChild<QPushButton*>(QStringLiteral("Bprint")), Qt::LeftButton);
