@@ -24,6 +24,19 @@ StoreyArray QuarterSufficiencyA, QuarterSufficiencyB;
 StoreyArray QuarterSufficiency1, QuarterSufficiency2;
 StoreyArray WallRatioRatioX, WallRatioRatioY;
 
+// D of the held strength: the deterioration factor in the general and the
+// verification method (the fixed percentage of the verification method when
+// one is set), none in the precise methods.
+double HeldStrengthDeterioration(int v) {
+  const int32_t method = ProjectSettings.DiagnosisMethod;
+  if (method == DiagnosisVerification &&
+      ProjectSettings.VerificationDeterioration != VerificationDeteriorationComputed)
+    return ProjectSettings.VerificationDeterioration / 100.0;
+  if (method == DiagnosisGeneral || method == DiagnosisVerification)
+    return v == CurrentState ? DeteriorationFactor : RetrofitDeteriorationFactor;
+  return 1.0;
+}
+
 namespace {
 
 constexpr double StartBuildingScore = 100.0;
@@ -54,19 +67,6 @@ void CalcWallQuantityRatios() {
       WallRatioRatioX[v][s] = ZoneBalance(QuarterSufficiencyA[v][s], QuarterSufficiencyB[v][s]);
       WallRatioRatioY[v][s] = ZoneBalance(QuarterSufficiency1[v][s], QuarterSufficiency2[v][s]);
     }
-}
-
-// D of the held strength: the deterioration factor in the general and the
-// verification method (the fixed percentage of the verification method when
-// one is set), none in the precise methods.
-double HeldStrengthDeterioration(int v) {
-  const int32_t method = ProjectSettings.DiagnosisMethod;
-  if (method == DiagnosisVerification &&
-      ProjectSettings.VerificationDeterioration != VerificationDeteriorationComputed)
-    return ProjectSettings.VerificationDeterioration / 100.0;
-  if (method == DiagnosisGeneral || method == DiagnosisVerification)
-    return v == CurrentState ? DeteriorationFactor : RetrofitDeteriorationFactor;
-  return 1.0;
 }
 
 // One direction of one snow family. The other elements have no snow share.

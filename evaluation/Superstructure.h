@@ -57,6 +57,11 @@ extern StoreyArray WallRatioRatioX, WallRatioRatioY;          // smaller zone / 
 // of the storey below.
 constexpr int32_t UpperShearCautionBit = 2;
 
+// D of the held strength of variant v: the deterioration factor of the
+// variant in the general and the verification method (the fixed percentage
+// of the verification method when one is set), 1 in the precise methods.
+double HeldStrengthDeterioration(int v);
+
 // floor(score x 100) / 100: cut down, never rounded (0.996 shows 0.99).
 double CutScore(double score);
 

@@ -27,8 +27,9 @@
 #include "mainwindow/WallQuantityDialog.h"
 #include "model/WindowState.h"
 #include "outline/OutlineDialog.h"
+#include "report/qt/ReportDialogs.h"
 
-TPlaceholderDlg* OhoukokushoDlg = nullptr;
+TOhoukokushoDlg* OhoukokushoDlg = nullptr;
 TDmojiChangeDlg* DmojiChangeDlg = nullptr;
 TDmojiDlg* DmojiDlg = nullptr;
 TDmoduleDlg* DmoduleDlg = nullptr;
@@ -36,7 +37,7 @@ TDkisoDlg* DkisoDlg = nullptr;
 TDsenDlg* DsenDlg = nullptr;
 TDsekisaiDlg* DsekisaiDlg = nullptr;
 TDrekkadoDlg* DrekkadoDlg = nullptr;
-TPlaceholderDlg* DprintDlg = nullptr;
+TDprintDlg* DprintDlg = nullptr;
 TDhashiraDlg* DhashiraDlg = nullptr;
 TDcopyDlg* DcopyDlg = nullptr;
 TaxisDlg* axisDlg = nullptr;
@@ -96,7 +97,7 @@ constexpr FormOps Form{CreateForm<T, Variable>, [] { return static_cast<QWidget*
 
 // After the main window, in the order of creation.
 const FormEntry kForms[] = {
-    {"TOhoukokushoDlg", "OhoukokushoDlg", "報告書", -1, Form<TPlaceholderDlg, &OhoukokushoDlg>},
+    {"TOhoukokushoDlg", "OhoukokushoDlg", "報告書", -1, Form<TOhoukokushoDlg, &OhoukokushoDlg>},
     {"TDmojiChangeDlg", "DmojiChangeDlg", "文字の変更", -1, Form<TDmojiChangeDlg, &DmojiChangeDlg>},
     {"TDmojiDlg", "DmojiDlg", "文字の入力", PaletteDockText, Form<TDmojiDlg, &DmojiDlg>},
     {"TDmoduleDlg", "DmoduleDlg", "モジュールの変更", -1, Form<TDmoduleDlg, &DmoduleDlg>},
@@ -104,7 +105,7 @@ const FormEntry kForms[] = {
     {"TDsenDlg", "DsenDlg", "自由線の設定", PaletteDockFreeLine, Form<TDsenDlg, &DsenDlg>},
     {"TDsekisaiDlg", "DsekisaiDlg", "積載荷重の設定", -1, Form<TDsekisaiDlg, &DsekisaiDlg>},
     {"TDrekkadoDlg", "DrekkadoDlg", "劣化度の確認", -1, Form<TDrekkadoDlg, &DrekkadoDlg>},
-    {"TDprintDlg", "DprintDlg", "印刷", -1, Form<TPlaceholderDlg, &DprintDlg>},
+    {"TDprintDlg", "DprintDlg", "印刷", -1, Form<TDprintDlg, &DprintDlg>},
     {"TDhashiraDlg", "DhashiraDlg", "柱の設定", PaletteDockColumns, Form<TDhashiraDlg, &DhashiraDlg>},
     {"TDcopyDlg", "DcopyDlg", "データの一括編集（先に診断対象を指示します）", -1, Form<TDcopyDlg, &DcopyDlg>},
     {"TaxisDlg", "axisDlg", "通り芯", -1, Form<TaxisDlg, &axisDlg>},

@@ -48,6 +48,7 @@ struct FontDescription {
   int32_t Width = 0;       // average character width in pixels; 0 = the face's own
   int32_t Escapement = 0;  // tenths of a degree, counter-clockwise about the text's top-left corner
   int32_t Weight = 400;
+  int32_t Italic = 0;  // 1: italic
   int32_t CharSet = 128;
   std::u16string FaceName;
 };

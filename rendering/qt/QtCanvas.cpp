@@ -130,6 +130,7 @@ QFont QFontOfDescription(const FontDescription& description) {
   if (description.Width > 0) font.setStretch(std::clamp(200 * description.Width / height, 1, 4000));
   font.setWeight(
       static_cast<QFont::Weight>(std::clamp(description.Weight > 0 ? description.Weight : 400, 1, 1000)));
+  font.setItalic(description.Italic != 0);
   font.setStyleStrategy(QFont::NoAntialias);
   font.setKerning(false);
   return font;
@@ -196,7 +197,8 @@ const QFont& QtCanvas::CurrentQFont() {
     const auto same = [&](const std::pair<FontDescription, QFont>& f) {
       const FontDescription& e = f.first;
       return e.Height == d.Height && e.Width == d.Width && e.Escapement == d.Escapement &&
-             e.Weight == d.Weight && e.CharSet == d.CharSet && e.FaceName == d.FaceName;
+             e.Weight == d.Weight && e.Italic == d.Italic && e.CharSet == d.CharSet &&
+             e.FaceName == d.FaceName;
     };
     auto it = std::find_if(fonts_.begin(), fonts_.end(), same);
     if (it == fonts_.end()) {
@@ -368,7 +370,7 @@ void QtCanvas::PaintStamp(const Stamp& stamp, int32_t x, int32_t y, int32_t penC
 QtCanvas::TextEntry& QtCanvas::TextEntryOf(std::u16string_view text) {
   const FontDescription& d = Font();
   textKey_.clear();
-  for (int32_t v : {d.Height, d.Width, d.Escapement, d.Weight, d.CharSet}) {
+  for (int32_t v : {d.Height, d.Width, d.Escapement, d.Weight, d.Italic, d.CharSet}) {
     textKey_.push_back(static_cast<char16_t>(static_cast<uint32_t>(v) & 0xffff));
     textKey_.push_back(static_cast<char16_t>(static_cast<uint32_t>(v) >> 16));
   }

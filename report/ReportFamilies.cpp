@@ -1,0 +1,44 @@
+#include "report/ReportFamilies.h"
+
+const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
+    nullptr,                      // PageCover
+    nullptr,                      // PagePlan
+    DrawFoundationPlanPage,       // PageFoundation
+    nullptr,                      // PageRequiredStrength
+    nullptr,                      // PageWallStrength
+    nullptr,                      // PageCentreOfGravity
+    nullptr,                      // PageRigidity
+    nullptr,                      // PageNValueTables
+    nullptr,                      // PageNValueFrames
+    nullptr,                      // PageFloorMagnification
+    nullptr,                      // PageFloorStrengthCheck
+    nullptr,                      // PageScore
+    nullptr,                      // PageWallQuantity
+    DrawVerificationResultSheet,  // PageVerification
+};
+
+const int32_t PrintPositionKinds[PrintPositionCount] = {
+    PageCover,
+    PagePlan,
+    PageFoundation,
+    PageRequiredStrength,
+    PageWallStrength,
+    PageCentreOfGravity,
+    PageRigidity,
+    PageNValueFrames,
+    PageNValueTables,
+    PageFloorMagnification,
+    PageFloorStrengthCheck,
+    PageScore,
+};
+
+int32_t DrawReportPageKind(int32_t kind, PageSink& sink, double pixelsPerMm, int32_t wantedPage) {
+  if (kind < 0 || kind >= ReportPageKindCount) return 0;
+  if (const ReportPageGenerator function = ReportPageFunctions[kind])
+    return function(sink, pixelsPerMm, wantedPage);
+  if (wantedPage == 0) return 0;
+  PageFrame frame(sink, pixelsPerMm, wantedPage);
+  frame.BeginPage();
+  frame.HandOver(false);
+  return frame.Result();
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The page functions of the report families, the table that finds them by
+// page kind, the print order of the print dialog's check boxes, and the plan
+// renderer the plan-bearing families call.
+#include <cstdint>
+
+#include "report/ReportPage.h"
+
+// Kind 2: the first storey's plan with its foundations and the list of the
+// six foundation kinds; one page.
+int32_t DrawFoundationPlanPage(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
+// Kind 13: the result sheet of the verification method; one page.
+int32_t DrawVerificationResultSheet(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
+
+// The page function of each kind; null for a family that has none yet.
+extern const ReportPageGenerator ReportPageFunctions[ReportPageKindCount];
+
+// Runs the page function of kind. A kind without one draws one white page in
+// the preview (result 0) and prints nothing.
+int32_t DrawReportPageKind(int32_t kind, PageSink& sink, double pixelsPerMm, int32_t wantedPage);
+
+// The families of the print dialog's twelve check boxes in print order: the
+// N-value frame diagrams come before the N-value tables.
+constexpr int PrintPositionCount = 12;
+extern const int32_t PrintPositionKinds[PrintPositionCount];
+
+// The plans drawn on report pages.
+enum ReportPlanKind : int32_t {
+  PlanOnPlanPage = 0,
+  PlanOnCentreOfGravityPage = 1,
+  PlanOnRequiredStrengthPage = 2,
+  PlanOnFloorMagnificationPage = 4,
+  PlanOnFoundationPage = 5,
+  PlanOnRigidityPage = 6,
+  PlanOnWallQuantityPage = 7,
+};
+
+// Draws the plan of storey (0..2) of CurrentVariant in its frame on a report
+// page: a light grey square frame from (20, 20) mm, 1.2 x the box size wide
+// (box 150 mm for kind 0, 100 mm for the others), the plan fitted into it,
+// and when printing (wantedPage 0) the scale note above the frame's right
+// end. Changes the canvas's pen, brush and font.
+void DrawReportPlan(Canvas& canvas, ReportPlanKind kind, int32_t storey, double pixelsPerMm,
+                    int32_t wantedPage);

@@ -1,0 +1,128 @@
+#pragma once
+// The report's dialogs: the preview (報告書), one tab per page family with
+// zoom, paging and wheel scrolling, and the print dialog (印刷), which prints
+// the chosen families in one job. Both are created once with the other
+// forms; the preview installs itself as the opener of the report menu items.
+#include <QDialog>
+#include <QPicture>
+#include <QWidget>
+
+#include "model/ReportPaging.h"
+#include "report/ReportFamilies.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QTabWidget;
+
+// The image of a preview tab: the last page picture handed to it, stretched
+// to the image's size.
+class TPageImage : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TPageImage(QWidget* parent);
+  void SetPicture(const QPicture& picture);
+  const QPicture& Picture() const { return picture_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QPicture picture_;
+};
+
+class TOhoukokushoDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TOhoukokushoDlg(QWidget* parent);
+  ~TOhoukokushoDlg() override;
+
+  // The report menu's command: the tab of kind, its page, the dialog modally.
+  void OpenOn(int kind, int wantedPage);
+  // Every image to width x height pixels, every tab scrolled to its top left.
+  void ResizePreviewImages(double width, double height);
+  // Draws the shown tab's page and updates the paging controls.
+  void DrawShownPage();
+
+  QTabWidget* PageControl1 = nullptr;
+  QScrollArea* Scrolls[ReportPageKindCount] = {};
+  TPageImage* Images[ReportPageKindCount] = {};
+  QLabel* Label1 = nullptr;
+  QComboBox* Cbairitsu = nullptr;
+  QPushButton* Bpagewidth = nullptr;
+  QPushButton* Bpageall = nullptr;
+  QPushButton* Bprinter = nullptr;
+  QPushButton* Bprint = nullptr;
+  QPushButton* OKBtn = nullptr;
+  QLabel* Lpage = nullptr;
+  QPushButton* Bprevi = nullptr;
+  QPushButton* Bnext = nullptr;
+
+ public slots:
+  void FormShow();
+  void CbairitsuChange();
+  void BpagewidthClick();
+  void BpageallClick();
+  void BnextClick();
+  void BpreviClick();
+  void PageControl1Change();
+  void FormMouseWheelDown();
+  void FormMouseWheelUp();
+  void BprinterClick();
+  void BprintClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The zoom in force: images resized, the combo showing it.
+  void ApplyZoom(bool showInCombo);
+  void ScrollAllBy(int dy);
+
+  // The vertical scroll position of every tab: a tab not shown has no
+  // scroll range of its own yet, so it takes its position when it is shown.
+  int scrollTop_[ReportPageKindCount] = {};
+};
+
+class TDprintDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TDprintDlg(QWidget* parent);
+
+  QGroupBox* GroupBox2 = nullptr;
+  QGroupBox* GroupBox3 = nullptr;
+  QRadioButton* R1 = nullptr;
+  QRadioButton* R2 = nullptr;
+  QRadioButton* R3 = nullptr;
+  // The check boxes by print position.
+  QCheckBox* Checks[PrintPositionCount] = {};
+  QPushButton* CancelBtn = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button2 = nullptr;
+  QPushButton* OKBtn = nullptr;
+  QGroupBox* GroupBox1 = nullptr;
+  QPushButton* Bkaberyou = nullptr;
+  QGroupBox* GroupBox4 = nullptr;
+  QPushButton* Bkenshou = nullptr;
+  QPushButton* Bprinter = nullptr;
+
+ public slots:
+  void FormShow();
+  void Button1Click();
+  void Button2Click();
+  void BprinterClick();
+  void OKBtnClick();
+  void BkaberyouClick();
+  void BkenshouClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+};

@@ -1,0 +1,77 @@
+#pragma once
+// The Qt side of printing and previewing report pages: the page sinks on a
+// printer's painter and on preview pictures, the one printer of the program
+// with its set-up dialog, and the print job.
+#include <QPainter>
+#include <QPicture>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "rendering/qt/QtCanvas.h"
+#include "report/ReportPage.h"
+
+class QPrinter;
+class TPageImage;
+
+// Draws each page straight on the sheet of the job whose painter it is given
+// (one drawing unit to one printer dot); counts the job's sheets.
+class PrinterPageSink final : public PageSink {
+ public:
+  PrinterPageSink(QPainter& painter, QPrinter& printer);
+  Canvas& BeginPage() override;
+  void HandOverPage() override;
+  void NewPage() override;
+  int32_t JobPageNumber() const override { return pageNumber_; }
+  int32_t PrintableWidth() const override;
+  int32_t PrintableHeight() const override;
+  int32_t Resolution() const override;
+  LocalTime Now() const override;
+
+ private:
+  QPainter& painter_;
+  QPrinter& printer_;
+  QtCanvas canvas_;
+  int32_t pageNumber_ = 1;
+};
+
+// Records each page into a fresh picture and gives it to a preview image,
+// which keeps the last one.
+class PicturePageSink final : public PageSink {
+ public:
+  explicit PicturePageSink(TPageImage* image) : image_(image) {}
+  Canvas& BeginPage() override;
+  void HandOverPage() override;
+  void NewPage() override {}
+  int32_t JobPageNumber() const override { return 1; }
+  int32_t PrintableWidth() const override { return PagePictureWidth; }
+  int32_t PrintableHeight() const override { return PagePictureHeight; }
+  int32_t Resolution() const override { return 0; }
+  LocalTime Now() const override;
+
+  // The pages handed over so far.
+  int32_t PageCount() const { return pages_; }
+
+ private:
+  TPageImage* image_;
+  QPicture picture_;
+  QPainter painter_;
+  QtCanvas canvas_;
+  int32_t pages_ = 0;
+};
+
+// The program's printer (A4 portrait, high resolution), created on first use.
+QPrinter& ReportPrinter();
+// Runs the printer set-up dialog (PrinterSetupDialog1) on the report printer:
+// 1 when the user accepted it, 0 when cancelled.
+int32_t RunPrinterSetupDialog();
+
+// One print job of the families of kinds, in that order, on printer. Nothing
+// is begun when none of them has pages; a printer that cannot begin the job
+// prints nothing and says so. Returns the number of sheets printed.
+int32_t PrintReportJob(QPrinter& printer, const std::vector<int32_t>& kinds);
+
+// For tests and measurements: every family that has pages, in print order
+// and then the two families printed alone, into one PDF file through the
+// printer sink. Returns the number of sheets.
+int32_t PrintReportToPdf(const QString& path);

@@ -1,0 +1,315 @@
+// The report preview and the print dialog on the real forms: a report menu
+// item opens the preview on its family's tab; the tabs follow the feature
+// switches; zoom by combo text and fit buttons; paging buttons and the page
+// label; the wheel scrolls every tab; the print dialog remembers its checks,
+// asks for the printer set-up once, prints the checked families in print
+// order into one job (a PDF file here), prints nothing with no check or a
+// cancelled set-up, and says so when the printer cannot begin the job.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "GuiFixture.h"
+#include "mainwindow/MainMenuCommands.h"
+#include "model/ReportPaging.h"
+#include "model/ViewState.h"
+#include "report/ReportPreview.h"
+#include "report/ReportPrinting.h"
+#include "report/qt/ReportDialogs.h"
+#include "report/qt/ReportPrintService.h"
+
+namespace {
+
+// Pages of a PDF file: its page objects.
+int PdfPageCount(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return -1;
+  const QString text = QString::fromLatin1(file.readAll());
+  return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+// The set-up dialog answered with OK after the printer was pointed at a PDF file.
+ScriptedModalDialogs::Action SetUpToPdf(const QString& path) {
+  return [path](QDialog& dialog) {
+    QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    dialog.done(QDialog::Accepted);
+  };
+}
+
+class ReportPreviewTest : public GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    for (int32_t& p : PrintSelection) p = 0;
+    PrinterSetupDone = 0;
+    StartProgram();
+    ASSERT_TRUE(OhoukokushoDlg);
+    ASSERT_TRUE(DprintDlg);
+  }
+
+  static QString Label() { return OhoukokushoDlg->Lpage->text(); }
+
+  // Opens the preview from report item name; action plays the user.
+  void OpenFromMenu(const char* item, ScriptedModalDialogs::Action action) {
+    dialogs.Expect("OhoukokushoDlg", std::move(action));
+    QAction* menuItem = QuilmoraForm->findChild<QAction*>(QString::fromLatin1(item));
+    ASSERT_TRUE(menuItem) << item;
+    ASSERT_TRUE(menuItem->isVisible()) << item;
+    menuItem->trigger();
+    EXPECT_EQ(dialogs.Pending(), 0u);
+  }
+
+  QTemporaryDir folder;
+};
+
+TEST_F(ReportPreviewTest, AReportMenuItemOpensThePreviewOnItsFamily) {
+  ProjectSettings.VerificationFeature = 1;
+  ApplyFeatureMenuItems(QuilmoraForm);
+  bool checked = false;
+  OpenFromMenu("B1", [&](QDialog& dialog) {
+    auto& preview = static_cast<TOhoukokushoDlg&>(dialog);
+    EXPECT_TRUE(preview.isVisible());
+    EXPECT_EQ(preview.PageControl1->currentIndex(), PageVerification);
+    EXPECT_EQ(preview.PageControl1->tabText(PageVerification), QStringLiteral("検証法表紙"));
+    EXPECT_FALSE(preview.Images[PageVerification]->Picture().isNull());
+    EXPECT_EQ(Label(), QStringLiteral("[1/1]"));
+    EXPECT_FALSE(preview.Bnext->isEnabled());
+    EXPECT_FALSE(preview.Bprevi->isEnabled());
+    checked = true;
+    QTest::mouseClick(preview.OKBtn, Qt::LeftButton);
+  });
+  EXPECT_TRUE(checked);
+  EXPECT_FALSE(OhoukokushoDlg->isVisible());
+  EXPECT_EQ(PreviewTab, PageVerification);
+
+  OpenFromMenu("PasteItem", [&](QDialog& dialog) {
+    auto& preview = static_cast<TOhoukokushoDlg&>(dialog);
+    EXPECT_EQ(preview.PageControl1->currentIndex(), PageFoundation);
+    EXPECT_FALSE(preview.Images[PageFoundation]->Picture().isNull());
+    dialog.reject();
+  });
+}
+
+TEST_F(ReportPreviewTest, TheTwoFeatureTabsFollowTheSwitches) {
+  for (int flags = 0; flags < 4; ++flags) {
+    ProjectSettings.WallQuantityFeature = flags & 1;
+    ProjectSettings.VerificationFeature = flags >> 1;
+    OpenFromMenu("CutItem", [&](QDialog& dialog) {
+      auto& preview = static_cast<TOhoukokushoDlg&>(dialog);
+      EXPECT_EQ(preview.PageControl1->isTabVisible(PageWallQuantity), (flags & 1) != 0);
+      EXPECT_EQ(preview.PageControl1->isTabVisible(PageVerification), (flags >> 1) != 0);
+      EXPECT_TRUE(preview.PageControl1->isTabVisible(PageFoundation));
+      dialog.reject();
+    });
+  }
+}
+
+TEST_F(ReportPreviewTest, ZoomByComboTextAndFitButtons) {
+  OpenFromMenu("PasteItem", [&](QDialog& dialog) {
+    auto& preview = static_cast<TOhoukokushoDlg&>(dialog);
+    const auto imageSize = [&](int kind) { return preview.Images[kind]->size(); };
+    preview.Cbairitsu->setEditText(QStringLiteral("50%"));
+    EXPECT_EQ(imageSize(PageFoundation), QSize(362, 512));
+    EXPECT_EQ(imageSize(PageCover), QSize(362, 512));  // every tab alike
+    preview.Cbairitsu->setCurrentIndex(2);             // "100%"
+    EXPECT_EQ(imageSize(PageFoundation).width(), 724);
+    preview.Cbairitsu->setEditText(QStringLiteral("abc"));
+    EXPECT_EQ(imageSize(PageFoundation).width(), 724);  // no number: no change
+    preview.Cbairitsu->setEditText(QStringLiteral("0"));
+    EXPECT_EQ(imageSize(PageFoundation).width(), 72);  // clamped to 10 %: 2100 x 10 / 290
+
+    QTest::mouseClick(preview.Bpagewidth, Qt::LeftButton);
+    const double width = preview.PageControl1->width();
+    EXPECT_DOUBLE_EQ(PreviewZoom, (width - 30) / 2100);
+    EXPECT_EQ(imageSize(PageFoundation).width(), static_cast<int>(2100 * PreviewZoom));
+    EXPECT_EQ(preview.Cbairitsu->currentText(), QString::asprintf("%3.0f%%", PreviewZoom * 290));
+    QTest::mouseClick(preview.Bpageall, Qt::LeftButton);
+    const double height = preview.PageControl1->height();
+    EXPECT_DOUBLE_EQ(PreviewZoom, std::min((width - 30) / 2100, (height - 32) / 2970));
+    // The fitted zoom stays although the combo shows it rounded.
+    EXPECT_EQ(imageSize(PageFoundation).height(), static_cast<int>(2970 * PreviewZoom));
+    dialog.reject();
+  });
+}
+
+TEST_F(ReportPreviewTest, PagingButtonsAndLabelFollowTheBooks) {
+  PreviewPage[PageFoundation] = 2;
+  PreviewPageCount[PageFoundation] = 3;  // as if the family had shown more pages before
+  OpenFromMenu("PasteItem", [&](QDialog& dialog) {
+    auto& preview = static_cast<TOhoukokushoDlg&>(dialog);
+    EXPECT_EQ(Label(), QStringLiteral("[2/3]"));
+    EXPECT_TRUE(preview.Bnext->isEnabled());
+    EXPECT_TRUE(preview.Bprevi->isEnabled());
+    QTest::mouseClick(preview.Bnext, Qt::LeftButton);
+    EXPECT_EQ(Label(), QStringLiteral("[3/3]"));
+    EXPECT_FALSE(preview.Bnext->isEnabled());
+    QTest::mouseClick(preview.Bprevi, Qt::LeftButton);
+    QTest::mouseClick(preview.Bprevi, Qt::LeftButton);
+    EXPECT_EQ(Label(), QStringLiteral("[1/3]"));
+    EXPECT_FALSE(preview.Bprevi->isEnabled());
+    // Another tab keeps its own page.
+    preview.PageControl1->setCurrentIndex(PageCover);
+    EXPECT_EQ(Label(), QStringLiteral("[1/1]"));
+    EXPECT_EQ(PreviewPage[PageFoundation], 1);
+    dialog.reject();
+  });
+}
+
+TEST_F(ReportPreviewTest, TheWheelScrollsEveryTab) {
+  OpenFromMenu("PasteItem", [&](QDialog& dialog) {
+    auto& preview = static_cast<TOhoukokushoDlg&>(dialog);
+    preview.Cbairitsu->setEditText(QStringLiteral("200%"));
+    QWidget* viewport = preview.Scrolls[PageFoundation]->viewport();
+    for (int notch : {-120, -120, 120}) {
+      QWheelEvent wheel(QPointF(50, 50), viewport->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, notch),
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      QCoreApplication::sendEvent(viewport, &wheel);
+    }
+    EXPECT_EQ(preview.Scrolls[PageFoundation]->verticalScrollBar()->value(), 30);
+    for (int kind : {PageCover, PageVerification}) {
+      preview.PageControl1->setCurrentIndex(kind);
+      EXPECT_EQ(preview.Scrolls[kind]->verticalScrollBar()->value(), 30) << kind;
+    }
+    dialog.reject();
+  });
+}
+
+TEST_F(ReportPreviewTest, PrintDialogPrintsTheCheckedFamiliesIntoOneJob) {
+  const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+  ProjectSettings.VerificationFeature = 0;
+  ProjectSettings.WallQuantityFeature = 1;
+  CurrentVariant = 1;
+  OpenFromMenu("PasteItem", [&](QDialog& preview) {
+    // First showing: nothing checked, the variant's radio checked, the
+    // verification sheet's button hidden.
+    dialogs.Expect("DprintDlg", [&](QDialog& dialog) {
+      auto& print = static_cast<TDprintDlg&>(dialog);
+      for (QCheckBox* box : print.Checks) EXPECT_FALSE(box->isChecked());
+      EXPECT_TRUE(print.R2->isChecked());
+      EXPECT_FALSE(print.R2->isEnabled());
+      EXPECT_FALSE(print.GroupBox4->isVisible());
+      EXPECT_TRUE(print.GroupBox1->isVisible());
+      QTest::mouseClick(print.Button1, Qt::LeftButton);
+      for (QCheckBox* box : print.Checks) EXPECT_TRUE(box->isChecked());
+      QTest::mouseClick(print.Button2, Qt::LeftButton);
+      for (QCheckBox* box : print.Checks) EXPECT_FALSE(box->isChecked());
+      QTest::mouseClick(print.OKBtn, Qt::LeftButton);  // nothing checked: no set-up, no job
+    });
+    QTest::mouseClick(preview.findChild<QPushButton*>(QStringLiteral("Bprint")), Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    // 基礎 and 上部構造評点; the set-up is cancelled: nothing printed.
+    dialogs.Expect("DprintDlg", [&](QDialog& dialog) {
+      auto& print = static_cast<TDprintDlg&>(dialog);
+      print.findChild<QCheckBox*>(QStringLiteral("Ckiso"))->setChecked(true);
+      print.findChild<QCheckBox*>(QStringLiteral("Chyouten"))->setChecked(true);
+      dialogs.Expect("PrinterSetupDialog1", [](QDialog& setup) { setup.reject(); });
+      QTest::mouseClick(print.OKBtn, Qt::LeftButton);
+    });
+    QTest::mouseClick(preview.findChild<QPushButton*>(QStringLiteral("Bprint")), Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(PrinterSetupDone, 0);
+    EXPECT_EQ(PrintSelection[2], 1);
+    EXPECT_EQ(PrintSelection[11], 1);
+
+    // The checks are remembered; the set-up asked again and accepted prints.
+    dialogs.Expect("DprintDlg", [&](QDialog& dialog) {
+      auto& print = static_cast<TDprintDlg&>(dialog);
+      EXPECT_TRUE(print.findChild<QCheckBox*>(QStringLiteral("Ckiso"))->isChecked());
+      EXPECT_TRUE(print.findChild<QCheckBox*>(QStringLiteral("Chyouten"))->isChecked());
+      EXPECT_FALSE(print.findChild<QCheckBox*>(QStringLiteral("Choukoku"))->isChecked());
+      dialogs.Expect("PrinterSetupDialog1", SetUpToPdf(pdf));
+      QTest::mouseClick(print.OKBtn, Qt::LeftButton);
+    });
+    QTest::mouseClick(preview.findChild<QPushButton*>(QStringLiteral("Bprint")), Qt::LeftButton);
+    EXPECT_EQ(PrinterSetupDone, 1);
+    // The foundation page; the score page has no pages yet.
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+
+    // Once accepted, printing does not ask again.
+    QFile::remove(pdf);
+    dialogs.Expect("DprintDlg", ClickButton("OKBtn"));
+    QTest::mouseClick(preview.findChild<QPushButton*>(QStringLiteral("Bprint")), Qt::LeftButton);
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+    preview.reject();
+  });
+}
+
+TEST_F(ReportPreviewTest, TheVerificationSheetPrintsAloneWithoutTheSetUp) {
+  const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
+  ReportPrinter().setOutputFileName(pdf);
+  ProjectSettings.VerificationFeature = 1;
+  PrintSelection[2] = 1;  // ignored by the single-family button
+  dialogs.Expect("DprintDlg", [&](QDialog& dialog) {
+    auto& print = static_cast<TDprintDlg&>(dialog);
+    EXPECT_TRUE(print.GroupBox4->isVisible());
+    QTest::mouseClick(print.Bkenshou, Qt::LeftButton);
+  });
+  EXPECT_EQ(RunModal(*DprintDlg), ModalOk);
+  EXPECT_EQ(PdfPageCount(pdf), 1);
+  EXPECT_EQ(PrinterSetupDone, 0);
+}
+
+TEST_F(ReportPreviewTest, APrinterThatCannotBeginSaysSoAndPrintsNothing) {
+  ReportPrinter().setOutputFileName(folder.filePath(QStringLiteral("missing/folder/report.pdf")));
+  boxes.Expect("印刷", IDOK);
+  EXPECT_EQ(PrintReportJob(ReportPrinter(), {PageFoundation}), 0);
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(boxes.Calls()[0].text, "印刷できませんでした。");
+  EXPECT_EQ(boxes.Calls()[0].flags, 16);
+}
+
+// With QUILMORA_SHOT set, the dialog is saved to that PNG file (see README).
+TEST_F(ReportPreviewTest, VerificationSheetAtFullSize) {
+  ProjectSettings.VerificationFeature = 1;
+  ApplyFeatureMenuItems(QuilmoraForm);
+  OpenFromMenu("B1", [&](QDialog& dialog) {
+    auto& preview = static_cast<TOhoukokushoDlg&>(dialog);
+    preview.Cbairitsu->setEditText(QStringLiteral("100%"));
+    EXPECT_EQ(preview.Images[PageVerification]->size(), QSize(724, 1024));
+    // The picture holds the sheet: its title lies at (57, 28) mm.
+    EXPECT_TRUE(preview.Images[PageVerification]->Picture().boundingRect().contains(QPoint(600, 300)));
+    const QByteArray shot = qgetenv("QUILMORA_SHOT");
+    if (!shot.isEmpty()) {
+      QTest::qWait(300);
+      EXPECT_TRUE(preview.grab().save(QString::fromLocal8Bit(shot)));
+      // The print dialog above it, beside the preview's file.
+      dialogs.Expect("DprintDlg", [&](QDialog& print) {
+        QTest::qWait(300);
+        EXPECT_TRUE(print.grab().save(QString::fromLocal8Bit(shot) + QStringLiteral("-print.png")));
+        print.reject();
+      });
+      QTest::mouseClick(preview.Bprint, Qt::LeftButton);
+    }
+    dialog.reject();
+  });
+}
+
+TEST_F(ReportPreviewTest, TheWholeReportGoesIntoOnePdfWithTheSinksPageCount) {
+  const QString pdf = folder.filePath(QStringLiteral("all.pdf"));
+  const int sheets = PrintReportToPdf(pdf);
+  EXPECT_EQ(sheets, 2);  // the foundation page and the verification sheet
+  EXPECT_EQ(PdfPageCount(pdf), sheets);
+  // With QUILMORA_SHOT set, a copy to look at beside the screenshot.
+  const QByteArray shot = qgetenv("QUILMORA_SHOT");
+  if (!shot.isEmpty()) QFile::copy(pdf, QString::fromLocal8Bit(shot) + QStringLiteral(".pdf"));
+}
+
+}  // namespace
