@@ -17,6 +17,7 @@ class QWidget;
 class TAboutBox;
 class TaxisDlg;
 class TDcopyDlg;
+class TDkabetsuikaDlg;
 class TDrekkadoDlg;
 class TDhashiraDlg;
 class TDmoduleDlg;
@@ -25,6 +26,7 @@ class TgaiyouDlg;
 class ThashiraChangeDlg;
 class TkaberyouDlg;
 class TShuukeiDlg;
+class TsetsuDlg;
 class TPlaceholderDlg;
 class TToolPalette;
 
@@ -41,7 +43,7 @@ extern TDhashiraDlg* DhashiraDlg;
 extern TDcopyDlg* DcopyDlg;
 extern TaxisDlg* axisDlg;
 extern TAboutBox* AboutBox;
-extern TPlaceholderDlg* DkabetsuikaDlg;
+extern TDkabetsuikaDlg* DkabetsuikaDlg;
 extern TPlaceholderDlg* DkabeChangeDlg;
 extern TToolPalette* DkabeDlg;
 extern ThashiraChangeDlg* hashiraChangeDlg;
@@ -55,7 +57,7 @@ extern TToolPalette* DyukashiyouDlg;
 extern TPlaceholderDlg* DyukachangeDlg;
 extern TToolPalette* DyukaDlg;
 extern TShuukeiDlg* ShuukeiDlg;
-extern TPlaceholderDlg* setsuDlg;
+extern TsetsuDlg* setsuDlg;
 
 // Creates the main window (which asks before a second instance starts) and
 // then every other form. False when the user declined to start: nothing is

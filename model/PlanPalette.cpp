@@ -96,3 +96,9 @@ const int32_t GableShapeColours[3] = {
     RgbColour(192, 160, 160),
     RgbColour(192, 160, 192),
 };
+
+const int32_t XorColours[XorColourCount] = {
+    RgbColour(50, 32, 40),   RgbColour(150, 96, 120), RgbColour(255, 255, 0), RgbColour(0, 255, 255),
+    RgbColour(64, 64, 0),    RgbColour(0, 64, 64),    RgbColour(64, 64, 64),  RgbColour(64, 128, 128),
+    RgbColour(128, 64, 128), RgbColour(255, 0, 255),
+};

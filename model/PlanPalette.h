@@ -95,3 +95,10 @@ extern const int32_t FoundationTypeColours[3];
 extern const int32_t FoundationRecordColours[3];
 // Gable wall bands by GableWallRecord.Shape.
 extern const int32_t GableShapeColours[3];
+
+// XOR pen and brush of the hover highlights and rubber bands: [0] grid
+// intervals, [1] grid axes (delete mode), [2] columns, [3] walls, [4] roof and
+// floor areas, [5] floor specifications, [6] text labels, [7] foundations,
+// [8] free lines, [9] gable walls.
+constexpr int XorColourCount = 10;
+extern const int32_t XorColours[XorColourCount];
