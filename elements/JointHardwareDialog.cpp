@@ -67,9 +67,9 @@ TsetsuDlg::TsetsuDlg(QWidget* parent) : TCancelableDialog(parent) {
     for (int i = 0; i < kHalfRows; ++i) {
       const int r = half * kHalfRows + i;
       grid->addWidget(new QLabel(QStringLiteral("No.%1").arg(r + 1), Panel1), i + 1, column);
-      Em[r] = NewEdit(Panel1, QStringLiteral("Em%1").arg(r + 1), 170);
-      Ek[r] = NewEdit(Panel1, QStringLiteral("Ek%1").arg(r + 1), 52);
-      Et[r] = NewEdit(Panel1, QStringLiteral("Et%1").arg(r + 1), 52);
+      Em[r] = NewEdit(Panel1, QStringLiteral("Em%1").arg(r + 1), 140);
+      Ek[r] = NewEdit(Panel1, QStringLiteral("Ek%1").arg(r + 1), 44);
+      Et[r] = NewEdit(Panel1, QStringLiteral("Et%1").arg(r + 1), 48);
       Em[r]->setMaxLength(kNameTyped);
       Ek[r]->setMaxLength(kSymbolTyped);
       Et[r]->setMaxLength(kTensionTyped);
@@ -79,6 +79,7 @@ TsetsuDlg::TsetsuDlg(QWidget* parent) : TCancelableDialog(parent) {
     }
   }
   grid->setColumnMinimumWidth(4, 10);
+  grid->setRowStretch(kHalfRows + 1, 1);
   layout->addWidget(Panel1, 1);
 
   auto* right = new QVBoxLayout;
