@@ -435,6 +435,9 @@ SheetRect XorFigureBounds(const XorFigure& f) {
 
 void DrawXorFigure(Canvas& canvas, const XorFigure& f) {
   if (f.Kind == XorFigureKind::None) return;
+  // The canvas is the one the full paint draws with: it gets back its pen and brush.
+  const CanvasPen pen = canvas.Pen();
+  const CanvasBrush brush = canvas.Brush();
   canvas.SetPenColour(f.Colour);
   canvas.SetPenWidth(f.Width);
   canvas.SetPenStyle(PenStyle::Solid);
@@ -463,7 +466,12 @@ void DrawXorFigure(Canvas& canvas, const XorFigure& f) {
     case XorFigureKind::None:
       break;
   }
-  canvas.SetPenMode(PenMode::Copy);
+  canvas.SetPenColour(pen.Colour);
+  canvas.SetPenWidth(pen.Width);
+  canvas.SetPenStyle(pen.Style);
+  canvas.SetPenMode(pen.Mode);
+  canvas.SetBrushColour(brush.Colour);
+  canvas.SetBrushStyle(brush.Style);
 }
 
 HoverUpdate PlanMouseMove(int32_t x, int32_t y, int32_t sheetWidth, int32_t sheetHeight) {

@@ -455,6 +455,9 @@ TEST_F(PlanHoverTest, RubberBandsByModeAndPendingPoints) {
 
 TEST(XorFigureDrawing, DrawsInXorWithPenAndBrushOfTheFigure) {
   RecordingCanvas canvas;
+  canvas.SetPenWidth(2);
+  canvas.SetPenStyle(PenStyle::Dot);
+  canvas.SetBrushStyle(BrushStyle::Clear);
   XorFigure f = Figure(XorFigureKind::Outline, {{10, 20}, {40, 60}}, XorColours[6], 1);
   DrawXorFigure(canvas, f);
   ASSERT_EQ(canvas.Calls().size(), 4u);
@@ -462,8 +465,14 @@ TEST(XorFigureDrawing, DrawsInXorWithPenAndBrushOfTheFigure) {
     EXPECT_EQ(call.Kind, RecordingCanvas::Op::Line);
     EXPECT_EQ(call.Pen.Mode, PenMode::Xor);
     EXPECT_EQ(call.Pen.Colour, XorColours[6]);
+    EXPECT_EQ(call.Pen.Width, 1);
+    EXPECT_EQ(call.Pen.Style, PenStyle::Solid);
   }
-  EXPECT_EQ(canvas.Pen().Mode, PenMode::Copy);  // the layers after it draw plainly again
+  // The canvas is left as it was for the next full paint.
+  EXPECT_EQ(canvas.Pen().Mode, PenMode::Copy);
+  EXPECT_EQ(canvas.Pen().Width, 2);
+  EXPECT_EQ(canvas.Pen().Style, PenStyle::Dot);
+  EXPECT_EQ(canvas.Brush().Style, BrushStyle::Clear);
   const SheetRect r = XorFigureBounds(Figure(XorFigureKind::Line, {{50, 80}, {10, 20}}, 0, 15));
   EXPECT_LE(r.Left, 10 - 8);
   EXPECT_LE(r.Top, 20 - 8);
