@@ -109,11 +109,14 @@ TEST_F(TableEditorTest, EditsReachTheLiveTablesOnOk) {
 
 TEST_F(TableEditorTest, SaveAndLoadElementData) {
   const fs::path file = folder / "elsewhere" / "house.yd1";
-  PanelTable[36].Stiffness = 321.5;
+  PanelTable[36].Stiffness = 321.125;  // shown "%7.2f", saved with its three decimals
   EditElementTables([&](TDkabetsuikaDlg& dlg) {
     files.Answer((folder / "elsewhere" / "house").string());  // the extension is added
     dlg.Bsave->click();
-    ASSERT_EQ(Bytes(file).size(), 7099u);
+    const std::vector<unsigned char> saved = Bytes(file);
+    ASSERT_EQ(saved.size(), 7099u);
+    EXPECT_EQ(std::string(saved.begin() + 4 + 36 * 89 + 21, saved.begin() + 4 + 36 * 89 + 37),
+              std::string(10, ' ') + "321125");
     EXPECT_EQ(files.Requests().back().DefaultSuffix, "yd1");
     files.Answer(file.string());
     dlg.Bsave->click();
