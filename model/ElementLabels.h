@@ -14,6 +14,28 @@ extern const char16_t* const GableShapeLabels[GableShapeCount];
 inline bool ValidFoundationType(int32_t type) { return type >= 0 && type < FoundationTypeCount; }
 inline bool ValidGableShape(int32_t shape) { return shape >= 0 && shape < GableShapeCount; }
 
+// Roof/floor areas. AreaCode 0..19 names an area kind with a weight class;
+// its label is the weight prefix followed by the kind name ("軽い床").
+constexpr int32_t AreaLabelCodeCount = 20;
+constexpr int32_t AreaKindNameCount = 8;
+constexpr int32_t AreaWeightPrefixCount = 5;
+// The area kind of each code (the item of the palette's kind list).
+extern const int32_t AreaKindOfCode[AreaLabelCodeCount];
+// The weight radio of each code: 0 個別, 1 軽い, 2 重い, 3 非常に重い, 4 none.
+extern const int32_t WeightRadioOfCode[AreaLabelCodeCount];
+// By area kind: "床", "吹抜部", "跳出バルコニー", "屋根", "軒庇", "小屋裏収納", "最大矩形", "独立荷重".
+extern const char16_t* const AreaKindNames[AreaKindNameCount];
+// By weight radio: "個別荷重の", "軽い", "重い", "非常に重い", "".
+extern const char16_t* const AreaWeightPrefixes[AreaWeightPrefixCount];
+
+inline bool ValidAreaCode(int32_t code) { return code >= 0 && code < AreaLabelCodeCount; }
+
+// Room for the longest area label and its terminating zero.
+constexpr int32_t AreaLabelCapacity = 16;
+// Writes the label of an area code into out, NUL-terminated, and returns its
+// length; a code outside 0..19 gives an empty label. Nothing is allocated.
+int32_t AreaCodeLabel(int32_t code, char16_t (&out)[AreaLabelCapacity]);
+
 // Column descriptions of the status bar.
 constexpr int32_t ColumnTypeLabelCount = 3;
 constexpr int32_t HardwareSymbolLabelCount = 30;
@@ -43,16 +65,3 @@ extern const char16_t* const BreakageRiskLabels[BreakageRiskLabelCount];
 // The BraceTable row of WallRecord.BraceKind 0 to 10.
 constexpr int32_t BraceKindCount = 11;
 extern const int32_t BraceRowOfKind[BraceKindCount];
-
-// Roof and floor area codes 0 to 19: the kind and weight prefix of a code,
-// whose label is AreaWeightPrefixes[WeightRadioOfCode[c]] followed by
-// AreaKindNames[AreaKindOfCode[c]].
-constexpr int32_t AreaCodeCount = 20;
-constexpr int32_t AreaKindNameCount = 8;
-constexpr int32_t AreaWeightPrefixCount = 5;
-extern const int32_t AreaKindOfCode[AreaCodeCount];
-extern const int32_t WeightRadioOfCode[AreaCodeCount];
-// 0 "床", 1 "吹抜部", 2 "跳出バルコニー", 3 "屋根", 4 "軒庇", 5 "小屋裏収納", 6 "最大矩形", 7 "独立荷重".
-extern const char16_t* const AreaKindNames[AreaKindNameCount];
-// 0 "個別荷重の", 1 "軽い", 2 "重い", 3 "非常に重い", 4 "".
-extern const char16_t* const AreaWeightPrefixes[AreaWeightPrefixCount];

@@ -209,10 +209,10 @@ std::u16string AreaLoads(const Record& r) {
 }
 
 const char16_t* AreaPrefix(int32_t code) {
-  return code >= 0 && code < AreaCodeCount ? Label(AreaWeightPrefixes, WeightRadioOfCode[code]) : u"";
+  return code >= 0 && code < AreaLabelCodeCount ? Label(AreaWeightPrefixes, WeightRadioOfCode[code]) : u"";
 }
 const char16_t* AreaKind(int32_t code) {
-  return code >= 0 && code < AreaCodeCount ? Label(AreaKindNames, AreaKindOfCode[code]) : u"";
+  return code >= 0 && code < AreaLabelCodeCount ? Label(AreaKindNames, AreaKindOfCode[code]) : u"";
 }
 
 std::u16string RoofFloorRectDescription(const RoofFloorRectRecord& r) {
