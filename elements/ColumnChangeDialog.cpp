@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "elements/ColumnControls.h"
+#include "elements/JointHardwareDialog.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/PlaceholderDialog.h"
 #include "model/ColumnInput.h"

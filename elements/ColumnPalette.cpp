@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "elements/ColumnControls.h"
+#include "elements/JointHardwareDialog.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/PlaceholderDialog.h"
 #include "mainwindow/QuilmoraForm.h"

@@ -4,9 +4,11 @@
 
 #include "elements/ColumnChangeDialog.h"
 #include "elements/ColumnPalette.h"
+#include "elements/ElementTableDialog.h"
 #include "elements/FloorSpecPalette.h"
 #include "elements/FoundationPalette.h"
 #include "elements/GableWallPalette.h"
+#include "elements/JointHardwareDialog.h"
 #include "elements/LoadPickers.h"
 #include "elements/RoofFloorChangeDialog.h"
 #include "elements/RoofFloorPalette.h"
@@ -42,7 +44,7 @@ TDhashiraDlg* DhashiraDlg = nullptr;
 TDcopyDlg* DcopyDlg = nullptr;
 TaxisDlg* axisDlg = nullptr;
 TAboutBox* AboutBox = nullptr;
-TPlaceholderDlg* DkabetsuikaDlg = nullptr;
+TDkabetsuikaDlg* DkabetsuikaDlg = nullptr;
 TDkabeChangeDlg* DkabeChangeDlg = nullptr;
 TDkabeDlg* DkabeDlg = nullptr;
 ThashiraChangeDlg* hashiraChangeDlg = nullptr;
@@ -56,7 +58,7 @@ TDyukashiyouDlg* DyukashiyouDlg = nullptr;
 TDyukachangeDlg* DyukachangeDlg = nullptr;
 TDyukaDlg* DyukaDlg = nullptr;
 TShuukeiDlg* ShuukeiDlg = nullptr;
-TPlaceholderDlg* setsuDlg = nullptr;
+TsetsuDlg* setsuDlg = nullptr;
 
 namespace {
 
@@ -110,7 +112,7 @@ const FormEntry kForms[] = {
     {"TDcopyDlg", "DcopyDlg", "データの一括編集（先に診断対象を指示します）", -1, Form<TDcopyDlg, &DcopyDlg>},
     {"TaxisDlg", "axisDlg", "通り芯", -1, Form<TaxisDlg, &axisDlg>},
     {"TAboutBox", "AboutBox", "Quilmora2025", -1, Form<TAboutBox, &AboutBox>},
-    {"TDkabetsuikaDlg", "DkabetsuikaDlg", "壁耐力要素の編集", -1, Form<TPlaceholderDlg, &DkabetsuikaDlg>},
+    {"TDkabetsuikaDlg", "DkabetsuikaDlg", "壁耐力要素の編集", -1, Form<TDkabetsuikaDlg, &DkabetsuikaDlg>},
     {"TDkabeChangeDlg", "DkabeChangeDlg", "壁の変更", -1, Form<TDkabeChangeDlg, &DkabeChangeDlg>},
     {"TDkabeDlg", "DkabeDlg", "壁の設定", PaletteDockWalls, Form<TDkabeDlg, &DkabeDlg>},
     {"ThashiraChangeDlg", "hashiraChangeDlg", "柱の変更", -1, Form<ThashiraChangeDlg, &hashiraChangeDlg>},
@@ -126,7 +128,7 @@ const FormEntry kForms[] = {
     {"TDyukachangeDlg", "DyukachangeDlg", "屋根床等の変更", -1, Form<TDyukachangeDlg, &DyukachangeDlg>},
     {"TDyukaDlg", "DyukaDlg", "屋根床等の設定", PaletteDockRoofFloor, Form<TDyukaDlg, &DyukaDlg>},
     {"TShuukeiDlg", "ShuukeiDlg", "改修集計", -1, Form<TShuukeiDlg, &ShuukeiDlg>},
-    {"TsetsuDlg", "setsuDlg", "柱頭・柱脚接合部金物の編集", -1, Form<TPlaceholderDlg, &setsuDlg>},
+    {"TsetsuDlg", "setsuDlg", "柱頭・柱脚接合部金物の編集", -1, Form<TsetsuDlg, &setsuDlg>},
 };
 
 }  // namespace

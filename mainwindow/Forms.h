@@ -24,6 +24,7 @@ class TDsekisaiDlg;
 class TDtsuikaDlg;
 class TDyukachangeDlg;
 class TDprintDlg;
+class TDkabetsuikaDlg;
 class TDrekkadoDlg;
 class TDhashiraDlg;
 class TDkabeChangeDlg;
@@ -34,6 +35,7 @@ class TOhoukokushoDlg;
 class ThashiraChangeDlg;
 class TkaberyouDlg;
 class TShuukeiDlg;
+class TsetsuDlg;
 class TPlaceholderDlg;
 class TToolPalette;
 
@@ -50,9 +52,9 @@ extern TDhashiraDlg* DhashiraDlg;
 extern TDcopyDlg* DcopyDlg;
 extern TaxisDlg* axisDlg;
 extern TAboutBox* AboutBox;
-extern TPlaceholderDlg* DkabetsuikaDlg;
 extern TDkabeChangeDlg* DkabeChangeDlg;
 extern TDkabeDlg* DkabeDlg;
+extern TDkabetsuikaDlg* DkabetsuikaDlg;
 extern ThashiraChangeDlg* hashiraChangeDlg;
 extern TgaiyouDlg* gaiyouDlg;
 extern TkaberyouDlg* kaberyouDlg;
@@ -64,7 +66,7 @@ extern TDyukashiyouDlg* DyukashiyouDlg;
 extern TDyukachangeDlg* DyukachangeDlg;
 extern TDyukaDlg* DyukaDlg;
 extern TShuukeiDlg* ShuukeiDlg;
-extern TPlaceholderDlg* setsuDlg;
+extern TsetsuDlg* setsuDlg;
 
 // Creates the main window (which asks before a second instance starts) and
 // then every other form. False when the user declined to start: nothing is

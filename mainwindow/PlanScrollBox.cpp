@@ -20,6 +20,7 @@ TPlanScrollBox::TPlanScrollBox(QWidget* parent) : QAbstractScrollArea(parent) {
   verticalScrollBar()->setSingleStep(20);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setAutoFillBackground(false);
+  viewport()->setMouseTracking(true);
 }
 
 void TPlanScrollBox::SetSheetSize(int width, int height) {
@@ -69,6 +70,17 @@ void TPlanScrollBox::mouseReleaseEvent(QMouseEvent* event) {
   OnMouseUp(event->button(), at.x() + HorzScrollPosition(), at.y() + VertScrollPosition());
 }
 
+void TPlanScrollBox::mouseMoveEvent(QMouseEvent* event) {
+  if (!OnMouseMove) return;
+  const QPoint at = event->position().toPoint();
+  OnMouseMove(at.x() + HorzScrollPosition(), at.y() + VertScrollPosition());
+}
+
+bool TPlanScrollBox::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Leave && OnMouseLeave) OnMouseLeave();
+  return QAbstractScrollArea::viewportEvent(event);
+}
+
 void TPlanScrollBox::FullPaint() {
   dirty_ = false;
   image_.fill(kSheetBackground);
@@ -100,11 +112,15 @@ void TPlanScrollBox::paintEvent(QPaintEvent* event) {
   painter.drawImage(event->rect(), image_, event->rect());
 }
 
-void TPlanScrollBox::DrawOnImage(const std::function<void(Canvas&)>& draw) {
+void TPlanScrollBox::DrawOnImage(const std::function<void(Canvas&)>& draw, const QRect& touched) {
   if (image_.isNull() || painting_) return;
+  const QPoint scroll(HorzScrollPosition(), VertScrollPosition());
   QPainter painter(&image_);
-  canvas_.Begin(&painter, QPoint(HorzScrollPosition(), VertScrollPosition()));
+  canvas_.Begin(&painter, scroll);
   draw(canvas_);
   canvas_.End();
-  viewport()->update();
+  if (touched.isEmpty())
+    viewport()->update();
+  else
+    viewport()->update(touched.translated(-scroll));
 }

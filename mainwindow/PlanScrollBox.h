@@ -7,6 +7,7 @@
 // Figures drawn between paints (XOR highlights) go straight into the image.
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QRect>
 #include <functional>
 
 #include "rendering/qt/QtCanvas.h"
@@ -37,9 +38,14 @@ class TPlanScrollBox : public QAbstractScrollArea {
   std::function<void(Qt::MouseButton, int x, int y)> OnMouseUp;
   // Called after each full paint, outside the paint.
   std::function<void()> OnPainted;
+  // The pointer moved over the plan, at sheet pixels (OnMouseMove).
+  std::function<void(int x, int y)> OnMouseMove;
+  // The pointer left the plan (OnMouseLeave).
+  std::function<void()> OnMouseLeave;
 
-  // Draws on the image in sheet coordinates, outside a full paint.
-  void DrawOnImage(const std::function<void(Canvas&)>& draw);
+  // Draws on the image in sheet coordinates, outside a full paint, and shows
+  // the sheet rectangle touched (the whole view when it is empty).
+  void DrawOnImage(const std::function<void(Canvas&)>& draw, const QRect& touched = QRect());
 
   const QImage& Image() const { return image_; }
   int FullPaintCount() const { return fullPaints_; }
@@ -50,6 +56,8 @@ class TPlanScrollBox : public QAbstractScrollArea {
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
   void UpdateScrollRanges();

@@ -28,6 +28,7 @@
 #include "analysis/PendingMessages.h"
 #include "analysis/RecalculationChain.h"
 #include "elements/ColumnPalette.h"
+#include "elements/ElementTableDialog.h"
 #include "evaluation/DeteriorationFactor.h"
 #include "evaluation/ResultsPanel.h"
 #include "mainwindow/AboutBox.h"
@@ -60,6 +61,7 @@
 #include "platform/MessageBox.h"
 #include "platform/qt/FileDialogs.h"
 #include "platform/qt/ModalDialogs.h"
+#include "rendering/PlanHover.h"
 #include "rendering/PlanPaint.h"
 #include "rendering/qt/QtCanvas.h"
 
@@ -137,6 +139,8 @@ TQuilmoraForm::TQuilmoraForm(const QStringList& arguments, QWidget* parent) : QM
   Gamen->OnPaint = [this](Canvas& canvas) { SheetPaint(canvas); };
   Gamen->OnPainted = [this] { AfterSheetPaint(); };
   Gamen->OnMouseUp = [this](Qt::MouseButton button, int x, int y) { SheetMouseUp(button, x, y); };
+  Gamen->OnMouseMove = [this](int x, int y) { SheetMouseMove(x, y); };
+  Gamen->OnMouseLeave = [this] { SheetMouseLeave(); };
   row->addWidget(Gamen, 1);
 
   ScrollBox1 = Named(new QScrollArea(central), "ScrollBox1");
@@ -621,6 +625,8 @@ void TQuilmoraForm::UpdateStoreyControls() {
 // The paint cycle.
 
 void TQuilmoraForm::SheetPaint(Canvas& canvas) {
+  // The fresh image holds none of the XOR figures drawn before.
+  ForgetXorFigures();
   if (CommandLineLoadPending == 1) {
     // The first paint only opens the file named on the command line; the
     // opening (and any message it gives) follows the paint.
@@ -638,6 +644,30 @@ void TQuilmoraForm::SheetMouseUp(Qt::MouseButton button, int x, int y) {
                                 : button == Qt::RightButton ? PlanMouseRight
                                                             : PlanMouseMiddle;
   PlanMouseUp(which, x, y);
+}
+
+void TQuilmoraForm::SheetMouseMove(int x, int y) {
+  ApplyHoverUpdate(PlanMouseMove(x, y, Gamen->SheetWidth(), Gamen->SheetHeight()));
+}
+
+void TQuilmoraForm::SheetMouseLeave() { ApplyHoverUpdate(PlanMouseLeave()); }
+
+void TQuilmoraForm::ApplyHoverUpdate(const HoverUpdate& update) {
+  if (update.Erase.Kind != XorFigureKind::None || update.Draw.Kind != XorFigureKind::None) {
+    QRect touched;
+    for (const XorFigure* figure : {&update.Erase, &update.Draw}) {
+      if (figure->Kind == XorFigureKind::None) continue;
+      const SheetRect r = XorFigureBounds(*figure);
+      touched |= QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1));
+    }
+    Gamen->DrawOnImage(
+        [&update](Canvas& canvas) {
+          DrawXorFigure(canvas, update.Erase);
+          DrawXorFigure(canvas, update.Draw);
+        },
+        touched);
+  }
+  if (update.StatusChanged) StatusBar->showMessage(QString::fromStdU16String(update.Status));
 }
 
 void TQuilmoraForm::AfterSheetPaint() {

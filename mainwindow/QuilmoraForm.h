@@ -24,6 +24,7 @@ class QRadioButton;
 class QScrollArea;
 class QStatusBar;
 class TPlanScrollBox;
+struct HoverUpdate;
 
 class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   Q_OBJECT
@@ -111,6 +112,9 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   void SheetPaint(Canvas& canvas);
   // A mouse button released on the plan at sheet pixels (x, y).
   void SheetMouseUp(Qt::MouseButton button, int x, int y);
+  // The pointer moved over the plan (highlight, rubber band, status text) or left it.
+  void SheetMouseMove(int x, int y);
+  void SheetMouseLeave();
 
   void RtoorishinClick();
   void RhashiraClick();
@@ -169,6 +173,7 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   // the saved ones; extra is added to the numerators.
   void ResizeSheetKeepingView(int dv, int dh, int extra);
   void AfterSheetPaint();
+  void ApplyHoverUpdate(const HoverUpdate& update);
   void LoadCommandLineFile();
   void ShowStartupDialogs();
   void ShowColumnVerdict();

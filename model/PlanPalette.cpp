@@ -194,3 +194,8 @@ const int32_t HorizontalBraceColours[15] = {
 const int32_t MemberForceColours[6] = {RgbColour(74, 181, 181), RgbColour(74, 181, 74),
                                        RgbColour(181, 181, 74), RgbColour(181, 131, 74),
                                        RgbColour(181, 74, 74),  RgbColour(181, 181, 181)};
+const int32_t XorColours[XorColourCount] = {
+    RgbColour(50, 32, 40),   RgbColour(150, 96, 120), RgbColour(255, 255, 0), RgbColour(0, 255, 255),
+    RgbColour(64, 64, 0),    RgbColour(0, 64, 64),    RgbColour(64, 64, 64),  RgbColour(64, 128, 128),
+    RgbColour(128, 64, 128), RgbColour(255, 0, 255),
+};

@@ -129,3 +129,9 @@ extern const int32_t FloorSpecColours[22];
 extern const int32_t HorizontalBraceColours[15];
 // Horizontal-member force classes 0..5.
 extern const int32_t MemberForceColours[6];
+// XOR pen and brush of the hover highlights and rubber bands: [0] grid
+// intervals, [1] grid axes (delete mode), [2] columns, [3] walls, [4] roof and
+// floor areas, [5] floor specifications, [6] text labels, [7] foundations,
+// [8] free lines, [9] gable walls.
+constexpr int XorColourCount = 10;
+extern const int32_t XorColours[XorColourCount];

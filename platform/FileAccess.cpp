@@ -74,3 +74,25 @@ bool MoveFileTo(const std::string& from, const std::string& to) {
   }
   return ::unlink(from.c_str()) == 0;
 }
+
+bool ReplaceFileKeepingBackup(const std::string& path, const std::string& backupPath, const void* data,
+                              std::size_t size, std::string* error) {
+  const std::string temporary = path + ".~new";
+  if (!WriteWholeFile(temporary, data, size, error)) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  const bool replacing = FileExists(path);
+  if (replacing && !MoveFileTo(path, backupPath)) {
+    const int err = errno;
+    ::unlink(temporary.c_str());
+    return Fail(error, "Cannot keep the backup of", path, err);
+  }
+  if (!MoveFileTo(temporary, path)) {
+    const int err = errno;
+    if (replacing) MoveFileTo(backupPath, path);
+    ::unlink(temporary.c_str());
+    return Fail(error, "Cannot replace", path, err);
+  }
+  return true;
+}

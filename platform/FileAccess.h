@@ -21,3 +21,10 @@ bool DeleteFileAt(const std::string& path);
 // Renames from to to, replacing an existing file at to. Across file systems
 // the file is copied and the original deleted.
 bool MoveFileTo(const std::string& from, const std::string& to);
+
+// Replaces the file at path by size bytes, keeping the file it replaces at
+// backupPath (an older backup there is replaced). The bytes go to a temporary
+// file in path's folder first: a write that fails leaves the file and its
+// backup as they were.
+bool ReplaceFileKeepingBackup(const std::string& path, const std::string& backupPath, const void* data,
+                              std::size_t size, std::string* error);

@@ -1,0 +1,44 @@
+#include "elements/TableEdits.h"
+
+#include <QLineEdit>
+#include <algorithm>
+#include <filesystem>
+
+#include "evaluation/NumberText.h"
+#include "model/ProjectFile.h"
+#include "platform/FileAccess.h"
+#include "platform/Format.h"
+#include "platform/MessageBox.h"
+
+void ShowWhole(QLineEdit* edit, const QString& text, int typedLimit) {
+  edit->setMaxLength(std::max<int>(typedLimit, text.size()));
+  edit->setText(text);
+  edit->setCursorPosition(0);
+}
+
+QString NumberText(const char* format, double value) {
+  return QString::fromStdString(FormatA(format, value));
+}
+
+double NumberOfEdit(const QLineEdit* edit, const char* format, double stored) {
+  const QString text = edit->text();
+  if (text == NumberText(format, stored)) return stored;
+  return LeadingNumber(text.toStdString());
+}
+
+int IntOfEdit(const QLineEdit* edit) {
+  const double value = LeadingNumber(edit->text().toStdString());
+  return value >= 0 && value < 1e9 ? static_cast<int>(value) : 0;
+}
+
+std::string WithDefaultExtension(const std::string& path, const char* extension) {
+  if (std::filesystem::path(path).has_extension()) return path;
+  return path + "." + extension;
+}
+
+bool SaveDataFile(const std::string& path, const std::vector<unsigned char>& bytes) {
+  std::string error;
+  if (ReplaceFileKeepingBackup(path, BackupPathOf(path), bytes.data(), bytes.size(), &error)) return true;
+  MessageBox("保存できませんでした。", "保存エラー", MB_ICONSTOP);
+  return false;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// What the two table editors share: edits that show a stored value and give
+// it back exactly unless the user changed the text, and the saving of their
+// data files beside the file replaced.
+#include <QString>
+#include <string>
+#include <vector>
+
+class QLineEdit;
+class QWidget;
+
+// Sets the text, letting the edit hold it whole even where it is longer than
+// what the user may type (typedLimit).
+void ShowWhole(QLineEdit* edit, const QString& text, int typedLimit);
+
+// The printf text of a value ("%5.2f"), in the C locale.
+QString NumberText(const char* format, double value);
+// The value of a number edit: the stored value while the edit still shows
+// it in format, otherwise the number at the start of the text (0 for none).
+double NumberOfEdit(const QLineEdit* edit, const char* format, double stored);
+// An integer edit's value: the number at the start of the text, 0 for none.
+int IntOfEdit(const QLineEdit* edit);
+
+// The chosen path with ".<extension>" added when it has none.
+std::string WithDefaultExtension(const std::string& path, const char* extension);
+
+// Writes a data file, keeping the file it replaces as <base>.BAK in its
+// folder; a failure is reported and leaves both files as they were.
+bool SaveDataFile(const std::string& path, const std::vector<unsigned char>& bytes);

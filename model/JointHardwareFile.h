@@ -1,0 +1,17 @@
+#pragma once
+// The joint-hardware data file (".yd2", magic "yd2"), shared with the sibling
+// product: 30 rows of name (66 bytes of UTF-16LE), symbol (19 bytes) and
+// allowable tension ("%16li" of kN x 1000), 3034 bytes.
+#include <cstddef>
+#include <span>
+#include <vector>
+
+#include "model/ElementDataFile.h"
+#include "model/ElementTables.h"
+
+constexpr std::size_t JointHardwareFileSize = 3034;
+
+std::vector<unsigned char> WriteJointHardwareFile(const JointHardwareRow (&rows)[JointHardwareTableRows]);
+// Reads a whole file; rows is untouched unless the result is Read.
+DataFileRead ReadJointHardwareFile(std::span<const unsigned char> bytes,
+                                   JointHardwareRow (&rows)[JointHardwareTableRows]);
