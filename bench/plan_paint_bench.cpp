@@ -23,8 +23,10 @@
 #include "model/ProjectFile.h"
 #include "model/ProjectFileOpen.h"
 #include "model/ViewState.h"
+#include "rendering/AreaLayer.h"
 #include "rendering/CentresOverlay.h"
 #include "rendering/ColumnLayer.h"
+#include "rendering/FloorSpecLayer.h"
 #include "rendering/FoundationLayer.h"
 #include "rendering/FreeLineLayer.h"
 #include "rendering/GableWallLayer.h"
@@ -91,6 +93,8 @@ BENCHMARK(SteadyFullPaintOfMaximalModel)
     ->Arg(EditModeFreeLine)
     ->Arg(EditModeFoundation)
     ->Arg(EditModeGable)
+    ->Arg(EditModeRoofFloor)
+    ->Arg(EditModeFloorSpec)
     ->Unit(benchmark::kMillisecond);
 
 void FirstFullPaintAfterLoad(benchmark::State& state) {
@@ -111,12 +115,28 @@ void FirstFullPaintAfterLoad(benchmark::State& state) {
 BENCHMARK(FirstFullPaintAfterLoad)->Unit(benchmark::kMillisecond);
 
 // One step of the full paint of the maximal model, steady state.
-enum Step { GridLines, Chain, Axes, Foundations, OtherColumns, ColumnsStep, Centres, Texts, Lines, Gables };
+enum Step {
+  GridLines,
+  Chain,
+  Axes,
+  Foundations,
+  OtherColumns,
+  ColumnsStep,
+  Centres,
+  Texts,
+  Lines,
+  Gables,
+  Areas,
+  FloorSpecs
+};
 
 void StepOfFullPaint(benchmark::State& state) {
   BuildMaximalModel();
   const Step step = static_cast<Step>(state.range(0));
-  ShowMiddleStorey(step == Gables ? EditModeGable : EditModeColumns);
+  ShowMiddleStorey(step == Gables       ? EditModeGable
+                   : step == Areas      ? EditModeRoofFloor
+                   : step == FloorSpecs ? EditModeFloorSpec
+                                        : EditModeColumns);
   QImage image(kViewWidth, kViewHeight, QImage::Format_RGB32);
   QtCanvas canvas;
   const QPoint origin = ViewOrigin();
@@ -157,12 +177,18 @@ void StepOfFullPaint(benchmark::State& state) {
       case Gables:
         DrawGableWalls(canvas, view);
         break;
+      case Areas:
+        DrawRoofFloorAreas(canvas, view);
+        break;
+      case FloorSpecs:
+        DrawFloorSpecs(canvas, view);
+        break;
     }
     canvas.End();
     benchmark::DoNotOptimize(image.constBits());
   }
 }
-BENCHMARK(StepOfFullPaint)->ArgName("step")->DenseRange(GridLines, Gables)->Unit(benchmark::kMicrosecond);
+BENCHMARK(StepOfFullPaint)->ArgName("step")->DenseRange(GridLines, FloorSpecs)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
