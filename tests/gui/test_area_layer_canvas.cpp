@@ -64,12 +64,12 @@ TEST_F(AreaCanvasTest, OverlappingAreasGiveTheAndOfTheirFills) {
   const QImage image = Paint(EditModeColumns, true);
   const QRgb floor = Rgb(AreaKindBrushColours[0]), roof = Rgb(AreaKindBrushColours[4]);
   const QRgb heavyFloor = Rgb(AreaKindBrushColours[14]);
-  EXPECT_EQ(image.pixel(60, 60), floor);                       // the floor alone
-  EXPECT_EQ(image.pixel(200, 150), roof);                      // the roof alone
-  EXPECT_EQ(image.pixel(140, 100), floor & roof);              // both
-  EXPECT_EQ(image.pixel(225, 175), roof & heavyFloor);         // roof and triangle
-  EXPECT_EQ(image.pixel(270, 170), heavyFloor);                // the triangle alone
-  EXPECT_EQ(image.pixel(300, 20), qRgb(255, 255, 255));        // nothing
+  EXPECT_EQ(image.pixel(60, 60), floor);                 // the floor alone
+  EXPECT_EQ(image.pixel(200, 150), roof);                // the roof alone
+  EXPECT_EQ(image.pixel(140, 100), floor & roof);        // both
+  EXPECT_EQ(image.pixel(225, 175), roof & heavyFloor);   // roof and triangle
+  EXPECT_EQ(image.pixel(270, 170), heavyFloor);          // the triangle alone
+  EXPECT_EQ(image.pixel(300, 20), qRgb(255, 255, 255));  // nothing
 }
 
 TEST_F(AreaCanvasTest, StampsGiveThePaintersPixels) {
@@ -80,7 +80,8 @@ TEST_F(AreaCanvasTest, StampsGiveThePaintersPixels) {
     for (int y = 0; y < painted.height(); ++y)
       for (int x = 0; x < painted.width(); ++x) {
         if (painted.pixel(x, y) != stamped.pixel(x, y) && differing < 8)
-          ADD_FAILURE() << x << "," << y << " " << std::hex << painted.pixel(x, y) << " " << stamped.pixel(x, y);
+          ADD_FAILURE() << x << "," << y << " " << std::hex << painted.pixel(x, y) << " "
+                        << stamped.pixel(x, y);
         differing += painted.pixel(x, y) != stamped.pixel(x, y);
       }
     EXPECT_EQ(differing, 0);
