@@ -191,6 +191,12 @@ void BuildMaximalModel() {
           AddArea(v, s, xa, ya, xa + 4, ya + 6, code);
           FloorSpecRects[v][s][FloorSpecRectCount[v][s]++] =
               FloorSpecRectRecord{0, xa, ya, xa + 4, ya + 6, 1 + (a + b) % 16};
+          // And a triangle of each kind over the tile's upper left half.
+          RoofFloorTriangleRecord& t = RoofFloorTriangles[v][s][RoofFloorTriangleCount[v][s]++];
+          t = RoofFloorTriangleRecord{};
+          t.X1 = xa, t.Y1 = ya, t.X2 = xa + 4, t.Y2 = ya, t.X3 = xa, t.Y3 = ya + 6, t.AreaCode = 7;
+          FloorSpecTriangles[v][s][FloorSpecTriangleCount[v][s]++] =
+              FloorSpecTriangleRecord{0, xa, ya, xa + 4, ya, xa, ya + 6, 13 + 32 * ((a + b) % 15)};
         }
     }
     // The retrofit plans differ from the current state: plan 1 panels every

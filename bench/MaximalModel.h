@@ -4,8 +4,9 @@
 
 // The largest model the lists hold: three variants of three storeys, each
 // storey with every element list at its maximum (300 columns, 300 walls, 50
-// roof/floor rectangles, 50 floor-specification rectangles, 200 foundations,
-// 300 gable walls, 300 text labels, 200 free lines), with snow, so that every
+// roof/floor rectangles and 50 triangles, 50 floor-specification rectangles
+// and 50 triangles, 200 foundations, 300 gable walls, 300 text labels, 200
+// free lines), with snow, so that every
 // family of results is computed, retrofit plans that differ from the current
 // state wall by wall, and every display switch of the plan on. The columns
 // and walls stand on a 20 x 15 lattice of every second axis from axis 5; the

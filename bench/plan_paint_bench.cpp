@@ -23,8 +23,10 @@
 #include "model/ProjectFile.h"
 #include "model/ProjectFileOpen.h"
 #include "model/ViewState.h"
+#include "rendering/AreaLayer.h"
 #include "rendering/CentresOverlay.h"
 #include "rendering/ColumnLayer.h"
+#include "rendering/FloorSpecLayer.h"
 #include "rendering/FoundationLayer.h"
 #include "rendering/FreeLineLayer.h"
 #include "rendering/GableWallLayer.h"
@@ -93,6 +95,8 @@ BENCHMARK(SteadyFullPaintOfMaximalModel)
     ->Arg(EditModeFreeLine)
     ->Arg(EditModeFoundation)
     ->Arg(EditModeGable)
+    ->Arg(EditModeRoofFloor)
+    ->Arg(EditModeFloorSpec)
     ->Unit(benchmark::kMillisecond);
 
 void FirstFullPaintAfterLoad(benchmark::State& state) {
@@ -129,7 +133,9 @@ enum Step {
   Lines,
   Gables,
   OtherWalls,
-  WallsStep
+  WallsStep,
+  Areas,
+  FloorSpecs
 };
 
 void StepOfFullPaint(benchmark::State& state) {
@@ -137,6 +143,8 @@ void StepOfFullPaint(benchmark::State& state) {
   const Step step = static_cast<Step>(state.range(0));
   ShowMiddleStorey(step == Gables                            ? EditModeGable
                    : step == OtherWalls || step == WallsStep ? EditModeWalls
+                   : step == Areas                           ? EditModeRoofFloor
+                   : step == FloorSpecs                      ? EditModeFloorSpec
                                                              : EditModeColumns);
   QImage image(kViewWidth, kViewHeight, QImage::Format_RGB32);
   QtCanvas canvas;
@@ -183,13 +191,18 @@ void StepOfFullPaint(benchmark::State& state) {
         break;
       case WallsStep:
         DrawWalls(canvas, view);
+      case Areas:
+        DrawRoofFloorAreas(canvas, view);
+        break;
+      case FloorSpecs:
+        DrawFloorSpecs(canvas, view);
         break;
     }
     canvas.End();
     benchmark::DoNotOptimize(image.constBits());
   }
 }
-BENCHMARK(StepOfFullPaint)->ArgName("step")->DenseRange(GridLines, WallsStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(StepOfFullPaint)->ArgName("step")->DenseRange(GridLines, FloorSpecs)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

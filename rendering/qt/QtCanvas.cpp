@@ -231,6 +231,7 @@ size_t QtCanvas::ShapeKeyHash::operator()(const ShapeKey& key) const {
   mix(key.penWidth);
   mix(key.penStyle);
   mix(key.brushStyle);
+  mix(key.penMode);
   for (int32_t v : key.values) mix(v);
   return h;
 }
@@ -248,7 +249,9 @@ bool QtCanvas::MayShow(int32_t left, int32_t top, int32_t right, int32_t bottom)
 
 bool QtCanvas::ShapeStampApplies() const {
   const BrushStyle b = Brush().Style;
-  return StampsApply() && Pen().Mode == PenMode::Copy && (b == BrushStyle::Solid || b == BrushStyle::Clear);
+  // A mask figure is stamped as it masks the white scratch: pen, brush, or
+  // both where the pen lies over the fill; its runs are ANDed into the image.
+  return StampsApply() && Pen().Mode != PenMode::Xor && (b == BrushStyle::Solid || b == BrushStyle::Clear);
 }
 
 QtCanvas::ShapeKey QtCanvas::KeyOf(int32_t kind, std::initializer_list<int32_t> values) const {
@@ -257,6 +260,7 @@ QtCanvas::ShapeKey QtCanvas::KeyOf(int32_t kind, std::initializer_list<int32_t> 
   key.penWidth = Pen().Width;
   key.penStyle = static_cast<int32_t>(Pen().Style);
   key.brushStyle = static_cast<int32_t>(Brush().Style);
+  key.penMode = static_cast<int32_t>(Pen().Mode);
   int i = 0;
   for (int32_t v : values) key.values[i++] = v;
   return key;
@@ -331,11 +335,12 @@ void QtCanvas::BuildStamp(Stamp& stamp, int32_t x, int32_t y, int32_t left, int3
       while (end < scratch.width() && (line[end] | 0xff000000u) == p) ++end;
       if (p != kStampBackground) {
         // Any other colour (a blended edge) cannot be copied in new colours.
-        if (p != pen && p != brush) {
+        const bool both = maskStamp_ && p == (pen & brush);
+        if (p != pen && p != brush && !both) {
           stamp.runs.clear();
           return;
         }
-        stamp.runs.push_back({row + top - y, col + left - x, end + left - x, p == brush});
+        stamp.runs.push_back({row + top - y, col + left - x, end + left - x, p == brush, both});
       }
       col = end;
     }
@@ -352,18 +357,32 @@ void QtCanvas::BuildStamp(Stamp& stamp, int32_t x, int32_t y, int32_t left, int3
   stamp.usable = true;
 }
 
+bool QtCanvas::DrawShapeStamped(Stamp& stamp, int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
+                                int32_t bottom, int32_t penColour, int32_t brushColour,
+                                const std::function<void()>& draw) {
+  maskStamp_ = Pen().Mode == PenMode::Mask;
+  const bool drawn = DrawStamped(stamp, x, y, left, top, right, bottom, penColour, brushColour, draw);
+  maskStamp_ = false;
+  return drawn;
+}
+
 void QtCanvas::PaintStamp(const Stamp& stamp, int32_t x, int32_t y, int32_t penColour, int32_t brushColour) {
   const int ox = x - origin_.x();
   const int oy = y - origin_.y();
   const QRgb pen = QRgbOfColour(penColour);
   const QRgb brush = QRgbOfColour(brushColour);
+  const bool mask = maskStamp_;
   for (const StampRun& r : stamp.runs) {
     // Inside the device: DrawStamped has seen to that.
     const int row = oy + r.dy;
     const int x0 = ox + r.x0;
     const int x1 = ox + r.x1;
     auto* line = reinterpret_cast<QRgb*>(image_->scanLine(row));
-    std::fill(line + x0, line + x1, r.brush ? brush : pen);
+    const QRgb colour = r.both ? pen & brush : r.brush ? brush : pen;
+    if (mask)
+      for (int i = x0; i < x1; ++i) line[i] &= colour;
+    else
+      std::fill(line + x0, line + x1, colour);
   }
 }
 
@@ -449,9 +468,9 @@ void QtCanvas::DrawLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase) {
     if (ShapeStampApplies()) {
       Stamp& stamp = shapeStamps_[KeyOf(KindLine, {to.X - from.X, to.Y - from.Y})];
       const int32_t m = Pen().Width + 2;
-      if (DrawStamped(stamp, from.X, from.Y, std::min(from.X, to.X) - m, std::min(from.Y, to.Y) - m,
-                      std::max(from.X, to.X) + m, std::max(from.Y, to.Y) + m, Pen().Colour, Brush().Colour,
-                      [&] { DrawWideLine(from, to); }))
+      if (DrawShapeStamped(stamp, from.X, from.Y, std::min(from.X, to.X) - m, std::min(from.Y, to.Y) - m,
+                           std::max(from.X, to.X) + m, std::max(from.Y, to.Y) + m, Pen().Colour,
+                           Brush().Colour, [&] { DrawWideLine(from, to); }))
         return;
     }
     DrawWideLine(from, to);
@@ -668,8 +687,8 @@ void QtCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   if (Pen().Width > 1 && Pen().Style != PenStyle::Clear && ShapeStampApplies()) {
     Stamp& stamp = shapeStamps_[KeyOf(KindRectangle, {x2 - x1, y2 - y1})];
     const int32_t m = Pen().Width + 2;
-    if (DrawStamped(stamp, x1, y1, x1 - m, y1 - m, x2 + m, y2 + m, Pen().Colour, Brush().Colour,
-                    [&] { DrawRectangle(x1, y1, x2, y2); }))
+    if (DrawShapeStamped(stamp, x1, y1, x1 - m, y1 - m, x2 + m, y2 + m, Pen().Colour, Brush().Colour,
+                         [&] { DrawRectangle(x1, y1, x2, y2); }))
       return;
   }
   DrawRectangle(x1, y1, x2, y2);
@@ -710,8 +729,8 @@ void QtCanvas::Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   if (ShapeStampApplies()) {
     Stamp& stamp = shapeStamps_[KeyOf(KindEllipse, {x2 - x1, y2 - y1})];
     const int32_t m = Pen().Width + 2;
-    if (DrawStamped(stamp, x1, y1, x1 - m, y1 - m, x2 + m, y2 + m, Pen().Colour, Brush().Colour,
-                    [&] { DrawEllipse(x1, y1, x2, y2); }))
+    if (DrawShapeStamped(stamp, x1, y1, x1 - m, y1 - m, x2 + m, y2 + m, Pen().Colour, Brush().Colour,
+                         [&] { DrawEllipse(x1, y1, x2, y2); }))
       return;
   }
   DrawEllipse(x1, y1, x2, y2);
@@ -738,8 +757,8 @@ void QtCanvas::Polygon(const CanvasPoint* points, int32_t count) {
     std::copy(values, values + 16, key.values);
     Stamp& stamp = shapeStamps_[key];
     const int32_t m = Pen().Width + 2;
-    if (DrawStamped(stamp, points[0].X, points[0].Y, left - m, top - m, right + m, bottom + m, Pen().Colour,
-                    Brush().Colour, [&] { DrawPolygon(points, count); }))
+    if (DrawShapeStamped(stamp, points[0].X, points[0].Y, left - m, top - m, right + m, bottom + m,
+                         Pen().Colour, Brush().Colour, [&] { DrawPolygon(points, count); }))
       return;
   }
   DrawPolygon(points, count);
@@ -775,8 +794,8 @@ void QtCanvas::Arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, i
   if (ShapeStampApplies()) {
     Stamp& stamp = shapeStamps_[KeyOf(KindArc, {x2 - x1, y2 - y1, x3 - x1, y3 - y1, x4 - x1, y4 - y1})];
     const int32_t m = Pen().Width + 2;
-    if (DrawStamped(stamp, x1, y1, x1 - m, y1 - m, x2 + m, y2 + m, Pen().Colour, Brush().Colour,
-                    [&] { DrawArc(x1, y1, x2, y2, x3, y3, x4, y4); }))
+    if (DrawShapeStamped(stamp, x1, y1, x1 - m, y1 - m, x2 + m, y2 + m, Pen().Colour, Brush().Colour,
+                         [&] { DrawArc(x1, y1, x2, y2, x3, y3, x4, y4); }))
       return;
   }
   DrawArc(x1, y1, x2, y2, x3, y3, x4, y4);

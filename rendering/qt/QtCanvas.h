@@ -108,6 +108,7 @@ class QtCanvas final : public Canvas {
   struct StampRun {
     int32_t dy, x0, x1;
     bool brush;
+    bool both = false;  // a mask figure's pen over its own fill
   };
   struct Stamp {
     bool built = false;
@@ -119,6 +120,7 @@ class QtCanvas final : public Canvas {
     int32_t kind;
     int32_t penWidth, penStyle, brushStyle;
     int32_t values[16];
+    int32_t penMode;
     bool operator==(const ShapeKey&) const = default;
   };
   struct ShapeKeyHash {
@@ -138,6 +140,10 @@ class QtCanvas final : public Canvas {
                    int32_t bottom, int32_t penColour, int32_t brushColour, const std::function<void()>& draw);
   void BuildStamp(Stamp& stamp, int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
                   int32_t bottom, const std::function<void()>& draw);
+  // DrawStamped for a figure: a mask figure's stamp is ANDed into the image.
+  bool DrawShapeStamped(Stamp& stamp, int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
+                        int32_t bottom, int32_t penColour, int32_t brushColour,
+                        const std::function<void()>& draw);
   void PaintStamp(const Stamp& stamp, int32_t x, int32_t y, int32_t penColour, int32_t brushColour);
   TextEntry& TextEntryOf(std::u16string_view text);
   void DrawRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
@@ -161,6 +167,7 @@ class QtCanvas final : public Canvas {
   QFont qfont_;
   bool fontValid_ = false;
   bool stampsEnabled_ = true;
+  bool maskStamp_ = false;  // the stamp being built or painted is a mask figure's
   // Every font drawn with so far, by description.
   std::vector<std::pair<FontDescription, QFont>> fonts_;
   std::unordered_map<ShapeKey, Stamp, ShapeKeyHash> shapeStamps_;

@@ -163,7 +163,15 @@ TEST_F(AreaInputTest, OverlapsAreAskedForByOpenIntervalsAndTrianglePoints) {
       EXPECT_EQ(result, 1);
     }
   }
+  // A corner just inside the triangle's long side: the doubled area
+  // (24 - 21.9) x 2 - (20 - 21.9) x (-2) = 0.4 truncates to 0, so it does not count.
   RoofFloorPalette.AreaCode = 0;
+  PutRects(0, {});
+  PutTriangles(0, {Tri(20, 0, 24, 0, 20, 4, 0)});
+  GridAxisX[22] = 21.9;
+  EXPECT_EQ(InputRoofFloorRect(22, 2, 23, 3), 1);
+  GridAxisX[22] = 22;
+
   boxes.Expect(AreaOverlapCaption, IDYES);
   PutRects(0, {Rect(1, 1, 4, 4, 0)});
   EXPECT_EQ(InputRoofFloorRect(3, 3, 6, 6), 1);

@@ -208,6 +208,16 @@ TEST_F(RoofFloorPaletteTest, TheChangeDialogChangesDeletesOrKeepsAnArea) {
   EXPECT_EQ(UndoTop, beforeCancel);
   EXPECT_EQ(RoofFloorRectCount[0][0], 1);
 
+  // The close box keeps the area as it was, without a snapshot.
+  dialogs.Expect("DyukachangeDlg", [](QDialog& d) {
+    static_cast<TDyukachangeDlg&>(d).Romosa3->click();
+    CloseBox()(d);
+  });
+  ClickAt(gx, gy);
+  ClickAt(gx + 4, gy + 3);
+  EXPECT_EQ(RoofFloorRects[0][0][0].AreaCode, 4);
+  EXPECT_EQ(UndoTop, beforeCancel);
+
   dialogs.Expect("DyukachangeDlg", ClickButton("Bshoukyo"));
   ClickAt(gx, gy);
   ClickAt(gx + 4, gy + 3);
