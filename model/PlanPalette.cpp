@@ -174,7 +174,6 @@ const int32_t AreaKindBrushColours[20] = {
     RgbColour(200, 255, 200), RgbColour(255, 255, 255), RgbColour(255, 255, 255), RgbColour(255, 255, 255),
 };
 
-
 const int32_t FloorSpecColours[22] = {
     RgbColour(240, 240, 240), RgbColour(255, 0, 128),   RgbColour(255, 85, 170),  RgbColour(255, 141, 198),
     RgbColour(255, 0, 255),   RgbColour(255, 85, 255),  RgbColour(255, 153, 255), RgbColour(255, 128, 0),

@@ -59,7 +59,7 @@ class PlanHoverViewTest : public GuiTest {
   int gx = 0, gy = 0;
 };
 
-TEST_F(PlanHoverViewTest, WallTurnsRedAndIsRestoredBitForBit) {
+TEST_F(PlanHoverViewTest, WallIsHighlightedInXorAndRestoredBitForBit) {
   ChooseMode(QuilmoraForm->Rkabe);
   AddWall(gx, gy, gx + 2, gy);
   Repaint();
@@ -69,10 +69,11 @@ TEST_F(PlanHoverViewTest, WallTurnsRedAndIsRestoredBitForBit) {
   MoveTo((SheetX(gx) + SheetX(gx + 1)) / 2, SheetY(gy) + 3);
   ASSERT_EQ(HoverState, HoverFirstFigure);
   EXPECT_TRUE(Status().startsWith(QStringLiteral("壁　(")));
-  // Between two axes and beside the grid line the sheet is white; XOR of
-  // (0, 255, 255) turns it red.
+  // The highlight is drawn in XOR with (0, 255, 255): over the wall's own band
+  // each pixel takes the XOR of what the plan painted there (white turns red).
   const QPoint onWall = ViewPoint((SheetX(gx) + SheetX(gx + 1)) / 2, SheetY(gy) + 4);
-  EXPECT_EQ(Gamen()->Image().pixel(onWall), qRgb(255, 0, 0));
+  EXPECT_EQ(Gamen()->Image().pixel(onWall), (before.pixel(onWall) ^ qRgb(0, 255, 255)) | 0xff000000u);
+  EXPECT_NE(Gamen()->Image().pixel(onWall), before.pixel(onWall));
 
   MoveTo(SheetX(gx) + 2, SheetY(gy + 3) + 20);  // nowhere near it
   EXPECT_EQ(HoverState, HoverNothing);
