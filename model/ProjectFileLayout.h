@@ -433,15 +433,21 @@ void TransferOutlineBlock(S& s, OutlineData& d) {
 // ---------------------------------------------------------------------------
 // Block 19: weights and loads of walls and roof/floor areas, load take-off table
 
+// The weight class that a roof/floor area read from a file has: area code 4
+// always has class 1, whatever the file says. Every reader applies it, so
+// that an imported project and the same project saved and loaded again agree.
+template <class Record>
+void ApplyStoredAreaWeightClass(Record& r) {
+  if (r.AreaCode == 4) r.WeightClass = 1;
+}
+
 template <class S, class Record>
 void TransferAreaLoads(S& s, Record& r) {
   s.Int(r.WeightClass, 5);
   s.Fixed(r.DeadLoad, 7, 3);
   s.Fixed(r.Slope, 7, 3);
   s.NulExceptYta();
-  if constexpr (S::kReading) {
-    if (r.AreaCode == 4) r.WeightClass = 1;
-  }
+  if constexpr (S::kReading) ApplyStoredAreaWeightClass(r);
 }
 
 template <class S, class Record>

@@ -40,7 +40,7 @@ std::vector<unsigned char> WriteProjectFile() {
 
 bool SaveProjectFile(const std::string& path, std::string* error) {
   const std::vector<unsigned char> bytes = WriteProjectFile();
-  return WriteWholeFile(path, bytes.data(), bytes.size(), error);
+  return ReplaceFileSafely(path, bytes.data(), bytes.size(), std::string(), error);
 }
 
 std::string BackupPathOf(const std::string& path) {
@@ -54,16 +54,6 @@ std::string OverwritePathOf(const std::string& path) {
 }
 
 bool SaveProjectFileWithBackup(const std::string& path, std::string* error) {
-  if (FileExists(path)) {
-    const std::string backup = BackupPathOf(path);
-    if (FileExists(backup) && !DeleteFileAt(backup)) {
-      if (error) *error = "cannot delete " + backup;
-      return false;
-    }
-    if (!MoveFileTo(path, backup)) {
-      if (error) *error = "cannot rename " + path + " to " + backup;
-      return false;
-    }
-  }
-  return SaveProjectFile(path, error);
+  const std::vector<unsigned char> bytes = WriteProjectFile();
+  return ReplaceFileSafely(path, bytes.data(), bytes.size(), BackupPathOf(path), error);
 }
