@@ -12,8 +12,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -184,7 +184,8 @@ TEST_F(SaveTest, TheNewFileKeepsThePermissionsOfTheOneItReplaces) {
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   std::string reason;
   ASSERT_TRUE(SaveProjectFile(file.string(), &reason)) << reason;
-  EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(fs::status(file).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(SaveTest, AMissingFolderIsReportedWithTheSystemsReason) {
