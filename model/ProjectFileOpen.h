@@ -21,7 +21,7 @@ enum class ProjectFileFormat {
 ProjectFileFormat IdentifyProjectFile(std::span<const unsigned char> file, std::string_view path);
 
 // The largest file that File > Open reads: well above the largest project of
-// every layout (every element list full, about 4 MB in the current layout).
+// every layout (every element list full, about 1.4 MB in the current layout).
 constexpr std::size_t MaxProjectFileBytes = std::size_t{32} << 20;
 
 // The bytes of the file at path for OpenProjectFile, read with
