@@ -2,6 +2,7 @@
 # make test           - install what is missing, build, run every test
 # make test-sanitized - build the core and its tests with AddressSanitizer and
 #                       UndefinedBehaviorSanitizer (no GUI) and run them
+# make test-sanitized-gui - the same with the GUI and its tests
 # make fuzz           - build the project-file fuzzer with clang and run it
 #                       for FUZZ_SECONDS on fresh seeds and the regression corpus
 # make bench          - build and run the benchmarks
@@ -9,6 +10,7 @@
 # make format-check   - fail on any source that clang-format would change
 BUILD_DIR ?= build
 SANITIZE_BUILD_DIR ?= build-sanitize
+SANITIZE_GUI_BUILD_DIR ?= build-sanitize-gui
 FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
 PACKAGES := cmake g++ ninja-build ccache clang-format qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils locales qt6-translations-l10n
@@ -16,7 +18,7 @@ FUZZ_PACKAGES := clang libclang-rt-dev
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps configure build run test test-sanitized fuzz bench format format-check clean
+.PHONY: all deps fuzz-deps configure build run test test-sanitized test-sanitized-gui fuzz bench format format-check clean
 
 all: build
 
@@ -57,14 +59,21 @@ test-sanitized: deps
 	cmake --build $(SANITIZE_BUILD_DIR) -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD_DIR) --output-on-failure -j $(JOBS)
 
+# The same with the GUI and its tests (offscreen Qt), in its own build folder.
+test-sanitized-gui: deps
+	@if [ ! -f $(SANITIZE_GUI_BUILD_DIR)/CMakeCache.txt ]; then \
+	  cmake -S . -B $(SANITIZE_GUI_BUILD_DIR) -G Ninja -DQUILMORA_SANITIZE=ON -DQUILMORA_BUILD_BENCH=OFF; fi
+	cmake --build $(SANITIZE_GUI_BUILD_DIR) -j $(JOBS)
+	ctest --test-dir $(SANITIZE_GUI_BUILD_DIR) --output-on-failure -j $(JOBS)
+
 fuzz: fuzz-deps
 	@if [ ! -f $(FUZZ_BUILD_DIR)/CMakeCache.txt ]; then \
 	  cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DQUILMORA_FUZZ=ON \
 	    -DQUILMORA_BUILD_GUI=OFF -DQUILMORA_BUILD_TESTS=OFF -DQUILMORA_BUILD_BENCH=OFF; fi
 	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS)
 	mkdir -p $(FUZZ_BUILD_DIR)/corpus $(FUZZ_BUILD_DIR)/artifacts
-	./$(FUZZ_BUILD_DIR)/fuzz/make_fuzz_seeds $(FUZZ_BUILD_DIR)/corpus
-	./$(FUZZ_BUILD_DIR)/fuzz/project_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=40000 \
+	./$(FUZZ_BUILD_DIR)/fuzz/make_fuzz_seeds $(FUZZ_BUILD_DIR)/corpus $(wildcard ../shared/fixtures/damaged ../../shared/fixtures/damaged)
+	./$(FUZZ_BUILD_DIR)/fuzz/project_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=80000 \
 	  -artifact_prefix=$(FUZZ_BUILD_DIR)/artifacts/ $(FUZZ_BUILD_DIR)/corpus tests/data/fuzz-corpus
 
 bench: build
@@ -82,4 +91,4 @@ format-check: deps
 	$(SOURCES) | xargs -0 clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_BUILD_DIR) $(FUZZ_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_BUILD_DIR) $(SANITIZE_GUI_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -37,8 +37,8 @@ std::string WithDefaultExtension(const std::string& path, const char* extension)
 }
 
 bool SaveDataFile(const std::string& path, const std::vector<unsigned char>& bytes) {
-  std::string error;
-  if (ReplaceFileKeepingBackup(path, BackupPathOf(path), bytes.data(), bytes.size(), &error)) return true;
-  MessageBox("保存できませんでした。", "保存エラー", MB_ICONSTOP);
+  std::string reason;
+  if (ReplaceFileSafely(path, bytes.data(), bytes.size(), BackupPathOf(path), &reason)) return true;
+  MessageBox("保存できませんでした。\n" + reason + "\n\n" + path, "保存エラー", MB_ICONSTOP);
   return false;
 }

@@ -1,14 +1,19 @@
 // Writes a seed corpus for project_file_fuzzer: valid files of every layout,
 // empty and with a few elements of each kind, each behind the byte that picks
 // its file name (see ProjectFileFuzzEntry.h).
+#include <cctype>
 #include <cstdio>
+#include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "ProjectFileBytes.h"
+#include "ProjectFileFuzzEntry.h"
 #include "model/ElementLists.h"
 #include "model/ModelReset.h"
 #include "model/ProjectFile.h"
+#include "platform/FileAccess.h"
 
 namespace {
 
@@ -20,6 +25,25 @@ void Save(const std::string& folder, const std::string& name, unsigned char sele
   std::fputc(selector, f);
   std::fwrite(file.data(), 1, file.size(), f);
   std::fclose(f);
+}
+
+// The selector byte (see FuzzInputFileNames) of a file's extension.
+unsigned char SelectorOf(const std::filesystem::path& path) {
+  std::string extension = path.extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (unsigned char i = 0; i < std::size(FuzzInputFileNames); ++i)
+    if (std::filesystem::path(FuzzInputFileNames[i]).extension() == extension) return i;
+  return 0;
+}
+
+void SaveProjectsOf(const std::string& corpus, const std::filesystem::path& projects) {
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(projects, ec)) {
+    if (!entry.is_regular_file() || entry.path().extension() == ".md") continue;
+    std::vector<unsigned char> bytes;
+    if (!ReadWholeFile(entry.path().string(), bytes, nullptr)) continue;
+    Save(corpus, "project-" + entry.path().filename().string(), SelectorOf(entry.path()), bytes);
+  }
 }
 
 std::string Ints(std::initializer_list<int> values, bool nul) {
@@ -57,11 +81,14 @@ void FillSomeElements() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s <corpus folder> [folder of project files...]\n", argv[0]);
     return 2;
   }
   const std::string folder = argv[1];
+  // Real projects (a two-storey house in three variants is about 63 KB),
+  // each behind the selector of its extension.
+  for (int i = 2; i < argc; ++i) SaveProjectsOf(folder, argv[i]);
   ResetModel(ResetForStartUp);
   std::vector<unsigned char> ytc = WriteProjectFile();
   Save(folder, "empty-ytc", 0, ytc);

@@ -5,9 +5,11 @@
 #include <cstddef>
 #include <cstdint>
 
-// Loads the input into a fresh model, saves the result and loads that again.
+// Loads the input into a fresh model, runs the recalculation chain, saves
+// the result, loads that into a fresh model, runs the chain and saves again.
 // Returns false, naming the offence on stderr, when a load leaves an
-// inconsistent model or the saved project does not load in full.
+// inconsistent model, the saved project does not load in full or the two
+// saves differ.
 bool LoadFuzzInput(const uint8_t* data, std::size_t size);
 
 // The file names the first byte chooses from (byte value modulo the count).

@@ -112,12 +112,13 @@ const char* const kSaveFilter =
     "(*.*)|*.*";
 
 // Writes the project to path, keeping the file it replaces as the backup.
-// A failure (the folder, the disk, the rights) is told to the user; the
-// previous version then stays in the backup and the edits in memory.
+// A failure (the folder, the disk, the rights) is told to the user with the
+// system's reason; the file, its backup and the edits in memory stay as
+// they were.
 bool SaveOrReport(const std::string& path) {
-  std::string error;
-  if (SaveProjectFileWithBackup(path, &error)) return true;
-  MessageBox("保存できませんでした。\n\n" + path, "保存エラー", MB_ICONSTOP);
+  std::string reason;
+  if (SaveProjectFileWithBackup(path, &reason)) return true;
+  MessageBox("保存できませんでした。\n" + reason + "\n\n" + path, "保存エラー", MB_ICONSTOP);
   return false;
 }
 
@@ -730,9 +731,8 @@ void TQuilmoraForm::ShowStartupDialogs() {
 }
 
 void TQuilmoraForm::LoadCommandLineFile() {
-  std::vector<unsigned char> bytes;
-  const bool readable = ReadWholeFile(CommandLineFile, bytes, nullptr);
-  if (!readable || bytes.size() < 3 || std::memcmp(bytes.data(), "ytc", 3) != 0) {
+  const std::vector<unsigned char> bytes = ReadProjectFileBytes(CommandLineFile);
+  if (bytes.size() < 3 || std::memcmp(bytes.data(), "ytc", 3) != 0) {
     MessageBox("読み込み出来ないファイルです。", "読み込みエラー", MB_ICONINFORMATION);
     InvalidateSheet();
     return;
@@ -927,8 +927,7 @@ void TQuilmoraForm::FileOpen1Execute() {
   FileDialogRequest request;
   request.Filter = kOpenFilter;
   if (const std::optional<std::string> path = AskFileName(request)) {
-    std::vector<unsigned char> bytes;
-    if (!ReadWholeFile(*path, bytes, nullptr)) bytes.clear();
+    const std::vector<unsigned char> bytes = ReadProjectFileBytes(*path);
     // Reports an unreadable file itself and then changes nothing; a broken
     // one is reported by its reader and the rest of the steps still run.
     if (OpenProjectFile(bytes, *path) == OpenResult::Unreadable) return;

@@ -1,5 +1,9 @@
 #include "model/ModelValidation.h"
 
+#include <algorithm>
+#include <initializer_list>
+#include <span>
+
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/SettingTable.h"
@@ -19,6 +23,19 @@ bool TwoPointsOnGrid(const R& r) {
 template <class R>
 bool ThreePointsOnGrid(const R& r) {
   return TwoPointsOnGrid(r) && IsGridPoint(r.X3, r.Y3);
+}
+
+bool AllWithin(std::span<const double> values, double bound) {
+  return std::all_of(values.begin(), values.end(), [bound](double v) { return IsWithinBound(v, bound); });
+}
+bool AllWithin(std::initializer_list<double> values, double bound) {
+  return AllWithin(std::span<const double>(values.begin(), values.size()), bound);
+}
+
+// The values of a two-dimensional array, in memory order.
+template <std::size_t M, std::size_t N>
+std::span<const double> Flat(const double (&a)[M][N]) {
+  return {&a[0][0], M * N};
 }
 
 }  // namespace
@@ -63,17 +80,45 @@ bool IsValidRecord(const TextLabelRecord& r) {
 
 bool IsValidRecord(const FoundationRecord& r) { return TwoPointsOnGrid(r) && In(r.Type, 0, 2); }
 
-bool IsValidRecord(const FreeLineRecord& r) { return TwoPointsOnGrid(r) && In(r.Style, 0, 5); }
+bool IsValidRecord(const FreeLineRecord& r) {
+  const double bound = FileNumberBounds.FreeLineOffset;
+  return TwoPointsOnGrid(r) && In(r.Style, 0, 5) && IsWithinBound(r.OffsetX1, bound) &&
+         IsWithinBound(r.OffsetY1, bound) && IsWithinBound(r.OffsetX2, bound) &&
+         IsWithinBound(r.OffsetY2, bound);
+}
 
 bool IsValidRecord(const SpareKind12Record& r) { return TwoPointsOnGrid(r); }
 
 bool IsValidPanelRow(const PanelSpecRow& row) { return In(row.DisplayKind, 0, 3); }
 
+bool AreTableNumbersValid(const ElementSpecRow& row) {
+  return AllWithin({row.Strength, row.Stiffness}, FileNumberBounds.TableStrength) &&
+         IsWithinBound(row.WallFactor, FileNumberBounds.TableWallFactor);
+}
+
+bool AreTableNumbersValid(const PanelSpecRow& row) {
+  return AllWithin({row.Strength, row.Stiffness}, FileNumberBounds.TableStrength) &&
+         IsWithinBound(row.WallFactor, FileNumberBounds.TableWallFactor);
+}
+
+bool IsGridWithinBounds(const double* x, int countX, const double* y, int countY, double module) {
+  return AllWithin({x, static_cast<std::size_t>(countX)}, FileNumberBounds.GridPosition) &&
+         AllWithin({y, static_cast<std::size_t>(countY)}, FileNumberBounds.GridPosition) &&
+         IsWithinBound(module, FileNumberBounds.GridModule);
+}
+
 bool AreValidSettings(const ProjectSettingsData& s) {
   for (const SettingDescriptor& d : SettingTable())
     for (int32_t v = 0; v < SettingElementCount(d); ++v)
       if (!IsAcceptedSettingValue(d, SettingValue(s, d, v))) return false;
-  return true;
+  const NumberBounds& b = FileNumberBounds;
+  const double area = b.Area;
+  return AllWithin(Flat(s.StoreyHeight), b.StoreyHeight) && IsWithinBound(s.RegionFactorZ, b.RegionFactorZ) &&
+         IsWithinBound(s.SnowLoad, b.SnowLoad) && AllWithin(s.BuildingArea, area) &&
+         AllWithin(Flat(s.LawFloorArea), area) && AllWithin(s.TotalFloorArea, area) &&
+         AllWithin(Flat(s.ManualFloorArea), area) && AllWithin(Flat(s.ManualZoneAreaA), area) &&
+         AllWithin(Flat(s.ManualZoneAreaB), area) && AllWithin(Flat(s.ManualZoneArea1), area) &&
+         AllWithin(Flat(s.ManualZoneArea2), area);
 }
 
 bool IsModelConsistent(const char** why) {
@@ -98,6 +143,8 @@ bool IsModelConsistent(const char** why) {
     if (!IsGridAxisKind(GridAxisKindX[i])) return fail("invalid X axis kind");
   for (int i = 0; i < GridAxisCountY; ++i)
     if (!IsGridAxisKind(GridAxisKindY[i])) return fail("invalid Y axis kind");
+  if (!IsGridWithinBounds(GridAxisX, GridAxisCountX, GridAxisY, GridAxisCountY, GridModule))
+    return fail("grid out of bounds");
   for (const PanelSpecRow& row : PanelTable)
     if (!IsValidPanelRow(row)) return fail("invalid panel display kind");
   return true;

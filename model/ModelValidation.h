@@ -11,6 +11,29 @@
 #include "model/Grid.h"
 #include "model/ProjectSettings.h"
 
+// Bounds of the numbers that a file holds in fields wide enough for values
+// that no house can have (the oldest layout stores axis positions in
+// sixteen characters: up to about 1e13 m). Each is the largest magnitude
+// accepted, far beyond any real building; a value beyond it, or not a
+// number, makes the file broken like an index outside its array. Fields
+// whose width already keeps them small are not listed.
+struct NumberBounds {
+  double GridPosition = 1e4;   // m, an axis from the origin
+  double GridModule = 100;     // m
+  double StoreyHeight = 100;   // m
+  double RegionFactorZ = 10;   // the factor Z (about 0.7 to 1.0)
+  double SnowLoad = 100;       // 0.26 x snow depth in m
+  double Area = 1e6;           // m², building, floor and zone areas
+  double FloorFactor = 1000;   // floor spec and horizontal brace factors
+  double TableStrength = 1e5;  // strength and stiffness of a table row
+  double TableWallFactor = 1000;
+  double FreeLineOffset = 1e4;  // m
+};
+inline constexpr NumberBounds FileNumberBounds{};
+
+// |value| <= bound; false for a NaN.
+inline bool IsWithinBound(double value, double bound) { return value >= -bound && value <= bound; }
+
 inline bool IsGridIndexX(int32_t i) { return i >= 0 && i < GridAxisCountX; }
 inline bool IsGridIndexY(int32_t i) { return i >= 0 && i < GridAxisCountY; }
 inline bool IsGridAxisKind(int32_t kind) { return kind >= 0 && kind <= 2; }
@@ -32,14 +55,22 @@ bool IsValidRecord(const FreeLineRecord& r);
 bool IsValidRecord(const SpareKind12Record& r);
 
 bool IsValidPanelRow(const PanelSpecRow& row);
+// Strength, stiffness and wall factor within their bounds.
+bool AreTableNumbersValid(const ElementSpecRow& row);
+bool AreTableNumbersValid(const PanelSpecRow& row);
+// Every axis position and the module within their bounds.
+bool IsGridWithinBounds(const double* x, int countX, const double* y, int countY, double module);
+// A floor spec or horizontal brace factor within its bound.
+inline bool IsValidFloorFactor(double factor) { return IsWithinBound(factor, FileNumberBounds.FloorFactor); }
 
 // Every setting that the setting table marks as checked holds one of its
-// choices (methods, classes, the storey counts, the deterioration answers).
-// Flags, bit sets and numbers are not restricted.
+// choices (methods, classes, the storey counts, the deterioration answers),
+// and the storey heights, the factor Z, the snow load and the areas lie
+// within FileNumberBounds. Flags and bit sets are not restricted.
 bool AreValidSettings(const ProjectSettingsData& s);
 
 // Every count of every slot within 0..maximum, every record of the three
 // variants valid, the settings valid, CurrentVariant 0..2, every grid kind
-// 0..2 and every panel row's display kind valid. On failure *why names the
+// 0..2, the grid within its bounds and every panel row's display kind valid. On failure *why names the
 // first offence.
 bool IsModelConsistent(const char** why = nullptr);

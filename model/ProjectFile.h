@@ -20,8 +20,10 @@
 // The whole project in the current layout, magic included.
 std::vector<unsigned char> WriteProjectFile();
 
-// Writes the project to path in the current layout. False, with *error set,
-// when the file could not be created or written completely.
+// Writes the project to path in the current layout, through a temporary
+// file that replaces path only once it is complete on the disk
+// (ReplaceFileSafely). False, with *error set to the system's reason, when
+// the file could not be written; the file at path is then as it was.
 bool SaveProjectFile(const std::string& path, std::string* error);
 
 // The backup that a save over path keeps of the file it replaces: the same
@@ -32,9 +34,10 @@ std::string BackupPathOf(const std::string& path);
 // unless it is exactly ".tyc" (letter case counts).
 std::string OverwritePathOf(const std::string& path);
 
-// Saves like SaveProjectFile, first moving an existing file at path to its
-// backup (after deleting an older backup). If the write then fails, the
-// previous version is still there in the backup.
+// Saves like SaveProjectFile; the file that was at path becomes its backup
+// once the new file is in place. A failed save leaves both the file and the
+// backup as they were. Saving onto the backup's own name replaces it (there
+// is then no backup of it).
 bool SaveProjectFileWithBackup(const std::string& path, std::string* error);
 
 bool ReadProjectFile(std::span<const unsigned char> afterMagic);

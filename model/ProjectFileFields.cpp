@@ -45,12 +45,31 @@ std::size_t SkipBlanksAndSign(std::span<const unsigned char> f, bool& negative) 
   return i;
 }
 
+char16_t Utf16LeAt(std::span<const unsigned char> f, std::size_t i) {
+  return static_cast<char16_t>(f[i] | (f[i + 1] << 8));
+}
+
+bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+// The text of a UTF-16LE field up to its NUL, at most maxChars units. A high
+// surrogate at the end whose partner follows in the field is dropped with
+// it; one without a partner becomes U+FFFD, so that it reads the same after
+// every save instead of being lost one load later.
 std::u16string DecodeUtf16Le(std::span<const unsigned char> f, std::size_t maxChars) {
   std::u16string text;
-  for (std::size_t i = 0; i + 1 < f.size() && text.size() < maxChars; i += 2) {
-    const char16_t c = static_cast<char16_t>(f[i] | (f[i + 1] << 8));
+  std::size_t i = 0;
+  for (; i + 1 < f.size() && text.size() < maxChars; i += 2) {
+    const char16_t c = Utf16LeAt(f, i);
     if (c == u'\0') break;
     text.push_back(c);
+  }
+  if (!text.empty() && IsHighSurrogate(text.back())) {
+    const bool partnerCut = text.size() == maxChars && i + 1 < f.size() && IsLowSurrogate(Utf16LeAt(f, i));
+    if (partnerCut)
+      text.pop_back();
+    else
+      text.back() = u'\uFFFD';
   }
   return text;
 }
@@ -100,7 +119,12 @@ void AppendFixedField(std::vector<unsigned char>& out, double value, int width, 
 
 int64_t ScaledForField(double value, double scale) {
   if (std::isnan(value)) return 0;
-  return TruncToInt64(value * scale + 0.5);
+  // Half away from zero, so that a value read from the field (its integer
+  // divided by scale) gives that integer again. Positive values round as
+  // they always have; "+ 0.5" alone would move a negative value up by one
+  // unit on every save.
+  const double scaled = value * scale;
+  return TruncToInt64(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
 }
 
 int64_t ParseIntField(std::span<const unsigned char> f) {
@@ -223,14 +247,14 @@ void FieldReader::TableSymbol(char16_t* text, std::size_t capacity) {
   if (widths_ == FieldWidths::Yta) {
     const auto f = Take(5);
     if (failed_) return;
-    std::string bytes(BytesUpToNul(f, 4));
+    std::string bytes(BytesUpToNul(f, TableSymbolCharacters));
     TrimSymbol(bytes);
     CopyToFixed(text, capacity, Cp932ToUtf16(bytes));
     return;
   }
   const auto f = Take(10);
   if (failed_) return;
-  std::u16string symbol = DecodeUtf16Le(f, 4);
+  std::u16string symbol = DecodeUtf16Le(f, TableSymbolCharacters);
   TrimSymbol(symbol);
   CopyToFixed(text, capacity, symbol);
 }

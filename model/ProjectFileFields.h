@@ -20,6 +20,9 @@
 // narrower fields, and no NUL after some numbers).
 enum class FieldWidths { Ytc, Yta };
 
+// The characters (bytes in "yta") of an element-table symbol that a file holds.
+constexpr std::size_t TableSymbolCharacters = 4;
+
 // Number text, shared by both streams and testable on its own.
 //
 // Appends value as "%<width>lli" would, but always exactly width characters:
@@ -31,8 +34,9 @@ void AppendIntField(std::vector<unsigned char>& out, int64_t value, int width);
 // nearest one that fits. A NaN is written as 0.
 void AppendFixedField(std::vector<unsigned char>& out, double value, int width, int decimals,
                       bool leftAlign = false);
-// value x scale + 0.5 truncated toward zero, the integer that the "%li"
-// fields of value x 1000 (or x 10) hold.
+// value x scale rounded to the nearest integer, halves away from zero: the
+// integer that the "%li" fields of value x 1000 (or x 10) hold. For values
+// of 0 and up this is value x scale + 0.5 truncated toward zero.
 int64_t ScaledForField(double value, double scale);
 
 // The standard conversions of the readers, independent of the locale: leading
@@ -54,9 +58,9 @@ class FieldWriter {
 
   // "%<width>i", clamped into the field.
   void Int(int32_t value, int width);
-  // "%<width>li" of value x 1000 + 0.5 truncated toward zero.
+  // "%<width>li" of ScaledForField(value, 1000).
   void Milli(double value, int width);
-  // "%4i" of value x 10 + 0.5 truncated toward zero.
+  // "%4i" of ScaledForField(value, 10).
   void Tenths(double value);
   // "%<width>.<decimals>f".
   void Fixed(double value, int width, int decimals);
@@ -113,7 +117,12 @@ class FieldReader {
   // The next n bytes, or an empty span (and a failed stream) when fewer are left.
   std::span<const unsigned char> Take(std::size_t n);
   void Skip(std::size_t n) { Take(n); }
-  void Nul() { Take(1); }
+  // The NUL that ends a field: any other byte means the bytes have shifted
+  // (a byte inserted or lost in transfer), so the file is broken.
+  void Nul() {
+    const auto f = Take(1);
+    if (!failed_ && f[0] != 0) failed_ = true;
+  }
   void NulExceptYta() {
     if (widths_ == FieldWidths::Ytc) Nul();
   }

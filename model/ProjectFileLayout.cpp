@@ -21,7 +21,11 @@ void Commit(const WallElementTables& t) {
 }
 
 bool IsValid(const WallElementTables& t) {
-  return std::all_of(std::begin(t.Panel), std::end(t.Panel), IsValidPanelRow);
+  auto numbers = [](const auto& row) { return AreTableNumbersValid(row); };
+  return std::all_of(std::begin(t.Panel), std::end(t.Panel), IsValidPanelRow) &&
+         std::all_of(std::begin(t.MudWall), std::end(t.MudWall), numbers) &&
+         std::all_of(std::begin(t.Brace), std::end(t.Brace), numbers) &&
+         std::all_of(std::begin(t.Panel), std::end(t.Panel), numbers);
 }
 
 GridData CaptureGrid() {
@@ -44,7 +48,8 @@ void Commit(const GridData& g) {
 
 bool IsValid(const GridData& g) {
   return std::all_of(std::begin(g.KindX), std::end(g.KindX), IsGridAxisKind) &&
-         std::all_of(std::begin(g.KindY), std::end(g.KindY), IsGridAxisKind);
+         std::all_of(std::begin(g.KindY), std::end(g.KindY), IsGridAxisKind) &&
+         IsGridWithinBounds(g.X, GridAxisCountX, g.Y, GridAxisCountY, g.Module);
 }
 
 ElementCounts CaptureCounts() {
@@ -103,7 +108,11 @@ void Commit(const OutlineData& d) {
 }
 
 bool IsValid(const OutlineData& d) {
-  return d.CurrentVariant >= 0 && d.CurrentVariant < VariantCount && AreValidSettings(d.Settings);
+  return d.CurrentVariant >= 0 && d.CurrentVariant < VariantCount && AreValidSettings(d.Settings) &&
+         std::all_of(std::begin(d.FloorRows.SpecFactor), std::end(d.FloorRows.SpecFactor),
+                     IsValidFloorFactor) &&
+         std::all_of(std::begin(d.FloorRows.BraceFactor), std::end(d.FloorRows.BraceFactor),
+                     IsValidFloorFactor);
 }
 
 JointHardwareData CaptureJointHardware() {

@@ -218,16 +218,28 @@ void TransferRecord(S& s, GableWallRecord& r) {
   s.Fixed(r.Height, 7, 2);
 }
 
+// The weight class that a roof/floor area read from a file has: area code 4
+// always has class 1, whatever the file says. Every reader applies it as
+// soon as it knows the code (and again after block 19), so that an imported
+// project, a partly read one and the same project saved and loaded again
+// agree.
+template <class Record>
+void ApplyStoredAreaWeightClass(Record& r) {
+  if (r.AreaCode == 4) r.WeightClass = 1;
+}
+
 template <class S>
 void TransferRecord(S& s, RoofFloorRectRecord& r) {
   Ints5(s, r.Reserved, r.X1, r.Y1, r.X2, r.Y2, r.AreaCode, r.NotEnclosed);
   s.Fixed(r.LiveLoad, 7, 3);
+  if constexpr (S::kReading) ApplyStoredAreaWeightClass(r);
 }
 
 template <class S>
 void TransferRecord(S& s, RoofFloorTriangleRecord& r) {
   Ints5(s, r.Reserved, r.X1, r.Y1, r.X2, r.Y2, r.X3, r.Y3, r.AreaCode, r.NotEnclosed);
   s.Fixed(r.LiveLoad, 7, 3);
+  if constexpr (S::kReading) ApplyStoredAreaWeightClass(r);
 }
 
 template <class S>
@@ -439,9 +451,7 @@ void TransferAreaLoads(S& s, Record& r) {
   s.Fixed(r.DeadLoad, 7, 3);
   s.Fixed(r.Slope, 7, 3);
   s.NulExceptYta();
-  if constexpr (S::kReading) {
-    if (r.AreaCode == 4) r.WeightClass = 1;
-  }
+  if constexpr (S::kReading) ApplyStoredAreaWeightClass(r);
 }
 
 template <class S, class Record>

@@ -5,6 +5,7 @@
 #include "model/ModelExtents.h"
 #include "model/ModelReset.h"
 #include "model/ProjectFile.h"
+#include "platform/FileAccess.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -38,6 +39,15 @@ ProjectFileFormat IdentifyProjectFile(std::span<const unsigned char> file, std::
     if (extension == ".ty2") return ProjectFileFormat::Yt8Retrofit;
   }
   return ProjectFileFormat::Unreadable;
+}
+
+std::vector<unsigned char> ReadProjectFileBytes(const std::string& path) {
+  auto known = [](std::span<const unsigned char> prefix, const std::string& name) {
+    return IdentifyProjectFile(prefix, name) != ProjectFileFormat::Unreadable;
+  };
+  std::vector<unsigned char> bytes;
+  ReadBoundedFile(path, MaxProjectFileBytes, kMagicBytes, known, bytes, nullptr);
+  return bytes;
 }
 
 void FinishProjectLoad(bool complete) {

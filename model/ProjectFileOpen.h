@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 enum class ProjectFileFormat {
   Unreadable,
@@ -18,6 +19,17 @@ enum class ProjectFileFormat {
 // not count) and, for "yt8", by the extension of path, compared without
 // regard to case. A "yt8" file with any other extension is unreadable.
 ProjectFileFormat IdentifyProjectFile(std::span<const unsigned char> file, std::string_view path);
+
+// The largest file that File > Open reads: well above the largest project of
+// every layout (every element list full, about 1.4 MB in the current layout).
+constexpr std::size_t MaxProjectFileBytes = std::size_t{32} << 20;
+
+// The bytes of the file at path for OpenProjectFile, read with
+// ReadBoundedFile: only a regular file of at most MaxProjectFileBytes whose
+// magic (and extension) IdentifyProjectFile knows is read, and the magic is
+// checked before the rest. Empty for anything else, which OpenProjectFile
+// then reports as unreadable.
+std::vector<unsigned char> ReadProjectFileBytes(const std::string& path);
 
 enum class OpenResult {
   Unreadable,  // reported; nothing changed

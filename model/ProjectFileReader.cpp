@@ -84,7 +84,8 @@ bool ReadBlocks(FieldReader& s, bool withJointHardware) {
 
 bool ReadLayout(std::span<const unsigned char> afterMagic, FieldWidths widths, bool withJointHardware) {
   FieldReader s(afterMagic, widths);
-  if (ReadBlocks(s, withJointHardware)) return true;
+  // Bytes after the last block belong to no field: the file is not what was written.
+  if (ReadBlocks(s, withJointHardware) && s.Remaining() == 0) return true;
   ShowBrokenProjectFileMessage();
   return false;
 }

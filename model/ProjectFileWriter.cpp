@@ -40,7 +40,7 @@ std::vector<unsigned char> WriteProjectFile() {
 
 bool SaveProjectFile(const std::string& path, std::string* error) {
   const std::vector<unsigned char> bytes = WriteProjectFile();
-  return WriteWholeFile(path, bytes.data(), bytes.size(), error);
+  return ReplaceFileSafely(path, bytes.data(), bytes.size(), std::string(), error);
 }
 
 std::string BackupPathOf(const std::string& path) {
@@ -55,5 +55,5 @@ std::string OverwritePathOf(const std::string& path) {
 
 bool SaveProjectFileWithBackup(const std::string& path, std::string* error) {
   const std::vector<unsigned char> bytes = WriteProjectFile();
-  return ReplaceFileKeepingBackup(path, BackupPathOf(path), bytes.data(), bytes.size(), error);
+  return ReplaceFileSafely(path, bytes.data(), bytes.size(), BackupPathOf(path), error);
 }

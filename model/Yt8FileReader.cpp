@@ -2,8 +2,10 @@
 // the retrofit layout (".ty2"). Both hold 100 axes per direction, which land on
 // axes 50 to 149, and wall and floor codes of their own that are converted
 // here into the fields of the current records.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <iterator>
 
 #include "model/Grid.h"
 #include "model/ProjectFile.h"
@@ -187,6 +189,7 @@ bool ReadArea(FieldReader& s, Area& r) {
     Points(s, r.X1, r.Y1, r.X2, r.Y2);
   s.Int(r.AreaCode, 5);
   s.Nul();
+  ApplyStoredAreaWeightClass(r);
   return true;
 }
 
@@ -409,13 +412,16 @@ bool ReadRetrofitPanelRows(FieldReader& s) {
   WallElementTables t = CaptureWallElementTables();
   for (int i = 34; i < 44; ++i) {
     PanelSpecRow& row = t.Panel[i];
-    s.Word8(row.Symbol, ElementSymbolCapacity, 5);
+    // The field has room for five bytes; a symbol keeps the characters that
+    // the current layout stores, so that it reads the same after a save.
+    s.Word8(row.Symbol, TableSymbolCharacters + 1, 5);
+    std::fill(std::begin(row.Symbol) + TableSymbolCharacters, std::end(row.Symbol), u'\0');
     MilliNul(s, row.Strength);
     MilliNul(s, row.Stiffness);
     MilliNul(s, row.WallFactor);
     s.Word8(row.Name, PanelNameCapacity, 23);
   }
-  if (!s.Ok()) return false;
+  if (!s.Ok() || !IsValid(t)) return false;
   Commit(t);
   return true;
 }
@@ -471,6 +477,8 @@ bool ReadYt8(std::span<const unsigned char> afterMagic, Yt8Layout layout) {
   } else {
     complete = ReadRetrofitPanelRows(s) && ReadGrid(s) && ReadElements(s, layout) && ReadRetrofitOutline(s);
   }
+  // The whole file must have been used: trailing bytes make it broken.
+  complete = complete && s.Remaining() == 0;
   if (!complete) ShowBrokenProjectFileMessage();
   return complete;
 }

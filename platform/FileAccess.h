@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -9,8 +10,35 @@
 
 bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& out, std::string* error);
 
-// Creates or truncates path and writes size bytes. Succeeds only if the open,
-// every write, the flush and the close all succeeded (a full disk is a failure).
+// Reads a file that must be small and of a known kind. Refuses, before
+// reading more than prefixBytes of it, anything that is not a regular file
+// (a FIFO, a device such as /dev/zero, a directory: the open never waits for
+// a writer), a file larger than maxBytes, and a file whose first prefixBytes
+// bytes (fewer when the file is shorter) acceptPrefix rejects. out is empty
+// after a refusal or failure.
+bool ReadBoundedFile(const std::string& path, std::size_t maxBytes, std::size_t prefixBytes,
+                     bool (*acceptPrefix)(std::span<const unsigned char> prefix, const std::string& path),
+                     std::vector<unsigned char>& out, std::string* error);
+
+// Replaces the file at path with size bytes so that a failure at any point
+// loses nothing:
+// - the bytes go to a temporary file in the same folder, which is flushed
+//   to the disk (fsync) before anything else changes;
+// - with a backupPath (not the file's own name), the file that was at path
+//   becomes the backup, replacing an older one only once the new file is in
+//   place;
+// - the temporary file is renamed over path and the folder flushed.
+// On any failure the temporary files are removed and the file at path and
+// the backup are exactly as they were. A symbolic link at path keeps
+// pointing where it pointed and its target is replaced. A read-only file, or
+// something at path that is not a regular file, is refused. *reason then
+// receives the system's reason for the failure (the strerror text).
+bool ReplaceFileSafely(const std::string& path, const void* data, std::size_t size,
+                       const std::string& backupPath, std::string* reason);
+
+// ReplaceFileSafely without a backup; *error names the path and the cause.
+// Succeeds only if every write, the flush to the disk and the rename
+// succeeded (a full disk is a failure).
 bool WriteWholeFile(const std::string& path, const void* data, std::size_t size, std::string* error);
 
 // True for an existing file that is not a directory.
@@ -22,9 +50,11 @@ bool DeleteFileAt(const std::string& path);
 // the file is copied and the original deleted.
 bool MoveFileTo(const std::string& from, const std::string& to);
 
-// Replaces the file at path by size bytes, keeping the file it replaces at
-// backupPath (an older backup there is replaced). The bytes go to a temporary
-// file in path's folder first: a write that fails leaves the file and its
-// backup as they were.
-bool ReplaceFileKeepingBackup(const std::string& path, const std::string& backupPath, const void* data,
-                              std::size_t size, std::string* error);
+// For tests: the steps of a safe save at which a failure can be injected.
+enum class SaveStep { Write, Sync, Backup, Rename, BackupRename };
+// When set, the hook is asked before each step of ReplaceFileSafely; a
+// non-zero errno value makes that step fail with it (a write fails with it
+// once bytesWritten bytes of the step's file have been written, like a disk
+// that fills up). Null restores normal operation.
+using SaveFailureHook = int (*)(SaveStep step, std::size_t bytesWritten);
+void SetSaveFailureHookForTests(SaveFailureHook hook);

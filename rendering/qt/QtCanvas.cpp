@@ -462,8 +462,59 @@ void QtCanvas::FillWithBrush(int32_t left, int32_t top, int32_t right, int32_t b
                      QBrush(QColor(QRgbOfColour(brush.Colour)), QtBrushStyleOf(brush.Style)));
 }
 
+namespace {
+
+// Coordinates beyond this reach no device (a sheet has at most 2^24 pixels);
+// a line with an end so far out is first cut to the part within kNearLimit.
+constexpr int64_t kFarLimit = int64_t{1} << 29;
+constexpr int64_t kNearLimit = int64_t{1} << 28;
+
+// Cuts a line with an end far outside every device (an axis beyond the
+// range of int arrives at INT_MIN) to its part within kNearLimit, in 64 bits
+// and doubles, so that the pixel arithmetic that follows overflows no int;
+// the dash phase follows the cut. Lines with both ends nearer are left as
+// they are. False when nothing of the line is near.
+bool CutFarLine(CanvasPoint& from, CanvasPoint& to, int32_t& phase, int32_t period) {
+  const int64_t x1 = from.X, y1 = from.Y, x2 = to.X, y2 = to.Y;
+  const auto far = [](int64_t v) { return v < -kFarLimit || v > kFarLimit; };
+  if (!far(x1) && !far(y1) && !far(x2) && !far(y2)) return true;
+  const int64_t dx = x2 - x1, dy = y2 - y1;
+  const int64_t steps = std::max(std::llabs(dx), std::llabs(dy));
+  // The points k (0 <= k <= steps) of the line within the near square.
+  double first = 0, last = static_cast<double>(steps);
+  const auto limit = [&](int64_t start, int64_t d) {
+    if (d == 0) {
+      if (start < -kNearLimit || start > kNearLimit) last = -1;
+      return;
+    }
+    double a = static_cast<double>(-kNearLimit - start) * static_cast<double>(steps) / static_cast<double>(d);
+    double b = static_cast<double>(kNearLimit - start) * static_cast<double>(steps) / static_cast<double>(d);
+    if (a > b) std::swap(a, b);
+    first = std::max(first, a);
+    last = std::min(last, b);
+  };
+  limit(x1, dx);
+  limit(y1, dy);
+  if (steps == 0 || first > last) return false;
+  const int64_t k1 = static_cast<int64_t>(std::ceil(first));
+  const int64_t k2 = static_cast<int64_t>(std::floor(last));
+  if (k1 > k2) return false;
+  const auto at = [&](int64_t start, int64_t d, int64_t k) {
+    const double v = static_cast<double>(start) + static_cast<double>(d) * static_cast<double>(k) / steps;
+    return static_cast<int32_t>(std::clamp<int64_t>(std::llround(v), -kNearLimit, kNearLimit));
+  };
+  from = CanvasPoint{at(x1, dx, k1), at(y1, dy, k1)};
+  to = CanvasPoint{at(x1, dx, k2), at(y1, dy, k2)};
+  if (period > 0) phase = static_cast<int32_t>((phase + k1 % period) % period);
+  return true;
+}
+
+}  // namespace
+
 void QtCanvas::DrawLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase) {
   if (!painter_ || Pen().Style == PenStyle::Clear) return;
+  const DashPattern* dashes = DashPatternOf(Pen().Style);
+  if (!CutFarLine(from, to, stylePhase, dashes ? dashes->Period : 0)) return;
   if (Pen().Width > 1) {
     if (ShapeStampApplies()) {
       Stamp& stamp = shapeStamps_[KeyOf(KindLine, {to.X - from.X, to.Y - from.Y})];

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -245,8 +246,8 @@ class ReplaceFileTest : public testing::Test {
     return std::string(bytes.begin(), bytes.end());
   }
   bool Save(const std::string& text, std::string* error = nullptr) {
-    return ReplaceFileKeepingBackup((folder_ / "house.yd1").string(), (folder_ / "house.BAK").string(),
-                                    text.data(), text.size(), error);
+    return ReplaceFileSafely((folder_ / "house.yd1").string(), text.data(), text.size(),
+                             (folder_ / "house.BAK").string(), error);
   }
   std::filesystem::path folder_;
 };
@@ -266,14 +267,11 @@ TEST_F(ReplaceFileTest, KeepsTheReplacedFileAsBackupBesideIt) {
 TEST_F(ReplaceFileTest, AFailedSaveLeavesTheFileAndItsBackup) {
   ASSERT_TRUE(Save("one"));
   ASSERT_TRUE(Save("two"));
-  if (::geteuid() == 0) {
-    // Root writes into read-only folders: make the temporary file's name a folder instead.
-    std::filesystem::create_directory(folder_ / "house.yd1.~new");
-  } else {
-    ::chmod(folder_.c_str(), 0555);
-  }
+  // The disk fills up while the new file is written.
+  SetSaveFailureHookForTests([](SaveStep step, std::size_t) { return step == SaveStep::Write ? ENOSPC : 0; });
   std::string error;
   EXPECT_FALSE(Save("three", &error));
+  SetSaveFailureHookForTests(nullptr);
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(Contents(folder_ / "house.yd1"), "two");
   EXPECT_EQ(Contents(folder_ / "house.BAK"), "one");

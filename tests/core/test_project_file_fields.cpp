@@ -67,13 +67,27 @@ TEST(ProjectFileFields, RealsGiveUpDecimalsBeforeTheyOverflowTheirWidth) {
   for (const Case& c : cases) EXPECT_EQ(FixedField(c.value, c.width, c.decimals, c.left), c.text) << c.value;
 }
 
-TEST(ProjectFileFields, ScaledValuesAreTruncatedAfterAddingOneHalf) {
+TEST(ProjectFileFields, ScaledValuesRoundToTheNearestIntegerHalvesAwayFromZero) {
   EXPECT_EQ(ScaledForField(0.91, 1000), 910);
   EXPECT_EQ(ScaledForField(2.675, 1000), 2675);
-  EXPECT_EQ(ScaledForField(0.0004, 1000), 0);   // 0.4 + 0.5 = 0.9
-  EXPECT_EQ(ScaledForField(-0.5, 1000), -499);  // -500 + 0.5 truncated toward zero
+  EXPECT_EQ(ScaledForField(0.0004, 1000), 0);    // 0.4 + 0.5 = 0.9
+  EXPECT_EQ(ScaledForField(0.0005, 1000), 1);    // a half goes up
+  EXPECT_EQ(ScaledForField(-0.5, 1000), -500);   // not -499: a negative value keeps its integer
+  EXPECT_EQ(ScaledForField(-0.0005, 1000), -1);  // a half goes away from zero
+  EXPECT_EQ(ScaledForField(-0.0004, 1000), 0);
   EXPECT_EQ(ScaledForField(2.5, 10), 25);
+  EXPECT_EQ(ScaledForField(-2.5, 10), -25);
   EXPECT_EQ(ScaledForField(std::numeric_limits<double>::quiet_NaN(), 1000), 0);
+}
+
+// A value read from a "x 1000" or "x 10" field is the integer divided by the
+// scale; writing it again must give the same integer, or the value drifts by
+// one unit on every save.
+TEST(ProjectFileFields, EveryScaledIntegerReadBackIsWrittenAsItself) {
+  for (int64_t n = -200000; n <= 200000; n += 7) {
+    EXPECT_EQ(ScaledForField(static_cast<double>(n) / 1000, 1000), n);
+    EXPECT_EQ(ScaledForField(static_cast<double>(n) / 10, 10), n);
+  }
 }
 
 TEST(ProjectFileFields, ReadingTakesTheLongestDecimalPrefixAfterBlanks) {

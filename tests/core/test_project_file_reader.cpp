@@ -80,7 +80,7 @@ TEST_F(ProjectFileReaderTest, DeliberateTransformationsOfTheReader) {
   std::vector<unsigned char> file = WriteProjectFile();
   const std::size_t outline = kElementBlocks + 42 + 8;
   EXPECT_EQ(BytesAt(file, outline + kOutlineGround, 6), std::string("    9\0", 6));  // 1 + 8 x 1
-  EXPECT_EQ(BytesAt(file, kGridBlock + 3 * 8, 8), "    -499");  // -500 + 0.5 truncated toward zero
+  EXPECT_EQ(BytesAt(file, kGridBlock + 3 * 8, 8), "    -500");  // a negative value keeps its integer
   Patch(file, outline + kOutlineTopStorey, "    5");
 
   ProjectSettings.LoadTakeOff[2][0] = 700;
@@ -94,7 +94,7 @@ TEST_F(ProjectFileReaderTest, DeliberateTransformationsOfTheReader) {
   EXPECT_EQ(RoofFloorRects[0][1][0].WeightClass, 1);
   EXPECT_EQ(ProjectSettings.LoadTakeOff[2][0], 700);  // a stored 0 keeps the value in memory
   EXPECT_EQ(ProjectSettings.LoadTakeOff[2][1], 350);
-  EXPECT_EQ(GridAxisX[3], -0.499);
+  EXPECT_EQ(GridAxisX[3], -0.5);
 }
 
 TEST_F(ProjectFileReaderTest, JointHardwareIsReadWhateverTheRevision) {

@@ -420,7 +420,8 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndTheProjectStaysModified) {
     boxes.Expect("保存エラー", IDOK);
     Trigger(c.item);
     EXPECT_EQ(boxes.Calls().back().flags, 16) << c.what;
-    EXPECT_EQ(boxes.Calls().back().text, "保存できませんでした。\n\n" + missing) << c.what;
+    EXPECT_EQ(boxes.Calls().back().text, "保存できませんでした。\nNo such file or directory\n\n" + missing)
+        << c.what;
     EXPECT_EQ(ModifiedFlag, 1) << c.what;
     EXPECT_EQ(CurrentFilePath, c.currentPath) << c.what;
     EXPECT_EQ(Title(), title) << c.what;

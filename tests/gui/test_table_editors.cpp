@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "GuiFixture.h"
@@ -183,15 +185,18 @@ TEST_F(TableEditorTest, AFailedSaveIsReportedAndKeepsTheOldFileAndItsBackup) {
   const fs::path file = folder / "house.yd1";
   Write(file, {'o', 'l', 'd'});
   Write(folder / "house.BAK", {'b', 'a', 'k'});
-  fs::create_directory(folder / "house.yd1.~new");  // the temporary file cannot be written
+  // The disk fills up while the new file is written.
+  SetSaveFailureHookForTests([](SaveStep step, std::size_t) { return step == SaveStep::Write ? ENOSPC : 0; });
   EditElementTables([&](TDkabetsuikaDlg& dlg) {
     boxes.Expect("保存エラー", IDOK);
     files.Answer(file.string());
     dlg.Bsave->click();
     dlg.CancelBtn->click();
   });
+  SetSaveFailureHookForTests(nullptr);
   ASSERT_EQ(boxes.Calls().size(), 1u);
-  EXPECT_EQ(boxes.Calls()[0].text, "保存できませんでした。");
+  EXPECT_EQ(boxes.Calls()[0].text,
+            "保存できませんでした。\n" + std::string(std::strerror(ENOSPC)) + "\n\n" + file.string());
   EXPECT_EQ(boxes.Calls()[0].flags, 16);
   EXPECT_EQ(Bytes(file), (std::vector<unsigned char>{'o', 'l', 'd'}));
   EXPECT_EQ(Bytes(folder / "house.BAK"), (std::vector<unsigned char>{'b', 'a', 'k'}));
