@@ -24,6 +24,7 @@ class CopyDialogTest : public GuiTest {
   }
 
   // n walls on a storey of a variant, X1 tagged so that records can be traced.
+  // Walls tagged by their first axis, which must stay on the grid (tag + n < 200).
   static void PutWalls(int variant, int storey, int n, int tag) {
     WallCount[variant][storey] = n;
     for (int i = 0; i < n; ++i) {
@@ -48,9 +49,9 @@ class CopyDialogTest : public GuiTest {
 };
 
 TEST_F(CopyDialogTest, CopiesAStoreyOfTheCurrentStateIntoThePlanAndUndoRestoresIt) {
-  PutWalls(0, 1, 5, 100);
-  PutWalls(1, 1, 12, 200);
-  PutWalls(1, 0, 3, 300);
+  PutWalls(0, 1, 5, 60);
+  PutWalls(1, 1, 12, 120);
+  PutWalls(1, 0, 3, 180);
   ColumnCount[0][1] = 4;
   QuilmoraForm->Rkaishu1->click();
   ASSERT_EQ(CurrentVariant, 1);
@@ -73,7 +74,7 @@ TEST_F(CopyDialogTest, CopiesAStoreyOfTheCurrentStateIntoThePlanAndUndoRestoresI
   });
   EXPECT_EQ(result, 1);
   EXPECT_EQ(WallCount[1][1], 5);
-  EXPECT_EQ(Walls[1][1][4].X1, 104);
+  EXPECT_EQ(Walls[1][1][4].X1, 64);
   EXPECT_EQ(ColumnCount[1][1], 4);
   EXPECT_EQ(WallCount[1][0], 3);  // not ticked
   EXPECT_EQ(WallCount[0][1], 5);  // the source stays
@@ -81,7 +82,7 @@ TEST_F(CopyDialogTest, CopiesAStoreyOfTheCurrentStateIntoThePlanAndUndoRestoresI
 
   QuilmoraForm->Bmodoru->click();
   EXPECT_EQ(WallCount[1][1], 12);
-  EXPECT_EQ(Walls[1][1][11].X1, 211);
+  EXPECT_EQ(Walls[1][1][11].X1, 131);
   EXPECT_EQ(ColumnCount[1][1], 0);
   EXPECT_EQ(WallCount[1][0], 3);
   EXPECT_FALSE(QuilmoraForm->Bmodoru->isEnabled());
