@@ -1251,10 +1251,12 @@ void TgaiyouDlg::BuildDeteriorationPage() {
   // The exposed frame.
   QGroupBox* GBox24 = box(TabSheet20, kExposedFrame);
   auto* frame = new QVBoxLayout(GBox24);
+  auto* frameChoice = new QHBoxLayout;
   exposed_ = RadioRow(GBox24);
-  frame->addWidget(exposed_.Add(GBox24, "Eroshutsu0", "露出した躯体無し", 0));
+  frameChoice->addWidget(exposed_.Add(GBox24, "Eroshutsu0", "露出した躯体無し", 0));
   Eroshutsu1 = exposed_.Add(GBox24, "Eroshutsu1", "露出した躯体有り", 1);
-  frame->addWidget(Eroshutsu1);
+  frameChoice->addWidget(Eroshutsu1);
+  frame->addLayout(frameChoice);
   QGroupBox* GroupBox28 = NewGroupBox(GBox24, "GroupBox28", "劣化");
   auto* frameAnswers = new QVBoxLayout(GroupBox28);
   answers_[kExposedFrame] = RadioRow(GroupBox28);
@@ -1314,12 +1316,16 @@ void TgaiyouDlg::BuildDeteriorationPage() {
   auto* floors = new QVBoxLayout(GBox31);
   for (int entry : {14, 15}) {
     QGroupBox* group = box(GBox31, entry);
-    answers_[entry] = Radios(AnswerGroup(entry), group, new QVBoxLayout(group));
+    answers_[entry] = Radios(AnswerGroup(entry), group, new QHBoxLayout(group));
     floors->addWidget(group);
   }
   page->addWidget(GBox31, 3, 1);
   QGroupBox* GBox33 = box(TabSheet20, 16);
-  answers_[16] = Radios(AnswerGroup(16), GBox33, new QVBoxLayout(GBox33));
+  auto* underFloor = new QGridLayout(GBox33);
+  answers_[16] = Radios(AnswerGroup(16), GBox33, nullptr);
+  underFloor->addWidget(answers_[16].Radio(AnswerSound), 0, 0);
+  underFloor->addWidget(answers_[16].Radio(AnswerRepaired), 0, 1);
+  underFloor->addWidget(answers_[16].Radio(AnswerFound), 1, 0, 1, 2);
   page->addWidget(GBox33, 4, 1);
 
   exposed_.OnChecked(this, [this](int code) { code == 0 ? Eroshutsu0Click() : Eroshutsu1Click(); });

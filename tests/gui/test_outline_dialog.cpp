@@ -424,9 +424,9 @@ TEST_F(OutlineDialogTest, TheMenuOpensTheConditionsPageAndPutsBackTheTabs) {
   EXPECT_EQ(gaiyouDlg->PageControl2->currentIndex(), 1);
 }
 
-// Every caption on the two pages is whole: no control narrower than its text
+// Every caption on the six pages is whole: no control narrower than its text
 // or outside its page, at the designed size. With QUILMORA_SCREENSHOT_DIR set
-// the pages are also saved as outline-page0.png and outline-page1.png.
+// the pages are also saved as outline-page0.png .. outline-page5.png.
 TEST_F(OutlineDialogTest, EveryCaptionOfEveryPageIsWhole) {
   ProjectSettings.Revision = Revision2012;
   ProjectSettings.DiagnosisMethod = DiagnosisVerification;
