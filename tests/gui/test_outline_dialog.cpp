@@ -366,6 +366,55 @@ TEST_F(OutlineDialogTest, ShowAndOkGiveBackEverySetting) {
     }
     for (int r = 0; r < LoadTakeOffRows; ++r)
       for (int c = 0; c < LoadTakeOffClasses; ++c) s.LoadTakeOff[r][c] = 100.25 * (r + 1) + c;
+    // The foundation, floor and ground page.
+    s.FoundationType = FoundationStoneFooting;
+    s.FoundationCracks = 1;
+    s.FoundationTieBeams = 1;
+    s.UniformFoundation = SettingOff;
+    s.FloorMaterial = FloorMaterialNotVisible;
+    s.HorizontalBraces = HorizontalBracesPresent;
+    s.Atrium = 1;
+    s.UniformFloorSpec = SettingOff;
+    s.GroundClass = GroundBad;
+    s.VerySoftGround = 1;
+    for (int i = 0; i < 3; ++i) s.CrackCause[i] = i % 2;
+    for (const OutlineTextBinding& b : OutlineFoundationTexts)
+      CopyToFixed(b.Text(s), b.Capacity, std::u16string(b.Limit, u'基'));
+    // Deterioration.
+    const int answers[DeteriorationAnswerCount] = {2, 3, 1, 1, 3, 1, 2, 1, 2, 1, 1, 2, 1, 0, 1, 2, 1};
+    for (int i = 0; i < DeteriorationAnswerCount; ++i) s.DeteriorationAnswer[i] = answers[i];
+    for (const OutlineTextBinding& b : OutlineDeteriorationTexts)
+      CopyToFixed(b.Text(s), b.Capacity, std::u16string(b.Limit, u'劣'));
+    // Calculation conditions.
+    s.RetrofitDeteriorationRule = 1;
+    s.DistinguishBraceDirection = 1;
+    s.CountSteepDiagonalWalls = 1;
+    s.JointIIIRule = 1;
+    s.GravityCentreBySpec = 0;
+    s.WallStrengthStandard = 1;
+    s.JointHardwareMethod = HardwareByConvertedNValue;
+    s.NValueWallFactor = 1;
+    s.EccentricityOptions = 0x35;
+    s.LeanToColumnsTopStorey = 0;
+    s.UnratedOpeningWallStrength = 1;
+    s.LowStrengthWallReduction = 1;
+    s.UnratedSolidWallRule = 0;
+    s.Method2ColumnRule = Method2ColumnSum;
+    // Floor areas and display.
+    s.SnowLoad = 1.0;
+    s.SnowCase = SnowCaseWith;
+    s.AxisNumbering = 2;
+    s.StructureType = StructureTraditional;
+    s.ShowColumnNValue = 0;
+    s.ShowWallElements = 0;
+    s.ShowRetrofitCaution = 0;
+    s.ShowOtherStoreyWalls = 1;
+    s.ManualFloorAreas = 1;
+    for (int v = 0; v < 3; ++v)
+      for (int st = 0; st < 3; ++st) {
+        s.ManualFloorArea[v][st] = 10.12345 + v + st;
+        s.ManualZoneArea2[v][st] = 1.5 * (v + 1);
+      }
   };
   const struct {
     const char* name;
@@ -386,11 +435,20 @@ TEST_F(OutlineDialogTest, ShowAndOkGiveBackEverySetting) {
          s.Basement = 7;
          s.RequiredStrengthMethod = 9;
          CopyToFixed(s.BuildYear[1], 10, u"9abc");
+         s.FoundationType = 7;
+         s.DeteriorationAnswer[0] = 9;
+         s.EccentricityOptions = 0x2F;
+         s.AxisNumbering = 5;
+         s.JointIIIRule = 4;
        },
        [](ProjectSettingsData& s) {
          s.TopStorey[2] = TopStoreyThird;
          s.Basement = SettingOn;
          s.RequiredStrengthMethod = RequiredBySimpleTable;
+         s.FoundationType = FoundationOtherType;
+         s.DeteriorationAnswer[0] = AnswerRepaired;
+         s.EccentricityOptions = 0x25;  // bits no group stands for are cleared
+         s.AxisNumbering = 1;           // no Y radio checked: Y from 0
        }},
   };
   for (const auto& c : cases) {
