@@ -711,4 +711,35 @@ TEST_F(OutlineDialogTest, AreaGridAndAxisNumbering) {
   EXPECT_EQ(ProjectSettings.ManualFloorArea[0][1], 7.5);
 }
 
+// The snow-case radios: 積雪時 is offered while a snow depth is chosen, in
+// the dialog at once and on the main window from show and OK on.
+TEST_F(OutlineDialogTest, SnowCaseFollowsTheSnowDepth) {
+  ProjectSettings.SnowLoad = 0;
+  ProjectSettings.SnowCase = SnowCaseWithout;
+  OpenAndOk([](TgaiyouDlg& d) {
+    EXPECT_FALSE(d.Rseki1->isEnabled());
+    EXPECT_FALSE(QuilmoraForm->Rseki1->isEnabled());
+    d.Csekiset->setCurrentIndex(3);
+    d.CsekisetChange();
+    EXPECT_TRUE(d.Rseki1->isEnabled());
+    d.Rseki1->click();
+  });
+  EXPECT_GT(ProjectSettings.SnowLoad, 0.0);
+  EXPECT_EQ(ProjectSettings.SnowCase, SnowCaseWith);
+  EXPECT_TRUE(QuilmoraForm->Rseki1->isEnabled());
+  EXPECT_TRUE(QuilmoraForm->Rseki1->isChecked());
+}
+
+// Without the wall-quantity feature the area grid is hidden; OK keeps the
+// hand-entered areas and clears nothing else.
+TEST_F(OutlineDialogTest, TheHiddenAreaGridKeepsTheManualAreas) {
+  ProjectSettings.WallQuantityFeature = SettingOff;
+  ProjectSettings.ManualFloorAreas = 0;
+  ProjectSettings.ManualZoneAreaB[2][1] = 3.25;
+  ModifiedFlag = 0;
+  OpenAndOk([](TgaiyouDlg& d) { EXPECT_FALSE(d.Gkaberyou->isVisibleTo(&d)); });
+  EXPECT_EQ(ProjectSettings.ManualZoneAreaB[2][1], 3.25);
+  EXPECT_EQ(ModifiedFlag, 0);
+}
+
 }  // namespace
