@@ -137,3 +137,81 @@ void OutlineOtherElementsClick(OutlineRuleState& s, int32_t otherElementsMethod)
   if (s.Method != DiagnosisGeneral) return;
   s.Enabled[RuleY] = s.Enabled[RuleM] = otherElementsMethod == OtherElementsMethod1;
 }
+
+// --- Class captions, packed options and the method captions -----------------
+
+int32_t OutlineFoundationCaptionClass(bool revision2012Checked, int32_t t, int32_t c, int32_t a) {
+  if (t == 0 && c == 0) return 0;
+  if ((t == 0 && c == 1) || (t == 2 && a == 1)) return 1;
+  if (t == 1 && (!revision2012Checked || c == 0)) return 1;
+  return 2;
+}
+
+int32_t OutlineFloorCaptionClass(int32_t m, int32_t h, int32_t f) {
+  int32_t k = m == 0 ? 0 : 1;
+  if (m != 0 && h != 1) ++k;
+  if (f == 1) ++k;
+  return k > 2 ? 2 : k;
+}
+
+const char* OutlineFoundationCaption(int32_t cls) {
+  static const char* const captions[] = {"基礎Ⅰ", "基礎Ⅱ", "基礎Ⅲ"};
+  return captions[cls < 0 || cls > 2 ? 2 : cls];
+}
+
+const char* OutlineFloorCaption(int32_t cls) {
+  static const char* const captions[] = {"床仕様Ⅰ", "床仕様Ⅱ", "床仕様Ⅲ"};
+  return captions[cls < 0 || cls > 2 ? 2 : cls];
+}
+
+EccentricityChecks EccentricityOptionsShown(int32_t value) {
+  if (value < 0) return {};
+  return {value % 2, (value / 4) % 2, (value / 16) % 4};
+}
+
+int32_t EccentricityOptionsToStore(const EccentricityChecks& checked, int32_t stored) {
+  const EccentricityChecks keep = EccentricityOptionsShown(stored < 0 ? 0 : stored);
+  const int32_t unresisted = checked.Unresisted >= 0 ? checked.Unresisted : keep.Unresisted;
+  const int32_t formula = checked.CeFormula >= 0 ? checked.CeFormula : keep.CeFormula;
+  const int32_t limits = checked.CeLimits >= 0 ? checked.CeLimits : keep.CeLimits;
+  return unresisted + 4 * formula + 16 * limits;
+}
+
+AxisNumberingChecks AxisNumberingShown(int32_t value) {
+  AxisNumberingChecks c;
+  if (value % 2 == 0 || value % 2 == 1) c.X = value % 2;
+  if (value % 2 < 0) c.X = -1;
+  if (value / 2 == 0 || value / 2 == 1) c.Y = value / 2;
+  return c;
+}
+
+int32_t AxisNumberingToStore(const AxisNumberingChecks& checked, int32_t stored) {
+  int32_t value = checked.X >= 0 ? checked.X : (stored & 1);
+  if (checked.Y == 1) value += 2;
+  return value;
+}
+
+const char* const MethodPanelLabelNames[MethodPanelLabelCount] = {"Lkaiteiban", "Lshindan", "Lhouhou",
+                                                                  "Lhitsuyou", "Lban"};
+
+const MethodPanelCaption* MethodPanelCaptionOf(int32_t label, int32_t value) {
+  static const MethodPanelCaption revision[] = {{"2012年改訂版", 0xFFFFDD, 0xE63F00},
+                                                {"2025年改訂版", 0xFDE1FF, 0x0000FF}};
+  static const MethodPanelCaption method[] = {{"精密診断法２", 0xFFFFFF, -1},
+                                              {"精密診断法１", 0xFFFF00, -1},
+                                              {"一般診断法", 0x00FFFF, -1},
+                                              {"新耐震検証法", 0xFF00FF, -1}};
+  static const MethodPanelCaption other[] = {{"方法１", 0xFFFF00, -1}, {"方法２", 0x00FF00, -1}};
+  static const MethodPanelCaption required[] = {{"建築基準法", 0xDBED9E, -1},
+                                                {"簡易重量表", 0xDFE9FF, -1},
+                                                {"必要耐力表", 0xF8E4D8, -1},
+                                                {"簡易耐力表", 0x80FFFF, -1}};
+  static const MethodPanelCaption balance[] = {{"偏心率法", 0xF8E4D8, -1}, {"４分割法", 0x80FFFF, -1}};
+  static const struct {
+    const MethodPanelCaption* Rows;
+    int32_t Count;
+  } tables[MethodPanelLabelCount] = {{revision, 2}, {method, 4}, {other, 2}, {required, 4}, {balance, 2}};
+  if (label < 0 || label >= MethodPanelLabelCount) return nullptr;
+  if (value < 0 || value >= tables[label].Count) return nullptr;
+  return &tables[label].Rows[value];
+}

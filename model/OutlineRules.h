@@ -61,3 +61,64 @@ void OutlineRequiredStrengthClick(OutlineRuleState& s, int32_t method);
 // An other-elements radio becoming checked (0 方法１, 1 方法２): under the
 // general method the opening-wall radios are offered with 方法１ only.
 void OutlineOtherElementsClick(OutlineRuleState& s, int32_t otherElementsMethod);
+
+// --- Class captions, packed options and the method captions -----------------
+
+// The foundation class the page shows (0 基礎Ⅰ, 1 基礎Ⅱ, 2 基礎Ⅲ) from the
+// checked type, crack and tie-beam radios (-1 for none checked). With the
+// 2012 revision checked it is the class the calculation derives; with any
+// other revision an unreinforced foundation counts as 基礎Ⅱ even with cracks,
+// while the derived class stays 基礎Ⅲ (kept as the program has always shown it).
+int32_t OutlineFoundationCaptionClass(bool revision2012Checked, int32_t type, int32_t cracks,
+                                      int32_t tieBeams);
+// The floor class the page shows (0 床仕様Ⅰ .. 2 床仕様Ⅲ) from the checked
+// floor-material, horizontal-brace and atrium radios.
+int32_t OutlineFloorCaptionClass(int32_t material, int32_t braces, int32_t atrium);
+// "基礎Ⅰ".."基礎Ⅲ", "床仕様Ⅰ".."床仕様Ⅲ" (UTF-8).
+const char* OutlineFoundationCaption(int32_t cls);
+const char* OutlineFloorCaption(int32_t cls);
+
+// ProjectSettings.EccentricityOptions as three radio groups: bit 0 (耐力無し時の
+// 偏心率), bit 2 (the Ce formula) and bits 4-5 (the Ce limits, a group never
+// shown). -1 where no radio is checked.
+struct EccentricityChecks {
+  int32_t Unresisted = -1;  // 0 Rhmode0, 1 Rhmode1
+  int32_t CeFormula = -1;   // 0 Rhmode10, 1 Rhmode11
+  int32_t CeLimits = -1;    // 0..3 Rhmode20..Rhmode23
+  bool operator==(const EccentricityChecks&) const = default;
+};
+EccentricityChecks EccentricityOptionsShown(int32_t value);
+// The packed value of the checks; a group without a check keeps its bits of
+// stored; the other bits become 0.
+int32_t EccentricityOptionsToStore(const EccentricityChecks& checked, int32_t stored);
+
+// ProjectSettings.AxisNumbering: X from 0 or 1 (bit 0), Y from 0 or 1 (bit 1).
+struct AxisNumberingChecks {
+  int32_t X = -1;  // 0 Rshinmeix0 "X0～", 1 Rshinmeix1 "X1～"
+  int32_t Y = -1;  // 0 Rshinmeiy0 "Y0～", 1 Rshinmeiy1 "Y1～"
+  bool operator==(const AxisNumberingChecks&) const = default;
+};
+AxisNumberingChecks AxisNumberingShown(int32_t value);
+// X0～ gives 0 and X1～ 1 (no X check keeps bit 0 of stored); Y1～ adds 2.
+int32_t AxisNumberingToStore(const AxisNumberingChecks& checked, int32_t stored);
+
+// A caption of the main window's method panel: text (UTF-8), background and
+// font colour (0x00BBGGRR; font -1 where the label keeps its own).
+struct MethodPanelCaption {
+  const char* Text;
+  int32_t Colour;
+  int32_t FontColour;
+};
+enum MethodPanelLabel : int32_t {
+  PanelRevision,          // Lkaiteiban
+  PanelDiagnosisMethod,   // Lshindan
+  PanelOtherElements,     // Lhouhou
+  PanelRequiredStrength,  // Lhitsuyou
+  PanelBalance,           // Lban
+  MethodPanelLabelCount
+};
+extern const char* const MethodPanelLabelNames[MethodPanelLabelCount];
+// The caption of a label for the value of its checked radio; null where the
+// value has no caption (no radio checked, or the revision 2004): the label
+// then keeps what it shows.
+const MethodPanelCaption* MethodPanelCaptionOf(int32_t label, int32_t value);

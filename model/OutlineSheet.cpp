@@ -168,6 +168,27 @@ const OutlineTextBinding OutlineTexts[OutlineTextCount] = {
     QUILMORA_TEXT("Ekoumon0", BuildMonth[0], 4),  QUILMORA_TEXT("Ekoumon1", BuildMonth[1], 4),
     QUILMORA_TEXT("Ekoumon2", BuildMonth[2], 4),  QUILMORA_TEXT("Ekoumon3", BuildMonth[3], 4),
 };
+
+const OutlineTextBinding OutlineFoundationTexts[OutlineFoundationTextCount] = {
+    QUILMORA_TEXT("Ekisomemo", FoundationNote, 32),
+    QUILMORA_TEXT("Ehibikasho", CrackLocation, 40),
+    QUILMORA_TEXT("Ehibigeng", CrackCauseText, 58),
+};
+
+// Ebalzai has no limit of its own: it is held within its field.
+const OutlineTextBinding OutlineDeteriorationTexts[DeteriorationTextCount] = {
+    QUILMORA_TEXT("Eyaneshiage", DeteriorationText[0], 79),
+    QUILMORA_TEXT("Eyanerekkab", DeteriorationText[1], 32),
+    QUILMORA_TEXT("Eyanerekkaj", DeteriorationText[2], 32),
+    QUILMORA_TEXT("Egaishitaji", DeteriorationText[3], 40),
+    QUILMORA_TEXT("Egaishiage", DeteriorationText[4], 40),
+    QUILMORA_TEXT("Egairekkab", DeteriorationText[5], 32),
+    QUILMORA_TEXT("Egairekkaj", DeteriorationText[6], 32),
+    QUILMORA_TEXT("Ebalzai", DeteriorationText[7], 79),
+    QUILMORA_TEXT("Enaishiage", DeteriorationText[8], 40),
+    QUILMORA_TEXT("Enaishitaji", DeteriorationText[9], 40),
+    QUILMORA_TEXT("Enairekkab", DeteriorationText[10], 40),
+};
 #undef QUILMORA_TEXT
 
 std::u16string OutlineTextOf(const OutlineTextBinding& b, const ProjectSettingsData& s) {

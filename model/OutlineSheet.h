@@ -138,6 +138,11 @@ struct OutlineTextBinding {
 };
 constexpr int32_t OutlineTextCount = 14;
 extern const OutlineTextBinding OutlineTexts[OutlineTextCount];
+// Ekisomemo, Ehibikasho, Ehibigeng.
+constexpr int32_t OutlineFoundationTextCount = 3;
+extern const OutlineTextBinding OutlineFoundationTexts[OutlineFoundationTextCount];
+// The deterioration texts 0 to 10, by entry.
+extern const OutlineTextBinding OutlineDeteriorationTexts[DeteriorationTextCount];
 
 std::u16string OutlineTextOf(const OutlineTextBinding& b, const ProjectSettingsData& s);
 // A bounded copy: at most Capacity - 1 units, never half a surrogate pair.

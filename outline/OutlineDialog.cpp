@@ -16,9 +16,11 @@
 #include <algorithm>
 #include <iterator>
 
+#include "evaluation/DeteriorationFactor.h"
 #include "mainwindow/QuilmoraForm.h"
 #include "model/FileState.h"
 #include "model/FoundationClass.h"
+#include "model/MainWindowPort.h"
 #include "model/WindowState.h"
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
@@ -111,6 +113,82 @@ int32_t CheckedValue(const QCheckBox* box) { return box->isChecked() ? SettingOn
 
 }  // namespace
 
+namespace {
+
+using P = ProjectSettingsData;
+
+constexpr OutlineRadioGroup FoundationTypeGroup{&P::FoundationType, 0, FoundationOtherType};
+constexpr OutlineRadioGroup CracksGroup{&P::FoundationCracks, 0, SettingOn};
+constexpr OutlineRadioGroup TieBeamsGroup{&P::FoundationTieBeams, 0, SettingOn};
+constexpr OutlineRadioGroup FloorMaterialGroup{&P::FloorMaterial, 0, FloorMaterialNotVisible};
+constexpr OutlineRadioGroup BracesGroup{&P::HorizontalBraces, 0, HorizontalBracesNotVisible};
+constexpr OutlineRadioGroup AtriumGroup{&P::Atrium, 0, SettingOn};
+constexpr OutlineRadioGroup GroundGroup{&P::GroundClass, 0, GroundBad};
+constexpr OutlineRadioGroup SnowCaseGroup{&P::SnowCase, 0, NoOtherValue};
+constexpr OutlineRadioGroup StructureGroup{&P::StructureType, 0, StructureTwoByFour};
+
+// The radio group of a deterioration answer; the radio that also stands for
+// the values outside the list.
+constexpr int32_t kAnswerOther[DeteriorationAnswerCount] = {
+    AnswerRepaired, AnswerPartAbsent, AnswerPartAbsent, AnswerRepaired, ExposedFrameRepaired, SettingOn,
+    AnswerRepaired, AnswerRepaired,   AnswerRepaired,   AnswerRepaired, BathroomAbsent,       AnswerRepaired,
+    SettingOn,      SettingOn,        AnswerRepaired,   AnswerRepaired, AnswerRepaired};
+constexpr int kTiledBathroom = 12, kUntiledBathroom = 13, kExposedFrame = 4, kBalcony = 5;
+OutlineRadioGroup AnswerGroup(int entry) { return {&P::DeteriorationAnswer, entry, kAnswerOther[entry]}; }
+
+// The calculation conditions bound one radio group to one setting, in page order.
+const OutlineRadioGroup kConditionGroups[TgaiyouDlg::ConditionGroupCount] = {
+    {&P::RetrofitDeteriorationRule, 0, NoOtherValue}, {&P::DistinguishBraceDirection, 0, NoOtherValue},
+    {&P::CountSteepDiagonalWalls, 0, NoOtherValue},   {&P::JointIIIRule, 0, NoOtherValue},
+    {&P::GravityCentreBySpec, 0, NoOtherValue},       {&P::WallStrengthStandard, 0, NoOtherValue},
+    {&P::JointHardwareMethod, 0, NoOtherValue},       {&P::NValueWallFactor, 0, NoOtherValue},
+    {&P::LeanToColumnsTopStorey, 0, NoOtherValue},    {&P::UnratedOpeningWallStrength, 0, NoOtherValue},
+    {&P::LowStrengthWallReduction, 0, NoOtherValue},  {&P::UnratedSolidWallRule, 0, NoOtherValue}};
+constexpr int kRetrofitRule = 0, kJointHardware = 6, kNValueFactor = 7;
+// The layout checks the first radio of each group but these two.
+constexpr int kGravityCentre = 4, kUnratedSolid = 11;
+
+// The display switches in the order OK copies them to the main window.
+struct DisplaySwitch {
+  const char* Name;
+  const char* Caption;
+  const char* Hint;
+  int32_t P::*Flag;
+};
+const DisplaySwitch kDisplaySwitches[TgaiyouDlg::DisplaySwitchCount] = {
+    {"Ccnchi", "柱Ｎ値", "柱N値　チェックあり：表示する、チェック無し：表示しない", &P::ShowColumnNValue},
+    {"Cwyouso", "壁要素or補強No.", "壁要素or補強No.　チェックあり：壁要素、チェック無し：補強No.",
+     &P::ShowWallElements},
+    {"Ckaishu", "改修箇所", "改修箇所　チェックあり：表示する、チェック無し：表示しない",
+     &P::ShowRetrofitPlaces},
+    {"Cwtairyoku", "壁耐力", "壁耐力　チェックあり：表示する、チェック無し：表示しない",
+     &P::ShowWallStrength},
+    {"CtakaiW", "他階耐力壁or基礎", "他階耐力壁or基礎　チェックあり：他階耐力壁、チェック無し：基礎",
+     &P::ShowOtherStoreyWalls},
+    {"Cwteigenchi", "壁低減値or基準耐力",
+     "壁低減値or基準耐力　チェックあり：壁低減値、チェック無し：基準耐力", &P::ShowReducedStrength},
+    {"Cwouka", "横架材応力", "横架材応力　チェックあり：表示する、チェック無し：表示しない",
+     &P::ShowBeamStress},
+    {"Cwkaishu", "改修注意", "改修注意　チェックあり：表示する、チェック無し：表示しない",
+     &P::ShowRetrofitCaution},
+};
+
+QGroupBox* SettingBox(QWidget* parent, const OutlineRadioGroup& group, uint32_t colour) {
+  const SettingDescriptor& d = OutlineRadioSetting(group);
+  return Coloured(NewGroupBox(parent, *d.Component ? d.Component : nullptr, d.Caption), colour);
+}
+
+QLineEdit* BoundEdit(QWidget* parent, const OutlineTextBinding& b) {
+  auto* edit = Named(new QLineEdit(parent), b.Component);
+  edit->setMaxLength(b.Limit);
+  return edit;
+}
+
+// Shows a check box checked for any value but 0.
+void ShowNonZero(QCheckBox* box, int32_t value) { box->setChecked(value != 0); }
+
+}  // namespace
+
 TgaiyouDlg::TgaiyouDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("gaiyouDlg"));
   setWindowTitle(QStringLiteral("概要"));
@@ -138,20 +216,14 @@ TgaiyouDlg::TgaiyouDlg(QWidget* parent) : QDialog(parent) {
 
   PageControl2->addTab(BuildMethodPage(), QStringLiteral("基本事項（診断法）"));
   PageControl2->addTab(BuildBuildingPage(), QStringLiteral("建物概要・階数・重さ・面積"));
-  // The pages whose controls come later.
-  const struct {
-    QWidget** Member;
-    const char* Name;
-    const char* Caption;
-  } laterPages[] = {{&TabSheet9, "TabSheet9", "基礎・床仕様・軟弱な地盤"},
-                    {&TabSheet20, "TabSheet20", "劣化"},
-                    {&TabSheet6, "TabSheet6", "計算条件"},
-                    {&TabSheet8, "TabSheet8", "壁量計算・画面表示"}};
-  for (const auto& page : laterPages) {
-    *page.Member = Named(new QWidget, page.Name);
-    new QVBoxLayout(*page.Member);
-    PageControl2->addTab(*page.Member, QString::fromUtf8(page.Caption));
-  }
+  BuildFoundationPage();
+  PageControl2->addTab(TabSheet9, QStringLiteral("基礎・床仕様・軟弱な地盤"));
+  BuildDeteriorationPage();
+  PageControl2->addTab(TabSheet20, QStringLiteral("劣化"));
+  BuildConditionsPage();
+  PageControl2->addTab(TabSheet6, QStringLiteral("計算条件"));
+  BuildDisplayPage();
+  PageControl2->addTab(TabSheet8, QStringLiteral("壁量計算・画面表示"));
   BuildHiddenPages();
 
   ScrollBox1->setWidget(Panel1);
@@ -631,8 +703,7 @@ QWidget* TgaiyouDlg::BuildBottomBar() {
   row->addWidget(OKBtn);
   row->addWidget(CancelBtn);
   connect(OKBtn, &QPushButton::clicked, this, [this] {
-    OKBtnClick();
-    done(ModalOk);
+    if (OKBtnClick()) done(ModalOk);
   });
   connect(CancelBtn, &QPushButton::clicked, this, [this] { done(ModalCancel); });
   return Panel2;
@@ -673,14 +744,14 @@ void TgaiyouDlg::Rmodeb0Click() {
   OutlineRuleState s = RuleState();
   OutlineRevisionClick(s, Revision2012);
   ShowRuleState(s);
-  update();
+  FormPaint();
 }
 
 void TgaiyouDlg::Rmodeb2Click() {
   OutlineRuleState s = RuleState();
   OutlineRevisionClick(s, Revision2025);
   ShowRuleState(s);
-  update();
+  FormPaint();
 }
 
 void TgaiyouDlg::MethodClick(int method) {
@@ -810,6 +881,7 @@ void TgaiyouDlg::ShowPages() {
       ShowRadios(partWeight_[v][part], PartWeightGroup(part), v);
     UpdateStoreyRows(v);
   }
+  ShowLaterPages();
 
   for (int r = 0; r < LoadTakeOffRows; ++r)
     for (int c = 0; c < LoadTakeOffClasses; ++c) {
@@ -818,31 +890,67 @@ void TgaiyouDlg::ShowPages() {
     }
   ShowCheckCode(Cteifuka, s.AppendTei);
   ShowCheckCode(Chijuutaku, s.NotDwellingOnly);
+  Gkaberyou->setVisible(s.WallQuantityFeature == SettingOn);
+  Cyukamenshuusei->setChecked(s.ManualFloorAreas != SettingOff);
+  FillAreas(Cyukamenshuusei->isChecked());
   ShowRadios(verification_, VerificationDeteriorationGroup);
+  ShowRadios(method2Column_, {&P::Method2ColumnRule, 0, NoOtherValue});
   snowShown_ = Csekiset->currentIndex();
+  FormPaint();
 }
 
 // --- Leaving ----------------------------------------------------------------
 
+namespace {
+
+// A label of the main window's method panel, for the value of its checked radio.
+void ShowMethodCaption(int label, int32_t checked) {
+  const MethodPanelCaption* caption = MethodPanelCaptionOf(label, checked);
+  if (!caption || !QuilmoraForm) return;
+  auto* widget = QuilmoraForm->findChild<QLabel*>(QString::fromLatin1(MethodPanelLabelNames[label]));
+  if (!widget) return;
+  widget->setText(QString::fromUtf8(caption->Text));
+  widget->setAutoFillBackground(true);
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, ColourOf(static_cast<uint32_t>(caption->Colour)));
+  if (caption->FontColour >= 0)
+    palette.setColor(QPalette::WindowText, ColourOf(static_cast<uint32_t>(caption->FontColour)));
+  widget->setPalette(palette);
+}
+
+void SetEnabledOnMainWindow(QWidget* widget, bool enabled) {
+  if (widget) widget->setEnabled(enabled);
+}
+
+}  // namespace
+
 void TgaiyouDlg::StorePages() {
   ProjectSettingsData& s = ProjectSettings;
-  // The method page's radios.
+  TQuilmoraForm* main = QuilmoraForm;
+  // 1. The method page's radios, each with its caption on the method panel.
   StoreRadios(revision_, RevisionGroup);
+  ShowMethodCaption(PanelRevision, revision_.Code(-1));
   StoreRadios(method_, DiagnosisMethodGroup);
+  ShowMethodCaption(PanelDiagnosisMethod, method_.Code(-1));
   StoreRadios(otherElements_, OtherElementsGroup);
+  ShowMethodCaption(PanelOtherElements, otherElements_.Code(-1));
   StoreRadios(required_, RequiredStrengthGroup);
+  ShowMethodCaption(PanelRequiredStrength, required_.Code(-1));
   StoreRadios(balance_, BalanceGroup);
+  ShowMethodCaption(PanelBalance, balance_.Code(-1));
   StoreRadios(openingWall_, OpeningWallGroup);
-  // Use, garage, basement; mixed structure.
+  // 2. Use, garage, basement, structure type; mixed structure.
   StoreRadios(use_, BuildingUseGroup);
   StoreRadios(garage_, GarageGroup);
   StoreRadios(basement_, BasementGroup);
+  StoreRadios(structure_, StructureGroup);
   StoreRadios(mixed_, MixedStructureGroup);
-  // Snow depth (an untouched list keeps the exact load) and region factor.
+  // 3. Snow depth (an untouched list keeps the exact load).
   if (Csekiset->currentIndex() != snowShown_)
     s.SnowLoad = SnowLoadOfDepthIndex(Csekiset->currentIndex(), s.SnowLoad);
+  if (main) main->Rseki1->setEnabled(Csekiset->currentIndex() != 0);
+  // 4. Region factor, texts, the owner's address and the build dates.
   s.RegionFactorZ = RegionFactorOfIndex(CchiikiZ->currentIndex(), s.RegionFactorZ);
-  // Texts, the owner's address and the build dates.
   for (int i = 0; i < OutlineTextCount; ++i) StoreOutlineText(OutlineTexts[i], s, TextOf(TextEdit[i]));
   StoreOwnerAddress(s, TextOf(Epost), TextOf(Eshoaddr));
   for (int i = 0; i < BuildDateEntries; ++i) {
@@ -850,12 +958,16 @@ void TgaiyouDlg::StorePages() {
     s.BuildDateUnknown[i] = CheckedValue(Ekoufumei[i]);
     if (Ekouzou[i]) s.RenovationDone[i] = CheckedValue(Ekouzou[i]);
   }
-  // The variants: storey count, attic, weight class; areas, heights and part weights.
+  // 5. The variants: storey count, attic, weight class.
   for (int v = 0; v < VariantCount; ++v) {
     StoreRadios(topStorey_[v], TopStoreyGroup, v);
     StoreRadios(attic_[v], AtticStorageGroup, v);
     StoreRadios(weight_[v], WeightClassGroup, v);
   }
+  // 6. Variant colours and the variant panel.
+  ColourVariantRadios();
+  RefreshMainWindow();
+  // 7. Areas, heights and part weights.
   for (int v = 0; v < VariantCount; ++v) {
     for (int e = 0; e < VariantSheetEditCount; ++e)
       VariantSheetValue(s, v, e) =
@@ -863,25 +975,102 @@ void TgaiyouDlg::StorePages() {
     for (int part = 0; part < PartWeightCount; ++part)
       StoreRadios(partWeight_[v][part], PartWeightGroup(part), v);
   }
-  // The calculation reads the class that the foundation answers give.
+  // 8. Foundation; the calculation reads the class its answers give. The
+  // crack and tie-beam radios store their value even while disabled.
+  StoreRadios(foundation_, FoundationTypeGroup);
+  StoreRadios(cracks_, CracksGroup);
+  StoreRadios(tieBeams_, TieBeamsGroup);
+  StoreOutlineText(OutlineFoundationTexts[0], s, TextOf(Ekisomemo));
+  StoreOutlineText(OutlineFoundationTexts[1], s, TextOf(Ehibikasho));
   DeriveFoundationClass();
-  // Load take-off, cover options, verification deterioration.
+  for (int i = 0; i < 3; ++i) s.CrackCause[i] = CheckedValue(Ehibigen[i]);
+  StoreOutlineText(OutlineFoundationTexts[2], s, TextOf(Ehibigeng));
+  s.UniformFoundation = CheckedValue(Ckisokobetsu);
+  if (main) SetEnabledOnMainWindow(main->Rkiso, s.UniformFoundation != SettingOn);
+  // 9. Floor and ground.
+  StoreRadios(floor_, FloorMaterialGroup);
+  StoreRadios(braces_, BracesGroup);
+  StoreRadios(atrium_, AtriumGroup);
+  s.UniformFloorSpec = CheckedValue(Cyukakobetsu);
+  if (main) SetEnabledOnMainWindow(main->Ryukashiyou, s.UniformFloorSpec != SettingOn);
+  StoreRadios(ground_, GroundGroup);
+  s.VerySoftGround = CheckedValue(Cichijiru);
+  // 10. Deterioration answers and texts. Without a balcony its three answers
+  // stay as they were.
+  for (int entry = 0; entry < DeteriorationAnswerCount; ++entry) {
+    if (entry == kExposedFrame || entry == kTiledBathroom || entry == kUntiledBathroom) continue;
+    if (answers_[entry].Code(-1) >= 0) StoreRadios(answers_[entry], AnswerGroup(entry));
+  }
+  int32_t& frame = s.DeteriorationAnswer[kExposedFrame];
+  if (exposed_.Code(-1) == 0)
+    frame = ExposedFrameNone;
+  else if (exposed_.Code(-1) == 1)
+    frame = answers_[kExposedFrame].Code(frame);
+  s.DeteriorationAnswer[kTiledBathroom] = CheckedValue(Eyokurek10);
+  s.DeteriorationAnswer[kUntiledBathroom] = CheckedValue(Eyokurek11);
+  for (int i = 0; i < DeteriorationTextCount; ++i)
+    StoreOutlineText(OutlineDeteriorationTexts[i], s, TextOf(DeteriorationEdit[i]));
+  // 11. Storey controls of the main window; a storey the variant lacks is left.
+  if (main) {
+    main->KeepStoreyWithinTopStorey();
+    main->UpdateStoreyControls();
+  }
+  // 12. The retrofit rule, then the deterioration factors.
+  StoreRadios(conditions_[kRetrofitRule], kConditionGroups[kRetrofitRule]);
+  CalcDeteriorationFactor();
+  // 13. The other conditions and the axis naming.
+  for (int g = 0; g < ConditionGroupCount; ++g)
+    if (g != kRetrofitRule) StoreRadios(conditions_[g], kConditionGroups[g]);
+  s.EccentricityOptions = EccentricityOptionsToStore(
+      {unresisted_.Code(-1), ceFormula_.Code(-1), ceLimits_.Code(-1)}, s.EccentricityOptions);
+  s.AxisNumbering = AxisNumberingToStore({axisX_.Code(-1), axisY_.Code(-1)}, s.AxisNumbering);
+  // 14. Display switches, and the main window's boxes of the same name (the
+  // flags are stored here; one repaint follows at the end).
+  for (int i = 0; i < DisplaySwitchCount; ++i) {
+    s.*kDisplaySwitches[i].Flag = CheckedValue(DisplayBox[i]);
+    if (!main) continue;
+    if (auto* box = main->findChild<QCheckBox*>(QString::fromLatin1(kDisplaySwitches[i].Name))) {
+      const QSignalBlocker block(box);
+      box->setChecked(DisplayBox[i]->isChecked());
+    }
+  }
+  // 15. Snow case.
+  if (s.SnowLoad == 0 || Rseki0->isChecked()) {
+    s.SnowCase = SnowCaseWithout;
+    if (main) main->Rseki0->setChecked(true);
+  }
+  if (s.SnowLoad != 0 && Rseki1->isChecked()) {
+    s.SnowCase = SnowCaseWith;
+    if (main) main->Rseki1->setChecked(true);
+  }
+  // 16. Load take-off, cover options, the area grid (checked before step 1).
   for (int r = 0; r < LoadTakeOffRows; ++r)
     for (int c = 0; c < LoadTakeOffClasses; ++c)
       s.LoadTakeOff[r][c] = OutlineNumberValue(loadFilled_[r][c], LoadEdit[r][c]->text().toStdString());
   s.AppendTei = CheckedCode(Cteifuka);
   s.NotDwellingOnly = CheckedCode(Chijuutaku);
+  WallQuantityAreaEdit edits[WallQuantityAreaCount];
+  for (int i = 0; i < WallQuantityAreaCount; ++i) {
+    edits[i] = areaFilled_[i];
+    edits[i].Text = AreaEdit[i]->text().toStdString();
+  }
+  StoreWallQuantityAreas(Cyukamenshuusei->isChecked(), edits);
+  // 17. Verification deterioration; method-2 column rule.
   StoreRadios(verification_, VerificationDeteriorationGroup);
+  StoreRadios(method2Column_, {&P::Method2ColumnRule, 0, NoOtherValue});
 }
 
-void TgaiyouDlg::OKBtnClick() {
+bool TgaiyouDlg::OKBtnClick() {
+  if (!CheckAreas()) return false;
   const ProjectSettingsData before = ProjectSettings;
   StorePages();
   ProjectSettingsData after = ProjectSettings;
   after.FoundationClass = before.FoundationClass;  // derived, not saved
   if (!(after == before)) ModifiedFlag = 1;
+  // 18.
   OutlineConfirmationPending = 0;
   if (QuilmoraForm) QuilmoraForm->InvalidateSheet();
+  return true;
 }
 
 void TgaiyouDlg::reject() {
@@ -893,4 +1082,583 @@ void TgaiyouDlg::reject() {
     return;
   }
   done(ModalCancel);
+}
+
+// --- The foundation, deterioration, conditions and display pages -------------
+
+void TgaiyouDlg::BuildFoundationPage() {
+  TabSheet9 = Named(new QWidget, "TabSheet9");
+  auto* page = new QVBoxLayout(TabSheet9);
+
+  QGroupBox* GBox13 =
+      NewGroupBox(TabSheet9, "GBox13", "基礎 （ここは計算の為の入力、劣化入力とは連動しません。）");
+  auto* kiso = new QGridLayout(GBox13);
+  QGroupBox* GBox18 = SettingBox(GBox13, FoundationTypeGroup, kCalculationColour);
+  auto* types = new QHBoxLayout(GBox18);
+  foundation_ = Radios(FoundationTypeGroup, GBox18, types);
+  Ekisomemo = BoundEdit(GBox18, OutlineFoundationTexts[0]);
+  types->addWidget(Ekisomemo);
+  kiso->addWidget(GBox18, 0, 0, 1, 3);
+  QGroupBox* GBox101 = SettingBox(GBox13, CracksGroup, kCalculationColour);
+  cracks_ = Radios(CracksGroup, GBox101, new QHBoxLayout(GBox101));
+  kiso->addWidget(GBox101, 1, 0);
+  QGroupBox* GBox102 = SettingBox(GBox13, TieBeamsGroup, kCalculationColour);
+  tieBeams_ = Radios(TieBeamsGroup, GBox102, new QHBoxLayout(GBox102));
+  kiso->addWidget(GBox102, 1, 1);
+  auto* kisoClass = new QHBoxLayout;
+  kisoClass->addWidget(Label(GBox13, "基礎の種類", "Label161"));
+  Lkisoshu = Label(GBox13, "基礎Ⅲ", "Lkisoshu");
+  kisoClass->addWidget(Lkisoshu);
+  kiso->addLayout(kisoClass, 1, 2);
+  QGroupBox* GroupBox39 = NewGroupBox(GBox13, "GroupBox39", "基礎の個別入力");
+  auto* kisoUniform = new QVBoxLayout(GroupBox39);
+  Ckisokobetsu =
+      NewCheckBox(GroupBox39, "Ckisokobetsu", "基礎(Ⅰ、Ⅱ、Ⅲ)の個別入力を行わない。(全て上記の基礎にする）");
+  Ckisokobetsu->setChecked(true);
+  kisoUniform->addWidget(Ckisokobetsu);
+  for (const char* note : {"注） チェック無しの場合は下記で計算します。",
+                           "個別入力のある部分－－入力された基礎", "個別入力のない部分－－上記の基礎"})
+    kisoUniform->addWidget(Label(GroupBox39, note));
+  kiso->addWidget(GroupBox39, 2, 0, 1, 3);
+  page->addWidget(GBox13);
+
+  QGroupBox* GBox14 = NewGroupBox(TabSheet9, "GBox14", "床仕様（１階・２階 天井面）");
+  auto* yuka = new QGridLayout(GBox14);
+  QGroupBox* GroupBox14 = SettingBox(GBox14, FloorMaterialGroup, kCalculationColour);
+  floor_ = Radios(FloorMaterialGroup, GroupBox14, new QHBoxLayout(GroupBox14));
+  yuka->addWidget(GroupBox14, 0, 0);
+  QGroupBox* GroupBox12 = SettingBox(GBox14, BracesGroup, kCalculationColour);
+  braces_ = Radios(BracesGroup, GroupBox12, new QHBoxLayout(GroupBox12));
+  yuka->addWidget(GroupBox12, 0, 1);
+  QGroupBox* GroupBox11 = SettingBox(GBox14, AtriumGroup, kCalculationColour);
+  atrium_ = Radios(AtriumGroup, GroupBox11, new QHBoxLayout(GroupBox11));
+  yuka->addWidget(GroupBox11, 1, 0);
+  auto* yukaClass = new QHBoxLayout;
+  yukaClass->addWidget(Label(GBox14, "床仕様の種類", "Label244"));
+  Lyukashu = Label(GBox14, "床仕様Ⅲ", "Lyukashu");
+  yukaClass->addWidget(Lyukashu);
+  yuka->addLayout(yukaClass, 1, 1);
+  QGroupBox* GroupBox42 = NewGroupBox(GBox14, "GroupBox42", "床仕様の個別入力");
+  auto* yukaUniform = new QVBoxLayout(GroupBox42);
+  Cyukakobetsu = NewCheckBox(GroupBox42, "Cyukakobetsu",
+                             "床仕様（Ⅰ、Ⅱ、Ⅲ）の個別入力を行わない。（上記床仕様で計算する）");
+  Cyukakobetsu->setChecked(true);
+  yukaUniform->addWidget(Cyukakobetsu);
+  for (const char* note : {"注） チェック無しの場合は下記で計算します。", "一般診断法－－上記の床仕様",
+                           "精密診断法－－個別入力が必須　入力無しの部分は床耐力無し"})
+    yukaUniform->addWidget(Label(GroupBox42, note));
+  yuka->addWidget(GroupBox42, 2, 0, 1, 2);
+  page->addWidget(GBox14);
+
+  auto* groundRow = new QHBoxLayout;
+  QGroupBox* GroupBox55 = SettingBox(TabSheet9, GroundGroup, kCalculationColour);
+  auto* ground = new QVBoxLayout(GroupBox55);
+  auto* groundRadios = new QHBoxLayout;
+  ground_ = Radios(GroundGroup, GroupBox55, groundRadios);
+  ground->addLayout(groundRadios);
+  QLabel* lawNote = Label(GroupBox55, "建築基準法に準拠する場合に必要です。");
+  QPalette blue = lawNote->palette();
+  blue.setColor(QPalette::WindowText, Qt::blue);
+  lawNote->setPalette(blue);
+  ground->addWidget(lawNote);
+  groundRow->addWidget(GroupBox55);
+  QGroupBox* GroupBox54 =
+      Coloured(NewGroupBox(TabSheet9, "GroupBox54", "著しく軟弱な地盤の指定"), kCalculationColour);
+  auto* soft = new QVBoxLayout(GroupBox54);
+  Cichijiru = NewCheckBox(GroupBox54, "Cichijiru", "著しく軟弱な地盤");
+  soft->addWidget(Cichijiru);
+  soft->addWidget(Label(GroupBox54, "注） 軟弱地盤割増で計算します。"));
+  soft->addWidget(Label(GroupBox54, "(必要耐力×1.5)"));
+  groundRow->addWidget(GroupBox54);
+  groundRow->addStretch();
+  page->addLayout(groundRow);
+  page->addStretch();
+
+  // The crack fields, on a page that is never shown.
+  auto* TabSheet5 = Named(new QWidget, "TabSheet5");
+  auto* GBox19 = NewGroupBox(TabSheet5, "GBox19", "基礎に亀裂がある場合");
+  auto* crackFields = new QVBoxLayout(GBox19);
+  Ehibikasho = BoundEdit(GBox19, OutlineFoundationTexts[1]);
+  crackFields->addWidget(Ehibikasho);
+  const char* const causes[3] = {"地盤沈下", "鉄筋のさび等", "その他"};
+  for (int i = 0; i < 3; ++i) {
+    Ehibigen[i] =
+        NewCheckBox(GBox19, QStringLiteral("Ehibigen%1").arg(i + 1).toLatin1().constData(), causes[i]);
+    crackFields->addWidget(Ehibigen[i]);
+  }
+  Ehibigeng = BoundEdit(GBox19, OutlineFoundationTexts[2]);
+  crackFields->addWidget(Ehibigeng);
+  (new QVBoxLayout(TabSheet5))->addWidget(GBox19);
+  TabSheet5->setParent(TabSheet9);
+  TabSheet5->setVisible(false);
+
+  foundation_.OnChecked(this, [this](int) { EkisokClick(); });
+  for (RadioRow* row : {&cracks_, &tieBeams_, &floor_, &braces_, &atrium_})
+    row->OnChecked(this, [this](int) { FormPaint(); });
+}
+
+void TgaiyouDlg::BuildDeteriorationPage() {
+  TabSheet20 = Named(new QWidget, "TabSheet20");
+  auto* page = new QGridLayout(TabSheet20);
+  const auto box = [this](QWidget* parent, int entry) {
+    return SettingBox(parent, AnswerGroup(entry), kDeteriorationColour);
+  };
+  const auto text = [this](QWidget* parent, QGridLayout* grid, int entry, const char* caption, int row,
+                           int column) {
+    grid->addWidget(Label(parent, caption), row, column);
+    DeteriorationEdit[entry] = BoundEdit(parent, OutlineDeteriorationTexts[entry]);
+    grid->addWidget(DeteriorationEdit[entry], row, column + 1);
+  };
+
+  // Roof and outer wall: finish, answer, place, state.
+  for (int part = 0; part < 2; ++part) {
+    const int entry = part == 0 ? 0 : 3;
+    QGroupBox* group = box(TabSheet20, entry);
+    auto* grid = new QGridLayout(group);
+    auto* radios = new QHBoxLayout;
+    answers_[entry] = Radios(AnswerGroup(entry), group, radios);
+    if (part == 0) {
+      text(group, grid, 0, "仕上げ", 0, 0);
+      grid->addWidget(Label(group, "劣化"), 0, 2);
+      grid->addLayout(radios, 0, 3);
+      text(group, grid, 1, "場所", 1, 0);
+      text(group, grid, 2, "状況", 1, 2);
+    } else {
+      text(group, grid, 3, "下地", 0, 0);
+      grid->addWidget(Label(group, "(不明は無記入)"), 0, 2);
+      text(group, grid, 4, "仕上げ", 1, 0);
+      grid->addWidget(Label(group, "劣化"), 1, 2);
+      grid->addLayout(radios, 1, 3);
+      text(group, grid, 5, "場所", 2, 0);
+      text(group, grid, 6, "状況", 2, 2);
+    }
+    page->addWidget(group, part == 0 ? 0 : 2, 0);
+  }
+
+  // Gutters and downspouts.
+  QGroupBox* GBox23 = Coloured(NewGroupBox(TabSheet20, "GBox23", "樋"), kDeteriorationColour);
+  auto* gutters = new QVBoxLayout(GBox23);
+  for (int entry : {1, 2}) {
+    QGroupBox* group = box(GBox23, entry);
+    auto* grid = new QGridLayout(group);
+    answers_[entry] = Radios(AnswerGroup(entry), group, nullptr);
+    const int codes[] = {AnswerSound, AnswerRepaired, AnswerFound, AnswerPartAbsent};
+    for (int i = 0; i < 4; ++i) grid->addWidget(answers_[entry].Radio(codes[i]), i / 2, i % 2);
+    gutters->addWidget(group);
+  }
+  page->addWidget(GBox23, 1, 0);
+
+  // The exposed frame.
+  QGroupBox* GBox24 = box(TabSheet20, kExposedFrame);
+  auto* frame = new QVBoxLayout(GBox24);
+  auto* frameChoice = new QHBoxLayout;
+  exposed_ = RadioRow(GBox24);
+  frameChoice->addWidget(exposed_.Add(GBox24, "Eroshutsu0", "露出した躯体無し", 0));
+  Eroshutsu1 = exposed_.Add(GBox24, "Eroshutsu1", "露出した躯体有り", 1);
+  frameChoice->addWidget(Eroshutsu1);
+  frame->addLayout(frameChoice);
+  QGroupBox* GroupBox28 = NewGroupBox(GBox24, "GroupBox28", "劣化");
+  auto* frameAnswers = new QVBoxLayout(GroupBox28);
+  answers_[kExposedFrame] = RadioRow(GroupBox28);
+  for (const SettingChoice& c : OutlineRadioSetting(AnswerGroup(kExposedFrame)).Choices)
+    if (c.Value != ExposedFrameNone)
+      frameAnswers->addWidget(answers_[kExposedFrame].Add(GroupBox28, c.Radio[0], c.Caption, c.Value));
+  frame->addWidget(GroupBox28, 1);
+  page->addWidget(GBox24, 3, 0);
+
+  // The balcony.
+  QGroupBox* GBox25 = box(TabSheet20, kBalcony);
+  auto* balcony = new QGridLayout(GBox25);
+  answers_[kBalcony] = Radios(AnswerGroup(kBalcony), GBox25, nullptr);
+  balcony->addWidget(answers_[kBalcony].Radio(0), 0, 0);
+  balcony->addWidget(answers_[kBalcony].Radio(1), 0, 1);
+  text(GBox25, balcony, 7, "材質", 0, 2);
+  for (int entry = 6; entry <= 8; ++entry) {
+    QGroupBox* group = box(GBox25, entry);
+    answers_[entry] = Radios(AnswerGroup(entry), group, new QVBoxLayout(group));
+    balcony->addWidget(group, entry - 5, 0, 1, 4);
+  }
+  page->addWidget(GBox25, 0, 1, 2, 1);
+
+  // Inner walls.
+  QGroupBox* GBox26 = box(TabSheet20, 9);
+  auto* inner = new QGridLayout(GBox26);
+  auto* innerRadios = new QHBoxLayout;
+  answers_[9] = Radios(AnswerGroup(9), GBox26, innerRadios);
+  text(GBox26, inner, 8, "仕上げ", 0, 0);
+  text(GBox26, inner, 9, "下地", 0, 2);
+  inner->addWidget(Label(GBox26, "(不明は無記入)"), 0, 4);
+  inner->addLayout(innerRadios, 1, 0, 1, 5);
+  text(GBox26, inner, 10, "場所", 2, 0);
+  page->addWidget(GBox26, 4, 0);
+
+  // The bathroom; its 下地 edit is bound to nothing.
+  QGroupBox* GBox27 = Coloured(NewGroupBox(TabSheet20, "GBox27", "内壁（浴室）"), kDeteriorationColour);
+  auto* bath = new QGridLayout(GBox27);
+  for (int entry : {10, 11}) {
+    QGroupBox* group = box(GBox27, entry);
+    answers_[entry] = Radios(AnswerGroup(entry), group, new QHBoxLayout(group));
+    bath->addWidget(group, 0, entry - 10);
+  }
+  Eyokurek10 = NewCheckBox(GBox27, "Eyokurek10", "タイル壁：目地の亀裂、タイルの割れがある");
+  Eyokurek11 = NewCheckBox(GBox27, "Eyokurek11", "タイル以外：水侵み痕、変色、亀裂、カビ、腐朽、蟻害がある");
+  bath->addWidget(Eyokurek10, 1, 0, 1, 2);
+  bath->addWidget(Eyokurek11, 2, 0, 1, 2);
+  auto* Enairekkaj = Named(new QLineEdit(GBox27), "Enairekkaj");
+  Enairekkaj->setMaxLength(40);
+  bath->addWidget(Label(GBox27, "下地"), 3, 0);
+  bath->addWidget(Enairekkaj, 3, 1);
+  bath->addWidget(Label(GBox27, "(不明は無記入)"), 3, 2);
+  page->addWidget(GBox27, 2, 1);
+
+  // Floors and under-floor members.
+  QGroupBox* GBox31 = Coloured(NewGroupBox(TabSheet20, "GBox31", "床面　床下"), kDeteriorationColour);
+  auto* floors = new QVBoxLayout(GBox31);
+  for (int entry : {14, 15}) {
+    QGroupBox* group = box(GBox31, entry);
+    answers_[entry] = Radios(AnswerGroup(entry), group, new QHBoxLayout(group));
+    floors->addWidget(group);
+  }
+  page->addWidget(GBox31, 3, 1);
+  QGroupBox* GBox33 = box(TabSheet20, 16);
+  auto* underFloor = new QGridLayout(GBox33);
+  answers_[16] = Radios(AnswerGroup(16), GBox33, nullptr);
+  underFloor->addWidget(answers_[16].Radio(AnswerSound), 0, 0);
+  underFloor->addWidget(answers_[16].Radio(AnswerRepaired), 0, 1);
+  underFloor->addWidget(answers_[16].Radio(AnswerFound), 1, 0, 1, 2);
+  page->addWidget(GBox33, 4, 1);
+
+  exposed_.OnChecked(this, [this](int code) { code == 0 ? Eroshutsu0Click() : Eroshutsu1Click(); });
+  answers_[kBalcony].OnChecked(this, [this](int code) { code == 0 ? Ebaruko0Click() : Ebaruko1Click(); });
+  connect(answers_[10].Radio(BathroomAbsent), &QRadioButton::clicked, this, &TgaiyouDlg::EyokutaixClick);
+}
+
+void TgaiyouDlg::BuildConditionsPage() {
+  TabSheet6 = Named(new QWidget, "TabSheet6");
+  auto* page = new QVBoxLayout(TabSheet6);
+  QGroupBox* GroupBox62 = NewGroupBox(TabSheet6, "GroupBox62", "計算条件");
+  auto* grid = new QGridLayout(GroupBox62);
+  QGroupBox* boxes[ConditionGroupCount] = {};
+  for (int g = 0; g < ConditionGroupCount; ++g) {
+    QWidget* parent = g == kNValueFactor ? static_cast<QWidget*>(boxes[kJointHardware]) : GroupBox62;
+    boxes[g] = SettingBox(parent, kConditionGroups[g], kCalculationColour);
+    conditions_[g] = Radios(kConditionGroups[g], boxes[g], new QVBoxLayout(boxes[g]));
+    const int first = g == kGravityCentre || g == kUnratedSolid ? 1 : 0;
+    conditions_[g].SetCodeQuietly(first);
+  }
+  conditions_[kRetrofitRule].Radio(0)->setToolTip(QStringLiteral("全ての劣化部位の内部を確認・修繕した場合"));
+  conditions_[kRetrofitRule].Radio(1)->setToolTip(QStringLiteral("劣化部位の内部確認・補修を行わない場合"));
+  conditions_[kJointHardware].Radio(HardwareByAllowableStress)->setEnabled(false);
+  boxes[kJointHardware]->layout()->addWidget(boxes[kNValueFactor]);
+  auto* braceNote = Label(boxes[1], "筋かいの要素を変更している場合は区別出来ません。", "StaticText1");
+  QPalette maroon = braceNote->palette();
+  maroon.setColor(QPalette::WindowText, QColor(128, 0, 0));
+  braceNote->setPalette(maroon);
+  boxes[1]->layout()->addWidget(braceNote);
+
+  QGroupBox* GroupBox72 =
+      Coloured(NewGroupBox(GroupBox62, "GroupBox72", "耐力無し時の偏心率"), kCalculationColour);
+  unresisted_ = RadioRow(GroupBox72);
+  auto* unresisted = new QVBoxLayout(GroupBox72);
+  unresisted->addWidget(
+      unresisted_.Add(GroupBox72, "Rhmode0", "無し（計算上は0.0）とする。　　　　 →　偏心していない。", 0));
+  unresisted->addWidget(
+      unresisted_.Add(GroupBox72, "Rhmode1", "無限大（計算上は99.99）とする。　→　大きく偏心している。", 1));
+  QGroupBox* GroupBox185 = Coloured(
+      NewGroupBox(GroupBox62, "GroupBox185", "偏心によるねじれを考慮した割増係数"), kCalculationColour);
+  ceFormula_ = RadioRow(GroupBox185);
+  auto* formula = new QVBoxLayout(GroupBox185);
+  formula->addWidget(ceFormula_.Add(GroupBox185, "Rhmode10", "Ce ＝ 0.5 ＋ 10/3 × 偏心率", 0));
+  formula->addWidget(ceFormula_.Add(GroupBox185, "Rhmode11", "Ce ＝ ねじれ補正係数αの値", 1));
+  GroupBox186 = NewGroupBox(GroupBox62, "GroupBox186", "偏心率による割増係数の取り扱い");
+  ceLimits_ = RadioRow(GroupBox186);
+  auto* limits = new QVBoxLayout(GroupBox186);
+  const char* const limitCaptions[4] = {
+      "偏心率≦0.15 → Ce =1.0　偏心率＞0.3 → Ce＝1.5", "偏心率≦0.15 → Ce =1.0　偏心率＞0.3 → 制限なし",
+      "偏心率≦0.15 → 制限なし　偏心率＞0.3 → Ce＝1.5", "偏心率≦0.15 → 制限なし　偏心率＞0.3 → 制限なし"};
+  for (int i = 0; i < 4; ++i)
+    limits->addWidget(ceLimits_.Add(GroupBox186, QStringLiteral("Rhmode2%1").arg(i).toLatin1().constData(),
+                                    limitCaptions[i], i));
+  for (const RadioRow* row : {&unresisted_, &ceFormula_, &ceLimits_}) row->SetCodeQuietly(0);
+  GroupBox186->setVisible(false);
+
+  QGroupBox* GroupBox200 =
+      SettingBox(GroupBox62, {&P::Method2ColumnRule, 0, NoOtherValue}, kCalculationColour);
+  method2Column_ =
+      Radios({&P::Method2ColumnRule, 0, NoOtherValue}, GroupBox200, new QVBoxLayout(GroupBox200));
+  method2Column_.SetCodeQuietly(0);
+
+  // Two columns: the deterioration and wall rules left, the rest right.
+  QWidget* left[] = {boxes[0], boxes[1], boxes[2], boxes[3], boxes[4], boxes[5], boxes[6]};
+  QWidget* right[] = {GroupBox72, boxes[8], GroupBox185, boxes[9], boxes[10], boxes[11], GroupBox200};
+  for (int i = 0; i < 7; ++i) {
+    grid->addWidget(left[i], i, 0);
+    grid->addWidget(right[i], i, 1);
+  }
+  grid->addWidget(GroupBox186, 7, 1);
+  page->addWidget(GroupBox62);
+  page->addStretch();
+}
+
+void TgaiyouDlg::BuildDisplayPage() {
+  TabSheet8 = Named(new QWidget, "TabSheet8");
+  auto* page = new QVBoxLayout(TabSheet8);
+
+  Gkaberyou = Coloured(NewGroupBox(TabSheet8, "Gkaberyou", "壁量計算"), 0xF0CAA6);
+  auto* kaberyou = new QVBoxLayout(Gkaberyou);
+  for (const char* note : {"注!） "
+                           "壁量計算には、必要耐力算定に於いて「必要耐力表を用いる方法」または「簡易耐力表を"
+                           "用いる方法」が必要になります。",
+                           " 　　 "
+                           "精密診断法の「建築基準法に準拠」または「簡易重量表を用いる方法」を選択中は壁量計"
+                           "算が行われないので注意して下さい。"}) {
+    QLabel* label = Label(Gkaberyou, note);
+    QPalette maroon = label->palette();
+    maroon.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    label->setPalette(maroon);
+    label->setWordWrap(true);
+    kaberyou->addWidget(label);
+  }
+  QGroupBox* GroupBox190 = NewGroupBox(Gkaberyou, "GroupBox190", "必要耐力算出用床面積");
+  auto* areas = new QVBoxLayout(GroupBox190);
+  auto* PageControl7 = Named(new QTabWidget(GroupBox190), "PageControl7");
+  const char* const storeys[StoreyCount] = {"１階", "２階", "３階"};
+  const char* const columns[WallQuantityAreaFamilyCount] = {"床面積", "領域ａ", "領域ｂ", "領域１", "領域２"};
+  for (int v = 0; v < VariantCount; ++v) {
+    auto* sheet = Named(new QWidget, QStringLiteral("TabSheet3%1").arg(v + 1));
+    auto* grid = new QGridLayout(sheet);
+    grid->addWidget(Label(sheet, "４分割領域面積"), 0, 2, 1, 4, Qt::AlignHCenter);
+    for (int f = 0; f < WallQuantityAreaFamilyCount; ++f) grid->addWidget(Label(sheet, columns[f]), 1, f + 1);
+    for (int st = 0; st < StoreyCount; ++st) {
+      grid->addWidget(Label(sheet, storeys[st]), st + 2, 0);
+      for (int f = 0; f < WallQuantityAreaFamilyCount; ++f) {
+        const int i = WallQuantityAreaIndex(v, st, f);
+        AreaEdit[i] = NewEdit(sheet, WallQuantityComponentName(WallQuantityAreaFamilies[f].Name, v, st), 56);
+        grid->addWidget(AreaEdit[i], st + 2, f + 1);
+      }
+      grid->addWidget(Label(sheet, "㎡"), st + 2, WallQuantityAreaFamilyCount + 1);
+    }
+    PageControl7->addTab(sheet, QString::fromUtf8(kVariantTabs[v]));
+  }
+  PageControl7->setCurrentIndex(2);
+  areas->addWidget(PageControl7);
+  auto* manualRow = new QHBoxLayout;
+  Cyukamenshuusei = NewCheckBox(GroupBox190, "Cyukamenshuusei", "面積を手動で入力する。");
+  manualRow->addWidget(Cyukamenshuusei);
+  QLabel* Label291 =
+      Label(GroupBox190, "オーバーハングや小屋裏収納等がある場合は修正して手動で入れて下さい。", "Label291");
+  QPalette blue = Label291->palette();
+  blue.setColor(QPalette::WindowText, Qt::blue);
+  Label291->setPalette(blue);
+  manualRow->addWidget(Label291);
+  manualRow->addStretch();
+  areas->addLayout(manualRow);
+  QLabel* StaticText5 = Label(GroupBox190, "↑更新されない。!!", "StaticText5");
+  QPalette fuchsia = StaticText5->palette();
+  fuchsia.setColor(QPalette::WindowText, QColor(255, 0, 255));
+  StaticText5->setPalette(fuchsia);
+  areas->addWidget(StaticText5);
+  kaberyou->addWidget(GroupBox190);
+  page->addWidget(Gkaberyou);
+  connect(Cyukamenshuusei, &QCheckBox::clicked, this, &TgaiyouDlg::CyukamenshuuseiClick);
+
+  QGroupBox* GroupBox63 = NewGroupBox(TabSheet8, "GroupBox63", "画面表示");
+  auto* display = new QHBoxLayout(GroupBox63);
+  QGroupBox* GroupBox177 = SettingBox(GroupBox63, SnowCaseGroup, kCalculationColour);
+  GroupBox177->setToolTip(QStringLiteral("多雪区域の場合のみ。"));
+  snowCase_ = Radios(SnowCaseGroup, GroupBox177, new QVBoxLayout(GroupBox177));
+  Rseki0 = snowCase_.Radio(SnowCaseWithout);
+  Rseki1 = snowCase_.Radio(SnowCaseWith);
+  display->addWidget(GroupBox177);
+  QGroupBox* GroupBox75 = NewGroupBox(GroupBox63, "GroupBox75", "壁(柱)入力時の画面表示");
+  auto* switches = new QGridLayout(GroupBox75);
+  // Laid out as the main window's boxes: N value, places, other storeys, beams, then the wall labels.
+  const int cell[DisplaySwitchCount] = {0, 4, 1, 5, 2, 6, 3, 7};
+  for (int i = 0; i < DisplaySwitchCount; ++i) {
+    DisplayBox[i] = NewCheckBox(GroupBox75, kDisplaySwitches[i].Name, kDisplaySwitches[i].Caption);
+    DisplayBox[i]->setToolTip(QString::fromUtf8(kDisplaySwitches[i].Hint));
+    switches->addWidget(DisplayBox[i], cell[i] % 4, cell[i] / 4);
+  }
+  display->addWidget(GroupBox75);
+  QGroupBox* GroupBox197 = NewGroupBox(GroupBox63, "GroupBox197", "通り芯名");
+  auto* axes = new QVBoxLayout(GroupBox197);
+  QGroupBox* GroupBox198 = NewGroupBox(GroupBox197, "GroupBox198", "Ｘ座標");
+  axisX_ = RadioRow(GroupBox198);
+  auto* x = new QHBoxLayout(GroupBox198);
+  x->addWidget(axisX_.Add(GroupBox198, "Rshinmeix0", "X0～", 0));
+  x->addWidget(axisX_.Add(GroupBox198, "Rshinmeix1", "X1～", 1));
+  QGroupBox* GroupBox199 = NewGroupBox(GroupBox197, "GroupBox199", "Ｙ座標");
+  axisY_ = RadioRow(GroupBox199);
+  auto* y = new QHBoxLayout(GroupBox199);
+  y->addWidget(axisY_.Add(GroupBox199, "Rshinmeiy0", "Y0～", 0));
+  y->addWidget(axisY_.Add(GroupBox199, "Rshinmeiy1", "Y1～", 1));
+  axes->addWidget(GroupBox198);
+  axes->addWidget(GroupBox199);
+  display->addWidget(GroupBox197);
+  QGroupBox* GG4 = SettingBox(GroupBox63, StructureGroup, kCalculationColour);
+  structure_ = Radios(StructureGroup, GG4, new QVBoxLayout(GG4));
+  structure_.Radio(StructureTraditional)->setEnabled(false);
+  structure_.Radio(StructureTwoByFour)->setEnabled(false);
+  GG4->setVisible(false);
+  display->addWidget(GG4);
+  display->addStretch();
+  page->addWidget(GroupBox63);
+  page->addStretch();
+}
+
+// --- Page handlers ----------------------------------------------------------
+
+void TgaiyouDlg::FormPaint() {
+  if (!Lkisoshu || !Lyukashu) return;  // the pages are still being built
+  const int type = foundation_.Code(-1);
+  Lkisoshu->setText(QString::fromUtf8(OutlineFoundationCaption(
+      OutlineFoundationCaptionClass(Rmodeb0->isChecked(), type, cracks_.Code(-1), tieBeams_.Code(-1)))));
+  Lyukashu->setText(QString::fromUtf8(
+      OutlineFloorCaption(OutlineFloorCaptionClass(floor_.Code(-1), braces_.Code(-1), atrium_.Code(-1)))));
+}
+
+void TgaiyouDlg::EkisokClick() {
+  const int type = foundation_.Code(-1);
+  const bool cracks = type == FoundationReinforcedConcrete || type == FoundationPlainConcrete;
+  for (int code = 0; code <= 1; ++code) {
+    cracks_.Radio(code)->setEnabled(cracks);
+    tieBeams_.Radio(code)->setEnabled(type == FoundationStoneFooting);
+  }
+  FormPaint();
+}
+
+void TgaiyouDlg::Eroshutsu1Click() {
+  for (int code = ExposedFrameSound; code <= ExposedFrameRepaired; ++code)
+    answers_[kExposedFrame].Radio(code)->setEnabled(true);
+  answers_[kExposedFrame].SetCode(ExposedFrameSound);
+}
+
+void TgaiyouDlg::Eroshutsu0Click() {
+  answers_[kExposedFrame].SetCode(-1);
+  for (int code = ExposedFrameSound; code <= ExposedFrameRepaired; ++code)
+    answers_[kExposedFrame].Radio(code)->setEnabled(false);
+}
+
+void TgaiyouDlg::Ebaruko1Click() {
+  for (int entry = 6; entry <= 8; ++entry) {
+    for (int code = AnswerSound; code <= AnswerRepaired; ++code)
+      answers_[entry].Radio(code)->setEnabled(true);
+    answers_[entry].SetCode(AnswerSound);
+  }
+}
+
+void TgaiyouDlg::Ebaruko0Click() {
+  for (int entry = 6; entry <= 8; ++entry) {
+    answers_[entry].SetCode(-1);
+    for (int code = AnswerSound; code <= AnswerRepaired; ++code)
+      answers_[entry].Radio(code)->setEnabled(false);
+  }
+}
+
+void TgaiyouDlg::EyokutaixClick() { answers_[11].SetCode(AnswerSound); }
+
+void TgaiyouDlg::FillAreas(bool manual) {
+  for (int v = 0; v < VariantCount; ++v)
+    for (int st = 0; st < StoreyCount; ++st)
+      for (int f = 0; f < WallQuantityAreaFamilyCount; ++f) {
+        const int i = WallQuantityAreaIndex(v, st, f);
+        areaFilled_[i] = FillWallQuantityArea(v, st, f, manual);
+        AreaEdit[i]->setText(QString::fromStdString(areaFilled_[i].Text));
+      }
+  for (QLineEdit* edit : AreaEdit) edit->setReadOnly(!manual);
+}
+
+void TgaiyouDlg::CyukamenshuuseiClick() {
+  // As in the wall-quantity dialog: unticked shows the computed areas, ticked
+  // brings back the areas entered by hand (or starts from the computed ones).
+  if (!Cyukamenshuusei->isChecked())
+    FillAreas(false);
+  else if (AnyManualArea())
+    FillAreas(true);
+  else
+    for (QLineEdit* edit : AreaEdit) edit->setReadOnly(false);
+  if (QuilmoraForm) QuilmoraForm->InvalidateSheet();
+  update();
+}
+
+bool TgaiyouDlg::CheckAreas() {
+  if (!Cyukamenshuusei->isChecked()) return true;
+  for (int i = 0; i < WallQuantityAreaCount; ++i) {
+    WallQuantityAreaEdit edit = areaFilled_[i];
+    edit.Text = AreaEdit[i]->text().toStdString();
+    double area = 0.0;
+    if (WallQuantityAreaValue(edit, area)) continue;
+    PageControl1->setCurrentIndex(0);
+    PageControl2->setCurrentIndex(5);
+    if (auto* areas = TabSheet8->findChild<QTabWidget*>(QStringLiteral("PageControl7")))
+      areas->setCurrentIndex(i / (StoreyCount * WallQuantityAreaFamilyCount));
+    MessageBox("床面積には0以上の数値を入力して下さい。", "壁量計算", MB_OK | MB_ICONSTOP);
+    AreaEdit[i]->setFocus();
+    AreaEdit[i]->selectAll();
+    return false;
+  }
+  return true;
+}
+
+// --- Showing the later pages -------------------------------------------------
+
+void TgaiyouDlg::ShowLaterPages() {
+  ProjectSettingsData& s = ProjectSettings;
+  // Foundation, floor and ground.
+  ShowRadios(foundation_, FoundationTypeGroup);
+  EkisokClick();
+  ShowText(Ekisomemo, OutlineTextOf(OutlineFoundationTexts[0], s), OutlineFoundationTexts[0].Limit);
+  ShowRadios(cracks_, CracksGroup);
+  ShowRadios(tieBeams_, TieBeamsGroup);
+  ShowExactlyOne(Ckisokobetsu, s.UniformFoundation);
+  ShowRadios(floor_, FloorMaterialGroup);
+  ShowRadios(braces_, BracesGroup);
+  ShowRadios(atrium_, AtriumGroup);
+  ShowNonZero(Cyukakobetsu, s.UniformFloorSpec);
+  ShowRadios(ground_, GroundGroup);
+  ShowNonZero(Cichijiru, s.VerySoftGround);
+  ShowText(Ehibikasho, OutlineTextOf(OutlineFoundationTexts[1], s), OutlineFoundationTexts[1].Limit);
+  for (int i = 0; i < 3; ++i) ShowNonZero(Ehibigen[i], s.CrackCause[i]);
+  ShowText(Ehibigeng, OutlineTextOf(OutlineFoundationTexts[2], s), OutlineFoundationTexts[2].Limit);
+
+  // Deterioration.
+  for (int entry = 0; entry < DeteriorationAnswerCount; ++entry) {
+    if (entry == kExposedFrame || entry == kBalcony || entry == kTiledBathroom || entry == kUntiledBathroom)
+      continue;
+    ShowRadios(answers_[entry], AnswerGroup(entry));
+  }
+  const int32_t frame = s.DeteriorationAnswer[kExposedFrame];
+  exposed_.SetCodeQuietly(frame == ExposedFrameNone ? 0 : 1);
+  if (frame == ExposedFrameNone)
+    Eroshutsu0Click();
+  else {
+    Eroshutsu1Click();
+    ShowRadios(answers_[kExposedFrame], AnswerGroup(kExposedFrame));
+  }
+  const bool balcony = s.DeteriorationAnswer[kBalcony] != SettingOff;
+  answers_[kBalcony].SetCodeQuietly(balcony ? SettingOn : SettingOff);
+  balcony ? Ebaruko1Click() : Ebaruko0Click();
+  for (int entry = 6; entry <= 8; ++entry) ShowRadios(answers_[entry], AnswerGroup(entry));
+  ShowNonZero(Eyokurek10, s.DeteriorationAnswer[kTiledBathroom]);
+  ShowNonZero(Eyokurek11, s.DeteriorationAnswer[kUntiledBathroom]);
+  for (int i = 0; i < DeteriorationTextCount; ++i)
+    ShowText(DeteriorationEdit[i], OutlineTextOf(OutlineDeteriorationTexts[i], s),
+             OutlineDeteriorationTexts[i].Limit);
+
+  // Calculation conditions and the axis naming.
+  for (int g = 0; g < ConditionGroupCount; ++g) ShowRadios(conditions_[g], kConditionGroups[g]);
+  const EccentricityChecks ecc = EccentricityOptionsShown(s.EccentricityOptions);
+  unresisted_.SetCode(ecc.Unresisted);
+  ceFormula_.SetCode(ecc.CeFormula);
+  ceLimits_.SetCode(ecc.CeLimits);
+  const AxisNumberingChecks axes = AxisNumberingShown(s.AxisNumbering);
+  axisX_.SetCode(axes.X);
+  axisY_.SetCode(axes.Y);
+  ShowRadios(structure_, StructureGroup);
+
+  // Display switches and the snow case.
+  for (int i = 0; i < DisplaySwitchCount; ++i) ShowCheckCode(DisplayBox[i], s.*kDisplaySwitches[i].Flag);
+  Rseki1->setEnabled(s.SnowLoad != 0);
+  if (QuilmoraForm) QuilmoraForm->Rseki1->setEnabled(s.SnowLoad != 0);
+  ShowRadios(snowCase_, SnowCaseGroup);
 }

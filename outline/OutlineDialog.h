@@ -5,6 +5,7 @@
 // is pending (start-up, File > New, File > Open) it can only be left with its
 // OK button. What it shows and stores, and which method choices it offers,
 // is decided in the core (model/OutlineSheet.h, model/OutlineRules.h).
+#include "evaluation/WallQuantitySheet.h"
 #include "mainwindow/FormKit.h"
 #include "model/OutlineRules.h"
 #include "model/OutlineSheet.h"
@@ -93,13 +94,42 @@ class TgaiyouDlg : public QDialog {
   QGroupBox* GroupBox178 = nullptr;
   QLineEdit* LoadEdit[LoadTakeOffRows][LoadTakeOffClasses] = {};
 
-  // The dialog's snow-case radio 積雪時, on the page of the display switches
-  // (null until that page exists).
+  // The foundation, floor and ground page.
+  QLineEdit* Ekisomemo = nullptr;
+  QLabel* Lkisoshu = nullptr;
+  QLabel* Lyukashu = nullptr;
+  QCheckBox* Ckisokobetsu = nullptr;
+  QCheckBox* Cyukakobetsu = nullptr;
+  QCheckBox* Cichijiru = nullptr;
+  QLineEdit* Ehibikasho = nullptr;  // the crack fields: bound, never shown
+  QCheckBox* Ehibigen[3] = {};
+  QLineEdit* Ehibigeng = nullptr;
+
+  // The deterioration page.
+  QRadioButton* Eroshutsu1 = nullptr;
+  QCheckBox* Eyokurek10 = nullptr;
+  QCheckBox* Eyokurek11 = nullptr;
+  QLineEdit* DeteriorationEdit[DeteriorationTextCount] = {};
+
+  // The calculation conditions page.
+  QGroupBox* GroupBox186 = nullptr;  // the Ce limits, never shown
+
+  // The floor-area and display page.
+  QGroupBox* Gkaberyou = nullptr;
+  QCheckBox* Cyukamenshuusei = nullptr;
+  QLineEdit* AreaEdit[WallQuantityAreaCount] = {};
+  QRadioButton* Rseki0 = nullptr;
   QRadioButton* Rseki1 = nullptr;
+  // Ccnchi, Cwyouso, Ckaishu, Cwtairyoku, CtakaiW, Cwteigenchi, Cwouka, Cwkaishu.
+  static constexpr int DisplaySwitchCount = 8;
+  // The calculation conditions that are one radio group for one setting.
+  static constexpr int ConditionGroupCount = 12;
+  QCheckBox* DisplayBox[DisplaySwitchCount] = {};
 
  public slots:
   void FormShow();
-  void OKBtnClick();
+  // False (nothing stored) when an area of the floor-area grid is not a number.
+  bool OKBtnClick();
   // Esc, the close box and the system menu end here.
   void reject() override;
 
@@ -114,6 +144,15 @@ class TgaiyouDlg : public QDialog {
   void CsekisetChange();
   // The storey-2 and storey-3 rows of a variant sheet follow its storey count.
   void UpdateStoreyRows(int variant);
+  // The foundation and floor class captions (the paint handler's part).
+  void FormPaint();
+  void EkisokClick();  // Ekisok0Click .. Ekisok3Click
+  void Eroshutsu0Click();
+  void Eroshutsu1Click();
+  void Ebaruko0Click();
+  void Ebaruko1Click();
+  void EyokutaixClick();
+  void CyukamenshuuseiClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -125,6 +164,14 @@ class TgaiyouDlg : public QDialog {
   QWidget* BuildLoadTakeOff(QWidget* parent);
   void BuildHiddenPages();
   QWidget* BuildBottomBar();
+  void BuildFoundationPage();
+  void BuildDeteriorationPage();
+  void BuildConditionsPage();
+  void BuildDisplayPage();
+  void FillAreas(bool manual);
+  void ShowLaterPages();
+  // Stores the area grid; false (nothing of it stored) when an area is bad.
+  bool CheckAreas();
   // The radios of a group, laid out in layout (may be null) in choice order.
   RadioRow Radios(const OutlineRadioGroup& group, QWidget* parent, QLayout* layout, int variant = 0);
 
@@ -141,6 +188,14 @@ class TgaiyouDlg : public QDialog {
   RadioRow use_, garage_, basement_;
   RadioRow topStorey_[VariantCount], weight_[VariantCount], attic_[VariantCount];
   RadioRow partWeight_[VariantCount][PartWeightCount];
+
+  RadioRow foundation_, cracks_, tieBeams_, floor_, braces_, atrium_, ground_;
+  RadioRow answers_[DeteriorationAnswerCount];  // entry 4: the three sub-radios
+  RadioRow exposed_;                            // Eroshutsu0 (0), Eroshutsu1 (1)
+  RadioRow conditions_[ConditionGroupCount];
+  RadioRow unresisted_, ceFormula_, ceLimits_, method2Column_;
+  RadioRow snowCase_, axisX_, axisY_, structure_;
+  WallQuantityAreaEdit areaFilled_[WallQuantityAreaCount];
 
   // The method the rules read: the stored one at show, then the one clicked.
   int32_t ruleMethod_ = DiagnosisGeneral;

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "model/FoundationClass.h"
 #include "model/OutlineRules.h"
 #include "model/SettingChoices.h"
 
@@ -208,6 +209,109 @@ TEST(OutlineRules, OtherElementsClicksGovernTheOpeningWallsUnderTheGeneralMethod
   s = State(Revision2012, DiagnosisPrecise1, 0, RuleH2, RuleB0, RuleY, false);
   OutlineOtherElementsClick(s, OtherElementsMethod1);
   EXPECT_FALSE(s.Enabled[RuleY] || s.Enabled[RuleM]);
+}
+
+}  // namespace
+
+namespace {
+
+// Type × cracks × tie beams × revision: the class the page shows, beside the
+// class the calculation derives (they differ for 無筋 with cracks under 2025).
+TEST(OutlineClassCaptions, FoundationCaptionAndDerivedClass) {
+  struct Case {
+    int Type, Cracks, TieBeams;
+    int Caption2012, Caption2025, Derived;
+  } const cases[] = {
+      {0, 0, 0, 0, 0, 0},  // 鉄筋コンクリート, no cracks: 基礎Ⅰ
+      {0, 0, 1, 0, 0, 0},  // tie beams do not count for concrete
+      {0, 1, 0, 1, 1, 1},  // 鉄筋 with cracks: 基礎Ⅱ
+      {1, 0, 0, 1, 1, 1},  // 無筋 without cracks: 基礎Ⅱ
+      {1, 1, 0, 2, 1, 2},  // 無筋 with cracks: 基礎Ⅲ, shown Ⅱ under 2025
+      {2, 0, 1, 1, 1, 1},  // 玉石 with tie beams: 基礎Ⅱ
+      {2, 1, 1, 1, 1, 1},  // its cracks do not count
+      {2, 0, 0, 2, 2, 2},  // 玉石 without tie beams: 基礎Ⅲ
+      {3, 0, 1, 2, 2, 2},  // その他: always 基礎Ⅲ
+      {7, 0, 0, 2, 2, 2},  // a type no radio stands for
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Type << c.Cracks << c.TieBeams);
+    EXPECT_EQ(OutlineFoundationCaptionClass(true, c.Type, c.Cracks, c.TieBeams), c.Caption2012);
+    EXPECT_EQ(OutlineFoundationCaptionClass(false, c.Type, c.Cracks, c.TieBeams), c.Caption2025);
+    EXPECT_EQ(FoundationClassOf(c.Type, c.Cracks, c.TieBeams), c.Derived);
+  }
+  EXPECT_STREQ(OutlineFoundationCaption(1), "基礎Ⅱ");
+  EXPECT_STREQ(OutlineFoundationCaption(2), "基礎Ⅲ");
+}
+
+TEST(OutlineClassCaptions, FloorCaption) {
+  struct Case {
+    int Material, Braces, Atrium, Class;
+  } const cases[] = {
+      {0, 0, 0, 0},                // 全て合板: Ⅰ whatever the braces
+      {0, 2, 0, 0}, {0, 0, 1, 1},  // 全て合板 + atrium: Ⅱ
+      {1, 1, 0, 1},                // その他 / 有: Ⅱ
+      {1, 0, 0, 2}, {2, 2, 0, 2},  // no braces, not visible: Ⅲ
+      {1, 2, 1, 2},                // その他 / 目視不可 / atrium: capped at Ⅲ
+      {2, 1, 1, 2},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(OutlineFloorCaptionClass(c.Material, c.Braces, c.Atrium), c.Class)
+        << c.Material << c.Braces << c.Atrium;
+  EXPECT_STREQ(OutlineFloorCaption(0), "床仕様Ⅰ");
+  EXPECT_STREQ(OutlineFloorCaption(2), "床仕様Ⅲ");
+}
+
+TEST(OutlinePackedOptions, EccentricityOptions) {
+  // 1: 無限大, Ce ＝ 0.5…, the first of the invisible limits.
+  EXPECT_EQ(EccentricityOptionsShown(1), (EccentricityChecks{1, 0, 0}));
+  EXPECT_EQ(EccentricityOptionsShown(0x25), (EccentricityChecks{1, 1, 2}));
+  EXPECT_EQ(EccentricityOptionsShown(0x3F), (EccentricityChecks{1, 1, 3}));
+  // Choosing ねじれ補正 on 1 stores 5; 0x25 survives untouched.
+  EXPECT_EQ(EccentricityOptionsToStore({1, 1, 0}, 1), 5);
+  EXPECT_EQ(EccentricityOptionsToStore(EccentricityOptionsShown(0x25), 0x25), 0x25);
+  // The bits no group stands for become 0; unchecked groups keep theirs.
+  EXPECT_EQ(EccentricityOptionsToStore(EccentricityOptionsShown(0x2F), 0x2F), 0x25);
+  EXPECT_EQ(EccentricityOptionsToStore({0, -1, -1}, 0x35), 0x34);
+  EXPECT_EQ(EccentricityOptionsToStore({-1, -1, 1}, 0x05), 0x15);
+}
+
+TEST(OutlinePackedOptions, AxisNumbering) {
+  EXPECT_EQ(AxisNumberingShown(0), (AxisNumberingChecks{0, 0}));
+  EXPECT_EQ(AxisNumberingShown(3), (AxisNumberingChecks{1, 1}));
+  EXPECT_EQ(AxisNumberingShown(2), (AxisNumberingChecks{0, 1}));
+  EXPECT_EQ(AxisNumberingShown(5), (AxisNumberingChecks{1, -1}));
+  EXPECT_EQ(AxisNumberingToStore({1, 0}, 3), 1);  // Y0～ on 3
+  EXPECT_EQ(AxisNumberingToStore({0, 1}, 0), 2);
+  EXPECT_EQ(AxisNumberingToStore({-1, 1}, 1), 3);
+  EXPECT_EQ(AxisNumberingToStore({1, -1}, 5), 1);
+}
+
+TEST(OutlineMethodPanel, CaptionsAndColours) {
+  struct Case {
+    int Label, Value;
+    const char* Text;
+    int Colour, Font;
+  } const cases[] = {
+      {PanelRevision, 0, "2012年改訂版", 0xFFFFDD, 0xE63F00},
+      {PanelRevision, 1, "2025年改訂版", 0xFDE1FF, 0x0000FF},
+      {PanelDiagnosisMethod, 0, "精密診断法２", 0xFFFFFF, -1},
+      {PanelDiagnosisMethod, 3, "新耐震検証法", 0xFF00FF, -1},
+      {PanelOtherElements, 1, "方法２", 0x00FF00, -1},
+      {PanelRequiredStrength, 0, "建築基準法", 0xDBED9E, -1},
+      {PanelRequiredStrength, 3, "簡易耐力表", 0x80FFFF, -1},
+      {PanelBalance, 0, "偏心率法", 0xF8E4D8, -1},
+      {PanelBalance, 1, "４分割法", 0x80FFFF, -1},
+  };
+  for (const Case& c : cases) {
+    const MethodPanelCaption* caption = MethodPanelCaptionOf(c.Label, c.Value);
+    ASSERT_NE(caption, nullptr) << c.Text;
+    EXPECT_STREQ(caption->Text, c.Text);
+    EXPECT_EQ(caption->Colour, c.Colour) << c.Text;
+    EXPECT_EQ(caption->FontColour, c.Font) << c.Text;
+  }
+  // The revision 2004 and an unchecked group leave the label as it is.
+  EXPECT_EQ(MethodPanelCaptionOf(PanelRevision, 2), nullptr);
+  EXPECT_EQ(MethodPanelCaptionOf(PanelBalance, -1), nullptr);
 }
 
 }  // namespace

@@ -19,9 +19,12 @@
 #include <cstdlib>
 #include <functional>
 
+#include "evaluation/DeteriorationFactor.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/FileState.h"
 #include "model/OutlineSheet.h"
+#include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 #include "outline/OutlineDialog.h"
 #include "platform/TextCodec.h"
 #include "tests/gui/GuiFixture.h"
@@ -363,6 +366,55 @@ TEST_F(OutlineDialogTest, ShowAndOkGiveBackEverySetting) {
     }
     for (int r = 0; r < LoadTakeOffRows; ++r)
       for (int c = 0; c < LoadTakeOffClasses; ++c) s.LoadTakeOff[r][c] = 100.25 * (r + 1) + c;
+    // The foundation, floor and ground page.
+    s.FoundationType = FoundationStoneFooting;
+    s.FoundationCracks = 1;
+    s.FoundationTieBeams = 1;
+    s.UniformFoundation = SettingOff;
+    s.FloorMaterial = FloorMaterialNotVisible;
+    s.HorizontalBraces = HorizontalBracesPresent;
+    s.Atrium = 1;
+    s.UniformFloorSpec = SettingOff;
+    s.GroundClass = GroundBad;
+    s.VerySoftGround = 1;
+    for (int i = 0; i < 3; ++i) s.CrackCause[i] = i % 2;
+    for (const OutlineTextBinding& b : OutlineFoundationTexts)
+      CopyToFixed(b.Text(s), b.Capacity, std::u16string(b.Limit, u'基'));
+    // Deterioration.
+    const int answers[DeteriorationAnswerCount] = {2, 3, 1, 1, 3, 1, 2, 1, 2, 1, 1, 2, 1, 0, 1, 2, 1};
+    for (int i = 0; i < DeteriorationAnswerCount; ++i) s.DeteriorationAnswer[i] = answers[i];
+    for (const OutlineTextBinding& b : OutlineDeteriorationTexts)
+      CopyToFixed(b.Text(s), b.Capacity, std::u16string(b.Limit, u'劣'));
+    // Calculation conditions.
+    s.RetrofitDeteriorationRule = 1;
+    s.DistinguishBraceDirection = 1;
+    s.CountSteepDiagonalWalls = 1;
+    s.JointIIIRule = 1;
+    s.GravityCentreBySpec = 0;
+    s.WallStrengthStandard = 1;
+    s.JointHardwareMethod = HardwareByConvertedNValue;
+    s.NValueWallFactor = 1;
+    s.EccentricityOptions = 0x35;
+    s.LeanToColumnsTopStorey = 0;
+    s.UnratedOpeningWallStrength = 1;
+    s.LowStrengthWallReduction = 1;
+    s.UnratedSolidWallRule = 0;
+    s.Method2ColumnRule = Method2ColumnSum;
+    // Floor areas and display.
+    s.SnowLoad = 1.0;
+    s.SnowCase = SnowCaseWith;
+    s.AxisNumbering = 2;
+    s.StructureType = StructureTraditional;
+    s.ShowColumnNValue = 0;
+    s.ShowWallElements = 0;
+    s.ShowRetrofitCaution = 0;
+    s.ShowOtherStoreyWalls = 1;
+    s.ManualFloorAreas = 1;
+    for (int v = 0; v < 3; ++v)
+      for (int st = 0; st < 3; ++st) {
+        s.ManualFloorArea[v][st] = 10.12345 + v + st;
+        s.ManualZoneArea2[v][st] = 1.5 * (v + 1);
+      }
   };
   const struct {
     const char* name;
@@ -383,11 +435,20 @@ TEST_F(OutlineDialogTest, ShowAndOkGiveBackEverySetting) {
          s.Basement = 7;
          s.RequiredStrengthMethod = 9;
          CopyToFixed(s.BuildYear[1], 10, u"9abc");
+         s.FoundationType = 7;
+         s.DeteriorationAnswer[0] = 9;
+         s.EccentricityOptions = 0x2F;
+         s.AxisNumbering = 5;
+         s.JointIIIRule = 4;
        },
        [](ProjectSettingsData& s) {
          s.TopStorey[2] = TopStoreyThird;
          s.Basement = SettingOn;
          s.RequiredStrengthMethod = RequiredBySimpleTable;
+         s.FoundationType = FoundationOtherType;
+         s.DeteriorationAnswer[0] = AnswerRepaired;
+         s.EccentricityOptions = 0x25;  // bits no group stands for are cleared
+         s.AxisNumbering = 1;           // no Y radio checked: Y from 0
        }},
   };
   for (const auto& c : cases) {
@@ -421,16 +482,16 @@ TEST_F(OutlineDialogTest, TheMenuOpensTheConditionsPageAndPutsBackTheTabs) {
   EXPECT_EQ(gaiyouDlg->PageControl2->currentIndex(), 1);
 }
 
-// Every caption on the two pages is whole: no control narrower than its text
+// Every caption on the six pages is whole: no control narrower than its text
 // or outside its page, at the designed size. With QUILMORA_SCREENSHOT_DIR set
-// the pages are also saved as outline-page0.png and outline-page1.png.
-TEST_F(OutlineDialogTest, EveryCaptionOfTheFirstTwoPagesIsWhole) {
+// the pages are also saved as outline-page0.png .. outline-page5.png.
+TEST_F(OutlineDialogTest, EveryCaptionOfEveryPageIsWhole) {
   ProjectSettings.Revision = Revision2012;
   ProjectSettings.DiagnosisMethod = DiagnosisVerification;
   ProjectSettings.RequiredStrengthMethod = RequiredByLoadTakeOff;
   ProjectSettings.VerificationFeature = SettingOn;
   Open([](TgaiyouDlg& d) {
-    for (int page = 0; page < 2; ++page) {
+    for (int page = 0; page < 6; ++page) {
       d.PageControl2->setCurrentIndex(page);
       ProcessUntil([] { return false; }, 100);
       QWidget* sheet = d.PageControl2->widget(page);
@@ -457,6 +518,228 @@ TEST_F(OutlineDialogTest, EveryCaptionOfTheFirstTwoPagesIsWhole) {
     }
     d.CancelBtn->click();
   });
+}
+
+// The foundation class caption follows the clicks at once (revision
+// included); OK derives the class the calculation reads, which for 無筋 with
+// cracks under 2025 stays 基礎Ⅲ although the page shows 基礎Ⅱ.
+TEST_F(OutlineDialogTest, FoundationAndFloorCaptionsFollowTheClicks) {
+  ProjectSettings.Revision = Revision2025;
+  ProjectSettings.FoundationType = FoundationReinforcedConcrete;
+  ProjectSettings.FoundationCracks = 0;
+  std::string shown[6];
+  OpenAndOk([&](TgaiyouDlg& d) {
+    shown[0] = d.Lkisoshu->text().toStdString();
+    Radio("Ekisok1")->click();
+    Radio("Ekisoh1")->click();
+    shown[1] = d.Lkisoshu->text().toStdString();
+    Radio("Rmodeb0")->click();
+    shown[2] = d.Lkisoshu->text().toStdString();
+    Radio("Ekisok2")->click();  // cracks disabled, still checked
+    EXPECT_FALSE(Radio("Ekisoh1")->isEnabled());
+    EXPECT_TRUE(Radio("Ekisoh1")->isChecked());
+    EXPECT_TRUE(Radio("Ekisoa1")->isEnabled());
+    Radio("Ekisoa1")->click();
+    shown[3] = d.Lkisoshu->text().toStdString();
+    Radio("Ryukashi1")->click();
+    Radio("Rhiuchi2")->click();
+    Radio("Rfukinuke1")->click();
+    shown[4] = d.Lyukashu->text().toStdString();
+    Radio("Ryukashi0")->click();
+    shown[5] = d.Lyukashu->text().toStdString();
+    Radio("Ekisok1")->click();
+    Radio("Rmodeb2")->click();
+  });
+  EXPECT_EQ(shown[0], "基礎Ⅰ");
+  EXPECT_EQ(shown[1], "基礎Ⅱ");
+  EXPECT_EQ(shown[2], "基礎Ⅲ");
+  EXPECT_EQ(shown[3], "基礎Ⅱ");
+  EXPECT_EQ(shown[4], "床仕様Ⅲ");
+  EXPECT_EQ(shown[5], "床仕様Ⅱ");
+  EXPECT_EQ(ProjectSettings.FoundationType, FoundationPlainConcrete);
+  EXPECT_EQ(ProjectSettings.FoundationCracks, 1);
+  EXPECT_EQ(ProjectSettings.FoundationTieBeams, 1);
+  EXPECT_EQ(ProjectSettings.FoundationClass, FoundationClassIII);
+  EXPECT_EQ(ProjectSettings.FloorMaterial, FloorAllPlywood);
+  EXPECT_EQ(ProjectSettings.Atrium, 1);
+}
+
+TEST_F(OutlineDialogTest, CalculationConditionsPackTheEccentricityOptions) {
+  ProjectSettings.EccentricityOptions = 1;
+  ProjectSettings.JointHardwareMethod = HardwareByAllowableStress;
+  OpenAndOk([](TgaiyouDlg&) {
+    EXPECT_TRUE(Radio("Rhmode1")->isChecked());
+    EXPECT_TRUE(Radio("Rhmode10")->isChecked());
+    EXPECT_TRUE(Radio("Rhmode20")->isChecked());
+    EXPECT_FALSE(Radio("Rhmode20")->isVisibleTo(gaiyouDlg));
+    EXPECT_TRUE(Radio("Rnmode2")->isChecked());
+    EXPECT_FALSE(Radio("Rnmode2")->isEnabled());
+    Radio("Rhmode11")->click();
+    Radio("Rrmode1")->click();
+  });
+  EXPECT_EQ(ProjectSettings.EccentricityOptions, 5);
+  EXPECT_EQ(ProjectSettings.JointHardwareMethod, HardwareByAllowableStress);
+  EXPECT_EQ(ProjectSettings.RetrofitDeteriorationRule, 1);
+  ProjectSettings.EccentricityOptions = 0x25;
+  OpenAndOk();
+  EXPECT_EQ(ProjectSettings.EccentricityOptions, 0x25);
+}
+
+TEST_F(OutlineDialogTest, DeteriorationClickRules) {
+  ProjectSettings.DeteriorationAnswer[4] = 2;
+  ProjectSettings.DeteriorationAnswer[5] = 1;
+  for (int e = 6; e <= 8; ++e) ProjectSettings.DeteriorationAnswer[e] = 1;
+  OpenAndOk([](TgaiyouDlg&) {
+    EXPECT_TRUE(Radio("Eroshutsu1")->isChecked());
+    EXPECT_TRUE(Radio("Eroshutsu11")->isChecked());
+    Radio("Eroshutsu0")->click();
+    EXPECT_FALSE(Radio("Eroshutsu11")->isEnabled());
+    EXPECT_TRUE(Radio("Ebaltes1")->isChecked());
+    Radio("Ebaruko0")->click();
+    EXPECT_FALSE(Radio("Ebaltes1")->isEnabled());
+    Radio("Eyokutaix")->click();
+    EXPECT_TRUE(Radio("Eyokurek0")->isChecked());
+    Radio("Etoirekkax")->click();
+  });
+  const int32_t* a = ProjectSettings.DeteriorationAnswer;
+  EXPECT_EQ(a[4], 0);
+  EXPECT_EQ(a[5], 0);
+  EXPECT_EQ(a[6], 1);  // 無し keeps the railing, junction and drain answers
+  EXPECT_EQ(a[7], 1);
+  EXPECT_EQ(a[8], 1);
+  EXPECT_EQ(a[10], 2);
+  EXPECT_EQ(a[11], 0);
+  EXPECT_EQ(a[1], 3);
+  OpenAndOk([](TgaiyouDlg&) {
+    Radio("Ebaruko1")->click();
+    EXPECT_TRUE(Radio("Ebaltes0")->isChecked());
+    EXPECT_TRUE(Radio("Ebalgai0")->isChecked());
+    EXPECT_TRUE(Radio("Ebalhai0")->isChecked());
+  });
+  EXPECT_EQ(ProjectSettings.DeteriorationAnswer[5], 1);
+  EXPECT_EQ(ProjectSettings.DeteriorationAnswer[6], 0);
+}
+
+// OK recomputes both deterioration factors before any paint.
+TEST_F(OutlineDialogTest, AChangedAnswerChangesTheDeteriorationFactorsAtOk) {
+  ProjectSettings.DiagnosisMethod = DiagnosisGeneral;
+  for (int& answer : ProjectSettings.DeteriorationAnswer) answer = 0;
+  OpenAndOk();
+  const double before = DeteriorationFactor, retrofitBefore = RetrofitDeteriorationFactor;
+  OpenAndOk([](TgaiyouDlg&) {
+    Radio("Eyanerekka1")->click();
+    Radio("Egairekka1")->click();
+    Radio("Rkisoyukarek2")->click();
+  });
+  EXPECT_LT(DeteriorationFactor, before);
+  EXPECT_NE(RetrofitDeteriorationFactor, retrofitBefore);
+}
+
+TEST_F(OutlineDialogTest, OkBringsTheMainWindowIntoLine) {
+  auto* Lkaiteiban = QuilmoraForm->findChild<QLabel*>(QStringLiteral("Lkaiteiban"));
+  ProjectSettings.SnowLoad = 1.0;
+  ProjectSettings.ShowColumnNValue = 1;
+  OpenAndOk([](TgaiyouDlg& d) {
+    Radio("Rmodeb2")->click();
+    Radio("Rishiyou2")->click();  // current variant: very heavy
+    Find<QCheckBox>("Ckisokobetsu")->setChecked(true);
+    Find<QCheckBox>("Cyukakobetsu")->setChecked(false);
+    d.Csekiset->setCurrentIndex(0);
+    d.CsekisetChange();
+    d.DisplayBox[0]->setChecked(false);
+  });
+  EXPECT_EQ(Lkaiteiban->text().toStdString(), "2025年改訂版");
+  EXPECT_EQ(Lkaiteiban->palette().color(QPalette::Window), QColor(0xFF, 0xE1, 0xFD));
+  EXPECT_EQ(Lkaiteiban->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
+  EXPECT_EQ(QuilmoraForm->Panel2->palette().color(QPalette::Window), QColor(0xFF, 0xD0, 0xD0));
+  EXPECT_EQ(QuilmoraForm->StaticText2->text().toStdString(), "非常に　");
+  EXPECT_EQ(QuilmoraForm->StaticText3->text().toStdString(), "重い建物");
+  EXPECT_FALSE(QuilmoraForm->Rkiso->isEnabled());
+  EXPECT_TRUE(QuilmoraForm->Ryukashiyou->isEnabled());
+  EXPECT_EQ(ProjectSettings.SnowCase, SnowCaseWithout);
+  EXPECT_TRUE(QuilmoraForm->Rseki0->isChecked());
+  EXPECT_FALSE(QuilmoraForm->Rseki1->isEnabled());
+  EXPECT_EQ(ProjectSettings.ShowColumnNValue, 0);
+  EXPECT_FALSE(QuilmoraForm->findChild<QCheckBox*>(QStringLiteral("Ccnchi"))->isChecked());
+
+  OpenAndOk([](TgaiyouDlg&) { Radio("Rmodeb0")->click(); });
+  EXPECT_EQ(Lkaiteiban->text().toStdString(), "2012年改訂版");
+  EXPECT_EQ(Lkaiteiban->palette().color(QPalette::Window), QColor(0xDD, 0xFF, 0xFF));
+  EXPECT_EQ(Lkaiteiban->palette().color(QPalette::WindowText), QColor(0x00, 0x3F, 0xE6));
+}
+
+TEST_F(OutlineDialogTest, ASingleStoreyCurrentPlanDisablesTheUpperStoreys) {
+  ProjectSettings.TopStorey[1] = TopStoreySecond;
+  QuilmoraForm->Rkaishu1->click();
+  QuilmoraForm->R2kai->click();
+  ASSERT_EQ(CurrentStorey, 1);
+  OpenAndOk([](TgaiyouDlg&) { Radio("Rkaisu10")->click(); });
+  EXPECT_FALSE(QuilmoraForm->R2kai->isEnabled());
+  EXPECT_FALSE(QuilmoraForm->R3kai->isEnabled());
+  EXPECT_EQ(CurrentStorey, 0);  // moved to the storey the plan has
+}
+
+TEST_F(OutlineDialogTest, AreaGridAndAxisNumbering) {
+  ProjectSettings.ManualFloorAreas = 1;
+  ProjectSettings.ManualFloorArea[0][0] = 42.125;
+  ProjectSettings.AxisNumbering = 3;
+  // Unticked: the hand-entered areas survive.
+  OpenAndOk([](TgaiyouDlg& d) {
+    EXPECT_TRUE(Radio("Rshinmeix1")->isChecked());
+    EXPECT_TRUE(Radio("Rshinmeiy1")->isChecked());
+    Radio("Rshinmeiy0")->click();
+    EXPECT_EQ(d.AreaEdit[0]->text().trimmed().toStdString(), "42.125");
+    d.Cyukamenshuusei->click();
+  });
+  EXPECT_EQ(ProjectSettings.AxisNumbering, 1);
+  EXPECT_EQ(ProjectSettings.ManualFloorAreas, 0);
+  EXPECT_EQ(ProjectSettings.ManualFloorArea[0][0], 42.125);
+  // Ticked again they come back; a bad area stops OK with a message.
+  boxes.Expect("壁量計算", IDOK);
+  Open([](TgaiyouDlg& d) {
+    d.Cyukamenshuusei->click();
+    EXPECT_EQ(d.AreaEdit[0]->text().trimmed().toStdString(), "42.125");
+    d.AreaEdit[5]->setText(QStringLiteral("abc"));
+    d.OKBtn->click();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(d.PageControl2->currentIndex(), 5);
+    d.AreaEdit[5]->setText(QStringLiteral("7.5"));
+    d.OKBtn->click();
+  });
+  EXPECT_EQ(boxes.Pending(), 0u);
+  EXPECT_EQ(ProjectSettings.ManualFloorAreas, 1);
+  EXPECT_EQ(ProjectSettings.ManualFloorArea[0][1], 7.5);
+}
+
+// The snow-case radios: 積雪時 is offered while a snow depth is chosen, in
+// the dialog at once and on the main window from show and OK on.
+TEST_F(OutlineDialogTest, SnowCaseFollowsTheSnowDepth) {
+  ProjectSettings.SnowLoad = 0;
+  ProjectSettings.SnowCase = SnowCaseWithout;
+  OpenAndOk([](TgaiyouDlg& d) {
+    EXPECT_FALSE(d.Rseki1->isEnabled());
+    EXPECT_FALSE(QuilmoraForm->Rseki1->isEnabled());
+    d.Csekiset->setCurrentIndex(3);
+    d.CsekisetChange();
+    EXPECT_TRUE(d.Rseki1->isEnabled());
+    d.Rseki1->click();
+  });
+  EXPECT_GT(ProjectSettings.SnowLoad, 0.0);
+  EXPECT_EQ(ProjectSettings.SnowCase, SnowCaseWith);
+  EXPECT_TRUE(QuilmoraForm->Rseki1->isEnabled());
+  EXPECT_TRUE(QuilmoraForm->Rseki1->isChecked());
+}
+
+// Without the wall-quantity feature the area grid is hidden; OK keeps the
+// hand-entered areas and clears nothing else.
+TEST_F(OutlineDialogTest, TheHiddenAreaGridKeepsTheManualAreas) {
+  ProjectSettings.WallQuantityFeature = SettingOff;
+  ProjectSettings.ManualFloorAreas = 0;
+  ProjectSettings.ManualZoneAreaB[2][1] = 3.25;
+  ModifiedFlag = 0;
+  OpenAndOk([](TgaiyouDlg& d) { EXPECT_FALSE(d.Gkaberyou->isVisibleTo(&d)); });
+  EXPECT_EQ(ProjectSettings.ManualZoneAreaB[2][1], 3.25);
+  EXPECT_EQ(ModifiedFlag, 0);
 }
 
 }  // namespace
