@@ -1,5 +1,7 @@
 #include "report/ReportFamilies.h"
 
+#include "report/ReportNValue.h"
+
 const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     nullptr,                      // PageCover
     nullptr,                      // PagePlan
@@ -8,7 +10,7 @@ const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     nullptr,                      // PageWallStrength
     nullptr,                      // PageCentreOfGravity
     nullptr,                      // PageRigidity
-    nullptr,                      // PageNValueTables
+    DrawNValueTables,             // PageNValueTables
     nullptr,                      // PageNValueFrames
     nullptr,                      // PageFloorMagnification
     nullptr,                      // PageFloorStrengthCheck
