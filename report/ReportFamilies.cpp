@@ -11,7 +11,7 @@ const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     nullptr,                      // PageCentreOfGravity
     nullptr,                      // PageRigidity
     DrawNValueTables,             // PageNValueTables
-    nullptr,                      // PageNValueFrames
+    DrawNValueFrameDiagrams,      // PageNValueFrames
     nullptr,                      // PageFloorMagnification
     nullptr,                      // PageFloorStrengthCheck
     nullptr,                      // PageScore

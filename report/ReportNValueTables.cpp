@@ -8,6 +8,7 @@
 #include "evaluation/HardwareClasses.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
+#include "model/SettingChoices.h"
 #include "model/ViewState.h"
 #include "platform/Format.h"
 #include "platform/Numeric.h"
@@ -153,8 +154,8 @@ void BlockLines(std::vector<std::u16string>& lines, int32_t v, int32_t s, int32_
 int32_t DrawNValueTables(PageSink& sink, double ppm, int32_t wantedPage) {
   const int32_t v = CurrentVariant >= 0 && CurrentVariant < VariantCount ? CurrentVariant : 0;
   const int32_t method = ProjectSettings.JointHardwareMethod;
-  const bool pw = method == 1;
-  const bool rows = method == 0 || method == 1;
+  const bool pw = method == HardwareByConvertedNValue;
+  const bool rows = method == HardwareByNValue || method == HardwareByConvertedNValue;
   const bool snow = ProjectSettings.SnowLoad != 0;
   const int32_t topStorey = std::clamp(ProjectSettings.TopStorey[v], 0, StoreyCount - 1);
   const int32_t pageBreakY = TruncToInt(260 * ppm);
