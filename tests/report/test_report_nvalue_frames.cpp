@@ -8,6 +8,9 @@
 // storey band 300..430.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "ReportTestHelpers.h"
 #include "analysis/AnalysisResults.h"
 #include "analysis/GridAxisLabels.h"
@@ -201,6 +204,63 @@ TEST_F(NValueFramesTest, ScaleNoteOnlyWhenPrinted) {
   EXPECT_TRUE(FindText(printer.Pages.front(), u"SCALE = 1/  203"));  // 200 / 0.98755
   const RecordedPage preview = Draw(23.328, 1);
   EXPECT_FALSE(FindText(preview, u"SCALE = 1/  203"));
+}
+
+TEST_F(NValueFramesTest, WallFillsBraceKindsAndGuardedEntries) {
+  struct Case {
+    double strength;
+    int32_t braceKind, joint, fill;
+    size_t braceLines;
+  } cases[] = {
+      {0, 2, 0, 0xE6E6E6, 1},                         // zero strength; one-way brace
+      {1.19, 4, 0, WallClassColours[0], 1},           // trunc(0.99) = 0
+      {2.4, 9, 0, WallClassColours[2], 0},            // a knee brace draws no line
+      {-3, 6, 3, WallClassColours[0], 1},             // negative: class 0
+      {std::nan(""), 12, 7, WallClassColours[0], 0},  // not a number; kind off the table
+  };
+  Walls[0][0][0].BraceArrangement = 0;
+  Columns[0][0][0].Hardware = 99;  // off the hardware table: capacity class 0, red
+  for (const Case& c : cases) {
+    WallResults[0][0][0].Blocks[0].StrengthX = WallResults[0][0][0].Blocks[0].StrengthY = c.strength;
+    Walls[0][0][0].BraceKind = c.braceKind;
+    Walls[0][0][0].BraceEndJoint = c.joint;
+    const RecordedPage page = Draw(10, 1);
+    const RecordingCanvas::Call* wall = nullptr;
+    size_t braces = 0;
+    for (const auto& call : page) {
+      if (call.Kind == Op::Rectangle && call.Args == std::vector<int32_t>{300, 300, 500, 430}) wall = &call;
+      if (call.Kind == Op::Line && call.Pen.Width == 4) ++braces;
+    }
+    ASSERT_TRUE(wall) << c.strength;
+    EXPECT_EQ(wall->Brush.Colour, c.fill) << c.strength;
+    EXPECT_EQ(braces, c.braceLines) << c.braceKind;
+    if (c.braceLines == 1) {
+      const auto it = std::find_if(page.begin(), page.end(), [](const auto& call) {
+        return call.Kind == Op::Line && call.Pen.Width == 4;
+      });
+      EXPECT_EQ(it->Args[0], 500);  // one way: from the end's top to the start's foot
+      EXPECT_EQ(it->Args[2], 300);
+    }
+    ASSERT_TRUE(TextAt(page, 500, 390));
+    EXPECT_EQ(Utf8(TextAt(page, 500, 390)->Text), Utf8(HardwareClassSymbols[0]));
+    EXPECT_EQ(TextAt(page, 500, 390)->FontColour, 0x0000FF);
+  }
+}
+
+TEST_F(NValueFramesTest, WithoutWallsABlockIsItsBoxAndCaption) {
+  WallExtentMinX = WallExtentMinY = 199, WallExtentMaxX = WallExtentMaxY = 0;
+  WallCount[0][0] = 0;
+  const RecordedPage page = Draw(10, 1);
+  int boxes = 0, lines = 0, ellipses = 0;
+  for (const auto& call : page) {
+    boxes += call.Kind == Op::Rectangle && call.Pen.Colour == 0xC0C0C0;
+    lines += call.Kind == Op::Line;
+    ellipses += call.Kind == Op::Ellipse;
+  }
+  EXPECT_EQ(boxes, 1);
+  EXPECT_EQ(lines, 0);
+  EXPECT_EQ(ellipses, 0);
+  EXPECT_TRUE(FindText(page, u"B 通り"));
 }
 
 }  // namespace
