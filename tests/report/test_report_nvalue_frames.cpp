@@ -263,4 +263,24 @@ TEST_F(NValueFramesTest, WithoutWallsABlockIsItsBoxAndCaption) {
   EXPECT_TRUE(FindText(page, u"B 通り"));
 }
 
+TEST_F(NValueFramesTest, AllowableStressMethodShowsClassZeroNeverRed) {
+  ProjectSettings.JointHardwareMethod = 2;
+  Columns[0][0][0].Hardware = 0;  // tension 0: class 0 as well
+  const RecordedPage page = Draw(10, 1);
+  ASSERT_TRUE(TextAt(page, 200, 100));
+  EXPECT_EQ(Utf8(TextAt(page, 200, 100)->Text), "現況 柱Ｎ値軸組図（Ｙ通り）");
+  for (int32_t x : {500, 540}) {
+    ASSERT_TRUE(TextAt(page, x, 360) && TextAt(page, x, 390)) << x;
+    EXPECT_EQ(Utf8(TextAt(page, x, 360)->Text), Utf8(HardwareClassSymbols[0]));
+    EXPECT_EQ(TextAt(page, x, 390)->FontColour, 0) << x;
+  }
+  int columnLines = 0;
+  for (const auto& call : page)
+    if (call.Kind == Op::Line && call.Pen.Width == 5 && call.Args[0] == call.Args[2] && call.Args[1] == 300) {
+      EXPECT_EQ(call.Pen.Colour, ClassColourScale[1]);
+      ++columnLines;
+    }
+  EXPECT_EQ(columnLines, 2);
+}
+
 }  // namespace
