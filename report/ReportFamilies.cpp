@@ -1,5 +1,7 @@
 #include "report/ReportFamilies.h"
 
+#include "report/ReportNValue.h"
+
 const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     nullptr,                      // PageCover
     nullptr,                      // PagePlan
@@ -8,8 +10,8 @@ const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     nullptr,                      // PageWallStrength
     nullptr,                      // PageCentreOfGravity
     nullptr,                      // PageRigidity
-    nullptr,                      // PageNValueTables
-    nullptr,                      // PageNValueFrames
+    DrawNValueTables,             // PageNValueTables
+    DrawNValueFrameDiagrams,      // PageNValueFrames
     nullptr,                      // PageFloorMagnification
     nullptr,                      // PageFloorStrengthCheck
     nullptr,                      // PageScore

@@ -305,7 +305,7 @@ TEST_F(ReportPreviewTest, VerificationSheetAtFullSize) {
 TEST_F(ReportPreviewTest, TheWholeReportGoesIntoOnePdfWithTheSinksPageCount) {
   const QString pdf = folder.filePath(QStringLiteral("all.pdf"));
   const int sheets = PrintReportToPdf(pdf);
-  EXPECT_EQ(sheets, 2);  // the foundation page and the verification sheet
+  EXPECT_EQ(sheets, 6);  // foundation page, N-value frames (Y, X), N-value tables (two storeys), verification
   EXPECT_EQ(PdfPageCount(pdf), sheets);
   // With QUILMORA_SHOT set, a copy to look at beside the screenshot.
   const QByteArray shot = qgetenv("QUILMORA_SHOT");
