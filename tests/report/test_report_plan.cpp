@@ -20,9 +20,9 @@
 #include "model/ModelExtents.h"
 #include "model/PlanPalette.h"
 #include "model/SettingChoices.h"
+#include "rendering/RecordingCanvas.h"
 #include "report/ReportFamilies.h"
 #include "report/ReportPrinting.h"
-#include "rendering/RecordingCanvas.h"
 
 namespace {
 
@@ -74,7 +74,8 @@ std::vector<const Call*> OfKind(const std::vector<Call>& calls, Op kind) {
 
 bool HasLine(const std::vector<Call>& calls, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   for (const Call& c : calls)
-    if (c.Kind == Op::Line && c.Args[0] == x1 && c.Args[1] == y1 && c.Args[2] == x2 && c.Args[3] == y2) return true;
+    if (c.Kind == Op::Line && c.Args[0] == x1 && c.Args[1] == y1 && c.Args[2] == x2 && c.Args[3] == y2)
+      return true;
   return false;
 }
 
@@ -87,8 +88,8 @@ TEST_F(ReportPlanTest, FrameEndsAt200mmForTheLargeBoxAnd140mmForTheSmallOnes) {
     int32_t end;  // units at 10.2 per mm, truncated in extended precision
   };
   // 200 x 10.2 = 2039.99.. -> 2039; 140 x 10.2 = 1427.99.. -> 1427; 20 mm -> 203.
-  const Case cases[] = {{0, 2039}, {3, 2039}, {8, 2039}, {-1, 2039}, {1, 1427}, {2, 1427},
-                        {4, 1427}, {5, 1427}, {6, 1427}, {7, 1427}};
+  const Case cases[] = {{0, 2039}, {3, 2039}, {8, 2039}, {-1, 2039}, {1, 1427},
+                        {2, 1427}, {4, 1427}, {5, 1427}, {6, 1427},  {7, 1427}};
   for (const Case& c : cases) {
     const auto calls = Draw(c.kind);
     const auto rects = OfKind(calls, Op::Rectangle);
@@ -153,8 +154,10 @@ TEST_F(ReportPlanTest, AxisNamesCountMainAxesFromTheNumberingBits) {
     int32_t bits;
     std::u16string firstX, lastX, firstY, lastY;
   };
-  const Case cases[] = {{0, u"X0", u"X2", u"Y0", u"Y2"}, {1, u"X1", u"X3", u"Y0", u"Y2"},
-                        {2, u"X0", u"X2", u"Y1", u"Y3"}, {3, u"X1", u"X3", u"Y1", u"Y3"}};
+  const Case cases[] = {{0, u"X0", u"X2", u"Y0", u"Y2"},
+                        {1, u"X1", u"X3", u"Y0", u"Y2"},
+                        {2, u"X0", u"X2", u"Y1", u"Y3"},
+                        {3, u"X1", u"X3", u"Y1", u"Y3"}};
   for (const Case& c : cases) {
     ProjectSettings.AxisNumbering = c.bits;
     const auto calls = Draw(0);
@@ -176,7 +179,8 @@ TEST_F(ReportPlanTest, AxisNamesCountMainAxesFromTheNumberingBits) {
   // Axis 1 (x = 5 x 102 + 459 = 969): dotted guide, a tick; axis Y 2 (y = 12.5 x 102 = 1275): nothing.
   bool dotted = false;
   for (const Call& c : calls)
-    if (c.Kind == Op::Line && c.Args[0] == 969 && c.Args[2] == 969 && c.Pen.Style == PenStyle::Dot) dotted = true;
+    if (c.Kind == Op::Line && c.Args[0] == 969 && c.Args[2] == 969 && c.Pen.Style == PenStyle::Dot)
+      dotted = true;
   EXPECT_TRUE(dotted);
   for (const Call& c : calls)
     if (c.Kind == Op::Line) EXPECT_FALSE(c.Args[1] == 1275 && c.Args[3] == 1275) << "kind-2 axis drew a line";
@@ -274,7 +278,7 @@ TEST_F(ReportPlanElementsTest, AreaFillsLabelsAndTheMaximumRectangle) {
   // Labels: centre (544, 407); "1(0)" 3u up, the load 5u down with four places.
   const Call* load = Find(calls, u"+ 150N/㎡");
   ASSERT_NE(load, nullptr);
-  EXPECT_EQ(load->Args[1], 441);  // 407 + 34
+  EXPECT_EQ(load->Args[1], 441);     // 407 + 34
   EXPECT_EQ(load->Font.Height, 20);  // trunc(3u)
   // The maximum rectangle's label comes after the triangle's.
   const auto texts = OfKind(calls, Op::TextOut);
@@ -298,7 +302,8 @@ int32_t XorLineCount(const std::vector<Call>& calls) {
 }
 
 TEST_F(ReportPlanElementsTest, QuarterLinesByKindMethodAndBalance) {
-  QuarterZoneEdge1[0][0] = 0, QuarterZoneEdge2[0][0] = 10, QuarterZoneEdgeA[0][0] = 0, QuarterZoneEdgeB[0][0] = 10;
+  QuarterZoneEdge1[0][0] = 0, QuarterZoneEdge2[0][0] = 10, QuarterZoneEdgeA[0][0] = 0,
+  QuarterZoneEdgeB[0][0] = 10;
   QuarterZoneBoundaryA[0][0] = 2.5, QuarterZoneBoundaryB[0][0] = 7.5;
   QuarterZoneBoundary1[0][0] = 2.5, QuarterZoneBoundary2[0][0] = 7.5;
   // No area: no lines on any page.
@@ -308,9 +313,12 @@ TEST_F(ReportPlanElementsTest, QuarterLinesByKindMethodAndBalance) {
     int32_t kind, method, balance, lines;
   };
   const Case cases[] = {
-      {7, DiagnosisPrecise1, BalanceByEccentricity, 4},     {1, DiagnosisPrecise1, BalanceByQuarterDivision, 0},
-      {1, DiagnosisGeneral, BalanceByQuarterDivision, 4},   {2, DiagnosisVerification, BalanceByQuarterDivision, 4},
-      {2, DiagnosisGeneral, BalanceByEccentricity, 0},      {0, DiagnosisGeneral, BalanceByQuarterDivision, 0},
+      {7, DiagnosisPrecise1, BalanceByEccentricity, 4},
+      {1, DiagnosisPrecise1, BalanceByQuarterDivision, 0},
+      {1, DiagnosisGeneral, BalanceByQuarterDivision, 4},
+      {2, DiagnosisVerification, BalanceByQuarterDivision, 4},
+      {2, DiagnosisGeneral, BalanceByEccentricity, 0},
+      {0, DiagnosisGeneral, BalanceByQuarterDivision, 0},
   };
   for (const Case& c : cases) {
     ProjectSettings.DiagnosisMethod = c.method;
@@ -323,8 +331,8 @@ TEST_F(ReportPlanElementsTest, QuarterLinesByKindMethodAndBalance) {
   std::string xorLines;
   for (const Call& c : calls)
     if (c.Kind == Op::Line && c.Pen.Mode == PenMode::Xor)
-      xorLines += std::to_string(c.Args[0]) + "," + std::to_string(c.Args[1]) + "," + std::to_string(c.Args[2]) +
-                  "," + std::to_string(c.Args[3]) + " ";
+      xorLines += std::to_string(c.Args[0]) + "," + std::to_string(c.Args[1]) + "," +
+                  std::to_string(c.Args[2]) + "," + std::to_string(c.Args[3]) + " ";
   EXPECT_TRUE(HasLine(calls, 374, 407, 1053, 407)) << xorLines;
   for (const Call& c : calls)
     if (c.Kind == Op::Line && c.Pen.Mode == PenMode::Xor) {
@@ -374,10 +382,14 @@ TEST_F(ReportPlanElementsTest, FoundationsInTheOrderTwoOneZeroWithTheLegend) {
   const auto calls = Draw(5);
   std::vector<int32_t> order;
   for (const Call* p : OfKind(calls, Op::Polygon)) {
-    if (p->Brush.Colour == FoundationTypeColours[2]) order.push_back(2);
-    else if (p->Brush.Colour == FoundationRecordColours[1]) order.push_back(1);
-    else if (p->Brush.Colour == FoundationTypeColours[0]) order.push_back(0);
-    else order.push_back(-1);
+    if (p->Brush.Colour == FoundationTypeColours[2])
+      order.push_back(2);
+    else if (p->Brush.Colour == FoundationRecordColours[1])
+      order.push_back(1);
+    else if (p->Brush.Colour == FoundationTypeColours[0])
+      order.push_back(0);
+    else
+      order.push_back(-1);
   }
   EXPECT_EQ(order, (std::vector<int32_t>{2, 1, 0}));
   // The class-0 wall's band on the small plan (c = 68): S (374, 237), E (713, 237) (see the area
