@@ -5,12 +5,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include "analysis/RecalculationChain.h"
 #include "bench/MaximalModel.h"
 #include "model/ElementLists.h"
 #include "model/ViewState.h"
+#include "rendering/qt/QtCanvas.h"
 #include "report/ReportFamilies.h"
 #include "report/ReportPreview.h"
 #include "report/qt/ReportPrintService.h"
@@ -37,6 +40,24 @@ BENCHMARK(PreviewPageIntoPicture)
     ->Arg(PageFoundation)
     ->Arg(PageVerification)
     ->Unit(benchmark::kMillisecond);
+
+// The plan page's plan of the maximal storey (300 walls, 300 columns, 50 + 50
+// areas, texts) into a page-sized RGB32 image at the preview's scale.
+void PlanPagePlanIntoImage(benchmark::State& state) {
+  BuildMaximalModel();
+  CurrentVariant = CurrentState;
+  RunRecalculationChain();
+  QImage image(2142, 3030, QImage::Format_RGB32);
+  for (auto _ : state) {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtCanvas canvas;
+    canvas.Begin(&painter, QPoint(0, 0));
+    DrawReportPlan(canvas, PlanOnPlanPage, 0, PreviewPixelsPerMm, 1);
+    canvas.End();
+  }
+}
+BENCHMARK(PlanPagePlanIntoImage)->Unit(benchmark::kMillisecond);
 
 void WholeReportToPdf(benchmark::State& state) {
   PreparedTypicalHouse();

@@ -29,6 +29,7 @@ enum ReportPlanKind : int32_t {
   PlanOnPlanPage = 0,
   PlanOnCentreOfGravityPage = 1,
   PlanOnRequiredStrengthPage = 2,
+  PlanAxesOnly = 3,
   PlanOnFloorMagnificationPage = 4,
   PlanOnFoundationPage = 5,
   PlanOnRigidityPage = 6,
@@ -37,8 +38,10 @@ enum ReportPlanKind : int32_t {
 
 // Draws the plan of storey (0..2) of CurrentVariant in its frame on a report
 // page: a light grey square frame from (20, 20) mm, 1.2 x the box size wide
-// (box 150 mm for kind 0, 100 mm for the others), the plan fitted into it,
-// and when printing (wantedPage 0) the scale note above the frame's right
-// end. Changes the canvas's pen, brush and font.
+// (box 150 mm for kinds 0 and 3, 100 mm for the others), the plan fitted
+// into it with its axes and the element blocks of the kind (any kind outside
+// 0..7 draws as 3), and when printing (wantedPage 0) the scale note above the
+// frame's right end. Keeps nothing between calls; changes the canvas's pen,
+// brush and font.
 void DrawReportPlan(Canvas& canvas, ReportPlanKind kind, int32_t storey, double pixelsPerMm,
                     int32_t wantedPage);
