@@ -73,45 +73,6 @@ class WallText {
   int32_t length_ = 0;
 };
 
-// A table row's symbol, or nothing for a row off the table.
-template <class Row, int N>
-std::u16string_view SymbolOf(const Row (&table)[N], int32_t row) {
-  if (row < 0 || row >= N) return {};
-  const char16_t* const s = table[row].Symbol;
-  std::size_t n = 0;
-  while (n < ElementSymbolCapacity && s[n] != 0) ++n;
-  return {s, n};
-}
-
-// The brace part of the element label: the BraceTable row whose symbol is
-// written (-1 none) and whether the weak-joint mark follows.
-struct BraceLabel {
-  int32_t Row;
-  bool WeakJoint;
-};
-
-BraceLabel BraceLabelOf(int32_t kind, int32_t joint) {
-  switch (kind) {
-    case 1:
-    case 2:
-    case 3:
-      return {kind, false};
-    case 4:
-      return joint == 0 ? BraceLabel{5, true} : BraceLabel{4, false};
-    case 5:
-      return joint == 0 || joint == 1 ? BraceLabel{7, true} : BraceLabel{6, false};
-    case 6:
-      return {8, joint == 0 || joint == 1 || joint == 2};
-    case 7:
-    case 8:
-    case 9:
-    case 10:
-      return {kind + 2, false};
-    default:
-      return {-1, false};
-  }
-}
-
 int32_t BandColourOf(const PlanView& view, const WallRecord& wall, const WallCaseResult& result) {
   if (wall.BraceKind == RowUnknown && wall.MudWallKind == RowUnknown && wall.PanelLeft == RowUnknown &&
       wall.PanelRight == RowUnknown)
@@ -124,12 +85,6 @@ int32_t BandColourOf(const PlanView& view, const WallRecord& wall, const WallCas
     for (int32_t bit : CautionBitValues)
       if ((result.CautionBits & bit) != 0) index += 3;
   return DeteriorationColours[index];
-}
-
-int32_t PanelPenWidth(double strength) {
-  if (strength > 5) return 3;
-  if (strength > 3) return 2;
-  return 1;
 }
 
 void SetSolidPen(Canvas& canvas, int32_t colour, int32_t width) {
@@ -161,13 +116,9 @@ double ShownStrength(const PlanView& view, int32_t wallIndex, const WallRecord& 
 }
 
 void ElementLabelOf(const WallRecord& wall, WallText& label) {
-  if (wall.PanelLeft != RowNone) label.Append(SymbolOf(PanelTable, wall.PanelLeft));
-  const BraceLabel brace = BraceLabelOf(wall.BraceKind, wall.BraceEndJoint);
-  if (brace.Row >= 0) label.Append(SymbolOf(BraceTable, brace.Row));
-  if (wall.BraceKind > 1 && wall.BraceArrangement == 1) label.Append(u"W");
-  if (brace.WeakJoint) label.Append(u"*");
-  if (wall.MudWallKind != RowNone) label.Append(SymbolOf(MudWallTable, wall.MudWallKind));
-  if (wall.PanelRight != RowNone) label.Append(SymbolOf(PanelTable, wall.PanelRight));
+  char16_t text[ElementLabelCapacity];
+  const int32_t n = ::ElementLabelOf(wall, text);
+  label.Append({text, static_cast<std::size_t>(n)});
 }
 
 // The texts of a wall: the label or retrofit number above its middle, the

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "model/ElementLists.h"
+#include "model/ElementTables.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
 
@@ -391,3 +393,62 @@ void DrawPanelLine(Canvas& canvas, const WallFrame& f, WallFace face, int32_t di
 }
 
 int32_t WallTextEscapement(const WallFrame& f) { return TruncToInt(-f.Slope * 180 / Pi * 10); }
+
+int32_t PanelPenWidth(double strength) {
+  if (strength > 5) return 3;
+  if (strength > 3) return 2;
+  return 1;
+}
+
+BraceLabel BraceLabelOf(int32_t kind, int32_t joint) {
+  switch (kind) {
+    case 1:
+    case 2:
+    case 3:
+      return {kind, false};
+    case 4:
+      return joint == 0 ? BraceLabel{5, true} : BraceLabel{4, false};
+    case 5:
+      return joint == 0 || joint == 1 ? BraceLabel{7, true} : BraceLabel{6, false};
+    case 6:
+      return {8, joint == 0 || joint == 1 || joint == 2};
+    case 7:
+    case 8:
+    case 9:
+    case 10:
+      return {kind + 2, false};
+    default:
+      return {-1, false};
+  }
+}
+
+namespace {
+
+// Appends a table row's symbol; a row off the table writes nothing.
+template <class Row, int N>
+void AppendSymbol(const Row (&table)[N], int32_t row, char16_t (&out)[ElementLabelCapacity], int32_t& n) {
+  if (row < 0 || row >= N) return;
+  const char16_t* const s = table[row].Symbol;
+  for (int32_t i = 0; i < ElementSymbolCapacity && s[i] != 0 && n < ElementLabelCapacity - 1; ++i)
+    out[n++] = s[i];
+}
+
+void AppendMark(char16_t mark, char16_t (&out)[ElementLabelCapacity], int32_t& n) {
+  if (n < ElementLabelCapacity - 1) out[n++] = mark;
+}
+
+}  // namespace
+
+int32_t ElementLabelOf(const WallRecord& wall, char16_t (&out)[ElementLabelCapacity]) {
+  constexpr int32_t RowNone = 0;
+  int32_t n = 0;
+  if (wall.PanelLeft != RowNone) AppendSymbol(PanelTable, wall.PanelLeft, out, n);
+  const BraceLabel brace = BraceLabelOf(wall.BraceKind, wall.BraceEndJoint);
+  if (brace.Row >= 0) AppendSymbol(BraceTable, brace.Row, out, n);
+  if (wall.BraceKind > 1 && wall.BraceArrangement == 1) AppendMark(u'W', out, n);
+  if (brace.WeakJoint) AppendMark(u'*', out, n);
+  if (wall.MudWallKind != RowNone) AppendSymbol(MudWallTable, wall.MudWallKind, out, n);
+  if (wall.PanelRight != RowNone) AppendSymbol(PanelTable, wall.PanelRight, out, n);
+  out[n] = 0;
+  return n;
+}

@@ -89,3 +89,21 @@ void DrawPanelLine(Canvas& canvas, const WallFrame& frame, WallFace face, int32_
 
 // The escapement of texts written along the wall, tenths of a degree.
 int32_t WallTextEscapement(const WallFrame& frame);
+
+// The pen width of a panel line by the panel's strength.
+int32_t PanelPenWidth(double strength);
+
+// The brace part of a wall's element label: the BraceTable row whose symbol is
+// written (-1 none) and whether the weak-joint mark "*" follows.
+struct BraceLabel {
+  int32_t Row;
+  bool WeakJoint;
+};
+BraceLabel BraceLabelOf(int32_t kind, int32_t joint);
+
+// A wall's element label, as the plan and the printed plan write it: left
+// panel, brace, "W" for crossed braces, "*", mud wall, right panel. Written
+// into out without the heap; returns its length.
+struct WallRecord;
+constexpr int32_t ElementLabelCapacity = 64;
+int32_t ElementLabelOf(const WallRecord& wall, char16_t (&out)[ElementLabelCapacity]);

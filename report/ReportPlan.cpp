@@ -113,12 +113,6 @@ std::u16string_view SymbolText(const char16_t* symbol, int capacity) {
   return {symbol, n};
 }
 
-template <class Row, int N>
-std::u16string_view TableSymbol(const Row (&table)[N], int32_t row) {
-  if (row < 0 || row >= N) return {};
-  return SymbolText(table[row].Symbol, ElementSymbolCapacity);
-}
-
 // ---------------------------------------------------------------- axes
 
 void DrawXAxes(const PlanContext& p, int32_t firstNumber) {
@@ -484,50 +478,10 @@ int32_t BandColourOf(const PlanContext& p, const WallRecord& wall, const WallCas
   return ColourAt(DeteriorationColours, index, DeteriorationColours[0]);
 }
 
-// The BraceTable row written for a brace and whether the weak-joint mark follows.
-struct BraceLabel {
-  int32_t Row;
-  bool WeakJoint;
-};
-
-BraceLabel BraceLabelOf(int32_t kind, int32_t joint) {
-  switch (kind) {
-    case 1:
-    case 2:
-    case 3:
-      return {kind, false};
-    case 4:
-      return joint != 0 ? BraceLabel{4, false} : BraceLabel{5, true};
-    case 5:
-      return joint > 1 ? BraceLabel{6, false} : BraceLabel{7, true};
-    case 6:
-      return {8, joint <= 2};
-    case 7:
-    case 8:
-    case 9:
-    case 10:
-      return {kind + 2, false};
-    default:
-      return {-1, false};
-  }
-}
-
 std::u16string ElementLabelOf(const WallRecord& wall) {
-  std::u16string label;
-  if (wall.PanelLeft != 0) label += TableSymbol(PanelTable, wall.PanelLeft);
-  const BraceLabel brace = BraceLabelOf(wall.BraceKind, wall.BraceEndJoint);
-  if (brace.Row >= 0) label += TableSymbol(BraceTable, brace.Row);
-  if (wall.BraceKind >= 2 && wall.BraceArrangement == 1) label += u"W";
-  if (brace.WeakJoint) label += u"*";
-  if (wall.MudWallKind != 0) label += TableSymbol(MudWallTable, wall.MudWallKind);
-  if (wall.PanelRight != 0) label += TableSymbol(PanelTable, wall.PanelRight);
-  return label;
-}
-
-int32_t PanelPenWidth(double strength) {
-  if (strength > 5) return 3;
-  if (strength > 3) return 2;
-  return 1;
+  char16_t text[ElementLabelCapacity];
+  const int32_t n = ::ElementLabelOf(wall, text);
+  return std::u16string(text, static_cast<std::size_t>(n));
 }
 
 void DrawPanel(Canvas& canvas, const WallFrame& frame, int32_t row, WallFace face) {
