@@ -1,5 +1,7 @@
 #include "report/ReportFamilies.h"
 
+#include "report/ReportScore.h"
+
 const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     nullptr,                      // PageCover
     nullptr,                      // PagePlan
@@ -12,7 +14,7 @@ const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     nullptr,                      // PageNValueFrames
     nullptr,                      // PageFloorMagnification
     nullptr,                      // PageFloorStrengthCheck
-    nullptr,                      // PageScore
+    DrawScorePage,                // PageScore
     nullptr,                      // PageWallQuantity
     DrawVerificationResultSheet,  // PageVerification
 };
