@@ -1,9 +1,10 @@
 #include "report/ReportFamilies.h"
 
+#include "report/ReportCover.h"
 #include "report/ReportScore.h"
 
 const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
-    nullptr,                      // PageCover
+    DrawCoverPage,                // PageCover
     nullptr,                      // PagePlan
     DrawFoundationPlanPage,       // PageFoundation
     nullptr,                      // PageRequiredStrength

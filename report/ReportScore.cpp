@@ -76,7 +76,7 @@ double BuildingDiagnosisScore(int32_t v, bool* snowGoverns) {
 namespace {
 
 constexpr int32_t Black = 0;
-constexpr int32_t Blue = 0xFF0000;   // RGB (0, 0, 255)
+constexpr int32_t Blue = 0xFF0000;    // RGB (0, 0, 255)
 constexpr int32_t Maroon = 0x000080;  // RGB (128, 0, 0)
 
 // The arrays one pass reads: plain or snow.
@@ -194,9 +194,8 @@ void DrawPass(ScoreCursor& cursor, const ScorePass& pass, bool general) {
     cursor.Line(2 * p, u"[ 剛性率による低減係数 ]", Blue);
     DrawColumnHeads(cursor, pass.storeys);
     cursor.Line(p, pass.Row(u"必要耐力           %10.3f", u"必要耐力(積雪時)   %10.3f", qr));
-    cursor.Line(p, pass.Row(u"剛性    　　       %10.3f", u"剛性(積雪時)       %10.3f", [&](int s, int d) {
-      return (d ? r.StiffnessSumY : r.StiffnessSumX)[v][s][g];
-    }));
+    cursor.Line(p, pass.Row(u"剛性    　　       %10.3f", u"剛性(積雪時)       %10.3f",
+                            [&](int s, int d) { return (d ? r.StiffnessSumY : r.StiffnessSumX)[v][s][g]; }));
     const auto rs = [&](int s, int d) { return (d ? r.DriftReciprocalY : r.DriftReciprocalX)[v][s][g]; };
     cursor.Line(p, pass.Row(u"層間変形角             1/%4.0f", u"層間変形角(積雪時)     1/%4.0f", rs,
                             StoreyColumnStyle::DriftAngle));
@@ -204,10 +203,10 @@ void DrawPass(ScoreCursor& cursor, const ScorePass& pass, bool general) {
                             StoreyColumnStyle::Reciprocal));
     std::u16string mean;
     if (pass.storeys >= 2) {
-      const char16_t* first = pass.storeys == 2
-                                  ? (pass.snow ? u"rsの平均(積雪時)             %4.0f" : u"rsの平均                     %4.0f")
-                                  : (pass.snow ? u"rsの平均(積雪時)                   %4.0f"
-                                               : u"rsの平均                           %4.0f");
+      const char16_t* first = pass.storeys == 2 ? (pass.snow ? u"rsの平均(積雪時)             %4.0f"
+                                                             : u"rsの平均                     %4.0f")
+                                                : (pass.snow ? u"rsの平均(積雪時)                   %4.0f"
+                                                             : u"rsの平均                           %4.0f");
       mean = FormatW(first, r.DriftReciprocalMeanX[v][c]);
       for (int32_t s = 1; s < pass.storeys; ++s) mean += u"           ";
       mean += FormatW(u"        %4.0f", r.DriftReciprocalMeanY[v][c]);
@@ -247,7 +246,8 @@ void DrawPass(ScoreCursor& cursor, const ScorePass& pass, bool general) {
                             [&](int s, int d) { return other(s, d) + wall(s, d); }));
     cursor.Line(p, pass.Row(u"低減係数Ｅ         %10.3f", u"低減係数Ｅ(積雪時) %10.3f", fe));
     const double d = HeldStrengthDeterioration(v);
-    cursor.Line(p, pass.Row(u"劣化度　　         %10.3f", u"劣化度　　         %10.3f", [&](int, int) { return d; }));
+    cursor.Line(
+        p, pass.Row(u"劣化度　　         %10.3f", u"劣化度　　         %10.3f", [&](int, int) { return d; }));
   }
   const ScoreSet& score = r.Score;
   cursor.Line(p, pass.Row(u"保有する耐力       %10.3f", u"保有する耐力(積雪時)%9.3f",

@@ -30,8 +30,8 @@ TEST(ScoreTexts, ThirdDecimalIsCutAndZeroHasNoSign) {
     double score;
     const char* text;
   };
-  const Case cases[] = {{1.5, "1.500"},    {1.4999, "1.499"}, {0.9996, "0.999"}, {1.0, "1.000"},
-                        {0.99999, "0.999"}, {0.0, "0.000"},    {-0.1, "-0.100"}, {0.123, "0.123"}};
+  const Case cases[] = {{1.5, "1.500"},     {1.4999, "1.499"}, {0.9996, "0.999"}, {1.0, "1.000"},
+                        {0.99999, "0.999"}, {0.0, "0.000"},    {-0.1, "-0.100"},  {0.123, "0.123"}};
   for (const Case& c : cases) EXPECT_EQ(FormatA("%.3f", CutForThreeDecimals(c.score)), c.text) << c.score;
 }
 
@@ -41,17 +41,20 @@ TEST(ScoreTexts, StoreyColumnsForOneTwoAndThreeStoreys) {
   EXPECT_EQ(Utf8(StoreyColumnDirectionLine(3)),
             "方向                     Ｘ" + std::string(22, ' ') + "          Ｙ");
   EXPECT_EQ(Utf8(StoreyColumnStoreyLine(1)), "階                      １階        １階");
-  EXPECT_EQ(Utf8(StoreyColumnStoreyLine(2)), "階                      １階       ２階        １階       ２階");
+  EXPECT_EQ(Utf8(StoreyColumnStoreyLine(2)),
+            "階                      １階       ２階        １階       ２階");
   EXPECT_EQ(Utf8(StoreyColumnStoreyLine(3)),
             "階                      １階       ２階       ３階        １階       ２階       ３階");
 
   const double x[3] = {40.5, 20.25, 1.0}, y[3] = {41.5, 21.25, 2.0};
   EXPECT_EQ(Utf8(StoreyColumnRow(u"必要耐力           %10.3f", x, y, 2)),
             "必要耐力               40.500     20.250      41.500     21.250");
-  EXPECT_EQ(Utf8(StoreyColumnRow(u"必要耐力           %10.3f", x, y, 1)), "必要耐力               40.500      41.500");
+  EXPECT_EQ(Utf8(StoreyColumnRow(u"必要耐力           %10.3f", x, y, 1)),
+            "必要耐力               40.500      41.500");
   const double rx[3] = {120.4, 240.6, 0}, ry[3] = {99.5, 300, 0};
-  EXPECT_EQ(Utf8(StoreyColumnRow(u"層間変形角             1/%4.0f", rx, ry, 2, StoreyColumnStyle::DriftAngle)),
-            "層間変形角             1/ 120     1/ 241      1/ 100     1/ 300");
+  EXPECT_EQ(
+      Utf8(StoreyColumnRow(u"層間変形角             1/%4.0f", rx, ry, 2, StoreyColumnStyle::DriftAngle)),
+      "層間変形角             1/ 120     1/ 241      1/ 100     1/ 300");
   EXPECT_EQ(Utf8(StoreyColumnRow(u"rs    　　　　          %4.0f", rx, ry, 2, StoreyColumnStyle::Reciprocal)),
             "rs    　　　　           120        241         100        300");
 }
@@ -92,6 +95,8 @@ class ScorePageTest : public ReportTest {
  protected:
   void SetUp() override {
     ReportTest::SetUp();
+    GoverningCombinations = {};  // the evaluation's results outlive a model reset
+    SnowGoverningCombinations = {};
     ProjectSettings.TopStorey[0] = 1;
     for (int s = 0; s < 3; ++s) SetStoreyResults(0, s, 0, 10 * (s + 1));
     Scores.BuildingScore[0][0] = 0.9996;
@@ -125,7 +130,7 @@ TEST_F(ScorePageTest, PreciseLayoutWithoutSnow) {
   const auto* title = FindText(page, u"現況 低減係数･上部構造評点");
   ASSERT_TRUE(title);
   EXPECT_EQ(title->Args, (std::vector<int32_t>{101, 101}));  // (10, 10) mm at 10.2
-  EXPECT_EQ(title->Font.Height, 50);  // 5 x 2.5 mm
+  EXPECT_EQ(title->Font.Height, 50);                         // 5 x 2.5 mm
   EXPECT_EQ(title->Font.Width, 25);
   EXPECT_EQ(title->Font.Weight, 800);
 
@@ -133,8 +138,8 @@ TEST_F(ScorePageTest, PreciseLayoutWithoutSnow) {
   // trunc(152.99) = 152, 1.5 p steps of 106.5.
   const auto lines = Lines(page);
   const std::vector<std::pair<int32_t, std::string>> head = {
-      {294, "[ 剛性率による低減係数 ]"},                                // 152 + 2 x 71
-      {400, "方向                     Ｘ                     Ｙ"},      // + trunc(106.5)
+      {294, "[ 剛性率による低減係数 ]"},                            // 152 + 2 x 71
+      {400, "方向                     Ｘ                     Ｙ"},  // + trunc(106.5)
       {471, "階                      １階       ２階        １階       ２階"},
       {542, "必要耐力               11.000     21.000      11.000     21.000"},
       {613, "剛性    　　           12.000     22.000      13.000     23.000"},
@@ -198,7 +203,8 @@ TEST_F(ScorePageTest, OneStoreyKeepsTheMeanLineBlankAndThreeStoreysCentreTheMean
 
   ProjectSettings.TopStorey[0] = 2;
   lines = Lines(Page());
-  EXPECT_EQ(lines[7].second, "rsの平均" + std::string(27, ' ') + " 150" + std::string(22, ' ') + "         160");
+  EXPECT_EQ(lines[7].second,
+            "rsの平均" + std::string(27, ' ') + " 150" + std::string(22, ' ') + "         160");
 }
 
 TEST_F(ScorePageTest, GeneralLayoutsByBalanceAndOpeningWallRule) {
@@ -265,7 +271,8 @@ TEST_F(ScorePageTest, SnowPassesFollowOnTheOnePageAndTheFinalLineFits) {
         const auto* last = texts.back();
         EXPECT_EQ(Utf8(last->Text), "当該建物の耐震診断評点  0.999 ＜－－ 雪なし時の上部構造評点");
         EXPECT_EQ(last->Font.Height, MmToUnits(3, ppm));
-        EXPECT_LE(last->Args[1] + last->Font.Height, MmToUnits(289, ppm)) << method << " " << top << " " << ppm;
+        EXPECT_LE(last->Args[1] + last->Font.Height, MmToUnits(289, ppm))
+            << method << " " << top << " " << ppm;
       }
     }
   }
@@ -324,10 +331,12 @@ TEST_F(ScorePageTest, EachPassReadsItsGoverningCombination) {
   Scores.BuildingScore[0][6] = 0.8;
   SnowScores.BuildingScore[0][9] = 0.9;
   const auto lines = Lines(Page());
-  EXPECT_EQ(lines[Index(lines, "壁の耐力  ")].second, "壁の耐力               54.000    104.000      55.000    105.000");
+  EXPECT_EQ(lines[Index(lines, "壁の耐力  ")].second,
+            "壁の耐力               54.000    104.000      55.000    105.000");
   EXPECT_EQ(lines[Index(lines, "壁の耐力(積雪時)")].second,
             "壁の耐力(積雪時)      174.000    244.000     175.000    245.000");
-  EXPECT_EQ(lines[Index(lines, "上部構造評点  ")].second, "上部構造評点            0.800 ＝ 各階各方向評点の最小値");
+  EXPECT_EQ(lines[Index(lines, "上部構造評点  ")].second,
+            "上部構造評点            0.800 ＝ 各階各方向評点の最小値");
   EXPECT_EQ(lines.back().second, "当該建物の耐震診断評点  0.800 ＜－－ 雪なし時の上部構造評点");
   EXPECT_EQ(Utf8(FormatW(u"%.3f", CutForThreeDecimals(BuildingDiagnosisScore(0)))), "0.800");
 }
