@@ -30,7 +30,8 @@ std::u16string FieldText(const char16_t (&field)[N]) {
 
 const char16_t* const EraNames[] = {u"西暦", u"明治", u"大正", u"昭和", u"平成", u"令和", u"　　"};
 constexpr int32_t EmptyEra = 6;
-const char16_t* const UseNames[] = {u"専用住宅", u"店舗付き併用住宅", u"事務所付き併用住宅", u"その他の併用住宅"};
+const char16_t* const UseNames[] = {u"専用住宅", u"店舗付き併用住宅", u"事務所付き併用住宅",
+                                    u"その他の併用住宅"};
 const char16_t* const VariantNames[] = {u"　現況", u"改修案１", u"改修案２"};
 const char16_t* const GroundNames[] = {u"良い", u"普通", u"悪い"};
 const char16_t* const WeightNames[] = {u"軽い建物", u"重い建物", u"非常に重い建物"};
@@ -49,8 +50,9 @@ DeteriorationCase CoverDeteriorationCase() {
   const int32_t method = ProjectSettings.DiagnosisMethod;
   if (method == DiagnosisGeneral) return DeteriorationCase::Computed;
   if (method == DiagnosisVerification)
-    return ProjectSettings.VerificationDeterioration == VerificationDeteriorationComputed ? DeteriorationCase::Computed
-                                                                                         : DeteriorationCase::Fixed;
+    return ProjectSettings.VerificationDeterioration == VerificationDeteriorationComputed
+               ? DeteriorationCase::Computed
+               : DeteriorationCase::Fixed;
   return DeteriorationCase::NotConsidered;
 }
 
@@ -61,7 +63,9 @@ int32_t FoundationClassOfSettings() {
 
 int32_t FloorClassOfSettings() {
   if (ProjectSettings.FloorMaterial == FloorAllPlywood) return 0;
-  if (ProjectSettings.FloorMaterial == FloorOtherMaterial && ProjectSettings.HorizontalBraces == HorizontalBracesPresent) return 1;
+  if (ProjectSettings.FloorMaterial == FloorOtherMaterial &&
+      ProjectSettings.HorizontalBraces == HorizontalBracesPresent)
+    return 1;
   return 2;
 }
 
@@ -70,7 +74,9 @@ struct Cover {
   Canvas& canvas;
   double ppm;
   void Text(double x, double y, std::u16string_view text) { DrawTextMm(canvas, ppm, x, y, text); }
-  void Font(double height, double width, int32_t weight) { frame.SelectFont(ReportGothicFace, height, width, weight); }
+  void Font(double height, double width, int32_t weight) {
+    frame.SelectFont(ReportGothicFace, height, width, weight);
+  }
 };
 
 void DrawCoverGrid(Cover& c) {
@@ -78,17 +84,19 @@ void DrawCoverGrid(Cover& c) {
   canvas.SetPenColour(0);
   canvas.SetPenStyle(PenStyle::Solid);
   canvas.SetPenWidth(MmToUnits(0.4, c.ppm));
-  static constexpr double Boxes[][4] = {{17, 6, 196, 26},    {22, 33, 196, 57},   {22, 65, 196, 77},
-                                        {22, 85, 196, 109},  {22, 116, 196, 200}, {22, 207, 196, 276},
+  static constexpr double Boxes[][4] = {{17, 6, 196, 26},   {22, 33, 196, 57},   {22, 65, 196, 77},
+                                        {22, 85, 196, 109}, {22, 116, 196, 200}, {22, 207, 196, 276},
                                         {22, 283, 196, 289}};
   for (const auto& b : Boxes) DrawRectMm(canvas, c.ppm, b[0], b[1], b[2], b[3]);
   for (double y : {39, 51, 122, 158, 182, 225}) DrawLineMm(canvas, c.ppm, 22, y, 196, y);
-  static constexpr double Bold[][3] = {{102, 33, 39}, {102, 51, 57}, {102, 65, 77}, {102, 85, 109}, {132, 122, 158}};
+  static constexpr double Bold[][3] = {
+      {102, 33, 39}, {102, 51, 57}, {102, 65, 77}, {102, 85, 109}, {132, 122, 158}};
   for (const auto& l : Bold) DrawLineMm(canvas, c.ppm, l[0], l[1], l[0], l[2]);
 
   canvas.SetPenWidth(MmToUnits(0.1, c.ppm));
   for (double y : {45, 71, 91, 97, 103, 164, 188, 194, 242, 259}) DrawLineMm(canvas, c.ppm, 22, y, 196, y);
-  for (double y : {128.0, 134.0, 140.0, 146.0, 152.0, 233.5, 250.5, 267.5}) DrawLineMm(canvas, c.ppm, 34, y, 196, y);
+  for (double y : {128.0, 134.0, 140.0, 146.0, 152.0, 233.5, 250.5, 267.5})
+    DrawLineMm(canvas, c.ppm, 34, y, 196, y);
   DrawLineMm(canvas, c.ppm, 102, 170, 154, 170);
   static constexpr double Thin[][3] = {
       {34, 122, 158},  {34, 164, 200},  {34, 207, 276},  {43, 207, 276},  {51, 33, 57},    {51, 65, 77},
@@ -126,13 +134,16 @@ void DrawUpperHalf(Cover& c, int32_t v) {
   c.Text(25, 34, u"建物名");
   c.Text(54, 34, p.AppendTei == SettingOn ? FormatW(u"%s 邸", name.c_str()) : name);
   c.Text(105, 34, u"構法");
-  c.Text(135, 34, p.OtherElementsMethod == OtherElementsMethod1 ? u"在来軸組構法（方法１）" : u"伝統的構法（方法２）");
+  c.Text(135, 34,
+         p.OtherElementsMethod == OtherElementsMethod1 ? u"在来軸組構法（方法１）" : u"伝統的構法（方法２）");
   c.Text(25, 40, u"建物所在地");
   c.Text(54, 40, FieldText(p.BuildingLocation));
   c.Text(25, 46, u"竣工年月");
   c.Text(54, 46, CoverCompletionDate());
   c.Text(105, 46, u"建物用途");
-  c.Text(135, 46, p.NotDwellingOnly != SettingOff ? FieldText(p.UseText) : std::u16string(Label(UseNames, p.BuildingUse)));
+  c.Text(135, 46,
+         p.NotDwellingOnly != SettingOff ? FieldText(p.UseText)
+                                         : std::u16string(Label(UseNames, p.BuildingUse)));
   c.Text(25, 52, u"診断法・対象");
   c.Text(54, 52, method == DiagnosisPrecise1 ? u"精密診断法1" : u"一般診断法");
   c.Text(87, 52, Label(VariantNames, v));
@@ -142,11 +153,14 @@ void DrawUpperHalf(Cover& c, int32_t v) {
   c.Text(25, 66, u"地域係数　Ｚ");
   c.Text(54, 66, FormatW(u"%7.2f", p.RegionFactorZ));
   c.Text(105, 66, u"積雪深さ");
-  c.Text(135, 66, p.SnowLoad == 0 ? std::u16string(u"無し(１ｍ未満)") : FormatW(u"%6.1f ｍ", p.SnowLoad / 0.26));
+  c.Text(135, 66,
+         p.SnowLoad == 0 ? std::u16string(u"無し(１ｍ未満)") : FormatW(u"%6.1f ｍ", p.SnowLoad / 0.26));
   c.Text(25, 72, u"地盤種別");
   c.Text(54, 72, Label(GroundNames, p.GroundClass));
   c.Text(105, 72, u"軟弱地盤割増");
-  c.Text(135, 72, p.VerySoftGround == SettingOn ? FormatW(u"軟弱地盤(係数＝%7.2f)", 1.5) : std::u16string(u"無し(係数＝1.0)"));
+  c.Text(135, 72,
+         p.VerySoftGround == SettingOn ? FormatW(u"軟弱地盤(係数＝%7.2f)", 1.5)
+                                       : std::u16string(u"無し(係数＝1.0)"));
 
   c.Text(25, 86, u"建物重量");
   c.Text(54, 86, Label(WeightNames, p.WeightClass[v]));
@@ -156,19 +170,25 @@ void DrawUpperHalf(Cover& c, int32_t v) {
   if (storeys >= 3) shape += FormatW(u",２階＝%4.2f", PlanShapeFactor[v][1]);
   c.Text(135, 86, shape);
   c.Text(25, 92, u"混構造割増");
-  const int32_t mixed = p.MixedStructure >= MixedStructureNone && p.MixedStructure <= MixedStructureSteelBelow ? p.MixedStructure : MixedStructureNone;
+  const int32_t mixed = p.MixedStructure >= MixedStructureNone && p.MixedStructure <= MixedStructureSteelBelow
+                            ? p.MixedStructure
+                            : MixedStructureNone;
   c.Text(54, 92, FormatW(u"%7.2f", MixedStructureFactors[mixed]));
   c.Text(105, 92, u"基礎形式");
-  c.Text(135, 92, FormatW(u"%-5s%6s", Label(FoundationNames, FoundationClassOfSettings()),
-                          p.UniformFoundation == SettingOff ? u"（個別入力）" : u""));
+  c.Text(135, 92,
+         FormatW(u"%-5s%6s", Label(FoundationNames, FoundationClassOfSettings()),
+                 p.UniformFoundation == SettingOff ? u"（個別入力）" : u""));
   c.Text(25, 98, u"柱頭柱脚接合部");
   c.Text(54, 98, CoverJointClasses(v));
   c.Text(105, 98, u"木製筋かい");
   c.Text(135, 98, CoverBraceSummary(v));
   c.Text(25, 104, u"床仕様");
-  c.Text(54, 104, FormatW(u"%-8s%6s", FloorNames[FloorClassOfSettings()], p.UniformFloorSpec == SettingOff ? u"（個別入力）" : u""));
+  c.Text(54, 104,
+         FormatW(u"%-8s%6s", FloorNames[FloorClassOfSettings()],
+                 p.UniformFloorSpec == SettingOff ? u"（個別入力）" : u""));
   c.Text(105, 104, u"吹抜け");
-  c.Text(135, 104, FormatW(u"%-24s", p.Atrium == SettingOn ? u"４ｍ以上の吹抜け 有り" : u"４ｍ以上の吹抜け 無し"));
+  c.Text(135, 104,
+         FormatW(u"%-24s", p.Atrium == SettingOn ? u"４ｍ以上の吹抜け 有り" : u"４ｍ以上の吹抜け 無し"));
 
   c.Text(25, 117, u"劣化度低減係数");
   static constexpr char16_t PointsFormat[] =
@@ -179,19 +199,23 @@ void DrawUpperHalf(Cover& c, int32_t v) {
       break;
     case DeteriorationCase::Computed:
       if (v == CurrentState) {
-        c.Text(70, 117, FormatW(PointsFormat, ExistencePointTotal, DeteriorationPointTotal, DeteriorationPointTotal,
-                                ExistencePointTotal, DeteriorationFactor));
+        c.Text(70, 117,
+               FormatW(PointsFormat, ExistencePointTotal, DeteriorationPointTotal, DeteriorationPointTotal,
+                       ExistencePointTotal, DeteriorationFactor));
       } else {
         c.Text(70, 111,
-               FormatW(u"                                現況調査における劣化度低減係数＝%6.3f", DeteriorationFactor));
+               FormatW(u"                                現況調査における劣化度低減係数＝%6.3f",
+                       DeteriorationFactor));
         c.Text(70, 117,
                FormatW(PointsFormat, RetrofitExistencePointTotal, RetrofitDeteriorationPointTotal,
-                       RetrofitDeteriorationPointTotal, RetrofitExistencePointTotal, RetrofitDeteriorationFactor));
+                       RetrofitDeteriorationPointTotal, RetrofitExistencePointTotal,
+                       RetrofitDeteriorationFactor));
       }
       break;
     case DeteriorationCase::Fixed:
-      c.Text(70, 117, FormatW(u"一般診断法に準じた方法における劣化度による低減係数＝%6.3f",
-                              p.VerificationDeterioration / 100.0));
+      c.Text(70, 117,
+             FormatW(u"一般診断法に準じた方法における劣化度による低減係数＝%6.3f",
+                     p.VerificationDeterioration / 100.0));
       break;
   }
 
@@ -220,7 +244,8 @@ void DrawUpperHalf(Cover& c, int32_t v) {
   c.Text(135, 141, u"柱引抜計算");
   c.Text(165, 141, p.JointHardwareMethod != HardwareByNValue ? u"変換Ｎ値法" : u"Ｎ値法");
   c.Text(135, 147, u"耐力無し時");
-  c.Text(165, 147, (p.EccentricityOptions & EccentricityUnresistedIsLarge) != 0 ? u"偏心率＝99.99" : u"偏心率＝ 0.0");
+  c.Text(165, 147,
+         (p.EccentricityOptions & EccentricityUnresistedIsLarge) != 0 ? u"偏心率＝99.99" : u"偏心率＝ 0.0");
   c.Text(135, 153, u"途中計算の丸め");
   c.Text(165, 153, u"行わない");
 }
@@ -268,7 +293,9 @@ void DrawRequiredStrengthTable(Cover& c, int32_t v) {
     c.Text(183, 177, u"(kＮ)");
   }
   static constexpr double RowY[3] = {195, 189, 183};
-  const int32_t mixed = p.MixedStructure >= MixedStructureNone && p.MixedStructure <= MixedStructureSteelBelow ? p.MixedStructure : MixedStructureNone;
+  const int32_t mixed = p.MixedStructure >= MixedStructureNone && p.MixedStructure <= MixedStructureSteelBelow
+                            ? p.MixedStructure
+                            : MixedStructureNone;
   for (int s = 0; s < storeys; ++s) {
     const double y = RowY[s];
     c.Text(25, y, StoreyLabels[s]);
@@ -421,15 +448,16 @@ void DrawChecklistPage(PageFrame& frame, int32_t v) {
       {u"　　　　　 竪樋　　　　　　　　変退色、さび、割れ、ずれ、欠落がある", 2, false, 18, 180},
       {u"　　　　　 木製板、合板　　　　水浸み痕、こけ、割れ、抜け節、ずれ、腐朽がある", -1, false, 33, 150},
       {u" 外壁 　　 窯業系サイディング　こけ、割れ、ずれ、欠落、シール切れがある", 3, false, 33, 150},
-      {u"仕上げ　　 金属サイディング　　変退色、さび、さび穴、ずれ、めくれ、目地空き、シール切れがある", -1, false, 33,
-       150},
+      {u"仕上げ　　 金属サイディング　　変退色、さび、さび穴、ずれ、めくれ、目地空き、シール切れがある", -1,
+       false, 33, 150},
       {u"　　　　　 モルタル　　　　　　こけ、0.3mm以上の亀裂、剥落がある", -1, false, 18, 180},
       {u"　露出した躯体　               水浸み痕、こけ、腐朽、蟻道、蟻害がある", 4, false, 18, 180},
       {u"バ　　　　 木製板、合板　　　　水浸み痕、こけ、割れ、抜け節、ずれ、腐朽がある", -1, false, 33, 150},
       {u"ル 手すり  窯業系サイディング　こけ、割れ、ずれ、欠落、シール切れがある", 5, false, 33, 150},
-      {u"コ   壁　  金属サイディング　　変退色、さび、さび穴、ずれ、めくれ、目地空き、シール切れがある", -1, false, 33,
-       180},
-      {u"ニ　　　　 外壁との接合部　　　外壁面との接合部に亀裂、隙間、緩み、シール切れ・剥離がある", 6, false, 23, 180},
+      {u"コ   壁　  金属サイディング　　変退色、さび、さび穴、ずれ、めくれ、目地空き、シール切れがある", -1,
+       false, 33, 180},
+      {u"ニ　　　　 外壁との接合部　　　外壁面との接合部に亀裂、隙間、緩み、シール切れ・剥離がある", 6, false,
+       23, 180},
       {u"｜ 床排水　　　　　　　　　　  壁面を伝って流れている、または排水の仕組みが無い", 7, false, 18, 180},
       {u"内 一般室  内壁、窓下　　　　　水浸み痕、はがれ、亀裂、カビがある", 8, false, 23, 180},
       {u"壁 浴室　  タイル壁　　　　　　目地の亀裂、タイルの割れがある", 9, true, 33, 150},
@@ -465,7 +493,7 @@ void DrawChecklistPage(PageFrame& frame, int32_t v) {
                   : FormatW(u"%5.3f", DeteriorationFactor));
 
   DrawLineMm(canvas, ppm, 18, t + 7.5, 180, t + 7.5);
-  static constexpr double Verticals[][3] = {{18, 32.5, 174.5}, {33, 32.5, 86.5},   {33, 92.5, 116.5},
+  static constexpr double Verticals[][3] = {{18, 32.5, 174.5},  {33, 32.5, 86.5},   {33, 92.5, 116.5},
                                             {33, 122.5, 158.5}, {23, 92.5, 158.5},  {59.5, 32.5, 158.5},
                                             {150, 32.5, 164.5}, {165, 32.5, 164.5}, {180, 32.5, 174.5}};
   for (const auto& l : Verticals) DrawLineMm(canvas, ppm, l[0], l[1], l[0], l[2]);
@@ -503,8 +531,9 @@ std::u16string CoverCompletionDate() {
   while (end < year.size() && year[end] != u' ' && year[end] != u'\t' && end - i < 8) ++end;
   const std::u16string yearText = year.substr(i, end - i);
   const std::u16string month = FieldText(ProjectSettings.BuildMonth[0]);
-  return FormatW(ProjectSettings.BuildDateUnknown[0] != SettingOff ? u"%4s %4s 年 %4s 月 頃" : u"%4s %4s 年 %4s 月",
-                 EraNames[era], yearText.c_str(), month.c_str());
+  return FormatW(
+      ProjectSettings.BuildDateUnknown[0] != SettingOff ? u"%4s %4s 年 %4s 月 頃" : u"%4s %4s 年 %4s 月",
+      EraNames[era], yearText.c_str(), month.c_str());
 }
 
 std::u16string CoverJointClasses(int32_t v) {

@@ -44,7 +44,7 @@ TEST_F(ReportTest, VerdictClassesAndTexts) {
     int32_t judgement;
     const char* shown;
   };
-  const Case cases[] = {{1.5, 0, "1.500"}, {1.4999, 1, "1.499"}, {1.0, 1, "1.000"}, {0.9996, 2, "0.999"},
+  const Case cases[] = {{1.5, 0, "1.500"}, {1.4999, 1, "1.499"}, {1.0, 1, "1.000"},  {0.9996, 2, "0.999"},
                         {0.7, 2, "0.700"}, {0.0, 3, "0.000"},    {-0.1, 4, "-0.100"}};
   for (const Case& c : cases) {
     EXPECT_EQ(JudgeScore(c.score), c.judgement) << c.score;
@@ -144,14 +144,16 @@ TEST_F(CoverTest, DeteriorationRowInItsFourCases) {
 
   ProjectSettings.DiagnosisMethod = DiagnosisGeneral;
   page = Cover();
-  EXPECT_EQ(TextAtMm(page, 70, 117), "存在点数: 20　劣化点数:  4　(1.0 -   4/ 20 ＝)　劣化度低減係数＝ 0.800");
+  EXPECT_EQ(TextAtMm(page, 70, 117),
+            "存在点数: 20　劣化点数:  4　(1.0 -   4/ 20 ＝)　劣化度低減係数＝ 0.800");
   EXPECT_EQ(TextAtMm(page, 70, 111), "(none)");
 
   CurrentVariant = RetrofitPlan1;
   page = Cover();
   EXPECT_EQ(TextAtMm(page, 70, 111), std::string(32, ' ') + "現況調査における劣化度低減係数＝ 0.800");
   EXPECT_EQ(U(111), 1132);
-  EXPECT_EQ(TextAtMm(page, 70, 117), "存在点数: 20　劣化点数:  2　(1.0 -   2/ 20 ＝)　劣化度低減係数＝ 0.900");
+  EXPECT_EQ(TextAtMm(page, 70, 117),
+            "存在点数: 20　劣化点数:  2　(1.0 -   2/ 20 ＝)　劣化度低減係数＝ 0.900");
 
   ProjectSettings.DiagnosisMethod = DiagnosisVerification;
   ProjectSettings.VerificationDeterioration = VerificationDeterioration85;
