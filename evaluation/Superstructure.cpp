@@ -219,7 +219,12 @@ void MarkUpperShearCautions(int v, int top) {
 
 }  // namespace
 
-double CutScore(double score) { return std::floor(score * 100.0) / 100.0; }
+double CutScore(double score) {
+  // The value less 0.004999999999 as "%.2f" rounds it: cut, yet a score
+  // that has two decimals (0.57, the class limits) keeps them, where
+  // floor(0.57 x 100) would give 0.56.
+  return std::floor((score - 0.004999999999) * 100.0 + 0.5) / 100.0;
+}
 
 int32_t ClassifyScore(double score) {
   if (std::isnan(score) || score < 0.7) return 3;

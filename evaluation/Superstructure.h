@@ -62,7 +62,8 @@ constexpr int32_t UpperShearCautionBit = 2;
 // of the verification method when one is set), 1 in the precise methods.
 double HeldStrengthDeterioration(int v);
 
-// floor(score x 100) / 100: cut down, never rounded (0.996 shows 0.99).
+// The score cut down to two decimals, never rounded up (0.996 shows 0.99,
+// 0.57 shows 0.57); the report prints its two-decimal scores by the same rule.
 double CutScore(double score);
 
 // Score class: 0 from 1.5, 1 from 1.0, 2 from 0.7, 3 below 0.7. A score that

@@ -1,9 +1,11 @@
 #include "report/ReportFamilies.h"
 
+#include "report/ReportCover.h"
 #include "report/ReportNValue.h"
+#include "report/ReportScore.h"
 
 const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
-    nullptr,                      // PageCover
+    DrawCoverPage,                // PageCover
     nullptr,                      // PagePlan
     DrawFoundationPlanPage,       // PageFoundation
     nullptr,                      // PageRequiredStrength
@@ -14,7 +16,7 @@ const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     DrawNValueFrameDiagrams,      // PageNValueFrames
     nullptr,                      // PageFloorMagnification
     nullptr,                      // PageFloorStrengthCheck
-    nullptr,                      // PageScore
+    DrawScorePage,                // PageScore
     nullptr,                      // PageWallQuantity
     DrawVerificationResultSheet,  // PageVerification
 };

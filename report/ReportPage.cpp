@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "evaluation/Superstructure.h"
 #include "model/ProjectSettings.h"
 #include "model/ViewState.h"
 #include "platform/Format.h"
@@ -140,6 +141,6 @@ void DrawLineMm(Canvas& canvas, double pixelsPerMm, double x1, double y1, double
 }
 
 double CutForTwoDecimals(double score) {
-  const double cut = score - 0.004999999999;
+  const double cut = CutScore(score);
   return cut < 0 ? 0.0 : cut;
 }

@@ -25,7 +25,8 @@ constexpr double kMark = -7.0;  // in entries that must stay unwritten
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The shown-score arithmetic, as the panel of the original does it.
-double Cut(double x) { return std::floor(x * 100.0) / 100.0; }
+// Two decimals cut the way the report prints them: x - 0.004999999999, rounded.
+double Cut(double x) { return std::round((x - 0.004999999999) * 100.0) / 100.0; }
 
 template <typename T>
 void Zero(T& a) {
@@ -423,8 +424,8 @@ TEST_F(SuperstructureTest, ShownScoreIsCutAndGovernedByTheLowestScannedCombinati
     int governing;
   } cases[] = {
       {"cut, not rounded", 0, 0, 0, {{0, 0.996}}, Cut(0.996), 0},  // 99.6 -> 99 -> 0.99
-      // 1.15 x 100 is 114.99999999999999 in double: the panel shows 1.14.
-      {"1.15 shows as the double arithmetic gives it", 0, 0, 0, {{0, 1.15}}, Cut(1.15), 0},
+      // 1.15 x 100 is 114.99999999999999 in double; the panel still shows 1.15, as the cover does.
+      {"a score with two decimals keeps them", 0, 0, 0, {{0, 1.15}}, 1.15, 0},
       {"not distinguished: combination 0 only", 0, 0, 0, {{1, 0.5}, {4, 0.3}}, Cut(1.2), 0},
       // 0.996, 0.991 and 0.995 all cut to 0.99: the first one governs.
       {"equal cuts keep the earlier combination",
@@ -479,7 +480,10 @@ TEST_F(SuperstructureTest, ShownScoreIsCutAndGovernedByTheLowestScannedCombinati
     EXPECT_EQ(GoverningCombinations.X[v][c.storey], c.governing);
   }
   EXPECT_EQ(Cut(0.996), 0.99);
-  EXPECT_EQ(Cut(1.15), 1.14);
+  EXPECT_EQ(Cut(1.15), 1.15);
+  EXPECT_EQ(Cut(0.57), 0.57);
+  EXPECT_EQ(CutScore(0.57), 0.57);  // floor(0.57 x 100) would show 0.56
+  EXPECT_EQ(CutScore(0.5799), 0.57);
 }
 
 TEST_F(SuperstructureTest, DirectionsAndSnowGovernOnTheirOwn) {

@@ -240,14 +240,14 @@ TEST_F(ReportPreviewTest, PrintDialogPrintsTheCheckedFamiliesIntoOneJob) {
     });
     QTest::mouseClick(preview.findChild<QPushButton*>(QStringLiteral("Bprint")), Qt::LeftButton);
     EXPECT_EQ(PrinterSetupDone, 1);
-    // The foundation page; the score page has no pages yet.
-    EXPECT_EQ(PdfPageCount(pdf), 1);
+    // The foundation page and the score page.
+    EXPECT_EQ(PdfPageCount(pdf), 2);
 
     // Once accepted, printing does not ask again.
     QFile::remove(pdf);
     dialogs.Expect("DprintDlg", ClickButton("OKBtn"));
     QTest::mouseClick(preview.findChild<QPushButton*>(QStringLiteral("Bprint")), Qt::LeftButton);
-    EXPECT_EQ(PdfPageCount(pdf), 1);
+    EXPECT_EQ(PdfPageCount(pdf), 2);
     preview.reject();
   });
 }
@@ -305,7 +305,9 @@ TEST_F(ReportPreviewTest, VerificationSheetAtFullSize) {
 TEST_F(ReportPreviewTest, TheWholeReportGoesIntoOnePdfWithTheSinksPageCount) {
   const QString pdf = folder.filePath(QStringLiteral("all.pdf"));
   const int sheets = PrintReportToPdf(pdf);
-  EXPECT_EQ(sheets, 6);  // foundation page, N-value frames (Y, X), N-value tables (two storeys), verification
+  // The cover, the foundation page, the N-value frames (Y, X) and tables (two
+  // storeys), the score page and the verification sheet.
+  EXPECT_EQ(sheets, 8);
   EXPECT_EQ(PdfPageCount(pdf), sheets);
   // With QUILMORA_SHOT set, a copy to look at beside the screenshot.
   const QByteArray shot = qgetenv("QUILMORA_SHOT");

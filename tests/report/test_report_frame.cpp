@@ -100,15 +100,16 @@ TEST_F(ReportTest, EveryPageBeginsWhiteWithTheFrameSetUp) {
 
 TEST_F(ReportTest, FamiliesOfOneJobGetOneNewSheetBetweenThemAndRunningPageNumbers) {
   ProjectSettings.DiagnosisMethod = DiagnosisVerification;
-  EXPECT_EQ(PrintReportFamilies(sink, {PageCover, PageFoundation, PageVerification}), 2);
-  // The cover has no page function yet and is left out without a sheet.
-  EXPECT_EQ(sink.Events, (std::vector<std::string>{"page", "new", "page"}));
+  EXPECT_EQ(PrintReportFamilies(sink, {PageCover, PageFoundation, PageVerification}), 3);
+  // The cover of the verification method has one page.
+  EXPECT_EQ(sink.Events, (std::vector<std::string>{"page", "new", "page", "new", "page"}));
   const auto header = [](const RecordedPage& page) { return Utf8(TextsOf(page).front()->Text); };
   EXPECT_NE(header(sink.Pages[0]).find("[   P. 1 ]"), std::string::npos) << header(sink.Pages[0]);
   EXPECT_NE(header(sink.Pages[1]).find("[   P. 2 ]"), std::string::npos) << header(sink.Pages[1]);
+  EXPECT_NE(header(sink.Pages[2]).find("[   P. 3 ]"), std::string::npos) << header(sink.Pages[2]);
   // The printer's fit factor and units: 4760 x 6814 dots at 600 dpi.
   EXPECT_NEAR(PrintScale, 0.98755, 5e-6);
-  const auto* title = FindText(sink.Pages[0], u"現況 基礎図");
+  const auto* title = FindText(sink.Pages[1], u"現況 基礎図");
   ASSERT_TRUE(title);
   EXPECT_EQ(title->Args[0], 466);  // 20 mm x 23.3284 = 466.57
   EXPECT_EQ(title->Args[1], 233);

@@ -1,0 +1,44 @@
+// The cover and the score page of a two-storey house with snow printed
+// through the printer sink into one PDF, kept in the build tree as
+// tests/artifacts/cover_and_score_snow.pdf for a person to look at.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+
+#include "GuiFixture.h"
+#include "analysis/RecalculationChain.h"
+#include "bench/MaximalModel.h"
+#include "model/ProjectSettings.h"
+#include "model/SettingChoices.h"
+#include "report/ReportPage.h"
+#include "report/qt/ReportPrintService.h"
+
+namespace {
+
+TEST_F(GuiTest, CoverAndScorePageOfASnowHouseGoIntoOnePdf) {
+  BuildTypicalHouse();
+  ProjectSettings.DiagnosisMethod = DiagnosisGeneral;
+  ProjectSettings.SnowLoad = 0.26 * 1.5;
+  RunRecalculationChain();
+  RunRecalculationChain();
+  const QString folder = QDir::current().absoluteFilePath(QStringLiteral("artifacts"));
+  QDir().mkpath(folder);
+  const QString pdf = folder + QStringLiteral("/cover_and_score_snow.pdf");
+  QFile::remove(pdf);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdf);
+  // The cover and its checklist, then the score page.
+  EXPECT_EQ(PrintReportJob(printer, {PageCover, PageScore}), 3);
+  QFile file(pdf);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString text = QString::fromLatin1(file.readAll());
+  EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 3);
+}
+
+}  // namespace
