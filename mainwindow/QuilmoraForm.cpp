@@ -422,10 +422,12 @@ void TQuilmoraForm::BuildResultsPanel(QWidget* panel, QVBoxLayout* column) {
   Panel3->setFrameShape(QFrame::Panel);
   SetBackground(Panel3, RgbColour(0, 0, 128));
   auto* methods = Tight(new QVBoxLayout(Panel3));
+  // The captions are written in black on the light colours the outline's OK
+  // gives each label (the revision label also gets its own text colour).
   for (const char* name : {"Lkaiteiban", "Lshindan", "Lhouhou", "Lhitsuyou", "Lban"}) {
     auto* label = NewLabel(Panel3, name);
     QPalette text = label->palette();
-    text.setColor(QPalette::WindowText, Qt::white);
+    text.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(text);
     methods->addWidget(label);
   }

@@ -666,6 +666,13 @@ TEST_F(OutlineDialogTest, OkBringsTheMainWindowIntoLine) {
   EXPECT_EQ(Lkaiteiban->text().toStdString(), "2012年改訂版");
   EXPECT_EQ(Lkaiteiban->palette().color(QPalette::Window), QColor(0xDD, 0xFF, 0xFF));
   EXPECT_EQ(Lkaiteiban->palette().color(QPalette::WindowText), QColor(0x00, 0x3F, 0xE6));
+  // The other captions read in black on their light colours.
+  for (const char* name : {"Lshindan", "Lhouhou", "Lhitsuyou", "Lban"}) {
+    const QLabel* label = QuilmoraForm->findChild<QLabel*>(QString::fromLatin1(name));
+    ASSERT_NE(label, nullptr) << name;
+    EXPECT_FALSE(label->text().isEmpty()) << name;
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black)) << name;
+  }
 }
 
 TEST_F(OutlineDialogTest, ASingleStoreyCurrentPlanDisablesTheUpperStoreys) {
