@@ -24,7 +24,7 @@ struct NumberBounds {
   double RegionFactorZ = 10;   // the factor Z (about 0.7 to 1.0)
   double SnowLoad = 100;       // 0.26 x snow depth in m
   double Area = 1e6;           // m², building, floor and zone areas
-  double FloorFactor = 1000;   // floor spec and horizontal brace factors
+  double FloorFactor = 1000;   // floor-type and horizontal brace factors
   double TableStrength = 1e5;  // strength and stiffness of a table row
   double TableWallFactor = 1000;
   double FreeLineOffset = 1e4;  // m
@@ -60,7 +60,7 @@ bool AreTableNumbersValid(const ElementSpecRow& row);
 bool AreTableNumbersValid(const PanelSpecRow& row);
 // Every axis position and the module within their bounds.
 bool IsGridWithinBounds(const double* x, int countX, const double* y, int countY, double module);
-// A floor spec or horizontal brace factor within its bound.
+// A floor-type or horizontal brace factor within its bound.
 inline bool IsValidFloorFactor(double factor) { return IsWithinBound(factor, FileNumberBounds.FloorFactor); }
 
 // Every setting that the setting table marks as checked holds one of its

@@ -541,8 +541,8 @@ std::u16string CoverJointClasses(int32_t v) {
   const int32_t storeys = ReportStoreyCount(v);
   for (int s = 0; s < storeys; ++s)
     for (int w = 0; w < WallCount[v][s] && w < MaxWallsPerStorey; ++w) {
-      const int32_t spec = WallResults[v][s][w].Blocks[0].JointSpec;
-      if (spec >= 0 && spec < 4) present[spec] = true;
+      const int32_t joint = WallResults[v][s][w].Blocks[0].JointSpec;
+      if (joint >= 0 && joint < 4) present[joint] = true;
     }
   static constexpr const char16_t* Names[4] = {u" Ⅰ ", u" Ⅱ ", u" Ⅲ ", u" Ⅳ "};
   std::u16string text;

@@ -322,19 +322,19 @@ void DrawAreas(const PlanContext& p) {
 
 // ---------------------------------------------------------------- floor specifications
 
-constexpr int32_t SpecCodeRowsPerBrace = 32;
+constexpr int32_t FloorRowsPerBrace = 32;
 
-// Pen and brush of a spec code; false for a code off the tables.
-bool SetFloorSpecPen(Canvas& canvas, int32_t code, int32_t& spec, int32_t& brace) {
+// Pen and brush of a floor-type code; false for a code off the tables.
+bool SetFloorSpecPen(Canvas& canvas, int32_t code, int32_t& floorRow, int32_t& brace) {
   if (code < 0) return false;
-  spec = code % SpecCodeRowsPerBrace;
-  brace = code / SpecCodeRowsPerBrace;
-  if (spec >= FloorSpecTableRows || brace >= HorizontalBraceTableRows) return false;
+  floorRow = code % FloorRowsPerBrace;
+  brace = code / FloorRowsPerBrace;
+  if (floorRow >= FloorSpecTableRows || brace >= HorizontalBraceTableRows) return false;
   SetPen(canvas, HorizontalBraceColours[brace], 1);
-  const BrushStyle style = spec == 0    ? BrushStyle::Clear
-                           : spec <= 12 ? BrushStyle::DiagCross
-                                        : BrushStyle::Cross;
-  SetBrush(canvas, FloorSpecColours[spec], style);
+  const BrushStyle style = floorRow == 0    ? BrushStyle::Clear
+                           : floorRow <= 12 ? BrushStyle::DiagCross
+                                            : BrushStyle::Cross;
+  SetBrush(canvas, FloorSpecColours[floorRow], style);
   return true;
 }
 
@@ -351,29 +351,29 @@ void DrawFloorSpecs(const PlanContext& p) {
   const int32_t v = p.v, s = p.s;
   SetFont(canvas, TruncToInt(6 * p.u), TruncToInt(3 * p.u));
   SetBrush(canvas, LabelBackColour, BrushStyle::Solid);
-  int32_t spec = 0, brace = 0;
+  int32_t floorRow = 0, brace = 0;
   const int32_t rects = CountOf(FloorSpecRectCount, v, s, MaxFloorSpecRectsPerStorey);
   for (int32_t k = 0; k < rects; ++k) {
     const FloorSpecRectRecord& r = FloorSpecRects[v][s][k];
     if (!OnGrid(r.X1, r.Y1) || !OnGrid(r.X2, r.Y2)) continue;
-    if (!SetFloorSpecPen(canvas, r.SpecCode, spec, brace)) continue;
+    if (!SetFloorSpecPen(canvas, r.SpecCode, floorRow, brace)) continue;
     const SortedRect q = SortRect(p, r.X1, r.Y1, r.X2, r.Y2);
     canvas.Rectangle(q.x1, q.y1, q.x2, q.y2);
     Diagonals(canvas, q);
     FloorSpecLabel(canvas, (q.x1 + q.x2) / 2, Px((q.y1 + q.y2) / 2 - 3 * p.u),
-                   FormatW(u"%i(%i-%i)", k + 1, spec, brace));
+                   FormatW(u"%i(%i-%i)", k + 1, floorRow, brace));
   }
   const int32_t triangles = CountOf(FloorSpecTriangleCount, v, s, MaxFloorSpecTrianglesPerStorey);
   for (int32_t k = 0; k < triangles; ++k) {
     const FloorSpecTriangleRecord& t = FloorSpecTriangles[v][s][k];
     if (!OnGrid(t.X1, t.Y1) || !OnGrid(t.X2, t.Y2) || !OnGrid(t.X3, t.Y3)) continue;
-    if (!SetFloorSpecPen(canvas, t.SpecCode, spec, brace)) continue;
+    if (!SetFloorSpecPen(canvas, t.SpecCode, floorRow, brace)) continue;
     const CanvasPoint corners[3] = {
         {p.PX(t.X1), p.PY(t.Y1)}, {p.PX(t.X2), p.PY(t.Y2)}, {p.PX(t.X3), p.PY(t.Y3)}};
     canvas.Polygon(corners, 3);
     FloorSpecLabel(canvas, (corners[0].X + corners[1].X + corners[2].X) / 3,
                    Px((corners[0].Y + corners[1].Y + corners[2].Y) / 3 - 3 * p.u),
-                   FormatW(u"%i(%i-%i)", k + 1, spec, brace));
+                   FormatW(u"%i(%i-%i)", k + 1, floorRow, brace));
   }
 }
 

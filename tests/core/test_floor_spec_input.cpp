@@ -28,14 +28,14 @@ TEST_F(FloorSpecInputTest, TheCodePacksFloorAndBraceRows) {
   EXPECT_EQ(FloorSpecPaletteSpec, 12);  // after the reset
   EXPECT_EQ(FloorSpecPaletteBrace, 0);
   const struct {
-    int32_t spec, brace, code;
+    int32_t floorRow, brace, code;
   } cases[] = {{12, 0, 12}, {0, 1, 32}, {21, 14, 21 + 32 * 14}, {5, 3, 101}};
   int32_t x = 0;
   for (const auto& c : cases) {
-    FloorSpecPaletteSpec = c.spec, FloorSpecPaletteBrace = c.brace;
+    FloorSpecPaletteSpec = c.floorRow, FloorSpecPaletteBrace = c.brace;
     ASSERT_EQ(InputFloorSpecRect(x, 0, x + 1, 3), 1);
     EXPECT_EQ(FloorSpecRects[1][2][Rects() - 1].SpecCode, c.code);
-    EXPECT_EQ(FloorSpecRowOf(c.code), c.spec);
+    EXPECT_EQ(FloorSpecRowOf(c.code), c.floorRow);
     EXPECT_EQ(BraceRowOf(c.code), c.brace);
     x += 2;
   }

@@ -308,7 +308,7 @@ TEST_F(LayoutChecksTest, NumbersBeyondTheirBoundsMakeTheFileBroken) {
       {"snow load", [](double v) { ProjectSettings.SnowLoad = v; }, 100, 100.5},
       {"building area", [](double v) { ProjectSettings.BuildingArea[1] = v; }, 1e6, 1e6 + 1},
       {"manual zone area", [](double v) { ProjectSettings.ManualZoneArea2[2][2] = v; }, -1e6, -1e6 - 1},
-      {"floor spec factor", [](double v) { FloorSpecTableFactor[FirstFloorSpecUserRow + 4] = v; }, 1000,
+      {"floor-type factor", [](double v) { FloorSpecTableFactor[FirstFloorSpecUserRow + 4] = v; }, 1000,
        1000.5},
   };
   for (const auto& c : cases) {

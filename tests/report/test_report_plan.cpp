@@ -218,7 +218,7 @@ TEST_F(ReportPlanTest, AnEmptyModelDrawsTheFrameOnly) {
   EXPECT_NE(Find(calls, u"SCALE = 1/   50"), nullptr);  // capped at 20 mm per metre
 }
 
-// ---------------------------------------------------------------- areas, floor specs, foundations
+// ---------------------------------------------------------------- areas, floor types, foundations
 
 class ReportPlanElementsTest : public ReportPlanTest {
  protected:
