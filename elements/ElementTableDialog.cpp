@@ -329,11 +329,6 @@ void TDkabetsuikaDlg::BloadClick() {
 
 void TDkabetsuikaDlg::BsaveClick() {
   ReadElementTableEdits();
-  FileDialogRequest request;
-  request.Filter = kDataFileFilter;
-  request.DefaultSuffix = "yd1";
-  request.Save = true;
-  const std::optional<std::string> path = AskFileName(request);
-  if (!path) return;
-  SaveDataFile(WithDefaultExtension(*path, "yd1"), WriteElementDataFile(EditedElementTables));
+  const std::optional<std::string> path = AskDataFileToSave(kDataFileFilter, "yd1");
+  if (path) SaveDataFile(*path, WriteElementDataFile(EditedElementTables));
 }

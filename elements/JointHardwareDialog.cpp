@@ -191,11 +191,6 @@ void TsetsuDlg::BloadClick() {
 
 void TsetsuDlg::BsaveClick() {
   ReadJointHardwareEdits();
-  FileDialogRequest request;
-  request.Filter = kDataFileFilter;
-  request.DefaultSuffix = "yd2";
-  request.Save = true;
-  const std::optional<std::string> path = AskFileName(request);
-  if (!path) return;
-  SaveDataFile(WithDefaultExtension(*path, "yd2"), WriteJointHardwareFile(EditedJointHardwareTable));
+  const std::optional<std::string> path = AskDataFileToSave(kDataFileFilter, "yd2");
+  if (path) SaveDataFile(*path, WriteJointHardwareFile(EditedJointHardwareTable));
 }

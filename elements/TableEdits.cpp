@@ -9,6 +9,7 @@
 #include "platform/FileAccess.h"
 #include "platform/Format.h"
 #include "platform/MessageBox.h"
+#include "platform/qt/FileDialogs.h"
 
 void ShowWhole(QLineEdit* edit, const QString& text, int typedLimit) {
   edit->setMaxLength(std::max<int>(typedLimit, text.size()));
@@ -31,9 +32,14 @@ int IntOfEdit(const QLineEdit* edit) {
   return value >= 0 && value < 1e9 ? static_cast<int>(value) : 0;
 }
 
-std::string WithDefaultExtension(const std::string& path, const char* extension) {
-  if (std::filesystem::path(path).has_extension()) return path;
-  return path + "." + extension;
+std::optional<std::string> AskDataFileToSave(const char* filter, const char* extension) {
+  FileDialogRequest request;
+  request.Filter = filter;
+  request.DefaultSuffix = extension;
+  request.Save = true;
+  const std::optional<std::string> path = AskFileName(request);
+  if (!path || std::filesystem::path(*path).has_extension()) return path;
+  return *path + "." + extension;
 }
 
 bool SaveDataFile(const std::string& path, const std::vector<unsigned char>& bytes) {

@@ -3,6 +3,7 @@
 // it back exactly unless the user changed the text, and the saving of their
 // data files beside the file replaced.
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,10 @@ double NumberOfEdit(const QLineEdit* edit, const char* format, double stored);
 // An integer edit's value: the number at the start of the text, 0 for none.
 int IntOfEdit(const QLineEdit* edit);
 
-// The chosen path with ".<extension>" added when it has none.
-std::string WithDefaultExtension(const std::string& path, const char* extension);
+// Asks where to save a data file (filter in the file dialogs' "text|pattern"
+// form); the chosen path gets ".<extension>" when it has none. Nothing when
+// the user cancels.
+std::optional<std::string> AskDataFileToSave(const char* filter, const char* extension);
 
 // Writes a data file, keeping the file it replaces as <base>.BAK in its
 // folder; a failure is reported and leaves both files as they were.
