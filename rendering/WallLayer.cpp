@@ -30,14 +30,9 @@ constexpr int32_t FontBlack = 0;
 
 // Deterioration of the frame (the low two bits): 0 劣化, 1 部分, 2 なし; 3,
 // which no editor gives, counts as deteriorated.
-constexpr int32_t FrameDeteriorated = 0;
 constexpr int32_t FrameStateBits = 3;
-// Table rows: 0 無し, 1 不明.
-constexpr int32_t RowNone = 0;
-constexpr int32_t RowUnknown = 1;
 // Partition walls: WallType 8 or more.
 constexpr int32_t PartitionWallType = 8;
-constexpr int32_t CautionBitValues[4] = {1, 2, 4, 8};
 
 // A text of the layer on the stack, formatted without the heap. Long enough
 // for every text whole: four table symbols and two marks, or a strength of
@@ -72,20 +67,6 @@ class WallText {
   char16_t chars_[Capacity];
   int32_t length_ = 0;
 };
-
-int32_t BandColourOf(const PlanView& view, const WallRecord& wall, const WallCaseResult& result) {
-  if (wall.BraceKind == RowUnknown && wall.MudWallKind == RowUnknown && wall.PanelLeft == RowUnknown &&
-      wall.PanelRight == RowUnknown)
-    return PanelColours[RowUnknown];
-  int32_t index = wall.Deterioration & FrameStateBits;
-  if (index == FrameStateBits) index = FrameDeteriorated;
-  const bool changed = result.RetrofitChange != 0;
-  if (ProjectSettings.ShowRetrofitPlaces == SettingOn && changed) index += 3;
-  if (changed && view.Variant != CurrentState && ProjectSettings.ShowRetrofitCaution == SettingOn)
-    for (int32_t bit : CautionBitValues)
-      if ((result.CautionBits & bit) != 0) index += 3;
-  return DeteriorationColours[index];
-}
 
 void SetSolidPen(Canvas& canvas, int32_t colour, int32_t width) {
   canvas.SetPenColour(colour);
@@ -201,7 +182,7 @@ void DrawWall(Canvas& canvas, const PlanView& view, int32_t k, bool texts) {
       known ? WallLineColours[8 * wall.NoStrength + 4 * partition + wall.OpeningKind] : WallLineColours[0];
   const int32_t markColour = ColourAt(WallTypeColours, result.WallType, WallTypeColours[0]);
 
-  const int32_t band = BandColourOf(view, wall, result);
+  const int32_t band = WallBandColour(wall, result, view.Variant != CurrentState);
   SetSolidPen(canvas, band, 2);
   canvas.SetBrushColour(band);
   canvas.SetBrushStyle(BrushStyle::Solid);

@@ -3,8 +3,12 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "analysis/AnalysisResults.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
+#include "model/PlanPalette.h"
+#include "model/ProjectSettings.h"
+#include "model/SettingChoices.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
 
@@ -424,13 +428,15 @@ BraceLabel BraceLabelOf(int32_t kind, int32_t joint) {
 
 namespace {
 
-// Appends a table row's symbol; a row off the table writes nothing.
+// A table row's symbol; a row off the table has none.
 template <class Row, int N>
-void AppendSymbol(const Row (&table)[N], int32_t row, char16_t (&out)[ElementLabelCapacity], int32_t& n) {
-  if (row < 0 || row >= N) return;
-  const char16_t* const s = table[row].Symbol;
-  for (int32_t i = 0; i < ElementSymbolCapacity && s[i] != 0 && n < ElementLabelCapacity - 1; ++i)
-    out[n++] = s[i];
+const char16_t* SymbolAt(const Row (&table)[N], int32_t row) {
+  return row >= 0 && row < N ? table[row].Symbol : u"";
+}
+
+void AppendSymbol(const char16_t* symbol, char16_t (&out)[ElementLabelCapacity], int32_t& n) {
+  for (int32_t i = 0; i < ElementSymbolCapacity && symbol[i] != 0 && n < ElementLabelCapacity - 1; ++i)
+    out[n++] = symbol[i];
 }
 
 void AppendMark(char16_t mark, char16_t (&out)[ElementLabelCapacity], int32_t& n) {
@@ -442,13 +448,33 @@ void AppendMark(char16_t mark, char16_t (&out)[ElementLabelCapacity], int32_t& n
 int32_t ElementLabelOf(const WallRecord& wall, char16_t (&out)[ElementLabelCapacity]) {
   constexpr int32_t RowNone = 0;
   int32_t n = 0;
-  if (wall.PanelLeft != RowNone) AppendSymbol(PanelTable, wall.PanelLeft, out, n);
+  if (wall.PanelLeft != RowNone) AppendSymbol(SymbolAt(PanelTable, wall.PanelLeft), out, n);
   const BraceLabel brace = BraceLabelOf(wall.BraceKind, wall.BraceEndJoint);
-  if (brace.Row >= 0) AppendSymbol(BraceTable, brace.Row, out, n);
+  if (brace.Row >= 0) AppendSymbol(SymbolAt(BraceTable, brace.Row), out, n);
   if (wall.BraceKind > 1 && wall.BraceArrangement == 1) AppendMark(u'W', out, n);
   if (brace.WeakJoint) AppendMark(u'*', out, n);
-  if (wall.MudWallKind != RowNone) AppendSymbol(MudWallTable, wall.MudWallKind, out, n);
-  if (wall.PanelRight != RowNone) AppendSymbol(PanelTable, wall.PanelRight, out, n);
+  if (wall.MudWallKind != RowNone) AppendSymbol(SymbolAt(MudWallTable, wall.MudWallKind), out, n);
+  if (wall.PanelRight != RowNone) AppendSymbol(SymbolAt(PanelTable, wall.PanelRight), out, n);
   out[n] = 0;
   return n;
+}
+
+int32_t WallBandColour(const WallRecord& wall, const WallCaseResult& result, bool inRetrofitPlan) {
+  constexpr int32_t RowUnknown = 1;
+  // The frame's state is the low two bits: 0 劣化, 1 部分, 2 なし; 3, which no
+  // editor gives, counts as deteriorated.
+  constexpr int32_t FrameStateBits = 3;
+  constexpr int32_t FrameDeteriorated = 0;
+  constexpr int32_t CautionBitValues[4] = {1, 2, 4, 8};
+  if (wall.BraceKind == RowUnknown && wall.MudWallKind == RowUnknown && wall.PanelLeft == RowUnknown &&
+      wall.PanelRight == RowUnknown)
+    return PanelColours[RowUnknown];
+  int32_t index = wall.Deterioration & FrameStateBits;
+  if (index == FrameStateBits) index = FrameDeteriorated;
+  const bool changed = result.RetrofitChange != 0;
+  if (ProjectSettings.ShowRetrofitPlaces == SettingOn && changed) index += 3;
+  if (changed && inRetrofitPlan && ProjectSettings.ShowRetrofitCaution == SettingOn)
+    for (int32_t bit : CautionBitValues)
+      if ((result.CautionBits & bit) != 0) index += 3;
+  return DeteriorationColours[index];
 }

@@ -107,3 +107,9 @@ BraceLabel BraceLabelOf(int32_t kind, int32_t joint);
 struct WallRecord;
 constexpr int32_t ElementLabelCapacity = 64;
 int32_t ElementLabelOf(const WallRecord& wall, char16_t (&out)[ElementLabelCapacity]);
+
+// The colour of a wall's band: grey-blue for a wall whose make-up is wholly
+// unknown, else by its frame's deterioration, moved on for a retrofit place
+// and, in a retrofit plan, for each caution the retrofit raised.
+struct WallCaseResult;
+int32_t WallBandColour(const WallRecord& wall, const WallCaseResult& result, bool inRetrofitPlan);

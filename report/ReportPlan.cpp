@@ -46,10 +46,7 @@ constexpr double HalfThickness = 0.06;
 constexpr int32_t MaxRectangleCode = 6;
 constexpr int32_t FirstEavesCode = 10, LastEavesCode = 13;
 constexpr int32_t AreaCodeCount = 20;
-// Table rows: 1 不明.
-constexpr int32_t RowUnknown = 1;
 constexpr int32_t PartitionWallType = 8;
-constexpr int32_t CautionBitValues[4] = {1, 2, 4, 8};
 
 constexpr const char16_t* FoundationLabels[3] = {u"K1", u"K2", u"K3"};
 
@@ -465,19 +462,6 @@ void DrawFoundationPlan(const PlanContext& p) {
 
 // ---------------------------------------------------------------- walls
 
-int32_t BandColourOf(const PlanContext& p, const WallRecord& wall, const WallCaseResult& result) {
-  if (wall.BraceKind == RowUnknown && wall.MudWallKind == RowUnknown && wall.PanelLeft == RowUnknown &&
-      wall.PanelRight == RowUnknown)
-    return PanelColours[RowUnknown];
-  int32_t index = ((wall.Deterioration % 4) + 4) % 4;
-  const bool changed = result.RetrofitChange != 0;
-  if (ProjectSettings.ShowRetrofitPlaces == SettingOn && changed) index += 3;
-  if (changed && p.v != 0 && ProjectSettings.ShowRetrofitCaution == SettingOn)
-    for (int32_t bit : CautionBitValues)
-      if ((result.CautionBits & bit) != 0) index += 3;
-  return ColourAt(DeteriorationColours, index, DeteriorationColours[0]);
-}
-
 std::u16string ElementLabelOf(const WallRecord& wall) {
   char16_t text[ElementLabelCapacity];
   const int32_t n = ::ElementLabelOf(wall, text);
@@ -534,7 +518,7 @@ void DrawWall(const PlanContext& p, int32_t k) {
       known ? WallLineColours[8 * wall.NoStrength + 4 * partition + wall.OpeningKind] : WallLineColours[0];
   const int32_t markColour = ColourAt(WallTypeColours, result.WallType, WallTypeColours[0]);
 
-  const int32_t band = BandColourOf(p, wall, result);
+  const int32_t band = WallBandColour(wall, result, p.v != 0);
   SetPen(canvas, band, 2);
   SetBrush(canvas, band, BrushStyle::Solid);
   DrawWallBand(canvas, frame);
