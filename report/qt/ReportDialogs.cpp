@@ -195,8 +195,7 @@ void TOhoukokushoDlg::FormShow() {
 void TOhoukokushoDlg::DrawShownPage() {
   const int kind = PageControl1->currentIndex();
   if (kind < 0 || kind >= ReportPageKindCount) return;
-  PicturePageSink sink(Images[kind]);
-  const PreviewPaging paging = DrawPreviewPage(kind, sink);
+  const PreviewPaging paging = DrawPreviewPageInto(Images[kind], kind);
   Bnext->setEnabled(paging.NextEnabled);
   Bprevi->setEnabled(paging.PreviousEnabled);
   Lpage->setText(Qs(paging.Label));

@@ -11,6 +11,7 @@
 #include "platform/MessageBox.h"
 #include "platform/qt/ModalDialogs.h"
 #include "report/ReportFamilies.h"
+#include "report/ReportPreview.h"
 #include "report/ReportPrinting.h"
 #include "report/qt/ReportDialogs.h"
 
@@ -58,6 +59,8 @@ int32_t PrinterPageSink::Resolution() const { return printer_.resolution(); }
 LocalTime PrinterPageSink::Now() const { return LocalTimeNow(); }
 
 Canvas& PicturePageSink::BeginPage() {
+  skipping_ = pages_ + 1 < recordFrom_;
+  if (skipping_) return skipped_;
   picture_ = QPicture();
   painter_.begin(&picture_);
   canvas_.Begin(&painter_, QPoint(0, 0));
@@ -65,10 +68,24 @@ Canvas& PicturePageSink::BeginPage() {
 }
 
 void PicturePageSink::HandOverPage() {
+  ++pages_;
+  if (skipping_) return;
   canvas_.End();
   painter_.end();
-  ++pages_;
+  ++recorded_;
   if (image_) image_->SetPicture(picture_);
+}
+
+PreviewPaging DrawPreviewPageInto(TPageImage* image, int32_t kind) {
+  const int32_t wanted = kind >= 0 && kind < ReportPageKindCount ? PreviewPage[kind] : 1;
+  PicturePageSink sink(image, wanted);
+  const PreviewPaging paging = DrawPreviewPage(kind, sink);
+  if (sink.RecordedPageCount() == 0 && sink.PageCount() > 0) {
+    // The family ended before the page asked for: its last page is shown.
+    PicturePageSink last(image, sink.PageCount());
+    DrawReportPageKind(kind, last, PreviewPixelsPerMm, sink.PageCount());
+  }
+  return paging;
 }
 
 LocalTime PicturePageSink::Now() const { return LocalTimeNow(); }

@@ -10,6 +10,8 @@
 
 #include "rendering/qt/QtCanvas.h"
 #include "report/ReportPage.h"
+#include "report/ReportPreview.h"
+#include "report/SkippedPageCanvas.h"
 
 class QPrinter;
 class TPageImage;
@@ -36,10 +38,12 @@ class PrinterPageSink final : public PageSink {
 };
 
 // Records each page into a fresh picture and gives it to a preview image,
-// which keeps the last one.
+// which keeps the last one. Pages before recordFrom are only paged through:
+// drawn on a canvas that keeps nothing.
 class PicturePageSink final : public PageSink {
  public:
-  explicit PicturePageSink(TPageImage* image) : image_(image) {}
+  explicit PicturePageSink(TPageImage* image, int32_t recordFrom = 1)
+      : image_(image), recordFrom_(recordFrom) {}
   Canvas& BeginPage() override;
   void HandOverPage() override;
   void NewPage() override {}
@@ -49,16 +53,26 @@ class PicturePageSink final : public PageSink {
   int32_t Resolution() const override { return 0; }
   LocalTime Now() const override;
 
-  // The pages handed over so far.
+  // The pages handed over so far, and those of them recorded.
   int32_t PageCount() const { return pages_; }
+  int32_t RecordedPageCount() const { return recorded_; }
 
  private:
   TPageImage* image_;
+  int32_t recordFrom_;
   QPicture picture_;
   QPainter painter_;
   QtCanvas canvas_;
+  SkippedPageCanvas skipped_;
+  bool skipping_ = false;
   int32_t pages_ = 0;
+  int32_t recorded_ = 0;
 };
+
+// Draws the page of kind that the preview shows into image and keeps the
+// preview's books (DrawPreviewPage); only that page is recorded. A family
+// with fewer pages than the one asked for shows its last page.
+PreviewPaging DrawPreviewPageInto(TPageImage* image, int32_t kind);
 
 // The program's printer (A4 portrait, high resolution), created on first use.
 QPrinter& ReportPrinter();
