@@ -6,7 +6,7 @@
 
 const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     DrawCoverPage,                // PageCover
-    nullptr,                      // PagePlan
+    DrawPlanPages,                // PagePlan
     DrawFoundationPlanPage,       // PageFoundation
     nullptr,                      // PageRequiredStrength
     nullptr,                      // PageWallStrength

@@ -6,6 +6,8 @@
 
 #include "report/ReportPage.h"
 
+// Kind 1: per storey the plan with the legend of its symbols and elements.
+int32_t DrawPlanPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 // Kind 2: the first storey's plan with its foundations and the list of the
 // six foundation kinds; one page.
 int32_t DrawFoundationPlanPage(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
