@@ -37,9 +37,20 @@ constexpr std::size_t SymbolLimit = 13, DescriptionLimit = 41;
 // The brace names by brace table row.
 constexpr int LegendBraceNameCount = 15;
 constexpr const char16_t* LegendBraceNames[LegendBraceNameCount] = {
-    u"無し",        u"不明",        u"鉄筋9mmφ",   u"筋かい15x90",       u"筋かい30x90",
-    u"筋かい30x90", u"筋かい45x90", u"筋かい45x90", u"筋かい90x90",       u"その他1",
-    u"その他2",     u"方杖90x90添柱付き",           u"方杖90x90添柱無し", u"",
+    u"無し",
+    u"不明",
+    u"鉄筋9mmφ",
+    u"筋かい15x90",
+    u"筋かい30x90",
+    u"筋かい30x90",
+    u"筋かい45x90",
+    u"筋かい45x90",
+    u"筋かい90x90",
+    u"その他1",
+    u"その他2",
+    u"方杖90x90添柱付き",
+    u"方杖90x90添柱無し",
+    u"",
     u"",
 };
 // The end joints of a brace by BraceEndJoint.
@@ -51,10 +62,13 @@ constexpr const char16_t* LegendEndJointNames[LegendEndJointNameCount] = {u"く�
 // they stand for (row 7 is the wall without strength).
 constexpr int32_t WallRowCount = 8;
 constexpr const char16_t* WallRowCaptions[WallRowCount] = {
-    u"無開口の壁", u"マド(＜1m)", u"マド(＜2m)", u"マド(≧2m)", u" 戸 (＜1m)", u" 戸 (＜2m)", u" 戸 (≧2m)", u"耐力無の壁",
+    u"無開口の壁", u"マド(＜1m)", u"マド(＜2m)", u"マド(≧2m)",
+    u" 戸 (＜1m)", u" 戸 (＜2m)", u" 戸 (≧2m)",  u"耐力無の壁",
 };
 constexpr int32_t NoStrengthRow = 7;
-constexpr int32_t OpeningKindOfRow(int32_t row) { return row == 0 || row == NoStrengthRow ? 0 : row <= 3 ? 1 : 2; }
+constexpr int32_t OpeningKindOfRow(int32_t row) {
+  return row == 0 || row == NoStrengthRow ? 0 : row <= 3 ? 1 : 2;
+}
 
 // A fixed text field that need not end in a terminator.
 template <int N>
@@ -111,7 +125,8 @@ std::vector<int32_t> LegendWallCodes(int32_t v, int32_t s) {
     if (verification && (w.PanelLeft == RowUnknown || w.PanelRight == RowUnknown)) add(CodeUnknownPanel);
     // Values off the tables would make a code that reads as another element.
     if (w.BraceKind > 1 && w.BraceKind < BraceTableRows)
-      add(BraceCodeStep * w.BraceKind + 2 * ClampInt(w.BraceEndJoint, 0, 3) + (w.BraceArrangement == 1 ? 1 : 0));
+      add(BraceCodeStep * w.BraceKind + 2 * ClampInt(w.BraceEndJoint, 0, 3) +
+          (w.BraceArrangement == 1 ? 1 : 0));
     if (w.MudWallKind > 1 && w.MudWallKind < MudWallTableRows) add(MudWallCodeStep * w.MudWallKind);
     if (w.PanelLeft > 1 && w.PanelLeft < PanelTableRows) add(PanelCodeStep * w.PanelLeft);
     if (w.PanelRight > 1 && w.PanelRight < PanelTableRows) add(PanelCodeStep * w.PanelRight);
@@ -195,7 +210,9 @@ class PlanLegend {
   }
   int32_t At(double mm, double offset = 0) const { return Trunc(Real(mm) + offset); }
   void Font(double heightMm, double widthMm) { frame_.SelectFont(ReportGothicFace, heightMm, widthMm, 400); }
+  // Texts on the page's white, without a box of the last fill behind them.
   void Text(double xMm, double yMm, std::u16string_view text) {
+    canvas_.SetBrushStyle(BrushStyle::Clear);
     DrawTextMm(canvas_, ppm_, xMm, yMm, text);
   }
   void Pen(int32_t colour, int32_t width, PenStyle style = PenStyle::Solid) {
@@ -333,8 +350,8 @@ class PlanLegend {
     sample.X1 = sample.X0 + 0.91L * scale_;
     sample.Y = Real(236 + 7 * r);
     const double y = static_cast<double>(sample.Y);
-    sample.Frame = MakeWallFrame({static_cast<double>(sample.X0), y}, {static_cast<double>(sample.X1), y}, h_, 0, 0,
-                                 false, false);
+    sample.Frame = MakeWallFrame({static_cast<double>(sample.X0), y}, {static_cast<double>(sample.X1), y}, h_,
+                                 0, 0, false, false);
     return sample;
   }
 

@@ -48,7 +48,8 @@ bool HasRect(const RecordedPage& page, std::vector<int32_t> args) {
 
 // The pen colour of the first horizontal line at y (within one unit) whose
 // ends lie strictly between xFrom and xTo; -1 when there is none.
-int32_t FirstLineColour(const RecordedPage& page, int32_t xFrom, int32_t xTo, int32_t y, std::size_t from = 0) {
+int32_t FirstLineColour(const RecordedPage& page, int32_t xFrom, int32_t xTo, int32_t y,
+                        std::size_t from = 0) {
   for (std::size_t i = from; i < page.size(); ++i) {
     const Call& c = page[i];
     if (c.Kind != Op::Line || c.Args[1] != c.Args[3] || std::abs(c.Args[1] - y) > 1) continue;
@@ -72,7 +73,8 @@ std::vector<int32_t> PlanAxisXs(const RecordedPage& page, int32_t firstAxis) {
   std::vector<int32_t> xs(GridAxisCountX, -1);
   int32_t i = firstAxis;
   for (const Call& c : page)
-    if (c.Kind == Op::Line && c.Args[1] == 1836 && c.Args[3] == 1958 && i < GridAxisCountX) xs[i++] = c.Args[0];
+    if (c.Kind == Op::Line && c.Args[1] == 1836 && c.Args[3] == 1958 && i < GridAxisCountX)
+      xs[i++] = c.Args[0];
   return xs;
 }
 
@@ -129,7 +131,8 @@ TEST_F(PlanPagesTest, FoundationLegendOnTheFirstStoreyOnly) {
   EXPECT_NE(FindText(first, u"基礎の表示は耐力のある壁下のみ"), nullptr);
   // Bands from (143 + 20k, 220) to (157 + 20k, 224) mm: 1458.6, 2244 (2243 a hair below), 1601.4, 2284.8.
   for (int32_t k = 0; k < 3; ++k) {
-    const int32_t x1 = static_cast<int32_t>((143 + 20 * k) * 10.2), x2 = static_cast<int32_t>((157 + 20 * k) * 10.2);
+    const int32_t x1 = static_cast<int32_t>((143 + 20 * k) * 10.2),
+                  x2 = static_cast<int32_t>((157 + 20 * k) * 10.2);
     const auto band = std::find_if(first.begin(), first.end(), [&](const Call& c) {
       return c.Kind == Op::Rectangle && c.Args == std::vector<int32_t>{x1, 2243, x2, 2284};
     });
@@ -227,7 +230,8 @@ TEST_F(PlanPagesTest, SixteenSortedCodesOfTwentyElementsWithTheirLabels) {
     EXPECT_EQ(left->Font.Height, 25);  // 2.5 x 1 mm
     EXPECT_EQ(left->Font.Width, 10);
   }
-  for (const char16_t* dropped : {u"鉄筋9mmφ一方向くぎ打ち", u"筋かい15x90一方向くぎ打ち", u"土壁5～7cm", u"木ずり釘打ち"})
+  for (const char16_t* dropped :
+       {u"鉄筋9mmφ一方向くぎ打ち", u"筋かい15x90一方向くぎ打ち", u"土壁5～7cm", u"木ずり釘打ち"})
     EXPECT_EQ(FindText(page, dropped), nullptr);
 
   // Symbols and strengths centred on the sample's middle (968 + 1108) / 2 =
@@ -369,13 +373,12 @@ TEST_F(PlanPagesTest, EachWallSampleInThePlansColourForThatWall) {
                            static_cast<int32_t>(y - 9.18 + 1));
   };
   const struct {
-    int32_t column, row;  // legend sample
+    int32_t column, row;   // legend sample
     int32_t axisX, axisY;  // the plan's wall
     int32_t entry;         // WallLineColours: 8 x no strength + 4 x partition + opening kind
   } cases[] = {
-      {0, 0, 2, plantest::Top, 0},       {0, 1, 3, plantest::Top, 1},
-      {0, 4, 4, plantest::Top, 2},       {0, 7, 5, plantest::Top, 8},
-      {1, 0, 2, plantest::Partition, 4}, {1, 1, 3, plantest::Partition, 5},
+      {0, 0, 2, plantest::Top, 0},       {0, 1, 3, plantest::Top, 1},       {0, 4, 4, plantest::Top, 2},
+      {0, 7, 5, plantest::Top, 8},       {1, 0, 2, plantest::Partition, 4}, {1, 1, 3, plantest::Partition, 5},
       {1, 4, 4, plantest::Partition, 6},
   };
   for (const auto& c : cases) {
