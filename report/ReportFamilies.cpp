@@ -10,7 +10,7 @@ const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     DrawFoundationPlanPage,       // PageFoundation
     nullptr,                      // PageRequiredStrength
     nullptr,                      // PageWallStrength
-    nullptr,                      // PageCentreOfGravity
+    DrawCentreOfGravityPages,     // PageCentreOfGravity
     nullptr,                      // PageRigidity
     DrawNValueTables,             // PageNValueTables
     DrawNValueFrameDiagrams,      // PageNValueFrames

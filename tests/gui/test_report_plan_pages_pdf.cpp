@@ -48,6 +48,14 @@ void BuildSnowHouse() {
       w.Deterioration = 2;
     }
   for (int32_t k = 0; k < ColumnCount[0][0]; ++k) Columns[0][0][k].Hardware = k % 3;
+  // A largest rectangle (left out of the table) and a triangle of balcony.
+  RoofFloorRectRecord& largest = RoofFloorRects[0][0][RoofFloorRectCount[0][0]++];
+  largest = RoofFloorRects[0][0][0];
+  largest.AreaCode = 6;
+  RoofFloorTriangleRecord& balcony = RoofFloorTriangles[0][1][RoofFloorTriangleCount[0][1]++];
+  balcony = {};
+  balcony.X1 = 18, balcony.Y1 = 10, balcony.X2 = 20, balcony.Y2 = 10, balcony.X3 = 18, balcony.Y3 = 12;
+  balcony.AreaCode = 17;
   ProjectSettings.SnowLoad = 0.26 * 1.5;
   UpdateUsedExtents();
   RunRecalculationChain();
@@ -65,12 +73,12 @@ TEST_F(GuiTest, PlanAndCentreOfGravityPagesOfASnowHouseGoIntoOnePdf) {
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(pdf);
-  // Two storeys: two plan pages.
-  EXPECT_EQ(PrintReportJob(printer, {PagePlan}), 2);
+  // Two storeys: two plan pages and two centre-of-gravity pages.
+  EXPECT_EQ(PrintReportJob(printer, {PagePlan, PageCentreOfGravity}), 4);
   QFile file(pdf);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QString text = QString::fromLatin1(file.readAll());
-  EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 2);
+  EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 4);
 }
 
 }  // namespace

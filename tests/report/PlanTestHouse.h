@@ -8,13 +8,17 @@
 // (code 0) and a lean-to roof (code 3); storey 2 its roof (code 3).
 #include "analysis/RecalculationChain.h"
 #include "model/ElementLists.h"
+#include "model/ElementTables.h"
 #include "model/ModelExtents.h"
+#include "model/ModelReset.h"
 #include "model/ProjectSettings.h"
 #include "tests/core/TestModelBuilder.h"
 
 namespace plantest {
 
-constexpr int32_t Left = 2, Right = 12, Bottom = 2, Top = 8, Partition = 5, UpperRight = 8;
+// Y axes count up the sheet of the plan, so Y axis 8 is the house's lower
+// side; in the analysis x = X axis - 2, y = 8 - Y axis.
+constexpr int32_t Left = 2, Right = 12, Upper = 2, Lower = 8, Partition = 5, StoreyTwoRight = 8;
 constexpr int32_t PanelPlywood = 3;
 constexpr int32_t FrameSound = 2;
 
@@ -46,22 +50,23 @@ inline void ColumnsAtWallEnds(int32_t s) {
     }
 }
 
-// The outline walls of storey 1 come first: bottom, top, left and right side.
+// The outline walls of storey 1 come first: along Y axis 2, Y axis 8, X axis
+// 2 and X axis 12.
 inline void BuildHouse() {
   testmodel::UseOneMetreGrid();
   ProjectSettings.TopStorey[0] = 1;
-  WallRun(0, Left, Bottom, Right, Bottom);
-  WallRun(0, Left, Top, Right, Top);
-  WallRun(0, Left, Bottom, Left, Top);
-  WallRun(0, Right, Bottom, Right, Top);
+  WallRun(0, Left, Upper, Right, Upper);
+  WallRun(0, Left, Lower, Right, Lower);
+  WallRun(0, Left, Upper, Left, Lower);
+  WallRun(0, Right, Upper, Right, Lower);
   WallRun(0, Left, Partition, Right, Partition);
-  WallRun(1, Left, Bottom, UpperRight, Bottom);
-  WallRun(1, Left, Top, UpperRight, Top);
-  WallRun(1, Left, Bottom, Left, Top);
-  WallRun(1, UpperRight, Bottom, UpperRight, Top);
-  testmodel::AddRect(0, 0, Left, Bottom, UpperRight, Top, 0);
-  testmodel::AddRect(0, 0, UpperRight, Bottom, Right, Top, 3);
-  testmodel::AddRect(0, 1, Left, Bottom, UpperRight, Top, 3);
+  WallRun(1, Left, Upper, StoreyTwoRight, Upper);
+  WallRun(1, Left, Lower, StoreyTwoRight, Lower);
+  WallRun(1, Left, Upper, Left, Lower);
+  WallRun(1, StoreyTwoRight, Upper, StoreyTwoRight, Lower);
+  testmodel::AddRect(0, 0, Left, Upper, StoreyTwoRight, Lower, 0);
+  testmodel::AddRect(0, 0, StoreyTwoRight, Upper, Right, Lower, 3);
+  testmodel::AddRect(0, 1, Left, Upper, StoreyTwoRight, Lower, 3);
 }
 
 // What a full paint does before the pages are drawn, twice, so that the
@@ -70,6 +75,16 @@ inline void Recalculate() {
   for (int32_t s = 0; s < 2; ++s) ColumnsAtWallEnds(s);
   UpdateUsedExtents();
   RunRecalculationChain();
+  RunRecalculationChain();
+}
+
+// Back to the empty model with its results, so that a later test in the same
+// process finds no extent, axis names or results of the house.
+inline void Clear() {
+  RestoreElementTableStartValues();
+  RestoreProjectSettingsStartValues();
+  ResetModel(ResetForStartUp);
+  UpdateUsedExtents();
   RunRecalculationChain();
 }
 

@@ -30,7 +30,7 @@ using Call = RecordingCanvas::Call;
 
 class PlanPagesTest : public ReportTest {
  protected:
-  void TearDown() override { RestoreElementTableStartValues(); }
+  void TearDown() override { plantest::Clear(); }
 
   // The pages of the preview up to page n; the last one is page n.
   const RecordedPage& Preview(int32_t n) {
@@ -59,10 +59,11 @@ int32_t FirstLineColour(const RecordedPage& page, int32_t xFrom, int32_t xTo, in
 }
 
 // The y of the plan's tick of each Y axis (ticks from 285 to 408 units at
-// 10.2 per mm, drawn from the top axis down), by axis index.
-std::vector<int32_t> PlanAxisYs(const RecordedPage& page, int32_t topAxis) {
+// 10.2 per mm, drawn from the last axis of the extent, the lowest on the
+// sheet, to the first), by axis index.
+std::vector<int32_t> PlanAxisYs(const RecordedPage& page, int32_t lastAxis) {
   std::vector<int32_t> ys(GridAxisCountY, -1);
-  int32_t j = topAxis;
+  int32_t j = lastAxis;
   for (const Call& c : page)
     if (c.Kind == Op::Line && c.Args[0] == 285 && c.Args[2] == 408 && j >= 0) ys[j--] = c.Args[1];
   return ys;
@@ -349,8 +350,8 @@ TEST_F(PlanPagesTest, SamplesStandAtThePlansScale) {
 
 TEST_F(PlanPagesTest, EachWallSampleInThePlansColourForThatWall) {
   plantest::BuildHouse();
-  // Storey 1's top side (Y axis 8, walls 10..19 from X axis 2) is outer, the
-  // line along Y axis 5 (walls 32..41) partition.
+  // Storey 1's side along Y axis 8 (walls 10..19 from X axis 2) is outer,
+  // the line along Y axis 5 (walls 32..41) partition.
   Walls[0][0][11].OpeningKind = 1;  // X 3..4: a window
   Walls[0][0][12].OpeningKind = 2;  // X 4..5: a door
   Walls[0][0][13].NoStrength = 1;   // X 5..6: no strength
@@ -359,7 +360,7 @@ TEST_F(PlanPagesTest, EachWallSampleInThePlansColourForThatWall) {
   plantest::Recalculate();
   const RecordedPage& page = Preview(1);
 
-  const std::vector<int32_t> ys = PlanAxisYs(page, plantest::Top);
+  const std::vector<int32_t> ys = PlanAxisYs(page, plantest::Lower);
   const std::vector<int32_t> xs = PlanAxisXs(page, plantest::Left);
   // The plan's upper outline of the wall from X axis a to a + 1 on Y axis j
   // lies h (9.18) above the axis, moved down by the pixel rule's one unit.
@@ -377,8 +378,8 @@ TEST_F(PlanPagesTest, EachWallSampleInThePlansColourForThatWall) {
     int32_t axisX, axisY;  // the plan's wall
     int32_t entry;         // WallLineColours: 8 x no strength + 4 x partition + opening kind
   } cases[] = {
-      {0, 0, 2, plantest::Top, 0},       {0, 1, 3, plantest::Top, 1},       {0, 4, 4, plantest::Top, 2},
-      {0, 7, 5, plantest::Top, 8},       {1, 0, 2, plantest::Partition, 4}, {1, 1, 3, plantest::Partition, 5},
+      {0, 0, 2, plantest::Lower, 0},     {0, 1, 3, plantest::Lower, 1},     {0, 4, 4, plantest::Lower, 2},
+      {0, 7, 5, plantest::Lower, 8},     {1, 0, 2, plantest::Partition, 4}, {1, 1, 3, plantest::Partition, 5},
       {1, 4, 4, plantest::Partition, 6},
   };
   for (const auto& c : cases) {
