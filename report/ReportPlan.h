@@ -1,5 +1,5 @@
 #pragma once
-// Pieces of the printed plan that the pages around a plan reuse, so that a
+// What the printed plan shares with the pages around a plan, so that a
 // legend draws its samples exactly as the plan draws the walls they stand
 // for: the plan's scale, the colour of a wall's lines and the symbols of a
 // wall's elements.

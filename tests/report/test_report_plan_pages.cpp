@@ -410,7 +410,7 @@ TEST_F(PlanPagesTest, ElementSamplesUseThePlansSymbols) {
     if (c.Kind == Op::Line && c.Args[1] > 2039 && c.Pen.Colour == MudWallColour) mudWidth = c.Pen.Width;
     if (c.Kind == Op::Polygon && c.Args[1] > 2039 && c.Pen.Width == 2) bandColour = c.Brush.Colour;
   }
-  // The band (row 0), two wedges (row 1) and the knee braces' four pieces (row 2).
+  // The band (row 0), two wedges (row 1) and the knee braces' four shapes (row 2).
   EXPECT_EQ(polygons.size(), 1u + 2u + 4u);
   EXPECT_EQ(bandColour, PanelColours[1]);
   // Crossed kind 4 with a nailed joint: BraceColours entry 3; kind 9: entry 10.
