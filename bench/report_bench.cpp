@@ -67,6 +67,26 @@ void WholeReportToPdf(benchmark::State& state) {
 }
 BENCHMARK(WholeReportToPdf)->Unit(benchmark::kMillisecond);
 
+// The last page of the plan pages and of the centre-of-gravity pages of the
+// maximal model (three storeys, 300 walls, 50 + 50 areas each) in the
+// preview, which draws every page before it.
+void PreviewLastPlanOrCentrePage(benchmark::State& state) {
+  const int kind = static_cast<int>(state.range(0));
+  BuildMaximalModel();
+  CurrentVariant = CurrentState;
+  RunRecalculationChain();
+  RunRecalculationChain();
+  for (auto _ : state) {
+    PicturePageSink sink(nullptr);
+    benchmark::DoNotOptimize(DrawReportPageKind(kind, sink, PreviewPixelsPerMm, 99));
+  }
+}
+BENCHMARK(PreviewLastPlanOrCentrePage)
+    ->ArgName("kind")
+    ->Arg(PagePlan)
+    ->Arg(PageCentreOfGravity)
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

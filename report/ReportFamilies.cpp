@@ -6,11 +6,11 @@
 
 const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     DrawCoverPage,                // PageCover
-    nullptr,                      // PagePlan
+    DrawPlanPages,                // PagePlan
     DrawFoundationPlanPage,       // PageFoundation
     nullptr,                      // PageRequiredStrength
     nullptr,                      // PageWallStrength
-    nullptr,                      // PageCentreOfGravity
+    DrawCentreOfGravityPages,     // PageCentreOfGravity
     nullptr,                      // PageRigidity
     DrawNValueTables,             // PageNValueTables
     DrawNValueFrameDiagrams,      // PageNValueFrames

@@ -6,9 +6,13 @@
 
 #include "report/ReportPage.h"
 
+// Kind 1: per storey the plan with the legend of its symbols and elements.
+int32_t DrawPlanPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 // Kind 2: the first storey's plan with its foundations and the list of the
 // six foundation kinds; one page.
 int32_t DrawFoundationPlanPage(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
+// Kind 5: per storey the plan, the area tables and the centre of gravity.
+int32_t DrawCentreOfGravityPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 // Kind 13: the result sheet of the verification method; one page.
 int32_t DrawVerificationResultSheet(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 

@@ -2,6 +2,8 @@
 // into its box, with the grid axes and the element blocks each page needs.
 // Everything is drawn in page units; the positions of the building are
 // truncated toward zero as they reach the page.
+#include "report/ReportPlan.h"
+
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -468,12 +470,6 @@ std::u16string ElementLabelOf(const WallRecord& wall) {
   return std::u16string(text, static_cast<std::size_t>(n));
 }
 
-void DrawPanel(Canvas& canvas, const WallFrame& frame, int32_t row, WallFace face) {
-  if (row < 2 || row >= PanelTableRows) return;
-  SetPen(canvas, ColourAt(PanelColours, row, PanelColours[0]), PanelPenWidth(PanelTable[row].Strength));
-  DrawPanelLine(canvas, frame, face, PanelTable[row].DisplayKind);
-}
-
 void DrawWallTexts(const PlanContext& p, const WallRecord& wall, const WallCaseResult& result,
                    const WallFrame& frame) {
   Canvas& canvas = p.canvas;
@@ -511,11 +507,8 @@ void DrawWall(const PlanContext& p, int32_t k) {
   // A wall whose ends meet has no direction: nothing of it is drawn.
   if (!frame.Drawable) return;
   const WallCaseResult& result = WallResults[p.v][p.s][k].Blocks[0];
-  const bool known =
-      (wall.NoStrength == 0 || wall.NoStrength == 1) && wall.OpeningKind >= 0 && wall.OpeningKind <= 3;
   const int32_t partition = result.WallType >= PartitionWallType ? 1 : 0;
-  const int32_t lineColour =
-      known ? WallLineColours[8 * wall.NoStrength + 4 * partition + wall.OpeningKind] : WallLineColours[0];
+  const int32_t lineColour = WallLineColourOf(wall.NoStrength, partition, wall.OpeningKind);
   const int32_t markColour = ColourAt(WallTypeColours, result.WallType, WallTypeColours[0]);
 
   const int32_t band = WallBandColour(wall, result, p.v != 0);
@@ -528,20 +521,7 @@ void DrawWall(const PlanContext& p, int32_t k) {
   SetPen(canvas, lineColour, 1);
   DrawFittingSymbol(canvas, frame, wall.OpeningKind == 0 ? 0 : wall.FittingSymbol, wall.OpeningKind,
                     lineColour, markColour);
-
-  if (wall.MudWallKind >= 2 && wall.MudWallKind <= 5) {
-    SetPen(canvas, MudWallColour, TruncToInt(wall.MudWallKind * d / 5));
-    DrawMudWallLine(canvas, frame);
-  }
-  if (wall.BraceKind >= 2 && wall.BraceKind <= 10) {
-    const int32_t joint = ClampInt(wall.BraceEndJoint, 0, 3);
-    const int32_t colour = ColourAt(BraceColours, BraceColourIndex[wall.BraceKind][joint], BraceColours[0]);
-    SetPen(canvas, colour, 1);
-    SetBrush(canvas, colour, BrushStyle::Solid);
-    DrawBraceWedges(canvas, frame, wall.BraceKind, wall.BraceArrangement);
-  }
-  DrawPanel(canvas, frame, wall.PanelLeft, WallFace::Left);
-  DrawPanel(canvas, frame, wall.PanelRight, WallFace::Right);
+  DrawWallMakeUp(canvas, frame, wall);
   DrawWallTexts(p, wall, result, frame);
 }
 
@@ -784,7 +764,56 @@ void DrawCentres(const PlanContext& p) {
   canvas.Rectangle(TruncToInt(gx - hx), TruncToInt(gy - hy), TruncToInt(gx + hx), TruncToInt(gy + hy));
 }
 
+void DrawPanel(Canvas& canvas, const WallFrame& frame, int32_t row, WallFace face) {
+  if (row < 2 || row >= PanelTableRows) return;
+  SetPen(canvas, ColourAt(PanelColours, row, PanelColours[0]), PanelPenWidth(PanelTable[row].Strength));
+  DrawPanelLine(canvas, frame, face, PanelTable[row].DisplayKind);
+}
+
 }  // namespace
+
+double ReportPlanBoxMm(ReportPlanKind kind) {
+  return kind == PlanOnPlanPage || kind == PlanAxesOnly || kind < 0 || kind > 7 ? 150 : 100;
+}
+
+double ReportPlanScale(ReportPlanKind kind, double pixelsPerMm) {
+  const double boxMm = ReportPlanBoxMm(kind);
+  const double cap = 20 * pixelsPerMm;
+  const bool extentUsed = ModelExtentMinX >= 0 && ModelExtentMaxX < GridAxisCountX && ModelExtentMinY >= 0 &&
+                          ModelExtentMaxY < GridAxisCountY;
+  // A reversed extent (an empty model) has a negative side; a zero side
+  // gives an unbounded quotient: both end at the cap of 20 mm per metre.
+  const double larger = extentUsed ? MaxDouble(AxisX(ModelExtentMaxX) - AxisX(ModelExtentMinX),
+                                               AxisY(ModelExtentMaxY) - AxisY(ModelExtentMinY))
+                                   : -1;
+  double c = boxMm * pixelsPerMm / larger;
+  if (c > cap) c = cap;
+  if (c < 0) c = cap;
+  return c;
+}
+
+int32_t WallLineColourOf(int32_t noStrength, int32_t partition, int32_t openingKind) {
+  const bool known = (noStrength == 0 || noStrength == 1) && (partition == 0 || partition == 1) &&
+                     openingKind >= 0 && openingKind <= 3;
+  return known ? WallLineColours[8 * noStrength + 4 * partition + openingKind] : WallLineColours[0];
+}
+
+void DrawWallMakeUp(Canvas& canvas, const WallFrame& frame, const WallRecord& wall) {
+  if (!frame.Drawable) return;
+  if (wall.MudWallKind >= 2 && wall.MudWallKind <= 5) {
+    SetPen(canvas, MudWallColour, TruncToInt(wall.MudWallKind * frame.Unit / 5));
+    DrawMudWallLine(canvas, frame);
+  }
+  if (wall.BraceKind >= 2 && wall.BraceKind <= 10) {
+    const int32_t joint = ClampInt(wall.BraceEndJoint, 0, 3);
+    const int32_t colour = ColourAt(BraceColours, BraceColourIndex[wall.BraceKind][joint], BraceColours[0]);
+    SetPen(canvas, colour, 1);
+    SetBrush(canvas, colour, BrushStyle::Solid);
+    DrawBraceWedges(canvas, frame, wall.BraceKind, wall.BraceArrangement);
+  }
+  DrawPanel(canvas, frame, wall.PanelLeft, WallFace::Left);
+  DrawPanel(canvas, frame, wall.PanelRight, WallFace::Right);
+}
 
 void DrawReportPlan(Canvas& canvas, ReportPlanKind kindArg, int32_t storey, double pixelsPerMm,
                     int32_t wantedPage) {
@@ -795,21 +824,12 @@ void DrawReportPlan(Canvas& canvas, ReportPlanKind kindArg, int32_t storey, doub
 
   SetPen(canvas, LightGrey, 1);
   SetBrush(canvas, White, BrushStyle::Clear);
-  const bool large = kind == PlanOnPlanPage || kind == PlanAxesOnly;
-  const double boxMm = large ? 150 : 100;
+  const double boxMm = ReportPlanBoxMm(static_cast<ReportPlanKind>(kind));
   const double frameEndMm = 20 + 1.2 * boxMm;  // e + 180u
   const double e = 20 * pixelsPerMm;
   const double u = boxMm / 150 * pixelsPerMm;
-  const bool extentUsed = ModelExtentMinX >= 0 && ModelExtentMaxX < GridAxisCountX && ModelExtentMinY >= 0 &&
-                          ModelExtentMaxY < GridAxisCountY;
-  const double minX = AxisX(ModelExtentMinX), maxX = AxisX(ModelExtentMaxX);
-  const double minY = AxisY(ModelExtentMinY), maxY = AxisY(ModelExtentMaxY);
-  // A reversed extent (an empty model) has a negative side; a zero side
-  // gives an unbounded quotient: both end at the cap of 20 mm per metre.
-  const double larger = extentUsed ? MaxDouble(maxX - minX, maxY - minY) : -1;
-  double c = boxMm * pixelsPerMm / larger;
-  if (c > e) c = e;
-  if (c < 0) c = e;
+  const double minX = AxisX(ModelExtentMinX), maxY = AxisY(ModelExtentMaxY);
+  const double c = ReportPlanScale(static_cast<ReportPlanKind>(kind), pixelsPerMm);
   const PlanContext p{
       canvas, kind, v, s, pixelsPerMm, e, u, c, minX - (e + 25 * u) / c, maxY - (e + 155 * u) / c};
 
