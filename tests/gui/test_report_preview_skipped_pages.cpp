@@ -39,9 +39,9 @@ TEST_F(PreviewSkippedPagesTest, TheShownPageIsThePageThatRecordingEveryPageShowe
     int32_t kind;
     int32_t page;
   } cases[] = {
-      {PageNValueTables, 1}, {PageNValueTables, 2}, {PageNValueTables, 5},
-      {PageNValueTables, 99},  // beyond the end: the last page
-      {PageCover, 2},          {PageCover, 7},
+      {PageNValueTables, 1}, {PageNValueTables, 2},
+      {PageNValueTables, 5}, {PageNValueTables, 99},  // beyond the end: the last page
+      {PageCover, 2},        {PageCover, 7},
       {PagePlan, 3},  // a family without pages shows its white page
   };
   for (const Case& c : cases) {
