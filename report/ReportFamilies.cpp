@@ -8,7 +8,7 @@ const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     DrawCoverPage,                // PageCover
     nullptr,                      // PagePlan
     DrawFoundationPlanPage,       // PageFoundation
-    nullptr,                      // PageRequiredStrength
+    DrawRequiredStrengthPages,    // PageRequiredStrength
     nullptr,                      // PageWallStrength
     nullptr,                      // PageCentreOfGravity
     nullptr,                      // PageRigidity
