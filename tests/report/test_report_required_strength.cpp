@@ -429,6 +429,25 @@ TEST_F(RequiredStrengthTest, SnowZoneRowsPrintTheSnowPerAreaValues) {
   EXPECT_NE(TextStarting(pages.Pages[3], u" 1  Ｘ　 ａ   6.000　× 0.75000×"), nullptr);
 }
 
+TEST_F(RequiredStrengthTest, SummaryOfTheSimpleTableForTwoStoreys) {
+  BuildHouse();
+  Method(RequiredBySimpleTable, 0);
+  Paint();
+  const RecordedPage& summary = AllPages().Pages.back();
+  EXPECT_NE(FindText(summary, u"現況 必要耐力"), nullptr);
+  // The first storey's short side of 4 m is not below 4 m: no increase.
+  EXPECT_EQ(
+      TextOf(TextStarting(summary, u"（形状割り増し係数）")),
+      "（形状割り増し係数）　　　１階短辺長さ＝  4.000 　１階形状係数＝  1.00    （検討階の最大矩形未入力）");
+  EXPECT_EQ(TextStarting(summary, u"　　　　　　　　　　Ｒf"), nullptr);
+  // The light two-storey values of the simple table; Qr1 = 28.645161 x 0.83 = 23.77548.
+  EXPECT_NE(FindText(summary, u"床面積当り必要耐力　２階(kＮ／㎡) ＝0.37"), nullptr);
+  EXPECT_NE(FindText(summary, u"床面積当り必要耐力　１階(kＮ／㎡) ＝0.83"), nullptr);
+  EXPECT_NE(
+      FindText(summary, u" 1   28.645　× 0.83000　×   1.000　×   1.000　×   1.000　×   1.000　＝　23.77548"),
+      nullptr);
+}
+
 TEST_F(RequiredStrengthTest, SummaryOfTheLoadTakeOff) {
   BuildHouse();
   Method(RequiredByLoadTakeOff, 0.26);
