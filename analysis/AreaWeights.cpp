@@ -50,10 +50,20 @@ double GetUnitLoadForSpec(int32_t code, double userValue) {
   return ProjectSettings.LoadTakeOff[row][UnitLoadClass[code]];
 }
 
-namespace {
+AreaLoadWeights AreaLoadWeight(int32_t code, double liveLoad, double deadLoad, double addedLoad,
+                               bool addedLoadCounts, double area) {
+  AreaLoadWeights w;
+  w.Weight = (GetUnitLoadForSpec(code, deadLoad) + liveLoad) * area;
+  w.WeightSnow = w.Weight;
+  if (AreaCodeIn(SnowCarryingCodes, code)) w.WeightSnow += area * ProjectSettings.SnowLoad * 5 * 1000;
+  if (addedLoadCounts) {
+    w.Weight += area * addedLoad;
+    w.WeightSnow += area * addedLoad;
+  }
+  return w;
+}
 
-// Balconies, roofs and eaves carry snow.
-constexpr AreaCodeSet SnowCarryingCodes = AreaCodes({2, 3, 4, 8, 9, 10, 11, 12, 13, 17, 18, 19});
+namespace {
 
 int32_t ListCount(int32_t count, int32_t max) { return MinInt(MaxInt(count, 0), max); }
 
@@ -85,13 +95,8 @@ void AddAreaWeight(int v, int s, const AreaOutline& o, int32_t code, double live
     return;
   }
   const double a = o.Area;
-  double w = (GetUnitLoadForSpec(code, deadLoad) + liveLoad) * a;
-  double ws = w;
-  if (AreaCodeIn(SnowCarryingCodes, code)) ws += a * ProjectSettings.SnowLoad * 5 * 1000;
-  if (addedLoadCounts) {
-    w += a * addedLoad;
-    ws += a * addedLoad;
-  }
+  const AreaLoadWeights weights = AreaLoadWeight(code, liveLoad, deadLoad, addedLoad, addedLoadCounts, a);
+  const double w = weights.Weight, ws = weights.WeightSnow;
 
   out.WeightArea = a;
   // Not written otherwise: the centre of gravity then does not use it.
@@ -146,7 +151,7 @@ void AddAreaWeightsOfStorey(int v, int s) {
                              RectCentroidY[v][s][i],   RectMomentX[v][s][i],      RectMomentY[v][s][i],
                              RectCalcMomentX[v][s][i], RectCalcMomentY[v][s][i]};
     AddAreaWeight(v, s, RectangleOutline(r), r.AreaCode, r.LiveLoad, r.DeadLoad, r.AddedLoad,
-                  r.AddedLoad != 0, RectCalcArea[v][s][i], out);
+                  AddedLoadCounts(r), RectCalcArea[v][s][i], out);
   }
   const int32_t triangles = ListCount(RoofFloorTriangleCount[v][s], MaxRoofFloorTrianglesPerStorey);
   for (int i = 0; i < triangles; ++i) {
@@ -154,9 +159,8 @@ void AddAreaWeightsOfStorey(int v, int s) {
     const AreaWeightSlot out{TriWeightArea[v][s][i],  TriWeightedArea[v][s][i], TriCentroidX[v][s][i],
                              TriCentroidY[v][s][i],   TriMomentX[v][s][i],      TriMomentY[v][s][i],
                              TriCalcMomentX[v][s][i], TriCalcMomentY[v][s][i]};
-    // As with the areas, a triangle's added load counts only when positive.
-    AddAreaWeight(v, s, TriangleOutline(t), t.AreaCode, t.LiveLoad, t.DeadLoad, t.AddedLoad, t.AddedLoad > 0,
-                  TriCalcArea[v][s][i], out);
+    AddAreaWeight(v, s, TriangleOutline(t), t.AreaCode, t.LiveLoad, t.DeadLoad, t.AddedLoad,
+                  AddedLoadCounts(t), TriCalcArea[v][s][i], out);
   }
 }
 

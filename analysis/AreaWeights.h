@@ -19,6 +19,20 @@ extern const double StoreyGravityWeightTable[3][StoreyCount][StoreyCount];
 // A code outside 0..19 gives 1.0.
 double GetUnitLoadForSpec(int32_t code, double userValue);
 
+// Balconies, roofs and eaves carry snow.
+constexpr AreaCodeSet SnowCarryingCodes = AreaCodes({2, 3, 4, 8, 9, 10, 11, 12, 13, 17, 18, 19});
+
+// The weight of a roof/floor area of code code, N, without and with snow:
+// (unit dead load of the code + live load) x area, plus added load x area
+// where the added load counts; with snow the codes that carry it add
+// 5 x ProjectSettings.SnowLoad kN/m².
+struct AreaLoadWeights {
+  double Weight;
+  double WeightSnow;
+};
+AreaLoadWeights AreaLoadWeight(int32_t code, double liveLoad, double deadLoad, double addedLoad,
+                               bool addedLoadCounts, double area);
+
 // Per area, [variant][storey][record].
 extern RectAreaArray RectWeightArea;    // A, whatever the code
 extern RectAreaArray RectWeightedArea;  // A x GravityWeightFactorTable; only while GravityCentreBySpec is 1

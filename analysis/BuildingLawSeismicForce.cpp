@@ -23,7 +23,8 @@ constexpr int32_t WallClassIndividual = 2;
 constexpr int32_t GableClassIndividual = 0, GableClassLight = 1, GableClassHeavy = 2;
 constexpr int32_t GableMonoPitch = 0, GableDualPitch = 1, GableParapet = 2;
 
-// N/m². A class outside the enumeration (which no reader lets through) weighs nothing.
+}  // namespace
+
 double WallUnitWeight(const WallRecord& wall, int32_t wallType) {
   if (wall.WeightClass == WallClassIndividual) return wall.Weight;
   if (wall.WeightClass != 0 && wall.WeightClass != 1) return 0.0;
@@ -44,7 +45,6 @@ double GableUnitWeight(const GableWallRecord& gable) {
   }
 }
 
-// N; the slope term is the mean height of the sloped part above the base height.
 double GableWallWeight(const GableWallRecord& gable, double length) {
   const double u = GableUnitWeight(gable);
   switch (gable.Shape) {
@@ -58,6 +58,8 @@ double GableWallWeight(const GableWallRecord& gable, double length) {
       return 0.0;
   }
 }
+
+namespace {
 
 // A weight and its moments into one storey level, the same value with and without snow.
 void AddToLevel(int v, int level, double weight, double momentX, double momentY) {

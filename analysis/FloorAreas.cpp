@@ -119,7 +119,7 @@ void AddRectangle(int v, int s, int i) {
     return;
   }
   const int32_t code = rect.AreaCode;
-  const AreaShares a = SharesOf(v, code, rect.AddedLoad, rect.AddedLoad != 0, o.Area);
+  const AreaShares a = SharesOf(v, code, rect.AddedLoad, AddedLoadCounts(rect), o.Area);
   RectFloorArea[v][s][i] = a.Floor;
   RectComputedFloorArea[v][s][i] = a.Computed;
   RectCalcArea[v][s][i] = a.Calc;
@@ -162,7 +162,7 @@ void AddTriangle(int v, int s, int i) {
   const int32_t code = triangle.AreaCode;
   // A triangle's added load counts only when positive, a rectangle's whenever
   // it is not 0: the two have always been treated so.
-  const AreaShares a = SharesOf(v, code, triangle.AddedLoad, triangle.AddedLoad > 0, o.Area);
+  const AreaShares a = SharesOf(v, code, triangle.AddedLoad, AddedLoadCounts(triangle), o.Area);
   TriFloorArea[v][s][i] = a.Floor;
   TriComputedFloorArea[v][s][i] = a.Computed;
   TriCalcArea[v][s][i] = a.Calc;

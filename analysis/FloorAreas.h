@@ -63,6 +63,11 @@ constexpr AreaCodeSet PlanExtentCodes = AreaCodes({0, 1, 3, 4, 8, 9, 14, 15, 16}
 constexpr AreaCodeSet RequiredStrengthZoneCodes = AreaCodes({0, 1, 2, 3, 4, 8, 9, 14, 15, 16, 17, 18, 19});
 constexpr AreaCodeSet ComputedZoneCodes = AreaCodes({0, 3, 4, 8, 9, 14, 15, 16, 17, 18, 19});
 
+// Whether an area's added load counts toward its calculation area and its
+// weight: a rectangle's whenever it is not 0, a triangle's only when positive.
+inline bool AddedLoadCounts(const RoofFloorRectRecord& r) { return r.AddedLoad != 0; }
+inline bool AddedLoadCounts(const RoofFloorTriangleRecord& t) { return t.AddedLoad > 0; }
+
 // table[code], 0 for a code outside the table.
 double AreaFactor(const double table[AreaFactorTableSize], int32_t code);
 

@@ -49,6 +49,10 @@ double ShearDistribution(double alpha, double t) {
   return 1 + (1 / std::sqrt(alpha) - alpha) * 2 * t / (1 + 3 * t);
 }
 
+double PartUnitWeight(int v, int part) {
+  return PartUnitWeightTable[ClampInt(ProjectSettings.PartWeightClass[v][part], 0, 2)][part];
+}
+
 void CalcSeismicShearFromWeights(int v) {
   const ProjectSettingsData& ps = ProjectSettings;
   const int top = ClampInt(ps.TopStorey[v], 0, StoreyCount - 1);
@@ -91,12 +95,9 @@ void CalcRequiredStrengthByStoreyWeights() {
   if (v < 0 || v >= VariantCount) return;
   const ProjectSettingsData& ps = ProjectSettings;
   const int top = ClampInt(ps.TopStorey[v], 0, StoreyCount - 1);
-  auto unit = [&](int part) {
-    return PartUnitWeightTable[ClampInt(ps.PartWeightClass[v][part], 0, 2)][part];
-  };
-  const double roof = unit(PartRoof);
-  const double walls = unit(PartOuterWall) + unit(PartInnerWall);
-  const double floor = unit(PartFloor) + unit(PartLiveLoad);
+  const double roof = PartUnitWeight(v, PartRoof);
+  const double walls = PartUnitWeight(v, PartOuterWall) + PartUnitWeight(v, PartInnerWall);
+  const double floor = PartUnitWeight(v, PartFloor) + PartUnitWeight(v, PartLiveLoad);
   const double snowRoof = ps.SnowLoad * 5 + roof;
   const double* p = PlanShapeFactor[v];
 

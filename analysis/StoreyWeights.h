@@ -14,6 +14,9 @@ constexpr int PartRoof = 0, PartOuterWall = 1, PartInnerWall = 2, PartFloor = 3,
 
 // kN/m² of weight area, [part weight class][part].
 extern const double PartUnitWeightTable[3][5];
+// The unit weight of part of variant v in its part weight class, a class
+// outside the table read as the nearest row.
+double PartUnitWeight(int v, int part);
 
 extern StoreyArray StoreyWeight, StoreyWeightSnow;  // weight carried by the storey (支持重量), kN
 extern StoreyArray WeightRatioAlpha, WeightRatioAlphaSnow;

@@ -12,8 +12,11 @@
 #include "analysis/RecalculationChain.h"
 #include "bench/MaximalModel.h"
 #include "model/ElementLists.h"
+#include "model/ProjectSettings.h"
+#include "model/SettingChoices.h"
 #include "model/ViewState.h"
 #include "rendering/qt/QtCanvas.h"
+#include "report/RecordingPageSink.h"
 #include "report/ReportFamilies.h"
 #include "report/ReportPreview.h"
 #include "report/qt/ReportPrintService.h"
@@ -88,6 +91,27 @@ BENCHMARK(PreviewLastPlanOrCentrePage)
     ->Arg(PagePlan)
     ->Arg(PageCentreOfGravity)
     ->Unit(benchmark::kMillisecond);
+
+// The required-strength family's last page (method 0's second summary) on
+// the maximal model, as the preview asks for it: every storey page and its
+// continuations (50 + 50 areas, 300 walls and 300 gables a storey) are drawn
+// first, since the summary needs their sums.
+void PreviewRequiredStrengthLastPage(benchmark::State& state) {
+  BuildMaximalModel();
+  CurrentVariant = CurrentState;
+  ProjectSettings.RequiredStrengthMethod = RequiredByLoadTakeOff;
+  RunRecalculationChain();
+  RunRecalculationChain();
+  RecordingPageSink count;
+  DrawReportPageKind(PageRequiredStrength, count, PreviewPixelsPerMm, 0);
+  const int32_t last = static_cast<int32_t>(count.Pages.size());
+  state.counters["pages"] = last;
+  for (auto _ : state) {
+    PreviewPage[PageRequiredStrength] = last;
+    benchmark::DoNotOptimize(DrawPreviewPageInto(nullptr, PageRequiredStrength));
+  }
+}
+BENCHMARK(PreviewRequiredStrengthLastPage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -8,7 +8,7 @@ const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     DrawCoverPage,                // PageCover
     DrawPlanPages,                // PagePlan
     DrawFoundationPlanPage,       // PageFoundation
-    nullptr,                      // PageRequiredStrength
+    DrawRequiredStrengthPages,    // PageRequiredStrength
     nullptr,                      // PageWallStrength
     DrawCentreOfGravityPages,     // PageCentreOfGravity
     nullptr,                      // PageRigidity

@@ -11,6 +11,9 @@ int32_t DrawPlanPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 // Kind 2: the first storey's plan with its foundations and the list of the
 // six foundation kinds; one page.
 int32_t DrawFoundationPlanPage(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
+// Kind 3: how the required strength of every storey was obtained; a page per
+// storey with its tables, then a summary page per snow case.
+int32_t DrawRequiredStrengthPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 // Kind 5: per storey the plan, the area tables and the centre of gravity.
 int32_t DrawCentreOfGravityPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 // Kind 13: the result sheet of the verification method; one page.

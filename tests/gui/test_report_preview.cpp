@@ -305,10 +305,11 @@ TEST_F(ReportPreviewTest, VerificationSheetAtFullSize) {
 TEST_F(ReportPreviewTest, TheWholeReportGoesIntoOnePdfWithTheSinksPageCount) {
   const QString pdf = folder.filePath(QStringLiteral("all.pdf"));
   const int sheets = PrintReportToPdf(pdf);
-  // The cover, the plan pages (two storeys), the foundation page, the centre
-  // of gravity pages (two storeys), the N-value frames (Y, X) and tables (two
-  // storeys), the score page and the verification sheet.
-  EXPECT_EQ(sheets, 12);
+  // The cover, the plan pages (two storeys), the foundation page, the
+  // required strength (two storeys and the summary), the centre of gravity
+  // pages (two storeys), the N-value frames (Y, X) and tables (two storeys),
+  // the score page and the verification sheet.
+  EXPECT_EQ(sheets, 15);
   EXPECT_EQ(PdfPageCount(pdf), sheets);
   // With QUILMORA_SHOT set, a copy to look at beside the screenshot.
   const QByteArray shot = qgetenv("QUILMORA_SHOT");
