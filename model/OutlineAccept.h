@@ -14,7 +14,7 @@ struct OutlineAcceptChecks {
   // other-elements, required-strength and balance groups, by
   // MethodPanelLabel; -1 where the group has no checked radio.
   int32_t MethodRadio[MethodPanelLabelCount] = {-1, -1, -1, -1, -1};
-  int32_t SnowDepthIndex = 0;   // Csekiset; 0 is 無し（1.0ｍ未満）
+  int32_t SnowDepthIndex = 0;    // Csekiset; 0 is 無し（1.0ｍ未満）
   int32_t CheckedSnowCase = -1;  // the dialog's Rseki0 (0) or Rseki1 (1); -1 neither
 };
 

@@ -145,8 +145,8 @@ struct StoreyRow {
 // count; the plan stays on its storey unless the variant lacks it.
 TEST_F(OutlineAcceptTest, StoreyControlsForEveryStoreyCount) {
   const StoreyRow rows[] = {
-      {0, 0, false, false, 0}, {1, 0, true, false, 0},  {1, 1, true, false, 1}, {2, 0, true, true, 0},
-      {2, 1, true, true, 1},   {2, 2, true, true, 2},   {0, 1, false, false, 0}, {0, 2, false, false, 0},
+      {0, 0, false, false, 0}, {1, 0, true, false, 0},   {1, 1, true, false, 1},  {2, 0, true, true, 0},
+      {2, 1, true, true, 1},   {2, 2, true, true, 2},    {0, 1, false, false, 0}, {0, 2, false, false, 0},
       {1, 2, true, false, 1},  {-1, 1, false, false, 0}, {7, 2, true, true, 2},
   };
   for (const StoreyRow& row : rows) {
@@ -158,7 +158,8 @@ TEST_F(OutlineAcceptTest, StoreyControlsForEveryStoreyCount) {
     MainWindow.CheckedStoreyRadio = row.StoreyBefore;
     PendingPointCount = 1;
     Accept(-1, -1, -1, -1, -1);
-    const std::string what = "top " + std::to_string(row.Top) + ", storey " + std::to_string(row.StoreyBefore);
+    const std::string what =
+        "top " + std::to_string(row.Top) + ", storey " + std::to_string(row.StoreyBefore);
     EXPECT_EQ(MainWindow.R2kaiEnabled, row.R2) << what;
     EXPECT_EQ(MainWindow.R3kaiEnabled, row.R3) << what;
     EXPECT_EQ(CurrentStorey, row.StoreyAfter) << what;
