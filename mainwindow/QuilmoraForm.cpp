@@ -48,6 +48,7 @@
 #include "model/ModelExtents.h"
 #include "model/ModelRecentre.h"
 #include "model/ModelReset.h"
+#include "model/OutlineRules.h"
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
 #include "model/ProjectFile.h"
@@ -71,8 +72,6 @@ namespace {
 
 QColor FromColorRef(int32_t bgr) { return QColor(QRgbOfColour(bgr)); }
 
-QString FromUtf16(const char16_t* text) { return QString::fromUtf16(text); }
-
 void SetBackground(QWidget* widget, int32_t colour) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, FromColorRef(colour));
@@ -91,7 +90,29 @@ Layout* Tight(Layout* layout) {
   return layout;
 }
 
-const char* const kVariantNames[3] = {"現　況", "改修案１", "改修案２"};
+// The display boxes of the plan with the flag each one stands for.
+struct DisplaySwitch {
+  const char* name;
+  const char* caption;
+  int32_t ProjectSettingsData::*flag;
+};
+const DisplaySwitch kDisplaySwitches[TQuilmoraForm::DisplaySwitchCount] = {
+    {"Ccnchi", "柱Ｎ値", &ProjectSettingsData::ShowColumnNValue},
+    {"Ckaishu", "改修箇所", &ProjectSettingsData::ShowRetrofitPlaces},
+    {"CtakaiW", "他階壁", &ProjectSettingsData::ShowOtherStoreyWalls},
+    {"Cwouka", "横架材", &ProjectSettingsData::ShowBeamStress},
+    {"Cwyouso", "壁要素", &ProjectSettingsData::ShowWallElements},
+    {"Cwtairyoku", "壁耐力", &ProjectSettingsData::ShowWallStrength},
+    {"Cwteigenchi", "壁低減値", &ProjectSettingsData::ShowReducedStrength},
+    {"Cwkaishu", "改修注意", &ProjectSettingsData::ShowRetrofitCaution},
+};
+
+// Sets a colour of a label for its enabled states only: disabled, it greys
+// out as the panel around it does.
+void SetLiveColour(QPalette& palette, QPalette::ColorRole role, const QColor& colour) {
+  palette.setColor(QPalette::Active, role, colour);
+  palette.setColor(QPalette::Inactive, role, colour);
+}
 
 const char* const kInstanceQuestion =
     "既に起動されています。複数起動しますか？\n\n起動する　　　はい\n\n起動しない　　いいえ";
@@ -296,45 +317,26 @@ void TQuilmoraForm::BuildControlPanel() {
 
   auto* displayBox = NewGroupBox(G6, "GroupBox75", "壁(柱)入力時の画面表示");
   auto* display = Tight(new QGridLayout(displayBox));
-  struct DisplaySwitch {
-    const char* name;
-    const char* caption;
-    int32_t* flag;
-  };
-  const DisplaySwitch switches[] = {
-      {"Ccnchi", "柱Ｎ値", &ProjectSettings.ShowColumnNValue},
-      {"Ckaishu", "改修箇所", &ProjectSettings.ShowRetrofitPlaces},
-      {"CtakaiW", "他階壁", &ProjectSettings.ShowOtherStoreyWalls},
-      {"Cwouka", "横架材", &ProjectSettings.ShowBeamStress},
-      {"Cwyouso", "壁要素", &ProjectSettings.ShowWallElements},
-      {"Cwtairyoku", "壁耐力", &ProjectSettings.ShowWallStrength},
-      {"Cwteigenchi", "壁低減値", &ProjectSettings.ShowReducedStrength},
-      {"Cwkaishu", "改修注意", &ProjectSettings.ShowRetrofitCaution},
-  };
-  int index = 0;
-  for (const DisplaySwitch& s : switches) {
-    auto* box = NewCheckBox(displayBox, s.name, s.caption);
-    box->setChecked(*s.flag == 1);
-    display->addWidget(box, index / 2, index % 2);
-    ++index;
-    BindCheckCode(box, s.flag, [this] { InvalidateSheet(); });
+  for (int i = 0; i < DisplaySwitchCount; ++i) {
+    const DisplaySwitch& s = kDisplaySwitches[i];
+    QCheckBox* box = DisplayBoxes[i] = NewCheckBox(displayBox, s.name, s.caption);
+    box->setChecked(ProjectSettings.*s.flag == 1);
+    display->addWidget(box, i / 2, i % 2);
+    BindCheckCode(box, &(ProjectSettings.*s.flag), [this] { InvalidateSheet(); });
   }
   g6->addWidget(displayBox);
   auto* snowBox = NewGroupBox(G6, "GroupBox1", "多雪区域の場合");
   auto* snow = Tight(new QHBoxLayout(snowBox));
-  RadioRow(this).Add(
+  SnowCases = RadioRow(this);
+  SnowCases.Add(
       snowBox, snow,
       {{"Rseki0", "雪なし時", SnowCaseWithout, &Rseki0}, {"Rseki1", "積雪時", SnowCaseWith, &Rseki1}});
-  (ProjectSettings.SnowCase == SnowCaseWith ? Rseki1 : Rseki0)->setChecked(true);
+  SnowCases.SetCodeQuietly(MainWindow.CheckedSnowRadio);
   g6->addWidget(snowBox);
-  connect(Rseki0, &QRadioButton::toggled, this, [this](bool on) {
-    if (!on) return;
-    ProjectSettings.SnowCase = 0;
-    InvalidateSheet();
-  });
-  connect(Rseki1, &QRadioButton::toggled, this, [this](bool on) {
-    if (!on) return;
-    ProjectSettings.SnowCase = 1;
+  // The user's choice is kept in the state too, so that a later refresh shows it.
+  SnowCases.OnChecked(this, [this](int snowCase) {
+    ProjectSettings.SnowCase = snowCase;
+    MainWindow.CheckedSnowRadio = snowCase;
     InvalidateSheet();
   });
   column->addWidget(G6);
@@ -422,14 +424,10 @@ void TQuilmoraForm::BuildResultsPanel(QWidget* panel, QVBoxLayout* column) {
   Panel3->setFrameShape(QFrame::Panel);
   SetBackground(Panel3, RgbColour(0, 0, 128));
   auto* methods = Tight(new QVBoxLayout(Panel3));
-  // The captions are written in black on the light colours the outline's OK
-  // gives each label (the revision label also gets its own text colour).
-  for (const char* name : {"Lkaiteiban", "Lshindan", "Lhouhou", "Lhitsuyou", "Lban"}) {
-    auto* label = NewLabel(Panel3, name);
-    QPalette text = label->palette();
-    text.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(text);
-    methods->addWidget(label);
+  static_assert(std::tuple_size_v<decltype(MethodLabels)> == MethodPanelLabelCount);
+  for (int label = 0; label < MethodPanelLabelCount; ++label) {
+    MethodLabels[label] = NewLabel(Panel3, MethodPanelLabelNames[label]);
+    methods->addWidget(MethodLabels[label]);
   }
   column->addWidget(Panel3);
   OnClick(Panel3, [] { OpenOutlineOn(OutlineOnBasics); });
@@ -577,30 +575,51 @@ void TQuilmoraForm::MainWindowStateChanged() {
   for (int v = 0; v < 3; ++v) SetBackground(Variants.Radio(v), MainWindow.VariantRadioColour[v]);
   // State that the core set is shown without running the radios' handlers again.
   Variants.SetCodeQuietly(MainWindow.CheckedVariantRadio);
-  ShowVariantPanel(CurrentVariant);
+  SetBackground(Panel2, MainWindow.VariantPanelColour);
+  StaticText1->setText(QString::fromUtf8(MainWindow.VariantPanelName));
+  StaticText2->setText(QString::fromUtf8(MainWindow.VariantPanelLine1));
+  StaticText3->setText(QString::fromUtf8(MainWindow.VariantPanelLine2));
 
   Storeys.SetCodeQuietly(MainWindow.CheckedStoreyRadio);
   for (QWidget* widget : storeyWidgets_[1]) widget->setEnabled(MainWindow.R2kaiEnabled);
   for (QWidget* widget : storeyWidgets_[2]) widget->setEnabled(MainWindow.R3kaiEnabled);
 
-  // Any other mode checks the hidden radio, which stands for none.
+  // Any other mode checks the hidden radio, which stands for none. A disabled
+  // mode radio may stay checked: the edit mode itself is left.
   if (Modes.Radio(MainWindow.CheckedEditModeRadio))
     Modes.SetCodeQuietly(MainWindow.CheckedEditModeRadio);
   else {
     const QSignalBlocker block(Rnull);
     Rnull->setChecked(true);
   }
+  Rkiso->setEnabled(MainWindow.RkisoEnabled);
+  Ryukashiyou->setEnabled(MainWindow.RyukashiyouEnabled);
+
+  // The method captions read in black on their light colours, unless a
+  // caption brings its own font colour (the revision).
+  for (int label = 0; label < MethodPanelLabelCount; ++label) {
+    const MethodCaptionState& caption = MainWindow.MethodCaption[label];
+    QLabel* widget = MethodLabels[label];
+    widget->setText(QString::fromUtf8(caption.Text));
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText,
+                     caption.FontColour >= 0 ? FromColorRef(caption.FontColour) : QColor(Qt::black));
+    if (caption.Colour >= 0) {
+      palette.setColor(QPalette::Window, FromColorRef(caption.Colour));
+      widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+  }
+
+  Rseki1->setEnabled(MainWindow.Rseki1Enabled);
+  SnowCases.SetCodeQuietly(MainWindow.CheckedSnowRadio);
+  // The display boxes show their flags; a flag that is neither 0 nor 1 leaves its box.
+  for (int i = 0; i < DisplaySwitchCount; ++i) {
+    const QSignalBlocker block(DisplayBoxes[i]);
+    ShowCheckCode(DisplayBoxes[i], ProjectSettings.*kDisplaySwitches[i].flag);
+  }
   // A load or a reset may have switched a feature.
   ApplyFeatureMenuItems(this);
-}
-
-void TQuilmoraForm::ShowVariantPanel(int variant) {
-  if (variant < 0 || variant > 2) return;
-  const int32_t weightClass = ProjectSettings.WeightClass[variant];
-  SetBackground(Panel2, WeightClassColour(weightClass));
-  StaticText1->setText(QString::fromUtf8(kVariantNames[variant]));
-  StaticText2->setText(FromUtf16(LabelAt(WeightClassCaptionLine1, WeightClassCaptionCount, weightClass)));
-  StaticText3->setText(FromUtf16(LabelAt(WeightClassCaptionLine2, WeightClassCaptionCount, weightClass)));
 }
 
 void TQuilmoraForm::ShowModeToolDialog() {
@@ -617,13 +636,6 @@ void TQuilmoraForm::ShowModeToolDialog() {
 }
 
 void TQuilmoraForm::InvalidateSheet() { Gamen->Invalidate(); }
-
-void TQuilmoraForm::UpdateStoreyControls() {
-  const int32_t top = ProjectSettings.TopStorey[CurrentVariant];
-  MainWindow.R3kaiEnabled = top >= TopStoreyThird;
-  MainWindow.R2kaiEnabled = top >= TopStoreySecond;
-  RefreshMainWindow();
-}
 
 // The paint cycle.
 
@@ -703,6 +715,8 @@ void TQuilmoraForm::ShowColumnVerdict() {
 }
 
 // The captions and colours the last recalculation gave the results panel.
+// The colours hold while a label is enabled; the rows of a storey the
+// variant lacks are disabled and grey out, so no verdict colour looks live.
 void TQuilmoraForm::ShowResultsPanel() {
   for (const PanelLabelEntry& entry : PanelLabels) {
     auto* label = findChild<QLabel*>(QString::fromLatin1(entry.Name));
@@ -711,12 +725,12 @@ void TQuilmoraForm::ShowResultsPanel() {
     label->setText(QString::fromUtf8(state.Caption));
     QPalette palette = label->palette();
     if (state.FontColour != FormColour)
-      palette.setColor(QPalette::WindowText, FromColorRef(state.FontColour));
+      SetLiveColour(palette, QPalette::WindowText, FromColorRef(state.FontColour));
     if (state.Colour == ColourButtonFace) {
-      palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+      SetLiveColour(palette, QPalette::Window, QApplication::palette().color(QPalette::Button));
       label->setAutoFillBackground(true);
     } else if (state.Colour != FormColour) {
-      palette.setColor(QPalette::Window, FromColorRef(state.Colour));
+      SetLiveColour(palette, QPalette::Window, FromColorRef(state.Colour));
       label->setAutoFillBackground(true);
     }
     label->setPalette(palette);
@@ -817,11 +831,7 @@ void TQuilmoraForm::RhariClick() { EditModeClick(EditModeBeam); }
 void TQuilmoraForm::RdodaiClick() { EditModeClick(EditModeGable); }
 
 void TQuilmoraForm::StoreyClick(int storey) {
-  CurrentStorey = storey;
-  MainWindow.CheckedStoreyRadio = storey;
-  CancelClickSequence();
-  InvalidateSheet();
-  ::ShowModeToolDialog();
+  SelectStorey(storey);
   if (DyukaDlg) DyukaDlg->Refresh();
 }
 
@@ -830,24 +840,13 @@ void TQuilmoraForm::R2kaiClick() { StoreyClick(1); }
 void TQuilmoraForm::R3kaiClick() { StoreyClick(2); }
 
 void TQuilmoraForm::VariantClick(int variant) {
-  ShowVariantPanel(variant);
   SelectVariant(variant);
   CancelClickSequence();
-  KeepStoreyWithinTopStorey();
+  ::KeepStoreyWithinTopStorey();
   if (DhashiraDlg) DhashiraDlg->Refresh();
   InvalidateSheet();
   ::ShowModeToolDialog();
-  UpdateStoreyControls();
-}
-
-// The storey shown may not lie above the current variant's top storey.
-void TQuilmoraForm::KeepStoreyWithinTopStorey() {
-  const int32_t top = ProjectSettings.TopStorey[CurrentVariant];
-  if (top < CurrentStorey) {
-    CurrentStorey = top < 0 ? 0 : top;
-    // Checking the radio runs its handler when it was not checked.
-    (CurrentStorey == 1 ? R2kai : R1kai)->setChecked(true);
-  }
+  ::UpdateStoreyControls();
 }
 
 void TQuilmoraForm::RgenkyouClick() { VariantClick(0); }
@@ -876,8 +875,8 @@ void TQuilmoraForm::BrekkadoClick() {
 void TQuilmoraForm::BgennkyouClick() {
   if (DcopyDlg) RunModal(*DcopyDlg);
   // A copy or swap with the variant settings can change the storey count.
-  KeepStoreyWithinTopStorey();
-  UpdateStoreyControls();
+  ::KeepStoreyWithinTopStorey();
+  ::UpdateStoreyControls();
   InvalidateSheet();
 }
 
@@ -896,7 +895,7 @@ void TQuilmoraForm::N3Click() {
   PendingPointCount = 0;
   InvalidateSheet();
   ::ShowModeToolDialog();
-  UpdateStoreyControls();
+  ::UpdateStoreyControls();
   if (ShuukeiDlg) RunModal(*ShuukeiDlg);
 }
 

@@ -45,8 +45,6 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
 
   // Asks for a full paint of the plan (invalidating Sheet).
   void InvalidateSheet() override;
-  void UpdateStoreyControls();
-  void KeepStoreyWithinTopStorey();
   // Rescales the plan after File > New, File > Open and the start-up load.
   void ApplyZoom();
 
@@ -100,12 +98,18 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   QComboBox* SCALE = nullptr;
   QRadioButton* Rseki0 = nullptr;
   QRadioButton* Rseki1 = nullptr;
+  // The display boxes of the plan: Ccnchi, Ckaishu, CtakaiW, Cwouka,
+  // Cwyouso, Cwtairyoku, Cwteigenchi, Cwkaishu.
+  static constexpr int DisplaySwitchCount = 8;
+  std::array<QCheckBox*, DisplaySwitchCount> DisplayBoxes{};
 
   QGroupBox* Gkekka = nullptr;
   QGroupBox* GroupBox3 = nullptr;
   QPushButton* Bkaberyou = nullptr;  // 設定・詳細確認
   QAction* N3 = nullptr;             // 概算(&G)
   QFrame* Panel3 = nullptr;
+  // Lkaiteiban, Lshindan, Lhouhou, Lhitsuyou, Lban (by MethodPanelLabel).
+  std::array<QLabel*, 5> MethodLabels{};
   QGroupBox* GroupBox2 = nullptr;
 
  public slots:
@@ -168,7 +172,6 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   void EditModeClick(int mode);
   void StoreyClick(int storey);
   void VariantClick(int variant);
-  void ShowVariantPanel(int variant);
   // The sheet size at the current scale and the scroll positions scaled from
   // the saved ones; extra is added to the numerators.
   void ResizeSheetKeepingView(int dv, int dh, int extra);
@@ -195,9 +198,10 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   // dialogs wait for it.
   bool recentring_ = false;
 
-  RadioRow Variants;  // by variant
-  RadioRow Storeys;   // by storey
-  RadioRow Modes;     // by EditMode; the hidden Rnull stands for none
+  RadioRow Variants;   // by variant
+  RadioRow Storeys;    // by storey
+  RadioRow Modes;      // by EditMode; the hidden Rnull stands for none
+  RadioRow SnowCases;  // by SnowCase
   // Widgets enabled only while the current variant has a second / third storey.
   QList<QWidget*> storeyWidgets_[3];
 };

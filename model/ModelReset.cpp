@@ -53,6 +53,7 @@ void ResetModel(int32_t mode) {
   MainWindow.CheckedStoreyRadio = 0;
   MainWindow.R2kaiEnabled = topStorey >= TopStoreySecond;
   MainWindow.R3kaiEnabled = topStorey >= TopStoreyThird;
+  SetVariantPanel();
 
   CurrentEditMode = EditModeNone;
   TriangleInput = 0;

@@ -2,6 +2,7 @@
 
 #include "model/FileState.h"
 #include "model/FoundationClass.h"
+#include "model/MainWindowPort.h"
 #include "model/ModelExtents.h"
 #include "model/ModelReset.h"
 #include "model/ProjectFile.h"
@@ -52,6 +53,8 @@ std::vector<unsigned char> ReadProjectFileBytes(const std::string& path) {
 
 void FinishProjectLoad(bool complete) {
   DeriveFoundationClass();
+  // The variant panel tells the loaded variant and its weight class.
+  SetVariantPanel();
   if (!complete) ForgetPathOfPartialLoad();
 }
 

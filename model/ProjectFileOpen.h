@@ -38,8 +38,9 @@ enum class OpenResult {
 };
 
 // What follows every load, complete or not: the derived settings (the
-// foundation class) are worked out again, and a load that stopped at damage
-// forgets the file's path (ForgetPathOfPartialLoad).
+// foundation class) are worked out again, the variant panel follows the
+// loaded variant, and a load that stopped at damage forgets the file's path
+// (ForgetPathOfPartialLoad).
 void FinishProjectLoad(bool complete);
 
 // An unreadable file is reported ("読み込み出来ないファイルです。") and changes

@@ -83,6 +83,7 @@ void CopyModelSlot(int32_t sourceSlot, int32_t destinationSlot, int32_t copyMode
     } else {
       MoveVariantSettings(sourceSlot, destinationSlot, copyMode == CopyModeSwap);
       ColourVariantRadios();
+      SetVariantPanel();
       RefreshMainWindow();
     }
   }
@@ -170,5 +171,6 @@ void SelectVariant(int32_t variant) {
   CurrentVariant = variant;
   UndoRingVariant = variant;
   MainWindow.CheckedVariantRadio = variant;
+  SetVariantPanel();
   RefreshMainWindow();
 }

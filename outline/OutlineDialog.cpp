@@ -21,6 +21,7 @@
 #include "model/FileState.h"
 #include "model/FoundationClass.h"
 #include "model/MainWindowPort.h"
+#include "model/OutlineAccept.h"
 #include "model/WindowState.h"
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
@@ -901,55 +902,36 @@ void TgaiyouDlg::ShowPages() {
 
 // --- Leaving ----------------------------------------------------------------
 
-namespace {
-
-// A label of the main window's method panel, for the value of its checked radio.
-void ShowMethodCaption(int label, int32_t checked) {
-  const MethodPanelCaption* caption = MethodPanelCaptionOf(label, checked);
-  if (!caption || !QuilmoraForm) return;
-  auto* widget = QuilmoraForm->findChild<QLabel*>(QString::fromLatin1(MethodPanelLabelNames[label]));
-  if (!widget) return;
-  widget->setText(QString::fromUtf8(caption->Text));
-  widget->setAutoFillBackground(true);
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, ColourOf(static_cast<uint32_t>(caption->Colour)));
-  if (caption->FontColour >= 0)
-    palette.setColor(QPalette::WindowText, ColourOf(static_cast<uint32_t>(caption->FontColour)));
-  widget->setPalette(palette);
-}
-
-void SetEnabledOnMainWindow(QWidget* widget, bool enabled) {
-  if (widget) widget->setEnabled(enabled);
-}
-
-}  // namespace
-
+// The settings are stored in a fixed order (the foundation class after the
+// foundation answers, the deterioration factors after the answers and the
+// retrofit rule); what the main window shows of them follows at the end, in
+// one step.
 void TgaiyouDlg::StorePages() {
   ProjectSettingsData& s = ProjectSettings;
-  TQuilmoraForm* main = QuilmoraForm;
-  // 1. The method page's radios, each with its caption on the method panel.
+  OutlineAcceptChecks checks;
+  // The method page's radios; their checks give the method panel's captions.
   StoreRadios(revision_, RevisionGroup);
-  ShowMethodCaption(PanelRevision, revision_.Code(-1));
   StoreRadios(method_, DiagnosisMethodGroup);
-  ShowMethodCaption(PanelDiagnosisMethod, method_.Code(-1));
   StoreRadios(otherElements_, OtherElementsGroup);
-  ShowMethodCaption(PanelOtherElements, otherElements_.Code(-1));
   StoreRadios(required_, RequiredStrengthGroup);
-  ShowMethodCaption(PanelRequiredStrength, required_.Code(-1));
   StoreRadios(balance_, BalanceGroup);
-  ShowMethodCaption(PanelBalance, balance_.Code(-1));
+  checks.MethodRadio[PanelRevision] = revision_.Code(-1);
+  checks.MethodRadio[PanelDiagnosisMethod] = method_.Code(-1);
+  checks.MethodRadio[PanelOtherElements] = otherElements_.Code(-1);
+  checks.MethodRadio[PanelRequiredStrength] = required_.Code(-1);
+  checks.MethodRadio[PanelBalance] = balance_.Code(-1);
   StoreRadios(openingWall_, OpeningWallGroup);
-  // 2. Use, garage, basement, structure type; mixed structure.
+  // Use, garage, basement, structure type; mixed structure.
   StoreRadios(use_, BuildingUseGroup);
   StoreRadios(garage_, GarageGroup);
   StoreRadios(basement_, BasementGroup);
   StoreRadios(structure_, StructureGroup);
   StoreRadios(mixed_, MixedStructureGroup);
-  // 3. Snow depth (an untouched list keeps the exact load).
+  // Snow depth (an untouched list keeps the exact load).
   if (Csekiset->currentIndex() != snowShown_)
     s.SnowLoad = SnowLoadOfDepthIndex(Csekiset->currentIndex(), s.SnowLoad);
-  if (main) main->Rseki1->setEnabled(Csekiset->currentIndex() != 0);
-  // 4. Region factor, texts, the owner's address and the build dates.
+  checks.SnowDepthIndex = Csekiset->currentIndex();
+  // Region factor, texts, the owner's address and the build dates.
   s.RegionFactorZ = RegionFactorOfIndex(CchiikiZ->currentIndex(), s.RegionFactorZ);
   for (int i = 0; i < OutlineTextCount; ++i) StoreOutlineText(OutlineTexts[i], s, TextOf(TextEdit[i]));
   StoreOwnerAddress(s, TextOf(Epost), TextOf(Eshoaddr));
@@ -958,16 +940,13 @@ void TgaiyouDlg::StorePages() {
     s.BuildDateUnknown[i] = CheckedValue(Ekoufumei[i]);
     if (Ekouzou[i]) s.RenovationDone[i] = CheckedValue(Ekouzou[i]);
   }
-  // 5. The variants: storey count, attic, weight class.
+  // The variants: storey count, attic, weight class.
   for (int v = 0; v < VariantCount; ++v) {
     StoreRadios(topStorey_[v], TopStoreyGroup, v);
     StoreRadios(attic_[v], AtticStorageGroup, v);
     StoreRadios(weight_[v], WeightClassGroup, v);
   }
-  // 6. Variant colours and the variant panel.
-  ColourVariantRadios();
-  RefreshMainWindow();
-  // 7. Areas, heights and part weights.
+  // Areas, heights and part weights.
   for (int v = 0; v < VariantCount; ++v) {
     for (int e = 0; e < VariantSheetEditCount; ++e)
       VariantSheetValue(s, v, e) =
@@ -975,7 +954,7 @@ void TgaiyouDlg::StorePages() {
     for (int part = 0; part < PartWeightCount; ++part)
       StoreRadios(partWeight_[v][part], PartWeightGroup(part), v);
   }
-  // 8. Foundation; the calculation reads the class its answers give. The
+  // Foundation; the calculation reads the class its answers give. The
   // crack and tie-beam radios store their value even while disabled.
   StoreRadios(foundation_, FoundationTypeGroup);
   StoreRadios(cracks_, CracksGroup);
@@ -986,16 +965,14 @@ void TgaiyouDlg::StorePages() {
   for (int i = 0; i < 3; ++i) s.CrackCause[i] = CheckedValue(Ehibigen[i]);
   StoreOutlineText(OutlineFoundationTexts[2], s, TextOf(Ehibigeng));
   s.UniformFoundation = CheckedValue(Ckisokobetsu);
-  if (main) SetEnabledOnMainWindow(main->Rkiso, s.UniformFoundation != SettingOn);
-  // 9. Floor and ground.
+  // Floor and ground.
   StoreRadios(floor_, FloorMaterialGroup);
   StoreRadios(braces_, BracesGroup);
   StoreRadios(atrium_, AtriumGroup);
   s.UniformFloorSpec = CheckedValue(Cyukakobetsu);
-  if (main) SetEnabledOnMainWindow(main->Ryukashiyou, s.UniformFloorSpec != SettingOn);
   StoreRadios(ground_, GroundGroup);
   s.VerySoftGround = CheckedValue(Cichijiru);
-  // 10. Deterioration answers and texts. Without a balcony its three answers
+  // Deterioration answers and texts. Without a balcony its three answers
   // stay as they were.
   for (int entry = 0; entry < DeteriorationAnswerCount; ++entry) {
     if (entry == kExposedFrame || entry == kTiledBathroom || entry == kUntiledBathroom) continue;
@@ -1010,40 +987,20 @@ void TgaiyouDlg::StorePages() {
   s.DeteriorationAnswer[kUntiledBathroom] = CheckedValue(Eyokurek11);
   for (int i = 0; i < DeteriorationTextCount; ++i)
     StoreOutlineText(OutlineDeteriorationTexts[i], s, TextOf(DeteriorationEdit[i]));
-  // 11. Storey controls of the main window; a storey the variant lacks is left.
-  if (main) {
-    main->KeepStoreyWithinTopStorey();
-    main->UpdateStoreyControls();
-  }
-  // 12. The retrofit rule, then the deterioration factors.
+  // The retrofit rule, then the deterioration factors.
   StoreRadios(conditions_[kRetrofitRule], kConditionGroups[kRetrofitRule]);
   CalcDeteriorationFactor();
-  // 13. The other conditions and the axis naming.
+  // The other conditions and the axis naming.
   for (int g = 0; g < ConditionGroupCount; ++g)
     if (g != kRetrofitRule) StoreRadios(conditions_[g], kConditionGroups[g]);
   s.EccentricityOptions = EccentricityOptionsToStore(
       {unresisted_.Code(-1), ceFormula_.Code(-1), ceLimits_.Code(-1)}, s.EccentricityOptions);
   s.AxisNumbering = AxisNumberingToStore({axisX_.Code(-1), axisY_.Code(-1)}, s.AxisNumbering);
-  // 14. Display switches, and the main window's boxes of the same name (the
-  // flags are stored here; one repaint follows at the end).
-  for (int i = 0; i < DisplaySwitchCount; ++i) {
-    s.*kDisplaySwitches[i].Flag = CheckedValue(DisplayBox[i]);
-    if (!main) continue;
-    if (auto* box = main->findChild<QCheckBox*>(QString::fromLatin1(kDisplaySwitches[i].Name))) {
-      const QSignalBlocker block(box);
-      box->setChecked(DisplayBox[i]->isChecked());
-    }
-  }
-  // 15. Snow case.
-  if (s.SnowLoad == 0 || Rseki0->isChecked()) {
-    s.SnowCase = SnowCaseWithout;
-    if (main) main->Rseki0->setChecked(true);
-  }
-  if (s.SnowLoad != 0 && Rseki1->isChecked()) {
-    s.SnowCase = SnowCaseWith;
-    if (main) main->Rseki1->setChecked(true);
-  }
-  // 16. Load take-off, cover options, the area grid (checked before step 1).
+  // Display switches; the main window's boxes of the same name show them.
+  for (int i = 0; i < DisplaySwitchCount; ++i) s.*kDisplaySwitches[i].Flag = CheckedValue(DisplayBox[i]);
+  // The snow case is settled with the main window's radios, at the end.
+  checks.CheckedSnowCase = snowCase_.Code(-1);
+  // Load take-off, cover options, the area grid (checked before anything is stored).
   for (int r = 0; r < LoadTakeOffRows; ++r)
     for (int c = 0; c < LoadTakeOffClasses; ++c)
       s.LoadTakeOff[r][c] = OutlineNumberValue(loadFilled_[r][c], LoadEdit[r][c]->text().toStdString());
@@ -1055,9 +1012,12 @@ void TgaiyouDlg::StorePages() {
     edits[i].Text = AreaEdit[i]->text().toStdString();
   }
   StoreWallQuantityAreas(Cyukamenshuusei->isChecked(), edits);
-  // 17. Verification deterioration; method-2 column rule.
+  // Verification deterioration; method-2 column rule.
   StoreRadios(verification_, VerificationDeteriorationGroup);
   StoreRadios(method2Column_, {&P::Method2ColumnRule, 0, NoOtherValue});
+  // The main window: method captions, variant colours and panel, edit modes,
+  // storey controls, snow case and display boxes; one repaint follows.
+  ShowOutlineOnMainWindow(checks);
 }
 
 bool TgaiyouDlg::OKBtnClick() {
@@ -1067,9 +1027,7 @@ bool TgaiyouDlg::OKBtnClick() {
   ProjectSettingsData after = ProjectSettings;
   after.FoundationClass = before.FoundationClass;  // derived, not saved
   if (!(after == before)) ModifiedFlag = 1;
-  // 18.
   OutlineConfirmationPending = 0;
-  if (QuilmoraForm) QuilmoraForm->InvalidateSheet();
   return true;
 }
 
@@ -1659,6 +1617,7 @@ void TgaiyouDlg::ShowLaterPages() {
   // Display switches and the snow case.
   for (int i = 0; i < DisplaySwitchCount; ++i) ShowCheckCode(DisplayBox[i], s.*kDisplaySwitches[i].Flag);
   Rseki1->setEnabled(s.SnowLoad != 0);
-  if (QuilmoraForm) QuilmoraForm->Rseki1->setEnabled(s.SnowLoad != 0);
+  MainWindow.Rseki1Enabled = s.SnowLoad != 0;
+  RefreshMainWindow();
   ShowRadios(snowCase_, SnowCaseGroup);
 }

@@ -11,6 +11,7 @@
 #include "mainwindow/PlanScrollBox.h"
 #include "model/CopyDialogChoice.h"
 #include "model/ElementLists.h"
+#include "model/MainWindowPort.h"
 #include "model/SlotCopy.h"
 #include "model/ViewState.h"
 
@@ -159,7 +160,7 @@ TEST_F(CopyDialogTest, ASwapThatLowersTheStoreyCountBringsTheStoreyShownDown) {
   QuilmoraForm->Rgenkyou->click();
   ProjectSettings.TopStorey[0] = 2;
   ProjectSettings.TopStorey[2] = 1;
-  QuilmoraForm->UpdateStoreyControls();
+  UpdateStoreyControls();
   QuilmoraForm->R3kai->click();
   ASSERT_EQ(CurrentStorey, 2);
   RunCopyDialog([](QDialog& d) {

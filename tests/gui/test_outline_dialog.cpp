@@ -22,6 +22,7 @@
 #include "evaluation/DeteriorationFactor.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/FileState.h"
+#include "model/MainWindowPort.h"
 #include "model/OutlineSheet.h"
 #include "model/ProjectSettings.h"
 #include "model/ViewState.h"
@@ -747,6 +748,113 @@ TEST_F(OutlineDialogTest, TheHiddenAreaGridKeepsTheManualAreas) {
   OpenAndOk([](TgaiyouDlg& d) { EXPECT_FALSE(d.Gkaberyou->isVisibleTo(&d)); });
   EXPECT_EQ(ProjectSettings.ManualZoneAreaB[2][1], 3.25);
   EXPECT_EQ(ModifiedFlag, 0);
+}
+
+// The result rows of storeys 2 and 3 with their radio.
+const char* const kStorey2Widgets[] = {"R2kai",  "Label11", "Label12", "Label13",    "L2henx",    "L2heny",
+                                       "L2hyox", "L2hyoy",  "Label21", "Ljuusokux2", "Ljuusokuy2"};
+const char* const kStorey3Widgets[] = {"R3kai",  "Label18", "Label19", "Label20",    "L3henx",    "L3heny",
+                                       "L3hyox", "L3hyoy",  "Label22", "Ljuusokux3", "Ljuusokuy3"};
+
+bool MainEnabled(const char* name) {
+  auto* w = QuilmoraForm->findChild<QWidget*>(QString::fromLatin1(name));
+  if (!w) ADD_FAILURE() << "no " << name;
+  return w && w->isEnabled();
+}
+
+// 平屋 on the current 改修案１ puts the plan on storey 1 and disables both
+// upper storeys; two storeys again bring back storey 2 only.
+TEST_F(OutlineDialogTest, TheStoreyCountOfTheCurrentPlanGovernsTheStoreyControls) {
+  ProjectSettings.TopStorey[1] = TopStoreySecond;
+  QuilmoraForm->Rkaishu1->click();
+  QuilmoraForm->R2kai->click();
+  ASSERT_EQ(CurrentStorey, 1);
+  OpenAndOk([](TgaiyouDlg&) { Radio("Rkaisu10")->click(); });
+  EXPECT_EQ(ProjectSettings.TopStorey[1], TopStoreyFirst);
+  EXPECT_EQ(CurrentStorey, 0);
+  EXPECT_TRUE(QuilmoraForm->R1kai->isChecked());
+  for (const char* name : kStorey2Widgets) EXPECT_FALSE(MainEnabled(name)) << name;
+  for (const char* name : kStorey3Widgets) EXPECT_FALSE(MainEnabled(name)) << name;
+
+  OpenAndOk([](TgaiyouDlg&) { Radio("Rkaisu11")->click(); });
+  EXPECT_EQ(CurrentStorey, 0);
+  EXPECT_TRUE(QuilmoraForm->R1kai->isChecked());
+  for (const char* name : kStorey2Widgets) EXPECT_TRUE(MainEnabled(name)) << name;
+  for (const char* name : kStorey3Widgets) EXPECT_FALSE(MainEnabled(name)) << name;
+}
+
+// One foundation or floor type for the whole house: the mode radio is
+// disabled; the mode the user is in stays.
+TEST_F(OutlineDialogTest, TheUniformBoxesDisableTheirEditModes) {
+  QuilmoraForm->Rkiso->click();
+  ASSERT_EQ(CurrentEditMode, EditModeFoundation);
+  OpenAndOk([](TgaiyouDlg&) {
+    Find<QCheckBox>("Ckisokobetsu")->setChecked(true);
+    Find<QCheckBox>("Cyukakobetsu")->setChecked(true);
+  });
+  EXPECT_FALSE(QuilmoraForm->Rkiso->isEnabled());
+  EXPECT_FALSE(QuilmoraForm->Ryukashiyou->isEnabled());
+  EXPECT_TRUE(QuilmoraForm->Rkiso->isChecked());
+  EXPECT_EQ(CurrentEditMode, EditModeFoundation);
+  OpenAndOk([](TgaiyouDlg&) { Find<QCheckBox>("Ckisokobetsu")->setChecked(false); });
+  EXPECT_TRUE(QuilmoraForm->Rkiso->isEnabled());
+  EXPECT_FALSE(QuilmoraForm->Ryukashiyou->isEnabled());
+  OpenAndOk([](TgaiyouDlg&) { Find<QCheckBox>("Cyukakobetsu")->setChecked(false); });
+  EXPECT_TRUE(QuilmoraForm->Ryukashiyou->isEnabled());
+}
+
+// The snow-case radios of the main window: OK sets them, the user's own
+// choice afterwards survives every later refresh of the window, and snow
+// 無し brings the case back to 雪なし時 with 積雪時 withdrawn.
+TEST_F(OutlineDialogTest, TheUsersSnowCaseSurvivesARefreshAndNoSnowEndsIt) {
+  ProjectSettings.SnowLoad = 0.338;
+  ProjectSettings.SnowCase = SnowCaseWith;
+  OpenAndOk();
+  EXPECT_EQ(ProjectSettings.SnowCase, SnowCaseWith);
+  EXPECT_TRUE(QuilmoraForm->Rseki1->isEnabled());
+  EXPECT_TRUE(QuilmoraForm->Rseki1->isChecked());
+
+  QuilmoraForm->Rseki0->click();
+  EXPECT_EQ(ProjectSettings.SnowCase, SnowCaseWithout);
+  RefreshMainWindow();
+  QuilmoraForm->Rkaishu1->click();  // a variant change refreshes the window too
+  EXPECT_TRUE(QuilmoraForm->Rseki0->isChecked());
+  EXPECT_EQ(ProjectSettings.SnowCase, SnowCaseWithout);
+  QuilmoraForm->Rseki1->click();
+  RefreshMainWindow();
+  EXPECT_TRUE(QuilmoraForm->Rseki1->isChecked());
+  EXPECT_EQ(ProjectSettings.SnowCase, SnowCaseWith);
+
+  OpenAndOk([](TgaiyouDlg& d) {
+    EXPECT_TRUE(d.Rseki1->isChecked());
+    d.Csekiset->setCurrentIndex(0);
+    d.CsekisetChange();
+  });
+  EXPECT_EQ(ProjectSettings.SnowLoad, 0.0);
+  EXPECT_EQ(ProjectSettings.SnowCase, SnowCaseWithout);
+  EXPECT_TRUE(QuilmoraForm->Rseki0->isChecked());
+  EXPECT_FALSE(QuilmoraForm->Rseki1->isEnabled());
+}
+
+// Each of the eight display boxes of the main window follows its twin at OK
+// and still switches its flag when the user clicks it.
+TEST_F(OutlineDialogTest, EveryDisplayBoxFollowsItsTwin) {
+  OpenAndOk([](TgaiyouDlg& d) {
+    for (int i = 0; i < TgaiyouDlg::DisplaySwitchCount; ++i) d.DisplayBox[i]->setChecked(i % 2 == 0);
+  });
+  for (int i = 0; i < TgaiyouDlg::DisplaySwitchCount; ++i) {
+    const QString name = gaiyouDlg->DisplayBox[i]->objectName();
+    auto* box = QuilmoraForm->findChild<QCheckBox*>(name);
+    ASSERT_NE(box, nullptr) << name.toStdString();
+    EXPECT_EQ(box->isChecked(), i % 2 == 0) << name.toStdString();
+  }
+  auto* wallStrength = QuilmoraForm->findChild<QCheckBox*>(QStringLiteral("Cwtairyoku"));
+  EXPECT_FALSE(wallStrength->isChecked());
+  EXPECT_EQ(ProjectSettings.ShowWallStrength, 0);
+  wallStrength->click();
+  EXPECT_EQ(ProjectSettings.ShowWallStrength, 1);
+  RefreshMainWindow();
+  EXPECT_TRUE(wallStrength->isChecked());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "evaluation/Superstructure.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/ElementLists.h"
+#include "model/MainWindowPort.h"
 #include "model/ProjectSettings.h"
 
 namespace {
@@ -24,8 +25,14 @@ class ResultsPanelGuiTest : public GuiTest {
     return label;
   }
   static QString Text(const char* name) { return Label(name)->text(); }
-  static QColor Font(const char* name) { return Label(name)->palette().color(QPalette::WindowText); }
-  static QColor Background(const char* name) { return Label(name)->palette().color(QPalette::Window); }
+  // The colours a label shows while it is enabled (the rows of a storey the
+  // variant lacks are disabled and grey out).
+  static QColor Font(const char* name) {
+    return Label(name)->palette().color(QPalette::Active, QPalette::WindowText);
+  }
+  static QColor Background(const char* name) {
+    return Label(name)->palette().color(QPalette::Active, QPalette::Window);
+  }
 
   void Repaint() {
     TPlanScrollBox* gamen = QuilmoraForm->Gamen;
@@ -129,6 +136,39 @@ TEST_F(ResultsPanelGuiTest, LabelsShowTheResultsOfEachPaint) {
   Repaint();
   EXPECT_EQ(Text("Lqflag2"), QString());
   EXPECT_EQ(Background("Lqflag2"), buttonFace);
+}
+
+// The rows of the storeys a one-storey house lacks are disabled: their
+// verdict colours do not show, the labels grey out as the panel does; the
+// storey that exists keeps its colours, and the rows come back live with a
+// second storey.
+TEST_F(ResultsPanelGuiTest, RowsOfMissingStoreysGreyOut) {
+  StartProgram();
+  BuildSquareHouse();
+  UpdateStoreyControls();
+  Repaint();
+  const QPalette standard = QApplication::palette();
+  for (const char* name : {"L2hyox", "L2henx", "L3hyoy", "L3heny", "Ljuusokux2"}) {
+    const QLabel* label = Label(name);
+    EXPECT_FALSE(label->isEnabled()) << name;
+    // palette() answers in the group of the label's state, here Disabled.
+    EXPECT_EQ(label->palette().color(QPalette::WindowText),
+              standard.color(QPalette::Disabled, QPalette::WindowText))
+        << name;
+    EXPECT_EQ(label->palette().color(QPalette::Window), standard.color(QPalette::Disabled, QPalette::Window))
+        << name;
+  }
+  // The score of storey 2 is dim red (0 against no demand) once live again.
+  EXPECT_EQ(Font("L2hyox"), QColor(0x6A, 0x4D, 0x4D));
+  EXPECT_TRUE(Label("L1hyox")->isEnabled());
+  EXPECT_EQ(Label("L1hyox")->palette().color(QPalette::WindowText), QColor(0, 0, 0xB7));
+
+  ProjectSettings.TopStorey[CurrentState] = 1;
+  UpdateStoreyControls();
+  Repaint();
+  EXPECT_TRUE(Label("L2hyox")->isEnabled());
+  EXPECT_EQ(Label("L2hyox")->palette().color(QPalette::WindowText), QColor(0x6A, 0x4D, 0x4D));
+  EXPECT_FALSE(Label("L3hyox")->isEnabled());
 }
 
 }  // namespace
