@@ -9,9 +9,9 @@ const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     nullptr,                      // PagePlan
     DrawFoundationPlanPage,       // PageFoundation
     nullptr,                      // PageRequiredStrength
-    nullptr,                      // PageWallStrength
+    DrawWallStrengthPages,        // PageWallStrength
     nullptr,                      // PageCentreOfGravity
-    nullptr,                      // PageRigidity
+    DrawRigidityPages,            // PageRigidity
     DrawNValueTables,             // PageNValueTables
     DrawNValueFrameDiagrams,      // PageNValueFrames
     nullptr,                      // PageFloorMagnification

@@ -9,6 +9,12 @@
 // Kind 2: the first storey's plan with its foundations and the list of the
 // six foundation kinds; one page.
 int32_t DrawFoundationPlanPage(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
+// Kind 4: per storey the bearing walls with their make-up, strength and
+// stiffness by line, subtotals and totals; again with snow when set.
+int32_t DrawWallStrengthPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
+// Kind 6: per storey the plan and the per-line stiffness tables behind the
+// centre of rigidity and the eccentricity ratios; again with snow when set.
+int32_t DrawRigidityPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 // Kind 13: the result sheet of the verification method; one page.
 int32_t DrawVerificationResultSheet(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 
