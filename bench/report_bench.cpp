@@ -12,8 +12,10 @@
 #include "analysis/RecalculationChain.h"
 #include "bench/MaximalModel.h"
 #include "model/ElementLists.h"
+#include "model/ModelExtents.h"
 #include "model/ViewState.h"
 #include "rendering/qt/QtCanvas.h"
+#include "report/RecordingPageSink.h"
 #include "report/ReportFamilies.h"
 #include "report/ReportPreview.h"
 #include "report/qt/ReportPrintService.h"
@@ -66,6 +68,46 @@ void WholeReportToPdf(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(PrintReportToPdf(path));
 }
 BENCHMARK(WholeReportToPdf)->Unit(benchmark::kMillisecond);
+
+// The maximal model (three storeys of 300 walls, snow) with every tenth wall
+// of each storey of the current state turned diagonal, painted twice; the
+// number of pages of family kind.
+int32_t PreparedMaximalModelWithDiagonals(int kind) {
+  BuildMaximalModel();
+  for (int s = 0; s < StoreyCount; ++s)
+    for (int i = 0; i < WallCount[CurrentState][s]; i += 10) {
+      WallRecord& w = Walls[CurrentState][s][i];
+      if (w.Y1 == w.Y2)
+        w.Y2 += 2;
+      else
+        w.X2 += 2;
+    }
+  CurrentVariant = CurrentState;
+  for (int k = 0; k < 2; ++k) {
+    UpdateUsedExtents();
+    RunRecalculationChain();
+  }
+  RecordingPageSink pages;
+  DrawReportPageKind(kind, pages, PreviewPixelsPerMm, 0);
+  return static_cast<int32_t>(pages.Pages.size());
+}
+
+// Previewing the last page of the wall strength (kind 4) or rigidity (kind
+// 6) pages of that model: every page before it is drawn too.
+void PreviewLastWallPage(benchmark::State& state) {
+  const int kind = static_cast<int>(state.range(0));
+  const int32_t last = PreparedMaximalModelWithDiagonals(kind);
+  state.counters["pages"] = last;
+  for (auto _ : state) {
+    PicturePageSink sink(nullptr);
+    benchmark::DoNotOptimize(DrawReportPageKind(kind, sink, PreviewPixelsPerMm, last));
+  }
+}
+BENCHMARK(PreviewLastWallPage)
+    ->ArgName("kind")
+    ->Arg(PageWallStrength)
+    ->Arg(PageRigidity)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
