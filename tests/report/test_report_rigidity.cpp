@@ -283,6 +283,20 @@ TEST_F(RigidityPagesTest, TheYHeadingsAndFirstYRowMoveRatherThanRunPast289Millim
   }
 }
 
+TEST_F(RigidityPagesTest, NoLineEndsBelow289MillimetresWhateverTheNumberOfLines) {
+  // 25 to 45 X lines and a Y wall: every text of every page ends at 2947 or above.
+  for (int n = 25; n <= 45; ++n) {
+    XWallCount[0][0] = YWallCount[0][0] = 0;
+    WallCount[0][0] = 0;
+    WallsOnSeparateLines(storey, n);
+    const int y = storey.Wall(1, 0, 1, 2);
+    HandSetStorey::Result(y).StiffnessY = 500;
+    HandSetStorey::YEntry(y, 1);
+    for (const RecordedPage& page : Print())
+      for (const auto* t : TextsOf(page)) EXPECT_LE(t->Args[1] + 30, 2947) << n << " " << Utf8(t->Text);
+  }
+}
+
 TEST_F(ReportTest, TheSnowHousesRigidityPagesAgainstItsStoredResults) {
   const int diagonal = BuildSnowHouse();
   const int v = RetrofitPlan1;

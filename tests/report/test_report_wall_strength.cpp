@@ -338,6 +338,27 @@ TEST_F(WallStrengthPagesTest, TheSummaryGoesToAContinuationPageRatherThanRunPast
   }
 }
 
+TEST_F(WallStrengthPagesTest, NoLineEndsBelow289MillimetresWhateverTheListsLength) {
+  // One X wall and 40 to 80 Y walls on one line, with and without a detail
+  // line each: every text of every page ends at 289 x 10.2 = 2947 or above.
+  const int x = storey.Wall(3, 2, 5, 2);
+  HandSetStorey::Result(x).BaseStrength = 1;
+  HandSetStorey::XEntry(x, 2);
+  for (int detail = 0; detail < 2; ++detail)
+    for (int n = 40; n <= 80; ++n) {
+      YWallCount[0][0] = 0;
+      WallCount[0][0] = 1;
+      for (int j = 0; j < n; ++j) {
+        const int w = storey.Wall(2, j, 2, j + 1);
+        Walls[0][0][w].Height = detail ? 2.4 : 0.0;
+        HandSetStorey::Result(w).BaseStrength = 1;
+        HandSetStorey::YEntry(w, 2);
+      }
+      for (const RecordedPage& page : Print())
+        for (const auto* t : TextsOf(page)) EXPECT_LE(t->Args[1] + 30, 2947) << n << " " << Utf8(t->Text);
+    }
+}
+
 class SnowHouseWallPagesTest : public ReportTest {
  protected:
   void SetUp() override {
