@@ -12,6 +12,7 @@
 #include "analysis/RecalculationChain.h"
 #include "bench/MaximalModel.h"
 #include "model/ElementLists.h"
+#include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
 #include "model/SettingChoices.h"
 #include "model/ViewState.h"
@@ -112,6 +113,46 @@ void PreviewRequiredStrengthLastPage(benchmark::State& state) {
   }
 }
 BENCHMARK(PreviewRequiredStrengthLastPage)->Unit(benchmark::kMillisecond);
+
+// The maximal model (three storeys of 300 walls, snow) with every tenth wall
+// of each storey of the current state turned diagonal, painted twice; the
+// number of pages of family kind.
+int32_t PreparedMaximalModelWithDiagonals(int kind) {
+  BuildMaximalModel();
+  for (int s = 0; s < StoreyCount; ++s)
+    for (int i = 0; i < WallCount[CurrentState][s]; i += 10) {
+      WallRecord& w = Walls[CurrentState][s][i];
+      if (w.Y1 == w.Y2)
+        w.Y2 += 2;
+      else
+        w.X2 += 2;
+    }
+  CurrentVariant = CurrentState;
+  for (int k = 0; k < 2; ++k) {
+    UpdateUsedExtents();
+    RunRecalculationChain();
+  }
+  RecordingPageSink pages;
+  DrawReportPageKind(kind, pages, PreviewPixelsPerMm, 0);
+  return static_cast<int32_t>(pages.Pages.size());
+}
+
+// Previewing the last page of the wall strength (kind 4) or rigidity (kind
+// 6) pages of that model: every page before it is drawn too.
+void PreviewLastWallPage(benchmark::State& state) {
+  const int kind = static_cast<int>(state.range(0));
+  const int32_t last = PreparedMaximalModelWithDiagonals(kind);
+  state.counters["pages"] = last;
+  for (auto _ : state) {
+    PreviewPage[kind] = last;
+    benchmark::DoNotOptimize(DrawPreviewPageInto(nullptr, kind));
+  }
+}
+BENCHMARK(PreviewLastWallPage)
+    ->ArgName("kind")
+    ->Arg(PageWallStrength)
+    ->Arg(PageRigidity)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

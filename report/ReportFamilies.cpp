@@ -9,9 +9,9 @@ const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     DrawPlanPages,                // PagePlan
     DrawFoundationPlanPage,       // PageFoundation
     DrawRequiredStrengthPages,    // PageRequiredStrength
-    nullptr,                      // PageWallStrength
+    DrawWallStrengthPages,        // PageWallStrength
     DrawCentreOfGravityPages,     // PageCentreOfGravity
-    nullptr,                      // PageRigidity
+    DrawRigidityPages,            // PageRigidity
     DrawNValueTables,             // PageNValueTables
     DrawNValueFrameDiagrams,      // PageNValueFrames
     nullptr,                      // PageFloorMagnification

@@ -16,6 +16,12 @@ int32_t DrawFoundationPlanPage(PageSink& sink, double pixelsPerMm, int32_t wante
 int32_t DrawRequiredStrengthPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 // Kind 5: per storey the plan, the area tables and the centre of gravity.
 int32_t DrawCentreOfGravityPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
+// Kind 4: per storey the bearing walls with their make-up, strength and
+// stiffness by line, subtotals and totals; again with snow when set.
+int32_t DrawWallStrengthPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
+// Kind 6: per storey the plan and the per-line stiffness tables behind the
+// centre of rigidity and the eccentricity ratios; again with snow when set.
+int32_t DrawRigidityPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 // Kind 13: the result sheet of the verification method; one page.
 int32_t DrawVerificationResultSheet(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 

@@ -1,0 +1,39 @@
+// The wall strength and rigidity pages of the snow house (a diagonal wall,
+// other elements by method 2, retrofit plan 1 shown with one changed wall)
+// printed through the printer sink into one PDF, kept in the build tree as
+// tests/artifacts/wall_strength_and_rigidity_snow.pdf for a person to look
+// at the value columns under their headings.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+
+#include "GuiFixture.h"
+#include "report/ReportPage.h"
+#include "report/qt/ReportPrintService.h"
+#include "tests/report/WallPagesFixture.h"
+
+namespace {
+
+TEST_F(GuiTest, WallStrengthAndRigidityPagesOfTheSnowHouseGoIntoOnePdf) {
+  BuildSnowHouse();
+  const QString folder = QDir::current().absoluteFilePath(QStringLiteral("artifacts"));
+  QDir().mkpath(folder);
+  const QString pdf = folder + QStringLiteral("/wall_strength_and_rigidity_snow.pdf");
+  QFile::remove(pdf);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdf);
+  // Two storeys without and with snow, for each family.
+  EXPECT_EQ(PrintReportJob(printer, {PageWallStrength, PageRigidity}), 8);
+  QFile file(pdf);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString text = QString::fromLatin1(file.readAll());
+  EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 8);
+}
+
+}  // namespace
