@@ -9,6 +9,8 @@
 // Kind 2: the first storey's plan with its foundations and the list of the
 // six foundation kinds; one page.
 int32_t DrawFoundationPlanPage(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
+// Kind 12: the wall-quantity report of the building standard law.
+int32_t DrawWallQuantityReport(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 // Kind 13: the result sheet of the verification method; one page.
 int32_t DrawVerificationResultSheet(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 
