@@ -83,14 +83,6 @@ bool WalkWallLines(int32_t variant, int32_t storey, WallListDirection direction,
   return !walk.CloseLine || walk.CloseLine(sums, true);
 }
 
-const char16_t* AxisNameX(int32_t axis) {
-  return axis >= 0 && axis < GridAxisCountX ? GridAxisNameX[axis] : u"";
-}
-
-const char16_t* AxisNameY(int32_t axis) {
-  return axis >= 0 && axis < GridAxisCountY ? GridAxisNameY[axis] : u"";
-}
-
 const char16_t* LineName(WallListDirection direction, int32_t line) {
   return direction == WallListDirection::X ? AxisNameY(line) : AxisNameX(line);
 }

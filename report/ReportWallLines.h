@@ -13,6 +13,7 @@
 
 #include "analysis/AnalysisResults.h"
 #include "model/ElementLists.h"
+#include "report/ReportAreaRows.h"
 
 enum class WallListDirection : int32_t {
   X,  // walls running in X, on lines of constant Y
@@ -72,9 +73,7 @@ struct WallLineWalk {
 // reads nothing outside the lists: such entries are passed over.
 bool WalkWallLines(int32_t variant, int32_t storey, WallListDirection direction, const WallLineWalk& walk);
 
-// The axis names, empty for an index off the grid.
-const char16_t* AxisNameX(int32_t axis);
-const char16_t* AxisNameY(int32_t axis);
+// The axis names (AxisNameX, AxisNameY) are those of the area rows.
 // The name of a line of the list's direction (a Y axis for the X list).
 const char16_t* LineName(WallListDirection direction, int32_t line);
 
