@@ -15,9 +15,11 @@
 #include "model/SettingChoices.h"
 #include "model/ViewState.h"
 #include "platform/Format.h"
+#include "report/ReportAreaRows.h"
 #include "report/ReportFamilies.h"
 #include "report/ReportLines.h"
 #include "report/ReportScore.h"
+#include "report/ReportWallLines.h"
 
 namespace {
 
@@ -35,7 +37,8 @@ struct WallQuantityPages {
 };
 
 WallQuantityPages ReadPages(PageFrame& frame, int32_t wantedPage) {
-  const int32_t v = ClampInt(CurrentVariant, 0, VariantCount - 1);
+  // A variant outside the lists reads the current state, as its title prefix does.
+  const int32_t v = ValidVariant(CurrentVariant) ? CurrentVariant : CurrentState;
   return WallQuantityPages{frame,
                            wantedPage,
                            v,
@@ -92,19 +95,72 @@ ZoneValues ZoneOf(const WallQuantityPages& p, int s, int z) {
 // the preview has its page.
 bool DrawFloorAreaPages(const WallQuantityPages& p, int s) {
   PageFrame& frame = p.frame;
+  const int v = p.v;
   const double ppm = frame.PixelsPerMm();
   Canvas& canvas = frame.BeginPage();
   DrawReportPlan(canvas, PlanOnWallQuantityPage, s, ppm, p.wantedPage);
   canvas.SetFontColour(0);
   frame.DrawTitle(FormatW(u"%s必要壁量（%2i階床面積）", CurrentTitlePrefix(), s + 1));
   SelectBodyFont(frame);
+  DrawAreaCodeLegend(canvas, ppm, BalconySpelling::HalfWidth);
+
+  // Each area with its own area, the area counted for the wall quantity, its
+  // added load and the floor area of equal weight. Eaves count only for the
+  // load take-off and are listed only under it.
+  const int32_t weightClass = p.weightClass;
+  AreaRowSource source;
+  source.Factors = FloorAreaFactorTable;
+  if (ProjectSettings.RequiredStrengthMethod != RequiredByLoadTakeOff)
+    source.SkippedRectangleCodes = source.SkippedTriangleCodes = AreaCodes({10, 11, 12, 13});
+  source.RectangleValues = [v, s, weightClass](int32_t i) {
+    const RoofFloorRectRecord& r = RoofFloorRects[v][s][i];
+    const double area = RectFloorArea[v][s][i];
+    return AreaRowValues{
+        {area, RectComputedFloorArea[v][s][i], r.AddedLoad, AddedLoadArea(area, r.AddedLoad, weightClass)}};
+  };
+  source.TriangleValues = [v, s, weightClass](int32_t i) {
+    const RoofFloorTriangleRecord& t = RoofFloorTriangles[v][s][i];
+    const double area = TriFloorArea[v][s][i];
+    return AreaRowValues{
+        {area, TriComputedFloorArea[v][s][i], t.AddedLoad, AddedLoadArea(area, t.AddedLoad, weightClass)}};
+  };
 
   ReportLines lines(frame, ContinueTable);
   lines.SetMm(147);
+  if (CountOf(RoofFloorRectCount, v, s, MaxRoofFloorRectsPerStorey) > 0) {
+    if (!lines.Line(
+            5,
+            u"矩形                       　　　重付     左下      左下      右上      右上        矩形     "
+            u"算定用   　追加   　追加") ||
+        !lines.Line(
+            3.5,
+            u"No.      種類              　　　係数      (X)       (Y)       (X)       (Y)        面積      "
+            u"面積      荷重 　　面積"))
+      return false;
+    lines.Gap(1);
+    if (!DrawAreaRectangleRows(lines, FloorAreaRowLayout, source, v, s)) return false;
+  }
+  if (CountOf(RoofFloorTriangleCount, v, s, MaxRoofFloorTrianglesPerStorey) > 0) {
+    if (!lines.Line(
+            5,
+            u"三角                       　　　重付   No.1   No.1   No.2   No.2   No.3   No.3     三角     "
+            u"算定用   　追加   　追加") ||
+        !lines.Line(
+            3.5,
+            u"No.      種類              　　　係数    (X)    (Y)    (X)    (Y)    (X)    (Y)     面積      "
+            u"面積      荷重 　　面積"))
+      return false;
+    lines.Gap(1);
+    if (!DrawAreaTriangleRows(lines, FloorAreaRowLayout, source, v, s)) return false;
+  }
+  // The zone areas are those the wall-quantity check computes with.
   if (!lines.Line(5,
                   FormatW(u"　計                                                                             "
                           u"%8.3f  %8.3f",
-                          StoreyGrossArea[p.v][s], ComputedFloorArea[p.v][s])))
+                          StoreyGrossArea[v][s], ComputedFloorArea[v][s])) ||
+      !DrawZoneAreaBlock(lines, s,
+                         {ComputedZoneAreaA[v][s], ComputedZoneAreaB[v][s], ComputedZoneArea1[v][s],
+                          ComputedZoneArea2[v][s]}))
     return false;
   return !frame.HandOver(true);
 }
@@ -169,6 +225,39 @@ bool DrawRequiredWallLengthPage(const WallQuantityPages& p) {
 
 // --- Existing wall pages ---------------------------------------------------
 
+constexpr const char16_t* SubtotalFormat =
+    u"                                                                            小計- %6.3f";
+
+// The walls of one direction that count for the existing wall quantity, by
+// line, each line closed by its subtotal where it is not 0, the last one
+// always. A row breaks to a continuation page when the cursor has passed
+// 260 mm before it. False when the preview has its page.
+bool DrawExistingWallList(ReportLines& lines, int32_t v, int32_t s, WallListDirection direction) {
+  const bool x = direction == WallListDirection::X;
+  const bool openingsCount = ProjectSettings.OtherElementsMethod != OtherElementsMethod2;
+  WallLineWalk walk;
+  walk.CloseZeroLines = false;
+  walk.Lists = [openingsCount](const WallLineEntry& e) {
+    const int32_t opening = e.Record->OpeningKind;
+    return e.Result->BaseStrength != 0 && (opening == 0 || opening == 8 || openingsCount);
+  };
+  // A wall of factor 0 writes no row, yet its line becomes the current one.
+  walk.Entry = [&lines, direction, x](const WallLineEntry& e, WallLineSums& sums) {
+    const WallCaseResult& r = *e.Result;
+    if (r.WallFactor == 0) return true;
+    if (!lines.BreakBeforeRow(0, 260)) return false;
+    const double quantity = (x ? r.WallQuantityX : r.WallQuantityY) * e.Share();
+    sums.Sum[0] += quantity;
+    return lines.Line(4, WallRowLead(direction, e) +
+                             FormatW(u"  %-6.3f %-5.2f   %-6.3f", r.Length, r.WallFactor, quantity));
+  };
+  walk.CloseLine = [&lines](const WallLineSums& sums, bool) {
+    return lines.Line(4, FormatW(SubtotalFormat, sums.Sum[0]));
+  };
+  return WalkWallLines(v, s, direction, walk);
+}
+
+// The existing-wall page of storey s with its continuation pages.
 bool DrawExistingWallPages(const WallQuantityPages& p, int s) {
   PageFrame& frame = p.frame;
   frame.BeginPage();
@@ -176,26 +265,35 @@ bool DrawExistingWallPages(const WallQuantityPages& p, int s) {
   SelectBodyFont(frame);
   ReportLines lines(frame, ContinueTable);
   lines.SetMm(20);
+  // The storey totals are the analysis's own sums.
   const double totalX = ExistingWallLengthX[p.v][s][0];
   const double totalY = ExistingWallLengthY[p.v][s][0];
-  const bool ok =
-      lines.Line(4, u" 方 補強 通り   始点   終点") &&
-      lines.Line(
+  if (!lines.Line(4, u" 方 補強 通り   始点   終点") ||
+      !lines.Line(
           3.5,
-          u" 向 番号  名    座標   座標   壁タイプ   　     　　仕様記号      　 壁長  倍率  存在壁量") &&
-      lines.Line(
+          u" 向 番号  名    座標   座標   壁タイプ   　     　　仕様記号      　 壁長  倍率  存在壁量") ||
+      !DrawExistingWallList(lines, p.v, s, WallListDirection::X))
+    return false;
+  lines.Gap(4);
+  if (!lines.Line(
           4,
           FormatW(u"                                                                     Ｘ方向　計= %7.3f",
-                  totalX)) &&
-      lines.Line(
+                  totalX)))
+    return false;
+  lines.Gap(6);
+  if (!DrawExistingWallList(lines, p.v, s, WallListDirection::Y)) return false;
+  lines.Gap(4);
+  if (!lines.Line(
           4,
           FormatW(u"                                                                     Ｙ方向　計= %7.3f",
-                  totalY)) &&
-      lines.Line(6,
-                 u"───────────────────────────────────────────────────────────"
-                 u"──────────────────") &&
-      lines.Line(4, FormatW(u"　  Ｘ方向壁量計＝ %8.3f      Ｙ方向壁量計＝ %8.3f", totalX, totalY));
-  if (!ok) return false;
+                  totalY)))
+    return false;
+  lines.Gap(4);
+  if (!lines.Line(6,
+                  u"───────────────────────────────────────────────────────────"
+                  u"──────────────────") ||
+      !lines.Line(4, FormatW(u"　  Ｘ方向壁量計＝ %8.3f      Ｙ方向壁量計＝ %8.3f", totalX, totalY)))
+    return false;
   return !frame.HandOver(true);
 }
 

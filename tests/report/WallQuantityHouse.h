@@ -1,7 +1,7 @@
 #pragma once
 // The two-storey house of the wall-quantity report tests, built through the
 // model's lists on a grid of 1 m pitch (axis i at i metres) and painted twice
-// by the recalculation chain. Light building, required strength by the table
+// (used extents and recalculation chain). Light building, required strength by the table
 // with the storey floor-area ratios (method 2), revision 2012.
 //
 // Storey 1, X axes 10..18, Y axes 10..16:
@@ -16,13 +16,16 @@
 //   Y walls on X axis 10: 10-13 and 13-16 P1; axis 14: 10-16 P1; axis 18:
 //           10-11 brace 45 x 90 (factor 2.0): the end zone 2 is short of walls
 //   the diagonal P1 wall 12,14-14,16 (45 degrees), on two lines each way
-// Storey 2: a light roof 10,10-16,16 (36 m²) and P1 walls on its four sides.
+// Storey 2: a light roof 10,10-16,16 (36 m²), a light balcony (code 2)
+//   16,12-17,14 (2 m², no floor area for the wall quantity) and P1 walls on
+//   the roof's four sides.
 #include <array>
 
 #include "analysis/RecalculationChain.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
+#include "model/ModelExtents.h"
 #include "model/ModelReset.h"
 #include "model/ProjectSettings.h"
 #include "model/SettingChoices.h"
@@ -101,6 +104,7 @@ inline void BuildHouse() {
   ColumnsAtWallEnds(0);
 
   Rect(1, 10, 10, 16, 16, 3);
+  Rect(1, 16, 12, 17, 14, 2);
   Wall(1, 10, 10, 16, 10, PanelP1);
   Wall(1, 10, 16, 16, 16, PanelP1);
   Wall(1, 10, 10, 10, 16, PanelP1);
@@ -108,11 +112,18 @@ inline void BuildHouse() {
   ColumnsAtWallEnds(1);
 }
 
+// One full paint's calculation: the used extents (from which the axes are
+// named), then the recalculation chain.
+inline void Paint() {
+  UpdateUsedExtents();
+  RunRecalculationChain();
+}
+
 // Builds the house and paints it twice, to the chain's fixed point.
 inline void BuildAndPaintHouse() {
   BuildHouse();
-  RunRecalculationChain();
-  RunRecalculationChain();
+  Paint();
+  Paint();
 }
 
 // Back to the grid of the start-up state, for whatever runs next in the process.
