@@ -37,8 +37,8 @@ struct WallQuantityPages {
 };
 
 WallQuantityPages ReadPages(PageFrame& frame, int32_t wantedPage) {
-  // A variant outside the lists reads the current state, as its title prefix does.
-  const int32_t v = ValidVariant(CurrentVariant) ? CurrentVariant : CurrentState;
+  // A variant outside the lists reads the nearest one, as the plan does.
+  const int32_t v = ClampInt(CurrentVariant, 0, VariantCount - 1);
   return WallQuantityPages{frame,
                            wantedPage,
                            v,
@@ -100,7 +100,7 @@ bool DrawFloorAreaPages(const WallQuantityPages& p, int s) {
   Canvas& canvas = frame.BeginPage();
   DrawReportPlan(canvas, PlanOnWallQuantityPage, s, ppm, p.wantedPage);
   canvas.SetFontColour(0);
-  frame.DrawTitle(FormatW(u"%s必要壁量（%2i階床面積）", CurrentTitlePrefix(), s + 1));
+  frame.DrawTitle(FormatW(u"%s必要壁量（%2i階床面積）", VariantTitlePrefixes[p.v], s + 1));
   SelectBodyFont(frame);
   DrawAreaCodeLegend(canvas, ppm, BalconySpelling::HalfWidth);
 
@@ -181,7 +181,7 @@ bool DrawRequiredWallLengthPage(const WallQuantityPages& p) {
   PageFrame& frame = p.frame;
   const int v = p.v;
   frame.BeginPage();
-  frame.DrawTitle(FormatW(u"%s必要壁量", CurrentTitlePrefix()), 5, 2.5);
+  frame.DrawTitle(FormatW(u"%s必要壁量", VariantTitlePrefixes[p.v]), 5, 2.5);
   SelectBodyFont(frame);
   ReportLines lines(frame, ContinueTable);
   lines.SetMm(20);
@@ -261,7 +261,7 @@ bool DrawExistingWallList(ReportLines& lines, int32_t v, int32_t s, WallListDire
 bool DrawExistingWallPages(const WallQuantityPages& p, int s) {
   PageFrame& frame = p.frame;
   frame.BeginPage();
-  frame.DrawTitle(FormatW(u"%s存在壁量（%2i階）", CurrentTitlePrefix(), s + 1), 5, 2.5);
+  frame.DrawTitle(FormatW(u"%s存在壁量（%2i階）", VariantTitlePrefixes[p.v], s + 1), 5, 2.5);
   SelectBodyFont(frame);
   ReportLines lines(frame, ContinueTable);
   lines.SetMm(20);
@@ -327,7 +327,7 @@ bool DrawJudgementPage(const WallQuantityPages& p) {
   const int32_t storeys = p.top + 1;
   const WallQuantityJudgement judgement = JudgeWallQuantity(v);
   frame.BeginPage();
-  frame.DrawTitle(FormatW(u"%s壁量判定", CurrentTitlePrefix()), 5, 2.5);
+  frame.DrawTitle(FormatW(u"%s壁量判定", VariantTitlePrefixes[p.v]), 5, 2.5);
   SelectBodyFont(frame);
   ReportLines lines(frame, ContinueTable);
   lines.SetMm(20);
@@ -400,7 +400,7 @@ bool DrawJudgementPage(const WallQuantityPages& p) {
   frame.SelectFont(ReportGothicFace, 5, 2.5, 800);
   lines.SetLineHeightMm(5);
   return lines.Line(
-      20, FormatW(u"%s壁量判定%s", CurrentTitlePrefix(), judgement.Met ? u" --- 適合" : u" --- 不適合"));
+      20, FormatW(u"%s壁量判定%s", VariantTitlePrefixes[p.v], judgement.Met ? u" --- 適合" : u" --- 不適合"));
 }
 
 }  // namespace
