@@ -67,6 +67,22 @@ void WholeReportToPdf(benchmark::State& state) {
 }
 BENCHMARK(WholeReportToPdf)->Unit(benchmark::kMillisecond);
 
+// The wall-quantity report's last page (the judgement) in the preview for the
+// maximal model, current state of three storeys: every page before it (plans,
+// floor areas, 300-wall lists with their continuation pages) is drawn too.
+void WallQuantityJudgementPreview(benchmark::State& state) {
+  BuildMaximalModel();
+  CurrentVariant = CurrentState;
+  RunRecalculationChain();
+  RunRecalculationChain();
+  for (auto _ : state) {
+    PicturePageSink sink(nullptr);
+    benchmark::DoNotOptimize(DrawReportPageKind(PageWallQuantity, sink, PreviewPixelsPerMm, 1000));
+    state.counters["pages"] = sink.PageCount();
+  }
+}
+BENCHMARK(WallQuantityJudgementPreview)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
