@@ -306,8 +306,10 @@ TEST_F(ReportPreviewTest, TheWholeReportGoesIntoOnePdfWithTheSinksPageCount) {
   const QString pdf = folder.filePath(QStringLiteral("all.pdf"));
   const int sheets = PrintReportToPdf(pdf);
   // The cover, the foundation page, the N-value frames (Y, X) and tables (two
-  // storeys), the score page and the verification sheet.
-  EXPECT_EQ(sheets, 8);
+  // storeys), the score page, the wall quantity (floor areas and existing
+  // walls of two storeys, required lengths, judgement) and the verification
+  // sheet.
+  EXPECT_EQ(sheets, 14);
   EXPECT_EQ(PdfPageCount(pdf), sheets);
   // With QUILMORA_SHOT set, a copy to look at beside the screenshot.
   const QByteArray shot = qgetenv("QUILMORA_SHOT");
