@@ -397,10 +397,15 @@ bool DrawJudgementPage(const WallQuantityPages& p) {
   }
   if (!ok) return false;
 
-  frame.SelectFont(ReportGothicFace, 5, 2.5, 800);
+  // The verdict in the title's font; the font is chosen after the step, which
+  // may begin a continuation page in the body font.
   lines.SetLineHeightMm(5);
-  return lines.Line(
-      20, FormatW(u"%s壁量判定%s", VariantTitlePrefixes[p.v], judgement.Met ? u" --- 適合" : u" --- 不適合"));
+  if (!lines.Advance(20)) return false;
+  frame.SelectFont(ReportGothicFace, 5, 2.5, 800);
+  frame.PageCanvas().TextOut(
+      MmToUnits(20, frame.PixelsPerMm()), lines.Y(),
+      FormatW(u"%s壁量判定%s", VariantTitlePrefixes[p.v], judgement.Met ? u" --- 適合" : u" --- 不適合"));
+  return true;
 }
 
 }  // namespace
