@@ -154,6 +154,21 @@ BENCHMARK(PreviewLastWallPage)
     ->Arg(PageRigidity)
     ->Unit(benchmark::kMillisecond);
 
+// The wall-quantity report's last page (the judgement) in the preview for the
+// maximal model, current state of three storeys: every page before it (plans,
+// floor areas, 300-wall lists with their continuation pages) is paged through.
+void WallQuantityJudgementPreview(benchmark::State& state) {
+  BuildMaximalModel();
+  CurrentVariant = CurrentState;
+  RunRecalculationChain();
+  RunRecalculationChain();
+  for (auto _ : state) {
+    PreviewPage[PageWallQuantity] = 1000;
+    benchmark::DoNotOptimize(DrawPreviewPageInto(nullptr, PageWallQuantity));
+  }
+}
+BENCHMARK(WallQuantityJudgementPreview)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -7,6 +7,7 @@
 #include "analysis/AnalysisResults.h"
 #include "evaluation/FloorCheck.h"
 #include "evaluation/Superstructure.h"
+#include "evaluation/WallQuantityJudgement.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
 #include "model/ProjectSettings.h"
@@ -176,25 +177,14 @@ void FillEccentricities(int v) {
   }
 }
 
-// An end zone short of walls passes only while the weaker zone has at least
-// half the sufficiency of the stronger one.
-bool QuarterDivisionFails(int v, int top) {
-  for (int s = top; s >= 0; --s) {
-    if ((QuarterSufficiencyA[v][s] < 1.0 || QuarterSufficiencyB[v][s] < 1.0) && WallRatioRatioX[v][s] < 0.5)
-      return true;
-    if ((QuarterSufficiency1[v][s] < 1.0 || QuarterSufficiency2[v][s] < 1.0) && WallRatioRatioY[v][s] < 0.5)
-      return true;
-  }
-  return false;
-}
-
-void FillWallQuantities(int v, int top) {
+void FillWallQuantities(int v) {
   for (int s = 0; s < StoreyCount; ++s) {
     const StoreyLabels labels = LabelsOf(s);
     labels.SufficiencyX->Caption = FormatA("%6.3f", SufficiencyRatioX[v][s]);
     labels.SufficiencyY->Caption = FormatA("%6.3f", SufficiencyRatioY[v][s]);
   }
-  ResultsPanel.Lshibunok.Caption = QuarterDivisionFails(v, top) ? "NG" : "OK";
+  // The report's judgement page marks the quarter division by the same rule.
+  ResultsPanel.Lshibunok.Caption = JudgeWallQuantity(v).QuarterDivisionMet ? "OK" : "NG";
 }
 
 }  // namespace
@@ -211,5 +201,5 @@ void FillResultsPanel() {
   FillFloorVerdict(v, top);
   FillScores(v);
   FillEccentricities(v);
-  FillWallQuantities(v, top);
+  FillWallQuantities(v);
 }

@@ -9,7 +9,7 @@
 //  - L1hyox..L3hyoy: shown scores, L1henx..L3heny: eccentricity ratios,
 //    Label4, Label12, Label19: caption of each storey's eccentricity row;
 //  - Ljuusokux1..3, Ljuusokuy1..3: sufficiency ratios; Lshibunok: the
-//    quarter-division verdict.
+//    quarter-division verdict of JudgeWallQuantity, as the report judges it.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -50,6 +50,6 @@ int32_t ClassifyEccentricity(double ratio);
 // Rewrites every caption and colour that the panel sets. Reads FloorCheckOk
 // and FloorCheckRatio, ShownScores or SnowShownScores (by
 // ProjectSettings.SnowCase), EccentricityRatioX/Y (or their snow twins), the
-// wall-quantity ratios, CurrentVariant, CurrentStorey, and
+// wall-quantity ratios and required lengths, CurrentVariant, CurrentStorey, and
 // ProjectSettings.BalanceMethod, DistinguishBraceDirection and TopStorey.
 void FillResultsPanel();

@@ -144,10 +144,15 @@ void DrawAreaCodeLegend(Canvas& canvas, double pixelsPerMm, BalconySpelling balc
 
 bool DrawZoneAreaBlock(ReportLines& lines, int32_t v, int32_t s) {
   if (!ValidVariant(v) || !ValidStorey(s)) return true;
+  return DrawZoneAreaBlock(lines, s,
+                           {RequiredStrengthAreaA[v][s], RequiredStrengthAreaB[v][s],
+                            RequiredStrengthArea1[v][s], RequiredStrengthArea2[v][s]});
+}
+
+bool DrawZoneAreaBlock(ReportLines& lines, int32_t s, const std::array<double, 4>& areas) {
   lines.Gap(4);
   return lines.Line(4, u"領域毎の床面積") && lines.Line(4, FormatW(u"%i 階", s + 1)) &&
          lines.Line(4, u"方向Ｘ　　領域ａ　　領域ｂ　　方向Ｙ　領域イ　　領域ロ") &&
-         lines.Line(4, FormatW(u"　　　　%8.3f  %8.3f  　　　　%8.3f  %8.3f", RequiredStrengthAreaA[v][s],
-                               RequiredStrengthAreaB[v][s], RequiredStrengthArea1[v][s],
-                               RequiredStrengthArea2[v][s]));
+         lines.Line(4, FormatW(u"　　　　%8.3f  %8.3f  　　　　%8.3f  %8.3f", areas[0], areas[1], areas[2],
+                               areas[3]));
 }

@@ -106,3 +106,6 @@ void DrawAreaCodeLegend(Canvas& canvas, double pixelsPerMm,
 // 4 mm gap, then 4 mm apart "領域毎の床面積", "%i 階", the zone heads and the
 // areas of zones a, b, イ and ロ. False as for the rows.
 [[nodiscard]] bool DrawZoneAreaBlock(ReportLines& lines, int32_t v, int32_t s);
+// The same block with the four areas given (zones a, b, イ and ロ): the wall
+// quantity prints the zone areas its check uses.
+[[nodiscard]] bool DrawZoneAreaBlock(ReportLines& lines, int32_t s, const std::array<double, 4>& areas);

@@ -17,7 +17,7 @@ const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     nullptr,                      // PageFloorMagnification
     nullptr,                      // PageFloorStrengthCheck
     DrawScorePage,                // PageScore
-    nullptr,                      // PageWallQuantity
+    DrawWallQuantityReport,       // PageWallQuantity
     DrawVerificationResultSheet,  // PageVerification
 };
 

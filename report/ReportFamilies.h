@@ -22,6 +22,8 @@ int32_t DrawWallStrengthPages(PageSink& sink, double pixelsPerMm, int32_t wanted
 // Kind 6: per storey the plan and the per-line stiffness tables behind the
 // centre of rigidity and the eccentricity ratios; again with snow when set.
 int32_t DrawRigidityPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
+// Kind 12: the wall-quantity report of the building standard law.
+int32_t DrawWallQuantityReport(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 // Kind 13: the result sheet of the verification method; one page.
 int32_t DrawVerificationResultSheet(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 

@@ -11,6 +11,7 @@
 
 #include "ModelFixture.h"
 #include "analysis/AnalysisResults.h"
+#include "analysis/RequiredStrength.h"
 #include "evaluation/FloorCheck.h"
 #include "evaluation/ResultsPanel.h"
 #include "evaluation/Superstructure.h"
@@ -299,6 +300,9 @@ TEST_F(ResultsPanelTest, QuarterDivisionVerdict) {
       QuarterSufficiencyA[1][s] = QuarterSufficiencyB[1][s] = 1.0;
       QuarterSufficiency1[1][s] = QuarterSufficiency2[1][s] = 1.0;
       WallRatioRatioX[1][s] = WallRatioRatioY[1][s] = 1.0;
+      // Every zone needs walls: a zone that needs none is never short.
+      RequiredWallLengthA[1][s] = RequiredWallLengthB[1][s] = 2.0;
+      RequiredWallLength1[1][s] = RequiredWallLength2[1][s] = 2.0;
     }
     first[1][c.storey] = c.a;
     second[1][c.storey] = c.b;
