@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "analysis/RecalculationChain.h"
+#include "model/ElementTables.h"
+#include "model/Grid.h"
+#include "model/ModelExtents.h"
 #include "model/ModelReset.h"
 #include "model/ProjectSettings.h"
 #include "model/ViewState.h"
@@ -62,10 +66,18 @@ inline std::string Utf8(std::u16string_view text) {
 
 class ReportTest : public ::testing::Test {
  protected:
+  // Every test starts from the program's start-up state, whatever ran before
+  // it in the same process: settings, element tables, grid module, an empty
+  // model and the results of recalculating it.
   void SetUp() override {
     RestoreProjectSettingsStartValues();
+    RestoreElementTableStartValues();
+    GridModule = DefaultGridModule;
     ResetModel(ResetForStartUp);
     CurrentVariant = 0;
+    UpdateUsedExtents();
+    RunRecalculationChain();
+    RunRecalculationChain();
   }
   RecordingPageSink sink;
 };

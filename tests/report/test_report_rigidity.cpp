@@ -53,6 +53,7 @@ class RigidityPagesTest : public ReportTest {
  protected:
   void SetUp() override {
     ReportTest::SetUp();
+    storey.Reset();
     ProjectSettings.TopStorey[0] = 0;
     ProjectSettings.SnowLoad = 0;
     GridOriginAxisX = 1;

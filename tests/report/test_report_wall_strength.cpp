@@ -55,6 +55,7 @@ class WallStrengthPagesTest : public ReportTest {
  protected:
   void SetUp() override {
     ReportTest::SetUp();
+    storey.Reset();
     RestoreElementTableStartValues();
     ProjectSettings.TopStorey[0] = 0;
     ProjectSettings.SnowLoad = 0;
