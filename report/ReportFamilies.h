@@ -9,6 +9,10 @@
 // Kind 2: the first storey's plan with its foundations and the list of the
 // six foundation kinds; one page.
 int32_t DrawFoundationPlanPage(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
+// Kind 9: each storey's floor-type areas and its average floor magnification.
+int32_t DrawFloorMagnificationPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
+// Kind 10: the floor diaphragm check of every axis interval, storey by storey.
+int32_t DrawFloorStrengthCheckPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 // Kind 13: the result sheet of the verification method; one page.
 int32_t DrawVerificationResultSheet(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 
