@@ -67,6 +67,29 @@ void WholeReportToPdf(benchmark::State& state) {
 }
 BENCHMARK(WholeReportToPdf)->Unit(benchmark::kMillisecond);
 
+// The floor pages of the maximal model (three storeys of 50 floor-type
+// rectangles and 50 triangles, 15 x 20 axis lines each): the preview of the
+// first page and of the last one (page 99 stands for "beyond the end"), every
+// page before it drawn as the preview draws it.
+void FloorPagesPreviewPage(benchmark::State& state) {
+  const int kind = static_cast<int>(state.range(0));
+  BuildMaximalModel();
+  CurrentVariant = CurrentState;
+  RunRecalculationChain();
+  RunRecalculationChain();
+  for (auto _ : state) {
+    PicturePageSink sink(nullptr);
+    benchmark::DoNotOptimize(
+        DrawReportPageKind(kind, sink, PreviewPixelsPerMm, static_cast<int>(state.range(1))));
+  }
+}
+BENCHMARK(FloorPagesPreviewPage)
+    ->ArgNames({"kind", "page"})
+    ->Args({PageFloorMagnification, 1})
+    ->Args({PageFloorMagnification, 99})
+    ->Args({PageFloorStrengthCheck, 99})
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
