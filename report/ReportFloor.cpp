@@ -11,7 +11,6 @@
 #include "analysis/AnalysisResults.h"
 #include "analysis/ArrangementReduction.h"
 #include "analysis/FloorAreas.h"
-#include "analysis/GridAxisLabels.h"
 #include "analysis/RequiredStrength.h"
 #include "evaluation/FloorCheck.h"
 #include "model/ElementTables.h"
@@ -19,6 +18,7 @@
 #include "model/ModelExtents.h"
 #include "model/ViewState.h"
 #include "platform/Format.h"
+#include "report/ReportAreaRows.h"
 #include "report/ReportFamilies.h"
 #include "report/ReportLines.h"
 
@@ -40,9 +40,6 @@ ReportLines BodyLines(PageFrame& frame) {
       },
       BodyHeightMm);
 }
-
-const char16_t* AxisNameX(int32_t i) { return i >= 0 && i < GridAxisCountX ? GridAxisNameX[i] : u""; }
-const char16_t* AxisNameY(int32_t i) { return i >= 0 && i < GridAxisCountY ? GridAxisNameY[i] : u""; }
 
 // ------------------------------------------------------------ floor magnification
 
@@ -99,28 +96,32 @@ constexpr char16_t TriangleHead2[] =
     u"No.  床仕様                                                         床倍率  (X)   (Y)   (X)   (Y)   "
     u"(X)   (Y)      面積      係数 ";
 
-// Rectangle r of storey s: the lower-left corner (the smaller X index, the
-// larger Y index, as Y indices grow downwards on the plan) and the
-// upper-right one, whichever diagonal the rectangle was entered by.
+// Rectangle r of storey s: its lower-left and upper-right corners,
+// whichever diagonal it was entered by, named as a roof/floor area's are.
 std::u16string RectangleRow(int32_t v, int32_t s, int32_t r) {
   const FloorSpecRectRecord& rect = FloorSpecRects[v][s][r];
+  RoofFloorRectRecord corners{};
+  corners.X1 = rect.X1, corners.Y1 = rect.Y1, corners.X2 = rect.X2, corners.Y2 = rect.Y2;
+  const auto c = RectangleCornerNames(corners);
   const FloorType type = FloorTypeOf(rect.SpecCode);
   return WithWidenedNameBlanks(
       FormatW(u"%2i   %-17ls+%-17ls %3.2f+%3.2f = %3.2f    %-6s   %-6s   %-6s   %-6s %8.3f  %8.3f", r + 1,
               type.FloorName.c_str(), type.BraceName.c_str(), type.Floor, type.Brace, type.Floor + type.Brace,
-              AxisNameX(std::min(rect.X1, rect.X2)), AxisNameY(std::max(rect.Y1, rect.Y2)),
-              AxisNameX(std::max(rect.X1, rect.X2)), AxisNameY(std::min(rect.Y1, rect.Y2)),
-              FloorSpecRectArea[v][s][r], FloorSpecRectWeightedArea[v][s][r]));
+              c[0], c[1], c[2], c[3], FloorSpecRectArea[v][s][r], FloorSpecRectWeightedArea[v][s][r]));
 }
 
+// Triangle t of storey s: its corners in record order.
 std::u16string TriangleRow(int32_t v, int32_t s, int32_t t) {
   const FloorSpecTriangleRecord& tri = FloorSpecTriangles[v][s][t];
+  RoofFloorTriangleRecord corners{};
+  corners.X1 = tri.X1, corners.Y1 = tri.Y1, corners.X2 = tri.X2, corners.Y2 = tri.Y2;
+  corners.X3 = tri.X3, corners.Y3 = tri.Y3;
+  const auto c = TriangleCornerNames(corners);
   const FloorType type = FloorTypeOf(tri.SpecCode);
-  return WithWidenedNameBlanks(
-      FormatW(u"%2i   %-17ls+%-17ls %3.2f+%3.2f = %3.2f  %-6s%-6s%-6s%-6s%-6s%-6s%8.3f  %8.3f", t + 1,
-              type.FloorName.c_str(), type.BraceName.c_str(), type.Floor, type.Brace, type.Floor + type.Brace,
-              AxisNameX(tri.X1), AxisNameY(tri.Y1), AxisNameX(tri.X2), AxisNameY(tri.Y2), AxisNameX(tri.X3),
-              AxisNameY(tri.Y3), FloorSpecTriArea[v][s][t], FloorSpecTriWeightedArea[v][s][t]));
+  return WithWidenedNameBlanks(FormatW(
+      u"%2i   %-17ls+%-17ls %3.2f+%3.2f = %3.2f  %-6s%-6s%-6s%-6s%-6s%-6s%8.3f  %8.3f", t + 1,
+      type.FloorName.c_str(), type.BraceName.c_str(), type.Floor, type.Brace, type.Floor + type.Brace, c[0],
+      c[1], c[2], c[3], c[4], c[5], FloorSpecTriArea[v][s][t], FloorSpecTriWeightedArea[v][s][t]));
 }
 
 // Rows of a table; each row past 270 mm ends its page. False when the preview
