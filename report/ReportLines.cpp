@@ -5,7 +5,8 @@
 
 #include "platform/Numeric.h"
 
-ReportLines::ReportLines(PageFrame& frame, std::function<void(ReportLines&)> continuation, double lineHeightMm)
+ReportLines::ReportLines(PageFrame& frame, std::function<void(ReportLines&)> continuation,
+                         double lineHeightMm)
     : frame_(frame),
       continuation_(std::move(continuation)),
       ppm_(frame.PixelsPerMm()),
@@ -54,7 +55,8 @@ bool ReportLines::BreakAfterRow(double limitMm) {
 }
 
 bool ReportLines::BreakBeforeRow(double stepMm, double limitMm) {
-  if (static_cast<double>(StepFrom(y_, stepMm)) > limitMm * ppm_ && y_ != pageStart_) return ContinuationPage();
+  if (static_cast<double>(StepFrom(y_, stepMm)) > limitMm * ppm_ && y_ != pageStart_)
+    return ContinuationPage();
   return true;
 }
 

@@ -3,8 +3,8 @@
 // stop at the wanted page.
 #include <gtest/gtest.h>
 
-#include "report/ReportLines.h"
 #include "ReportTestHelpers.h"
+#include "report/ReportLines.h"
 
 namespace {
 
