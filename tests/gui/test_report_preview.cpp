@@ -306,8 +306,9 @@ TEST_F(ReportPreviewTest, TheWholeReportGoesIntoOnePdfWithTheSinksPageCount) {
   const QString pdf = folder.filePath(QStringLiteral("all.pdf"));
   const int sheets = PrintReportToPdf(pdf);
   // The cover, the foundation page, the N-value frames (Y, X) and tables (two
-  // storeys), the score page and the verification sheet.
-  EXPECT_EQ(sheets, 8);
+  // storeys), the floor magnification and floor check pages (two storeys
+  // each), the score page and the verification sheet.
+  EXPECT_EQ(sheets, 12);
   EXPECT_EQ(PdfPageCount(pdf), sheets);
   // With QUILMORA_SHOT set, a copy to look at beside the screenshot.
   const QByteArray shot = qgetenv("QUILMORA_SHOT");
