@@ -169,6 +169,26 @@ void WallQuantityJudgementPreview(benchmark::State& state) {
 }
 BENCHMARK(WallQuantityJudgementPreview)->Unit(benchmark::kMillisecond);
 
+// The floor pages of the maximal model in the preview: the first page, and
+// the last, for which every page before it is paged through.
+void FloorPagesPreviewPage(benchmark::State& state) {
+  const int kind = static_cast<int>(state.range(0));
+  BuildMaximalModel();
+  CurrentVariant = CurrentState;
+  RunRecalculationChain();
+  RunRecalculationChain();
+  for (auto _ : state) {
+    PreviewPage[kind] = static_cast<int32_t>(state.range(1));
+    benchmark::DoNotOptimize(DrawPreviewPageInto(nullptr, kind));
+  }
+}
+BENCHMARK(FloorPagesPreviewPage)
+    ->ArgNames({"kind", "page"})
+    ->Args({PageFloorMagnification, 1})
+    ->Args({PageFloorMagnification, 99})
+    ->Args({PageFloorStrengthCheck, 99})
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

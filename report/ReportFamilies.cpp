@@ -14,8 +14,8 @@ const ReportPageGenerator ReportPageFunctions[ReportPageKindCount] = {
     DrawRigidityPages,            // PageRigidity
     DrawNValueTables,             // PageNValueTables
     DrawNValueFrameDiagrams,      // PageNValueFrames
-    nullptr,                      // PageFloorMagnification
-    nullptr,                      // PageFloorStrengthCheck
+    DrawFloorMagnificationPages,  // PageFloorMagnification
+    DrawFloorStrengthCheckPages,  // PageFloorStrengthCheck
     DrawScorePage,                // PageScore
     DrawWallQuantityReport,       // PageWallQuantity
     DrawVerificationResultSheet,  // PageVerification

@@ -24,6 +24,10 @@ int32_t DrawWallStrengthPages(PageSink& sink, double pixelsPerMm, int32_t wanted
 int32_t DrawRigidityPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 // Kind 12: the wall-quantity report of the building standard law.
 int32_t DrawWallQuantityReport(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
+// Kind 9: each storey's floor-type areas and its average floor magnification.
+int32_t DrawFloorMagnificationPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
+// Kind 10: the floor diaphragm check of every axis interval, storey by storey.
+int32_t DrawFloorStrengthCheckPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 // Kind 13: the result sheet of the verification method; one page.
 int32_t DrawVerificationResultSheet(PageSink& sink, double pixelsPerMm, int32_t wantedPage);
 
