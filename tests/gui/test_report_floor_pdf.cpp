@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 
 #include "GuiFixture.h"
+#include "ReportPdf.h"
 #include "report/ReportPage.h"
 #include "report/qt/ReportPrintService.h"
 #include "tests/report/FloorTypeHouse.h"
@@ -28,22 +29,13 @@ TEST_F(GuiTest, FloorPagesOfTheFloorTypeHouseGoIntoOnePdf) {
                            k % 22 + 32 * (k % 15));
   RecalculateAsPainted();
 
-  const QString folder = QDir::current().absoluteFilePath(QStringLiteral("artifacts"));
-  QDir().mkpath(folder);
-  const QString pdf = folder + QStringLiteral("/floor_pages.pdf");
-  QFile::remove(pdf);
+  const QString pdf = ReportArtifactPath(QStringLiteral("floor_pages.pdf"));
   QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setPageOrientation(QPageLayout::Portrait);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(pdf);
+  UseA4PdfFile(printer, pdf);
   // Magnification: storey 1, storey 2 and its continuation; check: one page
   // per storey.
   EXPECT_EQ(PrintReportJob(printer, {PageFloorMagnification, PageFloorStrengthCheck}), 3 + 2);
-  QFile file(pdf);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QString text = QString::fromLatin1(file.readAll());
-  EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 5);
+  EXPECT_EQ(PdfPageCount(pdf), 5);
 }
 
 }  // namespace

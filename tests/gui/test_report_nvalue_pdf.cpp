@@ -8,6 +8,7 @@
 #include <QPrinter>
 
 #include "GuiFixture.h"
+#include "ReportPdf.h"
 #include "analysis/GridAxisLabels.h"
 #include "analysis/RecalculationChain.h"
 #include "bench/MaximalModel.h"
@@ -46,10 +47,7 @@ TEST_F(NValuePdfTest, TheThreeStoreyHousePrintsBothFamiliesIntoOnePdf) {
       QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("report_nvalue_pages.pdf"));
   QFile::remove(path);
   QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setPageOrientation(QPageLayout::Portrait);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
+  UseA4PdfFile(printer, path);
   const int32_t sheets = PrintReportJob(printer, {PageNValueFrames, PageNValueTables});
   // At least one page per direction of frames and one per storey of tables.
   EXPECT_GE(sheets, 2 + 3);

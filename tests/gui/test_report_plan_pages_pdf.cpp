@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 
 #include "GuiFixture.h"
+#include "ReportPdf.h"
 #include "analysis/RecalculationChain.h"
 #include "bench/MaximalModel.h"
 #include "model/ElementLists.h"
@@ -64,21 +65,12 @@ void BuildSnowHouse() {
 
 TEST_F(GuiTest, PlanAndCentreOfGravityPagesOfASnowHouseGoIntoOnePdf) {
   BuildSnowHouse();
-  const QString folder = QDir::current().absoluteFilePath(QStringLiteral("artifacts"));
-  QDir().mkpath(folder);
-  const QString pdf = folder + QStringLiteral("/plan_and_centre_of_gravity.pdf");
-  QFile::remove(pdf);
+  const QString pdf = ReportArtifactPath(QStringLiteral("plan_and_centre_of_gravity.pdf"));
   QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setPageOrientation(QPageLayout::Portrait);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(pdf);
+  UseA4PdfFile(printer, pdf);
   // Two storeys: two plan pages and two centre-of-gravity pages.
   EXPECT_EQ(PrintReportJob(printer, {PagePlan, PageCentreOfGravity}), 4);
-  QFile file(pdf);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QString text = QString::fromLatin1(file.readAll());
-  EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 4);
+  EXPECT_EQ(PdfPageCount(pdf), 4);
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include <QWheelEvent>
 
 #include "GuiFixture.h"
+#include "ReportPdf.h"
 #include "mainwindow/MainMenuCommands.h"
 #include "model/ReportPaging.h"
 #include "model/ViewState.h"
@@ -38,13 +39,6 @@
 namespace {
 
 // Pages of a PDF file: its page objects.
-int PdfPageCount(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return -1;
-  const QString text = QString::fromLatin1(file.readAll());
-  return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
-}
-
 // The set-up dialog answered with OK after the printer was pointed at a PDF file.
 ScriptedModalDialogs::Action SetUpToPdf(const QString& path) {
   return [path](QDialog& dialog) {

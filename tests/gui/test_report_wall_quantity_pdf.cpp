@@ -15,27 +15,18 @@
 
 #include "../report/WallQuantityHouse.h"
 #include "GuiFixture.h"
+#include "ReportPdf.h"
 #include "report/ReportPrinting.h"
 #include "report/qt/ReportDialogs.h"
 #include "report/qt/ReportPrintService.h"
 
 namespace {
 
-int PdfPageCount(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return -1;
-  const QString text = QString::fromLatin1(file.readAll());
-  return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
-}
-
 TEST_F(GuiTest, WallQuantityReportPrintsAloneFromItsButtonIntoOnePdf) {
   StartProgram();
   wallquantityhouse::BuildAndPaintHouse();
   PrinterSetupDone = 0;
-  const QString folder = QDir::current().absoluteFilePath(QStringLiteral("artifacts"));
-  QDir().mkpath(folder);
-  const QString pdf = folder + QStringLiteral("/wall_quantity.pdf");
-  QFile::remove(pdf);
+  const QString pdf = ReportArtifactPath(QStringLiteral("wall_quantity.pdf"));
   ReportPrinter().setOutputFileName(pdf);
   dialogs.Expect("DprintDlg", [&](QDialog& dialog) {
     auto& print = static_cast<TDprintDlg&>(dialog);
