@@ -37,9 +37,9 @@ constexpr int kWidth = 1100, kHeight = 700;
     }
   }
   if (differing == 0) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << differing << " pixels differ, the first at (" << firstX << ", "
-                                       << firstY << "): " << std::hex << expected.pixel(firstX, firstY)
-                                       << " painted, " << actual.pixel(firstX, firstY) << " from the caches";
+  return ::testing::AssertionFailure()
+         << differing << " pixels differ, the first at (" << firstX << ", " << firstY << "): " << std::hex
+         << expected.pixel(firstX, firstY) << " expected, " << actual.pixel(firstX, firstY) << " drawn";
 }
 
 QImage Paint(QtCanvas& canvas, QPoint origin) {
@@ -87,6 +87,43 @@ TEST_P(PlanPaintCachesTest, TheMaximalModelPaintsTheSameFromTheCaches) {
       const QImage painted = Paint(plain, views[k]);
       EXPECT_TRUE(SameImages(painted, Paint(cached, views[k])));
     }
+  }
+}
+
+// A label skipped by MayShowText is one that would leave no pixel: labels in
+// every direction, placed across the image's edges, drawn with and without
+// asking first.
+TEST(PlanPaintCaches, LabelsSkippedOffTheViewWouldShowNothing) {
+  FontDescription vertical = PlanFont(12, 6, -900);
+  vertical.FaceName = u"@ＭＳ ゴシック";
+  const FontDescription fonts[] = {PlanFont(12, 6),       PlanFont(12, 6, 900), PlanFont(12, 6, 1800),
+                                   PlanFont(12, 6, 2700), PlanFont(18, 9, 449), vertical};
+  const std::u16string_view text = u"台所・食堂ホール";
+  for (const FontDescription& font : fonts) {
+    SCOPED_TRACE(testing::Message() << "escapement " << font.Escapement);
+    QImage images[2];
+    int32_t skipped = 0;
+    for (int ask = 0; ask < 2; ++ask) {
+      QImage image(200, 150, QImage::Format_RGB32);
+      image.fill(0xffffffff);
+      QPainter painter(&image);
+      QtCanvas canvas;
+      canvas.Begin(&painter, QPoint(1000, 2000));
+      canvas.SetFont(font);
+      canvas.SetBrushColour(0x80ffff);
+      for (int32_t x = 1000 - 600; x < 1000 + 800; x += 13)
+        for (int32_t y = 2000 - 600; y < 2000 + 750; y += 29) {
+          if (ask && !canvas.MayShowText(x, y, static_cast<int32_t>(text.size()))) {
+            ++skipped;
+            continue;
+          }
+          canvas.TextOut(x, y, text);
+        }
+      canvas.End();
+      images[ask] = image;
+    }
+    EXPECT_TRUE(SameImages(images[0], images[1]));
+    EXPECT_GT(skipped, 0);
   }
 }
 
