@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -416,13 +417,16 @@ void QtCanvas::BuildStamp(Stamp& stamp, int32_t x, int32_t y, int32_t left, int3
   }
   const QRgb pen = QRgbOfColour(kStampPen) | 0xff000000u;
   const QRgb brush = QRgbOfColour(kStampBrush) | 0xff000000u;
-  for (int row = 0; row < scratch.height(); ++row) {
-    const auto* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(row));
+  const int width = scratch.width(), height = scratch.height();
+  const uchar* const bits = scratch.constBits();
+  const qsizetype stride = scratch.bytesPerLine();
+  for (int row = 0; row < height; ++row) {
+    const auto* line = reinterpret_cast<const QRgb*>(bits + row * stride);
     int col = 0;
-    while (col < scratch.width()) {
+    while (col < width) {
       const QRgb p = line[col] | 0xff000000u;
       int end = col + 1;
-      while (end < scratch.width() && (line[end] | 0xff000000u) == p) ++end;
+      while (end < width && (line[end] | 0xff000000u) == p) ++end;
       if (p != kStampBackground) {
         // Any other colour (a blended edge) cannot be copied in new colours.
         const bool both = maskStamp_ && p == (pen & brush);
@@ -438,8 +442,7 @@ void QtCanvas::BuildStamp(Stamp& stamp, int32_t x, int32_t y, int32_t left, int3
   // The figure must not have reached the scratch's border (clipped there).
   for (const StampRun& r : stamp.runs) {
     const int row = r.dy + y - top;
-    if (row == 0 || row == scratch.height() - 1 || r.x0 + x - left == 0 ||
-        r.x1 + x - left == scratch.width()) {
+    if (row == 0 || row == height - 1 || r.x0 + x - left == 0 || r.x1 + x - left == width) {
       stamp.runs.clear();
       return;
     }
@@ -984,12 +987,24 @@ void QtCanvas::TextOut(int32_t x, int32_t y, std::u16string_view text) {
     TextEntry& entry = TextEntryOf(text);
     const bool background = Brush().Style == BrushStyle::Solid;
     const int32_t h = std::max(std::abs(Font().Height), 12);
-    // Level text reaches right and down from (x, y); turned text may reach
-    // any way around it, as far as its width and a couple of lines.
-    const bool level = Font().Escapement == 0;
-    const int32_t reach = entry.width + 3 * h;
-    const int32_t left = level ? x - 2 * h : x - reach, top = level ? y - 2 * h : y - reach;
-    const int32_t right = level ? x + entry.width + 2 * h : x + reach, bottom = level ? y + 3 * h : y + reach;
+    // The text's cell (width by height from (x, y), turned about that corner
+    // as the painter turns it), and two lines of room every way round.
+    int32_t left = x - 2 * h, top = y - 2 * h, right = x + entry.width + 2 * h, bottom = y + 3 * h;
+    if (Font().Escapement != 0) {
+      const double a = -Font().Escapement / 10.0 * kPi / 180.0;
+      const double c = std::cos(a), s = std::sin(a);
+      double minX = 0, maxX = 0, minY = 0, maxY = 0;
+      for (const auto& [px, py] : {std::pair<double, double>{entry.width, 0.0},
+                                   {0.0, double(h)},
+                                   {double(entry.width), double(h)}}) {
+        minX = std::min(minX, px * c - py * s), maxX = std::max(maxX, px * c - py * s);
+        minY = std::min(minY, px * s + py * c), maxY = std::max(maxY, px * s + py * c);
+      }
+      left = x + static_cast<int32_t>(std::floor(minX)) - 2 * h;
+      top = y + static_cast<int32_t>(std::floor(minY)) - 2 * h;
+      right = x + static_cast<int32_t>(std::ceil(maxX)) + 2 * h;
+      bottom = y + static_cast<int32_t>(std::ceil(maxY)) + 2 * h;
+    }
     if (DrawStamped(entry.stamps[background ? 1 : 0], x, y, left, top, right, bottom, FontColour(),
                     Brush().Colour, [&] { DrawText(x, y, text); }))
       return;

@@ -90,9 +90,10 @@ TEST_P(PlanPaintCachesTest, TheMaximalModelPaintsTheSameFromTheCaches) {
   }
 }
 
-// A label skipped by MayShowText is one that would leave no pixel: labels in
-// every direction, placed across the image's edges, drawn with and without
-// asking first.
+// A label skipped by MayShowText is one that would leave no pixel, and turned
+// text copied from stamps is the painter's: labels in every direction, placed
+// across the image's edges, drawn by the painter alone, from stamps, and
+// from stamps after asking first.
 TEST(PlanPaintCaches, LabelsSkippedOffTheViewWouldShowNothing) {
   FontDescription vertical = PlanFont(12, 6, -900);
   vertical.FaceName = u"@ＭＳ ゴシック";
@@ -101,13 +102,15 @@ TEST(PlanPaintCaches, LabelsSkippedOffTheViewWouldShowNothing) {
   const std::u16string_view text = u"台所・食堂ホール";
   for (const FontDescription& font : fonts) {
     SCOPED_TRACE(testing::Message() << "escapement " << font.Escapement);
-    QImage images[2];
+    QImage images[3];
     int32_t skipped = 0;
-    for (int ask = 0; ask < 2; ++ask) {
+    for (int way = 0; way < 3; ++way) {
+      const bool stamped = way > 0, ask = way == 2;
       QImage image(200, 150, QImage::Format_RGB32);
       image.fill(0xffffffff);
       QPainter painter(&image);
       QtCanvas canvas;
+      canvas.SetStampsEnabled(stamped);
       canvas.Begin(&painter, QPoint(1000, 2000));
       canvas.SetFont(font);
       canvas.SetBrushColour(0x80ffff);
@@ -120,9 +123,10 @@ TEST(PlanPaintCaches, LabelsSkippedOffTheViewWouldShowNothing) {
           canvas.TextOut(x, y, text);
         }
       canvas.End();
-      images[ask] = image;
+      images[way] = image;
     }
     EXPECT_TRUE(SameImages(images[0], images[1]));
+    EXPECT_TRUE(SameImages(images[0], images[2]));
     EXPECT_GT(skipped, 0);
   }
 }
