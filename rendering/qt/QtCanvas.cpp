@@ -144,17 +144,27 @@ bool IsHatch(BrushStyle style) { return style != BrushStyle::Solid && style != B
 
 // Pixel rows combined with a colour, four pixels at a time where they can be.
 void MaskSpan(QRgb* p, int n, QRgb colour) {
-  const uint64_t c = (static_cast<uint64_t>(colour) << 32) | colour;
   int i = 0;
-  for (; i + 4 <= n; i += 4) {
-    uint64_t a, b;
-    std::memcpy(&a, p + i, 8);
-    std::memcpy(&b, p + i + 2, 8);
+#if defined(__GNUC__)
+  typedef uint32_t Quad __attribute__((vector_size(16)));
+  const Quad c = {colour, colour, colour, colour};
+  for (; i + 8 <= n; i += 8) {
+    Quad a, b;
+    std::memcpy(&a, p + i, sizeof a);
+    std::memcpy(&b, p + i + 4, sizeof b);
     a &= c, b &= c;
-    std::memcpy(p + i, &a, 8);
-    std::memcpy(p + i + 2, &b, 8);
+    std::memcpy(p + i, &a, sizeof a);
+    std::memcpy(p + i + 4, &b, sizeof b);
   }
-  for (; i < n; ++i) p[i] &= colour;
+#endif
+  const uint64_t c2 = (static_cast<uint64_t>(colour) << 32) | colour;
+  for (; i + 2 <= n; i += 2) {
+    uint64_t a;
+    std::memcpy(&a, p + i, sizeof a);
+    a &= c2;
+    std::memcpy(p + i, &a, sizeof a);
+  }
+  if (i < n) p[i] &= colour;
 }
 
 void XorSpan(QRgb* p, int n, QRgb colour) {
