@@ -569,14 +569,13 @@ void QtCanvas::FillWithBrush(int32_t left, int32_t top, int32_t right, int32_t b
     return;
   }
   // Hatches are laid on the sheet, whatever part of it the device shows.
-  if (LaysHatch(brush.Style)) {
+  if (const uint8_t* const tile = LaysHatch(brush.Style) ? HatchTileOf(brush.Style) : nullptr) {
     const int x0 = std::max(left - origin_.x(), 0);
     const int x1 = std::min(right - origin_.x(), deviceSize_.width());
     const int y0 = std::max(top - origin_.y(), 0);
     const int y1 = std::min(bottom - origin_.y(), deviceSize_.height());
-    const uint8_t* const tile = HatchTileOf(brush.Style);
-    for (int y = y0; y < y1 && tile; ++y) HatchSpan(y, x0, x1, QRgbOfColour(brush.Colour), tile);
-    if (tile) return;
+    for (int y = y0; y < y1; ++y) HatchSpan(y, x0, x1, QRgbOfColour(brush.Colour), tile);
+    return;
   }
   painter_->setCompositionMode(CompositionOf(EffectiveMode()));
   painter_->setBrushOrigin(-origin_);

@@ -90,6 +90,56 @@ TEST_P(PlanPaintCachesTest, TheMaximalModelPaintsTheSameFromTheCaches) {
   }
 }
 
+// Hatches laid by the canvas (plain fills and hatched stamps) are the
+// painter's: every hatch under every kind of pen, on rectangles, triangles
+// and ellipses at places of every phase of the 8 x 8 tile and across the
+// image's edges, in Copy mode, and in the modes left to the painter.
+TEST(PlanPaintCaches, HatchesMatchThePainterAtEveryPhase) {
+  const BrushStyle hatches[] = {BrushStyle::Horizontal, BrushStyle::Vertical, BrushStyle::FDiagonal,
+                                BrushStyle::BDiagonal,  BrushStyle::Cross,    BrushStyle::DiagCross};
+  for (const PenMode mode : {PenMode::Copy, PenMode::Mask, PenMode::Xor}) {
+    SCOPED_TRACE(testing::Message() << "pen mode " << static_cast<int>(mode));
+    QImage images[2];
+    for (int stamped = 0; stamped < 2; ++stamped) {
+      QImage image(150, 110, QImage::Format_RGB32);
+      image.fill(0xffc0e0f0);
+      QPainter painter(&image);
+      QtCanvas canvas;
+      canvas.SetStampsEnabled(stamped != 0);
+      // Twice over, so the second pass copies stamps built by the first.
+      for (int pass = 0; pass < 2; ++pass) {
+        canvas.Begin(&painter, QPoint(-5 + 3 * pass, 7 - pass));
+        int n = 0;
+        for (int32_t y = -9; y < 115; y += 13)
+          for (int32_t x = -11; x < 155; x += 17, ++n) {
+            canvas.SetPenMode(mode);
+            canvas.SetPenColour(0x203040 + 0x10 * n);
+            canvas.SetPenWidth(n % 3 == 2 ? 2 : 1);
+            canvas.SetPenStyle(n % 4 == 3 ? PenStyle::Clear : n % 5 == 1 ? PenStyle::Dot : PenStyle::Solid);
+            canvas.SetBrushColour(0x0080ff ^ (0x050301 * n));
+            canvas.SetBrushStyle(hatches[n % 6]);
+            switch (n % 3) {
+              case 0:
+                canvas.Rectangle(x, y, x + 14 + n % 5, y + 11);
+                break;
+              case 1: {
+                const CanvasPoint p[3] = {{x, y}, {x + 16, y + 2}, {x + 3, y + 12}};
+                canvas.Polygon(p, 3);
+                break;
+              }
+              default:
+                canvas.Ellipse(x, y, x + 15, y + 12);
+                break;
+            }
+          }
+        canvas.End();
+      }
+      images[stamped] = image;
+    }
+    EXPECT_TRUE(SameImages(images[0], images[1]));
+  }
+}
+
 // A label skipped by MayShowText is one that would leave no pixel, and turned
 // text copied from stamps is the painter's: labels in every direction, placed
 // across the image's edges, drawn by the painter alone, from stamps, and
