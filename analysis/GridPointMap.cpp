@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "analysis/ColumnOrdering.h"
 #include "model/ModelAccess.h"
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
@@ -100,29 +101,11 @@ void SortColumnIndex() {
   for (int s = 0; s <= ProjectSettings.TopStorey[v] && s < StoreyCount; ++s) {
     const int32_t n = ListLength(ColumnCount[v][s], MaxColumnsPerStorey);
     if (n == 0) continue;
+    // X ascending, within one X index Y descending.
     const ColumnRecord* columns = Columns[v][s];
-    int32_t* order = ColumnOrderX[v][s];
-    for (int32_t j = 0; j < n; ++j) order[j] = j;
-    for (int32_t i = 0; i < n - 1; ++i) {
-      for (int32_t j = i + 1; j < n; ++j) {
-        if (columns[order[i]].X > columns[order[j]].X) {
-          const int32_t t = order[i];
-          order[i] = order[j];
-          order[j] = t;
-        }
-      }
-    }
-    for (int32_t i = 0; i < n - 1; ++i) {
-      for (int32_t j = i + 1; j < n; ++j) {
-        const ColumnRecord& a = columns[order[i]];
-        const ColumnRecord& b = columns[order[j]];
-        if (a.X == b.X && a.Y < b.Y) {
-          const int32_t t = order[i];
-          order[i] = order[j];
-          order[j] = t;
-        }
-      }
-    }
+    int64_t x[MaxColumnsPerStorey], minusY[MaxColumnsPerStorey];
+    for (int32_t j = 0; j < n; ++j) x[j] = columns[j].X, minusY[j] = -int64_t{columns[j].Y};
+    OrderByTwoKeys(x, minusY, n, ColumnOrderX[v][s]);
   }
 }
 

@@ -191,6 +191,7 @@ void StepOfFullPaint(benchmark::State& state) {
         break;
       case WallsStep:
         DrawWalls(canvas, view);
+        break;
       case Areas:
         DrawRoofFloorAreas(canvas, view);
         break;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "analysis/ColumnOrdering.h"
 #include "analysis/GridAxisLabels.h"
 #include "analysis/GridPointMap.h"
 #include "analysis/WallStrength.h"
@@ -60,26 +61,12 @@ void MapColumns(int v, int s, int32_t n) {
 
 int32_t ColumnAt(int s, int32_t x, int32_t y) { return OnGrid(x, y) ? columnAt[s][x][y] : -1; }
 
-void Swap(int32_t& a, int32_t& b) {
-  const int32_t t = a;
-  a = b;
-  b = t;
-}
-
+// Y descending, within one Y index X ascending.
 void SortColumnsByY(int v, int s, int32_t n) {
   const ColumnRecord* columns = Columns[v][s];
-  int32_t* order = ColumnOrderY[v][s];
-  for (int32_t j = 0; j < n; ++j) order[j] = j;
-  for (int32_t i = 0; i < n - 1; ++i)
-    for (int32_t j = i + 1; j < n; ++j)
-      if (columns[order[i]].Y < columns[order[j]].Y) Swap(order[i], order[j]);
-  for (int32_t i = 0; i < n - 1; ++i) {
-    for (int32_t j = i + 1; j < n; ++j) {
-      const ColumnRecord& a = columns[order[i]];
-      const ColumnRecord& b = columns[order[j]];
-      if (a.Y == b.Y && b.X < a.X) Swap(order[i], order[j]);
-    }
-  }
+  int64_t minusY[MaxColumnsPerStorey], x[MaxColumnsPerStorey];
+  for (int32_t j = 0; j < n; ++j) minusY[j] = -int64_t{columns[j].Y}, x[j] = columns[j].X;
+  OrderByTwoKeys(minusY, x, n, ColumnOrderY[v][s]);
 }
 
 void ResetColumn(ColumnResult& r) {

@@ -51,12 +51,15 @@ bool SetAreaColours(Canvas& canvas, int32_t code, bool editing) {
 
 // The label of an area on an opaque white box, centred on (cx, cy + 5).
 void DrawLabel(Canvas& canvas, int32_t code, int32_t cx, int32_t cy) {
-  char16_t text[AreaLabelCapacity];
-  const int32_t n = AreaCodeLabel(code, text);
   canvas.SetFont(AreaLabelFont());
   canvas.SetFontColour(0);
   canvas.SetBrushColour(LabelBackColour);
   canvas.SetBrushStyle(BrushStyle::Solid);
+  // A label off the view is neither formatted nor measured (the settings
+  // above stay: the next drawing inherits them).
+  if (!canvas.MayShowText(cx, cy, AreaLabelCapacity, 5)) return;
+  char16_t text[AreaLabelCapacity];
+  const int32_t n = AreaCodeLabel(code, text);
   const std::u16string_view label(text, static_cast<std::size_t>(n));
   canvas.TextOut(cx - canvas.TextWidth(label) / 2, cy - 5, label);
 }

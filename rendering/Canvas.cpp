@@ -1,6 +1,7 @@
 #include "rendering/Canvas.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -54,6 +55,19 @@ const DashPattern* DashPatternOf(PenStyle style) {
 }
 
 Canvas::~Canvas() = default;
+
+bool Canvas::MayShowText(int32_t x, int32_t y, int32_t characters, int32_t offset) const {
+  // Twice the fixed-pitch width of as many full-width characters, and room
+  // for the cell and glyphs reaching beyond it, every way round the anchor.
+  const int64_t half = font_.Width > 0 ? font_.Width : std::abs(font_.Height) / 2;
+  const int64_t height = std::max<int64_t>(std::abs(int64_t{font_.Height}), 12);
+  const int64_t reach =
+      std::min<int64_t>(4 * half * std::max(characters, 0) + 3 * height + std::abs(int64_t{offset}), 1 << 24);
+  const auto at = [](int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+  };
+  return MayShow(at(x - reach), at(y - reach), at(x + reach), at(y + reach));
+}
 
 void Canvas::SetBrushColour(int32_t colour) {
   brush_.Colour = colour;

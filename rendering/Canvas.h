@@ -119,6 +119,10 @@ class Canvas {
     (void)left, (void)top, (void)right, (void)bottom;
     return true;
   }
+  // Whether a text of at most `characters` characters in the current font,
+  // at any escapement, anchored within `offset` pixels of (x, y), can show:
+  // a layer asks before it formats or measures a label.
+  bool MayShowText(int32_t x, int32_t y, int32_t characters, int32_t offset = 0) const;
 
  protected:
   // A line from `from` to `to` without the end pixel; the style pattern

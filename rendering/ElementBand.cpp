@@ -77,6 +77,9 @@ void DrawSegmentLabel(Canvas& canvas, const SegmentPixels& s, double h, std::u16
   const double v = std::fabs(oy);
   const int32_t mx = (s.X1 + s.X2) / 2;
   const int32_t my = (s.Y1 + s.Y2) / 2;
+  // The text starts within 2.5 h of the middle, shifted back by half its width.
+  if (!canvas.MayShowText(mx, my, static_cast<int32_t>(label.size()), TruncToInt(2.5 * std::fabs(h)) + 1))
+    return;
   const int32_t w = canvas.TextWidth(label) / 2;
   const int32_t x = TruncToInt(mx + 2.5 * u) - TruncToInt(w * v / h);
   const int32_t y = TruncToInt(my + 2.5 * v) - TruncToInt(-w * u / h);

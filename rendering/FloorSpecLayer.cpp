@@ -78,11 +78,14 @@ void SetAreaPen(Canvas& canvas, int32_t floorRow, int32_t braceRow) {
 }
 
 void DrawSpecLabel(Canvas& canvas, int32_t floorRow, int32_t braceRow, int32_t cx, int32_t cy) {
-  const SpecLabel label(floorRow, braceRow);
   canvas.SetFont(SpecLabelFont());
   canvas.SetFontColour(0);
   canvas.SetBrushColour(LabelBackColour);
   canvas.SetBrushStyle(BrushStyle::Solid);
+  // A label off the view is neither formatted nor measured (the settings
+  // above stay: the next drawing inherits them).
+  if (!canvas.MayShowText(cx, cy, 5, 9)) return;
+  const SpecLabel label(floorRow, braceRow);
   canvas.TextOut(cx - canvas.TextWidth(label.View()) / 2, cy - 9, label.View());
 }
 

@@ -104,10 +104,13 @@ void DrawTextLabels(Canvas& canvas, const PlanView& view) {
       FontDescription font = PlanFont(LabelFontHeight, LabelFontWidth, Downward);
       font.FaceName = u"@ＭＳ ゴシック";
       SetLabelFont(canvas, font);
+      // The font is set either way: the layers after this one inherit it.
+      if (!canvas.MayShowText(mx, my, static_cast<int32_t>(text.size()), 7)) continue;
       const int32_t w = canvas.TextWidth(text) / 2;
       canvas.TextOut(mx + 7, my - w, text);
     } else {
       SetLabelFont(canvas, PlanFont(LabelFontHeight, LabelFontWidth));
+      if (!canvas.MayShowText(mx, my, static_cast<int32_t>(text.size()), 5)) continue;
       const int32_t w = canvas.TextWidth(text) / 2;
       canvas.TextOut(mx - w, my - 5, text);
     }

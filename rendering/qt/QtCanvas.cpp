@@ -6,8 +6,11 @@
 #include <QPolygon>
 #include <QString>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -112,6 +115,62 @@ void ForEachRun(int32_t first, int32_t last, int32_t phase, const DashPattern* p
   }
 }
 
+// The 8 x 8 tile of a hatched brush as the painter lays it with its brush
+// origin at (0, 0): bit x of row y is set where pixel (x, y) takes the
+// colour. Taken from the painter once, so the canvas lays the same hatch.
+const uint8_t* HatchTileOf(BrushStyle style) {
+  static const auto tiles = [] {
+    std::array<std::array<uint8_t, 8>, 8> all{};
+    for (int k = 0; k < 8; ++k) {
+      const Qt::BrushStyle qtStyle = QtBrushStyleOf(static_cast<BrushStyle>(k));
+      if (qtStyle == Qt::NoBrush) continue;
+      QImage tile(8, 8, QImage::Format_RGB32);
+      tile.fill(0xffffffffu);
+      {
+        QPainter painter(&tile);
+        painter.fillRect(QRect(0, 0, 8, 8), QBrush(QColor(0, 0, 0), qtStyle));
+      }
+      for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+          if ((tile.pixel(x, y) & 0xffffffu) == 0) all[k][y] |= static_cast<uint8_t>(1u << x);
+    }
+    return all;
+  }();
+  const auto k = static_cast<size_t>(style);
+  return k < tiles.size() ? tiles[k].data() : nullptr;
+}
+
+bool IsHatch(BrushStyle style) { return style != BrushStyle::Solid && style != BrushStyle::Clear; }
+
+// Pixel rows combined with a colour, four pixels at a time where they can be.
+void MaskSpan(QRgb* p, int n, QRgb colour) {
+  int i = 0;
+#if defined(__GNUC__)
+  typedef uint32_t Quad __attribute__((vector_size(16)));
+  const Quad c = {colour, colour, colour, colour};
+  for (; i + 8 <= n; i += 8) {
+    Quad a, b;
+    std::memcpy(&a, p + i, sizeof a);
+    std::memcpy(&b, p + i + 4, sizeof b);
+    a &= c, b &= c;
+    std::memcpy(p + i, &a, sizeof a);
+    std::memcpy(p + i + 4, &b, sizeof b);
+  }
+#endif
+  const uint64_t c2 = (static_cast<uint64_t>(colour) << 32) | colour;
+  for (; i + 2 <= n; i += 2) {
+    uint64_t a;
+    std::memcpy(&a, p + i, sizeof a);
+    a &= c2;
+    std::memcpy(p + i, &a, sizeof a);
+  }
+  if (i < n) p[i] &= colour;
+}
+
+void XorSpan(QRgb* p, int n, QRgb colour) {
+  for (int i = 0; i < n; ++i) p[i] = (p[i] ^ colour) | 0xff000000u;
+}
+
 // The one-unit pen of the vector path: one device pixel whatever the scale.
 QPen CosmeticPen(int32_t colour) {
   QPen pen(QColor(QRgbOfColour(colour)));
@@ -174,6 +233,9 @@ void QtCanvas::Begin(QPainter* painter, QPoint origin) {
   }
   painter_->setRenderHint(QPainter::Antialiasing, false);
   painter_->setRenderHint(QPainter::TextAntialiasing, false);
+  direct_ = image_ && painter_->transform().isIdentity() && !painter_->hasClipping();
+  bits_ = direct_ ? image_->bits() : nullptr;
+  stride_ = direct_ ? image_->bytesPerLine() : 0;
   ResetPosition();
   // Stamps of other scales and texts long gone are dropped now and then.
   constexpr size_t kMaxStamps = 8192;
@@ -189,6 +251,9 @@ void QtCanvas::End() {
   restoreTransform_ = false;
   painter_ = nullptr;
   image_ = nullptr;
+  bits_ = nullptr;
+  stride_ = 0;
+  direct_ = false;
 }
 
 const QFont& QtCanvas::CurrentQFont() {
@@ -236,9 +301,27 @@ size_t QtCanvas::ShapeKeyHash::operator()(const ShapeKey& key) const {
   return h;
 }
 
-bool QtCanvas::StampsApply() const {
-  return stampsEnabled_ && painter_ && !vector_ && image_ && painter_->transform().isIdentity() &&
-         !painter_->hasClipping();
+bool QtCanvas::StampsApply() const { return stampsEnabled_ && painter_ && direct_; }
+
+bool QtCanvas::LaysHatch(BrushStyle style) const {
+  return stampsEnabled_ && direct_ && IsHatch(style) && Pen().Mode == PenMode::Copy;
+}
+
+void QtCanvas::HatchSpan(int y, int x0, int x1, QRgb colour, const uint8_t* tile) {
+  if (x0 >= x1) return;
+  // The hatch lies on the sheet: tile row and column by sheet coordinates.
+  const uint8_t bits = tile[(y + origin_.y()) & 7];
+  if (bits == 0) return;
+  QRgb* const line = Row(y);
+  if (bits == 0xff) {
+    std::fill(line + x0, line + x1, colour);
+    return;
+  }
+  for (int b = 0; b < 8; ++b) {
+    if (!(bits & (1u << b))) continue;
+    // The first pixel i >= x0 whose sheet column falls on bit b.
+    for (int i = x0 + ((b - (x0 + origin_.x())) & 7); i < x1; i += 8) line[i] = colour;
+  }
 }
 
 bool QtCanvas::MayShow(int32_t left, int32_t top, int32_t right, int32_t bottom) const {
@@ -249,9 +332,14 @@ bool QtCanvas::MayShow(int32_t left, int32_t top, int32_t right, int32_t bottom)
 
 bool QtCanvas::ShapeStampApplies() const {
   const BrushStyle b = Brush().Style;
+  if (!StampsApply() || Pen().Mode == PenMode::Xor) return false;
   // A mask figure is stamped as it masks the white scratch: pen, brush, or
   // both where the pen lies over the fill; its runs are ANDed into the image.
-  return StampsApply() && Pen().Mode != PenMode::Xor && (b == BrushStyle::Solid || b == BrushStyle::Clear);
+  if (b == BrushStyle::Solid || b == BrushStyle::Clear) return true;
+  // A hatched figure is stamped as with a solid brush, whose pixels the hatch
+  // then picks: so not where a solid brush would also fill a dashed pen's gaps.
+  const bool gapless = Pen().Width > 1 || Pen().Style == PenStyle::Solid || Pen().Style == PenStyle::Clear;
+  return LaysHatch(b) && gapless;
 }
 
 QtCanvas::ShapeKey QtCanvas::KeyOf(int32_t kind, std::initializer_list<int32_t> values) const {
@@ -259,7 +347,8 @@ QtCanvas::ShapeKey QtCanvas::KeyOf(int32_t kind, std::initializer_list<int32_t> 
   key.kind = kind;
   key.penWidth = Pen().Width;
   key.penStyle = static_cast<int32_t>(Pen().Style);
-  key.brushStyle = static_cast<int32_t>(Brush().Style);
+  // Hatched figures share the stamp of the solid brush (see ShapeStampApplies).
+  key.brushStyle = static_cast<int32_t>(IsHatch(Brush().Style) ? BrushStyle::Solid : Brush().Style);
   key.penMode = static_cast<int32_t>(Pen().Mode);
   int i = 0;
   for (int32_t v : values) key.values[i++] = v;
@@ -268,15 +357,17 @@ QtCanvas::ShapeKey QtCanvas::KeyOf(int32_t kind, std::initializer_list<int32_t> 
 
 bool QtCanvas::DrawStamped(Stamp& stamp, int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
                            int32_t bottom, int32_t penColour, int32_t brushColour,
-                           const std::function<void()>& draw) {
+                           const std::function<void()>& draw, bool clipSafe) {
   // Nothing of a figure wholly off the device shows.
   if (right - origin_.x() <= 0 || bottom - origin_.y() <= 0 || left - origin_.x() >= deviceSize_.width() ||
       top - origin_.y() >= deviceSize_.height())
     return true;
-  // A figure that the device cuts off is drawn by the painter: clipping can
-  // move where a dash pattern falls.
-  if (left - origin_.x() < 0 || top - origin_.y() < 0 || right - origin_.x() > deviceSize_.width() ||
-      bottom - origin_.y() > deviceSize_.height())
+  // A figure that the device cuts off is copied in part, unless the clip may
+  // change its pixels or the figure is larger than the device (zoomed in, a
+  // stamp would only hold pixels that never show).
+  const bool cut = left - origin_.x() < 0 || top - origin_.y() < 0 ||
+                   right - origin_.x() > deviceSize_.width() || bottom - origin_.y() > deviceSize_.height();
+  if (cut && (!clipSafe || right - left > deviceSize_.width() || bottom - top > deviceSize_.height()))
     return false;
   if (!stamp.built) BuildStamp(stamp, x, y, left, top, right, bottom, draw);
   if (!stamp.usable) return false;
@@ -298,6 +389,9 @@ void QtCanvas::BuildStamp(Stamp& stamp, int32_t x, int32_t y, int32_t left, int3
     QPainter painter(&scratch);
     QPainter* const savedPainter = painter_;
     QImage* const savedImage = image_;
+    uchar* const savedBits = bits_;
+    const qsizetype savedStride = stride_;
+    const bool savedDirect = direct_;
     const QPoint savedOrigin = origin_;
     const QSize savedSize = deviceSize_;
     const int32_t penColour = Pen().Colour;
@@ -306,6 +400,9 @@ void QtCanvas::BuildStamp(Stamp& stamp, int32_t x, int32_t y, int32_t left, int3
     const BrushStyle brushStyle = Brush().Style;
     painter_ = &painter;
     image_ = &scratch;
+    bits_ = scratch.bits();
+    stride_ = scratch.bytesPerLine();
+    direct_ = true;
     origin_ = QPoint(left, top);
     deviceSize_ = scratch.size();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -313,7 +410,8 @@ void QtCanvas::BuildStamp(Stamp& stamp, int32_t x, int32_t y, int32_t left, int3
     SetPenColour(kStampPen);
     SetFontColour(kStampPen);
     SetBrushColour(kStampBrush);
-    SetBrushStyle(brushStyle);
+    // A hatch is laid when the stamp is painted: built with its solid fill.
+    SetBrushStyle(IsHatch(brushStyle) ? BrushStyle::Solid : brushStyle);
     draw();
     SetPenColour(penColour);
     SetFontColour(fontColour);
@@ -321,18 +419,24 @@ void QtCanvas::BuildStamp(Stamp& stamp, int32_t x, int32_t y, int32_t left, int3
     SetBrushStyle(brushStyle);
     painter_ = savedPainter;
     image_ = savedImage;
+    bits_ = savedBits;
+    stride_ = savedStride;
+    direct_ = savedDirect;
     origin_ = savedOrigin;
     deviceSize_ = savedSize;
   }
   const QRgb pen = QRgbOfColour(kStampPen) | 0xff000000u;
   const QRgb brush = QRgbOfColour(kStampBrush) | 0xff000000u;
-  for (int row = 0; row < scratch.height(); ++row) {
-    const auto* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(row));
+  const int width = scratch.width(), height = scratch.height();
+  const uchar* const bits = scratch.constBits();
+  const qsizetype stride = scratch.bytesPerLine();
+  for (int row = 0; row < height; ++row) {
+    const auto* line = reinterpret_cast<const QRgb*>(bits + row * stride);
     int col = 0;
-    while (col < scratch.width()) {
+    while (col < width) {
       const QRgb p = line[col] | 0xff000000u;
       int end = col + 1;
-      while (end < scratch.width() && (line[end] | 0xff000000u) == p) ++end;
+      while (end < width && (line[end] | 0xff000000u) == p) ++end;
       if (p != kStampBackground) {
         // Any other colour (a blended edge) cannot be copied in new colours.
         const bool both = maskStamp_ && p == (pen & brush);
@@ -348,8 +452,7 @@ void QtCanvas::BuildStamp(Stamp& stamp, int32_t x, int32_t y, int32_t left, int3
   // The figure must not have reached the scratch's border (clipped there).
   for (const StampRun& r : stamp.runs) {
     const int row = r.dy + y - top;
-    if (row == 0 || row == scratch.height() - 1 || r.x0 + x - left == 0 ||
-        r.x1 + x - left == scratch.width()) {
+    if (row == 0 || row == height - 1 || r.x0 + x - left == 0 || r.x1 + x - left == width) {
       stamp.runs.clear();
       return;
     }
@@ -359,10 +462,13 @@ void QtCanvas::BuildStamp(Stamp& stamp, int32_t x, int32_t y, int32_t left, int3
 
 bool QtCanvas::DrawShapeStamped(Stamp& stamp, int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
                                 int32_t bottom, int32_t penColour, int32_t brushColour,
-                                const std::function<void()>& draw) {
+                                const std::function<void()>& draw, bool clipSafe) {
   maskStamp_ = Pen().Mode == PenMode::Mask;
-  const bool drawn = DrawStamped(stamp, x, y, left, top, right, bottom, penColour, brushColour, draw);
+  hatch_ = IsHatch(Brush().Style) ? HatchTileOf(Brush().Style) : nullptr;
+  const bool drawn =
+      DrawStamped(stamp, x, y, left, top, right, bottom, penColour, brushColour, draw, clipSafe);
   maskStamp_ = false;
+  hatch_ = nullptr;
   return drawn;
 }
 
@@ -372,15 +478,23 @@ void QtCanvas::PaintStamp(const Stamp& stamp, int32_t x, int32_t y, int32_t penC
   const QRgb pen = QRgbOfColour(penColour);
   const QRgb brush = QRgbOfColour(brushColour);
   const bool mask = maskStamp_;
+  const int width = deviceSize_.width();
+  const int height = deviceSize_.height();
   for (const StampRun& r : stamp.runs) {
-    // Inside the device: DrawStamped has seen to that.
+    // Only the part on the device.
     const int row = oy + r.dy;
-    const int x0 = ox + r.x0;
-    const int x1 = ox + r.x1;
-    auto* line = reinterpret_cast<QRgb*>(image_->scanLine(row));
+    if (row < 0 || row >= height) continue;
+    const int x0 = std::max(ox + r.x0, 0);
+    const int x1 = std::min(ox + r.x1, width);
+    if (x0 >= x1) continue;
+    if (r.brush && hatch_) {
+      HatchSpan(row, x0, x1, brush, hatch_);
+      continue;
+    }
+    QRgb* const line = Row(row);
     const QRgb colour = r.both ? pen & brush : r.brush ? brush : pen;
     if (mask)
-      for (int i = x0; i < x1; ++i) line[i] &= colour;
+      MaskSpan(line + x0, x1 - x0, colour);
     else
       std::fill(line + x0, line + x1, colour);
   }
@@ -414,19 +528,18 @@ void QtCanvas::FillDeviceRect(int x, int y, int width, int height, int32_t colou
   const int bottom = std::min(y + height, deviceSize_.height());
   if (left >= right || top >= bottom) return;
   const QRgb rgb = QRgbOfColour(colour);
-  if (image_ && painter_->transform().isIdentity() && !painter_->hasClipping()) {
-    const QRgb opaque = 0xff000000u;
+  if (direct_) {
     for (int row = top; row < bottom; ++row) {
-      auto* line = reinterpret_cast<QRgb*>(image_->scanLine(row));
+      QRgb* const line = Row(row);
       switch (mode) {
         case PenMode::Copy:
           std::fill(line + left, line + right, rgb);
           break;
         case PenMode::Xor:
-          for (int i = left; i < right; ++i) line[i] = (line[i] ^ rgb) | opaque;
+          XorSpan(line + left, right - left, rgb);
           break;
         case PenMode::Mask:
-          for (int i = left; i < right; ++i) line[i] &= rgb;
+          MaskSpan(line + left, right - left, rgb);
           break;
       }
     }
@@ -456,6 +569,14 @@ void QtCanvas::FillWithBrush(int32_t left, int32_t top, int32_t right, int32_t b
     return;
   }
   // Hatches are laid on the sheet, whatever part of it the device shows.
+  if (const uint8_t* const tile = LaysHatch(brush.Style) ? HatchTileOf(brush.Style) : nullptr) {
+    const int x0 = std::max(left - origin_.x(), 0);
+    const int x1 = std::min(right - origin_.x(), deviceSize_.width());
+    const int y0 = std::max(top - origin_.y(), 0);
+    const int y1 = std::min(bottom - origin_.y(), deviceSize_.height());
+    for (int y = y0; y < y1; ++y) HatchSpan(y, x0, x1, QRgbOfColour(brush.Colour), tile);
+    return;
+  }
   painter_->setCompositionMode(CompositionOf(EffectiveMode()));
   painter_->setBrushOrigin(-origin_);
   painter_->fillRect(QRect(left - origin_.x(), top - origin_.y(), right - left, bottom - top),
@@ -641,7 +762,7 @@ void QtCanvas::DrawRasterThinLine(CanvasPoint from, CanvasPoint to, int32_t styl
       x = from.X + static_cast<int32_t>(std::floor(static_cast<double>(dx) * k / std::abs(dy) + 0.5));
     }
   };
-  if (!image_ || !painter_->transform().isIdentity() || painter_->hasClipping()) {
+  if (!direct_) {
     for (int32_t k = 0; k < steps; ++k) {
       int32_t x, y;
       pixel(k, x, y);
@@ -677,7 +798,7 @@ void QtCanvas::DrawRasterThinLine(CanvasPoint from, CanvasPoint to, int32_t styl
       x -= origin_.x();
       y -= origin_.y();
       if (x < 0 || y < 0 || x >= width || y >= height) continue;
-      QRgb& p = reinterpret_cast<QRgb*>(image_->scanLine(y))[x];
+      QRgb& p = Row(y)[x];
       switch (mode) {
         case PenMode::Copy:
           p = rgb;
@@ -780,8 +901,9 @@ void QtCanvas::Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   if (ShapeStampApplies()) {
     Stamp& stamp = shapeStamps_[KeyOf(KindEllipse, {x2 - x1, y2 - y1})];
     const int32_t m = Pen().Width + 2;
-    if (DrawShapeStamped(stamp, x1, y1, x1 - m, y1 - m, x2 + m, y2 + m, Pen().Colour, Brush().Colour,
-                         [&] { DrawEllipse(x1, y1, x2, y2); }))
+    if (DrawShapeStamped(
+            stamp, x1, y1, x1 - m, y1 - m, x2 + m, y2 + m, Pen().Colour, Brush().Colour,
+            [&] { DrawEllipse(x1, y1, x2, y2); }, !PainterDashes()))
       return;
   }
   DrawEllipse(x1, y1, x2, y2);
@@ -845,8 +967,9 @@ void QtCanvas::Arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, i
   if (ShapeStampApplies()) {
     Stamp& stamp = shapeStamps_[KeyOf(KindArc, {x2 - x1, y2 - y1, x3 - x1, y3 - y1, x4 - x1, y4 - y1})];
     const int32_t m = Pen().Width + 2;
-    if (DrawShapeStamped(stamp, x1, y1, x1 - m, y1 - m, x2 + m, y2 + m, Pen().Colour, Brush().Colour,
-                         [&] { DrawArc(x1, y1, x2, y2, x3, y3, x4, y4); }))
+    if (DrawShapeStamped(
+            stamp, x1, y1, x1 - m, y1 - m, x2 + m, y2 + m, Pen().Colour, Brush().Colour,
+            [&] { DrawArc(x1, y1, x2, y2, x3, y3, x4, y4); }, !PainterDashes()))
       return;
   }
   DrawArc(x1, y1, x2, y2, x3, y3, x4, y4);
@@ -869,13 +992,30 @@ void QtCanvas::DrawArc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x
 
 void QtCanvas::TextOut(int32_t x, int32_t y, std::u16string_view text) {
   if (!painter_ || text.empty()) return;
-  // Level text only: turned glyphs are not stamped.
-  if (Font().Escapement == 0 && StampsApply()) {
+  if (StampsApply()) {
     TextEntry& entry = TextEntryOf(text);
     const bool background = Brush().Style == BrushStyle::Solid;
     const int32_t h = std::max(std::abs(Font().Height), 12);
-    if (DrawStamped(entry.stamps[background ? 1 : 0], x, y, x - 2 * h, y - 2 * h, x + entry.width + 2 * h,
-                    y + 3 * h, FontColour(), Brush().Colour, [&] { DrawText(x, y, text); }))
+    // The text's cell (width by height from (x, y), turned about that corner
+    // as the painter turns it), and two lines of room every way round.
+    int32_t left = x - 2 * h, top = y - 2 * h, right = x + entry.width + 2 * h, bottom = y + 3 * h;
+    if (Font().Escapement != 0) {
+      const double a = -Font().Escapement / 10.0 * kPi / 180.0;
+      const double c = std::cos(a), s = std::sin(a);
+      double minX = 0, maxX = 0, minY = 0, maxY = 0;
+      for (const auto& [px, py] : {std::pair<double, double>{entry.width, 0.0},
+                                   {0.0, double(h)},
+                                   {double(entry.width), double(h)}}) {
+        minX = std::min(minX, px * c - py * s), maxX = std::max(maxX, px * c - py * s);
+        minY = std::min(minY, px * s + py * c), maxY = std::max(maxY, px * s + py * c);
+      }
+      left = x + static_cast<int32_t>(std::floor(minX)) - 2 * h;
+      top = y + static_cast<int32_t>(std::floor(minY)) - 2 * h;
+      right = x + static_cast<int32_t>(std::ceil(maxX)) + 2 * h;
+      bottom = y + static_cast<int32_t>(std::ceil(maxY)) + 2 * h;
+    }
+    if (DrawStamped(entry.stamps[background ? 1 : 0], x, y, left, top, right, bottom, FontColour(),
+                    Brush().Colour, [&] { DrawText(x, y, text); }))
       return;
   }
   DrawText(x, y, text);

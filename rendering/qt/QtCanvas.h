@@ -61,12 +61,19 @@ class QtCanvas final : public Canvas {
   // Whether the current drawing takes the vector path (see above).
   bool DrawsVectors() const { return vector_; }
   // Stamps (on by default): on the raster path, a figure that the painter
-  // draws (ellipses, arcs, wide lines and rectangles, polygons, level text) is
-  // rasterised once per shape, size, pen and font, and its pixels are copied
-  // at each place it is drawn again. Rasterising is the same at every whole-
-  // pixel position, so the pixels are those the painter would draw; figures
-  // that the device cuts off are left to the painter. Off, every
-  // figure goes through the painter (the tests compare both).
+  // draws (ellipses, arcs, wide lines and rectangles, polygons, text at any
+  // escapement) is rasterised once per shape, size, pen and font, and its
+  // pixels are copied at each place it is drawn again, also where the device
+  // cuts the figure off (only the part on the device is copied). Rasterising
+  // is the same at every whole-pixel position, so the pixels are those the
+  // painter would draw. Hatched brushes are laid on the sheet in 8 x 8 tiles
+  // taken from the painter once; a hatched figure's stamp holds its filled
+  // stretches, and the hatch is laid on them where the figure falls. Left to
+  // the painter: XOR figures, hatches in the XOR and mask modes, dashed
+  // one-pixel ellipses and arcs that the device cuts off (clipping may move
+  // their dashes), and a figure larger than the whole device (no huge stamps
+  // when zoomed in). Off, every figure and hatch goes through the painter
+  // (the tests compare both).
   void SetStampsEnabled(bool on) { stampsEnabled_ = on; }
 
   void Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
@@ -103,6 +110,14 @@ class QtCanvas final : public Canvas {
   // solid line (dots of a tenth of a pixel would only thin the line out).
   const DashPattern* VisibleDashPattern() const;
 
+  // Row y of the device image (raster path, direct_ only).
+  QRgb* Row(int y) const { return reinterpret_cast<QRgb*>(bits_ + static_cast<qsizetype>(y) * stride_); }
+  // Lays the brush's hatch, in colour, on the device pixels [x0, x1) of row y
+  // (raster path, Copy mode).
+  void HatchSpan(int y, int x0, int x1, QRgb colour, const uint8_t* tile);
+  // Whether a hatched brush of this style is laid by the canvas itself.
+  bool LaysHatch(BrushStyle style) const;
+
   // A figure's pixels, as runs of pen (or font) pixels and brush pixels
   // relative to the point it is drawn at.
   struct StampRun {
@@ -131,19 +146,25 @@ class QtCanvas final : public Canvas {
     Stamp stamps[2];  // without and with the solid background
   };
   bool StampsApply() const;
+  // Whether the painter lays the pen's dashes (one-pixel styled pens on
+  // ellipses and arcs).
+  bool PainterDashes() const { return Pen().Width <= 1 && DashPatternOf(Pen().Style) != nullptr; }
   bool ShapeStampApplies() const;
   ShapeKey KeyOf(int32_t kind, std::initializer_list<int32_t> values) const;
   // Draws the figure that draw() paints at sheet point (x, y) from its stamp,
   // building the stamp within the sheet box (left, top, right, bottom) when
   // it is new; false when the figure has no usable stamp.
+  // A figure that the device cuts off is copied from its stamp too, unless
+  // clipSafe is false (its pixels could change with the clip).
   bool DrawStamped(Stamp& stamp, int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
-                   int32_t bottom, int32_t penColour, int32_t brushColour, const std::function<void()>& draw);
+                   int32_t bottom, int32_t penColour, int32_t brushColour, const std::function<void()>& draw,
+                   bool clipSafe = true);
   void BuildStamp(Stamp& stamp, int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
                   int32_t bottom, const std::function<void()>& draw);
   // DrawStamped for a figure: a mask figure's stamp is ANDed into the image.
   bool DrawShapeStamped(Stamp& stamp, int32_t x, int32_t y, int32_t left, int32_t top, int32_t right,
                         int32_t bottom, int32_t penColour, int32_t brushColour,
-                        const std::function<void()>& draw);
+                        const std::function<void()>& draw, bool clipSafe = true);
   void PaintStamp(const Stamp& stamp, int32_t x, int32_t y, int32_t penColour, int32_t brushColour);
   TextEntry& TextEntryOf(std::u16string_view text);
   void DrawRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
@@ -156,6 +177,12 @@ class QtCanvas final : public Canvas {
 
   QPainter* painter_ = nullptr;
   QImage* image_ = nullptr;  // the device, when pixels may be written directly
+  // The image's pixels, fetched once per drawing (QImage::scanLine checks for
+  // sharing on every call); direct_: no clip or transform on the painter, so
+  // they may be written straight.
+  uchar* bits_ = nullptr;
+  qsizetype stride_ = 0;
+  bool direct_ = false;
   bool vector_ = false;
   QPoint origin_;
   QSize deviceSize_;
@@ -167,7 +194,8 @@ class QtCanvas final : public Canvas {
   QFont qfont_;
   bool fontValid_ = false;
   bool stampsEnabled_ = true;
-  bool maskStamp_ = false;  // the stamp being built or painted is a mask figure's
+  bool maskStamp_ = false;          // the stamp being built or painted is a mask figure's
+  const uint8_t* hatch_ = nullptr;  // the hatch of the stamp being painted, or none
   // Every font drawn with so far, by description.
   std::vector<std::pair<FontDescription, QFont>> fonts_;
   std::unordered_map<ShapeKey, Stamp, ShapeKeyHash> shapeStamps_;
