@@ -80,6 +80,8 @@ bench: build
 	./$(BUILD_DIR)/bench/project_file_bench
 	./$(BUILD_DIR)/bench/recalculation_chain_bench
 	./$(BUILD_DIR)/bench/plan_paint_bench
+	./$(BUILD_DIR)/bench/plan_hover_bench
+	./$(BUILD_DIR)/bench/report_bench
 
 # Every C++ source and header the repository tracks.
 SOURCES = git ls-files -z '*.cpp' '*.h'
