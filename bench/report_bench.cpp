@@ -71,122 +71,61 @@ void WholeReportToPdf(benchmark::State& state) {
 }
 BENCHMARK(WholeReportToPdf)->Unit(benchmark::kMillisecond);
 
-// The last page of the plan pages and of the centre-of-gravity pages of the
-// maximal model (three storeys, 300 walls, 50 + 50 areas each) in the
-// preview, which draws every page before it.
-void PreviewLastPlanOrCentrePage(benchmark::State& state) {
-  const int kind = static_cast<int>(state.range(0));
-  BuildMaximalModel();
-  CurrentVariant = CurrentState;
-  RunRecalculationChain();
-  RunRecalculationChain();
-  for (auto _ : state) {
-    // As the preview does it: the pages before the last are paged through,
-    // the family's end is found, and its last page is recorded.
-    PreviewPage[kind] = 99;
-    benchmark::DoNotOptimize(DrawPreviewPageInto(nullptr, kind));
-  }
-}
-BENCHMARK(PreviewLastPlanOrCentrePage)
-    ->ArgName("kind")
-    ->Arg(PagePlan)
-    ->Arg(PageCentreOfGravity)
-    ->Unit(benchmark::kMillisecond);
+// How the maximal model (three storeys of 300 walls, 300 columns, 50 + 50
+// areas, 300 gables, snow) is set up for a report benchmark.
+enum MaximalSetUp : int {
+  AsBuilt = 0,
+  LoadTakeOff = 1,    // required strength by the load take-off (method 0)
+  TenthDiagonal = 2,  // every tenth wall of each storey turned diagonal
+};
 
-// The required-strength family's last page (method 0's second summary) on
-// the maximal model, as the preview asks for it: every storey page and its
-// continuations (50 + 50 areas, 300 walls and 300 gables a storey) are drawn
-// first, since the summary needs their sums.
-void PreviewRequiredStrengthLastPage(benchmark::State& state) {
+void PreparedMaximalModel(int setUp) {
   BuildMaximalModel();
-  CurrentVariant = CurrentState;
-  ProjectSettings.RequiredStrengthMethod = RequiredByLoadTakeOff;
-  RunRecalculationChain();
-  RunRecalculationChain();
-  RecordingPageSink count;
-  DrawReportPageKind(PageRequiredStrength, count, PreviewPixelsPerMm, 0);
-  const int32_t last = static_cast<int32_t>(count.Pages.size());
-  state.counters["pages"] = last;
-  for (auto _ : state) {
-    PreviewPage[PageRequiredStrength] = last;
-    benchmark::DoNotOptimize(DrawPreviewPageInto(nullptr, PageRequiredStrength));
-  }
-}
-BENCHMARK(PreviewRequiredStrengthLastPage)->Unit(benchmark::kMillisecond);
-
-// The maximal model (three storeys of 300 walls, snow) with every tenth wall
-// of each storey of the current state turned diagonal, painted twice; the
-// number of pages of family kind.
-int32_t PreparedMaximalModelWithDiagonals(int kind) {
-  BuildMaximalModel();
-  for (int s = 0; s < StoreyCount; ++s)
-    for (int i = 0; i < WallCount[CurrentState][s]; i += 10) {
-      WallRecord& w = Walls[CurrentState][s][i];
-      if (w.Y1 == w.Y2)
-        w.Y2 += 2;
-      else
-        w.X2 += 2;
-    }
+  if (setUp == LoadTakeOff) ProjectSettings.RequiredStrengthMethod = RequiredByLoadTakeOff;
+  if (setUp == TenthDiagonal)
+    for (int s = 0; s < StoreyCount; ++s)
+      for (int i = 0; i < WallCount[CurrentState][s]; i += 10) {
+        WallRecord& w = Walls[CurrentState][s][i];
+        if (w.Y1 == w.Y2)
+          w.Y2 += 2;
+        else
+          w.X2 += 2;
+      }
   CurrentVariant = CurrentState;
   for (int k = 0; k < 2; ++k) {
     UpdateUsedExtents();
     RunRecalculationChain();
   }
+}
+
+// A page of a family of the maximal model in the preview, as the preview
+// draws it: the pages before it are paged through (the summaries need the
+// sums of the storey pages) and only the page shown is recorded. Page 0
+// stands for the family's last page.
+void PreviewOfMaximalModel(benchmark::State& state) {
+  const int kind = static_cast<int>(state.range(0));
+  PreparedMaximalModel(static_cast<int>(state.range(2)));
   RecordingPageSink pages;
   DrawReportPageKind(kind, pages, PreviewPixelsPerMm, 0);
-  return static_cast<int32_t>(pages.Pages.size());
-}
-
-// Previewing the last page of the wall strength (kind 4) or rigidity (kind
-// 6) pages of that model: every page before it is drawn too.
-void PreviewLastWallPage(benchmark::State& state) {
-  const int kind = static_cast<int>(state.range(0));
-  const int32_t last = PreparedMaximalModelWithDiagonals(kind);
+  const int32_t last = static_cast<int32_t>(pages.Pages.size());
   state.counters["pages"] = last;
+  const int32_t wanted = state.range(1) > 0 ? static_cast<int32_t>(state.range(1)) : last;
   for (auto _ : state) {
-    PreviewPage[kind] = last;
+    PreviewPage[kind] = wanted;
     benchmark::DoNotOptimize(DrawPreviewPageInto(nullptr, kind));
   }
 }
-BENCHMARK(PreviewLastWallPage)
-    ->ArgName("kind")
-    ->Arg(PageWallStrength)
-    ->Arg(PageRigidity)
-    ->Unit(benchmark::kMillisecond);
-
-// The wall-quantity report's last page (the judgement) in the preview for the
-// maximal model, current state of three storeys: every page before it (plans,
-// floor areas, 300-wall lists with their continuation pages) is paged through.
-void WallQuantityJudgementPreview(benchmark::State& state) {
-  BuildMaximalModel();
-  CurrentVariant = CurrentState;
-  RunRecalculationChain();
-  RunRecalculationChain();
-  for (auto _ : state) {
-    PreviewPage[PageWallQuantity] = 1000;
-    benchmark::DoNotOptimize(DrawPreviewPageInto(nullptr, PageWallQuantity));
-  }
-}
-BENCHMARK(WallQuantityJudgementPreview)->Unit(benchmark::kMillisecond);
-
-// The floor pages of the maximal model in the preview: the first page, and
-// the last, for which every page before it is paged through.
-void FloorPagesPreviewPage(benchmark::State& state) {
-  const int kind = static_cast<int>(state.range(0));
-  BuildMaximalModel();
-  CurrentVariant = CurrentState;
-  RunRecalculationChain();
-  RunRecalculationChain();
-  for (auto _ : state) {
-    PreviewPage[kind] = static_cast<int32_t>(state.range(1));
-    benchmark::DoNotOptimize(DrawPreviewPageInto(nullptr, kind));
-  }
-}
-BENCHMARK(FloorPagesPreviewPage)
-    ->ArgNames({"kind", "page"})
-    ->Args({PageFloorMagnification, 1})
-    ->Args({PageFloorMagnification, 99})
-    ->Args({PageFloorStrengthCheck, 99})
+BENCHMARK(PreviewOfMaximalModel)
+    ->ArgNames({"kind", "page", "setup"})
+    ->Args({PagePlan, 0, AsBuilt})
+    ->Args({PageRequiredStrength, 0, LoadTakeOff})
+    ->Args({PageWallStrength, 0, TenthDiagonal})
+    ->Args({PageCentreOfGravity, 0, AsBuilt})
+    ->Args({PageRigidity, 0, TenthDiagonal})
+    ->Args({PageFloorMagnification, 1, AsBuilt})
+    ->Args({PageFloorMagnification, 0, AsBuilt})
+    ->Args({PageFloorStrengthCheck, 0, AsBuilt})
+    ->Args({PageWallQuantity, 0, AsBuilt})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
