@@ -58,11 +58,14 @@ TEST_F(WindowFitsTest, PanelShowsEveryControlWhole) {
           w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
       EXPECT_GE(at.left(), visible.left()) << what.toStdString() << " at " << c.window.width();
       EXPECT_LE(at.right(), visible.right()) << what.toStdString() << " at " << c.window.width();
-      if (!c.scrolls) EXPECT_LE(at.bottom(), visible.bottom()) << what.toStdString();
+      if (!c.scrolls) {
+        EXPECT_LE(at.bottom(), visible.bottom()) << what.toStdString();
+      }
       // A caption narrower than its text is cut off.
       if (qobject_cast<QAbstractButton*>(w) ||
-          (qobject_cast<QLabel*>(w) && !static_cast<QLabel*>(w)->text().isEmpty()))
+          (qobject_cast<QLabel*>(w) && !static_cast<QLabel*>(w)->text().isEmpty())) {
         EXPECT_GE(at.width(), w->sizeHint().width()) << what.toStdString();
+      }
     }
   }
   for (const char* name : {"Buwagaki", "Bkabetsuika", "Panel2", "Pkoumen", "G5", "Gkekka"})
@@ -151,9 +154,10 @@ TEST_F(WindowFitsTest, FormsOpenAtTheirSizesWithEveryCaptionWhole) {
         EXPECT_GE(at.width(), w->sizeHint().width()) << what;
       else if (auto* label = qobject_cast<QLabel*>(w))
         EXPECT_GE(at.width(), metrics.horizontalAdvance(label->text())) << what;
-      else if (auto* list = qobject_cast<QComboBox*>(w))
+      else if (auto* list = qobject_cast<QComboBox*>(w)) {
         for (int i = 0; i < list->count(); ++i)
           EXPECT_GE(at.width(), metrics.horizontalAdvance(list->itemText(i)) + 20) << what << " " << i;
+      }
     }
     form->hide();
   }

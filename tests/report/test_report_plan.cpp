@@ -183,7 +183,9 @@ TEST_F(ReportPlanTest, AxisNamesCountMainAxesFromTheNumberingBits) {
       dotted = true;
   EXPECT_TRUE(dotted);
   for (const Call& c : calls)
-    if (c.Kind == Op::Line) EXPECT_FALSE(c.Args[1] == 1275 && c.Args[3] == 1275) << "kind-2 axis drew a line";
+    if (c.Kind == Op::Line) {
+      EXPECT_FALSE(c.Args[1] == 1275 && c.Args[3] == 1275) << "kind-2 axis drew a line";
+    }
 }
 
 TEST_F(ReportPlanTest, OnlyThePlanPageCarriesDimensionChains) {

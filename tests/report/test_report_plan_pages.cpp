@@ -256,7 +256,9 @@ TEST_F(PlanPagesTest, SixteenSortedCodesOfTwentyElementsWithTheirLabels) {
   // Row 5 of column 2 (code 56, strength 0): nothing under the sample, at
   // y + h = 2764.2 + 9.18 -> 2773; column 4's row 5 has its " 4.10" there.
   for (const Call* text : TextsOf(page))
-    if (text->Args[1] == 2773) EXPECT_GT(text->Args[0], 1530) << Utf8(text->Text);
+    if (text->Args[1] == 2773) {
+      EXPECT_GT(text->Args[0], 1530) << Utf8(text->Text);
+    }
 }
 
 TEST_F(PlanPagesTest, CodesOfUnknownElementsDependOnTheMethod) {

@@ -243,7 +243,9 @@ TEST_F(RigidityPagesTest, ALineRowPast270MillimetresEndsThePage) {
   // page's) and no X headings; the Y table's own follow the X table.
   EXPECT_EQ(TextAt(pages[1], 203, 101), nullptr);
   for (const auto& call : pages[1])
-    if (call.Kind == RecordingCanvas::Op::Rectangle) EXPECT_EQ(call.Args[0], 0);
+    if (call.Kind == RecordingCanvas::Op::Rectangle) {
+      EXPECT_EQ(call.Args[0], 0);
+    }
   EXPECT_EQ(FindText(pages[1], Heading2X), nullptr);
   const auto* row = FindText(pages[1], second[0].second);
   EXPECT_EQ(row->Font.Height, 30);

@@ -232,9 +232,10 @@ TEST_F(ScorePageTest, GeneralLayoutsByBalanceAndOpeningWallRule) {
     EXPECT_LT(Index(lines, "[ 偏心率と床仕様"), 0);
     // Storey 1: X 11 x 0.5 = 5.5, + 14 = 19.5; Y 11 x 0.25 = 2.75, + 15 = 17.75.
     // Storey 2: X 21 x 0.5 = 10.5, + 24 = 34.5; Y 21 x 0.25 = 5.25, + 25 = 30.25.
-    if (k.openingRow)
+    if (k.openingRow) {
       EXPECT_EQ(lines[Index(lines, "無開口壁率による耐力")].second,
                 "無開口壁率による耐力    5.500     10.500       2.750      5.250");
+    }
     const int strength = Index(lines, "強さ");
     ASSERT_GE(strength, 0);
     EXPECT_EQ(lines[strength].second, "強さ　　               19.500     34.500      17.750     30.250");

@@ -470,7 +470,9 @@ TEST_F(SnowHouseWallPagesTest, ValueColumnsLineUpUnderTheirHeadingsByCells) {
         seven = seven || text.find(u"外周壁無開口壁") != std::u16string::npos;
         eight = eight || text.find(u"間仕切壁無開口壁") != std::u16string::npos;
       }
-      if (wallRow || closing) EXPECT_EQ(Cells(text), 164) << Utf8(text);
+      if (wallRow || closing) {
+        EXPECT_EQ(Cells(text), 164) << Utf8(text);
+      }
     }
   }
   EXPECT_TRUE(seven);
