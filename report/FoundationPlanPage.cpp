@@ -16,7 +16,7 @@ int32_t DrawFoundationPlanPage(PageSink& sink, double pixelsPerMm, int32_t wante
   // Whatever the number of storeys, the first storey carries the foundations.
   DrawReportPlan(canvas, PlanOnFoundationPage, 0, pixelsPerMm, wantedPage);
   frame.DrawTitle(FormatW(u"%s基礎図", CurrentTitlePrefix()));
-  frame.SelectFont(ReportGothicFace, 3, 1.5, 400);
+  frame.SelectBodyFont();
   for (int i = 0; i < 6; ++i)
     DrawTextMm(canvas, pixelsPerMm, 165, 100 + 5 * i, FormatW(u"%s", FoundationListTexts[i]));
   frame.HandOver(false);

@@ -164,15 +164,12 @@ int32_t DrawCentreOfGravityPages(PageSink& sink, double pixelsPerMm, int32_t wan
   const int32_t top = TopStoreyOf(v);
   // A continuation page: the body font and the rows from 20 mm, no title,
   // plan, legend or headings.
-  ReportLines lines(frame, [](ReportLines& next) {
-    next.Frame().SelectFont(ReportGothicFace, 3, 1.5, 400);
-    next.SetMm(ContinuationTopMm);
-  });
+  ReportLines lines(frame, ReportLines::BodyFontAt(ContinuationTopMm));
   for (int32_t s = 0; s <= top; ++s) {
     Canvas& canvas = frame.BeginPage();
     DrawReportPlan(canvas, PlanOnCentreOfGravityPage, s, pixelsPerMm, wantedPage);
     frame.DrawTitle(FormatW(u"%s重心（%2i階）", CurrentTitlePrefix(), s + 1), 5, 2.5);
-    frame.SelectFont(ReportGothicFace, 3, 1.5, 400);
+    frame.SelectBodyFont();
     canvas.SetFontColour(0);
     canvas.SetBrushStyle(BrushStyle::Clear);
     DrawAreaCodeLegend(canvas, pixelsPerMm);

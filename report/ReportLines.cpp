@@ -13,6 +13,13 @@ ReportLines::ReportLines(PageFrame& frame, std::function<void(ReportLines&)> con
       lineHeight_(MmToUnits(lineHeightMm, frame.PixelsPerMm())),
       sheetEnd_(TruncToInt(ReportSheetBottomMm * frame.PixelsPerMm())) {}
 
+std::function<void(ReportLines&)> ReportLines::BodyFontAt(double topMm, double widthMm) {
+  return [topMm, widthMm](ReportLines& lines) {
+    lines.Frame().SelectBodyFont(widthMm);
+    lines.SetMm(topMm);
+  };
+}
+
 void ReportLines::SetMm(double mm) { y_ = MmToUnits(mm, ppm_); }
 
 void ReportLines::SetLineHeightMm(double mm) { lineHeight_ = MmToUnits(mm, ppm_); }

@@ -24,6 +24,10 @@ class ReportLines {
   // unless the family's row break does.
   ReportLines(PageFrame& frame, std::function<void(ReportLines&)> continuation, double lineHeightMm = 3);
 
+  // The continuation most table families use: the body font (3 mm high,
+  // widthMm wide) and the cursor at topMm.
+  static std::function<void(ReportLines&)> BodyFontAt(double topMm, double widthMm = 1.5);
+
   int32_t Y() const { return y_; }
   void SetY(int32_t y) { y_ = y; }
   void SetMm(double mm);

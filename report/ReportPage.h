@@ -110,6 +110,8 @@ class PageFrame {
   // The page's font description: face, height and width in millimetres,
   // weight and italic; the font is given to the canvas.
   void SelectFont(const char16_t* face, double heightMm, double widthMm, int32_t weight, int32_t italic = 0);
+  // The body font of the tables: "ＭＳ ゴシック" 3 mm high, widthMm wide, weight 400.
+  void SelectBodyFont(double widthMm = 1.5) { SelectFont(ReportGothicFace, 3, widthMm, 400); }
   // Title font 6 x 3 mm (or as given), weight 800, and the title at (20, 10) mm.
   void DrawTitle(std::u16string_view title, double heightMm = 6, double widthMm = 3);
 

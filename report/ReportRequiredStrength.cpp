@@ -56,8 +56,6 @@ double MixedStructureFactor() {
   return MixedStructureFactors[ClampInt(ProjectSettings.MixedStructure, 0, 2)];
 }
 
-void SelectBodyFont(PageFrame& frame) { frame.SelectFont(ReportGothicFace, 3, 1.5, 400); }
-
 // --- Floor-area tables (methods 1 to 3) ---------------------------------
 
 constexpr AreaCodeSet EavesCodes = AreaCodes({10, 11, 12, 13});
@@ -668,7 +666,7 @@ bool DrawStoreyPage(PageFrame& frame, ReportLines& lines, int32_t v, int32_t s, 
   DrawReportPlan(canvas, PlanOnRequiredStrengthPage, s, ppm, wantedPage);
   frame.DrawTitle(FormatW(ByFloorArea(m) ? u"%s必要耐力（%2i階床面積）" : u"%s必要耐力（%2i階重量）",
                           CurrentTitlePrefix(), s + 1));
-  SelectBodyFont(frame);
+  frame.SelectBodyFont();
   DrawAreaCodeLegend(canvas, ppm);
   lines.SetMm(147);
   if (ByFloorArea(m)) return DrawFloorAreaTables(lines, v, s, m);
@@ -682,7 +680,7 @@ bool DrawSummaryPage(PageFrame& frame, ReportLines& lines, int32_t v, int32_t m,
   std::u16string title = FormatW(u"%s必要耐力", CurrentTitlePrefix());
   if (ProjectSettings.SnowLoad != 0) title += pass == 0 ? u"　雪なし時" : u"　積雪時";
   frame.DrawTitle(title, 5, 2.5);
-  SelectBodyFont(frame);
+  frame.SelectBodyFont();
   lines.SetMm(20);
   // A small gap above the heading: 3 mm on every device.
   if (!lines.Line(3, u"［必要耐力の算出］") || !DrawFactorLines(lines, v, m, pass)) return false;
@@ -706,10 +704,7 @@ int32_t DrawRequiredStrengthPages(PageSink& sink, double pixelsPerMm, int32_t wa
   const int32_t v = ValidVariant(CurrentVariant) ? CurrentVariant : 0;
   const int32_t m = ProjectSettings.RequiredStrengthMethod;
   // A table that runs on goes on at 20 mm of a fresh page, in the body font.
-  ReportLines lines(frame, [&frame](ReportLines& l) {
-    SelectBodyFont(frame);
-    l.SetMm(20);
-  });
+  ReportLines lines(frame, ReportLines::BodyFontAt(20));
   PageSums sums;
 
   for (int32_t s = 0; s <= TopStoreyOf(v); ++s) {

@@ -135,12 +135,8 @@ int32_t DrawRigidityPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage
   const int32_t passes = snowSet ? 2 : 1;
 
   PageFrame frame(sink, pixelsPerMm, wantedPage);
-  const auto bodyFont = [&frame] { frame.SelectFont(ReportGothicFace, 3, 1.5, 400); };
   // A continuation page: the body font, no title, plan or headings, from 20 mm.
-  ReportLines lines(frame, [&bodyFont](ReportLines& l) {
-    bodyFont();
-    l.SetMm(20);
-  });
+  ReportLines lines(frame, ReportLines::BodyFontAt(20));
   for (int32_t pass = 0; pass < passes; ++pass) {
     const bool snow = pass == 1;
     const RigidityResults& r = snow ? SnowResults : PlainResults;
@@ -151,7 +147,7 @@ int32_t DrawRigidityPages(PageSink& sink, double pixelsPerMm, int32_t wantedPage
       std::u16string title = FormatW(u"%s剛心･偏心率（%2i階）", CurrentTitlePrefix(), s + 1);
       if (snowSet) title += snow ? u"  積雪時" : u"  雪なし時";
       frame.DrawTitle(title, 5, 2.5);
-      bodyFont();
+      frame.SelectBodyFont();
       lines.SetMm(142);
       const auto value = [&](const StoreyCaseArray& a) { return a[v][s][0]; };
       if (WallCountOf(v, s) != 0) {

@@ -48,14 +48,6 @@ WallQuantityPages ReadPages(PageFrame& frame, int32_t wantedPage) {
                            VerySoftGroundFactors[ClampInt(ProjectSettings.VerySoftGround, 0, 1)]};
 }
 
-void SelectBodyFont(PageFrame& frame) { frame.SelectFont(ReportGothicFace, 3, 1.5, 400); }
-
-// A continuation page of a table: the body font and the cursor at 20 mm.
-void ContinueTable(ReportLines& lines) {
-  SelectBodyFont(lines.Frame());
-  lines.SetMm(20);
-}
-
 // The calculation area of storey s: entered by hand or computed.
 double StoreyCalculationArea(const WallQuantityPages& p, int s) {
   return p.manual ? ProjectSettings.ManualFloorArea[p.v][s] : ComputedFloorArea[p.v][s];
@@ -101,7 +93,7 @@ bool DrawFloorAreaPages(const WallQuantityPages& p, int s) {
   DrawReportPlan(canvas, PlanOnWallQuantityPage, s, ppm, p.wantedPage);
   canvas.SetFontColour(0);
   frame.DrawTitle(FormatW(u"%s必要壁量（%2i階床面積）", VariantTitlePrefixes[p.v], s + 1));
-  SelectBodyFont(frame);
+  frame.SelectBodyFont();
   DrawAreaCodeLegend(canvas, ppm, BalconySpelling::HalfWidth);
 
   // Each area with its own area, the area counted for the wall quantity, its
@@ -125,7 +117,7 @@ bool DrawFloorAreaPages(const WallQuantityPages& p, int s) {
         {area, TriComputedFloorArea[v][s][i], t.AddedLoad, AddedLoadArea(area, t.AddedLoad, weightClass)}};
   };
 
-  ReportLines lines(frame, ContinueTable);
+  ReportLines lines(frame, ReportLines::BodyFontAt(20));
   lines.SetMm(147);
   if (CountOf(RoofFloorRectCount, v, s, MaxRoofFloorRectsPerStorey) > 0) {
     if (!lines.Line(
@@ -182,8 +174,8 @@ bool DrawRequiredWallLengthPage(const WallQuantityPages& p) {
   const int v = p.v;
   frame.BeginPage();
   frame.DrawTitle(FormatW(u"%s必要壁量", VariantTitlePrefixes[p.v]), 5, 2.5);
-  SelectBodyFont(frame);
-  ReportLines lines(frame, ContinueTable);
+  frame.SelectBodyFont();
+  ReportLines lines(frame, ReportLines::BodyFontAt(20));
   lines.SetMm(20);
 
   bool ok = lines.Line(3, u"［必要壁量の算出］") &&
@@ -262,8 +254,8 @@ bool DrawExistingWallPages(const WallQuantityPages& p, int s) {
   PageFrame& frame = p.frame;
   frame.BeginPage();
   frame.DrawTitle(FormatW(u"%s存在壁量（%2i階）", VariantTitlePrefixes[p.v], s + 1), 5, 2.5);
-  SelectBodyFont(frame);
-  ReportLines lines(frame, ContinueTable);
+  frame.SelectBodyFont();
+  ReportLines lines(frame, ReportLines::BodyFontAt(20));
   lines.SetMm(20);
   // The storey totals are the analysis's own sums.
   const double totalX = ExistingWallLengthX[p.v][s][0];
@@ -328,8 +320,8 @@ bool DrawJudgementPage(const WallQuantityPages& p) {
   const WallQuantityJudgement judgement = JudgeWallQuantity(v);
   frame.BeginPage();
   frame.DrawTitle(FormatW(u"%s壁量判定", VariantTitlePrefixes[p.v]), 5, 2.5);
-  SelectBodyFont(frame);
-  ReportLines lines(frame, ContinueTable);
+  frame.SelectBodyFont();
+  ReportLines lines(frame, ReportLines::BodyFontAt(20));
   lines.SetMm(20);
 
   // The overall table: a column per storey under X, then under Y.

@@ -214,12 +214,10 @@ int32_t DrawWallStrengthPages(PageSink& sink, double pixelsPerMm, int32_t wanted
   const bool method2 = ProjectSettings.OtherElementsMethod == OtherElementsMethod2;
 
   PageFrame frame(sink, pixelsPerMm, wantedPage);
-  const auto bodyFont = [&frame] { frame.SelectFont(ReportGothicFace, 3, 1.2, 400); };
+  // The wall tables' body font is narrower than the other families'.
+  constexpr double BodyWidthMm = 1.2;
   // A continuation page: the body font, no title and no headings, from 20 mm.
-  ReportLines lines(frame, [&bodyFont](ReportLines& l) {
-    bodyFont();
-    l.SetMm(20);
-  });
+  ReportLines lines(frame, ReportLines::BodyFontAt(20, BodyWidthMm));
   for (int32_t pass = 0; pass < passes; ++pass) {
     for (int32_t s = 0; s <= top; ++s) {
       frame.BeginPage();
@@ -227,7 +225,7 @@ int32_t DrawWallStrengthPages(PageSink& sink, double pixelsPerMm, int32_t wanted
                                      CurrentTitlePrefix(), s + 1);
       if (pass == 1) title += u"   積雪時";
       frame.DrawTitle(title, 5, 2.5);
-      bodyFont();
+      frame.SelectBodyFont(BodyWidthMm);
       lines.SetMm(20);
       if (!lines.Line(4, HeadingLine1, RowXMm) || !lines.Line(3.5, HeadingLine2, RowXMm))
         return frame.Result();
