@@ -1,4 +1,4 @@
-// Damaged and odd project files from the shared fixtures: a damaged file is
+// Damaged and odd project files from tests/data/damaged: a damaged file is
 // reported once and leaves a consistent model, an intact one loads, and a
 // save, a reload and a second save give the same bytes and the same results.
 #include <gtest/gtest.h>
@@ -23,12 +23,12 @@
 
 namespace {
 
-const std::filesystem::path kDamaged = std::filesystem::path(QUILMORA_SHARED_FIXTURES_DIR) / "damaged";
+const std::filesystem::path kDamaged = QUILMORA_DAMAGED_FIXTURES_DIR;
 
 class DamagedFilesTest : public ModelTest {
  protected:
   void SetUp() override {
-    if (!std::filesystem::is_directory(kDamaged)) GTEST_SKIP() << "no shared fixtures at " << kDamaged;
+    ASSERT_TRUE(std::filesystem::is_directory(kDamaged)) << "the damaged fixtures are missing: " << kDamaged;
     ModelTest::SetUp();
   }
 

@@ -40,8 +40,8 @@ void PaintAtLargestScale(RecordingCanvas& canvas) {
 
 TEST(FarAxisPaint, TheFileWithAxesNear1e13MetresIsRefusedAndPaintsInRange) {
   const std::filesystem::path file =
-      std::filesystem::path(QUILMORA_SHARED_FIXTURES_DIR) / "damaged" / "ty0-axis-1e13.ty0";
-  if (!std::filesystem::exists(file)) GTEST_SKIP() << "no shared fixtures at " << file;
+      std::filesystem::path(QUILMORA_DAMAGED_FIXTURES_DIR) / "ty0-axis-1e13.ty0";
+  ASSERT_TRUE(std::filesystem::exists(file)) << "the fixture is missing: " << file;
   ScriptedMessageBox boxes;
   boxes.OnUnexpected = [](const std::string&) {};
   ScopedMessageBoxPort port(&boxes);

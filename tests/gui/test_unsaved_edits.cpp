@@ -270,9 +270,8 @@ TEST_F(UnsavedEditsTest, RecentringThatMovesTheOpenedModelMarksItModified) {
 // file, the project is modified, and 上書 asks for a name instead of writing
 // over the file.
 TEST_F(UnsavedEditsTest, ABrokenProjectKeepsNoPathSoNothingIsWrittenOverIt) {
-  const QString fixtures = QStringLiteral(QUILMORA_SHARED_FIXTURES_DIR "/damaged");
-  if (!QDir(fixtures).exists())
-    GTEST_SKIP() << "the shared fixtures folder is absent: " << fixtures.toStdString();
+  const QString fixtures = QString::fromUtf8(QUILMORA_DAMAGED_FIXTURES_DIR);
+  ASSERT_TRUE(QDir(fixtures).exists()) << "the damaged fixtures are missing: " << fixtures.toStdString();
   const std::string damaged = (fixtures + QStringLiteral("/ytb-trailing-high-surrogates.tyc")).toStdString();
   const std::vector<unsigned char> damagedBytes = Read(damaged);
 
