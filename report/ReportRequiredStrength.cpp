@@ -147,6 +147,21 @@ bool DrawWeightRow(ReportLines& lines, const Record& r, double area, std::u16str
 
 double UnitDeadLoad(int32_t code, double deadLoad) { return GetUnitLoadForSpec(code, std::trunc(deadLoad)); }
 
+// The columns of the load take-off stand in character cells under their
+// heads: the kind of an area fills 20 cells, that of a wall or gable wall
+// with the blanks after it 20 cells too. A balcony too long for its field is
+// written in half-width katakana; a wall kind of nine characters takes the
+// blanks after it.
+constexpr int32_t KindFieldCells = 20;
+
+std::u16string KindField(int32_t areaCode) {
+  std::u16string name = AreaKindName(areaCode);
+  if (CellsOf(name) > KindFieldCells) name = AreaKindName(areaCode, BalconySpelling::HalfWidth);
+  return PadToCells(name, KindFieldCells);
+}
+
+std::u16string KindField(const char16_t* label) { return PadToCells(label, KindFieldCells); }
+
 bool DrawAreaWeights(ReportLines& lines, int32_t v, int32_t s, bool snow, PageSums& sums) {
   const std::u16string snowHead = snow ? u"      積雪時" : u"";
   const std::u16string units =
@@ -154,7 +169,6 @@ bool DrawAreaWeights(ReportLines& lines, int32_t v, int32_t s, bool snow, PageSu
           u"                                                                        (㎡)    (N/㎡)  "
           u"(N/㎡)  (N/㎡)    (KN)") +
       (snow ? u"       (kN)" : u"");
-  char16_t name[AreaLabelCapacity];
 
   const int32_t rects = CountOf(RoofFloorRectCount, v, s, MaxRoofFloorRectsPerStorey);
   if (rects > 0) {
@@ -173,11 +187,11 @@ bool DrawAreaWeights(ReportLines& lines, int32_t v, int32_t s, bool snow, PageSu
     for (int32_t i = 0; i < rects; ++i) {
       const RoofFloorRectRecord& r = RoofFloorRects[v][s][i];
       const double area = RectWeightArea[v][s][i];
-      AreaCodeLabel(r.AreaCode, name);
       const auto c = RectangleCornerNames(r);
-      const std::u16string row = FormatW(
-          u"%2i     %-20s%-6s     %-6s     %-6s     %-6s   %8.3f %7.0f %7.0f %7.0f　", i + 1, name, c[0],
-          c[1], c[2], c[3], area, UnitDeadLoad(r.AreaCode, r.DeadLoad), r.LiveLoad, r.AddedLoad);
+      const std::u16string row =
+          FormatW(u"%2i     %s%-6s     %-6s     %-6s     %-6s   %8.3f %7.0f %7.0f %7.0f　", i + 1,
+                  KindField(r.AreaCode).c_str(), c[0], c[1], c[2], c[3], area,
+                  UnitDeadLoad(r.AreaCode, r.DeadLoad), r.LiveLoad, r.AddedLoad);
       if (!DrawWeightRow(lines, r, area, row, s, snow, sums)) return false;
     }
   }
@@ -199,11 +213,11 @@ bool DrawAreaWeights(ReportLines& lines, int32_t v, int32_t s, bool snow, PageSu
     for (int32_t i = 0; i < triangles; ++i) {
       const RoofFloorTriangleRecord& t = RoofFloorTriangles[v][s][i];
       const double area = TriWeightArea[v][s][i];
-      AreaCodeLabel(t.AreaCode, name);
       const auto c = TriangleCornerNames(t);
-      const std::u16string row = FormatW(
-          u"%2i     %-20s%-6s %-6s %-6s %-6s %-6s %-6s %8.3f %7.0f %7.0f %7.0f　", i + 1, name, c[0], c[1],
-          c[2], c[3], c[4], c[5], area, UnitDeadLoad(t.AreaCode, t.DeadLoad), t.LiveLoad, t.AddedLoad);
+      const std::u16string row =
+          FormatW(u"%2i     %s%-6s %-6s %-6s %-6s %-6s %-6s %8.3f %7.0f %7.0f %7.0f　", i + 1,
+                  KindField(t.AreaCode).c_str(), c[0], c[1], c[2], c[3], c[4], c[5], area,
+                  UnitDeadLoad(t.AreaCode, t.DeadLoad), t.LiveLoad, t.AddedLoad);
       if (!DrawWeightRow(lines, t, area, row, s, snow, sums)) return false;
     }
   }
@@ -250,10 +264,10 @@ bool DrawWallWeights(ReportLines& lines, int32_t v, int32_t s, PageSums& sums) {
     const bool weighed = OnGrid(wall.X1, wall.Y1) && OnGrid(wall.X2, wall.Y2);
     const double weight = weighed ? length * height * unit / 1000 : 0.0;
     sums.Wall[s] += weight;
-    const std::u16string row =
-        FormatW(u"%2i     %-16s    %-6s     %-6s     %-6s     %-6s     %6.3f  %6.3f  %6.3f  %6.0f    %6.3f",
-                i + 1, LabelAt(WallTypeLabels, result.WallType), AxisNameX(wall.X1), AxisNameY(wall.Y1),
-                AxisNameX(wall.X2), AxisNameY(wall.Y2), length, height, length * height, unit, weight);
+    const std::u16string row = FormatW(
+        u"%2i     %s%-6s     %-6s     %-6s     %-6s     %6.3f  %6.3f  %6.3f  %6.0f    %6.3f", i + 1,
+        KindField(LabelAt(WallTypeLabels, result.WallType)).c_str(), AxisNameX(wall.X1), AxisNameY(wall.Y1),
+        AxisNameX(wall.X2), AxisNameY(wall.Y2), length, height, length * height, unit, weight);
     if (!lines.Line(4, row) || !lines.BreakAfterRow(RowBreakMm)) return false;
   }
   return lines.Line(10, FormatW(u"　                                                                         "
@@ -281,10 +295,10 @@ bool DrawGableWeights(ReportLines& lines, int32_t v, int32_t s, PageSums& sums) 
     const bool weighed = OnGrid(gable.X1, gable.Y1) && OnGrid(gable.X2, gable.Y2);
     const double weight = weighed ? GableWallWeight(gable, length) / 1000 : 0.0;
     sums.Gable[s] += weight;
-    const std::u16string row =
-        FormatW(u"%2i     %-16s    %-6s     %-6s     %-6s     %-6s     %6.3f  %6.3f  %6.3f  %6.0f    %6.3f",
-                i + 1, LabelAt(GableShapeLabels, gable.Shape), AxisNameX(gable.X1), AxisNameY(gable.Y1),
-                AxisNameX(gable.X2), AxisNameY(gable.Y2), length, gable.Height, gable.Slope, unit, weight);
+    const std::u16string row = FormatW(
+        u"%2i     %s%-6s     %-6s     %-6s     %-6s     %6.3f  %6.3f  %6.3f  %6.0f    %6.3f", i + 1,
+        KindField(LabelAt(GableShapeLabels, gable.Shape)).c_str(), AxisNameX(gable.X1), AxisNameY(gable.Y1),
+        AxisNameX(gable.X2), AxisNameY(gable.Y2), length, gable.Height, gable.Slope, unit, weight);
     if (!lines.Line(4, row) || !lines.BreakAfterRow(RowBreakMm)) return false;
   }
   return lines.Line(10, FormatW(u"　                                                                         "
@@ -659,6 +673,14 @@ bool DrawSeismicForce(ReportLines& lines, int32_t v, int32_t pass) {
 
 // --- Pages ------------------------------------------------------------------
 
+// The width of the body font of the storey tables: with snow a row of the
+// load take-off's areas runs to 124 cells, which pass the printable width
+// (204 mm) at 1.5 mm and end at 200 mm at 1.45 mm; the whole take-off keeps
+// one width, so that its tables' columns stand under each other.
+double TableWidthMm(int32_t m) {
+  return m == RequiredByLoadTakeOff && ProjectSettings.SnowLoad != 0 ? 1.45 : 1.5;
+}
+
 bool DrawStoreyPage(PageFrame& frame, ReportLines& lines, int32_t v, int32_t s, int32_t m, PageSums& sums,
                     int32_t wantedPage) {
   Canvas& canvas = frame.BeginPage();
@@ -668,6 +690,7 @@ bool DrawStoreyPage(PageFrame& frame, ReportLines& lines, int32_t v, int32_t s, 
                           CurrentTitlePrefix(), s + 1));
   frame.SelectBodyFont();
   DrawAreaCodeLegend(canvas, ppm);
+  frame.SelectBodyFont(TableWidthMm(m));
   lines.SetMm(147);
   if (ByFloorArea(m)) return DrawFloorAreaTables(lines, v, s, m);
   if (m == RequiredByLoadTakeOff) return DrawLoadTakeOff(lines, v, s, sums);
@@ -704,7 +727,7 @@ int32_t DrawRequiredStrengthPages(PageSink& sink, double pixelsPerMm, int32_t wa
   const int32_t v = ValidVariant(CurrentVariant) ? CurrentVariant : 0;
   const int32_t m = ProjectSettings.RequiredStrengthMethod;
   // A table that runs on goes on at 20 mm of a fresh page, in the body font.
-  ReportLines lines(frame, ReportLines::BodyFontAt(20));
+  ReportLines lines(frame, ReportLines::BodyFontAt(20, TableWidthMm(m)));
   PageSums sums;
 
   for (int32_t s = 0; s <= TopStoreyOf(v); ++s) {
