@@ -4,6 +4,7 @@
 // then a summary page per snow case with the factors and Qr of every storey.
 // The load take-off weighs areas, walls and gable walls by the analysis's own
 // rules, and its sums of one call feed the summary's storey weights.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -148,19 +149,26 @@ bool DrawWeightRow(ReportLines& lines, const Record& r, double area, std::u16str
 double UnitDeadLoad(int32_t code, double deadLoad) { return GetUnitLoadForSpec(code, std::trunc(deadLoad)); }
 
 // The columns of the load take-off stand in character cells under their
-// heads: the kind of an area fills 20 cells, that of a wall or gable wall
-// with the blanks after it 20 cells too. A balcony too long for its field is
-// written in half-width katakana; a wall kind of nine characters takes the
-// blanks after it.
-constexpr int32_t KindFieldCells = 20;
+// heads: a row's number and kind fill the 27 cells before the first axis
+// name, "%2i", five blanks and the kind padded to 20 cells. A kind longer
+// than that moves left into the blanks, so that a blank still stands before
+// the axis name; a balcony, 24 cells in full-width katakana, is written in
+// half-width katakana (20 cells).
+constexpr int32_t LeadCells = 27;
 
-std::u16string KindField(int32_t areaCode) {
-  std::u16string name = AreaKindName(areaCode);
-  if (CellsOf(name) > KindFieldCells) name = AreaKindName(areaCode, BalconySpelling::HalfWidth);
-  return PadToCells(name, KindFieldCells);
+std::u16string NumberAndKind(int32_t number, std::u16string_view kind) {
+  std::u16string lead = FormatW(u"%2i", number);
+  lead.append(static_cast<std::size_t>(std::clamp(LeadCells - 1 - CellsOf(lead) - CellsOf(kind), 1, 5)),
+              u' ');
+  lead += kind;
+  return PadToCells(lead, LeadCells);
 }
 
-std::u16string KindField(const char16_t* label) { return PadToCells(label, KindFieldCells); }
+std::u16string AreaKind(int32_t areaCode) {
+  std::u16string name = AreaKindName(areaCode);
+  if (CellsOf(name) > 20) name = AreaKindName(areaCode, BalconySpelling::HalfWidth);
+  return name;
+}
 
 bool DrawAreaWeights(ReportLines& lines, int32_t v, int32_t s, bool snow, PageSums& sums) {
   const std::u16string snowHead = snow ? u"      積雪時" : u"";
@@ -189,8 +197,8 @@ bool DrawAreaWeights(ReportLines& lines, int32_t v, int32_t s, bool snow, PageSu
       const double area = RectWeightArea[v][s][i];
       const auto c = RectangleCornerNames(r);
       const std::u16string row =
-          FormatW(u"%2i     %s%-6s     %-6s     %-6s     %-6s   %8.3f %7.0f %7.0f %7.0f　", i + 1,
-                  KindField(r.AreaCode).c_str(), c[0], c[1], c[2], c[3], area,
+          FormatW(u"%s%-6s     %-6s     %-6s     %-6s   %8.3f %7.0f %7.0f %7.0f　",
+                  NumberAndKind(i + 1, AreaKind(r.AreaCode)).c_str(), c[0], c[1], c[2], c[3], area,
                   UnitDeadLoad(r.AreaCode, r.DeadLoad), r.LiveLoad, r.AddedLoad);
       if (!DrawWeightRow(lines, r, area, row, s, snow, sums)) return false;
     }
@@ -215,9 +223,9 @@ bool DrawAreaWeights(ReportLines& lines, int32_t v, int32_t s, bool snow, PageSu
       const double area = TriWeightArea[v][s][i];
       const auto c = TriangleCornerNames(t);
       const std::u16string row =
-          FormatW(u"%2i     %s%-6s %-6s %-6s %-6s %-6s %-6s %8.3f %7.0f %7.0f %7.0f　", i + 1,
-                  KindField(t.AreaCode).c_str(), c[0], c[1], c[2], c[3], c[4], c[5], area,
-                  UnitDeadLoad(t.AreaCode, t.DeadLoad), t.LiveLoad, t.AddedLoad);
+          FormatW(u"%s%-6s %-6s %-6s %-6s %-6s %-6s %8.3f %7.0f %7.0f %7.0f　",
+                  NumberAndKind(i + 1, AreaKind(t.AreaCode)).c_str(), c[0], c[1], c[2], c[3], c[4], c[5],
+                  area, UnitDeadLoad(t.AreaCode, t.DeadLoad), t.LiveLoad, t.AddedLoad);
       if (!DrawWeightRow(lines, t, area, row, s, snow, sums)) return false;
     }
   }
@@ -264,10 +272,11 @@ bool DrawWallWeights(ReportLines& lines, int32_t v, int32_t s, PageSums& sums) {
     const bool weighed = OnGrid(wall.X1, wall.Y1) && OnGrid(wall.X2, wall.Y2);
     const double weight = weighed ? length * height * unit / 1000 : 0.0;
     sums.Wall[s] += weight;
-    const std::u16string row = FormatW(
-        u"%2i     %s%-6s     %-6s     %-6s     %-6s     %6.3f  %6.3f  %6.3f  %6.0f    %6.3f", i + 1,
-        KindField(LabelAt(WallTypeLabels, result.WallType)).c_str(), AxisNameX(wall.X1), AxisNameY(wall.Y1),
-        AxisNameX(wall.X2), AxisNameY(wall.Y2), length, height, length * height, unit, weight);
+    const std::u16string row =
+        FormatW(u"%s%-6s     %-6s     %-6s     %-6s     %6.3f  %6.3f  %6.3f  %6.0f    %6.3f",
+                NumberAndKind(i + 1, LabelAt(WallTypeLabels, result.WallType)).c_str(), AxisNameX(wall.X1),
+                AxisNameY(wall.Y1), AxisNameX(wall.X2), AxisNameY(wall.Y2), length, height, length * height,
+                unit, weight);
     if (!lines.Line(4, row) || !lines.BreakAfterRow(RowBreakMm)) return false;
   }
   return lines.Line(10, FormatW(u"　                                                                         "
@@ -295,10 +304,11 @@ bool DrawGableWeights(ReportLines& lines, int32_t v, int32_t s, PageSums& sums) 
     const bool weighed = OnGrid(gable.X1, gable.Y1) && OnGrid(gable.X2, gable.Y2);
     const double weight = weighed ? GableWallWeight(gable, length) / 1000 : 0.0;
     sums.Gable[s] += weight;
-    const std::u16string row = FormatW(
-        u"%2i     %s%-6s     %-6s     %-6s     %-6s     %6.3f  %6.3f  %6.3f  %6.0f    %6.3f", i + 1,
-        KindField(LabelAt(GableShapeLabels, gable.Shape)).c_str(), AxisNameX(gable.X1), AxisNameY(gable.Y1),
-        AxisNameX(gable.X2), AxisNameY(gable.Y2), length, gable.Height, gable.Slope, unit, weight);
+    const std::u16string row =
+        FormatW(u"%s%-6s     %-6s     %-6s     %-6s     %6.3f  %6.3f  %6.3f  %6.0f    %6.3f",
+                NumberAndKind(i + 1, LabelAt(GableShapeLabels, gable.Shape)).c_str(), AxisNameX(gable.X1),
+                AxisNameY(gable.Y1), AxisNameX(gable.X2), AxisNameY(gable.Y2), length, gable.Height,
+                gable.Slope, unit, weight);
     if (!lines.Line(4, row) || !lines.BreakAfterRow(RowBreakMm)) return false;
   }
   return lines.Line(10, FormatW(u"　                                                                         "
