@@ -272,10 +272,13 @@ std::u16string CombinationWords(int32_t c) {
 }  // namespace
 
 std::u16string ScoreCombinationNote(int32_t v, bool snow) {
-  std::u16string note = u"※各階各方向の値は、上部構造評点を決める荷重の" +
-                        CombinationWords(GoverningBuildingCombination(v, false)) + u"による。";
-  if (snow) note += u"積雪時は" + CombinationWords(GoverningBuildingCombination(v, true)) + u"による。";
-  return note;
+  const int32_t plain = GoverningBuildingCombination(v, false);
+  std::u16string note =
+      u"※各階各方向の値は、上部構造評点を決める荷重の" + CombinationWords(plain) + u"による";
+  if (!snow) return note + u"。";
+  const int32_t withSnow = GoverningBuildingCombination(v, true);
+  if (withSnow == plain) return note + u"（積雪時も同じ）。";
+  return note + u"。積雪時は" + CombinationWords(withSnow) + u"による。";
 }
 
 int32_t DrawScorePage(PageSink& sink, double ppm, int32_t wantedPage) {

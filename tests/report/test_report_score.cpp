@@ -358,7 +358,12 @@ TEST_F(ScorePageTest, EachPassReadsItsGoverningCombination) {
   ASSERT_TRUE(second);
   EXPECT_EQ(Utf8(second->Text), "　表紙の各階各方向の値は、それぞれ評点が最小となる組合せによる。");
   EXPECT_LE(second->Args[1] + second->Font.Height, FindText(page, u"雪なし時")->Args[1]);
-  // Without snow the note names one combination; combination 0 ignores the direction.
+  // One combination for both passes is named once; without snow the note
+  // names one combination; combination 0 ignores the direction.
+  SnowGoverningCombinations.Building[0] = 6;
+  EXPECT_EQ(
+      Utf8(ScoreCombinationNote(0, true)),
+      "※各階各方向の値は、上部構造評点を決める荷重の組合せ 6（加力 －Ｘ ＋Ｙ）による（積雪時も同じ）。");
   ProjectSettings.SnowLoad = 0;
   GoverningCombinations.Building[0] = 0;
   EXPECT_EQ(Utf8(ScoreCombinationNote(0, false)),
