@@ -115,16 +115,16 @@ const Row* RowAt(const Row* table, int rows, int32_t index) {
 // The wall magnification A that a wall adds at its ends.
 double WallMagnification(const WallRecord& w, const WallCaseResult& r) {
   if (r.EffectiveLength == 0.0) return 0.0;
-  const double t = w.BraceArrangement == 1 ? 2.0 : 1.0;
-  const ElementSpecRow* brace =
-      RowAt(BraceTable, BraceTableRows, BraceTableRowOf(w.BraceKind, w.BraceEndJoint));
+  const int32_t braceRow = BraceTableRowOf(w.BraceKind, w.BraceEndJoint);
   const ElementSpecRow* mud = RowAt(MudWallTable, MudWallTableRows, w.MudWallKind);
   const PanelSpecRow* left = RowAt(PanelTable, PanelTableRows, w.PanelLeft);
   const PanelSpecRow* right = RowAt(PanelTable, PanelTableRows, w.PanelRight);
   if (ProjectSettings.NValueWallFactor == NValueDefinedFactorsOnly) {
-    return t * (brace ? brace->WallFactor : 0.0) + (mud ? mud->WallFactor : 0.0) +
+    return BraceWallFactor(braceRow, w.BraceArrangement) + (mud ? mud->WallFactor : 0.0) +
            (left ? left->WallFactor : 0.0) + (right ? right->WallFactor : 0.0);
   }
+  const double t = w.BraceArrangement == 1 ? 2.0 : 1.0;
+  const ElementSpecRow* brace = RowAt(BraceTable, BraceTableRows, braceRow);
   const double strength = t * (brace ? brace->Strength : 0.0) + (mud ? mud->Strength : 0.0) +
                           (left ? left->Strength : 0.0) + (right ? right->Strength : 0.0);
   return r.OpeningFactor * strength / 1.96;

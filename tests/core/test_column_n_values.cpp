@@ -269,6 +269,14 @@ const OwnValueCase ownValueCases[] = {
      1, {{5, 5, 7, 5, {.BraceKind = 5, .BraceEndJoint = 3, .BraceArrangement = 1}}},
      0, 0, 4.0, 0,  // 2 x 2.0 (row 6)
      1.4, -0.6, -3.1752, -3.1752},
+    {"crossed 90x90 brace counts the law's 5, not 2 x 3",
+     1, {{5, 5, 7, 5, {.BraceKind = 6, .BraceEndJoint = 3, .BraceArrangement = 1}}},
+     0, 0, 5.0, 0,
+     1.9, -0.6, -3.1752, -3.1752},  // 5 x 0.5 - 0.6
+    {"crossed 90x90 brace by strengths: twice 4.8",
+     0, {{5, 5, 7, 5, {.BraceKind = 6, .BraceEndJoint = 3, .BraceArrangement = 1}}},
+     0, 0, 4.897959183673469, 0,  // 9.6 / 1.96
+     1.848979591836735, -0.6, -3.1752, -3.1752},  // 4.897959 x 0.5 - 0.6
     {"90x90 brace reads row 8",
      0, {{5, 5, 7, 5, {.BraceKind = 6, .BraceEndJoint = 1}}},
      0, 0, 2.4489795918367, 0,  // 4.8 / 1.96
