@@ -362,6 +362,48 @@ TEST_F(WallQuantityReportTest, ExistingWallsByLineWithDiagonalHalvesSubtotalsAnd
   EXPECT_EQ(YOf(page, u"　  Ｘ方向壁量計＝   33.000      Ｙ方向壁量計＝   37.000"), 1440);
 }
 
+// The 1 m brace on X axis 18 made crossed: a 90x90 counts the law's factor 5
+// (not 2 x 3), a 90x45 twice its 2. The Y total was 37 with that wall's 2; end
+// zone 2 holds only that wall against 3.19 m required.
+TEST_F(WallQuantityReportTest, CrossedBracesPrintTheLawsFactor) {
+  const struct {
+    const char* name;
+    int32_t kind;
+    std::u16string row, total, judged, zone;
+  } cases[] = {
+      {"90x90", 6, u"  1.000  5.00    5.000 ",
+       u"                                                                     Ｙ方向　計=  40.000",  // 37 - 2
+                                                                                                     // + 5
+       u"存在壁量(ｍ)           33.000     30.000      40.000     30.000",
+       // 5 / 3.19 = 1.567
+       u" 1   Ｙ　　２    11.000     0.290     1.000     3.190     5.000      1.567     Ｏ"},
+      {"90x45", 5, u"  1.000  4.00    4.000 ",
+       u"                                                                     Ｙ方向　計=  39.000",  // 37 - 2
+                                                                                                     // + 4
+       u"存在壁量(ｍ)           33.000     30.000      39.000     30.000",
+       // 4 / 3.19 = 1.254
+       u" 1   Ｙ　　２    11.000     0.290     1.000     3.190     4.000      1.254     Ｏ"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WallRecord& brace = Walls[CurrentState][0][8];
+    ASSERT_EQ(brace.X1, 18);
+    brace.BraceKind = c.kind, brace.BraceArrangement = 1;
+    house::Paint();
+    house::Paint();
+    const std::vector<RecordedPage> pages = PrintAll();
+    ASSERT_EQ(pages.size(), 6u);
+    std::string row;
+    for (const std::string& text : Body(pages[3]))
+      if (text.rfind(Utf8(u" Ｙ      X 8 "), 0) == 0) row = text;
+    ASSERT_GE(row.size(), Utf8(c.row).size());
+    EXPECT_EQ(row.substr(row.size() - Utf8(c.row).size()), Utf8(c.row));
+    EXPECT_TRUE(FindText(pages[3], c.total));
+    EXPECT_TRUE(FindText(pages[5], c.judged));
+    EXPECT_TRUE(FindText(pages[5], c.zone));
+  }
+}
+
 TEST_F(WallQuantityReportTest, UnderMethod2OfTheOtherElementsOnlyWallsWithoutOpeningsAreListed) {
   // A window in the P1 wall of axis 10 of storey 2: listed under method 1
   // (when the analysis gives it strength), never under method 2.
