@@ -65,6 +65,10 @@ QString Qs(const std::u16string& text) {
 
 }  // namespace
 
+QString ReportFamilyCaption(int32_t kind) {
+  return kind >= 0 && kind < ReportPageKindCount ? QString::fromUtf8(PreviewTabs[kind].Caption) : QString();
+}
+
 // ---------------------------------------------------------------------------
 // TPageImage
 
@@ -397,17 +401,17 @@ void TDprintDlg::OKBtnClick() {
   const std::vector<int32_t> kinds = SelectedPrintKinds();
   if (!kinds.empty()) {
     if (PrinterSetupDone == 0) PrinterSetupDone = RunPrinterSetupDialog();
-    if (PrinterSetupDone != 0) PrintReportJob(ReportPrinter(), kinds);
+    if (PrinterSetupDone != 0) RunPrintCommand(kinds, this);
   }
   done(ModalOk);
 }
 
 void TDprintDlg::BkaberyouClick() {
-  PrintReportJob(ReportPrinter(), {PageWallQuantity});
+  RunPrintCommand({PageWallQuantity}, this);
   done(ModalOk);
 }
 
 void TDprintDlg::BkenshouClick() {
-  PrintReportJob(ReportPrinter(), {PageVerification});
+  RunPrintCommand({PageVerification}, this);
   done(ModalOk);
 }

@@ -5,6 +5,7 @@
 // forms; the preview installs itself as the opener of the report menu items.
 #include <QDialog>
 #include <QPicture>
+#include <QString>
 #include <QWidget>
 
 #include "model/ReportPaging.h"
@@ -18,6 +19,9 @@ class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QTabWidget;
+
+// The caption of a family: its preview tab's and its print check box's.
+QString ReportFamilyCaption(int32_t kind);
 
 // The image of a preview tab: the last page picture handed to it, stretched
 // to the image's size.
