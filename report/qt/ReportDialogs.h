@@ -53,6 +53,10 @@ class TOhoukokushoDlg : public QDialog {
   void ResizePreviewImages(double width, double height);
   // Draws the shown tab's page and updates the paging controls.
   void DrawShownPage();
+  // The size at the first opening: wide enough for every family's tab, no
+  // larger than the screen's available area (the tabs scroll on a narrower
+  // screen). Later openings keep the size the user left.
+  void FitToScreen(const QRect& available);
 
   QTabWidget* PageControl1 = nullptr;
   QScrollArea* Scrolls[ReportPageKindCount] = {};
@@ -93,6 +97,9 @@ class TOhoukokushoDlg : public QDialog {
   // The vertical scroll position of every tab: a tab not shown has no
   // scroll range of its own yet, so it takes its position when it is shown.
   int scrollTop_[ReportPageKindCount] = {};
+  // The dialog's width with every tab shown whole.
+  int widthForTabs_ = 0;
+  bool fitted_ = false;
 };
 
 class TDprintDlg : public QDialog {
