@@ -299,7 +299,7 @@ class PrintProgressDialog final : public PrintJobProgress {
 
  private:
   void Show() {
-    dialog_.setLabelText(QStringLiteral("印刷しています：%1\n%2 ページ").arg(family_).arg(sheets_));
+    dialog_.setLabelText(QStringLiteral("印刷しています：%1\n印刷済み %2 ページ").arg(family_).arg(sheets_));
     if (!dialog_.isVisible() && clock_.elapsed() >= dialog_.minimumDuration()) dialog_.show();
     // The dialog keeps its window drawn and its キャンセル button alive.
     if (dialog_.isVisible()) QCoreApplication::processEvents();
@@ -334,9 +334,10 @@ int32_t RunPrintCommand(const std::vector<int32_t>& kinds, QWidget* parent) {
   }
   PrintProgressDialog progress(parent);
   const int32_t sheets = PrintReportJob(printer, kinds, &progress);
+  const bool cancelled = progress.Cancelled();
   progress.Close();
   const QString place = target.isEmpty() ? printer.printerName() : QDir::toNativeSeparators(target);
-  if (progress.Cancelled())
+  if (cancelled)
     ShowStatus(target.isEmpty() ? QStringLiteral("印刷を中止しました（%1 ページを送りました）。").arg(sheets)
                                 : QStringLiteral("印刷を中止しました。%1 は書き出していません。").arg(place));
   else if (sheets > 0)
