@@ -12,6 +12,10 @@ double PrintScaleOf(double width, double height, double dpi) {
   return a > b ? b : a;
 }
 
+bool PrintsPages(int32_t kind) {
+  return kind >= 0 && kind < ReportPageKindCount && ReportPageFunctions[kind];
+}
+
 std::vector<int32_t> SelectedPrintKinds() {
   std::vector<int32_t> kinds;
   for (int p = 0; p < PrintPositionCount; ++p)
@@ -22,8 +26,6 @@ std::vector<int32_t> SelectedPrintKinds() {
 PrintJobProgress::~PrintJobProgress() = default;
 
 namespace {
-
-bool Printable(int32_t kind) { return kind >= 0 && kind < ReportPageKindCount && ReportPageFunctions[kind]; }
 
 // The job's sink with the progress told of every sheet; cancelled once the
 // progress said so.
@@ -59,10 +61,10 @@ int32_t PrintReportFamilies(PageSink& jobSink, const std::vector<int32_t>& kinds
   if (progress) told.emplace(jobSink, *progress);
   PageSink& sink = told ? static_cast<PageSink&>(*told) : jobSink;
   int32_t count = 0;
-  for (int32_t kind : kinds) count += Printable(kind) ? 1 : 0;
+  for (int32_t kind : kinds) count += PrintsPages(kind) ? 1 : 0;
   int32_t printed = 0;
   for (int32_t kind : kinds) {
-    if (!Printable(kind)) continue;
+    if (!PrintsPages(kind)) continue;
     if (sink.Cancelled()) break;
     if (printed > 0) sink.NewPage();
     if (progress) progress->FamilyBegins(printed, count, kind);

@@ -19,6 +19,9 @@ extern double PrintScale;
 // of width x height dots at dpi: the smaller of the two ratios.
 double PrintScaleOf(double width, double height, double dpi);
 
+// Whether kind is a family that prints pages (one with a page function).
+bool PrintsPages(int32_t kind);
+
 // The kinds of the selected print positions, in print order.
 std::vector<int32_t> SelectedPrintKinds();
 

@@ -14,6 +14,8 @@
 #include <QStatusBar>
 #include <QStringList>
 #include <QTemporaryFile>
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <string_view>
@@ -138,8 +140,7 @@ QString ReportDocumentTitle(const std::vector<int32_t>& kinds) {
   }
   QStringList families;
   for (int32_t kind : kinds)
-    if (kind >= 0 && kind < ReportPageKindCount && ReportPageFunctions[kind])
-      families << ReportFamilyCaption(kind);
+    if (PrintsPages(kind)) families << ReportFamilyCaption(kind);
   return QStringLiteral("%1 報告書（%2）").arg(project, families.join(QStringLiteral("、")));
 }
 
@@ -183,9 +184,9 @@ int32_t RestoreReportCharactersInPdf(std::vector<unsigned char>& pdf) {
 namespace {
 
 // Tells progress of the job and remembers whether it stopped the job.
-class StopWatch final : public PrintJobProgress {
+class StopRecorder final : public PrintJobProgress {
  public:
-  explicit StopWatch(PrintJobProgress* progress) : progress_(progress) {}
+  explicit StopRecorder(PrintJobProgress* progress) : progress_(progress) {}
   void FamilyBegins(int32_t index, int32_t count, int32_t kind) override {
     if (progress_) progress_->FamilyBegins(index, count, kind);
   }
@@ -200,6 +201,24 @@ class StopWatch final : public PrintJobProgress {
   bool stopped_ = false;
 };
 
+// The file a job writes before it is put in place; removed unless the job
+// put it there.
+struct PartFile {
+  QString Path;
+  ~PartFile() {
+    if (!Path.isEmpty()) DeleteFileAt(Path.toStdString());
+  }
+};
+
+// A name beside path that no file has; empty when none can be made there
+// (a missing folder, say).
+QString UnusedNameBeside(const QString& path) {
+  QTemporaryFile probe(path + QStringLiteral(".XXXXXX.part"));
+  if (!probe.open()) return {};
+  // The printer creates the file itself, with the permissions of a new file.
+  return probe.fileName();
+}
+
 void SayPrintingFailed(const std::string& reason = {}) {
   MessageBox(reason.empty() ? "印刷できませんでした。" : "印刷できませんでした。\n" + reason, "印刷", 16);
 }
@@ -207,22 +226,18 @@ void SayPrintingFailed(const std::string& reason = {}) {
 }  // namespace
 
 int32_t PrintReportJob(QPrinter& printer, const std::vector<int32_t>& kinds, PrintJobProgress* progress) {
-  bool any = false;
-  for (int32_t kind : kinds)
-    any = any || (kind >= 0 && kind < ReportPageKindCount && ReportPageFunctions[kind]);
-  if (!any) return 0;
+  if (std::none_of(kinds.begin(), kinds.end(), PrintsPages)) return 0;
   printer.setDocName(ReportDocumentTitle(kinds));
   // A file is written beside its place and put there when the job is done.
   const QString target = printer.outputFileName();
-  std::unique_ptr<QTemporaryFile> part;
+  PartFile part;
   if (!target.isEmpty()) {
-    part = std::make_unique<QTemporaryFile>(target + QStringLiteral(".XXXXXX.part"));
-    if (!part->open()) {
+    part.Path = UnusedNameBeside(target);
+    if (part.Path.isEmpty()) {
       SayPrintingFailed();
       return 0;
     }
-    part->close();
-    printer.setOutputFileName(part->fileName());
+    printer.setOutputFileName(part.Path);
   }
   QPainter painter;
   if (!painter.begin(&printer)) {
@@ -231,23 +246,38 @@ int32_t PrintReportJob(QPrinter& printer, const std::vector<int32_t>& kinds, Pri
     return 0;
   }
   PrinterPageSink sink(painter, printer);
-  StopWatch watch(progress);
+  StopRecorder watch(progress);
   PrintReportFamilies(sink, kinds, &watch);
   painter.end();
   printer.setOutputFileName(target);
   const int32_t sheets = sink.JobPageNumber();
-  if (part && !watch.Stopped()) {
+  if (!part.Path.isEmpty() && !watch.Stopped()) {
+    // The finished file goes in place by a rename; a link there keeps
+    // pointing where it did, and the file it names is replaced.
+    const QFileInfo place(target);
+    const std::string written = part.Path.toStdString();
+    const std::string final = (place.isSymLink() ? place.symLinkTarget() : target).toStdString();
     std::vector<unsigned char> pdf;
     std::string error;
-    if (!ReadWholeFile(part->fileName().toStdString(), pdf, &error)) {
+    if (!ReadWholeFile(written, pdf, &error)) {
       SayPrintingFailed(error);
       return 0;
     }
-    RestoreReportCharactersInPdf(pdf);
-    if (!WriteWholeFile(target.toStdString(), pdf.data(), pdf.size(), &error)) {
-      SayPrintingFailed(error);
+    if (RestoreReportCharactersInPdf(pdf) > 0) {
+      QFile file(part.Path);
+      if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+          file.write(reinterpret_cast<const char*>(pdf.data()), static_cast<qint64>(pdf.size())) !=
+              static_cast<qint64>(pdf.size()) ||
+          !file.flush()) {
+        SayPrintingFailed(file.errorString().toStdString());
+        return 0;
+      }
+    }
+    if (!MoveFileTo(written, final)) {
+      SayPrintingFailed(std::strerror(errno));
       return 0;
     }
+    part.Path.clear();
   }
   return sheets;
 }

@@ -1,7 +1,9 @@
 // The report preview and the print dialog on the real forms: a report menu
 // item opens the preview on its family's tab; the tabs follow the feature
-// switches; zoom by combo text and fit buttons; paging buttons and the page
-// label; the wheel scrolls every tab; the print dialog remembers its checks,
+// switches and are shown whole; zoom by combo text and fit buttons, the whole
+// page fitted into the view between even margins; bold titles as legible as
+// regular text at every zoom; paging buttons and the page label; the wheel
+// scrolls every tab; the print dialog remembers its checks,
 // asks for the printer set-up once, prints the checked families in print
 // order into one job (a PDF file here), prints nothing with no check or a
 // cancelled set-up, and says so when the printer cannot begin the job.

@@ -82,9 +82,8 @@ class PrintJobTest : public GuiTest {
   // The document title of a PDF file, as pdfinfo reads it.
   static QString PdfTitle(const QString& path) {
     const QString info = QString::fromUtf8(RunPopplerTool(QStringLiteral("pdfinfo"), {path}));
-    const QRegularExpressionMatch title = QRegularExpression(QStringLiteral("^Title: *(.*)$"),
-                                                             QRegularExpression::MultilineOption)
-                                              .match(info);
+    const QRegularExpressionMatch title =
+        QRegularExpression(QStringLiteral("^Title: *(.*)$"), QRegularExpression::MultilineOption).match(info);
     return title.hasMatch() ? title.captured(1) : QString();
   }
   static QString Status() { return QuilmoraForm->StatusBar->currentMessage(); }
@@ -147,7 +146,9 @@ TEST_F(PrintJobTest, CancelStopsTheJobAndKeepsTheFileThatWasThere) {
 TEST_F(PrintJobTest, PrintingOntoAnExistingFileAsksFirst) {
   ProjectSettings.WallQuantityFeature = 1;
   CurrentFilePath = folder.filePath(QStringLiteral("山田邸.tyc")).toStdString();
-  const auto printWallQuantity = [](TDprintDlg& print) { QTest::mouseClick(print.Bkaberyou, Qt::LeftButton); };
+  const auto printWallQuantity = [](TDprintDlg& print) {
+    QTest::mouseClick(print.Bkaberyou, Qt::LeftButton);
+  };
   // No file yet: no question.
   Print(printWallQuantity);
   EXPECT_TRUE(boxes.Calls().empty());
@@ -159,7 +160,8 @@ TEST_F(PrintJobTest, PrintingOntoAnExistingFileAsksFirst) {
   boxes.Expect("印刷", IDNO);
   Print(printWallQuantity);
   ASSERT_EQ(boxes.Calls().size(), 1u);
-  EXPECT_EQ(boxes.Calls()[0].text, QStringLiteral("%1 は既にあります。\n置き換えますか？").arg(pdf).toStdString());
+  EXPECT_EQ(boxes.Calls()[0].text,
+            QStringLiteral("%1 は既にあります。\n置き換えますか？").arg(pdf).toStdString());
   EXPECT_EQ(boxes.Calls()[0].flags, 36);  // MB_YESNO | MB_ICONQUESTION
   EXPECT_EQ(Contents(pdf), QByteArray("kept"));
   EXPECT_EQ(Status(), QStringLiteral("印刷を取りやめました。%1 はそのままです。").arg(pdf));
@@ -189,7 +191,8 @@ TEST_F(PrintJobTest, TitlesWithTheHalfWidthDotAreFoundInThePdfText) {
   UseA4PdfFile(printer, pdf);
   ASSERT_GT(PrintReportJob(printer, {PageRigidity, PageScore}), 0);
   const QString text = QString::fromUtf8(
-      RunPopplerTool(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")}));
+      RunPopplerTool(QStringLiteral("pdftotext"),
+                     {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")}));
   EXPECT_TRUE(text.contains(QStringLiteral("現況 剛心･偏心率"))) << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("現況 低減係数･上部構造評点"))) << text.toStdString();
   EXPECT_FALSE(text.contains(QChar(0x00B7)));
@@ -202,13 +205,16 @@ TEST(PdfTextMap, OnlyWholeGlyphEntriesOfTheDotAreMappedBack) {
     int changed;
   } const cases[] = {
       // A list of characters: the dot in it, not the glyph numbers before it.
-      {"begincmap\n<00B7> <00B9> [<525B> <00B7> <5FC3> ]\nendcmap", "begincmap\n<00B7> <00B9> [<525B> <FF65> <5FC3> ]\nendcmap", 1},
+      {"begincmap\n<00B7> <00B9> [<525B> <00B7> <5FC3> ]\nendcmap",
+       "begincmap\n<00B7> <00B9> [<525B> <FF65> <5FC3> ]\nendcmap", 1},
       // One glyph: its character, even where the glyph is numbered 00B7.
-      {"begincmap\n<00B7> <00B7> <00B7>\n<0003> <0003> <00B7>\nendcmap", "begincmap\n<00B7> <00B7> <FF65>\n<0003> <0003> <FF65>\nendcmap", 2},
+      {"begincmap\n<00B7> <00B7> <00B7>\n<0003> <0003> <00B7>\nendcmap",
+       "begincmap\n<00B7> <00B7> <FF65>\n<0003> <0003> <FF65>\nendcmap", 2},
       // A counting range from the dot stands for more glyphs: left alone.
       {"begincmap\n<0010> <0019> <00B7>\nendcmap", "begincmap\n<0010> <0019> <00B7>\nendcmap", 0},
       // Outside a text map nothing changes.
-      {"stream <0001> <0001> <00B7>\n[<00B7>] endstream", "stream <0001> <0001> <00B7>\n[<00B7>] endstream", 0},
+      {"stream <0001> <0001> <00B7>\n[<00B7>] endstream", "stream <0001> <0001> <00B7>\n[<00B7>] endstream",
+       0},
       {"begincmap\n[<00B7>", "begincmap\n[<00B7>", 0},  // a map without its end
   };
   for (const Case& c : cases) {
