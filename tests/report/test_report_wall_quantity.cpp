@@ -97,6 +97,57 @@ TEST_F(WallQuantityReportTest, SixPagesInOrderPrintedWithFiveNewSheets) {
   EXPECT_EQ(Utf8(TextsOf(print.Pages[5])[0]->Text).substr(0, 35), "Quilmora2025 Ver5.0.1 [   P. 6 ] 20");
 }
 
+// A progress that stops the job once stopAfter sheets are done.
+class StoppingProgress final : public PrintJobProgress {
+ public:
+  explicit StoppingProgress(int32_t stopAfter) : stopAfter_(stopAfter) {}
+  void FamilyBegins(int32_t index, int32_t count, int32_t kind) override {
+    Families.push_back({index, count, kind});
+  }
+  bool SheetPrinted(int32_t sheets) override {
+    Sheets.push_back(sheets);
+    return sheets < stopAfter_;
+  }
+  std::vector<std::vector<int32_t>> Families;
+  std::vector<int32_t> Sheets;
+
+ private:
+  int32_t stopAfter_;
+};
+
+TEST_F(WallQuantityReportTest, AStoppedJobEndsOnTheSheetItWasStoppedOn) {
+  // The six wall-quantity pages, then the one-page verification sheet.
+  struct Case {
+    int32_t stopAfter;
+    std::vector<std::string> events;
+    std::size_t families;
+  };
+  const Case cases[] = {
+      {1, {"page"}, 1},
+      {3, {"page", "new", "page", "new", "page"}, 1},
+      // Stopped on the family's last sheet: the next family does not begin.
+      {6, {"page", "new", "page", "new", "page", "new", "page", "new", "page", "new", "page"}, 1},
+      // Never stopped: both families, seven sheets.
+      {99,
+       {"page", "new", "page", "new", "page", "new", "page", "new", "page", "new", "page", "new", "page"},
+       2},
+  };
+  for (const Case& c : cases) {
+    RecordingPageSink print;
+    StoppingProgress progress(c.stopAfter);
+    PrintReportFamilies(print, {PageWallQuantity, PageVerification}, &progress);
+    EXPECT_EQ(print.Events, c.events) << c.stopAfter;
+    ASSERT_EQ(progress.Families.size(), c.families) << c.stopAfter;
+    EXPECT_EQ(progress.Families[0], (std::vector<int32_t>{0, 2, PageWallQuantity}));
+    if (c.families == 2) {
+      EXPECT_EQ(progress.Families[1], (std::vector<int32_t>{1, 2, PageVerification}));
+    }
+    // Told of every sheet, counted over the whole job.
+    EXPECT_EQ(progress.Sheets.size(), (c.events.size() + 1) / 2) << c.stopAfter;
+    EXPECT_EQ(progress.Sheets.back(), static_cast<int32_t>(progress.Sheets.size())) << c.stopAfter;
+  }
+}
+
 TEST_F(WallQuantityReportTest, PreviewOfEveryPageAndBeyondShowsTheJudgementWithResultZero) {
   const std::vector<RecordedPage> printed = PrintAll();
   ASSERT_EQ(printed.size(), 6u);
