@@ -14,6 +14,7 @@
 #include "analysis/RecalculationChain.h"
 #include "bench/MaximalModel.h"
 #include "evaluation/ColumnNValues.h"
+#include "model/SettingChoices.h"
 #include "platform/Format.h"
 #include "report/ReportFamilies.h"
 #include "report/ReportLines.h"
@@ -308,6 +309,37 @@ TEST_F(NValueTablesTest, ATallBlockThatWouldRunOffTheSheetMovesWhole) {
   EXPECT_EQ(Utf8(second[3]->Text).substr(0, 3), " 24");
   EXPECT_EQ(second[3]->Args[1], 318);
   EXPECT_EQ(second.back()->Args[1], 318 + 40 * 20);
+}
+
+// One crossed 90x90 wall between columns at (1,1) and (2,1) of a one-storey
+// plan, N-values by the wall factors, run through the chain: each column's A1X
+// is the law's 5 for the brace (not 2 x 3), with no end correction for a
+// crossed brace alone; A1Y 0. Both ends of the lone wall are outer corners
+// without floor: b1 0.8, L 0.4, Nx = 5 x 0.8 - 0.4 = 3.6, class (ち) (2 x 3
+// would give 4.4 and (り)); Ny = -0.4.
+TEST_F(NValueTablesTest, ACrossed90x90WallPrintsTheLawsFactor) {
+  ProjectSettings.NValueWallFactor = NValueDefinedFactorsOnly;
+  for (const int x : {1, 2}) {
+    ColumnRecord& c = Columns[0][0][ColumnCount[0][0]++];
+    c = ColumnRecord{};
+    c.X = x, c.Y = 1, c.Type = 1, c.Deterioration = 2;
+  }
+  WallRecord& w = Walls[0][0][WallCount[0][0]++];
+  w = WallRecord{};
+  w.X1 = 1, w.Y1 = 1, w.X2 = 2, w.Y2 = 1, w.Deterioration = 2;
+  w.BraceKind = 6, w.BraceEndJoint = 3, w.BraceArrangement = 1;
+  UpdateUsedExtents();
+  RunRecalculationChain();
+  RunRecalculationChain();
+  const RecordedPage page = Preview();
+  for (int row = 0; row < 2; ++row) {
+    const auto* text = TextAt(page, 101, 318 + 40 * row);
+    ASSERT_TRUE(text);
+    const std::string printed = Utf8(text->Text);
+    EXPECT_EQ(printed.substr(0, 3), row == 0 ? "  1" : "  2");
+    EXPECT_NE(printed.find("5.000   0.000  0.800   0.400    3.600  -0.400 (ち)"), std::string::npos)
+        << printed;
+  }
 }
 
 TEST_F(NValueTablesTest, AHouseRunThroughTheChainListsEveryColumn) {
