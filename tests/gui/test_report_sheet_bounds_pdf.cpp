@@ -25,7 +25,6 @@
 #include <QByteArray>
 #include <QPageLayout>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 #include <algorithm>
@@ -78,24 +77,9 @@ QString Unescaped(QString text) {
 
 // The words of every page of a PDF, read by pdftotext -bbox.
 std::vector<Page> WordsOf(const QString& pdf) {
-  QProcess process;
-  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-enc"),
-                                              QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
-  if (!process.waitForStarted(10000)) {
-    ADD_FAILURE() << "pdftotext did not start; it comes with poppler-utils (make deps)";
-    return {};
-  }
-  process.closeWriteChannel();
-  QByteArray out;
-  while (process.state() != QProcess::NotRunning) {
-    process.waitForReadyRead(1000);
-    out += process.readAllStandardOutput();
-  }
-  out += process.readAllStandardOutput();
-  if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-    ADD_FAILURE() << "pdftotext failed: " << process.readAllStandardError().toStdString();
-    return {};
-  }
+  const QByteArray out = RunPopplerTool(
+      QStringLiteral("pdftotext"),
+      {QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
   static const QRegularExpression word(QStringLiteral(
       R"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">(.*)</word>)re"));
   std::vector<Page> pages;
