@@ -392,7 +392,8 @@ TEST_F(WallQuantityReportTest, ExistingWallsByLineWithDiagonalHalvesSubtotalsAnd
       sub + " 2.000",
       // 7.5 + 7.5 + 5 + 15 + 2.
       "                                                                     Ｙ方向　計=  37.000",
-      "─────────────────────────────────────────────────────────────────────────────",
+      // The rule spans the table's 89 cells: 45 rule characters of two cells.
+      "─────────────────────────────────────────────",
       "　  Ｘ方向壁量計＝   33.000      Ｙ方向壁量計＝   37.000",
   };
   EXPECT_EQ(body, expected);
@@ -408,8 +409,7 @@ TEST_F(WallQuantityReportTest, ExistingWallsByLineWithDiagonalHalvesSubtotalsAnd
   EXPECT_EQ(
       YOf(page, u" Ｙ      X 0    Y 3    Y 0    外周壁無開口壁　　　 P1               3.000  2.50    7.500 "),
       859);
-  EXPECT_EQ(YOf(page, u"─────────────────────────────────────────────────────────────────────────────"),
-            1400);
+  EXPECT_EQ(YOf(page, u"─────────────────────────────────────────────"), 1400);
   EXPECT_EQ(YOf(page, u"　  Ｘ方向壁量計＝   33.000      Ｙ方向壁量計＝   37.000"), 1440);
 }
 
@@ -632,8 +632,7 @@ TEST_F(WallQuantityReportTest, ClosingLinesBelow289MmMoveToAContinuationPage) {
   house::Paint();
   const std::vector<RecordedPage> pages = PrintAll();
   ASSERT_EQ(pages.size(), 7u);
-  EXPECT_EQ(YOf(pages[4], u"─────────────────────────────────────────────────────────────────────────────"),
-            2880);
+  EXPECT_EQ(YOf(pages[4], u"─────────────────────────────────────────────"), 2880);
   EXPECT_EQ(Title(pages[5]), "");
   EXPECT_EQ(Body(pages[5]),
             (std::vector<std::string>{"　  Ｘ方向壁量計＝   30.000      Ｙ方向壁量計＝  150.000"}));
