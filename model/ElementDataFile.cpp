@@ -6,6 +6,7 @@
 #include <limits>
 #include <string_view>
 
+#include "model/ModelValidation.h"
 #include "model/ProjectFileFields.h"
 #include "platform/FileAccess.h"
 #include "platform/TextCodec.h"
@@ -142,7 +143,8 @@ bool ReadRow(RowReader& in, Row& row, bool withDisplayKind) {
   if (diagnosisOnly < 0 || diagnosisOnly > 1 || displayKind < 0 || displayKind > 3) return false;
   row.DiagnosisOnly = static_cast<int32_t>(diagnosisOnly);
   if constexpr (requires { row.DisplayKind; }) row.DisplayKind = static_cast<int32_t>(displayKind);
-  return true;
+  // The bounds of the project file's tables, which these rows go into.
+  return AreTableNumbersValid(row);
 }
 
 }  // namespace
@@ -231,6 +233,7 @@ DataFileRead ReadElementDataFile(std::span<const unsigned char> bytes, ElementTa
     set.FloorSpecFactor[i] = in.Number();
     in.Name(set.HorizontalBraceName[i]);
     set.HorizontalBraceFactor[i] = in.Number();
+    ok = ok && IsValidFloorFactor(set.FloorSpecFactor[i]) && IsValidFloorFactor(set.HorizontalBraceFactor[i]);
   }
   if (!ok || !in.Ok()) return DataFileRead::Broken;
   out = set;

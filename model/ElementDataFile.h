@@ -47,8 +47,9 @@ enum class DataFileRead : int32_t {
 // A file is broken unless it has exactly the layout's length, every number
 // field is what "%16li" writes (blanks, a sign, digits to its end: a field
 // shifted by an inserted or lost byte is not), every flag field what "%2i"
-// writes (diagnosis-only 0 or 1, display kind 0 to 3) and every text field
-// ends in zeros only (no NUL inside a text).
+// writes (diagnosis-only 0 or 1, display kind 0 to 3), every text field
+// ends in zeros only (no NUL inside a text), and the numbers lie within the
+// bounds the project file keeps for its tables (FileNumberBounds).
 DataFileRead ReadElementDataFile(std::span<const unsigned char> bytes, ElementTableSet& out);
 
 // The bytes of a data file at path for its reader: only a regular file (no

@@ -65,13 +65,17 @@ TEST(ElementDataFile, RoundTripToAThousandth) {
   set.FloorSpecFactor[4] = 0.39;
   CopyToFixed(set.FloorSpecName[4], FloorFactorNameCapacity, u"構造用合板24mm");
   CopyToFixed(set.HorizontalBraceName[0], FloorFactorNameCapacity, u"鋼製火打");
-  const std::vector<unsigned char> bytes = WriteElementDataFile(set);
+  std::vector<unsigned char> bytes = WriteElementDataFile(set);
   ASSERT_EQ(bytes.size(), ElementDataFileSize);
   EXPECT_EQ(Field(bytes, 4 + 40 * 89 + 21, 16), std::string(11, ' ') + "-1200");
   EXPECT_EQ(Field(bytes, 4 + 40 * 89 + 37, 16), std::string(6, ' ') + "2147483647");
-
+  // A wall factor of 2147483.647 is beyond what a project file's table holds.
   ElementTableSet back{};
+  EXPECT_EQ(ReadElementDataFile(bytes, back), DataFileRead::Broken);
+  set.Panels[40].WallFactor = 999.9994;  // 999999.4 thousandths: 999999
+  bytes = WriteElementDataFile(set);
   ASSERT_EQ(ReadElementDataFile(bytes, back), DataFileRead::Read);
+  EXPECT_DOUBLE_EQ(back.Panels[40].WallFactor, 999.999);
   EXPECT_DOUBLE_EQ(back.Panels[40].Strength, -0.001);
   EXPECT_DOUBLE_EQ(back.Panels[40].Stiffness, -1.2);
   EXPECT_EQ(back.Panels[40].DisplayKind, 3);
@@ -340,70 +344,57 @@ TEST_F(DataFileOpenTest, WhatCannotBeADataFileIsRefusedAtOnce) {
 
 // Fields that the program never writes, in an otherwise intact file: a
 // number or flag that is not printf's text (a NUL, a blank after the digits,
-// more than 32 bits), a text going on after a NUL. The joint-hardware file's
-// padding after a text's end carries no meaning and is not checked.
-TEST(ElementDataFile, FieldsTheProgramNeverWritesBreakTheFile) {
+// more than 32 bits), a text going on after a NUL, a number beyond what the
+// project file's tables hold. The joint-hardware file's padding after a
+// text's end carries no meaning and is not checked.
+TEST(DataFiles, FieldsTheProgramNeverWritesBreakTheFile) {
   const std::size_t row34 = 4 + 34 * 89;
   const std::size_t brace2 = 4009 + 2 * 87;
   const std::size_t floor0 = 6619;
+  const std::size_t hardware20 = 4 + 20 * 101;
   const struct {
     const char* what;
+    bool yd2;
     std::size_t at;
     std::string bytes;
     DataFileRead result;
   } cases[] = {
-      {"a zeroed strength", row34 + 5, std::string(16, '\0'), DataFileRead::Broken},
-      {"a NUL among the digits", row34 + 21,
+      {"a zeroed strength", false, row34 + 5, std::string(16, '\0'), DataFileRead::Broken},
+      {"a NUL among the digits", false, row34 + 21,
        std::string("          64\0"
                    "000",
                    16),
        DataFileRead::Broken},
-      {"a blank after the digits", row34 + 37, "           1500 ", DataFileRead::Broken},
-      {"no digit", row34 + 37, std::string(16, ' '), DataFileRead::Broken},
-      {"beyond 32 bits", row34 + 37, "     99999999999", DataFileRead::Broken},
-      {"a flag written to the left", row34 + 53, "0 ", DataFileRead::Broken},
-      {"a name going on after a NUL", row34 + 57 + 3, std::string("\0x", 2), DataFileRead::Broken},
-      {"a symbol going on after a NUL", brace2 + 1, std::string("\0\0B", 3), DataFileRead::Broken},
-      {"a floor factor zeroed", floor0 + 32, std::string(16, '\0'), DataFileRead::Broken},
+      {"a blank after the digits", false, row34 + 37, "           1500 ", DataFileRead::Broken},
+      {"no digit", false, row34 + 37, std::string(16, ' '), DataFileRead::Broken},
+      {"beyond 32 bits", false, row34 + 37, "     99999999999", DataFileRead::Broken},
+      {"a flag written to the left", false, row34 + 53, "0 ", DataFileRead::Broken},
+      {"a name going on after a NUL", false, row34 + 57 + 3, std::string("\0x", 2), DataFileRead::Broken},
+      {"a symbol going on after a NUL", false, brace2 + 1, std::string("\0\0B", 3), DataFileRead::Broken},
+      {"a floor factor zeroed", false, floor0 + 32, std::string(16, '\0'), DataFileRead::Broken},
+      {"a strength of 100001 kN/m", false, row34 + 5, "       100001000", DataFileRead::Broken},
+      {"a floor factor of 1000.001", false, floor0 + 32, "         1000001", DataFileRead::Broken},
+      {"a zeroed tension", true, hardware20 + 85, std::string(16, '\0'), DataFileRead::Broken},
+      {"a tension shifted left", true, hardware20 + 85, "           7500 ", DataFileRead::Broken},
+      {"a tension beyond 32 bits", true, hardware20 + 85, "   -999999999999", DataFileRead::Broken},
       // What printf does write.
-      {"a negative number", row34 + 37, "           -1500", DataFileRead::Read},
-      {"a symbol of five bytes", brace2, "ABCDE", DataFileRead::Read},
-      {"a name of 32 bytes", row34 + 57, std::string(32, 'n'), DataFileRead::Read},
+      {"a negative number", false, row34 + 37, "           -1500", DataFileRead::Read},
+      {"a strength of 100000 kN/m", false, row34 + 5, "       100000000", DataFileRead::Read},
+      {"a symbol of five bytes", false, brace2, "ABCDE", DataFileRead::Read},
+      {"a name of 32 bytes", false, row34 + 57, std::string(32, 'n'), DataFileRead::Read},
+      {"padding after a hardware name's end", true, hardware20 + 60, "xyz", DataFileRead::Read},
   };
-  ElementTableSet start = LiveSet();
-  CopyToFixed(start.Panels[34].Name, PanelNameCapacity, u"上塗り合板");
-  const std::vector<unsigned char> good = WriteElementDataFile(start);
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    std::vector<unsigned char> bytes = good;
-    std::memcpy(bytes.data() + c.at, c.bytes.data(), c.bytes.size());
-    ElementTableSet set = LiveSet();
-    EXPECT_EQ(ReadElementDataFile(bytes, set), c.result);
-  }
-}
-
-TEST(JointHardwareFile, FieldsTheProgramNeverWritesBreakTheFile) {
+  ElementTableSet tables = LiveSet();
+  CopyToFixed(tables.Panels[34].Name, PanelNameCapacity, u"上塗り合板");
   JointHardwareRow rows[JointHardwareTableRows];
   std::copy(std::begin(JointHardwareTable), std::end(JointHardwareTable), rows);
-  const std::vector<unsigned char> good = WriteJointHardwareFile(rows);
-  const std::size_t row20 = 4 + 20 * 101;
-  const struct {
-    const char* what;
-    std::size_t at;
-    std::string bytes;
-    DataFileRead result;
-  } cases[] = {
-      {"a zeroed tension", row20 + 85, std::string(16, '\0'), DataFileRead::Broken},
-      {"a tension shifted left", row20 + 85, "           7500 ", DataFileRead::Broken},
-      {"a tension beyond 32 bits", row20 + 85, "   -999999999999", DataFileRead::Broken},
-      {"padding after a name's end", row20 + 60, "xyz", DataFileRead::Read},
-  };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    std::vector<unsigned char> bytes = good;
+    std::vector<unsigned char> bytes = c.yd2 ? WriteJointHardwareFile(rows) : WriteElementDataFile(tables);
     std::memcpy(bytes.data() + c.at, c.bytes.data(), c.bytes.size());
+    ElementTableSet set = LiveSet();
     JointHardwareRow read[JointHardwareTableRows];
-    EXPECT_EQ(ReadJointHardwareFile(bytes, read), c.result);
+    EXPECT_EQ(c.yd2 ? ReadJointHardwareFile(bytes, read) : ReadElementDataFile(bytes, set), c.result);
   }
 }
 
