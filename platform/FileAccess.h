@@ -34,8 +34,9 @@ bool ReadBoundedFile(
 
 // Replaces the file at path with size bytes so that a failure at any point
 // loses nothing:
-// - the bytes go to a temporary file in the same folder, which is flushed
-//   to the disk (fsync) before anything else changes;
+// - the bytes go to a temporary file in the same folder (named after the
+//   file, shortened where the folder's limit on name length needs it), which
+//   is flushed to the disk (fsync) before anything else changes;
 // - with a backupPath (not the file's own name), the file that was at path
 //   becomes the backup, replacing an older one only once the new file is in
 //   place;
