@@ -3,8 +3,9 @@
 # make test-sanitized - build the core and its tests with AddressSanitizer and
 #                       UndefinedBehaviorSanitizer (no GUI) and run them
 # make test-sanitized-gui - the same with the GUI and its tests
-# make fuzz           - build the project-file fuzzer with clang and run it
-#                       for FUZZ_SECONDS on fresh seeds and the regression corpus
+# make fuzz           - build the project-file and data-file fuzzers with clang
+#                       and run each for FUZZ_SECONDS on fresh seeds and its
+#                       regression corpus
 # make bench          - build and run the benchmarks
 # make format         - format every source with clang-format
 # make format-check   - fail on any source that clang-format would change
@@ -75,6 +76,11 @@ fuzz: fuzz-deps
 	./$(FUZZ_BUILD_DIR)/fuzz/make_fuzz_seeds $(FUZZ_BUILD_DIR)/corpus tests/data/damaged
 	./$(FUZZ_BUILD_DIR)/fuzz/project_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=80000 \
 	  -artifact_prefix=$(FUZZ_BUILD_DIR)/artifacts/ $(FUZZ_BUILD_DIR)/corpus tests/data/fuzz-corpus
+	@# The data files, seeded with their fixtures.
+	mkdir -p $(FUZZ_BUILD_DIR)/data-corpus
+	./$(FUZZ_BUILD_DIR)/fuzz/data_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8000 \
+	  -artifact_prefix=$(FUZZ_BUILD_DIR)/artifacts/ $(FUZZ_BUILD_DIR)/data-corpus tests/data/datafiles \
+	  tests/data/data-fuzz-corpus
 
 bench: build
 	./$(BUILD_DIR)/bench/project_file_bench

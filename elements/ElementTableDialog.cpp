@@ -17,7 +17,6 @@
 
 #include "elements/TableEdits.h"
 #include "model/FileState.h"
-#include "platform/FileAccess.h"
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
 #include "platform/qt/FileDialogs.h"
@@ -310,10 +309,8 @@ void TDkabetsuikaDlg::BloadClick() {
   request.Filter = kDataFileFilter;
   const std::optional<std::string> path = AskFileName(request);
   if (!path) return;
-  std::vector<unsigned char> bytes;
-  if (!ReadWholeFile(*path, bytes, nullptr)) bytes.clear();
   ElementTableSet loaded = EditedElementTables;
-  switch (ReadElementDataFile(bytes, loaded)) {
+  switch (LoadElementDataFile(*path, loaded)) {
     case DataFileRead::WrongMagic:
       MessageBox("Brenvik2012の\n\nデータファイルではありません。", "読み込みエラー", MB_ICONINFORMATION);
       return;

@@ -15,7 +15,6 @@
 #include "elements/TableEdits.h"
 #include "model/FileState.h"
 #include "model/JointHardwareFile.h"
-#include "platform/FileAccess.h"
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
 #include "platform/qt/FileDialogs.h"
@@ -174,9 +173,7 @@ void TsetsuDlg::BloadClick() {
   request.Filter = kDataFileFilter;
   const std::optional<std::string> path = AskFileName(request);
   if (!path) return;
-  std::vector<unsigned char> bytes;
-  if (!ReadWholeFile(*path, bytes, nullptr)) bytes.clear();
-  switch (ReadJointHardwareFile(bytes, EditedJointHardwareTable)) {
+  switch (LoadJointHardwareFile(*path, EditedJointHardwareTable)) {
     case DataFileRead::WrongMagic:
       MessageBox("Brenvik2025の\n\n金物データファイルではありません。", "読み込みエラー", MB_ICONINFORMATION);
       return;

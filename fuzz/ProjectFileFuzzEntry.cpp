@@ -9,27 +9,17 @@
 
 #include "analysis/PendingMessages.h"
 #include "analysis/RecalculationChain.h"
-#include "model/ElementTables.h"
-#include "model/Grid.h"
 #include "model/ModelReset.h"
 #include "model/ModelValidation.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectFileOpen.h"
-#include "model/ProjectSettings.h"
 #include "platform/ScriptedMessageBox.h"
 
 namespace {
 
-class SilentMessageBox : public MessageBoxPort {
- public:
-  int Show(std::string_view, std::string_view, int flags) override { return DefaultMessageBoxAnswer(flags); }
-};
-
 // The program as it starts.
 void StartFresh() {
-  RestoreProjectSettingsStartValues();
-  RestoreElementTableStartValues();
-  GridModule = DefaultGridModule;
+  RestoreProjectStartValues();
   ResetModel(ResetForStartUp);
   ClearPendingMessages();
 }

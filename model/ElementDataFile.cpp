@@ -6,7 +6,9 @@
 #include <limits>
 #include <string_view>
 
+#include "model/ModelValidation.h"
 #include "model/ProjectFileFields.h"
+#include "platform/FileAccess.h"
 #include "platform/TextCodec.h"
 
 namespace {
@@ -20,6 +22,7 @@ constexpr std::size_t MudWallRowsAt = BraceRowsAt + BraceTableRows * SpecRowByte
 constexpr std::size_t FloorRowsAt = MudWallRowsAt + MudWallTableRows * SpecRowBytes;  // 6619
 static_assert(FloorRowsAt + FloorUserRowCount * FloorRowBytes == ElementDataFileSize);
 
+constexpr std::string_view kElementDataMagic{"yd1\0", 4};
 constexpr std::size_t SymbolFieldBytes = 5;
 constexpr std::size_t SymbolBytesRead = 4;  // the fifth byte of a symbol never comes back
 constexpr std::size_t NameFieldBytes = 32;
@@ -28,11 +31,30 @@ constexpr int FlagFieldBytes = 2;
 
 bool IsCp932LeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
-void AppendText(std::vector<unsigned char>& out, const char16_t* text, std::size_t capacity,
-                std::size_t fieldBytes, std::size_t maxBytes) {
-  const std::string bytes = Cp932Within(text, capacity, maxBytes);
+// A symbol's bytes as they come back from a file: the fourth goes when it
+// is a blank, and then the third when it is one too (a symbol of one
+// character and a blank, like "釘　" in ASCII terms, keeps its second byte).
+void TrimSymbolBytes(std::string& bytes) {
+  if (bytes.size() < SymbolBytesRead || bytes[3] != ' ') return;
+  bytes.resize(3);
+  if (bytes[2] == ' ') bytes.resize(2);
+}
+
+void AppendBytes(std::vector<unsigned char>& out, const std::string& bytes, std::size_t fieldBytes) {
   out.insert(out.end(), bytes.begin(), bytes.end());
   out.insert(out.end(), fieldBytes - bytes.size(), 0);
+}
+
+void AppendText(std::vector<unsigned char>& out, const char16_t* text, std::size_t capacity,
+                std::size_t fieldBytes) {
+  AppendBytes(out, Cp932Within(text, capacity, fieldBytes), fieldBytes);
+}
+
+// Written as a reader gives it back, so that save, load and save agree.
+void AppendSymbol(std::vector<unsigned char>& out, const char16_t (&symbol)[ElementSymbolCapacity]) {
+  std::string bytes = Cp932Within(symbol, ElementSymbolCapacity, SymbolBytesRead);
+  TrimSymbolBytes(bytes);
+  AppendBytes(out, bytes, SymbolFieldBytes);
 }
 
 void AppendNumber(std::vector<unsigned char>& out, double value) {
@@ -41,59 +63,71 @@ void AppendNumber(std::vector<unsigned char>& out, double value) {
 
 template <typename Row>
 void AppendRow(std::vector<unsigned char>& out, const Row& row, bool withDisplayKind) {
-  AppendText(out, row.Symbol, ElementSymbolCapacity, SymbolFieldBytes, SymbolBytesRead);
+  AppendSymbol(out, row.Symbol);
   AppendNumber(out, row.Strength);
   AppendNumber(out, row.Stiffness);
   AppendNumber(out, row.WallFactor);
   AppendIntField(out, row.DiagnosisOnly, FlagFieldBytes);
   if constexpr (requires { row.DisplayKind; })
     if (withDisplayKind) AppendIntField(out, row.DisplayKind, FlagFieldBytes);
-  AppendText(out, row.Name, sizeof row.Name / sizeof row.Name[0], NameFieldBytes, NameFieldBytes);
+  AppendText(out, row.Name, sizeof row.Name / sizeof row.Name[0], NameFieldBytes);
 }
 
-// Reads the fields of one file in order; never past the end.
+// Reads the fields of one file in order; never past the end. A field the
+// program never writes (a number or flag that is not printf's text, a text
+// that goes on after a NUL) marks the file as broken.
 class RowReader {
  public:
   RowReader(std::span<const unsigned char> bytes, std::size_t at) : bytes_(bytes), at_(at) {}
+
+  bool Ok() const { return ok_; }
 
   std::span<const unsigned char> Take(std::size_t n) {
     const auto field = bytes_.subspan(at_, n);
     at_ += n;
     return field;
   }
-  double Number() { return ValueOfMilliField(Take(NumberFieldBytes)); }
-  int64_t Flag() { return ParseIntField(Take(FlagFieldBytes)); }
+  double Number() {
+    const auto field = Take(NumberFieldBytes);
+    const int64_t milli = ParseIntField(field);
+    if (!IsPrintedInteger(field) || milli < INT32_MIN || milli > INT32_MAX) ok_ = false;
+    return ValueOfMilliField(field);
+  }
+  int64_t Flag() {
+    const auto field = Take(FlagFieldBytes);
+    if (!IsPrintedInteger(field)) ok_ = false;
+    return ParseIntField(field);
+  }
 
-  // A symbol keeps its first four bytes less the trailing blanks of bytes 2
-  // and 3 (a symbol of one character and a blank, like "釘　" in ASCII
-  // terms, keeps its second byte).
+  // A symbol keeps its first four bytes, trimmed (TrimSymbolBytes).
   template <std::size_t N>
   void Symbol(char16_t (&out)[N]) {
-    const auto field = Take(SymbolFieldBytes);
-    unsigned char b[SymbolBytesRead + 1] = {};
-    std::memcpy(b, field.data(), SymbolBytesRead);
-    if (b[3] == ' ') {
-      b[3] = 0;
-      if (b[2] == ' ') b[2] = 0;
-    }
-    Text(b, SymbolBytesRead, out, N);
+    std::string bytes = TextBytes(Take(SymbolFieldBytes), SymbolBytesRead);
+    TrimSymbolBytes(bytes);
+    CopyToFixed(out, N, Cp932ToUtf16(bytes));
   }
   template <std::size_t N>
   void Name(char16_t (&out)[N]) {
-    const auto field = Take(NameFieldBytes);
-    Text(field.data(), NameFieldBytes, out, N);
+    CopyToFixed(out, N, Cp932ToUtf16(TextBytes(Take(NameFieldBytes), NameFieldBytes)));
   }
 
  private:
-  static void Text(const unsigned char* b, std::size_t n, char16_t* out, std::size_t capacity) {
+  // The bytes of a text field before its first NUL, at most maxBytes.
+  std::string TextBytes(std::span<const unsigned char> field, std::size_t maxBytes) {
+    if (!IsZeroPaddedText(field, 1)) ok_ = false;
     std::size_t length = 0;
-    while (length < n && b[length] != 0) ++length;
-    CopyToFixed(out, capacity, Cp932ToUtf16(std::string_view(reinterpret_cast<const char*>(b), length)));
+    while (length < maxBytes && field[length] != 0) ++length;
+    return {reinterpret_cast<const char*>(field.data()), length};
   }
 
   std::span<const unsigned char> bytes_;
   std::size_t at_;
+  bool ok_ = true;
 };
+
+bool AcceptsMagic(std::span<const unsigned char> prefix, std::string_view magic) {
+  return prefix.size() >= 4 && std::memcmp(prefix.data(), magic.data(), 4) == 0;
+}
 
 template <typename Row>
 bool ReadRow(RowReader& in, Row& row, bool withDisplayKind) {
@@ -109,7 +143,8 @@ bool ReadRow(RowReader& in, Row& row, bool withDisplayKind) {
   if (diagnosisOnly < 0 || diagnosisOnly > 1 || displayKind < 0 || displayKind > 3) return false;
   row.DiagnosisOnly = static_cast<int32_t>(diagnosisOnly);
   if constexpr (requires { row.DisplayKind; }) row.DisplayKind = static_cast<int32_t>(displayKind);
-  return true;
+  // The bounds of the project file's tables, which these rows go into.
+  return AreTableNumbersValid(row);
 }
 
 }  // namespace
@@ -176,17 +211,17 @@ std::vector<unsigned char> WriteElementDataFile(const ElementTableSet& set) {
   for (const ElementSpecRow& row : set.Braces) AppendRow(out, row, false);
   for (const ElementSpecRow& row : set.MudWalls) AppendRow(out, row, false);
   for (int i = 0; i < FloorUserRowCount; ++i) {
-    AppendText(out, set.FloorSpecName[i], FloorFactorNameCapacity, NameFieldBytes, NameFieldBytes);
+    AppendText(out, set.FloorSpecName[i], FloorFactorNameCapacity, NameFieldBytes);
     AppendNumber(out, set.FloorSpecFactor[i]);
-    AppendText(out, set.HorizontalBraceName[i], FloorFactorNameCapacity, NameFieldBytes, NameFieldBytes);
+    AppendText(out, set.HorizontalBraceName[i], FloorFactorNameCapacity, NameFieldBytes);
     AppendNumber(out, set.HorizontalBraceFactor[i]);
   }
   return out;
 }
 
 DataFileRead ReadElementDataFile(std::span<const unsigned char> bytes, ElementTableSet& out) {
-  if (bytes.size() < 4 || std::memcmp(bytes.data(), "yd1", 4) != 0) return DataFileRead::WrongMagic;
-  if (bytes.size() < ElementDataFileSize) return DataFileRead::Broken;
+  if (!AcceptsMagic(bytes, kElementDataMagic)) return DataFileRead::WrongMagic;
+  if (bytes.size() != ElementDataFileSize) return DataFileRead::Broken;
   ElementTableSet set = out;
   RowReader in(bytes, PanelRowsAt);
   bool ok = true;
@@ -198,10 +233,27 @@ DataFileRead ReadElementDataFile(std::span<const unsigned char> bytes, ElementTa
     set.FloorSpecFactor[i] = in.Number();
     in.Name(set.HorizontalBraceName[i]);
     set.HorizontalBraceFactor[i] = in.Number();
+    ok = ok && IsValidFloorFactor(set.FloorSpecFactor[i]) && IsValidFloorFactor(set.HorizontalBraceFactor[i]);
   }
-  if (!ok) return DataFileRead::Broken;
+  if (!ok || !in.Ok()) return DataFileRead::Broken;
   out = set;
   return DataFileRead::Read;
+}
+
+DataFileRead ReadDataFileBytes(const std::string& path, std::string_view magic, std::size_t layoutSize,
+                               std::vector<unsigned char>& bytes) {
+  const auto known = [magic](std::span<const unsigned char> prefix, const std::string&) {
+    return AcceptsMagic(prefix, magic);
+  };
+  BoundedReadRefusal refusal = BoundedReadRefusal::None;
+  if (ReadBoundedFile(path, layoutSize, 4, known, bytes, nullptr, &refusal)) return DataFileRead::Read;
+  return refusal == BoundedReadRefusal::TooLarge ? DataFileRead::Broken : DataFileRead::WrongMagic;
+}
+
+DataFileRead LoadElementDataFile(const std::string& path, ElementTableSet& out) {
+  std::vector<unsigned char> bytes;
+  const DataFileRead read = ReadDataFileBytes(path, kElementDataMagic, ElementDataFileSize, bytes);
+  return read == DataFileRead::Read ? ReadElementDataFile(bytes, out) : read;
 }
 
 void TakeLoadedElementData(const ElementTableSet& loaded, bool panelsUnlocked, bool bracesUnlocked,

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/ElementTables.h"
@@ -40,11 +41,25 @@ std::vector<unsigned char> WriteElementDataFile(const ElementTableSet& set);
 enum class DataFileRead : int32_t {
   Read,
   WrongMagic,  // not this kind of file (or not readable at all)
-  Broken,      // shorter than the layout, or a value the program never writes
+  Broken,      // not the layout's length, or a field the program never writes
 };
 // Reads a whole file into out; out is untouched unless the result is Read.
-// Diagnosis-only flags must be 0 or 1 and display kinds 0 to 3.
+// A file is broken unless it has exactly the layout's length, every number
+// field is what "%16li" writes (blanks, a sign, digits to its end: a field
+// shifted by an inserted or lost byte is not), every flag field what "%2i"
+// writes (diagnosis-only 0 or 1, display kind 0 to 3), every text field
+// ends in zeros only (no NUL inside a text), and the numbers lie within the
+// bounds the project file keeps for its tables (FileNumberBounds).
 DataFileRead ReadElementDataFile(std::span<const unsigned char> bytes, ElementTableSet& out);
+
+// The bytes of a data file at path for its reader: only a regular file (no
+// FIFO, device or folder) whose first four bytes are magic (with its NUL) is
+// read, and nothing beyond layoutSize bytes. WrongMagic for what cannot be
+// such a file, Broken for a file of that kind that is longer than its layout.
+DataFileRead ReadDataFileBytes(const std::string& path, std::string_view magic, std::size_t layoutSize,
+                               std::vector<unsigned char>& bytes);
+// 読込 of the element-table editor: ReadDataFileBytes and ReadElementDataFile.
+DataFileRead LoadElementDataFile(const std::string& path, ElementTableSet& out);
 
 // Takes a loaded file into the working set by the editor's lock boxes: panel
 // rows 34..43 always and every panel row but 44 when panels are unlocked

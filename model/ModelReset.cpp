@@ -4,6 +4,7 @@
 
 #include "model/DeteriorationPoints.h"
 #include "model/ElementLists.h"
+#include "model/ElementTables.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
 #include "model/MainWindowPort.h"
@@ -73,4 +74,10 @@ void ResetModel(int32_t mode) {
 
   ModifiedFlag = 0;
   RefreshMainWindow();
+}
+
+void RestoreProjectStartValues() {
+  RestoreProjectSettingsStartValues();
+  RestoreElementTableStartValues();
+  GridModule = DefaultGridModule;
 }

@@ -9,3 +9,8 @@ enum ResetMode : int32_t {
 };
 
 void ResetModel(int32_t mode);
+
+// Puts back what a project brings and the resets keep (every setting, the
+// element tables, the joint hardware and the grid module) to the values the
+// program starts with.
+void RestoreProjectStartValues();

@@ -60,12 +60,15 @@ bool IsValidRecord(const GableWallRecord& r) {
   return TwoPointsOnGrid(r) && In(r.WeightClass, 0, 2) && In(r.Shape, 0, 2);
 }
 
+// An area's weight class: 0 light, 1 heavy, 2 very heavy, 3 individual, and
+// 4 for the kinds that have no weight choice (the palette gives it to an
+// atrium, an attic, the largest rectangle and a single load).
 bool IsValidRecord(const RoofFloorRectRecord& r) {
-  return TwoPointsOnGrid(r) && In(r.AreaCode, 0, 19) && In(r.WeightClass, 0, 3);
+  return TwoPointsOnGrid(r) && In(r.AreaCode, 0, 19) && In(r.WeightClass, 0, 4);
 }
 
 bool IsValidRecord(const RoofFloorTriangleRecord& r) {
-  return ThreePointsOnGrid(r) && In(r.AreaCode, 0, 19) && In(r.WeightClass, 0, 3);
+  return ThreePointsOnGrid(r) && In(r.AreaCode, 0, 19) && In(r.WeightClass, 0, 4);
 }
 
 bool IsValidRecord(const FloorSpecRectRecord& r) { return TwoPointsOnGrid(r) && IsFloorSpecCode(r.SpecCode); }

@@ -52,28 +52,6 @@ char16_t Utf16LeAt(std::span<const unsigned char> f, std::size_t i) {
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
-// The text of a UTF-16LE field up to its NUL, at most maxChars units. A high
-// surrogate at the end whose partner follows in the field is dropped with
-// it; one without a partner becomes U+FFFD, so that it reads the same after
-// every save instead of being lost one load later.
-std::u16string DecodeUtf16Le(std::span<const unsigned char> f, std::size_t maxChars) {
-  std::u16string text;
-  std::size_t i = 0;
-  for (; i + 1 < f.size() && text.size() < maxChars; i += 2) {
-    const char16_t c = Utf16LeAt(f, i);
-    if (c == u'\0') break;
-    text.push_back(c);
-  }
-  if (!text.empty() && IsHighSurrogate(text.back())) {
-    const bool partnerCut = text.size() == maxChars && i + 1 < f.size() && IsLowSurrogate(Utf16LeAt(f, i));
-    if (partnerCut)
-      text.pop_back();
-    else
-      text.back() = u'\uFFFD';
-  }
-  return text;
-}
-
 // The bytes of f before its first NUL, at most maxBytes of them.
 std::string_view BytesUpToNul(std::span<const unsigned char> f, std::size_t maxBytes) {
   const std::size_t limit = std::min(f.size(), maxBytes);
@@ -82,7 +60,6 @@ std::string_view BytesUpToNul(std::span<const unsigned char> f, std::size_t maxB
   return {reinterpret_cast<const char*>(f.data()), n};
 }
 
-// A blank fourth and then a blank third character end a symbol there.
 template <class String>
 void TrimSymbol(String& s) {
   if (s.size() >= 4 && s[3] == ' ') s.resize(3);
@@ -90,6 +67,48 @@ void TrimSymbol(String& s) {
 }
 
 }  // namespace
+
+bool HasNulByte(std::span<const unsigned char> f) { return std::find(f.begin(), f.end(), 0) != f.end(); }
+
+bool IsPrintedInteger(std::span<const unsigned char> f) {
+  std::size_t i = 0;
+  while (i < f.size() && f[i] == ' ') ++i;
+  if (i < f.size() && f[i] == '-') ++i;
+  if (i == f.size()) return false;
+  return std::all_of(f.begin() + static_cast<std::ptrdiff_t>(i), f.end(), IsDigit);
+}
+
+bool IsZeroPaddedText(std::span<const unsigned char> f, std::size_t unitBytes) {
+  std::size_t end = 0;
+  while (end + unitBytes <= f.size() && std::any_of(f.begin() + static_cast<std::ptrdiff_t>(end),
+                                                    f.begin() + static_cast<std::ptrdiff_t>(end + unitBytes),
+                                                    [](unsigned char b) { return b; }))
+    end += unitBytes;
+  return end + unitBytes > f.size() || !std::any_of(f.begin() + static_cast<std::ptrdiff_t>(end), f.end(),
+                                                    [](unsigned char b) { return b != 0; });
+}
+
+std::u16string ReadableText(std::u16string_view text, std::size_t maxChars) {
+  std::u16string kept(text.substr(0, std::min(text.size(), maxChars)));
+  if (!kept.empty() && IsHighSurrogate(kept.back()) && kept.size() < text.size() &&
+      IsLowSurrogate(text[kept.size()]))
+    kept.pop_back();
+  if (!kept.empty() && IsHighSurrogate(kept.back())) kept.back() = u'\uFFFD';
+  return kept;
+}
+
+std::u16string DecodeUtf16LeField(std::span<const unsigned char> f, std::size_t maxChars) {
+  std::u16string text;
+  for (std::size_t i = 0; i + 1 < f.size(); i += 2) {
+    const char16_t c = Utf16LeAt(f, i);
+    if (c == u'\0') break;
+    text.push_back(c);
+  }
+  return ReadableText(text, maxChars);
+}
+
+void TrimTableSymbol(std::u16string& symbol) { TrimSymbol(symbol); }
+void TrimTableSymbol(std::string& symbol) { TrimSymbol(symbol); }
 
 void AppendIntField(std::vector<unsigned char>& out, int64_t value, int width) {
   value = std::clamp(value, SmallestFitting(width), LargestFitting(width));
@@ -173,12 +192,21 @@ void FieldWriter::LeftFixed(double value, int width, int decimals) {
 }
 
 void FieldWriter::Text(const char16_t* text, std::size_t capacity, int utf16Bytes, int /*ytaBytes*/) {
-  const std::u16string_view view = FixedView(text, capacity);
+  Utf16(ReadableText(FixedView(text, capacity), static_cast<std::size_t>(utf16Bytes) / 2), utf16Bytes);
+}
+
+void FieldWriter::TableSymbol(const char16_t* text, std::size_t capacity) {
+  std::u16string symbol = ReadableText(FixedView(text, capacity), TableSymbolCharacters);
+  TrimTableSymbol(symbol);
+  Utf16(symbol, 10);
+}
+
+void FieldWriter::Utf16(std::u16string_view text, int utf16Bytes) {
   const std::size_t chars = static_cast<std::size_t>(utf16Bytes) / 2;
-  const std::size_t written = std::min(view.size(), chars);
+  const std::size_t written = std::min(text.size(), chars);
   for (std::size_t i = 0; i < written; ++i) {
-    out_.push_back(static_cast<unsigned char>(view[i] & 0xFF));
-    out_.push_back(static_cast<unsigned char>(view[i] >> 8));
+    out_.push_back(static_cast<unsigned char>(text[i] & 0xFF));
+    out_.push_back(static_cast<unsigned char>(text[i] >> 8));
   }
   out_.insert(out_.end(), 2 * (chars - written), 0);  // the NUL character and the filler
 }
@@ -195,25 +223,37 @@ std::span<const unsigned char> FieldReader::Take(std::size_t n) {
   return field;
 }
 
+std::span<const unsigned char> FieldReader::TakeNumber(std::size_t n) {
+  const auto f = Take(n);
+  if (!failed_ && HasNulByte(f)) failed_ = true;
+  return failed_ ? std::span<const unsigned char>() : f;
+}
+
 void FieldReader::Int(int32_t& value, int width) {
-  const auto f = Take(static_cast<std::size_t>(width));
+  const auto f = TakeNumber(static_cast<std::size_t>(width));
   if (failed_) return;
   value = static_cast<int32_t>(std::clamp<int64_t>(ParseIntField(f), INT32_MIN, INT32_MAX));
 }
 
 void FieldReader::Milli(double& value, int width) {
-  const auto f = Take(static_cast<std::size_t>(width));
+  const auto f = TakeNumber(static_cast<std::size_t>(width));
   if (!failed_) value = ParseDecimalField(f) / 1000;
 }
 
 void FieldReader::Tenths(double& value) {
-  const auto f = Take(4);
+  const auto f = TakeNumber(4);
   if (!failed_) value = ParseDecimalField(f) / 10;
 }
 
 void FieldReader::Fixed(double& value, int width, int) {
-  const auto f = Take(static_cast<std::size_t>(width));
+  const auto f = TakeNumber(static_cast<std::size_t>(width));
   if (!failed_) value = ParseDecimalField(f);
+}
+
+std::span<const unsigned char> FieldReader::TakeUtf16Text(std::size_t n) {
+  const auto f = Take(n);
+  if (!failed_ && !IsZeroPaddedText(f, 2)) failed_ = true;
+  return failed_ ? std::span<const unsigned char>() : f;
 }
 
 void FieldReader::Text(char16_t* text, std::size_t capacity, int utf16Bytes, int ytaBytes) {
@@ -221,8 +261,8 @@ void FieldReader::Text(char16_t* text, std::size_t capacity, int utf16Bytes, int
     Text8(text, capacity, static_cast<std::size_t>(ytaBytes));
     return;
   }
-  const auto f = Take(static_cast<std::size_t>(utf16Bytes));
-  if (!failed_) CopyToFixed(text, capacity, DecodeUtf16Le(f, f.size() / 2));
+  const auto f = TakeUtf16Text(static_cast<std::size_t>(utf16Bytes));
+  if (!failed_) CopyToFixed(text, capacity, DecodeUtf16LeField(f, f.size() / 2));
 }
 
 void FieldReader::Text8(char16_t* text, std::size_t capacity, std::size_t n) {
@@ -248,14 +288,14 @@ void FieldReader::TableSymbol(char16_t* text, std::size_t capacity) {
     const auto f = Take(5);
     if (failed_) return;
     std::string bytes(BytesUpToNul(f, TableSymbolCharacters));
-    TrimSymbol(bytes);
+    TrimTableSymbol(bytes);
     CopyToFixed(text, capacity, Cp932ToUtf16(bytes));
     return;
   }
-  const auto f = Take(10);
+  const auto f = TakeUtf16Text(10);
   if (failed_) return;
-  std::u16string symbol = DecodeUtf16Le(f, TableSymbolCharacters);
-  TrimSymbol(symbol);
+  std::u16string symbol = DecodeUtf16LeField(f, TableSymbolCharacters);
+  TrimTableSymbol(symbol);
   CopyToFixed(text, capacity, symbol);
 }
 
@@ -265,8 +305,8 @@ void FieldReader::TableName(char16_t* text, std::size_t capacity) {
     if (!failed_) CopyToFixed(text, capacity, Cp932ToUtf16(BytesUpToNul(f, 32)));
     return;
   }
-  const auto f = Take(66);
-  if (!failed_) CopyToFixed(text, capacity, DecodeUtf16Le(f, 32));
+  const auto f = TakeUtf16Text(66);
+  if (!failed_) CopyToFixed(text, capacity, DecodeUtf16LeField(f, TableNameCharacters));
 }
 
 void FieldReader::LabelText(char16_t* text, std::size_t capacity) {
@@ -280,6 +320,6 @@ void FieldReader::LabelText(char16_t* text, std::size_t capacity) {
     return;
   }
   // The whole text up to its NUL: blanks inside a label belong to it.
-  const auto f = Take(82);
-  if (!failed_) CopyToFixed(text, capacity, DecodeUtf16Le(f, 40));
+  const auto f = TakeUtf16Text(82);
+  if (!failed_) CopyToFixed(text, capacity, DecodeUtf16LeField(f, LabelTextCharacters));
 }

@@ -12,8 +12,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/TextCodec.h"
 
 // Which widths the text fields and some number fields have: those of the
 // current layout ("ytc", also "ytb") or those of "yta" (8-bit texts in
@@ -22,6 +25,9 @@ enum class FieldWidths { Ytc, Yta };
 
 // The characters (bytes in "yta") of an element-table symbol that a file holds.
 constexpr std::size_t TableSymbolCharacters = 4;
+// The characters of an element-table name and of a text label that a reader keeps.
+constexpr std::size_t TableNameCharacters = 32;
+constexpr std::size_t LabelTextCharacters = 40;
 
 // Number text, shared by both streams and testable on its own.
 //
@@ -44,6 +50,34 @@ int64_t ScaledForField(double value, double scale);
 // digits [. digits]); 0 when there is none. Integers saturate at the int64 range.
 int64_t ParseIntField(std::span<const unsigned char> field);
 double ParseDecimalField(std::span<const unsigned char> field);
+
+// Checks that find a field shifted or overwritten, shared by every reader.
+//
+// A number that printf wrote never holds a NUL byte.
+bool HasNulByte(std::span<const unsigned char> field);
+// The whole field is what "%<width>li" writes: blanks, an optional minus
+// sign and at least one digit, the last byte a digit.
+bool IsPrintedInteger(std::span<const unsigned char> field);
+// A text field padded with zeros: after the first zero unit (of unitBytes
+// bytes: 1 for 8-bit texts, 2 for UTF-16) every byte is zero. A NUL inside a
+// text (a text that goes on after its end) fails.
+bool IsZeroPaddedText(std::span<const unsigned char> field, std::size_t unitBytes);
+
+// Texts as a reader gives them back, shared by the readers and the writers
+// (a writer writes exactly what a reader will give back, so that save, load
+// and save give the same bytes).
+//
+// The first maxChars units of text. A high surrogate left at the end loses
+// its partner: it is dropped when the partner was cut off, and a lone one
+// becomes U+FFFD (a NUL-terminated copy would drop it one load later).
+std::u16string ReadableText(std::u16string_view text, std::size_t maxChars);
+// The text of a UTF-16LE field up to its first zero unit, kept as
+// ReadableText keeps it; a last odd byte is padding.
+std::u16string DecodeUtf16LeField(std::span<const unsigned char> field, std::size_t maxChars);
+// An element-table symbol ends at a blank fourth and then at a blank third
+// character (bytes in the 8-bit layouts).
+void TrimTableSymbol(std::u16string& symbol);
+void TrimTableSymbol(std::string& symbol);
 
 class FieldWriter {
  public:
@@ -69,24 +103,26 @@ class FieldWriter {
 
   // A UTF-16LE text of utf16Bytes bytes: the text, a NUL character and zero
   // filler, or, for a text of utf16Bytes / 2 characters or more, its first
-  // utf16Bytes / 2 characters. The writer always writes the current widths.
+  // utf16Bytes / 2 characters. The writer always writes the current widths,
+  // and writes the text as the reader keeps it (ReadableText).
   void Text(const char16_t* text, std::size_t capacity, int utf16Bytes, int ytaBytes);
   template <std::size_t N>
   void Text(const char16_t (&text)[N], int utf16Bytes, int ytaBytes) {
     Text(text, N, utf16Bytes, ytaBytes);
   }
-  // Symbol and name of an element-table row, text of a text label.
+  // Symbol and name of an element-table row, text of a text label: at most
+  // the characters the reader keeps (a symbol trimmed as it reads it).
   template <std::size_t N>
   void TableSymbol(const char16_t (&text)[N]) {
-    Text(text, N, 10, 5);
+    TableSymbol(text, N);
   }
   template <std::size_t N>
   void TableName(const char16_t (&text)[N]) {
-    Text(text, N, 66, 33);
+    Utf16(ReadableText(FixedView(text, N), TableNameCharacters), 66);
   }
   template <std::size_t N>
   void LabelText(const char16_t (&text)[N]) {
-    Text(text, N, 82, 40);
+    Utf16(ReadableText(FixedView(text, N), LabelTextCharacters), 82);
   }
   // A UTF-16 text of the current layout only (joint-hardware rows).
   template <std::size_t N>
@@ -98,6 +134,9 @@ class FieldWriter {
   std::vector<unsigned char> TakeOutput() { return std::move(out_); }
 
  private:
+  void TableSymbol(const char16_t* text, std::size_t capacity);
+  void Utf16(std::u16string_view text, int utf16Bytes);
+
   std::vector<unsigned char> out_;
 };
 
@@ -170,6 +209,10 @@ class FieldReader {
   bool Word8(char16_t* text, std::size_t capacity, std::size_t n);
 
  private:
+  // A number field; a NUL byte in it makes the stream fail.
+  std::span<const unsigned char> TakeNumber(std::size_t n);
+  // A UTF-16 text field; anything but zeros after its end makes the stream fail.
+  std::span<const unsigned char> TakeUtf16Text(std::size_t n);
   void TableSymbol(char16_t* text, std::size_t capacity);
   void TableName(char16_t* text, std::size_t capacity);
   void LabelText(char16_t* text, std::size_t capacity);

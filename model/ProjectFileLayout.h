@@ -224,8 +224,12 @@ void TransferRecord(S& s, GableWallRecord& r) {
 // project, a partly read one and the same project saved and loaded again
 // agree.
 template <class Record>
+int32_t StoredAreaWeightClass(const Record& r) {
+  return r.AreaCode == 4 ? 1 : r.WeightClass;
+}
+template <class Record>
 void ApplyStoredAreaWeightClass(Record& r) {
-  if (r.AreaCode == 4) r.WeightClass = 1;
+  r.WeightClass = StoredAreaWeightClass(r);
 }
 
 template <class S>
@@ -447,7 +451,11 @@ void TransferOutlineBlock(S& s, OutlineData& d) {
 
 template <class S, class Record>
 void TransferAreaLoads(S& s, Record& r) {
-  s.Int(r.WeightClass, 5);
+  // Written as the readers will take it.
+  if constexpr (S::kReading)
+    s.Int(r.WeightClass, 5);
+  else
+    s.Int(StoredAreaWeightClass(r), 5);
   s.Fixed(r.DeadLoad, 7, 3);
   s.Fixed(r.Slope, 7, 3);
   s.NulExceptYta();

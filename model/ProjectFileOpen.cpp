@@ -8,6 +8,7 @@
 #include "model/ProjectFile.h"
 #include "platform/FileAccess.h"
 #include "platform/MessageBox.h"
+#include "platform/ScriptedMessageBox.h"
 
 namespace {
 
@@ -58,6 +59,28 @@ void FinishProjectLoad(bool complete) {
   if (!complete) ForgetPathOfPartialLoad();
 }
 
+namespace {
+
+bool RunReader(ProjectFileFormat format, std::span<const unsigned char> afterMagic) {
+  switch (format) {
+    case ProjectFileFormat::Ytc:
+      return ReadProjectFile(afterMagic);
+    case ProjectFileFormat::Ytb:
+      return ReadYtbFile(afterMagic);
+    case ProjectFileFormat::Yta:
+      return ReadYtaFile(afterMagic);
+    case ProjectFileFormat::Yt8Diagnosis:
+      return ReadYt8DiagnosisFile(afterMagic);
+    case ProjectFileFormat::Yt8Retrofit:
+      return ReadYt8RetrofitFile(afterMagic);
+    case ProjectFileFormat::Unreadable:
+      break;
+  }
+  return false;
+}
+
+}  // namespace
+
 OpenResult OpenProjectFile(std::span<const unsigned char> file, const std::string& path) {
   const ProjectFileFormat format = IdentifyProjectFile(file, path);
   if (format == ProjectFileFormat::Unreadable) {
@@ -67,25 +90,18 @@ OpenResult OpenProjectFile(std::span<const unsigned char> file, const std::strin
   CurrentFilePath = path;
   ResetModel(ResetBeforeLoad);
   const auto afterMagic = file.subspan(kMagicBytes);
-  bool complete = false;
-  switch (format) {
-    case ProjectFileFormat::Ytc:
-      complete = ReadProjectFile(afterMagic);
-      break;
-    case ProjectFileFormat::Ytb:
-      complete = ReadYtbFile(afterMagic);
-      break;
-    case ProjectFileFormat::Yta:
-      complete = ReadYtaFile(afterMagic);
-      break;
-    case ProjectFileFormat::Yt8Diagnosis:
-      complete = ReadYt8DiagnosisFile(afterMagic);
-      break;
-    case ProjectFileFormat::Yt8Retrofit:
-      complete = ReadYt8RetrofitFile(afterMagic);
-      break;
-    case ProjectFileFormat::Unreadable:
-      break;
+  const bool complete = RunReader(format, afterMagic);
+  if (!complete) {
+    // A complete file sets what its layout holds and the rest stays, as the
+    // older layouts expect. A refused one must not mix with the project open
+    // before it (its client, its methods, its tables): it is read again over
+    // the values the program starts with. The reader stops at the same place
+    // and keeps the same blocks; the damage has been reported already.
+    RestoreProjectStartValues();
+    ResetModel(ResetBeforeLoad);
+    SilentMessageBox silent;
+    ScopedMessageBoxPort quiet(&silent);
+    RunReader(format, afterMagic);
   }
   FinishProjectLoad(complete);
   UpdateUsedExtents();

@@ -47,4 +47,6 @@ void FinishProjectLoad(bool complete);
 // nothing. Otherwise path becomes the current file path (and the window
 // title), the model is reset for a load, the file's reader runs, the load is
 // finished (FinishProjectLoad) and the used extents follow the new project.
+// A broken file leaves what could be read of it over the values the program
+// starts with (RestoreProjectStartValues), nothing of the project open before.
 OpenResult OpenProjectFile(std::span<const unsigned char> file, const std::string& path);

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -79,6 +81,31 @@ std::string FollowLinks(const std::string& path) {
   return current;
 }
 
+// The longest file name the folder takes (NAME_MAX where the system does not say).
+std::size_t NameLengthLimit(const std::string& folder) {
+  const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+  return limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX;
+}
+
+// A mkstemp template beside finalPath: "." + its name + ".saving-XXXXXX".
+// A long name is shortened (never inside a UTF-8 character) so that the
+// temporary name is no longer than the folder allows: any name that the file
+// system takes can be saved.
+std::string TemporaryPathBeside(const std::string& finalPath) {
+  static constexpr std::string_view kSuffix = ".saving-XXXXXX";
+  const std::string folder = FolderOf(finalPath);
+  const std::size_t slash = finalPath.rfind('/');
+  std::string name = slash == std::string::npos ? finalPath : finalPath.substr(slash + 1);
+  const std::size_t limit = NameLengthLimit(folder);
+  const std::size_t room = limit > kSuffix.size() + 1 ? limit - kSuffix.size() - 1 : 0;
+  if (name.size() > room) {
+    std::size_t cut = room;
+    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+    name.resize(cut);
+  }
+  return folder + "/." + name + std::string(kSuffix);
+}
+
 // Writes all bytes to fd, asking the failure hook before every block.
 int WriteAll(int fd, const unsigned char* data, std::size_t size) {
   constexpr std::size_t kBlock = 1 << 16;
@@ -108,9 +135,7 @@ mode_t NewFileMode(const struct stat* replaced) {
 // temporary file is then gone).
 int WriteTemporaryFile(const std::string& finalPath, const unsigned char* data, std::size_t size, mode_t mode,
                        std::string& temporary) {
-  const std::size_t slash = finalPath.rfind('/');
-  const std::string name = slash == std::string::npos ? finalPath : finalPath.substr(slash + 1);
-  temporary = FolderOf(finalPath) + "/." + name + ".saving-XXXXXX";
+  temporary = TemporaryPathBeside(finalPath);
   FileDescriptor fd(::mkstemp(temporary.data()));
   if (fd.Get() < 0) {
     temporary.clear();
@@ -185,24 +210,35 @@ bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& out, std
   return true;
 }
 
-bool ReadBoundedFile(const std::string& path, std::size_t maxBytes, std::size_t prefixBytes,
-                     bool (*acceptPrefix)(std::span<const unsigned char>, const std::string&),
-                     std::vector<unsigned char>& out, std::string* error) {
+bool ReadBoundedFile(
+    const std::string& path, std::size_t maxBytes, std::size_t prefixBytes,
+    const std::function<bool(std::span<const unsigned char>, const std::string&)>& acceptPrefix,
+    std::vector<unsigned char>& out, std::string* error, BoundedReadRefusal* refusal) {
   out.clear();
+  auto refuse = [&](BoundedReadRefusal why, const char* what, int err) {
+    if (refusal) *refusal = why;
+    return Fail(error, what, path, err);
+  };
+  if (refusal) *refusal = BoundedReadRefusal::None;
   // Non-blocking, so that opening a FIFO without a writer does not wait.
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (fd.Get() < 0) return Fail(error, "Cannot open", path, errno);
+  if (fd.Get() < 0) return refuse(BoundedReadRefusal::CannotOpen, "Cannot open", errno);
   struct stat st;
-  if (::fstat(fd.Get(), &st) != 0) return Fail(error, "Cannot open", path, errno);
+  if (::fstat(fd.Get(), &st) != 0) return refuse(BoundedReadRefusal::CannotOpen, "Cannot open", errno);
   if (!S_ISREG(st.st_mode))
-    return Fail(error, "Not a regular file", path, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
-  if (static_cast<unsigned long long>(st.st_size) > maxBytes) return Fail(error, "Too large", path, EFBIG);
+    return refuse(BoundedReadRefusal::NotRegularFile, "Not a regular file",
+                  S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
 
+  // The first bytes tell what the file is meant to be, also when it is too
+  // large to be read.
   std::vector<unsigned char> bytes(std::min(prefixBytes, maxBytes));
   const ssize_t head = ReadFully(fd.Get(), bytes.data(), bytes.size());
-  if (head < 0) return Fail(error, "Cannot read", path, errno);
+  if (head < 0) return refuse(BoundedReadRefusal::ReadError, "Cannot read", errno);
   bytes.resize(static_cast<std::size_t>(head));
-  if (acceptPrefix && !acceptPrefix(bytes, path)) return Fail(error, "Not a known file", path, EINVAL);
+  if (acceptPrefix && !acceptPrefix(bytes, path))
+    return refuse(BoundedReadRefusal::UnknownPrefix, "Not a known file", EINVAL);
+  if (static_cast<unsigned long long>(st.st_size) > maxBytes)
+    return refuse(BoundedReadRefusal::TooLarge, "Too large", EFBIG);
 
   // The rest, to the end of the file but never beyond maxBytes (the file may
   // have grown since fstat).
@@ -211,9 +247,9 @@ bool ReadBoundedFile(const std::string& path, std::size_t maxBytes, std::size_t 
   std::size_t have = static_cast<std::size_t>(head);
   for (;;) {
     const ssize_t n = ReadFully(fd.Get(), bytes.data() + have, bytes.size() - have);
-    if (n < 0) return Fail(error, "Cannot read", path, errno);
+    if (n < 0) return refuse(BoundedReadRefusal::ReadError, "Cannot read", errno);
     have += static_cast<std::size_t>(n);
-    if (have > maxBytes) return Fail(error, "Too large", path, EFBIG);
+    if (have > maxBytes) return refuse(BoundedReadRefusal::TooLarge, "Too large", EFBIG);
     if (have < bytes.size()) break;
     bytes.resize(std::min(bytes.size() * 2, maxBytes + 1));
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -10,20 +11,32 @@
 
 bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& out, std::string* error);
 
+// Why ReadBoundedFile refused a file.
+enum class BoundedReadRefusal {
+  None,
+  CannotOpen,      // missing, unreadable
+  NotRegularFile,  // a FIFO, a device, a directory
+  UnknownPrefix,   // acceptPrefix rejected its first bytes
+  TooLarge,        // larger than maxBytes (its first bytes were accepted)
+  ReadError,
+};
+
 // Reads a file that must be small and of a known kind. Refuses, before
 // reading more than prefixBytes of it, anything that is not a regular file
 // (a FIFO, a device such as /dev/zero, a directory: the open never waits for
-// a writer), a file larger than maxBytes, and a file whose first prefixBytes
-// bytes (fewer when the file is shorter) acceptPrefix rejects. out is empty
-// after a refusal or failure.
-bool ReadBoundedFile(const std::string& path, std::size_t maxBytes, std::size_t prefixBytes,
-                     bool (*acceptPrefix)(std::span<const unsigned char> prefix, const std::string& path),
-                     std::vector<unsigned char>& out, std::string* error);
+// a writer), a file whose first prefixBytes bytes (fewer when the file is
+// shorter) acceptPrefix rejects, and a file larger than maxBytes. out is
+// empty after a refusal or failure; *refusal, when given, tells which.
+bool ReadBoundedFile(
+    const std::string& path, std::size_t maxBytes, std::size_t prefixBytes,
+    const std::function<bool(std::span<const unsigned char> prefix, const std::string& path)>& acceptPrefix,
+    std::vector<unsigned char>& out, std::string* error, BoundedReadRefusal* refusal = nullptr);
 
 // Replaces the file at path with size bytes so that a failure at any point
 // loses nothing:
-// - the bytes go to a temporary file in the same folder, which is flushed
-//   to the disk (fsync) before anything else changes;
+// - the bytes go to a temporary file in the same folder (named after the
+//   file, shortened where the folder's limit on name length needs it), which
+//   is flushed to the disk (fsync) before anything else changes;
 // - with a backupPath (not the file's own name), the file that was at path
 //   becomes the backup, replacing an older one only once the new file is in
 //   place;

@@ -34,6 +34,10 @@ int DefaultMessageBoxAnswer(int flags) {
   }
 }
 
+int SilentMessageBox::Show(std::string_view, std::string_view, int flags) {
+  return DefaultMessageBoxAnswer(flags);
+}
+
 void SetMessageBoxPort(MessageBoxPort* port) { g_port.store(port); }
 
 MessageBoxPort* GetMessageBoxPort() {

@@ -35,6 +35,12 @@ class MessageBoxPort {
 // (IDOK for MB_OK, IDCANCEL for MB_OKCANCEL and MB_YESNOCANCEL, IDNO for MB_YESNO).
 int DefaultMessageBoxAnswer(int flags);
 
+// A port that shows nothing and answers every box with DefaultMessageBoxAnswer.
+class SilentMessageBox final : public MessageBoxPort {
+ public:
+  int Show(std::string_view text, std::string_view caption, int flags) override;
+};
+
 // Installs port; nullptr restores the default port, which writes the box to
 // stderr and returns DefaultMessageBoxAnswer(flags) without waiting.
 void SetMessageBoxPort(MessageBoxPort* port);

@@ -21,9 +21,7 @@ class ModelTest : public ::testing::Test {
     boxes.OnUnexpected = [](const std::string& what) { ADD_FAILURE() << "unexpected message box: " << what; };
     SetMessageBoxPort(&boxes);
     SetMainWindowPort(nullptr);
-    RestoreProjectSettingsStartValues();
-    RestoreElementTableStartValues();
-    GridModule = DefaultGridModule;
+    RestoreProjectStartValues();
     DeteriorationFactor = RetrofitDeteriorationFactor = 1.0;  // their start values
     ResetModel(ResetForStartUp);
   }

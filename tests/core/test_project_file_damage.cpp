@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,12 +15,14 @@
 #include "ResultSnapshot.h"
 #include "analysis/RecalculationChain.h"
 #include "evaluation/ResultsPanel.h"
+#include "model/ElementDataFile.h"
 #include "model/FileState.h"
 #include "model/ModelValidation.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectFileFields.h"
 #include "model/ProjectFileOpen.h"
 #include "model/ViewState.h"
+#include "platform/FileAccess.h"
 
 namespace {
 
@@ -34,9 +37,7 @@ class DamagedFilesTest : public ModelTest {
 
   // The program as it starts, before a file is opened.
   static void FreshProgram() {
-    RestoreProjectSettingsStartValues();
-    RestoreElementTableStartValues();
-    GridModule = DefaultGridModule;
+    RestoreProjectStartValues();
     ResetModel(ResetForStartUp);
   }
 
@@ -104,6 +105,84 @@ TEST_F(DamagedFilesTest, ALineEndTurnedIntoCrLfKeepsWhatWasReadBeforeIt) {
   FreshProgram();
   EXPECT_EQ(reset.RegionFactorZ, ProjectSettings.RegionFactorZ);
   EXPECT_EQ(reset.TopStorey[0], ProjectSettings.TopStorey[0]);
+}
+
+// What a project brings besides its element lists.
+struct ProjectState {
+  ProjectSettingsData Settings;
+  ElementTableSet Tables;
+  std::vector<JointHardwareRow> Hardware;
+  std::vector<double> Grid;  // both directions, then the module
+
+  static ProjectState Take() {
+    ProjectState s{ProjectSettings, {}, {std::begin(JointHardwareTable), std::end(JointHardwareTable)}, {}};
+    CaptureElementTables(s.Tables);
+    s.Grid.assign(std::begin(GridAxisX), std::end(GridAxisX));
+    s.Grid.insert(s.Grid.end(), std::begin(GridAxisY), std::end(GridAxisY));
+    s.Grid.push_back(GridModule);
+    return s;
+  }
+  bool operator==(const ProjectState&) const = default;
+};
+
+// A project open before, with a client and values off every start value.
+void OpenSomeClientsProject() {
+  CopyToFixed(ProjectSettings.ClientName, 80, u"前田 施主");
+  CopyToFixed(ProjectSettings.ClientAddress, 80, u"東京都千代田区1-1");
+  CopyToFixed(ProjectSettings.DesignerName, 80, u"設計 次郎");
+  ProjectSettings.DiagnosisMethod = 3;
+  ProjectSettings.RequiredStrengthMethod = 0;
+  ProjectSettings.WeightClass[0] = 2;
+  ProjectSettings.BuildingArea[0] = 123.4;
+  ProjectSettings.StoreyHeight[0][0] = 2.95;
+  ProjectSettings.LoadTakeOff[2][1] = 1234;  // a stored 0 would keep it
+  PanelTable[40].Strength = 9.9;
+  FloorSpecTableFactor[FirstFloorSpecUserRow] = 4.2;
+  JointHardwareTable[20].AllowableTension = 33;
+  GridModule = 1.0;
+  LayOutGridAtModule();
+}
+
+// A refused file leaves exactly what a program fresh from its start reads of
+// it: the project open before (its client, designer, methods, building data,
+// tables, hardware, grid module) is gone, the result untitled. The damage
+// is reported once.
+TEST_F(DamagedFilesTest, ARefusedFileKeepsNothingOfTheProjectOpenBefore) {
+  std::vector<unsigned char> intact;
+  ASSERT_TRUE(ReadWholeFile((kDamaged / "house2-client-ue.tyc").string(), intact, nullptr));
+  const struct {
+    const char* what;
+    std::string name;
+    std::size_t cut;  // bytes kept of the file, 0 for all
+  } cases[] = {
+      {"the outline block of a current file shifted", "house2-client-ue-lf-to-crlf.tyc", 0},
+      {"a 2004 file whose grid is refused after its outline", "ty0-axis-1e13.ty0", 0},
+      {"a current file cut inside its tables", "house2-client-ue.tyc", 1000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<unsigned char> file;
+    ASSERT_TRUE(ReadWholeFile((kDamaged / c.name).string(), file, nullptr));
+    if (c.cut) file.resize(c.cut);
+    const auto openReportingOnce = [&] {
+      ScriptedMessageBox local;
+      ScopedMessageBoxPort port(&local);
+      local.Expect("読込ファイルエラー", IDOK);
+      EXPECT_EQ(OpenProjectFile(file, (kDamaged / c.name).string()), OpenResult::Broken);
+      EXPECT_EQ(local.Calls().size(), 1u);
+    };
+    FreshProgram();
+    openReportingOnce();
+    const ProjectState fresh = ProjectState::Take();
+
+    FreshProgram();
+    OpenSomeClientsProject();
+    openReportingOnce();
+    EXPECT_TRUE(ProjectState::Take() == fresh);
+    EXPECT_EQ(std::u16string_view(ProjectSettings.ClientName).find(u"前田"), std::u16string_view::npos);
+    EXPECT_EQ(std::u16string_view(ProjectSettings.DesignerName).find(u"次郎"), std::u16string_view::npos);
+    EXPECT_EQ(CurrentFilePath, UntitledFilePath);
+  }
 }
 
 TEST_F(DamagedFilesTest, TheIntactProjectLoadsWithItsTexts) {
@@ -245,9 +324,7 @@ class LayoutChecksTest : public ModelTest {
     ScriptedMessageBox local;
     local.OnUnexpected = [](const std::string&) {};
     ScopedMessageBoxPort port(&local);
-    RestoreProjectSettingsStartValues();
-    RestoreElementTableStartValues();
-    GridModule = DefaultGridModule;
+    RestoreProjectStartValues();
     ResetModel(ResetForStartUp);
     const OpenResult result = OpenProjectFile(file, name);
     EXPECT_EQ(local.Calls().size(), result == OpenResult::Loaded ? 0u : 1u) << name;

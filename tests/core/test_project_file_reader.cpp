@@ -2,7 +2,8 @@
 // makes on purpose (symbols, names, labels, storey count, area code 4, load
 // take-off zeros, packed fields, the rounding of negative lengths); the joint
 // hardware read whatever the revision; and that a broken file (marker, early
-// end, values the program never writes) is reported once, stops the reading
+// end, values the program never writes, zero bytes in a number or inside a
+// text) is reported once, stops the reading
 // and leaves a consistent model holding exactly what was read whole.
 #include <gtest/gtest.h>
 
@@ -257,6 +258,12 @@ TEST_F(BrokenProjectFileTest, ValuesTheProgramNeverWritesStopTheReading) {
       {"negative storey count of variant 0", kOutline + kOutlineTopStorey, "   -1", 1, 3, true, false},
       {"ground class 3", kOutline + kOutlineGround, "    3", 1, 3, true, false},
       {"wall weight class 3", kExtras, "    3", 1, 3, true, true},
+      // Zero bytes where printf never writes one: in a number, inside a text.
+      {"panel row 34's strength zeroed", 4 + 576 + 1274 + 34 * 100 + 10, std::string(8, '\0'), 0, 0, false,
+       false},
+      {"a NUL inside the wall count", kCountBlock + 5, std::string("  \0 3", 5), 0, 0, true, false},
+      {"a client name that goes on after its NUL", kOutline + 41 + 162, std::string("A\0\0\0B\0", 6), 1, 3,
+       true, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
@@ -370,4 +371,91 @@ TEST_F(ProjectFileRoundTripTest, EveryStoredValueSurvivesWriteAndRead) {
 #undef QUILMORA_COMPARE_LIST
 
   EXPECT_EQ(WriteProjectFile(), first);
+}
+
+namespace {
+
+template <std::size_t N>
+void Put(char16_t (&text)[N], std::u16string_view value) {
+  CopyToFixed(text, N, value);
+}
+template <std::size_t N>
+std::u16string Got(const char16_t (&text)[N]) {
+  return std::u16string(FixedView(text, N));
+}
+
+void PutArea(int32_t areaCode, int32_t weightClass) {
+  testmodel::SetList(0, 1, {RoofFloorRectRecord{0, 0, 0, 2, 2, areaCode, 0, 600, weightClass, 950, 0.5, 0}});
+  testmodel::SetList(0, 1,
+                     {RoofFloorTriangleRecord{0, 0, 0, 4, 0, 0, 4, areaCode, 0, 0, weightClass, 0, 0, 0}});
+}
+
+}  // namespace
+
+// Values a dialog can enter that a field cannot hold as they are: the writer
+// writes them as the reader gives them back, so that save, load and save give
+// the same bytes and the load shows what the second save writes.
+TEST_F(ProjectFileRoundTripTest, OddValuesADialogCanEnterSaveLoadAndSaveTheSame) {
+  const std::u16string house = u"\U0001F3E0";                       // one character, a surrogate pair
+  const std::u16string name15 = u"ホールダウン金物２０ｋＮ用Ａ型";  // 15 units
+  ASSERT_EQ(name15.size(), 15u);
+  struct Case {
+    const char* what;
+    std::function<void()> enter;
+    std::function<void()> check;
+  } cases[] = {
+      {"panel symbol with two trailing blanks", [] { Put(PanelTable[34].Symbol, u"AB  "); },
+       [] { EXPECT_EQ(Got(PanelTable[34].Symbol), u"AB"); }},
+      {"panel symbol of a letter and two blanks", [] { Put(PanelTable[35].Symbol, u"A  "); },
+       [] { EXPECT_EQ(Got(PanelTable[35].Symbol), u"A "); }},
+      {"brace symbol of five letters", [] { Put(BraceTable[9].Symbol, u"ABCDE"); },
+       [] { EXPECT_EQ(Got(BraceTable[9].Symbol), u"ABCD"); }},
+      {"panel symbol whose 4th and 5th units are a pair", [&] { Put(PanelTable[36].Symbol, u"ABC" + house); },
+       [] { EXPECT_EQ(Got(PanelTable[36].Symbol), u"ABC"); }},
+      {"brace name of 40 characters", [] { Put(BraceTable[10].Name, std::u16string(40, u'筋')); },
+       [] { EXPECT_EQ(Got(BraceTable[10].Name), std::u16string(32, u'筋')); }},
+      {"panel name whose 32nd and 33rd units are a pair",
+       [&] { Put(PanelTable[37].Name, std::u16string(31, u'板') + house + u"x"); },
+       [] { EXPECT_EQ(Got(PanelTable[37].Name), std::u16string(31, u'板')); }},
+      {"text label of 45 characters",
+       [] {
+         testmodel::SetList(1, 0, {TextLabelRecord{0, 1, 1, 1, 1}});
+         Put(TextLabels[1][0][0].Text, std::u16string(45, u'間'));
+       },
+       [] { EXPECT_EQ(Got(TextLabels[1][0][0].Text), std::u16string(40, u'間')); }},
+      {"text label whose 40th and 41st units are a pair",
+       [&] {
+         testmodel::SetList(1, 0, {TextLabelRecord{0, 1, 1, 1, 1}});
+         Put(TextLabels[1][0][0].Text, std::u16string(39, u'間') + house);
+       },
+       [] { EXPECT_EQ(Got(TextLabels[1][0][0].Text), std::u16string(39, u'間')); }},
+      // The file keeps 16 units of a hardware name: cut before the pair, never into U+FFFD.
+      {"hardware name whose 16th and 17th units are a pair",
+       [&] { Put(JointHardwareTable[15].Name, name15 + house + u"用"); },
+       [&] { EXPECT_EQ(Got(JointHardwareTable[15].Name), name15); }},
+      {"hardware name of 31 characters", [] { Put(JointHardwareTable[16].Name, std::u16string(31, u'金')); },
+       [] { EXPECT_EQ(Got(JointHardwareTable[16].Name), std::u16string(16, u'金')); }},
+      // Area code 4 (a heavy roof) always reads with weight class 1.
+      {"area code 4 with weight class 0", [] { PutArea(4, 0); },
+       [] { EXPECT_EQ(RoofFloorTriangles[0][1][0].WeightClass, 1); }},
+      {"area code 4 with weight class 2", [] { PutArea(4, 2); },
+       [] { EXPECT_EQ(RoofFloorRects[0][1][0].WeightClass, 1); }},
+      {"area code 4 with weight class 3", [] { PutArea(4, 3); },
+       [] { EXPECT_EQ(RoofFloorRects[0][1][0].WeightClass, 1); }},
+      // An atrium has no weight choice: the palette gives it class 4.
+      {"atrium from the palette", [] { PutArea(1, 4); },
+       [] { EXPECT_EQ(RoofFloorRects[0][1][0].WeightClass, 4); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    RestoreProjectStartValues();
+    ResetModel(ResetForStartUp);
+    c.enter();
+    const std::vector<unsigned char> first = WriteProjectFile();
+    RestoreProjectStartValues();
+    ResetModel(ResetForStartUp);
+    ASSERT_TRUE(ReadBack(first));
+    c.check();
+    EXPECT_EQ(WriteProjectFile(), first);
+  }
 }

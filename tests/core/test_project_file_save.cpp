@@ -195,6 +195,45 @@ TEST_F(SaveTest, AMissingFolderIsReportedWithTheSystemsReason) {
   EXPECT_EQ(Names(dir_), std::vector<std::string>{});
 }
 
+// The temporary file of a save lies beside the file under a longer name; it
+// once exceeded the file system's limit of 255 bytes, so that a name of 80
+// kanji could not be saved ("File name too long").
+TEST_F(SaveTest, ANameTheFileSystemTakesCanBeSavedAndReopened) {
+  std::string kanji80;
+  for (int i = 0; i < 80; ++i) kanji80 += "耐";  // 3 bytes each in UTF-8
+  const struct {
+    const char* what;
+    std::string name;
+    bool fits;
+  } cases[] = {
+      {"80 kanji: 244 bytes", kanji80 + ".tyc", true},
+      {"255 bytes, the limit", std::string(251, 'a') + ".tyc", true},
+      {"84 kanji: 256 bytes, over the limit", kanji80 + "耐耐耐耐.tyc", false},
+  };
+  testmodel::SetList(0, 0, {WallRecord{0, 1, 1, 5, 1}});
+  const std::vector<unsigned char> bytes = WriteProjectFile();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const fs::path file = dir_ / c.name;
+    std::string reason;
+    // The second save also keeps the first as the backup.
+    for (int save = 0; save < 2; ++save)
+      EXPECT_EQ(SaveProjectFileWithBackup(file.string(), &reason), c.fits) << reason;
+    if (!c.fits) {
+      EXPECT_EQ(reason, std::strerror(ENAMETOOLONG));
+      EXPECT_EQ(Names(dir_), std::vector<std::string>{}) << "a temporary file was left";
+      continue;
+    }
+    EXPECT_EQ(ReadProjectFileBytes(file.string()), bytes);
+    EXPECT_TRUE(fs::exists(fs::path(file).replace_extension(".BAK")));
+    EXPECT_EQ(OpenProjectFile(ReadProjectFileBytes(file.string()), file.string()), OpenResult::Loaded);
+    EXPECT_EQ(CurrentFilePath, file.string());
+    EXPECT_EQ(Names(dir_).size(), 2u) << "a temporary file was left";
+    fs::remove_all(dir_);
+    fs::create_directory(dir_);
+  }
+}
+
 // ---------------------------------------------------------------------------
 // Opening
 

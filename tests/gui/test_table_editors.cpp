@@ -4,6 +4,7 @@
 // and mark the project, Cancel after a Load keeps every live table, bad files
 // are refused with a message, and saves write the exact layouts with the
 // backup beside the file, reporting a failure that loses nothing.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCheckBox>
@@ -179,6 +180,30 @@ TEST_F(TableEditorTest, BadElementDataFilesAreRefused) {
   EXPECT_EQ(boxes.Calls()[1].flags, 32);
   EXPECT_EQ(boxes.Calls()[2].flags, 64);
   EXPECT_TRUE(Live() == before);
+}
+
+// 読込 of a FIFO used to wait for a writer with the window frozen; a file
+// whose bytes a text-mode transfer shifted used to load with wrong names and
+// values. Both are refused at once and the working copy stays as it was.
+TEST_F(TableEditorTest, AFifoOrAShiftedHardwareFileIsRefusedAtOnce) {
+  const fs::path fifo = folder / "pipe.yd2";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const fs::path shifted = fs::path(QUILMORA_TEST_DATA_DIR) / "datafiles" / "hardware-ue-lf-to-crlf.yd2";
+  ASSERT_TRUE(fs::is_regular_file(shifted));
+  EditHardware([&](TsetsuDlg& dlg) {
+    const QString shown = dlg.Em[15]->text();
+    boxes.Expect("読み込みエラー", IDOK).Expect("読み込みエラー", IDOK);
+    files.Answer(fifo.string()).Answer(shifted.string());
+    dlg.Bload->click();
+    dlg.Bload->click();
+    EXPECT_EQ(dlg.Em[15]->text(), shown);
+    dlg.OKBtn->click();
+  });
+  ASSERT_EQ(boxes.Calls().size(), 2u);
+  EXPECT_EQ(boxes.Calls()[0].text, "Brenvik2025の\n\n金物データファイルではありません。");
+  EXPECT_EQ(boxes.Calls()[1].text, "データが異常です。\n\n読み込みを中止します。");
+  EXPECT_EQ(std::u16string(JointHardwareTable[15].Name), u"ユーザー定義1\u3000 ");
+  EXPECT_EQ(ModifiedFlag, 0);
 }
 
 TEST_F(TableEditorTest, AFailedSaveIsReportedAndKeepsTheOldFileAndItsBackup) {
