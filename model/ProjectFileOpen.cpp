@@ -66,6 +66,9 @@ OpenResult OpenProjectFile(std::span<const unsigned char> file, const std::strin
   }
   CurrentFilePath = path;
   ResetModel(ResetBeforeLoad);
+  // The model as the reset left it: a broken file that changed nothing of it
+  // gave nothing at all.
+  const std::vector<unsigned char> asReset = WriteProjectFile();
   const auto afterMagic = file.subspan(kMagicBytes);
   bool complete = false;
   switch (format) {
@@ -87,7 +90,19 @@ OpenResult OpenProjectFile(std::span<const unsigned char> file, const std::strin
     case ProjectFileFormat::Unreadable:
       break;
   }
+  const bool somethingKept = !complete && WriteProjectFile() != asReset;
   FinishProjectLoad(complete);
   UpdateUsedExtents();
-  return complete ? OpenResult::Loaded : OpenResult::Broken;
+  if (complete) return OpenResult::Loaded;
+  ShowRefusedLoadMessage(path, somethingKept);
+  return OpenResult::Broken;
+}
+
+void ShowRefusedLoadMessage(const std::string& path, bool somethingKept) {
+  const std::string what =
+      somethingKept
+          ? "読み込めた部分までを、無題のデータとして表示します。\n元のファイルは変更しません。"
+          : "読み込めたデータはありません。無題の新しいデータを表示します。\n元のファイルは変更しません。";
+  MessageBox("次のファイルはデータが異常なため、読み込みを途中で中止しました。\n\n" + path + "\n\n" + what,
+             "読込ファイルエラー", MB_ICONEXCLAMATION);
 }

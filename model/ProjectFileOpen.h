@@ -47,4 +47,11 @@ void FinishProjectLoad(bool complete);
 // nothing. Otherwise path becomes the current file path (and the window
 // title), the model is reset for a load, the file's reader runs, the load is
 // finished (FinishProjectLoad) and the used extents follow the new project.
+// A broken file is then reported with ShowRefusedLoadMessage.
 OpenResult OpenProjectFile(std::span<const unsigned char> file, const std::string& path);
+
+// The message of a file whose reader stopped at damage (caption
+// "読込ファイルエラー"): it names the file and tells what the program shows
+// instead, an untitled copy of what could be read or, when somethingKept is
+// false, an untitled new project.
+void ShowRefusedLoadMessage(const std::string& path, bool somethingKept);

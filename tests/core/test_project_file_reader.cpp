@@ -15,6 +15,7 @@
 #include "model/Grid.h"
 #include "model/ModelValidation.h"
 #include "model/ProjectFile.h"
+#include "model/ProjectFileOpen.h"
 #include "model/ViewState.h"
 
 namespace {
@@ -143,6 +144,8 @@ class BrokenProjectFileTest : public ModelTest {
     StartAgainExpectingTheBrokenFileBox();
   }
 
+  static constexpr const char* kPath = "/home/eng/壊れた家.tyc";
+
   // A started program again, whose next read is to show the broken-file box.
   void StartAgainExpectingTheBrokenFileBox() {
     RestoreProjectSettingsStartValues();
@@ -162,9 +165,11 @@ class BrokenProjectFileTest : public ModelTest {
   static constexpr std::size_t kTrailer = kExtras + 3 * 13 + kExtrasEmptyBytes;
   static constexpr std::size_t kHardware = kTrailer + kTrailerBytes;
 
-  void ReadBroken(const std::vector<unsigned char>& broken) {
-    EXPECT_FALSE(ReadBack(broken));
-    ExpectOneBrokenFileMessage(boxes);
+  // File > Open of the broken file: the message names it and tells whether
+  // anything of it was kept.
+  void ReadBroken(const std::vector<unsigned char>& broken, bool somethingKept) {
+    EXPECT_EQ(OpenProjectFile(broken, kPath), OpenResult::Broken);
+    ExpectOneRefusedLoadMessage(boxes, kPath, somethingKept);
     const char* why = "";
     EXPECT_TRUE(IsModelConsistent(&why)) << why;
   }
@@ -180,7 +185,7 @@ TEST_F(BrokenProjectFileTest, MarkerDifferingInAnyByteStopsAfterTheElements) {
     boxes = ScriptedMessageBox();
     boxes.OnUnexpected = [](const std::string& what) { ADD_FAILURE() << what; };
     boxes.Expect("読込ファイルエラー", IDOK);
-    ReadBroken(broken);
+    ReadBroken(broken, true);
     for (int v = 0; v < VariantCount; ++v) EXPECT_EQ(ColumnCount[v][0], 1) << i;
     EXPECT_EQ(WallCount[0][0], 3);
     EXPECT_EQ(PanelTable[34].Strength, 7.5);
@@ -218,8 +223,9 @@ TEST_F(BrokenProjectFileTest, FileEndingEarlyKeepsWhatWasReadWhole) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.where);
     StartAgainExpectingTheBrokenFileBox();
-    ReadBroken(
-        std::vector<unsigned char>(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(c.length)));
+    // Nothing is kept until the first block, the tables, is read whole.
+    ReadBroken(std::vector<unsigned char>(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(c.length)),
+               c.tables);
     EXPECT_EQ(PanelTable[34].Strength, c.tables ? 7.5 : 0.0);
     EXPECT_EQ(GridAxisX[1], c.grid ? 1.5 : 0.91);
     EXPECT_EQ(WallCount[0][0], c.walls);
@@ -238,6 +244,7 @@ TEST_F(BrokenProjectFileTest, ValuesTheProgramNeverWritesStopTheReading) {
     std::string bytes;
     int columns, walls;  // of variant 0, storey 0, as left by the reader
     bool grid, outline;
+    bool tablesKept = true;  // the first block
   } cases[] = {
       {"wall count above 300", kCountBlock + 5, "  301", 0, 0, true, false},
       {"negative wall count", kCountBlock + 5, "   -1", 0, 0, true, false},
@@ -250,7 +257,7 @@ TEST_F(BrokenProjectFileTest, ValuesTheProgramNeverWritesStopTheReading) {
       {"wall brace kind 11", kWallLines + 64, "   11", 1, 0, true, false},
       {"wall frame state 3", kWallLines + 139, "    3", 1, 0, true, false},
       {"grid axis kind 3", kGridBlock + 3200, "    3", 0, 0, false, false},
-      {"panel display kind 4", 4 + 576 + 1274 + 32, " 4", 0, 0, false, false},
+      {"panel display kind 4", 4 + 576 + 1274 + 32, " 4", 0, 0, false, false, false},
       {"current variant 3", kOutline, "    3", 1, 3, true, false},
       {"diagnosis method 4", kOutline + 10, "    4", 1, 3, true, false},
       {"storey count of variant 1", kOutline + kOutlineTopStorey + 6, "    3", 1, 3, true, false},
@@ -263,7 +270,7 @@ TEST_F(BrokenProjectFileTest, ValuesTheProgramNeverWritesStopTheReading) {
     StartAgainExpectingTheBrokenFileBox();
     std::vector<unsigned char> broken = file;
     Patch(broken, c.offset, c.bytes);
-    ReadBroken(broken);
+    ReadBroken(broken, c.tablesKept);
     EXPECT_EQ(ColumnCount[0][0], c.columns);
     EXPECT_EQ(WallCount[0][0], c.walls);
     EXPECT_EQ(GridAxisX[1], c.grid ? 1.5 : 0.91);
