@@ -151,9 +151,11 @@ bool UpperStoreyReaches(int v, int s, int z) {
 // A zone that the storey above does not reach takes the plain table value of
 // a lower building: no storey-height factor, no K factor, and class c also for
 // the wall length.
-void ReplaceZone(int v, int s, int z, int row, int c) {
-  (*ZonePerArea[z])[v][s] = PerAreaTable(row, c);
-  (*ZonePerAreaSnow[z])[v][s] = PerAreaTable(row, c);
+void ReplaceZone(int v, int s, int z, int row, int c, bool strength) {
+  if (strength) {
+    (*ZonePerArea[z])[v][s] = PerAreaTable(row, c);
+    (*ZonePerAreaSnow[z])[v][s] = PerAreaTable(row, c);
+  }
   (*ZoneWallLengthPerArea[z])[v][s] = WallLengthTable(row, c);
 }
 
@@ -210,8 +212,11 @@ void RedistributePlanShapeFactors(int v) {
 void CalcRequiredStrengthByFloorArea() {
   const int method = ProjectSettings.RequiredStrengthMethod;
   const int v = CurrentVariant;
-  if ((method != RequiredByStrengthTable && method != RequiredBySimpleTable) || v < 0 || v >= VariantCount)
-    return;
+  if (v < 0 || v >= VariantCount) return;
+  // The required strength by floor area belongs to methods 2 and 3; the
+  // building-law wall length is required whatever the method, and under the
+  // weight methods 0 and 1 it follows the rules of method 2.
+  const bool strength = method == RequiredByStrengthTable || method == RequiredBySimpleTable;
   const int top = TopStoreyOf(v);
 
   for (int s = StoreyCount - 1; s >= 0; --s) {
@@ -224,7 +229,9 @@ void CalcRequiredStrengthByFloorArea() {
   if (method == RequiredBySimpleTable) c = ClampInt(cw + ProjectSettings.AtticStorage[v], 0, 2);
   const bool veryHeavy = cw == WeightVeryHeavy;
 
-  if (method == RequiredByStrengthTable && top == 1) {
+  if (!strength) {
+    // no K factors
+  } else if (method == RequiredByStrengthTable && top == 1) {
     TwoStoreyFactors(RequiredStrengthArea[v][0], RequiredStrengthArea[v][1], veryHeavy,
                      RequiredStrengthFactorsA);
     TwoStoreyFactors(RequiredStrengthAreaSnow[v][0], RequiredStrengthAreaSnow[v][1], veryHeavy,
@@ -240,34 +247,40 @@ void CalcRequiredStrengthByFloorArea() {
     const double hf = StoreyHeightFactor[s];
     const int r = TableRow(top, s);
     if (top == 0) {
-      RequiredStrengthPerArea[v][s] = RequiredStrengthPerAreaSnow[v][s] = PerAreaTable(0, c) * hf;
       RequiredWallLengthPerArea[v][s] = WallLengthTable(0, cw) * hf;
+      if (strength)
+        RequiredStrengthPerArea[v][s] = RequiredStrengthPerAreaSnow[v][s] = PerAreaTable(0, c) * hf;
     } else if (method == RequiredBySimpleTable) {
       RequiredStrengthPerArea[v][s] = RequiredStrengthPerAreaSnow[v][s] = PerAreaTable(r, c);
       RequiredWallLengthPerArea[v][s] = WallLengthTable(r, cw);
     } else {
       // The storey-height factor enters the wall length of two storeys but not of three.
       RequiredWallLengthPerArea[v][s] = WallLengthTable(r, cw) * (top == 1 ? hf : 1.0);
-      RequiredStrengthPerArea[v][s] = BaseTable(r, cw) * StoreyFactor(RequiredStrengthFactorsA, top, s) * hf;
-      RequiredStrengthPerAreaSnow[v][s] =
-          BaseTable(r, cw) * StoreyFactor(RequiredStrengthFactorsB, top, s) * hf;
+      if (strength) {
+        RequiredStrengthPerArea[v][s] =
+            BaseTable(r, cw) * StoreyFactor(RequiredStrengthFactorsA, top, s) * hf;
+        RequiredStrengthPerAreaSnow[v][s] =
+            BaseTable(r, cw) * StoreyFactor(RequiredStrengthFactorsB, top, s) * hf;
+      }
     }
     for (int z = 0; z < ZoneCount; ++z) {
-      (*ZonePerArea[z])[v][s] = RequiredStrengthPerArea[v][s];
-      (*ZonePerAreaSnow[z])[v][s] = RequiredStrengthPerAreaSnow[v][s];
+      if (strength) {
+        (*ZonePerArea[z])[v][s] = RequiredStrengthPerArea[v][s];
+        (*ZonePerAreaSnow[z])[v][s] = RequiredStrengthPerAreaSnow[v][s];
+      }
       (*ZoneWallLengthPerArea[z])[v][s] = RequiredWallLengthPerArea[v][s];
     }
   }
 
   for (int z = 0; z < ZoneCount; ++z) {
     if (top == 1) {
-      if (!UpperStoreyReaches(v, 0, z)) ReplaceZone(v, 0, z, 0, c);
+      if (!UpperStoreyReaches(v, 0, z)) ReplaceZone(v, 0, z, 0, c, strength);
     } else if (top == 2) {
       if (!UpperStoreyReaches(v, 1, z)) {
-        ReplaceZone(v, 1, z, 2, c);
-        ReplaceZone(v, 0, z, 1, c);
+        ReplaceZone(v, 1, z, 2, c, strength);
+        ReplaceZone(v, 0, z, 1, c, strength);
       }
-      if (!UpperStoreyReaches(v, 0, z)) ReplaceZone(v, 0, z, 0, c);
+      if (!UpperStoreyReaches(v, 0, z)) ReplaceZone(v, 0, z, 0, c, strength);
     }
   }
 
@@ -278,15 +291,19 @@ void CalcRequiredStrengthByFloorArea() {
   const bool manual = ProjectSettings.ManualFloorAreas == SettingOn;
   for (int s = top; s >= 0; --s) {
     const double factor = z * g * PlanShapeFactor[v][s] * m;
-    RequiredStrength[v][s] = RequiredStrengthPerArea[v][s] * factor * RequiredStrengthArea[v][s];
-    RequiredStrengthSnow[v][s] =
-        (RequiredStrengthPerAreaSnow[v][s] + d) * factor * RequiredStrengthAreaSnow[v][s];
+    if (strength) {
+      RequiredStrength[v][s] = RequiredStrengthPerArea[v][s] * factor * RequiredStrengthArea[v][s];
+      RequiredStrengthSnow[v][s] =
+          (RequiredStrengthPerAreaSnow[v][s] + d) * factor * RequiredStrengthAreaSnow[v][s];
+    }
     RequiredWallLength[v][s] = RequiredWallLengthPerArea[v][s] * g *
                                (manual ? ProjectSettings.ManualFloorArea[v][s] : ComputedFloorArea[v][s]);
     for (int k = 0; k < ZoneCount; ++k) {
-      const double area = (*ZoneArea[k])[v][s];
-      (*ZoneRequiredStrength[k])[v][s] = (*ZonePerArea[k])[v][s] * factor * area;
-      (*ZoneRequiredStrengthSnow[k])[v][s] = ((*ZonePerAreaSnow[k])[v][s] + d) * factor * area;
+      if (strength) {
+        const double area = (*ZoneArea[k])[v][s];
+        (*ZoneRequiredStrength[k])[v][s] = (*ZonePerArea[k])[v][s] * factor * area;
+        (*ZoneRequiredStrengthSnow[k])[v][s] = ((*ZonePerAreaSnow[k])[v][s] + d) * factor * area;
+      }
       const double floorArea = manual ? ManualZoneArea[k][v][s] : (*ComputedZoneArea[k])[v][s];
       (*ZoneWallLength[k])[v][s] = (*ZoneWallLengthPerArea[k])[v][s] * g * floorArea;
     }

@@ -57,4 +57,6 @@ extern double StoreyHeightFactor[StoreyCount];
 // Steps of CalcWeightsAndRequiredStrength, in the order it calls them.
 void SetPlanShapeFactor(int v, int s);     // after DivideIntoQuarterZones of the storey
 void RedistributePlanShapeFactors(int v);  // after the storeys of the variant
-void CalcRequiredStrengthByFloorArea();    // current variant, methods 2 and 3
+// Current variant: the required strength of methods 2 and 3, and the
+// building-law required wall lengths of every method.
+void CalcRequiredStrengthByFloorArea();

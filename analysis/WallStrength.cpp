@@ -114,8 +114,8 @@ BraceRowChoice ChooseBraceRow(int32_t kind, int32_t joint, Column column) {
   }
 }
 
-const ElementSpecRow* BraceTableFor(const WallElementArgs& a, Column column) {
-  if (column == Column::WallFactor || a.BraceArrangement == 1) return BraceTable;
+const ElementSpecRow* BraceTableFor(const WallElementArgs& a) {
+  if (a.BraceArrangement == 1) return BraceTable;
   if (a.TableSelector == BraceTableCompression) return BraceCompressionTable;
   if (a.TableSelector == BraceTableTension) return BraceTensionTable;
   return BraceTable;
@@ -127,9 +127,14 @@ double BraceValue(const WallElementArgs& a, Column column) {
   if (!(a.Length > MinBraceLength)) return 0.0;
   const BraceRowChoice choice = ChooseBraceRow(a.BraceKind, a.BraceEndJoint, column);
   if (choice.row < 0) return 0.0;
-  double b = ValueOf(BraceTableFor(a, column)[choice.row], column) * choice.multiplier;
-  if (choice.perLength) b /= a.Length;
-  if (a.BraceArrangement == 1) b *= 2.0;
+  double b;
+  if (column == Column::WallFactor) {
+    b = BraceWallFactor(choice.row, a.BraceArrangement);
+  } else {
+    b = ValueOf(BraceTableFor(a)[choice.row], column) * choice.multiplier;
+    if (choice.perLength) b /= a.Length;
+    if (a.BraceArrangement == 1) b *= 2.0;
+  }
   const double braceHeight = a.BraceHeight != 0.0 ? a.BraceHeight : WallHeightOf(a);
   if (braceHeight != 0.0) {
     const double q = 3.5 * a.Length / braceHeight;
@@ -242,6 +247,14 @@ WallElementArgs WallElementArgsOf(const WallRecord& wall, double length, int32_t
 
 int32_t BraceTableRowOf(int32_t braceKind, int32_t braceEndJoint) {
   return ChooseBraceRow(braceKind, braceEndJoint, Column::Strength).row;
+}
+
+double BraceWallFactor(int32_t row, int32_t braceArrangement) {
+  if (row < 0 || row >= BraceTableRows) return 0.0;
+  const double oneWay = BraceTable[row].WallFactor;
+  if (braceArrangement != 1) return oneWay;
+  const double crossed = 2.0 * oneWay;
+  return row == Brace90x90Row ? MinDouble(crossed, Crossed90x90WallFactor) : crossed;
 }
 
 double CalcWallStrength(const WallElementArgs& a) {

@@ -64,6 +64,18 @@ WallElementArgs WallElementArgsOf(const WallRecord& wall, double length, int32_t
 // brace, "不明" or values outside the lists.
 int32_t BraceTableRowOf(int32_t braceKind, int32_t braceEndJoint);
 
+// The BraceTable row of the 90x90 brace, and the wall factor the building law
+// gives it crossed: 5, not twice the one-way 3.
+constexpr int32_t Brace90x90Row = 8;
+constexpr double Crossed90x90WallFactor = 5.0;
+
+// The wall factor of the brace of BraceTable row `row` before the length,
+// height and deterioration rules: the row's WallFactor, doubled when crossed
+// (arrangement 1), except that a crossed 90x90 brace counts at most 5. 0 for a
+// row outside the table. The diagnosis strength of a crossed brace is always
+// twice the one-way value; only the wall factor takes the law's 5.
+double BraceWallFactor(int32_t row, int32_t braceArrangement);
+
 double CalcWallStrength(const WallElementArgs& args);
 double CalcWallStiffness(const WallElementArgs& args);
 double CalcWallFactor(const WallElementArgs& args);

@@ -59,17 +59,9 @@ void CalcWeightsAndRequiredStrength() {
     RedistributePlanShapeFactors(v);
   }
 
-  switch (ProjectSettings.RequiredStrengthMethod) {
-    case RequiredByWeightTable:
-      CalcRequiredStrengthByStoreyWeights();
-      break;
-    case RequiredByStrengthTable:
-    case RequiredBySimpleTable:
-      CalcRequiredStrengthByFloorArea();
-      break;
-    default:
-      // Method 0: CalcBuildingLawSeismicForce writes the required strength and
-      // the centres of gravity later in the chain.
-      break;
-  }
+  // Method 0: CalcBuildingLawSeismicForce writes the required strength and
+  // the centres of gravity later in the chain. The required wall lengths come
+  // from the floor areas under every method.
+  if (ProjectSettings.RequiredStrengthMethod == RequiredByWeightTable) CalcRequiredStrengthByStoreyWeights();
+  CalcRequiredStrengthByFloorArea();
 }

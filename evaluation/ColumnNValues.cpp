@@ -22,24 +22,31 @@ AxialForceNgPoint AxialForceNgPosition[VariantCount][StoreyCount];
 HandDownList<UpperHandDownCapacity> UpperHandDowns[VariantCount][StoreyCount - 1];
 HandDownList<TopHandDownCapacity> TopHandDowns[VariantCount];
 
+// Brace-end codes (the wall topology writes them): 0 no brace; then, per
+// brace class, the end at a wall's first point (the brace's foot), at its
+// second point (its head) and a crossed brace: 1, 2, 3 for braces lighter
+// than 90x30 and the user braces, 5, 6, 7 for 90x30, 9, 10, 11 for 90x45 and
+// 13, 14, 15 for 90x90. Codes 4, 8 and 12 never occur. The correction
+// depends on the two braces at the column, never on which side each stands:
+// the table is symmetric.
 // clang-format off
 const double BraceCorrectionTable[BraceEndCodeCount][BraceEndCodeCount] = {
     { 0.0,  0.0,  0.0,  0.0,  0.0, -0.5,  0.5,  0.0,  0.0, -0.5,  0.5,  0.0,  0.0, -2.0,  2.0,  0.0},  // 0
-    { 0.0,  0.0,  0.0,  0.0,  0.0,  0.5,  0.5,  0.5,  0.0,  0.5,  0.5,  0.5,  0.0,  2.0,  2.0,  2.0},  // 1
-    { 0.0,  0.0,  0.0,  0.0,  0.0,  0.5,  0.5,  0.5,  0.0,  0.5,  0.5,  0.5,  0.0,  2.0,  2.0,  2.0},  // 2
+    { 0.0,  0.0,  0.0,  0.0,  0.0, -0.5,  0.5,  0.0,  0.0, -0.5,  0.5,  0.5,  0.0,  2.0,  2.0,  0.0},  // 1
+    { 0.0,  0.0,  0.0,  0.0,  0.0,  0.5,  0.5,  0.0,  0.0,  0.5,  0.5,  0.5,  0.0,  2.0,  2.0,  0.0},  // 2
     { 0.0,  0.0,  0.0,  0.0,  0.0,  0.5,  0.5,  0.0,  0.0,  0.5,  0.5,  0.0,  0.0,  2.0,  2.0,  0.0},  // 3
     { 0.0,  0.0,  0.0,  0.0,  0.0, -0.5,  0.5,  0.0,  0.0, -0.5,  0.5,  0.0,  0.0, -2.0,  2.0,  0.0},  // 4
-    {-0.5,  0.0,  0.5,  0.5, -0.5,  0.0,  1.0,  0.5, -0.5,  0.0,  1.0,  0.5, -0.5,  0.0,  2.5,  2.0},  // 5
-    { 0.5,  0.5,  0.5,  0.5,  0.5,  1.0,  1.0,  0.5,  0.5,  1.0,  1.0,  0.5,  0.5,  2.5,  2.5,  2.0},  // 6
-    { 0.0,  0.0,  0.0,  0.0,  0.0,  0.0,  0.0,  0.0,  0.0,  0.0,  0.0,  0.0,  0.0,  0.0,  0.0,  0.0},  // 7
+    {-0.5, -0.5,  0.5,  0.5, -0.5,  0.0,  1.0,  0.0, -0.5,  0.0,  1.0,  0.5, -0.5,  0.0,  2.5,  0.0},  // 5
+    { 0.5,  0.5,  0.5,  0.5,  0.5,  1.0,  1.0,  0.5,  0.5,  1.0,  1.0,  0.5,  0.5,  2.5,  2.5,  0.5},  // 6
+    { 0.0,  0.0,  0.0,  0.0,  0.0,  0.0,  0.5,  0.0,  0.0,  0.0,  0.5,  0.0,  0.0,  0.0,  2.0,  0.0},  // 7
     { 0.0,  0.0,  0.0,  0.0,  0.0, -0.5,  0.5,  0.0,  0.0, -0.5,  0.5,  0.0,  0.0, -2.0,  2.0,  0.0},  // 8
-    {-0.5,  0.0,  0.5,  0.5, -0.5,  0.0,  1.0,  0.5, -0.5,  0.0,  1.0,  0.5, -0.5,  0.0,  2.5,  2.0},  // 9
-    { 0.5,  0.5,  0.5,  0.5,  0.5,  1.0,  1.0,  0.5,  0.5,  1.0,  1.0,  0.5,  0.5,  2.5,  2.5,  2.0},  // 10
-    { 0.0,  0.5,  0.5,  0.0,  0.0,  0.5,  0.5,  0.0,  0.0,  0.0,  0.0,  0.0,  0.0,  2.0,  2.0,  0.0},  // 11
+    {-0.5, -0.5,  0.5,  0.5, -0.5,  0.0,  1.0,  0.0, -0.5,  0.0,  1.0,  0.0, -0.5,  0.0,  2.5,  0.0},  // 9
+    { 0.5,  0.5,  0.5,  0.5,  0.5,  1.0,  1.0,  0.5,  0.5,  1.0,  1.0,  0.5,  0.5,  2.5,  2.5,  0.5},  // 10
+    { 0.0,  0.5,  0.5,  0.0,  0.0,  0.5,  0.5,  0.0,  0.0,  0.0,  0.5,  0.0,  0.0,  2.0,  2.0,  0.0},  // 11
     { 0.0,  0.0,  0.0,  0.0,  0.0, -0.5,  0.5,  0.0,  0.0, -0.5,  0.5,  0.0,  0.0, -2.0,  2.0,  0.0},  // 12
-    {-2.0,  2.0,  2.0,  2.0,  0.0,  0.0,  2.5,  2.0,  0.0,  0.0,  2.5,  2.0,  0.0,  0.0,  4.0,  2.0},  // 13
-    { 2.0,  2.0,  2.0,  2.0,  0.0,  2.5,  2.5,  2.0,  0.0,  2.5,  2.5,  2.0,  0.0,  4.0,  4.0,  2.0},  // 14
-    { 0.0,  0.0,  0.0,  0.0,  0.0,  0.5,  0.5,  0.0,  0.0,  0.5,  0.5,  0.0,  0.0,  2.0,  2.0,  0.0},  // 15
+    {-2.0,  2.0,  2.0,  2.0, -2.0,  0.0,  2.5,  0.0, -2.0,  0.0,  2.5,  2.0, -2.0,  0.0,  4.0,  2.0},  // 13
+    { 2.0,  2.0,  2.0,  2.0,  2.0,  2.5,  2.5,  2.0,  2.0,  2.5,  2.5,  2.0,  2.0,  4.0,  4.0,  2.0},  // 14
+    { 0.0,  0.0,  0.0,  0.0,  0.0,  0.0,  0.5,  0.0,  0.0,  0.0,  0.5,  0.0,  0.0,  2.0,  2.0,  0.0},  // 15
 };
 // clang-format on
 
@@ -115,16 +122,16 @@ const Row* RowAt(const Row* table, int rows, int32_t index) {
 // The wall magnification A that a wall adds at its ends.
 double WallMagnification(const WallRecord& w, const WallCaseResult& r) {
   if (r.EffectiveLength == 0.0) return 0.0;
-  const double t = w.BraceArrangement == 1 ? 2.0 : 1.0;
-  const ElementSpecRow* brace =
-      RowAt(BraceTable, BraceTableRows, BraceTableRowOf(w.BraceKind, w.BraceEndJoint));
+  const int32_t braceRow = BraceTableRowOf(w.BraceKind, w.BraceEndJoint);
   const ElementSpecRow* mud = RowAt(MudWallTable, MudWallTableRows, w.MudWallKind);
   const PanelSpecRow* left = RowAt(PanelTable, PanelTableRows, w.PanelLeft);
   const PanelSpecRow* right = RowAt(PanelTable, PanelTableRows, w.PanelRight);
   if (ProjectSettings.NValueWallFactor == NValueDefinedFactorsOnly) {
-    return t * (brace ? brace->WallFactor : 0.0) + (mud ? mud->WallFactor : 0.0) +
+    return BraceWallFactor(braceRow, w.BraceArrangement) + (mud ? mud->WallFactor : 0.0) +
            (left ? left->WallFactor : 0.0) + (right ? right->WallFactor : 0.0);
   }
+  const double t = w.BraceArrangement == 1 ? 2.0 : 1.0;
+  const ElementSpecRow* brace = RowAt(BraceTable, BraceTableRows, braceRow);
   const double strength = t * (brace ? brace->Strength : 0.0) + (mud ? mud->Strength : 0.0) +
                           (left ? left->Strength : 0.0) + (right ? right->Strength : 0.0);
   return r.OpeningFactor * strength / 1.96;

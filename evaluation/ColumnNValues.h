@@ -36,7 +36,9 @@ constexpr AxialForceNgPoint NoAxialForceNg = {-1, -1};
 extern AxialForceNgPoint AxialForceNgPosition[VariantCount][StoreyCount];
 
 // Correction of A1 by the brace-end codes of a column's two sides in one
-// direction: [code towards the smaller index][code towards the larger index].
+// direction, read [code towards the smaller index][code towards the larger
+// index]; the table is symmetric, so a house and its mirror image get the
+// same correction.
 constexpr int BraceEndCodeCount = 16;
 extern const double BraceCorrectionTable[BraceEndCodeCount][BraceEndCodeCount];
 

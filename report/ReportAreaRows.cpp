@@ -126,15 +126,19 @@ double AddedLoadArea(double area, double addedLoad, int32_t weightClass) {
   return area * addedLoad / 1000 / WeightClassDivisorTable[ClampInt(weightClass, 0, 2)];
 }
 
-std::u16string AreaCodeLegendText(int32_t code, BalconySpelling balcony) {
-  char16_t name[AreaLabelCapacity];
-  AreaCodeLabel(code, name);
-  std::u16string text = FormatW(u"(%i):%s", code, name);
+std::u16string AreaKindName(int32_t code, BalconySpelling balcony) {
+  char16_t label[AreaLabelCapacity];
+  AreaCodeLabel(code, label);
+  std::u16string name = label;
   if (balcony == BalconySpelling::HalfWidth) {
     const std::u16string full = u"バルコニー";
-    if (const auto at = text.find(full); at != std::u16string::npos) text.replace(at, full.size(), u"ﾊﾞﾙｺﾆｰ");
+    if (const auto at = name.find(full); at != std::u16string::npos) name.replace(at, full.size(), u"ﾊﾞﾙｺﾆｰ");
   }
-  return text;
+  return name;
+}
+
+std::u16string AreaCodeLegendText(int32_t code, BalconySpelling balcony) {
+  return FormatW(u"(%i):%s", code, AreaKindName(code, balcony).c_str());
 }
 
 void DrawAreaCodeLegend(Canvas& canvas, double pixelsPerMm, BalconySpelling balcony) {

@@ -94,9 +94,13 @@ std::u16string AreaTriangleRowText(const AreaRowLayout& layout, int32_t number,
 // area x load / 1000 / the divisor of the building's weight class.
 double AddedLoadArea(double area, double addedLoad, int32_t weightClass);
 
+// The name of an area code (at most 12 characters); the balcony may be
+// written in half-width katakana, which takes 20 cells where the full-width
+// name takes 24.
+enum class BalconySpelling { FullWidth, HalfWidth };
+std::u16string AreaKindName(int32_t code, BalconySpelling balcony = BalconySpelling::FullWidth);
 // The legend of the twenty area codes, "(c):" and the code's name; the wall
 // quantity's legend writes the balcony in half-width katakana.
-enum class BalconySpelling { FullWidth, HalfWidth };
 std::u16string AreaCodeLegendText(int32_t code, BalconySpelling balcony = BalconySpelling::FullWidth);
 // The twenty lines at x = 150 mm, line i at y = 40 + 5 i mm, in the current font.
 void DrawAreaCodeLegend(Canvas& canvas, double pixelsPerMm,

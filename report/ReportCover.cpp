@@ -1,5 +1,6 @@
 #include "report/ReportCover.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "analysis/AnalysisResults.h"
@@ -16,6 +17,7 @@
 #include "model/SettingChoices.h"
 #include "model/ViewState.h"
 #include "platform/Format.h"
+#include "report/ReportLines.h"
 #include "report/ReportScore.h"
 
 namespace {
@@ -313,7 +315,14 @@ void DrawRequiredStrengthTable(Cover& c, int32_t v) {
     c.Text(121, y, FormatW(u"%7.3f", PlanShapeFactor[v][s]));
     c.Text(138, y, FormatW(u"%7.3f", MixedStructureFactors[mixed]));
     c.Text(155, y, FormatW(u"%8.3f kN", RequiredStrength[v][s]));
-    if (snow) c.Text(175, y, FormatW(u"(%7.3f kN)", RequiredStrengthSnow[v][s]));
+    if (snow) {
+      // In the label font the bracketed snow Qr would end on the frame (and
+      // cross it from 1000 kN): narrower, it ends at least 1 mm before it.
+      const std::u16string snowQr = FormatW(u"(%7.3f kN)", RequiredStrengthSnow[v][s]);
+      c.Font(3.5, std::min(1.5, 20.0 / CellsOf(snowQr)), 400);
+      c.Text(175, y, snowQr);
+      c.Font(3.5, 1.75, 400);
+    }
   }
 }
 

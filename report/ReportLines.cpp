@@ -72,3 +72,15 @@ void WidenBlanks(std::u16string& text, std::size_t first, std::size_t end) {
   for (std::size_t i = first; i < end; ++i)
     if (text[i] == u' ') text[i] = u'\u3000';
 }
+
+int32_t CellsOf(std::u16string_view text) {
+  int32_t cells = 0;
+  for (char16_t c : text) cells += c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F) ? 1 : 2;
+  return cells;
+}
+
+std::u16string PadToCells(std::u16string_view text, int32_t cells) {
+  std::u16string padded(text);
+  padded.append(static_cast<std::size_t>(std::max(0, cells - CellsOf(text))), u' ');
+  return padded;
+}

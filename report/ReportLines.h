@@ -78,6 +78,14 @@ class ReportLines {
   int32_t pageStart_ = -1;
 };
 
+// The character cells a text takes in the fixed-pitch body font: one for an
+// ASCII character and a half-width katakana, two for every other character
+// (kanji, kana, full-width letters, U+3000, "㎡", "─").
+int32_t CellsOf(std::u16string_view text);
+// The text followed by blanks up to cells character cells; a longer text
+// stays as it is. A field of full-width text padded so keeps its columns.
+std::u16string PadToCells(std::u16string_view text, int32_t cells);
+
 // Replaces the ordinary blanks of text[first, end) with the ideographic
 // space U+3000, for a field that holds full-width text so that its columns
 // keep their cells.

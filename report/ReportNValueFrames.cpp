@@ -307,8 +307,10 @@ int32_t DrawNValueFrameDiagrams(PageSink& sink, double ppm, int32_t wantedPage) 
     DrawTextMm(*canvas, ppm, 120, 10, u"（上段）：柱接合部の必要耐力　告示表３の記号で表示");
     DrawTextMm(*canvas, ppm, 120, 15, u"（下段）：柱接合部の許容耐力");
     if (frame.Printing() && PrintScale != 0) {
+      // Beside the shorter second legend line: at 12 mm it stood over the
+      // end of the first.
       frame.SelectBodyFont();
-      DrawTextMm(*canvas, ppm, 160, 12, FormatW(u"SCALE = 1/%5.0f", ppm / g.FrameScale * 1000 / PrintScale));
+      DrawTextMm(*canvas, ppm, 160, 15, FormatW(u"SCALE = 1/%5.0f", ppm / g.FrameScale * 1000 / PrintScale));
     }
     const int32_t n = direction == 0 ? std::clamp(UsedAxisCountY[v], 0, GridAxisCountY)
                                      : std::clamp(UsedAxisCountX[v], 0, GridAxisCountX);

@@ -12,6 +12,7 @@
 #include "model/ViewState.h"
 #include "platform/Format.h"
 #include "platform/Numeric.h"
+#include "report/ReportLines.h"
 #include "report/ReportNValue.h"
 
 std::u16string WithoutControlCharacters(std::u16string_view text) {
@@ -123,12 +124,15 @@ void BlockLines(std::vector<std::u16string>& lines, int32_t v, int32_t s, int32_
               AxisName(GridAxisNameY, column.Y), pw ? r.Pw1X : r.A1X, pw ? r.Pw1Y : r.A1Y, r.B1);
   if (u >= 1) main += EntryText(EntryFormat, upper.At(0));
   if (u == 2) main += EntryText(EntryFormat, top.At(0));
+  // The class label in its field of 18 cells (a full-width label is not
+  // padded by characters, or its row would run on by up to nine cells).
   const auto label = [pw](double x, double y) {
     const double larger = MaxDouble(x, y);
-    return HardwareClassLabels[pw ? ClassifyTablePullOut(larger) : ClassifyTableNValue(larger)];
+    return PadToCells(HardwareClassLabels[pw ? ClassifyTablePullOut(larger) : ClassifyTableNValue(larger)],
+                      18);
   };
   const double rx = pw ? r.ToX : r.NX, ry = pw ? r.ToY : r.NY;
-  main += FormatW(u"  %6.3f %8.3f%8.3f %-18s", r.L, rx, ry, label(rx, ry));
+  main += FormatW(u"  %6.3f %8.3f%8.3f %s", r.L, rx, ry, label(rx, ry).c_str());
   lines.push_back(std::move(main));
 
   if (u >= 1) {
@@ -145,9 +149,17 @@ void BlockLines(std::vector<std::u16string>& lines, int32_t v, int32_t s, int32_
   }
   if (snow) {
     const double sx = pw ? sr.ToX : sr.NX, sy = pw ? sr.ToY : sr.NY;
-    lines.push_back(SnowPrefix(u) + FormatW(u"( %6.3f %8.3f%8.3f %-18s)", sr.L, sx, sy, label(sx, sy)));
+    lines.push_back(SnowPrefix(u) + FormatW(u"( %6.3f %8.3f%8.3f %s)", sr.L, sx, sy, label(sx, sy).c_str()));
   }
 }
+
+// The rows of the first of three storeys, with the two groups of shares,
+// run to 231 cells (a snow line with the label "(ぬ+)Ｓ－ＨＤ２０×２"); at
+// 0.83 mm a cell they end at 202 mm, inside the printable width.
+constexpr double ThreeStoreyBodyWidthMm = 0.83;
+// The snow note stands clear of the title above it (10 to 15 mm), which it
+// would touch on the top storey's page, where it starts under the title.
+constexpr double SnowNoteTopMm = 18;
 
 }  // namespace
 
@@ -191,10 +203,10 @@ int32_t DrawNValueTables(PageSink& sink, double ppm, int32_t wantedPage) {
     const auto beginPage = [&](bool continuation) {
       Canvas& canvas = frame.BeginPage();
       frame.DrawTitle(title, 5, 2.5);
-      frame.SelectFont(ReportGothicFace, 3, u == 2 ? 0.85 : 1.2, 400);
+      frame.SelectFont(ReportGothicFace, 3, u == 2 ? ThreeStoreyBodyWidthMm : 1.2, 400);
       const int32_t x = MmToUnits(10, ppm);
       if (!continuation && snow)
-        canvas.TextOut(x, MmToUnits(15, ppm), SnowPrefix(u) + u"(   カッコ内の数値は積雪時   )");
+        canvas.TextOut(x, MmToUnits(SnowNoteTopMm, ppm), SnowPrefix(u) + u"(   カッコ内の数値は積雪時   )");
       const int32_t y1 = step(MmToUnits(20, ppm), 4);
       canvas.TextOut(x, y1, WithoutControlCharacters(header1(continuation)));
       const int32_t y2 = step(y1, 3.5);

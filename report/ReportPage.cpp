@@ -69,6 +69,7 @@ Canvas& PageFrame::BeginPage() {
 bool PageFrame::HandOver(bool further) {
   sink_.HandOverPage();
   if (Printing()) {
+    if (sink_.Cancelled()) return true;
     if (further) sink_.NewPage();
     return false;
   }

@@ -73,6 +73,9 @@ class PageSink {
   virtual int32_t Resolution() const = 0;
   // The local time, for the page header.
   virtual LocalTime Now() const = 0;
+  // Printing: the user has stopped the job; the family hands over the page
+  // it has drawn and draws no further one.
+  virtual bool Cancelled() const { return false; }
 };
 
 // The page function of a family. wantedPage 0: print every page into the job
@@ -96,7 +99,8 @@ class PageFrame {
   // (italic), and the page header when printing.
   Canvas& BeginPage();
   // Hands the finished page over; further tells whether the family has a
-  // page after it. Printing: a new sheet begins when one follows. Preview:
+  // page after it. Printing: a new sheet begins when one follows; true (stop)
+  // once the job has been cancelled. Preview:
   // the countdown from wantedPage; true when the wanted page has been handed
   // over (Result() is then 1 when a further page exists), and the family
   // must draw nothing more.

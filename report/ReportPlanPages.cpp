@@ -385,15 +385,31 @@ class PlanLegend {
     const auto centred = [&](int32_t top, std::u16string_view text) {
       canvas_.TextOut(middle - canvas_.TextWidth(text) / 2, top, text);
     };
-    if (IsBraceCode(code) && code % 2 == 0) {
-      const int32_t top = Trunc(y - h - Real(2.5));
-      canvas_.TextOut(Trunc(sample.X0 - Real(2)), top, u"柱脚");
-      canvas_.TextOut(Trunc(sample.X1 - Real(2)), top, u"柱頭");
-    }
+    if (IsBraceCode(code) && code % 2 == 0) EndWords(sample, middle, labels.Symbol);
     centred(Trunc(y - h - Real(2)), labels.Symbol);
     if (!labels.Strength.empty()) centred(Trunc(y + h), labels.Strength);
     Font(2.5, 1);
     canvas_.TextOut(Trunc(sample.X1 + h + Real(2)), Trunc(y - Real(1.25)), labels.Description);
+  }
+
+  // "柱脚" and "柱頭" over the ends of a one-way brace's sample, in the
+  // current font (2 x 1 mm). A sample too short for them beside its symbol
+  // text (a large plan at a small scale) has them pushed out to flank the
+  // symbol, and lifted clear of the description beside the sample.
+  void EndWords(const Sample& sample, int32_t middle, std::u16string_view symbol) {
+    const int32_t gap = Trunc(Real(0.5)), height = Trunc(Real(2));
+    const int32_t symbolLeft = middle - canvas_.TextWidth(symbol) / 2;
+    const int32_t symbolRight = symbolLeft + canvas_.TextWidth(symbol);
+    const int32_t footWidth = canvas_.TextWidth(u"柱脚");
+    int32_t foot = Trunc(sample.X0 - Real(2)), head = Trunc(sample.X1 - Real(2));
+    int32_t top = Trunc(sample.Y - h_ - Real(2.5));
+    if (foot + footWidth + gap > symbolLeft || head < symbolRight + gap) {
+      foot = std::min(foot, symbolLeft - gap - footWidth);
+      head = std::max(head, symbolRight + gap);
+      top = std::min(top, Trunc(sample.Y - Real(1.25)) - gap - height);
+    }
+    canvas_.TextOut(foot, top, u"柱脚");
+    canvas_.TextOut(head, top, u"柱頭");
   }
 
   void WallLegend(const std::vector<int32_t>& codes) {

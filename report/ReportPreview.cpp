@@ -54,6 +54,6 @@ std::u16string PercentTextOfZoom(double zoom) { return FormatW(u"%3.0f%%", zoom 
 
 double PageWidthZoom(double clientWidth) { return (clientWidth - 30) / PreviewPageWidth; }
 
-double WholePageZoom(double clientWidth, double clientHeight) {
-  return std::min((clientWidth - 30) / PreviewPageWidth, (clientHeight - 32) / PreviewPageHeight);
+double WholePageZoom(double viewWidth, double viewHeight) {
+  return std::min(viewWidth / PreviewPageWidth, viewHeight / PreviewPageHeight);
 }

@@ -40,6 +40,9 @@ PreviewPaging KeepPreviewBooks(int32_t kind, int32_t result);
 bool ZoomOfPercentText(std::u16string_view text, double& zoom);
 // The combo text of a zoom: "%3.0f%" of zoom x 290.
 std::u16string PercentTextOfZoom(double zoom);
-// The fitting zooms of the page width and of the whole page.
+// The zoom that fits the page width into a page control clientWidth wide
+// (30 pixels left for its frame and the scroll bar).
 double PageWidthZoom(double clientWidth);
-double WholePageZoom(double clientWidth, double clientHeight);
+// The zoom that fits the whole page into a view of viewWidth x viewHeight
+// pixels (the tab's scroll box without scroll bars), touching two edges.
+double WholePageZoom(double viewWidth, double viewHeight);

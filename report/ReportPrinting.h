@@ -19,12 +19,28 @@ extern double PrintScale;
 // of width x height dots at dpi: the smaller of the two ratios.
 double PrintScaleOf(double width, double height, double dpi);
 
+// Whether kind is a family that prints pages (one with a page function).
+bool PrintsPages(int32_t kind);
+
 // The kinds of the selected print positions, in print order.
 std::vector<int32_t> SelectedPrintKinds();
+
+// What a print job tells while it runs, and how the user stops it.
+class PrintJobProgress {
+ public:
+  virtual ~PrintJobProgress();
+  // The family of kind, the index-th of count families with pages, begins.
+  virtual void FamilyBegins(int32_t index, int32_t count, int32_t kind) = 0;
+  // A sheet has been drawn, the sheets-th of the job; false stops the job.
+  virtual bool SheetPrinted(int32_t sheets) = 0;
+};
 
 // Prints the families into the job the sink holds, in the order given: before
 // every family but the first a new sheet, then PrintScale and PixelsPerMm
 // from the sink's printable area and resolution, and the family's pages.
-// Families without a page function are left out. Returns how many families
-// were printed.
-int32_t PrintReportFamilies(PageSink& sink, const std::vector<int32_t>& kinds);
+// Families without a page function are left out. With a progress, it hears
+// of every family and sheet, and once it answers false the family being
+// printed stops after that sheet and no further family begins. Returns how
+// many families were printed.
+int32_t PrintReportFamilies(PageSink& sink, const std::vector<int32_t>& kinds,
+                            PrintJobProgress* progress = nullptr);

@@ -4,6 +4,7 @@
 // then a summary page per snow case with the factors and Qr of every storey.
 // The load take-off weighs areas, walls and gable walls by the analysis's own
 // rules, and its sums of one call feed the summary's storey weights.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -147,6 +148,28 @@ bool DrawWeightRow(ReportLines& lines, const Record& r, double area, std::u16str
 
 double UnitDeadLoad(int32_t code, double deadLoad) { return GetUnitLoadForSpec(code, std::trunc(deadLoad)); }
 
+// The columns of the load take-off stand in character cells under their
+// heads: a row's number and kind fill the 27 cells before the first axis
+// name, "%2i", five blanks and the kind padded to 20 cells. A kind longer
+// than that moves left into the blanks, so that a blank still stands before
+// the axis name; a balcony, 24 cells in full-width katakana, is written in
+// half-width katakana (20 cells).
+constexpr int32_t LeadCells = 27;
+
+std::u16string NumberAndKind(int32_t number, std::u16string_view kind) {
+  std::u16string lead = FormatW(u"%2i", number);
+  lead.append(static_cast<std::size_t>(std::clamp(LeadCells - 1 - CellsOf(lead) - CellsOf(kind), 1, 5)),
+              u' ');
+  lead += kind;
+  return PadToCells(lead, LeadCells);
+}
+
+std::u16string AreaKind(int32_t areaCode) {
+  std::u16string name = AreaKindName(areaCode);
+  if (CellsOf(name) > 20) name = AreaKindName(areaCode, BalconySpelling::HalfWidth);
+  return name;
+}
+
 bool DrawAreaWeights(ReportLines& lines, int32_t v, int32_t s, bool snow, PageSums& sums) {
   const std::u16string snowHead = snow ? u"      積雪時" : u"";
   const std::u16string units =
@@ -154,7 +177,6 @@ bool DrawAreaWeights(ReportLines& lines, int32_t v, int32_t s, bool snow, PageSu
           u"                                                                        (㎡)    (N/㎡)  "
           u"(N/㎡)  (N/㎡)    (KN)") +
       (snow ? u"       (kN)" : u"");
-  char16_t name[AreaLabelCapacity];
 
   const int32_t rects = CountOf(RoofFloorRectCount, v, s, MaxRoofFloorRectsPerStorey);
   if (rects > 0) {
@@ -173,11 +195,11 @@ bool DrawAreaWeights(ReportLines& lines, int32_t v, int32_t s, bool snow, PageSu
     for (int32_t i = 0; i < rects; ++i) {
       const RoofFloorRectRecord& r = RoofFloorRects[v][s][i];
       const double area = RectWeightArea[v][s][i];
-      AreaCodeLabel(r.AreaCode, name);
       const auto c = RectangleCornerNames(r);
-      const std::u16string row = FormatW(
-          u"%2i     %-20s%-6s     %-6s     %-6s     %-6s   %8.3f %7.0f %7.0f %7.0f　", i + 1, name, c[0],
-          c[1], c[2], c[3], area, UnitDeadLoad(r.AreaCode, r.DeadLoad), r.LiveLoad, r.AddedLoad);
+      const std::u16string row =
+          FormatW(u"%s%-6s     %-6s     %-6s     %-6s   %8.3f %7.0f %7.0f %7.0f　",
+                  NumberAndKind(i + 1, AreaKind(r.AreaCode)).c_str(), c[0], c[1], c[2], c[3], area,
+                  UnitDeadLoad(r.AreaCode, r.DeadLoad), r.LiveLoad, r.AddedLoad);
       if (!DrawWeightRow(lines, r, area, row, s, snow, sums)) return false;
     }
   }
@@ -199,11 +221,11 @@ bool DrawAreaWeights(ReportLines& lines, int32_t v, int32_t s, bool snow, PageSu
     for (int32_t i = 0; i < triangles; ++i) {
       const RoofFloorTriangleRecord& t = RoofFloorTriangles[v][s][i];
       const double area = TriWeightArea[v][s][i];
-      AreaCodeLabel(t.AreaCode, name);
       const auto c = TriangleCornerNames(t);
-      const std::u16string row = FormatW(
-          u"%2i     %-20s%-6s %-6s %-6s %-6s %-6s %-6s %8.3f %7.0f %7.0f %7.0f　", i + 1, name, c[0], c[1],
-          c[2], c[3], c[4], c[5], area, UnitDeadLoad(t.AreaCode, t.DeadLoad), t.LiveLoad, t.AddedLoad);
+      const std::u16string row =
+          FormatW(u"%s%-6s %-6s %-6s %-6s %-6s %-6s %8.3f %7.0f %7.0f %7.0f　",
+                  NumberAndKind(i + 1, AreaKind(t.AreaCode)).c_str(), c[0], c[1], c[2], c[3], c[4], c[5],
+                  area, UnitDeadLoad(t.AreaCode, t.DeadLoad), t.LiveLoad, t.AddedLoad);
       if (!DrawWeightRow(lines, t, area, row, s, snow, sums)) return false;
     }
   }
@@ -251,9 +273,10 @@ bool DrawWallWeights(ReportLines& lines, int32_t v, int32_t s, PageSums& sums) {
     const double weight = weighed ? length * height * unit / 1000 : 0.0;
     sums.Wall[s] += weight;
     const std::u16string row =
-        FormatW(u"%2i     %-16s    %-6s     %-6s     %-6s     %-6s     %6.3f  %6.3f  %6.3f  %6.0f    %6.3f",
-                i + 1, LabelAt(WallTypeLabels, result.WallType), AxisNameX(wall.X1), AxisNameY(wall.Y1),
-                AxisNameX(wall.X2), AxisNameY(wall.Y2), length, height, length * height, unit, weight);
+        FormatW(u"%s%-6s     %-6s     %-6s     %-6s     %6.3f  %6.3f  %6.3f  %6.0f    %6.3f",
+                NumberAndKind(i + 1, LabelAt(WallTypeLabels, result.WallType)).c_str(), AxisNameX(wall.X1),
+                AxisNameY(wall.Y1), AxisNameX(wall.X2), AxisNameY(wall.Y2), length, height, length * height,
+                unit, weight);
     if (!lines.Line(4, row) || !lines.BreakAfterRow(RowBreakMm)) return false;
   }
   return lines.Line(10, FormatW(u"　                                                                         "
@@ -282,9 +305,10 @@ bool DrawGableWeights(ReportLines& lines, int32_t v, int32_t s, PageSums& sums) 
     const double weight = weighed ? GableWallWeight(gable, length) / 1000 : 0.0;
     sums.Gable[s] += weight;
     const std::u16string row =
-        FormatW(u"%2i     %-16s    %-6s     %-6s     %-6s     %-6s     %6.3f  %6.3f  %6.3f  %6.0f    %6.3f",
-                i + 1, LabelAt(GableShapeLabels, gable.Shape), AxisNameX(gable.X1), AxisNameY(gable.Y1),
-                AxisNameX(gable.X2), AxisNameY(gable.Y2), length, gable.Height, gable.Slope, unit, weight);
+        FormatW(u"%s%-6s     %-6s     %-6s     %-6s     %6.3f  %6.3f  %6.3f  %6.0f    %6.3f",
+                NumberAndKind(i + 1, LabelAt(GableShapeLabels, gable.Shape)).c_str(), AxisNameX(gable.X1),
+                AxisNameY(gable.Y1), AxisNameX(gable.X2), AxisNameY(gable.Y2), length, gable.Height,
+                gable.Slope, unit, weight);
     if (!lines.Line(4, row) || !lines.BreakAfterRow(RowBreakMm)) return false;
   }
   return lines.Line(10, FormatW(u"　                                                                         "
@@ -659,6 +683,14 @@ bool DrawSeismicForce(ReportLines& lines, int32_t v, int32_t pass) {
 
 // --- Pages ------------------------------------------------------------------
 
+// The width of the body font of the storey tables: with snow a row of the
+// load take-off's areas runs to 124 cells, which pass the printable width
+// (204 mm) at 1.5 mm and end at 200 mm at 1.45 mm; the whole take-off keeps
+// one width, so that its tables' columns stand under each other.
+double TableWidthMm(int32_t m) {
+  return m == RequiredByLoadTakeOff && ProjectSettings.SnowLoad != 0 ? 1.45 : 1.5;
+}
+
 bool DrawStoreyPage(PageFrame& frame, ReportLines& lines, int32_t v, int32_t s, int32_t m, PageSums& sums,
                     int32_t wantedPage) {
   Canvas& canvas = frame.BeginPage();
@@ -668,6 +700,7 @@ bool DrawStoreyPage(PageFrame& frame, ReportLines& lines, int32_t v, int32_t s, 
                           CurrentTitlePrefix(), s + 1));
   frame.SelectBodyFont();
   DrawAreaCodeLegend(canvas, ppm);
+  frame.SelectBodyFont(TableWidthMm(m));
   lines.SetMm(147);
   if (ByFloorArea(m)) return DrawFloorAreaTables(lines, v, s, m);
   if (m == RequiredByLoadTakeOff) return DrawLoadTakeOff(lines, v, s, sums);
@@ -704,7 +737,7 @@ int32_t DrawRequiredStrengthPages(PageSink& sink, double pixelsPerMm, int32_t wa
   const int32_t v = ValidVariant(CurrentVariant) ? CurrentVariant : 0;
   const int32_t m = ProjectSettings.RequiredStrengthMethod;
   // A table that runs on goes on at 20 mm of a fresh page, in the body font.
-  ReportLines lines(frame, ReportLines::BodyFontAt(20));
+  ReportLines lines(frame, ReportLines::BodyFontAt(20, TableWidthMm(m)));
   PageSums sums;
 
   for (int32_t s = 0; s <= TopStoreyOf(v); ++s) {

@@ -260,7 +260,26 @@ void DrawPass(ScoreCursor& cursor, const ScorePass& pass, bool general) {
                                CutForThreeDecimals(score.BuildingScore[v][c])));
 }
 
+// The load combination whose values a pass prints, in words: its number and
+// the loading directions of the case that every storey's walls take in it.
+std::u16string CombinationWords(int32_t c) {
+  const int32_t k = CombinationGroup[c];
+  if (k == 0) return FormatW(u"組合せ %i（加力方向を区別しない）", c);
+  return FormatW(u"組合せ %i（加力 %sＸ %sＹ）", c, XCaseOfStoreyCase[k] == 1 ? u"＋" : u"－",
+                 YCaseOfStoreyCase[k] == 3 ? u"＋" : u"－");
+}
+
 }  // namespace
+
+std::u16string ScoreCombinationNote(int32_t v, bool snow) {
+  const int32_t plain = GoverningBuildingCombination(v, false);
+  std::u16string note =
+      u"※各階各方向の値は、上部構造評点を決める荷重の" + CombinationWords(plain) + u"による";
+  if (!snow) return note + u"。";
+  const int32_t withSnow = GoverningBuildingCombination(v, true);
+  if (withSnow == plain) return note + u"（積雪時も同じ）。";
+  return note + u"。積雪時は" + CombinationWords(withSnow) + u"による。";
+}
 
 int32_t DrawScorePage(PageSink& sink, double ppm, int32_t wantedPage) {
   int32_t v = CurrentVariant;
@@ -275,6 +294,15 @@ int32_t DrawScorePage(PageSink& sink, double ppm, int32_t wantedPage) {
   frame.SelectFont(ReportGothicFace, 5, 2.5, 800);
   DrawTextMm(canvas, ppm, 10, 10, FormatW(u"%s低減係数･上部構造評点", CurrentTitlePrefix()));
 
+  if (ProjectSettings.DistinguishBraceDirection == SettingOn) {
+    // With the brace directions told apart every storey and direction has
+    // its own governing combination, which the cover prints; this page
+    // prints the building's. The note says so, between the title and the
+    // first block.
+    frame.SelectFont(ReportGothicFace, 2.5, 1.25, 400);
+    DrawTextMm(canvas, ppm, 20, 17, ScoreCombinationNote(v, snow));
+    DrawTextMm(canvas, ppm, 20, 20, u"　表紙の各階各方向の値は、それぞれ評点が最小となる組合せによる。");
+  }
   ScoreCursor cursor(frame, snow);
   for (int pass = 0; pass < (snow ? 2 : 1); ++pass) {
     if (snow) {

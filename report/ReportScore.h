@@ -37,5 +37,10 @@ int32_t GoverningBuildingCombination(int32_t v, bool snow);
 // the snow score is the strictly smaller one.
 double BuildingDiagnosisScore(int32_t v, bool* snowGoverns = nullptr);
 
+// The score page's note on the load combination its values come from when
+// the brace directions are told apart: the governing combination of the
+// building score, and with snow that of the snow pass too.
+std::u16string ScoreCombinationNote(int32_t v, bool snow);
+
 // Kind 11: the reduction factors, held strengths and scores; one page.
 int32_t DrawScorePage(PageSink& sink, double pixelsPerMm, int32_t wantedPage);

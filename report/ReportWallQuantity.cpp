@@ -281,9 +281,9 @@ bool DrawExistingWallPages(const WallQuantityPages& p, int s) {
                   totalY)))
     return false;
   lines.Gap(4);
-  if (!lines.Line(6,
-                  u"───────────────────────────────────────────────────────────"
-                  u"──────────────────") ||
+  // The rule spans the table (89 cells, to "存在壁量"); 77 rule characters
+  // made it 231 mm long.
+  if (!lines.Line(6, std::u16string(45, u'─')) ||
       !lines.Line(4, FormatW(u"　  Ｘ方向壁量計＝ %8.3f      Ｙ方向壁量計＝ %8.3f", totalX, totalY)))
     return false;
   return !frame.HandOver(true);

@@ -156,7 +156,8 @@ int32_t DrawVerificationResultSheet(PageSink& sink, double ppm, int32_t wantedPa
              {84, 98, u"×"},
              {128, 98, u"＝"},
              {70, 115, u"一般診断法に準じた方法による評点と判定"},
-             {49, 121, u"一般診断法に準じた方法による"},
+             // Centred over its column (40 to 97 mm): from 49 mm it crossed the rule at 97.
+             {44, 121, u"一般診断法に準じた方法による"},
              {63, 125, u"評 点"},
              {110, 121, u"一般診断法に準じた方法による"},
              {129, 125, u"判 定"},

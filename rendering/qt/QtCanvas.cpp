@@ -1,5 +1,6 @@
 #include "rendering/qt/QtCanvas.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -1041,10 +1042,22 @@ void QtCanvas::DrawText(int32_t x, int32_t y, std::u16string_view text) {
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
   if (Brush().Style == BrushStyle::Solid)
     painter_->fillRect(QRect(0, 0, width, height), QColor(QRgbOfColour(Brush().Colour)));
-  painter_->setFont(font);
-  painter_->setPen(QColor(QRgbOfColour(FontColour())));
-  painter_->drawText(0, metrics.ascent(), string);
+  if (OutlinesBoldText(font)) {
+    QPainterPath path;
+    path.addText(0, metrics.ascent(), font, string);
+    painter_->fillPath(path, QColor(QRgbOfColour(FontColour())));
+  } else {
+    painter_->setFont(font);
+    painter_->setPen(QColor(QRgbOfColour(FontColour())));
+    painter_->drawText(0, metrics.ascent(), string);
+  }
   painter_->setTransform(saved);
+}
+
+bool QtCanvas::OutlinesBoldText(const QFont& font) const {
+  if (!vector_ || font.weight() < QFont::DemiBold) return false;
+  const QPaintEngine* engine = painter_->paintEngine();
+  return engine && (engine->type() == QPaintEngine::Raster || engine->type() == QPaintEngine::Picture);
 }
 
 int32_t QtCanvas::TextWidth(std::u16string_view text) { return TextEntryOf(text).width; }

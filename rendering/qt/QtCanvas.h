@@ -174,6 +174,13 @@ class QtCanvas final : public Canvas {
                int32_t y4);
   void DrawWideLine(CanvasPoint from, CanvasPoint to);
   void DrawText(int32_t x, int32_t y, std::u16string_view text);
+  // Whether bold text is drawn as its outline: on pictures and on painters
+  // that scale onto pixels. The faces have no bold style, so the font engine
+  // emboldens its glyphs, and a glyph cached for a shrunk painter is widened
+  // by the stroke of the unshrunk size: at the preview's 100 % and 119 % bold
+  // titles fill their counters. The outline is emboldened at the font's own
+  // size and shrinks with the painter. Printers and PDF files keep text.
+  bool OutlinesBoldText(const QFont& font) const;
 
   QPainter* painter_ = nullptr;
   QImage* image_ = nullptr;  // the device, when pixels may be written directly

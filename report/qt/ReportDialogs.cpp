@@ -9,9 +9,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -65,6 +67,10 @@ QString Qs(const std::u16string& text) {
 
 }  // namespace
 
+QString ReportFamilyCaption(int32_t kind) {
+  return kind >= 0 && kind < ReportPageKindCount ? QString::fromUtf8(PreviewTabs[kind].Caption) : QString();
+}
+
 // ---------------------------------------------------------------------------
 // TPageImage
 
@@ -104,7 +110,8 @@ TOhoukokushoDlg::TOhoukokushoDlg(QWidget* parent) : QDialog(parent) {
     auto* scroll = Named(new QScrollArea, PreviewTabs[k].Scroll);
     scroll->setProperty("tabSheet", QString::fromLatin1(PreviewTabs[k].Sheet));
     scroll->setWidgetResizable(false);
-    scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A page narrower than the view stands in its middle.
+    scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Images[k] = Named(new TPageImage(scroll), PreviewTabs[k].Image);
     scroll->setWidget(Images[k]);
     scroll->viewport()->installEventFilter(this);
@@ -164,6 +171,7 @@ TOhoukokushoDlg::TOhoukokushoDlg(QWidget* parent) : QDialog(parent) {
   layout->activate();
   PreviewZoom = PageWidthZoom(890);
   ApplyZoom(true);
+  widthForTabs_ = width() - PageControl1->width() + PageControl1->tabBar()->sizeHint().width();
 
   SetReportPreviewOpener([this](int kind, int wantedPage) { OpenOn(kind, wantedPage); });
 }
@@ -172,6 +180,7 @@ TOhoukokushoDlg::~TOhoukokushoDlg() { SetReportPreviewOpener(nullptr); }
 
 void TOhoukokushoDlg::OpenOn(int kind, int wantedPage) {
   if (kind < 0 || kind >= ReportPageKindCount) return;
+  if (const QScreen* screen = this->screen(); screen && !fitted_) FitToScreen(screen->availableGeometry());
   PreviewWantedPage = wantedPage;
   {
     // The page is drawn once the dialog shows.
@@ -179,6 +188,12 @@ void TOhoukokushoDlg::OpenOn(int kind, int wantedPage) {
     PageControl1->setCurrentIndex(kind);
   }
   RunModal(*this);
+}
+
+void TOhoukokushoDlg::FitToScreen(const QRect& available) {
+  fitted_ = true;
+  resize(std::min(std::max(width(), widthForTabs_), available.width()),
+         std::min(height(), available.height()));
 }
 
 void TOhoukokushoDlg::showEvent(QShowEvent* event) {
@@ -208,7 +223,6 @@ void TOhoukokushoDlg::ResizePreviewImages(double width, double height) {
     scrollTop_[k] = 0;
     Scrolls[k]->horizontalScrollBar()->setValue(0);
     Scrolls[k]->verticalScrollBar()->setValue(0);
-    Images[k]->move(0, 0);
     Images[k]->setFixedSize(w, h);
   }
 }
@@ -238,7 +252,9 @@ void TOhoukokushoDlg::BpagewidthClick() {
 }
 
 void TOhoukokushoDlg::BpageallClick() {
-  PreviewZoom = WholePageZoom(PageControl1->width(), PageControl1->height());
+  // The view of the shown tab without scroll bars: the page needs none.
+  const QSize view = Scrolls[std::max(0, PageControl1->currentIndex())]->maximumViewportSize();
+  PreviewZoom = WholePageZoom(view.width(), view.height());
   ApplyZoom(true);
 }
 
@@ -397,17 +413,17 @@ void TDprintDlg::OKBtnClick() {
   const std::vector<int32_t> kinds = SelectedPrintKinds();
   if (!kinds.empty()) {
     if (PrinterSetupDone == 0) PrinterSetupDone = RunPrinterSetupDialog();
-    if (PrinterSetupDone != 0) PrintReportJob(ReportPrinter(), kinds);
+    if (PrinterSetupDone != 0) RunPrintCommand(kinds, this);
   }
   done(ModalOk);
 }
 
 void TDprintDlg::BkaberyouClick() {
-  PrintReportJob(ReportPrinter(), {PageWallQuantity});
+  RunPrintCommand({PageWallQuantity}, this);
   done(ModalOk);
 }
 
 void TDprintDlg::BkenshouClick() {
-  PrintReportJob(ReportPrinter(), {PageVerification});
+  RunPrintCommand({PageVerification}, this);
   done(ModalOk);
 }

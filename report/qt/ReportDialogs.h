@@ -5,6 +5,7 @@
 // forms; the preview installs itself as the opener of the report menu items.
 #include <QDialog>
 #include <QPicture>
+#include <QString>
 #include <QWidget>
 
 #include "model/ReportPaging.h"
@@ -18,6 +19,9 @@ class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QTabWidget;
+
+// The caption of a family: its preview tab's and its print check box's.
+QString ReportFamilyCaption(int32_t kind);
 
 // The image of a preview tab: the last page picture handed to it, stretched
 // to the image's size.
@@ -49,6 +53,10 @@ class TOhoukokushoDlg : public QDialog {
   void ResizePreviewImages(double width, double height);
   // Draws the shown tab's page and updates the paging controls.
   void DrawShownPage();
+  // The size at the first opening: wide enough for every family's tab, no
+  // larger than the screen's available area (the tabs scroll on a narrower
+  // screen). Later openings keep the size the user left.
+  void FitToScreen(const QRect& available);
 
   QTabWidget* PageControl1 = nullptr;
   QScrollArea* Scrolls[ReportPageKindCount] = {};
@@ -89,6 +97,9 @@ class TOhoukokushoDlg : public QDialog {
   // The vertical scroll position of every tab: a tab not shown has no
   // scroll range of its own yet, so it takes its position when it is shown.
   int scrollTop_[ReportPageKindCount] = {};
+  // The dialog's width with every tab shown whole.
+  int widthForTabs_ = 0;
+  bool fitted_ = false;
 };
 
 class TDprintDlg : public QDialog {

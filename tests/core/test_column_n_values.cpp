@@ -10,12 +10,14 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ModelFixture.h"
 #include "analysis/AnalysisResults.h"
 #include "analysis/GridAxisLabels.h"
 #include "analysis/GridPointMap.h"
+#include "analysis/WallTopology.h"
 #include "evaluation/ColumnNValues.h"
 #include "evaluation/HardwareClasses.h"
 #include "model/ElementLists.h"
@@ -269,6 +271,14 @@ const OwnValueCase ownValueCases[] = {
      1, {{5, 5, 7, 5, {.BraceKind = 5, .BraceEndJoint = 3, .BraceArrangement = 1}}},
      0, 0, 4.0, 0,  // 2 x 2.0 (row 6)
      1.4, -0.6, -3.1752, -3.1752},
+    {"crossed 90x90 brace counts the law's 5, not 2 x 3",
+     1, {{5, 5, 7, 5, {.BraceKind = 6, .BraceEndJoint = 3, .BraceArrangement = 1}}},
+     0, 0, 5.0, 0,
+     1.9, -0.6, -3.1752, -3.1752},  // 5 x 0.5 - 0.6
+    {"crossed 90x90 brace by strengths: twice 4.8",
+     0, {{5, 5, 7, 5, {.BraceKind = 6, .BraceEndJoint = 3, .BraceArrangement = 1}}},
+     0, 0, 4.897959183673469, 0,  // 9.6 / 1.96
+     1.848979591836735, -0.6, -3.1752, -3.1752},  // 4.897959 x 0.5 - 0.6
     {"90x90 brace reads row 8",
      0, {{5, 5, 7, 5, {.BraceKind = 6, .BraceEndJoint = 1}}},
      0, 0, 2.4489795918367, 0,  // 4.8 / 1.96
@@ -377,30 +387,135 @@ TEST_F(ColumnNValueTest, BraceEndCorrectionsInY) {
   EXPECT_DOUBLE_EQ(R(0, top).A1X, 0.0);       // T[0][0]
 }
 
-// A 9 mm rebar (row 2, class 0, factor 1.0) and a 90x30 brace (row 4, class
-// 2, factor 1.5), both drawn away from the column: the table is read
-// [smaller-X side][larger-X side], and T[1][5] = 0.5 differs from T[5][1] = 0.
-TEST_F(ColumnNValueTest, BraceEndCorrectionReadsTheSmallerSideFirst) {
-  struct MixedCase {
-    const char* name;
-    int rebarTo, braceTo;  // X index of each wall's far end
-    double a1x;
+// The correction depends on the two braces at a column, never on which side
+// each stands. The codes: 0 no brace; the end at a wall's first point (the
+// brace's foot), at its second point (its head), and crossed: 1, 2, 3 for
+// braces lighter than 90x30 (they count as no brace), 5, 6, 7 for 90x30,
+// 9, 10, 11 for 90x45, 13, 14, 15 for 90x90.
+TEST(BraceCorrection, TheSameWhicheverSideEachBraceStands) {
+  const int32_t codes[] = {0, 1, 2, 3, 5, 6, 7, 9, 10, 11, 13, 14, 15};
+  for (const int32_t a : codes)
+    for (const int32_t b : codes)
+      EXPECT_EQ(BraceCorrectionTable[a][b], BraceCorrectionTable[b][a]) << a << ", " << b;
+
+  // The pairs whose two orders once differed, by the rule: a brace alone
+  // gives +0.5 (90x30, 90x45) or +2.0 (90x90) with its head at the column,
+  // -0.5 or -2.0 with its foot, 0 crossed; beside a crossed brace a one-way
+  // head gives its +0.5 or +2.0 and a foot 0.
+  const struct {
+    int32_t a, b;
+    double expected;
+    const char* rule;
+  } pairs[] = {
+      {1, 5, -0.5, "rebar counts as none: 90x30 foot alone"},
+      {1, 7, 0.0, "crossed 90x30 alone"},
+      {1, 9, -0.5, "90x45 foot alone"},
+      {1, 15, 0.0, "crossed 90x90 alone"},
+      {2, 7, 0.0, "crossed 90x30 alone"},
+      {2, 15, 0.0, "crossed 90x90 alone"},
+      {5, 7, 0.0, "90x30 foot beside a crossed brace"},
+      {5, 15, 0.0, "90x30 foot beside a crossed brace"},
+      {6, 7, 0.5, "90x30 head beside a crossed brace"},
+      {6, 15, 0.5, "90x30 head beside a crossed 90x90"},
+      {7, 9, 0.0, "90x45 foot beside a crossed brace"},
+      {7, 10, 0.5, "90x45 head beside a crossed brace"},
+      {7, 13, 0.0, "90x90 foot beside a crossed brace"},
+      {7, 14, 2.0, "90x90 head beside a crossed 90x30"},
+      {9, 11, 0.0, "90x45 foot beside a crossed brace"},
+      {9, 15, 0.0, "90x45 foot beside a crossed brace"},
+      {10, 11, 0.5, "90x45 head beside a crossed brace"},
+      {10, 15, 0.5, "90x45 head beside a crossed 90x90"},
   };
-  const MixedCase cases[] = {
-      {"rebar left, 90x30 right", 3, 7, 1.0},  // |-1.0 + 1.5| + T[1][5] = 0.5 + 0.5
-      {"90x30 left, rebar right", 7, 3, 0.5},  // |+1.0 - 1.5| + T[5][1] = 0.5 + 0
+  for (const auto& p : pairs) {
+    SCOPED_TRACE(p.rule);
+    EXPECT_EQ(BraceCorrectionTable[p.a][p.b], p.expected) << p.a << ", " << p.b;
+    EXPECT_EQ(BraceCorrectionTable[p.b][p.a], p.expected) << p.b << ", " << p.a;
+  }
+}
+
+// One brace beside the column, as its wall is drawn: the wall's first point
+// is the brace's foot, its second point its head.
+struct SideBrace {
+  const char* name;
+  int32_t kind;  // 0 no wall
+  int32_t arrangement;
+  bool headAtColumn;
+};
+
+// Every brace-end code: none 0; rebar foot 1, 90x15 head 2, 90x15 crossed 3;
+// then foot, head and crossed of 90x30 (5, 6, 7), 90x45 (9, 10, 11) and 90x90 (13, 14, 15).
+const SideBrace sideBraces[] = {
+    {"none", 0, 0, false},          {"rebar foot", 2, 0, false}, {"90x15 head", 3, 0, true},
+    {"90x15 crossed", 3, 1, false}, {"90x30 foot", 4, 0, false}, {"90x30 head", 4, 0, true},
+    {"90x30 crossed", 4, 1, false}, {"90x45 foot", 5, 0, false}, {"90x45 head", 5, 0, true},
+    {"90x45 crossed", 5, 1, false}, {"90x90 foot", 6, 0, false}, {"90x90 head", 6, 0, true},
+    {"90x90 crossed", 6, 1, false},
+};
+
+// A top-storey column at (5,5) of a two-storey variant, with one brace on
+// each side in X and the same two in Y, over a first-storey column. The
+// brace-end codes come from the structural recalculation's own step.
+class MirroredBraceTest : public ColumnNValueTest {
+ protected:
+  struct Demand {
+    double nx, ny;
+    std::string classX, classY;
   };
-  for (const MixedCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    ColumnCount[kV][0] = WallCount[kV][0] = 0;
-    std::memset(&BraceEndMap[kV][0], 0, sizeof BraceEndMap[kV][0]);
-    const int col = AddColumn(0, 5, 5);
-    AddWall(0, 5, 5, c.rebarTo, 5, {.BraceKind = 2});
-    MarkBraceEnds(0, 5, 5, c.rebarTo, 5, 0);
-    AddWall(0, 5, 5, c.braceTo, 5, {.BraceKind = 4});
-    MarkBraceEnds(0, 5, 5, c.braceTo, 5, 2);
+
+  Demand Build(const SideBrace& smaller, const SideBrace& larger) {
+    std::memset(&ColumnCount, 0, sizeof ColumnCount);
+    std::memset(&WallCount, 0, sizeof WallCount);
+    std::memset(&BraceEndMap[kV], 0, sizeof BraceEndMap[kV]);
+    ProjectSettings.TopStorey[kV] = 1;
+    const int column = AddColumn(1, 5, 5);
+    AddColumn(0, 5, 5, false, true);
+    // Along X (other = 3 or 7) and along Y.
+    for (const bool alongX : {true, false})
+      for (const auto& [brace, other] : {std::pair{&smaller, 3}, std::pair{&larger, 7}}) {
+        if (brace->kind == 0) continue;
+        const int ox = alongX ? other : 5, oy = alongX ? 5 : other;
+        const WallSpec spec{.Pw = 1.0, .BraceKind = brace->kind, .BraceArrangement = brace->arrangement};
+        if (brace->headAtColumn)
+          AddWall(1, ox, oy, 5, 5, spec);
+        else
+          AddWall(1, 5, 5, ox, oy, spec);
+      }
+    FillBraceEndCodes();
     Run();
-    EXPECT_NEAR(R(0, col).A1X, c.a1x, 1e-12);
+    const ColumnResult& r = R(1, column);
+    return {r.NX, r.NY, U8(HardwareClassSymbols[ClassifyTableNValue(r.NX)]),
+            U8(HardwareClassSymbols[ClassifyTableNValue(r.NY)])};
+  }
+};
+
+TEST_F(MirroredBraceTest, AColumnAndItsMirrorImageGetTheSameNValueAndClass) {
+  for (const SideBrace& a : sideBraces)
+    for (const SideBrace& b : sideBraces) {
+      SCOPED_TRACE(std::string(a.name) + " | " + b.name);
+      const Demand plan = Build(a, b);
+      const Demand mirror = Build(b, a);
+      EXPECT_EQ(plan.nx, mirror.nx);
+      EXPECT_EQ(plan.ny, mirror.ny);
+      EXPECT_EQ(plan.classX, mirror.classX);
+      EXPECT_EQ(plan.classY, mirror.classY);
+      EXPECT_EQ(plan.nx, plan.ny);  // the Y layout is the X layout turned
+    }
+}
+
+// A one-way 90x90 brace with its head at the column (factor 3) on one side,
+// a crossed 90x30 (1.5 x 2 = 3) on the other: the walls cancel, and the
+// 90x90 head gives +2.0 whichever side it stands on. A1 = |3 - 3| + 2.0,
+// N = 2.0 x 0.5 - 0.6 = 0.4, class (ろ); the mirror image once got 0 and (い).
+TEST_F(MirroredBraceTest, A90x90HeadBesideACrossedBraceOnEitherSide) {
+  const SideBrace head90{"90x90 head", 6, 0, true};
+  const SideBrace crossed30{"90x30 crossed", 4, 1, false};
+  for (const auto& [smaller, larger] : {std::pair{head90, crossed30}, std::pair{crossed30, head90}}) {
+    SCOPED_TRACE(smaller.name);
+    const Demand d = Build(smaller, larger);
+    EXPECT_NEAR(R(1, 0).A1X, 2.0, 1e-12);
+    EXPECT_NEAR(d.nx, 0.4, 1e-12);
+    EXPECT_EQ(d.classX, "(ろ)");
+    EXPECT_EQ(Verdict(), "OK");
   }
 }
 

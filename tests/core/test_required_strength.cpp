@@ -1,4 +1,5 @@
-// Required strength by floor area (methods 2 and 3), the K factors, the zones
+// Required strength by floor area (methods 2 and 3), the required wall
+// lengths (every method), the K factors, the zones
 // that the storey above does not reach, the storey-height factor and the
 // plan-shape factor. The inputs from the floor areas are set directly, so each
 // test sees only the tables and formulas of the required strength.
@@ -338,7 +339,7 @@ TEST_F(RequiredStrengthTest, ZonesThatTheStoreyAboveDoesNotReachOnThreeStoreys) 
     EXPECT_NEAR(*top, 0.5082, 1e-12);  // 0.28 x K6 1.815
 }
 
-TEST_F(RequiredStrengthTest, OnlyTheCurrentVariantAndMethods2And3AreComputed) {
+TEST_F(RequiredStrengthTest, OnlyTheCurrentVariantIsComputedAndTheStrengthOnlyByMethods2And3) {
   SetBuilding(2, 1, 0);
   RequiredStrength[0][0] = 777;
   RequiredWallLength[1][0] = 555;
@@ -354,6 +355,51 @@ TEST_F(RequiredStrengthTest, OnlyTheCurrentVariantAndMethods2And3AreComputed) {
     CalcRequiredStrengthByFloorArea();
     EXPECT_EQ(RequiredStrength[0][0], 777) << method;
   }
+}
+
+// The building-law wall length does not depend on how the required strength
+// is found: under the weight methods 0 and 1 it takes method 2's rules, and
+// the required strength is left to those methods.
+TEST_F(RequiredStrengthTest, TheWeightMethodsGetTheWallLengthsOfMethod2) {
+  struct Case {
+    int top, weightClass, storey;
+    double wall;
+  };
+  const Case cases[] = {
+      {0, 0, 0, 9.9},   // 0.11 x 90
+      {1, 0, 0, 26.1},  // 0.29 x 90
+      {1, 0, 1, 10.5},  // 0.15 x 70
+      {1, 2, 0, 29.7},  // 0.33 x 90
+      {2, 1, 0, 45},    // 0.50 x 90
+      {2, 1, 1, 27.3},  // 0.39 x 70
+      {2, 1, 2, 7.2},   // 0.24 x 30
+  };
+  for (int method : {0, 1}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(testing::Message() << "method " << method << ", top " << c.top << ", class "
+                                      << c.weightClass << ", storey " << c.storey);
+      SetBuilding(method, c.top, c.weightClass);
+      ProjectSettings.Revision = Revision2012;
+      ProjectSettings.ManualFloorAreas = 0;
+      ComputedZoneArea2[0][c.storey] = 9;
+      RequiredStrength[0][c.storey] = RequiredStrengthZoneA[0][c.storey] = 777;
+      RequiredStrengthPerArea[0][c.storey] = 7;
+      CalcRequiredStrengthByFloorArea();
+      EXPECT_NEAR(RequiredWallLength[0][c.storey], c.wall, 1e-9);
+      // Every zone reached: the storey's wall length per area on the zone's 9 m².
+      EXPECT_NEAR(RequiredWallLength2[0][c.storey], c.wall / ComputedFloorArea[0][c.storey] * 9, 1e-9);
+      EXPECT_EQ(RequiredStrength[0][c.storey], 777);
+      EXPECT_EQ(RequiredStrengthZoneA[0][c.storey], 777);
+      EXPECT_EQ(RequiredStrengthPerArea[0][c.storey], 7);
+    }
+  }
+  // Two storeys of 3.08 m in revision 2025: h / 2.8 = 1.1 enters the wall
+  // length as under method 2: 0.29 x 1.1 x 90 = 28.71.
+  SetBuilding(0, 1, 0);
+  ProjectSettings.Revision = Revision2025;
+  ProjectSettings.StoreyHeight[0][0] = 3.08;
+  CalcRequiredStrengthByFloorArea();
+  EXPECT_NEAR(RequiredWallLength[0][0], 28.71, 1e-9);
 }
 
 // Plan-shape factors after SetPlanShapeFactor of every storey and the redistribution.

@@ -305,6 +305,37 @@ TEST_F(StoreyAnalysisTest, OneWayBraceValuesPerLoadingCase) {
   }
 }
 
+// A crossed brace in a 1 m wall between two columns (storey height 3.0 m:
+// 3.5 x 1 / 3 > 1 leaves it unreduced) counts its wall factor times 1 m in the
+// building-law wall quantity of every loading case; the law gives a crossed
+// 90x90 brace 5, not 2 x 3. The diagnosis strength doubles the one-way 4.8.
+TEST_F(StoreyAnalysisTest, CrossedBraceWallQuantity) {
+  const struct {
+    const char* name;
+    int32_t kind;
+    double factor, strength;
+  } cases[] = {
+      {"90x90: 5 x 1 m; 4.8 x 2", 6, 5.0, 9.6},
+      {"90x45: 2 x 2 x 1 m; 3.2 x 2", 5, 4.0, 6.4},
+      {"90x30: 1.5 x 2 x 1 m; 2.4 x 2", 4, 3.0, 4.8},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WallCount[0][0] = ColumnCount[0][0] = 0;
+    WallRecord& w = PutWall(1, 1, 2, 1);
+    w.BraceKind = c.kind, w.BraceEndJoint = 3, w.BraceArrangement = 1, w.Deterioration = 2;
+    PutColumn(1, 1);
+    PutColumn(2, 1);
+    Recalculate();
+    EXPECT_NEAR(Result(0).BaseStrength, c.strength, kTol);
+    for (int k = 0; k < WallLoadingCaseCount; ++k) EXPECT_NEAR(Result(0, k).WallFactor, c.factor, kTol) << k;
+    for (int k = 0; k < StoreyLoadingCaseCount; ++k) {
+      EXPECT_NEAR(ExistingWallLengthX[0][0][k], c.factor, kTol) << k;
+      EXPECT_NEAR(ExistingWallLengthY[0][0][k], 0.0, kTol) << k;
+    }
+  }
+}
+
 TEST_F(StoreyAnalysisTest, OpeningFactors) {
   const struct {
     std::string name;

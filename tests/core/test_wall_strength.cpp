@@ -109,10 +109,10 @@ TEST_F(WallStrengthTest, OneWayBracesByDirectionAndCrossedBraces) {
       {"90x90 compression: 6.9, 1010; factor from BraceTable 3", Wall().Brace(6, 3).Table(1), 6.9, 1010, 3.0},
       {"90x90 tension: 2.7, 640", Wall().Brace(6, 3).Table(2), 2.7, 640, 3.0},
       {"90x90 nailed in compression: 6.9 x 0.7, 1010 x 0.7", Wall().Brace(6, 0).Table(1), 4.83, 707, 3.0},
-      {"90x90 crossed, selector 1: 4.8 x 2, 830 x 2, 3 x 2", Wall().Brace(6, 3).Crossed().Table(1), 9.6, 1660,
-       6.0},
-      {"90x90 joint 1 crossed, selector 2: 4.8 x 0.8 x 2, 830 x 0.8 x 2, 3 x 2",
-       Wall().Brace(6, 1).Crossed().Table(2), 7.68, 1328, 6.0},
+      {"90x90 crossed, selector 1: 4.8 x 2, 830 x 2; factor the law's 5",
+       Wall().Brace(6, 3).Crossed().Table(1), 9.6, 1660, 5.0},
+      {"90x90 joint 1 crossed, selector 2: 4.8 x 0.8 x 2, 830 x 0.8 x 2; factor 5",
+       Wall().Brace(6, 1).Crossed().Table(2), 7.68, 1328, 5.0},
       {"90x45 nailed in tension: row 7 2.08, 512; factor row 7", Wall().Brace(5, 0).Table(2), 2.08, 512, 2.0},
       {"90x45 joint 1 in compression: 3.7 x 0.8, 670 x 0.8", Wall().Brace(5, 1).Table(1), 2.96, 536, 2.0},
       {"90x30 nailed in compression: row 5 2.32, 408", Wall().Brace(4, 0).Table(1), 2.32, 408, 1.5},
@@ -121,6 +121,42 @@ TEST_F(WallStrengthTest, OneWayBracesByDirectionAndCrossedBraces) {
       {"90x15 in compression: 1.7, 320", Wall().Brace(3, 3).Table(1), 1.7, 320, 1.0},
   };
   for (const Case& c : cases) Check(c);
+}
+
+// A crossed brace doubles its one-way wall factor, except that the building
+// law gives a crossed 90x90 brace 5, not 2 x 3; its strength still doubles.
+TEST_F(WallStrengthTest, CrossedBraceWallFactors) {
+  SetMethod(0, 1);
+  BraceTable[9].WallFactor = 3.0;  // a user brace as strong as 90x90
+  const struct {
+    const char* name;
+    Wall wall;
+    double factor;
+  } cases[] = {
+      {"rebar: 1 x 2", Wall().Brace(2, 3).Crossed(), 2.0},
+      {"90x15: 1 x 2", Wall().Brace(3, 3).Crossed(), 2.0},
+      {"90x30 nailed: 1.5 x 2", Wall().Brace(4, 0).Crossed(), 3.0},
+      {"90x45: 2 x 2", Wall().Brace(5, 3).Crossed(), 4.0},
+      {"90x90 one way: 3", Wall().Brace(6, 3), 3.0},
+      {"90x90 crossed: 5 for every joint", Wall().Brace(6, 0).Crossed(), 5.0},
+      {"90x90 crossed with P1: 5 + 2.5", Wall().Brace(6, 3).Crossed().Left(3), 7.5},
+      {"90x90 crossed in a 0.91 m wall 3.5 m high: q = 3.185 / 3.5 = 0.91, 5 x 0.91",
+       Wall().Brace(6, 3).Crossed().Length(0.91).Height(3.5), 4.55},
+      {"user brace of factor 3 crossed: 3 x 2", Wall().Brace(7, 3).Crossed(), 6.0},
+  };
+  for (const auto& c : cases) EXPECT_NEAR(CalcWallFactor(c.wall.a), c.factor, 1e-9) << c.name;
+  EXPECT_NEAR(CalcWallStrength(Wall().Brace(6, 3).Crossed().a), 9.6, 1e-9);  // 4.8 x 2
+
+  // Revision 2025, core partly deteriorated: 5 x 0.5.
+  SetMethod(1, 1);
+  EXPECT_NEAR(CalcWallFactor(Wall().Brace(6, 3).Crossed().Bits(4).a), 2.5, 1e-9);
+
+  // A 90x90 row the user edited: twice its factor, at most the law's 5.
+  SetMethod(0, 1);
+  BraceTable[8].WallFactor = 2.0;
+  EXPECT_NEAR(CalcWallFactor(Wall().Brace(6, 3).Crossed().a), 4.0, 1e-9);  // 2 x 2
+  BraceTable[8].WallFactor = 2.8;
+  EXPECT_NEAR(CalcWallFactor(Wall().Brace(6, 3).Crossed().a), 5.0, 1e-9);  // 5.6, cut to 5
 }
 
 // q = 3.5 L / H_b; below 1 the brace is multiplied by q. H_b is the brace
@@ -296,7 +332,7 @@ TEST_F(WallStrengthTest, UnknownElements) {
 
 // Caps: 10 kN/m in the general and verification methods, 14 in the precise
 // ones. Crossed 90x90 + P1 + P1 = 9.6 + 10.4 = 20.0 kN/m,
-// 1660 + 1720 = 3380, wall factor 6 + 5 = 11 (never capped).
+// 1660 + 1720 = 3380, wall factor 5 + 2.5 + 2.5 = 10 (never capped).
 TEST_F(WallStrengthTest, Caps) {
   const Wall strong = Wall().Brace(6, 3).Crossed().Left(3).Right(3);
   struct MethodCase {
@@ -310,10 +346,10 @@ TEST_F(WallStrengthTest, Caps) {
   };
   for (const auto& c : cases) {
     SetMethod(0, c.method);
-    Check({"method " + std::to_string(c.method), strong, c.strength, c.stiffness, 11.0});
+    Check({"method " + std::to_string(c.method), strong, c.strength, c.stiffness, 10.0});
   }
   SetMethod(0, 2);
-  Check({"below the cap: 9.6 stays", Wall().Brace(6, 3).Crossed(), 9.6, 9.6, 6.0});
+  Check({"below the cap: 9.6 stays", Wall().Brace(6, 3).Crossed(), 9.6, 9.6, 5.0});
 }
 
 // A knee brace divides by the length; on a wall of length 0 it must add

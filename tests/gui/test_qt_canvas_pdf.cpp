@@ -7,31 +7,15 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "ReportPdf.h"
 #include "rendering/qt/QtCanvas.h"
 
 namespace {
 
 constexpr int32_t kBlack = 0x000000;  // 0x00BBGGRR
-
-// Runs a poppler tool; an empty result and a test failure if it cannot run.
-QByteArray RunTool(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForStarted(10000)) {
-    ADD_FAILURE() << program.toStdString() << " did not start; it comes with poppler-utils (make deps)";
-    return {};
-  }
-  if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
-      process.exitCode() != 0) {
-    ADD_FAILURE() << program.toStdString() << " failed: " << process.readAllStandardError().toStdString();
-    return {};
-  }
-  return process.readAllStandardOutput();
-}
 
 // The page in logical units of 0.1 mm: 2100 x 2970 for A4.
 constexpr int kColumns[] = {300, 1050, 1800};
@@ -70,10 +54,11 @@ void DrawSecondPage(Canvas& canvas) {
 // antialiasing so that hairlines come out as whole dark pixels.
 QImage Rasterised(const QString& pdf, const QString& prefix, int page) {
   const QString number = QString::number(page);
-  RunTool(QStringLiteral("pdftoppm"),
-          {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-gray"), QStringLiteral("-aa"),
-           QStringLiteral("no"), QStringLiteral("-aaVector"), QStringLiteral("no"), QStringLiteral("-f"),
-           number, QStringLiteral("-l"), number, QStringLiteral("-singlefile"), pdf, prefix});
+  RunPopplerTool(
+      QStringLiteral("pdftoppm"),
+      {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-gray"), QStringLiteral("-aa"),
+       QStringLiteral("no"), QStringLiteral("-aaVector"), QStringLiteral("no"), QStringLiteral("-f"), number,
+       QStringLiteral("-l"), number, QStringLiteral("-singlefile"), pdf, prefix});
   return QImage(prefix + QStringLiteral(".pgm"));
 }
 
@@ -119,13 +104,13 @@ TEST(QtCanvasPdf, APdfPageKeepsItsLinesAndTexts) {
     canvas.End();
   }
 
-  const QString info = QString::fromUtf8(RunTool(QStringLiteral("pdfinfo"), {pdf}));
+  const QString info = QString::fromUtf8(RunPopplerTool(QStringLiteral("pdfinfo"), {pdf}));
   EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n")))) << info.toStdString();
   EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
 
   auto text = [&](int page) {
     const QString number = QString::number(page);
-    const QString extracted = QString::fromUtf8(RunTool(
+    const QString extracted = QString::fromUtf8(RunPopplerTool(
         QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), QStringLiteral("-f"),
                                       number, QStringLiteral("-l"), number, pdf, QStringLiteral("-")}));
     return extracted;

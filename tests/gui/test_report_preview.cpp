@@ -1,7 +1,9 @@
 // The report preview and the print dialog on the real forms: a report menu
 // item opens the preview on its family's tab; the tabs follow the feature
-// switches; zoom by combo text and fit buttons; paging buttons and the page
-// label; the wheel scrolls every tab; the print dialog remembers its checks,
+// switches and are shown whole; zoom by combo text and fit buttons, the whole
+// page fitted into the view between even margins; bold titles as legible as
+// regular text at every zoom; paging buttons and the page label; the wheel
+// scrolls every tab; the print dialog remembers its checks,
 // asks for the printer set-up once, prints the checked families in print
 // order into one job (a PDF file here), prints nothing with no check or a
 // cancelled set-up, and says so when the printer cannot begin the job.
@@ -19,6 +21,7 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,17 +40,6 @@
 #include "report/qt/ReportPrintService.h"
 
 namespace {
-
-// Pages of a PDF file: its page objects.
-// The set-up dialog answered with OK after the printer was pointed at a PDF file.
-ScriptedModalDialogs::Action SetUpToPdf(const QString& path) {
-  return [path](QDialog& dialog) {
-    QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    dialog.done(QDialog::Accepted);
-  };
-}
 
 class ReportPreviewTest : public GuiTest {
  protected:
@@ -137,8 +129,9 @@ TEST_F(ReportPreviewTest, ZoomByComboTextAndFitButtons) {
     EXPECT_EQ(imageSize(PageFoundation).width(), static_cast<int>(2100 * PreviewZoom));
     EXPECT_EQ(preview.Cbairitsu->currentText(), QString::asprintf("%3.0f%%", PreviewZoom * 290));
     QTest::mouseClick(preview.Bpageall, Qt::LeftButton);
-    const double height = preview.PageControl1->height();
-    EXPECT_DOUBLE_EQ(PreviewZoom, std::min((width - 30) / 2100, (height - 32) / 2970));
+    // The whole page in the tab's view without scroll bars.
+    const QSize view = preview.Scrolls[PageFoundation]->maximumViewportSize();
+    EXPECT_DOUBLE_EQ(PreviewZoom, std::min(view.width() / 2100.0, view.height() / 2970.0));
     // The fitted zoom stays although the combo shows it rounded.
     EXPECT_EQ(imageSize(PageFoundation).height(), static_cast<int>(2970 * PreviewZoom));
     dialog.reject();
@@ -322,6 +315,135 @@ TEST_F(ReportPreviewTest, TheWholeReportGoesIntoOnePdfWithTheSinksPageCount) {
   // With QUILMORA_SHOT set, a copy to look at beside the screenshot.
   const QByteArray shot = qgetenv("QUILMORA_SHOT");
   if (!shot.isEmpty()) QFile::copy(pdf, QString::fromLocal8Bit(shot) + QStringLiteral(".pdf"));
+}
+
+// Dark pixels (grey below 128) in the rows [top, bottom) of image: their
+// share of the box that holds them all, and that box's columns.
+struct Ink {
+  double Share = 0;
+  int Left = 0, Right = 0;
+};
+Ink InkOf(const QImage& image, int top, int bottom, int left = -1, int right = -1) {
+  if (left < 0) {
+    left = image.width();
+    right = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (qGray(image.pixel(x, y)) < 128) left = std::min(left, x), right = std::max(right, x + 1);
+  }
+  long dark = 0;
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x) dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+  const long box = static_cast<long>(right - left) * (bottom - top);
+  return {box > 0 ? static_cast<double>(dark) / box : 0, left, right};
+}
+
+TEST_F(ReportPreviewTest, BoldTitlesKeepTheirCountersAtEveryZoom) {
+  // A page title in bold (6 x 3 mm, weight 800) at (20, 10) mm and the same
+  // text in the regular weight at (20, 30) mm, recorded as the preview
+  // records a page and shown by a preview image.
+  const std::u16string text = u"現況 診断結果 基本項目 剛心･偏心率";
+  TPageImage image(nullptr);
+  PicturePageSink sink(&image);
+  PageFrame frame(sink, PreviewPixelsPerMm, 1);
+  Canvas& canvas = frame.BeginPage();
+  frame.DrawTitle(text);
+  frame.SelectFont(ReportGothicFace, 6, 3, 400);
+  DrawTextMm(canvas, PreviewPixelsPerMm, 20, 30, text);
+  frame.HandOver(false);
+
+  // The share of dark pixels in the title's box: the regular text's share
+  // stays about the same at every zoom; bold strokes are wider, but a bold
+  // title whose counters fill up grows far darker where the zoom is small.
+  double boldAt200 = 0;
+  for (const int percent : {200, 119, 100}) {
+    const double zoom = percent / PreviewPercentPerZoom;
+    image.setFixedSize(static_cast<int>(PreviewPageWidth * zoom), static_cast<int>(PreviewPageHeight * zoom));
+    const QImage shown = image.grab().toImage();
+    // Rows: 10 mm to 16 mm and 30 mm to 36 mm, at 10.2 units per mm.
+    const auto rows = [&](double mm) { return static_cast<int>(mm * PreviewPixelsPerMm * zoom); };
+    const Ink regular = InkOf(shown, rows(30), rows(36));
+    const Ink bold = InkOf(shown, rows(10), rows(16), regular.Left, regular.Right);
+    ASSERT_GT(regular.Share, 0.05) << percent;
+    EXPECT_LT(bold.Share / regular.Share, 1.8)
+        << percent << "%: bold " << bold.Share << ", regular " << regular.Share;
+    if (percent == 200) boldAt200 = bold.Share;
+    EXPECT_NEAR(bold.Share, boldAt200, 0.15 * boldAt200) << percent;
+  }
+}
+
+TEST_F(ReportPreviewTest, ThePreviewOpensWithEveryTabWhole) {
+  ProjectSettings.VerificationFeature = 1;
+  ProjectSettings.WallQuantityFeature = 1;
+  // A laptop's screen: every family's tab is shown whole.
+  OhoukokushoDlg->FitToScreen(QRect(0, 0, 1366, 728));
+  OpenFromMenu("CutItem", [&](QDialog& dialog) {
+    auto& preview = static_cast<TOhoukokushoDlg&>(dialog);
+    EXPECT_LE(preview.width(), 1366);
+    QTabBar* bar = preview.PageControl1->tabBar();
+    for (int k = 0; k < ReportPageKindCount; ++k) {
+      const QRect tab = bar->tabRect(k);
+      EXPECT_GE(tab.left(), 0) << k;
+      EXPECT_LE(tab.right(), bar->width() - 1) << k;
+    }
+    dialog.reject();
+  });
+  // A screen too narrow for them: the dialog keeps to the screen.
+  OhoukokushoDlg->FitToScreen(QRect(0, 0, 900, 700));
+  EXPECT_EQ(OhoukokushoDlg->width(), 900);
+  EXPECT_LE(OhoukokushoDlg->height(), 700);
+}
+
+TEST_F(ReportPreviewTest, TheWholePageFillsTheViewBetweenEvenMargins) {
+  OhoukokushoDlg->FitToScreen(QRect(0, 0, 1366, 728));
+  OpenFromMenu("CutItem", [&](QDialog& dialog) {
+    auto& preview = static_cast<TOhoukokushoDlg&>(dialog);
+    QScrollArea* scroll = preview.Scrolls[PageCover];
+    for (const QSize size : {QSize(1200, 700), QSize(1200, 1800), QSize(700, 1000)}) {
+      preview.resize(size);
+      ProcessUntil([] { return false; }, 100);
+      QTest::mouseClick(preview.Bpageall, Qt::LeftButton);
+      ProcessUntil([] { return false; }, 100);
+      const QRect view = scroll->viewport()->rect();
+      const QRect page = preview.Images[PageCover]->geometry();
+      // The page needs no scrolling and touches two opposite edges of the view.
+      EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0) << size.width() << "x" << size.height();
+      EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0) << size.width() << "x" << size.height();
+      EXPECT_TRUE(view.height() - page.height() <= 1 || view.width() - page.width() <= 1)
+          << page.width() << "x" << page.height() << " in " << view.width() << "x" << view.height();
+      // What is left of the view's width lies evenly on both sides.
+      EXPECT_LE(std::abs(page.left() - (view.width() - page.right() - 1)), 1) << page.left();
+    }
+    dialog.reject();
+  });
+}
+
+// The cover at the default zoom (the page control's design width, 119 %), at
+// 100 % and 200 % and as a whole page. With QUILMORA_SHOT set, each view is
+// saved beside that file (see README).
+TEST_F(ReportPreviewTest, TheCoverAtEachZoom) {
+  const QByteArray shot = qgetenv("QUILMORA_SHOT");
+  ProjectSettings.VerificationFeature = 1;
+  ProjectSettings.WallQuantityFeature = 1;
+  OpenFromMenu("CutItem", [&](QDialog& dialog) {
+    auto& preview = static_cast<TOhoukokushoDlg&>(dialog);
+    const auto save = [&](const char* name) {
+      if (shot.isEmpty()) return;
+      QTest::qWait(300);
+      EXPECT_TRUE(preview.grab().save(QString::fromLocal8Bit(shot) + QString::fromLatin1(name)));
+    };
+    // (890 - 30) / 2100 x 290 = 118.8
+    EXPECT_EQ(preview.Cbairitsu->currentText(), QStringLiteral("119%"));
+    EXPECT_EQ(preview.Images[PageCover]->width(), 860);
+    save("-default.png");
+    for (const char* zoom : {"100%", "200%"}) {
+      preview.Cbairitsu->setEditText(QString::fromLatin1(zoom));
+      save(zoom[0] == '1' ? "-100.png" : "-200.png");
+    }
+    QTest::mouseClick(preview.Bpageall, Qt::LeftButton);
+    save("-whole.png");
+    dialog.reject();
+  });
 }
 
 }  // namespace

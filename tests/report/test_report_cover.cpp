@@ -19,6 +19,7 @@
 #include "platform/Format.h"
 #include "report/ReportCover.h"
 #include "report/ReportFamilies.h"
+#include "report/ReportLines.h"
 #include "report/ReportPreview.h"
 #include "report/ReportScore.h"
 
@@ -251,6 +252,39 @@ TEST_F(CoverTest, TwoStoreyPreciseHouseWithSnow) {
   EXPECT_EQ(TextAtMm(page, 46, 226.5), "(none)");
   EXPECT_EQ(TextAtMm(page, 25, 248.5), "２階");
   EXPECT_EQ(TextAtMm(page, 154.25, 284.25), " 1.22");
+}
+
+// The snow Qr in brackets at 175 mm stands in the cell that the frame ends at
+// 196 mm. In the label font (1.75 mm a cell) "(130.000 kN)", 12 cells, ended
+// at 196 mm and a Qr from 1000 kN crossed the frame; at 1.5 mm a cell, or
+// narrower where 20 mm would not hold the text, it ends by 195 mm.
+TEST_F(CoverTest, TheBracketedSnowQrEndsBeforeTheFrame) {
+  ProjectSettings.DiagnosisMethod = DiagnosisPrecise1;
+  ProjectSettings.TopStorey[0] = 0;
+  ProjectSettings.SnowLoad = 0.39;
+  struct Case {
+    double qr;
+    const char* text;
+    int32_t widthUnits;  // at 100 units per mm
+    double endMm;
+  };
+  const Case cases[] = {
+      {130, "(130.000 kN)", 150, 175 + 12 * 1.5},           // 193 mm
+      {1994.033, "(1994.033 kN)", 150, 175 + 13 * 1.5},     // 194.5 mm
+      {12345.678, "(12345.678 kN)", 142, 175 + 14 * 1.42},  // 20 / 14 = 1.428.. mm: 194.88 mm
+  };
+  for (const Case& c : cases) {
+    RequiredStrengthSnow[0][0] = c.qr;
+    RecordingPageSink preview;
+    DrawCoverPage(preview, 100, 1);
+    const auto* text = TextAt(preview.Pages.front(), 17500, 19500);
+    ASSERT_TRUE(text) << c.qr;
+    EXPECT_EQ(Utf8(text->Text), c.text);
+    EXPECT_EQ(text->Font.Height, 350);  // 3.5 mm
+    EXPECT_EQ(text->Font.Width, c.widthUnits) << c.qr;
+    EXPECT_LE(text->Args[0] + CellsOf(text->Text) * text->Font.Width, c.endMm * 100) << c.qr;
+    EXPECT_LE(c.endMm, 195.0);
+  }
 }
 
 TEST_F(CoverTest, RowsReadTheirGoverningCombination) {

@@ -218,7 +218,8 @@ TEST(ReportZoom, ComboTextsGiveZoomsClampedToTheUsableRange) {
   EXPECT_EQ(Utf8(PercentTextOfZoom(0.3448)), "100%");
   EXPECT_EQ(Utf8(PercentTextOfZoom(0.1)), " 29%");
   EXPECT_DOUBLE_EQ(PageWidthZoom(890), 860.0 / 2100);
-  EXPECT_DOUBLE_EQ(WholePageZoom(890, 758), 726.0 / 2970);
+  EXPECT_DOUBLE_EQ(WholePageZoom(860, 726), 726.0 / 2970);   // the height decides
+  EXPECT_DOUBLE_EQ(WholePageZoom(860, 2000), 860.0 / 2100);  // the width decides
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "ReportTestHelpers.h"
@@ -20,6 +21,7 @@
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/PlanPalette.h"
+#include "report/ReportLines.h"
 #include "report/ReportNValue.h"
 #include "report/ReportPrinting.h"
 
@@ -201,7 +203,24 @@ TEST_F(NValueFramesTest, ScaleNoteOnlyWhenPrinted) {
   PrintScale = 0.98755;
   RecordingPageSink printer;
   DrawNValueFrameDiagrams(printer, 23.328, 0);
-  EXPECT_TRUE(FindText(printer.Pages.front(), u"SCALE = 1/  203"));  // 200 / 0.98755
+  const auto* note = FindText(printer.Pages.front(), u"SCALE = 1/  203");  // 200 / 0.98755
+  ASSERT_TRUE(note);
+  // At (160, 15) mm: 3732.48 and 349.92 truncated. The legend's first line,
+  // 25 full-width characters at 1.2 mm a cell from (120, 10) mm, ends at
+  // 180 mm and 13 mm; its second, 14 characters from (120, 15) mm, at
+  // 153.6 mm. The note (15 cells of 1.5 mm, 3 mm high) meets neither.
+  EXPECT_EQ(note->Args, (std::vector<int32_t>{3732, 349}));
+  const auto box = [](const RecordingCanvas::Call* t) {
+    return std::array<int32_t, 4>{t->Args[0], t->Args[1], t->Args[0] + CellsOf(t->Text) * t->Font.Width,
+                                  t->Args[1] + t->Font.Height};
+  };
+  for (const char16_t* legend :
+       {u"（上段）：柱接合部の必要耐力　告示表３の記号で表示", u"（下段）：柱接合部の許容耐力"}) {
+    const auto* line = FindText(printer.Pages.front(), legend);
+    ASSERT_TRUE(line);
+    const auto a = box(note), b = box(line);
+    EXPECT_TRUE(a[2] <= b[0] || b[2] <= a[0] || a[3] <= b[1] || b[3] <= a[1]) << Utf8(legend);
+  }
   const RecordedPage preview = Draw(23.328, 1);
   EXPECT_FALSE(FindText(preview, u"SCALE = 1/  203"));
 }

@@ -14,8 +14,10 @@
 #include "analysis/RecalculationChain.h"
 #include "bench/MaximalModel.h"
 #include "evaluation/ColumnNValues.h"
+#include "model/SettingChoices.h"
 #include "platform/Format.h"
 #include "report/ReportFamilies.h"
+#include "report/ReportLines.h"
 #include "report/ReportNValue.h"
 #include "report/ReportPreview.h"
 
@@ -80,9 +82,9 @@ TEST_F(NValueTablesTest, OneStoreyMethodZeroAndOne) {
   const auto* row = TextAt(page, 101, 318);
   ASSERT_TRUE(row);
   EXPECT_EQ(Utf8(row->Text),
-            "  1   2     D        0.500   0.250  0.800   0.400    1.200   0.900 (に)羽子板(釘なし)" +
-                std::string(7, ' '));  // 11 characters padded to 18
-  EXPECT_EQ(row->Font.Height, 30);     // 3 x 1.2 mm
+            "  1   2     D        0.500   0.250  0.800   0.400    1.200   0.900 (に)羽子板(釘なし)");
+  // (に)羽子板(釘なし): 1 + 2 + 1 + 3 x 2 + 1 + 3 x 2 + 1 = 18 cells fill the field
+  EXPECT_EQ(row->Font.Height, 30);  // 3 x 1.2 mm
   EXPECT_EQ(row->Font.Width, 12);
   EXPECT_EQ(TextsOf(page).size(), 4u);  // no snow note, no snow line
 
@@ -95,7 +97,7 @@ TEST_F(NValueTablesTest, OneStoreyMethodZeroAndOne) {
             " No.   X     Y        X       Y      b1       L       Tox     Toy");
   EXPECT_EQ(Utf8(TextAt(converted, 101, 318)->Text),
             "  1   2     D        2.500   1.250  0.800   0.400    9.600   2.000 (と)Ｓ－ＨＤ１５" +
-                std::string(9, ' '));
+                std::string(2, ' '));  // 4 + 6 x 2 cells
 
   ProjectSettings.JointHardwareMethod = 2;  // headers only
   const RecordedPage stress = Preview();
@@ -122,7 +124,8 @@ TEST_F(NValueTablesTest, ThreeStoreysWithSharesAndSnow) {
   ColumnSnowResults[0][0][0].L = 0.3;
   ColumnSnowResults[0][0][0].NX = 2.0;  // 2.0 reaches 1.800001: class 6
   const RecordedPage page = Preview();
-  EXPECT_EQ(Utf8(TextAt(page, 101, 152)->Text),
+  // The snow note at 18 mm (183.6), clear of the title (10 to 15 mm).
+  EXPECT_EQ(Utf8(TextAt(page, 101, 183)->Text),
             Utf8(Blanks(41 + 71 + 71)) + "(   カッコ内の数値は積雪時   )");
   EXPECT_EQ(
       Utf8(TextAt(page, 101, 243)->Text),
@@ -135,13 +138,13 @@ TEST_F(NValueTablesTest, ThreeStoreysWithSharesAndSnow) {
       "Ny");
   const auto* main = TextAt(page, 101, 318);
   ASSERT_TRUE(main);
-  EXPECT_EQ(main->Font.Width, 8);  // 0.85 mm
+  EXPECT_EQ(main->Font.Width, 8);  // 0.83 mm: 8.466
   EXPECT_EQ(Utf8(main->Text),
             "  1   1     A        0.000   0.000  0.000"
             "      3   1.000   2.000   1.000   3.000   0.750    0.750   1.500  0.500"
             "      7   0.000   0.000   2.000   2.000   0.500    0.100   0.000  0.000"
             "   0.400    0.500   0.200 (ろ)ＣＰＬ" +
-                std::string(12, ' '));
+                std::string(8, ' '));  // 4 + 3 x 2 cells padded to 18
   // Upper entry 1 with two-up entry 1 beside it (its CR LF left out).
   EXPECT_EQ(Utf8(TextAt(page, 101, 358)->Text),
             std::string(45, ' ') +
@@ -151,14 +154,61 @@ TEST_F(NValueTablesTest, ThreeStoreysWithSharesAndSnow) {
   EXPECT_EQ(Utf8(TextAt(page, 101, 398)->Text),
             std::string(116, ' ') + "  9   0.000   0.000   0.000   0.000   0.000    0.000   0.000  0.600");
   EXPECT_EQ(Utf8(TextAt(page, 101, 438)->Text),
-            Utf8(Blanks(183)) + "(  0.300    2.000   0.000 (と)Ｓ－ＨＤ１５" + std::string(9, ' ') + ")");
+            Utf8(Blanks(183)) + "(  0.300    2.000   0.000 (と)Ｓ－ＨＤ１５" + std::string(2, ' ') + ")");
   EXPECT_EQ(TextsOf(page).size(), 8u);
 
   // Storey 2 has one storey above it: width 1.2 mm, groups up to A2.
   const RecordedPage second = Preview(2);
   EXPECT_EQ(Utf8(TextAt(second, 203, 101)->Text), "現況 柱Ｎ値（ 2階）");
-  EXPECT_EQ(Utf8(TextAt(second, 101, 152)->Text), Utf8(Blanks(41 + 71)) + "(   カッコ内の数値は積雪時   )");
+  EXPECT_EQ(Utf8(TextAt(second, 101, 183)->Text), Utf8(Blanks(41 + 71)) + "(   カッコ内の数値は積雪時   )");
   EXPECT_EQ(TextAt(second, 101, 243)->Font.Width, 12);
+}
+
+// The longest label, "(ぬ+)Ｓ－ＨＤ２０×２" (5 + 8 x 2 = 21 cells, longer than
+// its field of 18), on the main and the snow line of the first storey under
+// none, one and two storeys. The lines end inside the printable width
+// (204.05 mm of the layout), and the snow note stands below the title.
+TEST_F(NValueTablesTest, TheLongestLabelKeepsEveryLineInsideThePrintableWidth) {
+  struct Case {
+    int top;
+    int cells;       // of the snow line, the longest
+    double widthMm;  // of a cell
+    int32_t units;   // the width at 100 units/mm, truncated
+  };
+  // Snow line: the blanks before L (41, + 71 per storey above), "( ", L and
+  // the pair (6 + 1 + 8 + 8), a blank, the label and ")".
+  const Case cases[] = {
+      // 89 cells, ends at 10 + 106.8 = 116.8 mm; 1.2 x 100 is a hair below 120
+      {0, 41 + 2 + 23 + 1 + 21 + 1, 1.2, 119},
+      {1, 41 + 71 + 2 + 23 + 1 + 21 + 1, 1.2, 119},       // 160 cells, 10 + 192 = 202 mm
+      {2, 41 + 71 + 71 + 2 + 23 + 1 + 21 + 1, 0.83, 82},  // 231 cells, 10 + 191.73 = 201.73 mm
+  };
+  constexpr double Ppm = 100;
+  for (const Case& c : cases) {
+    SetUp();
+    ProjectSettings.TopStorey[0] = c.top;
+    ProjectSettings.SnowLoad = 0.26;
+    ColumnResult& r = AddColumn(0, 0, 0, 0);
+    r.NX = 7.0;  // passes 5.600001, not 7.500001: class 10
+    ColumnSnowResults[0][0][0] = ColumnSnowResult{};
+    ColumnSnowResults[0][0][0].NX = 7.0;
+    RecordingPageSink preview;
+    DrawNValueTables(preview, Ppm, 1);
+    const RecordedPage& page = preview.Pages.back();
+    const auto texts = TextsOf(page);
+    ASSERT_EQ(texts.size(), 6u) << c.top;  // title, note, headers, main and snow line
+    const auto* snowLine = texts.back();
+    EXPECT_EQ(CellsOf(snowLine->Text), c.cells) << c.top;
+    EXPECT_EQ(snowLine->Font.Width, c.units) << c.top;
+    EXPECT_NE(Utf8(snowLine->Text).find("(ぬ+)Ｓ－ＨＤ２０×２)"), std::string::npos) << c.top;
+    for (const auto* t : texts) {
+      const double rightMm = t->Args[0] / Ppm + CellsOf(t->Text) * (t == texts[0] ? 2.5 : c.widthMm);
+      EXPECT_LE(rightMm, 204.05) << c.top << ": " << Utf8(t->Text);
+    }
+    // The note's top (18 mm) is below the title's bottom (10 + 5 mm).
+    EXPECT_EQ(texts[1]->Args[1], 1800) << c.top;
+    EXPECT_GE(texts[1]->Args[1], texts[0]->Args[1] + texts[0]->Font.Height) << c.top;
+  }
 }
 
 TEST_F(NValueTablesTest, TwoUpEntryZeroWithoutUpperEntriesIsPrintedOnce) {
@@ -259,6 +309,37 @@ TEST_F(NValueTablesTest, ATallBlockThatWouldRunOffTheSheetMovesWhole) {
   EXPECT_EQ(Utf8(second[3]->Text).substr(0, 3), " 24");
   EXPECT_EQ(second[3]->Args[1], 318);
   EXPECT_EQ(second.back()->Args[1], 318 + 40 * 20);
+}
+
+// One crossed 90x90 wall between columns at (1,1) and (2,1) of a one-storey
+// plan, N-values by the wall factors, run through the chain: each column's A1X
+// is the law's 5 for the brace (not 2 x 3), with no end correction for a
+// crossed brace alone; A1Y 0. Both ends of the lone wall are outer corners
+// without floor: b1 0.8, L 0.4, Nx = 5 x 0.8 - 0.4 = 3.6, class (ち) (2 x 3
+// would give 4.4 and (り)); Ny = -0.4.
+TEST_F(NValueTablesTest, ACrossed90x90WallPrintsTheLawsFactor) {
+  ProjectSettings.NValueWallFactor = NValueDefinedFactorsOnly;
+  for (const int x : {1, 2}) {
+    ColumnRecord& c = Columns[0][0][ColumnCount[0][0]++];
+    c = ColumnRecord{};
+    c.X = x, c.Y = 1, c.Type = 1, c.Deterioration = 2;
+  }
+  WallRecord& w = Walls[0][0][WallCount[0][0]++];
+  w = WallRecord{};
+  w.X1 = 1, w.Y1 = 1, w.X2 = 2, w.Y2 = 1, w.Deterioration = 2;
+  w.BraceKind = 6, w.BraceEndJoint = 3, w.BraceArrangement = 1;
+  UpdateUsedExtents();
+  RunRecalculationChain();
+  RunRecalculationChain();
+  const RecordedPage page = Preview();
+  for (int row = 0; row < 2; ++row) {
+    const auto* text = TextAt(page, 101, 318 + 40 * row);
+    ASSERT_TRUE(text);
+    const std::string printed = Utf8(text->Text);
+    EXPECT_EQ(printed.substr(0, 3), row == 0 ? "  1" : "  2");
+    EXPECT_NE(printed.find("5.000   0.000  0.800   0.400    3.600  -0.400 (ち)"), std::string::npos)
+        << printed;
+  }
 }
 
 TEST_F(NValueTablesTest, AHouseRunThroughTheChainListsEveryColumn) {

@@ -13,6 +13,7 @@
 #include "evaluation/Superstructure.h"
 #include "model/SettingChoices.h"
 #include "report/ReportFamilies.h"
+#include "report/ReportLines.h"
 #include "report/ReportPreview.h"
 #include "report/VerificationResultSheet.h"
 
@@ -108,6 +109,23 @@ class VerificationSheetTest : public ReportTest {
     return text ? Utf8(text->Text) : "(none)";
   }
 };
+
+// The heads of the judgement scale stand inside their columns, the rule
+// between them at 97 mm: "一般診断法に準じた方法による" is 14 full-width
+// characters of 3.5 mm, 49 mm; from 44 mm it ends at 93 mm (from 49 mm it
+// crossed the rule), from 110 mm at 159 mm, inside the scale's 171 mm.
+TEST_F(VerificationSheetTest, TheScaleHeadsStandInsideTheirColumns) {
+  const RecordedPage page = Sheet();
+  std::vector<std::pair<double, double>> spans;
+  for (const auto* t : TextsOf(page))
+    if (t->Text == u"一般診断法に準じた方法による" && t->Args[1] == 1234)  // 121 mm: 1234.2
+      spans.push_back({t->Args[0] / 10.2, t->Args[0] / 10.2 + CellsOf(t->Text) * 1.75});
+  ASSERT_EQ(spans.size(), 2u);
+  EXPECT_NEAR(spans[0].first, 44, 0.1);
+  EXPECT_LE(spans[0].second, 97 - 1);
+  EXPECT_GE(spans[1].first, 97 + 1);
+  EXPECT_LE(spans[1].second, 171 - 1);
+}
 
 TEST_F(VerificationSheetTest, PreciseMethodPrintsEqualColumnsWithFactorOne) {
   ProjectSettings.DiagnosisMethod = DiagnosisPrecise1;

@@ -261,6 +261,49 @@ TEST_F(PlanPagesTest, SixteenSortedCodesOfTwentyElementsWithTheirLabels) {
     }
 }
 
+// "柱脚" and "柱頭" over a one-way brace's sample. On a house of 10 m (153
+// units a metre at 10.2 units/mm) they stand where the legend puts them: x0 -
+// 2 mm and x1 - 2 mm, h + 2.5 mm above the sample's line (x0 = 95 mm =
+// 968.99.., x1 = x0 + 0.91 x 153 = 1108.22.., y = 236 mm = 2407.2, h = 9.18:
+// 948, 1087, 2372). With a column 25 m further (35 m, 43.7 units a metre) the
+// sample is 3.9 mm long, shorter than the two words of 4 mm: they flank the
+// symbol "B2*" instead and stand clear of it, of each other, of the strength
+// under the sample and of the description beside it.
+TEST_F(PlanPagesTest, EndWordsOfAOneWayBraceStandClearAtEveryPlanScale) {
+  plantest::BuildHouse();
+  SetElement(Walls[0][1][0], {4, 0, 0, 0, 3, 0});  // code 32 (B2*, row 0 of column 2) and the panel
+  for (const bool large : {false, true}) {
+    SCOPED_TRACE(large);
+    if (large) testmodel::AddColumn(0, 0, 37, 2);
+    plantest::Recalculate();
+    const RecordedPage& page = Preview(2);
+    const Call* foot = FindText(page, u"柱脚");
+    const Call* head = FindText(page, u"柱頭");
+    ASSERT_TRUE(foot && head);
+    if (!large) {
+      EXPECT_EQ(foot->Args, (std::vector<int32_t>{948, 2372}));
+      EXPECT_EQ(head->Args, (std::vector<int32_t>{1087, 2372}));
+    }
+    const Call* symbol = FindText(page, u"B2*");
+    const Call* strength = FindText(page, u" 1.90");
+    const Call* description = FindText(page, u"筋かい30x90一方向くぎ打ち");
+    ASSERT_TRUE(symbol && strength && description);
+    const auto box = [](const Call* t) {
+      return std::vector<int32_t>{t->Args[0], t->Args[1], t->Args[0] + FixedPitchTextWidth(t->Font, t->Text),
+                                  t->Args[1] + t->Font.Height};
+    };
+    const std::vector<const Call*> texts = {foot, head, symbol, strength, description};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+      for (std::size_t j = i + 1; j < texts.size(); ++j) {
+        const auto a = box(texts[i]), b = box(texts[j]);
+        EXPECT_TRUE(a[2] <= b[0] || b[2] <= a[0] || a[3] <= b[1] || b[3] <= a[1])
+            << Utf8(texts[i]->Text) << " meets " << Utf8(texts[j]->Text);
+      }
+    EXPECT_LT(foot->Args[0], symbol->Args[0]);
+    EXPECT_GT(head->Args[0], symbol->Args[0]);
+  }
+}
+
 TEST_F(PlanPagesTest, CodesOfUnknownElementsDependOnTheMethod) {
   testmodel::UseOneMetreGrid();
   const struct {

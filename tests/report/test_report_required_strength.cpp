@@ -25,6 +25,7 @@
 #include "model/SettingChoices.h"
 #include "platform/Format.h"
 #include "report/ReportFamilies.h"
+#include "report/ReportLines.h"
 #include "tests/core/TestModelBuilder.h"
 
 namespace {
@@ -107,7 +108,7 @@ TEST_F(RequiredStrengthTest, StoreyPageOfEveryMethod) {
       // (950 x 2 / 1000 = 1.9, with snow + 1.3 x 2 = 4.5) at 1720, the total 10 mm
       // lower: 60 + 1.9 = 61.9 and 60 + 4.5 = 64.5.
       {RequiredByLoadTakeOff, 0.26, u"現況 必要耐力（ 1階重量）", 1680,
-       u" 1     軽い床                 X 1        Y 0        X 7        Y 4        24.000     600    1300    "
+       u" 1     軽い床              X 1        Y 0        X 7        Y 4        24.000     600    1300    "
        u" 600　  "
        u"60.000   (  60.000)",
        1822,
@@ -172,12 +173,12 @@ TEST_F(RequiredStrengthTest, LoadTakeOffOfWallsAndGables) {
   const RecordedPage& upper = pages.Pages[1];
   // Without snow no bracketed weight and no "積雪時".
   EXPECT_EQ(TextOf(TextStarting(upper, u" 1     軽い屋根")),
-            " 1     軽い屋根                X 1        Y 0        X 7        Y 4        24.000     700       "
+            " 1     軽い屋根            X 1        Y 0        X 7        Y 4        24.000     700       "
             "0       "
             "0　  16.800");
   // Wall 1: 6 m x 3 m (height 0 takes the storey's) = 18 m² x 600 N/m² = 10.8 kN.
   EXPECT_EQ(TextOf(TextStarting(upper, u" 1     外周壁")),
-            " 1     外周壁無開口壁             X 1        Y 4        X 7        Y 4         6.000   3.000  "
+            " 1     外周壁無開口壁      X 1        Y 4        X 7        Y 4         6.000   3.000  "
             "18.000     "
             "600    10.800");
   // (6 + 4 + 6 + 4) x 3 x 600 / 1000 = 36 kN.
@@ -187,7 +188,7 @@ TEST_F(RequiredStrengthTest, LoadTakeOffOfWallsAndGables) {
             nullptr);
   // G = (4 x 0.5 / 4 + 0.5) x 4 x 600 / 1000 = 2.4 kN.
   EXPECT_EQ(TextOf(TextStarting(upper, u" 1     両流れ")),
-            " 1     両流れ                 X 1        Y 4        X 5        Y 4         4.000   0.500   "
+            " 1     両流れ              X 1        Y 4        X 5        Y 4         4.000   0.500   "
             "0.500     600    "
             " 2.400");
 }
@@ -220,6 +221,60 @@ TEST_F(RequiredStrengthTest, LoadTakeOffSumsAddUpToTheStoredLevelWeights) {
       EXPECT_NEAR((s ? StoreyLoadWeightSnow : StoreyLoadWeight)[0][storey] / 1000, rows[k].levelWeight, 1e-9);
     }
     EXPECT_NE(FindText(summary, u"            　  36.000÷2(下部)"), nullptr);
+  }
+}
+
+// Every row of the load take-off stands under its heads, counted in cells of
+// the fixed-pitch font (a half-width character one, any other two): the
+// first axis name at cell 27, under "(X)" (7 cells of number and blanks, 20
+// of kind, a kind of 20 cells starting a cell early); area rows as long as their head, 124 cells with snow;
+// wall and gable rows 111 cells (20 + 7, four names of 6 and 5 blanks, then 6 + 2 + 6 + 2 + 6 + 2 + 6 + 4 +
+// 6). Kinds of every width: "軽い床" (6 cells), the balcony of 24 cells in its 20-cell half-width spelling,
+// wall kinds of seven, eight and nine characters (14, 16 and 18 cells; a 2 m partition with a window is
+// "間仕切壁マド＜２ｍ"), the half-width "ﾊﾟﾗﾍﾟｯﾄ". With snow the tables are set 1.45 mm a cell, so the
+// longest row ends at 20 + 124 x 1.45 = 199.8 mm, inside the printable 204 mm (at 1.5 mm it ended at 206 mm).
+TEST_F(RequiredStrengthTest, LoadTakeOffColumnsStandUnderTheirHeadsInsideThePrintableWidth) {
+  BuildHouse();
+  testmodel::AddRect(0, 0, 2, 2, 4, 3, 18);
+  testmodel::AddTriangle(0, 0, 2, 2, 4, 2, 2, 3, 19);
+  testmodel::AddWall(0, 0, 5, 2, 5, 4);                  // a partition without opening
+  testmodel::AddWall(0, 0, 5, 4, 5, 6).OpeningKind = 1;  // a partition with a window
+  GableWallRecord& parapet = testmodel::AddGable(0, 1, 2, 6, 8, 6);
+  parapet.Shape = 2, parapet.WeightClass = 1, parapet.Height = 0.6;
+  for (double snow : {0.0, 0.26}) {
+    SCOPED_TRACE(snow);
+    Method(RequiredByLoadTakeOff, snow);
+    Paint();
+    const RecordingPageSink& pages = AllPages();
+    std::u16string kinds;
+    int rows = 0;
+    for (int page = 0; page < 2; ++page)
+      for (const auto* t : TextsOf(pages.Pages.at(page))) {
+        const std::u16string& text = t->Text;
+        if (text.size() < 8 || text[0] != u' ' || text[1] < u'1' || text[1] > u'9' || text[2] != u' ')
+          continue;
+        ++rows;
+        const std::size_t axis = text.find(u'X', 7);
+        ASSERT_NE(axis, std::u16string::npos) << Utf8(text);
+        EXPECT_EQ(CellsOf(text.substr(0, axis)), 27) << Utf8(text);
+        const bool area = text.find(u'　') != std::u16string::npos;  // before the weight
+        EXPECT_EQ(CellsOf(text), area ? (snow != 0 ? 124 : 111) : 111) << Utf8(text);
+        EXPECT_EQ(t->Font.Width, snow != 0 ? 14 : 15) << Utf8(text);  // 1.45 or 1.5 mm at 10.2
+        kinds += text;
+      }
+    EXPECT_EQ(rows, 3 + 1 + 6 + 1 + 4 + 2);  // areas, walls (and gables) of storey 1, of storey 2
+    // The balconies of 20 cells start a cell early and keep a blank before
+    // the axis name.
+    for (const char16_t* kind :
+         {u" 3    非常に重い跳出ﾊﾞﾙｺﾆｰ X", u" 1    個別荷重の跳出ﾊﾞﾙｺﾆｰ X", u"     間仕切壁無開口壁    X",
+          u"     間仕切壁マド＜２ｍ  X", u"     ﾊﾟﾗﾍﾟｯﾄ"})
+      EXPECT_NE(kinds.find(kind), std::u16string::npos) << Utf8(kind);
+    // The heads: "(X)" at cell 27 of the second head line of every table.
+    for (const auto* t : TextsOf(pages.Pages.at(0))) {
+      if (t->Text.substr(0, 3) == u"No.") {
+        EXPECT_EQ(CellsOf(t->Text.substr(0, t->Text.find(u"(X)"))), 27);
+      }
+    }
   }
 }
 
@@ -281,7 +336,7 @@ TEST_F(RequiredStrengthTest, AreaRowCases) {
        RequiredByLoadTakeOff,
        9,
        {0, 1234.9, 0},
-       u" 1     個別荷重の屋根             X 0        Y 2        X 5        Y 4        10.000    1234       "
+       u" 1     個別荷重の屋根      X 0        Y 2        X 5        Y 4        10.000    1234       "
        u"0       "
        u"0　  12.340"},
   };
@@ -676,11 +731,10 @@ TEST_F(RequiredStrengthTest, GableShapeAndWeightClassOutsideTheirTablesWeighNoth
                u" 1                         X 1        Y 4        X 5        Y 4         4.000   0.500   "
                u"0.500     600     0.000"),
       nullptr);
-  EXPECT_NE(
-      FindText(upper,
-               u" 1     外周壁無開口壁             X 1        Y 4        X 7        Y 4         6.000   "
-               u"3.000  18.000       0     0.000"),
-      nullptr);
+  EXPECT_NE(FindText(upper,
+                     u" 1     外周壁無開口壁      X 1        Y 4        X 7        Y 4         6.000   "
+                     u"3.000  18.000       0     0.000"),
+            nullptr);
   // Walls 36 - 10.8 = 25.2 and no gable: level 2 = 16.8 + 12.6 = 29.4, as stored.
   EXPECT_NE(FindText(AllPages().Pages.back(), u" 2    16.800　  25.200÷2(上部)  　   0.000  　  29.400"),
             nullptr);

@@ -16,6 +16,7 @@
 #include "model/SettingChoices.h"
 #include "platform/Format.h"
 #include "report/ReportFamilies.h"
+#include "report/ReportLines.h"
 #include "report/ReportPreview.h"
 #include "report/ReportScore.h"
 
@@ -340,6 +341,36 @@ TEST_F(ScorePageTest, EachPassReadsItsGoverningCombination) {
             "上部構造評点            0.800 ＝ 各階各方向評点の最小値");
   EXPECT_EQ(lines.back().second, "当該建物の耐震診断評点  0.800 ＜－－ 雪なし時の上部構造評点");
   EXPECT_EQ(Utf8(FormatW(u"%.3f", CutForThreeDecimals(BuildingDiagnosisScore(0)))), "0.800");
+
+  // The cover prints each row at its own governing combination; the page
+  // says which one its rows use, under the title (17 and 20 mm: 173 and 203
+  // units), above the first pass (254). Combination 6 takes storey case 2
+  // (wall cases 2 and 3: -X, +Y), combination 9 case 3 (+X, -Y).
+  const RecordedPage page = Page();
+  const auto* note = TextAt(page, 203, 173);
+  ASSERT_TRUE(note);
+  EXPECT_EQ(Utf8(note->Text),
+            "※各階各方向の値は、上部構造評点を決める荷重の組合せ 6（加力 －Ｘ ＋Ｙ）による。"
+            "積雪時は組合せ 9（加力 ＋Ｘ －Ｙ）による。");
+  EXPECT_EQ(note->Font.Height, 25);  // 2.5 x 1.25 mm
+  EXPECT_LE(20 + CellsOf(note->Text) * 1.25, 204.05);
+  const auto* second = TextAt(page, 203, 203);
+  ASSERT_TRUE(second);
+  EXPECT_EQ(Utf8(second->Text), "　表紙の各階各方向の値は、それぞれ評点が最小となる組合せによる。");
+  EXPECT_LE(second->Args[1] + second->Font.Height, FindText(page, u"雪なし時")->Args[1]);
+  // One combination for both passes is named once; without snow the note
+  // names one combination; combination 0 ignores the direction.
+  SnowGoverningCombinations.Building[0] = 6;
+  EXPECT_EQ(
+      Utf8(ScoreCombinationNote(0, true)),
+      "※各階各方向の値は、上部構造評点を決める荷重の組合せ 6（加力 －Ｘ ＋Ｙ）による（積雪時も同じ）。");
+  ProjectSettings.SnowLoad = 0;
+  GoverningCombinations.Building[0] = 0;
+  EXPECT_EQ(Utf8(ScoreCombinationNote(0, false)),
+            "※各階各方向の値は、上部構造評点を決める荷重の組合せ 0（加力方向を区別しない）による。");
+  // Brace directions not told apart: one combination everywhere, no note.
+  ProjectSettings.DistinguishBraceDirection = 0;
+  for (const auto* text : TextsOf(Page())) EXPECT_NE(text->Text.substr(0, 1), u"※");
 }
 
 TEST_F(ScorePageTest, OnePageInPreviewAndPrint) {

@@ -97,6 +97,57 @@ TEST_F(WallQuantityReportTest, SixPagesInOrderPrintedWithFiveNewSheets) {
   EXPECT_EQ(Utf8(TextsOf(print.Pages[5])[0]->Text).substr(0, 35), "Quilmora2025 Ver5.0.1 [   P. 6 ] 20");
 }
 
+// A progress that stops the job once stopAfter sheets are done.
+class StoppingProgress final : public PrintJobProgress {
+ public:
+  explicit StoppingProgress(int32_t stopAfter) : stopAfter_(stopAfter) {}
+  void FamilyBegins(int32_t index, int32_t count, int32_t kind) override {
+    Families.push_back({index, count, kind});
+  }
+  bool SheetPrinted(int32_t sheets) override {
+    Sheets.push_back(sheets);
+    return sheets < stopAfter_;
+  }
+  std::vector<std::vector<int32_t>> Families;
+  std::vector<int32_t> Sheets;
+
+ private:
+  int32_t stopAfter_;
+};
+
+TEST_F(WallQuantityReportTest, AStoppedJobEndsOnTheSheetItWasStoppedOn) {
+  // The six wall-quantity pages, then the one-page verification sheet.
+  struct Case {
+    int32_t stopAfter;
+    std::vector<std::string> events;
+    std::size_t families;
+  };
+  const Case cases[] = {
+      {1, {"page"}, 1},
+      {3, {"page", "new", "page", "new", "page"}, 1},
+      // Stopped on the family's last sheet: the next family does not begin.
+      {6, {"page", "new", "page", "new", "page", "new", "page", "new", "page", "new", "page"}, 1},
+      // Never stopped: both families, seven sheets.
+      {99,
+       {"page", "new", "page", "new", "page", "new", "page", "new", "page", "new", "page", "new", "page"},
+       2},
+  };
+  for (const Case& c : cases) {
+    RecordingPageSink print;
+    StoppingProgress progress(c.stopAfter);
+    PrintReportFamilies(print, {PageWallQuantity, PageVerification}, &progress);
+    EXPECT_EQ(print.Events, c.events) << c.stopAfter;
+    ASSERT_EQ(progress.Families.size(), c.families) << c.stopAfter;
+    EXPECT_EQ(progress.Families[0], (std::vector<int32_t>{0, 2, PageWallQuantity}));
+    if (c.families == 2) {
+      EXPECT_EQ(progress.Families[1], (std::vector<int32_t>{1, 2, PageVerification}));
+    }
+    // Told of every sheet, counted over the whole job.
+    EXPECT_EQ(progress.Sheets.size(), (c.events.size() + 1) / 2) << c.stopAfter;
+    EXPECT_EQ(progress.Sheets.back(), static_cast<int32_t>(progress.Sheets.size())) << c.stopAfter;
+  }
+}
+
 TEST_F(WallQuantityReportTest, PreviewOfEveryPageAndBeyondShowsTheJudgementWithResultZero) {
   const std::vector<RecordedPage> printed = PrintAll();
   ASSERT_EQ(printed.size(), 6u);
@@ -341,7 +392,8 @@ TEST_F(WallQuantityReportTest, ExistingWallsByLineWithDiagonalHalvesSubtotalsAnd
       sub + " 2.000",
       // 7.5 + 7.5 + 5 + 15 + 2.
       "                                                                     Ｙ方向　計=  37.000",
-      "─────────────────────────────────────────────────────────────────────────────",
+      // The rule spans the table's 89 cells: 45 rule characters of two cells.
+      "─────────────────────────────────────────────",
       "　  Ｘ方向壁量計＝   33.000      Ｙ方向壁量計＝   37.000",
   };
   EXPECT_EQ(body, expected);
@@ -357,9 +409,50 @@ TEST_F(WallQuantityReportTest, ExistingWallsByLineWithDiagonalHalvesSubtotalsAnd
   EXPECT_EQ(
       YOf(page, u" Ｙ      X 0    Y 3    Y 0    外周壁無開口壁　　　 P1               3.000  2.50    7.500 "),
       859);
-  EXPECT_EQ(YOf(page, u"─────────────────────────────────────────────────────────────────────────────"),
-            1400);
+  EXPECT_EQ(YOf(page, u"─────────────────────────────────────────────"), 1400);
   EXPECT_EQ(YOf(page, u"　  Ｘ方向壁量計＝   33.000      Ｙ方向壁量計＝   37.000"), 1440);
+}
+
+// The 1 m brace on X axis 18 made crossed: a 90x90 counts the law's factor 5
+// (not 2 x 3), a 90x45 twice its 2. The Y total was 37 with that wall's 2; end
+// zone 2 holds only that wall against 3.19 m required.
+TEST_F(WallQuantityReportTest, CrossedBracesPrintTheLawsFactor) {
+  const struct {
+    const char* name;
+    int32_t kind;
+    std::u16string row, total, judged, zone;
+  } cases[] = {
+      {"90x90", 6, u"  1.000  5.00    5.000 ",
+       u"                                                                     Ｙ方向　計=  40.000",  // 37 - 2
+                                                                                                     // + 5
+       u"存在壁量(ｍ)           33.000     30.000      40.000     30.000",
+       // 5 / 3.19 = 1.567
+       u" 1   Ｙ　　２    11.000     0.290     1.000     3.190     5.000      1.567     Ｏ"},
+      {"90x45", 5, u"  1.000  4.00    4.000 ",
+       u"                                                                     Ｙ方向　計=  39.000",  // 37 - 2
+                                                                                                     // + 4
+       u"存在壁量(ｍ)           33.000     30.000      39.000     30.000",
+       // 4 / 3.19 = 1.254
+       u" 1   Ｙ　　２    11.000     0.290     1.000     3.190     4.000      1.254     Ｏ"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WallRecord& brace = Walls[CurrentState][0][8];
+    ASSERT_EQ(brace.X1, 18);
+    brace.BraceKind = c.kind, brace.BraceArrangement = 1;
+    house::Paint();
+    house::Paint();
+    const std::vector<RecordedPage> pages = PrintAll();
+    ASSERT_EQ(pages.size(), 6u);
+    std::string row;
+    for (const std::string& text : Body(pages[3]))
+      if (text.rfind(Utf8(u" Ｙ      X 8 "), 0) == 0) row = text;
+    ASSERT_GE(row.size(), Utf8(c.row).size());
+    EXPECT_EQ(row.substr(row.size() - Utf8(c.row).size()), Utf8(c.row));
+    EXPECT_TRUE(FindText(pages[3], c.total));
+    EXPECT_TRUE(FindText(pages[5], c.judged));
+    EXPECT_TRUE(FindText(pages[5], c.zone));
+  }
 }
 
 TEST_F(WallQuantityReportTest, UnderMethod2OfTheOtherElementsOnlyWallsWithoutOpeningsAreListed) {
@@ -539,8 +632,7 @@ TEST_F(WallQuantityReportTest, ClosingLinesBelow289MmMoveToAContinuationPage) {
   house::Paint();
   const std::vector<RecordedPage> pages = PrintAll();
   ASSERT_EQ(pages.size(), 7u);
-  EXPECT_EQ(YOf(pages[4], u"─────────────────────────────────────────────────────────────────────────────"),
-            2880);
+  EXPECT_EQ(YOf(pages[4], u"─────────────────────────────────────────────"), 2880);
   EXPECT_EQ(Title(pages[5]), "");
   EXPECT_EQ(Body(pages[5]),
             (std::vector<std::string>{"　  Ｘ方向壁量計＝   30.000      Ｙ方向壁量計＝  150.000"}));
