@@ -12,7 +12,6 @@
 #include "elements/ColumnControls.h"
 #include "elements/JointHardwareDialog.h"
 #include "mainwindow/Forms.h"
-#include "mainwindow/PlaceholderDialog.h"
 #include "model/ColumnInput.h"
 #include "model/SlotCopy.h"
 #include "platform/qt/ModalDialogs.h"

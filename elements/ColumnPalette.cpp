@@ -11,7 +11,6 @@
 #include "elements/ColumnControls.h"
 #include "elements/JointHardwareDialog.h"
 #include "mainwindow/Forms.h"
-#include "mainwindow/PlaceholderDialog.h"
 #include "mainwindow/QuilmoraForm.h"
 #include "model/PaletteState.h"
 #include "model/WindowState.h"

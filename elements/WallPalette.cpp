@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "mainwindow/PlanScrollBox.h"
+#include "mainwindow/QuilmoraForm.h"
 #include "model/WindowState.h"
 #include "platform/Numeric.h"
 
@@ -28,6 +30,8 @@ constexpr int kDesignedHeight = 161;
 constexpr double kExpandedWidth = 885;
 constexpr double kCompactWidth = 490;
 constexpr double kShift = 395;
+// The room kept between the palette and the edges of the plan.
+constexpr int kPlanMargin = 15;
 
 }  // namespace
 
@@ -40,30 +44,38 @@ TDkabeDlg::TDkabeDlg(QWidget* parent)
   Bdisp->setAutoDefault(false);
 
   // Left the kind, fitting and weight; between them and the deterioration
-  // (anchored right, under Bdisp) the bearing elements.
-  auto* layout = new QHBoxLayout(this);
+  // (anchored right, under Bdisp) the bearing elements, which move to a
+  // second row where the plan has no room for them beside the others.
+  auto* outer = new QVBoxLayout(this);
+  row_ = new QHBoxLayout;
+  outer->addLayout(row_);
+  secondRow_ = new QHBoxLayout;
+  secondRow_->addStretch();
+  outer->addLayout(secondRow_);
   auto* left = new QVBoxLayout;
   left->addWidget(Gshurui);
   left->addWidget(Gomosa);
   left->addStretch();
-  layout->addLayout(left);
-  layout->addWidget(Ghyouji, 0, Qt::AlignTop);
+  row_->addLayout(left);
+  row_->addWidget(Ghyouji, 0, Qt::AlignTop);
+  bearing_ = new QHBoxLayout;
   auto* panels = new QVBoxLayout;
   panels->addWidget(Glum);
   panels->addWidget(Grdm);
   panels->addStretch();
-  layout->addLayout(panels);
+  bearing_->addLayout(panels);
   auto* elements = new QVBoxLayout;
   elements->addWidget(Gsuji);
   elements->addWidget(Gtsuchi);
   elements->addStretch();
-  layout->addLayout(elements);
-  layout->addStretch();
+  bearing_->addLayout(elements);
+  row_->addLayout(bearing_);
+  row_->addStretch();
   auto* right = new QVBoxLayout;
   right->addWidget(Bdisp, 0, Qt::AlignRight);
   right->addWidget(Grekka);
   right->addStretch();
-  layout->addLayout(right);
+  row_->addLayout(right);
 
   // The handlers that write the palette's memory.
   WallSettings& d = NewWallDefaults;
@@ -110,16 +122,17 @@ TDkabeDlg::TDkabeDlg(QWidget* parent)
   const int compactWidth = static_cast<int>(kCompactWidth * kDesignedWidth / kExpandedWidth);
   for (QGroupBox* group : {Glum, Grdm, Gsuji, Gtsuchi}) group->hide();
   const double compact = FitToClientSize(this, compactWidth, kDesignedHeight);
-  layout->activate();
+  outer->activate();
   const QSize compactNeed = minimumSizeHint();
   for (QGroupBox* group : {Glum, Grdm, Gsuji, Gtsuchi}) group->show();
   if (compact > expanded) FitToClientSize(this, kDesignedWidth, kDesignedHeight);
-  layout->activate();
+  outer->activate();
   const QSize expandedNeed = minimumSizeHint();
   const int created =
       std::max({kDesignedWidth, expandedNeed.width(),
                 static_cast<int>(std::ceil(compactNeed.width() * kExpandedWidth / kCompactWidth))});
-  setFixedSize(created, std::max({kDesignedHeight, expandedNeed.height(), compactNeed.height()}));
+  rowHeight_ = std::max({kDesignedHeight, expandedNeed.height(), compactNeed.height()});
+  setFixedSize(created, rowHeight_);
 
   // The lists are filled after the fitting: the long table lists keep a modest width.
   FillLists();
@@ -134,14 +147,45 @@ void TDkabeDlg::Sync() { WallPaletteControls = Read(WallPaletteControls); }
 void TDkabeDlg::SetExpanded(bool expanded) {
   WallPaletteExpanded = expanded ? 1 : 0;
   for (QGroupBox* group : {Glum, Grdm, Gsuji, Gtsuchi}) group->setVisible(expanded);
-  setFixedWidth(TruncToInt((expanded ? kExpandedWidth : kCompactWidth) * WallPaletteScale));
+  const int compactWidth = TruncToInt(kCompactWidth * WallPaletteScale);
+  const int expandedWidth = TruncToInt(kExpandedWidth * WallPaletteScale);
+  PutBearingElementsInSecondRow(expanded && !PlanHasRoomFor(expandedWidth));
+  if (!twoRows_) {
+    setFixedSize(expanded ? expandedWidth : compactWidth, rowHeight_);
+    return;
+  }
+  layout()->activate();
+  const QSize need = minimumSizeHint();
+  setFixedSize(std::max(compactWidth, need.width()), std::max(rowHeight_, need.height()));
+}
+
+bool TDkabeDlg::PlanHasRoomFor(int width) const {
+  if (!QuilmoraForm) return true;
+  const int frame = frameGeometry().width() - this->width();
+  return width + frame <= QuilmoraForm->Gamen->width() - 2 * kPlanMargin;
+}
+
+void TDkabeDlg::PutBearingElementsInSecondRow(bool secondRow) {
+  if (secondRow == twoRows_) return;
+  twoRows_ = secondRow;
+  (secondRow ? row_ : secondRow_)->removeItem(bearing_);
+  bearing_->setParent(nullptr);
+  if (secondRow)
+    secondRow_->insertLayout(0, bearing_);
+  else
+    row_->insertLayout(2, bearing_);
 }
 
 void TDkabeDlg::BdispClick() {
   const bool expand = WallPaletteExpanded == 0;
+  const int wasRight = x() + width();
   const int left = TruncToInt(x() + (expand ? -kShift : kShift) * WallPaletteScale);
+  const bool wasTwoRows = twoRows_;
   SetExpanded(expand);
-  move(left, y());
+  // The palette widens to the left and narrows from the left: its right
+  // edge stays. Then it keeps clear of the main window's controls.
+  move(twoRows_ || wasTwoRows ? wasRight - width() : left, y());
+  KeepOffTheControlPanel(true);
 }
 
 void TDkabeDlg::CishouClick(int position) { NewWallDefaults.FittingSymbol = position; }
@@ -163,5 +207,9 @@ void TDkabeDlg::FormShow() {
 
 void TDkabeDlg::showEvent(QShowEvent* event) {
   FormShow();
+  // The palette shows as it was left, ON or OFF, arranged for the plan's
+  // width now.
+  SetExpanded(WallPaletteExpanded != 0);
   TToolPalette::showEvent(event);
+  KeepOffTheControlPanel();
 }

@@ -28,8 +28,12 @@ const RetrofitCostRowInfo RetrofitCostRows[CostRowCount] = {
 };
 
 int32_t WallLengthClass(double length) {
-  if (length <= 0.91) return 0;
-  if (length < 1.82) return 1;
+  // A length is the difference of two axis positions, which carry the
+  // rounding of the sums they were made of: two modules measure 1.82 m
+  // wherever the wall lies on the grid.
+  constexpr double kRounding = 1e-9;  // m
+  if (length <= 0.91 + kRounding) return 0;
+  if (length < 1.82 - kRounding) return 1;
   return 2;
 }
 

@@ -8,6 +8,7 @@
 
 #include "model/FileState.h"
 #include "model/MainWindowPort.h"
+#include "model/ProgramVersion.h"
 #include "model/ProjectSettings.h"
 #include "model/SettingChoices.h"
 
@@ -20,6 +21,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   font.setPointSize(font.pointSize() * 2);
   title->setFont(font);
   layout->addWidget(title, 0, Qt::AlignCenter);
+  // The version that the printed pages carry in their header.
+  Version = NewLabel(this, "Version", ProgramVersion);
+  layout->addWidget(Version, 0, Qt::AlignCenter);
   layout->addWidget(new QLabel(QStringLiteral("木造住宅の耐震診断・補強設計"), this), 0, Qt::AlignCenter);
 
   auto* switches = new QGridLayout;

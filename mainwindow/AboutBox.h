@@ -1,5 +1,5 @@
 #pragma once
-// The about box: the program's name and the two feature switches of the
+// The about box: the program's name and version and the two feature switches of the
 // project (壁量計算, 新耐震検証法). Its OK stores the switches, marking the
 // project modified when one changes, and shows or hides their report menu
 // items; the close box changes nothing.
@@ -11,6 +11,7 @@ class TAboutBox : public QDialog {
  public:
   explicit TAboutBox(QWidget* parent);
 
+  QLabel* Version = nullptr;
   QCheckBox* Ckaberyou = nullptr;
   QCheckBox* Ckenshouhou = nullptr;
   QPushButton* Button1 = nullptr;

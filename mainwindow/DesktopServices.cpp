@@ -31,12 +31,12 @@ ColourDialogHook SetColourDialogHook(ColourDialogHook hook) {
   return std::exchange(gColourHook, std::move(hook));
 }
 
-void OpenWithDesktop(const std::string& path) {
+bool OpenWithDesktop(const std::string& path) {
   if (gOpenHook) {
     gOpenHook(path);
-    return;
+    return true;
   }
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 DesktopOpenHook SetDesktopOpenHook(DesktopOpenHook hook) { return std::exchange(gOpenHook, std::move(hook)); }

@@ -17,9 +17,10 @@ using ColourDialogHook = std::function<std::optional<int32_t>(int32_t initial)>;
 // Installs hook (nullptr: the framework's dialog) and returns the one before.
 ColourDialogHook SetColourDialogHook(ColourDialogHook hook);
 
-// Opens the file at path (UTF-8) with the desktop's program for it; whether
-// that worked is not reported. Without a hook the desktop is asked.
-void OpenWithDesktop(const std::string& path);
+// Opens the file at path (UTF-8) with the desktop's program for it; false
+// when the desktop could not start one. Without a hook the desktop is asked;
+// a hook counts as having opened it.
+bool OpenWithDesktop(const std::string& path);
 using DesktopOpenHook = std::function<void(const std::string& path)>;
 DesktopOpenHook SetDesktopOpenHook(DesktopOpenHook hook);
 

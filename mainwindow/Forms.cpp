@@ -22,7 +22,6 @@
 #include "mainwindow/FreeLineDialogs.h"
 #include "mainwindow/GridToolWindow.h"
 #include "mainwindow/ModuleDialog.h"
-#include "mainwindow/PlaceholderDialog.h"
 #include "mainwindow/QuilmoraForm.h"
 #include "mainwindow/TextLabelDialogs.h"
 #include "mainwindow/ToolPalette.h"
@@ -79,15 +78,13 @@ struct FormEntry {
   FormOps ops;
 };
 
-// The operations of the form held in *Variable. Placeholders and plain
-// palettes carry their names and caption; every other form knows its own.
+// The operations of the form held in *Variable. Plain palettes carry their
+// names and caption; every other form knows its own.
 template <class T, T** Variable>
 QWidget* CreateForm(const FormEntry& entry, QWidget* main) {
   const QString caption = QString::fromUtf8(entry.caption);
   if constexpr (std::is_same_v<T, TToolPalette>)
     *Variable = new T(entry.formClass, entry.instance, caption, entry.dockEntry, main);
-  else if constexpr (std::is_same_v<T, TPlaceholderDlg>)
-    *Variable = new T(entry.formClass, entry.instance, caption, main);
   else
     *Variable = new T(main);
   return *Variable;

@@ -36,7 +36,6 @@ class ThashiraChangeDlg;
 class TkaberyouDlg;
 class TShuukeiDlg;
 class TsetsuDlg;
-class TPlaceholderDlg;
 class TToolPalette;
 
 extern TOhoukokushoDlg* OhoukokushoDlg;

@@ -81,5 +81,10 @@ void TDtoorishinnDlg::BkaitenClick() {
                "データ移動不可", MB_ICONSTOP);
     return;
   }
-  if (QuilmoraForm) QuilmoraForm->InvalidateSheet();
+  // The turned building lies elsewhere on the grid, and the grid's two
+  // directions may differ in length.
+  if (QuilmoraForm) {
+    QuilmoraForm->ShowBuilding();
+    QuilmoraForm->InvalidateSheet();
+  }
 }

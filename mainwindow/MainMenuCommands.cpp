@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QTabWidget>
@@ -14,6 +15,7 @@
 #include "model/ReportPaging.h"
 #include "model/SettingChoices.h"
 #include "outline/OutlineDialog.h"
+#include "platform/MessageBox.h"
 #include "platform/qt/ModalDialogs.h"
 
 const char* const ReportMenuItemNames[ReportMenuItemCount] = {
@@ -51,7 +53,18 @@ std::string HelpFilePath() {
   return (QCoreApplication::applicationDirPath() + QStringLiteral("/Quilmora2012.chm")).toStdString();
 }
 
-void OpenHelp() { OpenWithDesktop(HelpFilePath()); }
+void OpenHelp() {
+  const std::string path = HelpFilePath();
+  if (!QFileInfo(QString::fromStdString(path)).isFile()) {
+    MessageBox("ヘルプファイルが見つかりません。\n\n探したファイル：\n" + path, "ヘルプ", MB_ICONINFORMATION);
+    return;
+  }
+  if (!OpenWithDesktop(path))
+    MessageBox(
+        "ヘルプファイルを開けませんでした。\n\nこの種類のファイルを開くプログラムが設定されていません。\n\n" +
+            path,
+        "ヘルプ", MB_ICONINFORMATION);
+}
 
 void ApplyFeatureMenuItems(QMainWindow* window) {
   if (!window) return;

@@ -30,7 +30,8 @@ enum OutlineTabs : int {
 void OpenOutlineOn(OutlineTabs tabs);
 
 // The help file beside the program, and its command: opened with the
-// desktop's program; a failure is not reported.
+// desktop's program. A missing file is reported with the path looked for,
+// and so is a file the desktop has no program for.
 std::string HelpFilePath();
 void OpenHelp();
 

@@ -59,5 +59,6 @@ void TDmoduleDlg::FormShow() { Cmodule->setEditText(QString::fromStdString(Forma
 void TDmoduleDlg::OKBtnClick() {
   const auto rule = static_cast<ModuleSpacingRule>(Rules.Code(int(ModuleSpacingRule::Keep)));
   if (!ChangeGridModuleFromText(Cmodule->currentText().toStdString(), rule)) return;
-  if (QuilmoraForm) QuilmoraForm->InvalidateSheet();
+  // The respaced grid may end elsewhere: the sheet follows it.
+  if (QuilmoraForm) QuilmoraForm->GridChanged();
 }

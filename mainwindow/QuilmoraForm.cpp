@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -37,7 +38,6 @@
 #include "mainwindow/DeteriorationDialog.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/MainMenuCommands.h"
-#include "mainwindow/PlaceholderDialog.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/ToolPalette.h"
 #include "mainwindow/WallQuantityDialog.h"
@@ -45,6 +45,8 @@
 #include "model/ElementTables.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
+#include "model/GridAxisEditing.h"
+#include "model/GridView.h"
 #include "model/ModelExtents.h"
 #include "model/ModelRecentre.h"
 #include "model/ModelReset.h"
@@ -147,6 +149,13 @@ bool SaveOrReport(const std::string& path) {
 // scroll bar and border).
 constexpr int kZoomAllowance = 21;
 
+// The scroll position that puts the middle of the sheet pixels first..last
+// in the middle of a view of the given extent (clamped by the scroll bar).
+int CentringScrollPosition(int32_t first, int32_t last, int view) {
+  const int64_t position = (int64_t{first} + last - view) / 2;
+  return static_cast<int>(std::clamp<int64_t>(position, 0, INT32_MAX));
+}
+
 }  // namespace
 
 TQuilmoraForm::TQuilmoraForm(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
@@ -164,6 +173,7 @@ TQuilmoraForm::TQuilmoraForm(const QStringList& arguments, QWidget* parent) : QM
   Gamen->OnMouseMove = [this](int x, int y) { SheetMouseMove(x, y); };
   Gamen->OnMouseLeave = [this] { SheetMouseLeave(); };
   row->addWidget(Gamen, 1);
+  Gamen->installEventFilter(this);
 
   ScrollBox1 = Named(new QScrollArea(central), "ScrollBox1");
   ScrollBox1->setFixedWidth(185);
@@ -266,6 +276,12 @@ void TQuilmoraForm::BuildControlPanel() {
              {"Rhari", "梁等", EditModeBeam, &Rhari, 4, 1}});
   for (int mode = 0; mode < 10; ++mode) ModeRadios[mode] = Modes.Radio(mode);
   Modes.OnChecked(this, [this](int mode) { EditModeClick(mode); });
+  // File > Open leaves the edit mode but not the check mark: a click on the
+  // checked radio, which changes no check, takes its mode up again.
+  for (int mode = 0; mode < 10; ++mode)
+    connect(ModeRadios[mode], &QRadioButton::clicked, this, [this, mode] {
+      if (CurrentEditMode != mode && ModeRadios[mode]->isChecked()) EditModeClick(mode);
+    });
   Rhari->setEnabled(false);
   // Checking the hidden radio, which stands for no mode, unchecks every mode radio.
   Rnull = Named(new QRadioButton(G5), "Rnull");
@@ -551,6 +567,27 @@ void TQuilmoraForm::FormCreate(const QStringList& arguments) {
   if (!CommandLineFile.empty()) CommandLineLoadPending = 1;
 }
 
+// While an item of the menu bar is highlighted the arrows, the page keys and
+// Home/End do not scroll the plan: the user's attention is on the menus.
+bool TQuilmoraForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Gamen && event->type() == QEvent::KeyPress && menuBar()->activeAction()) {
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_PageUp:
+      case Qt::Key_PageDown:
+      case Qt::Key_Home:
+      case Qt::Key_End:
+        return true;
+      default:
+        break;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 void TQuilmoraForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (centrePending_) {
@@ -569,6 +606,9 @@ void TQuilmoraForm::CentreView() {
 
 void TQuilmoraForm::MainWindowStateChanged() {
   setWindowTitle(QString::fromUtf8(WindowTitle.c_str()));
+  // A dialog's OK that changed what the project stores (the about box's
+  // switches) offers 上書 at once, not only after the next paint.
+  Buwagaki->setEnabled(ModifiedFlag == 1);
   Bmodoru->setEnabled(MainWindow.BmodoruEnabled);
   Bsusumu->setEnabled(MainWindow.BsusumuEnabled);
 
@@ -623,6 +663,10 @@ void TQuilmoraForm::MainWindowStateChanged() {
 }
 
 void TQuilmoraForm::ShowModeToolDialog() {
+  // Every change of the mode, storey or variant (and of the model by a
+  // dialog or a load) comes here: the status bar told of an element of the
+  // plan as it was shown, and the next move of the pointer tells anew.
+  StatusBar->clearMessage();
   const auto palettes = PalettesByEditMode();
   for (int mode = 0; mode < 10; ++mode) {
     if (palettes[mode] && mode != CurrentEditMode) palettes[mode]->hide();
@@ -658,7 +702,13 @@ void TQuilmoraForm::SheetMouseUp(Qt::MouseButton button, int x, int y) {
   const PlanMouseButton which = button == Qt::LeftButton    ? PlanMouseLeft
                                 : button == Qt::RightButton ? PlanMouseRight
                                                             : PlanMouseMiddle;
+  if (CurrentEditMode != EditModeGrid) {
+    PlanMouseUp(which, x, y);
+    return;
+  }
+  LastGridEditMove = {};
   PlanMouseUp(which, x, y);
+  GridChanged(LastGridEditMove.X, LastGridEditMove.Y);
 }
 
 void TQuilmoraForm::SheetMouseMove(int x, int y) {
@@ -742,34 +792,73 @@ void TQuilmoraForm::ShowStartupDialogs() {
   StartupDialogsShown = 1;
   OutlineConfirmationPending = 1;
   if (AboutBox) RunModal(*AboutBox);
-  if (gaiyouDlg) RunModal(*gaiyouDlg);
+  // A project named on the command line is confirmed as File > Open confirms one.
+  ConfirmOutlineOfOpenedProject();
   StartupDialogsPending = 0;
 }
 
 void TQuilmoraForm::LoadCommandLineFile() {
-  const std::vector<unsigned char> bytes = ReadProjectFileBytes(CommandLineFile);
-  if (bytes.size() < 3 || std::memcmp(bytes.data(), "ytc", 3) != 0) {
-    MessageBox("読み込み出来ないファイルです。", "読み込みエラー", MB_ICONINFORMATION);
-    InvalidateSheet();
-    return;
-  }
-  CurrentFilePath = CommandLineFile;
-  ResetModel(ResetBeforeLoad);
+  if (!OpenProject(CommandLineFile)) InvalidateSheet();
+}
+
+bool TQuilmoraForm::OpenProject(const std::string& path) {
+  // Reports an unreadable file itself and then changes nothing; a broken one
+  // is reported with what was kept of it, and the rest of the steps still run.
+  if (OpenProjectFile(ReadProjectFileBytes(path), path) == OpenResult::Unreadable) return false;
   ApplyZoom();
-  // A broken file is reported by the reader, which keeps what it read; the
-  // project then forgets the file's path.
-  const bool complete =
-      ReadProjectFile(std::span<const unsigned char>(bytes).subspan(std::min<size_t>(4, bytes.size())));
-  UpdateWindowTitle();
-  FinishProjectLoad(complete);
   RefreshMainWindow();
+  SettleOpenedProject();
+  return true;
+}
+
+void TQuilmoraForm::SettleOpenedProject() {
+  GridSpacingCheckPending = 1;
   UpdateUsedExtents();
+  // The start-up dialogs wait while the recentring question is open.
   recentring_ = true;
   RecentreModel();
   recentring_ = false;
-  // Runs the radio's handler when the check changes, as File > Open does.
+  ApplyZoom();
+  // Runs the radio's handler when the check changes.
   Variants.SetCode(CurrentVariant);
   DeteriorationFactorFromPoints();
+  // The plan behind the dialogs that follow already compares the plans with
+  // the current state of this project.
+  RecalcCurrentStateAfterLoad();
+  ShowBuilding();
+}
+
+void TQuilmoraForm::ConfirmOutlineOfOpenedProject() {
+  OutlineConfirmationPending = 1;
+  if (gaiyouDlg) RunModal(*gaiyouDlg);
+  // The outline may have changed what the current state's results rest on.
+  RecalcCurrentStateAfterLoad();
+}
+
+void TQuilmoraForm::ShowBuilding() {
+  UpdateUsedExtents();
+  Gamen->SetSheetSize(SheetWidthPixels(), SheetHeightPixels());
+  if (ModelExtentMinX > ModelExtentMaxX || ModelExtentMinY > ModelExtentMaxY) {
+    CentreView();
+    return;
+  }
+  const QSize view = Gamen->viewport()->size();
+  Gamen->SetHorzScrollPosition(CentringScrollPosition(
+      GridViewX(ModelExtentMinX, PixelsPerMetre), GridViewX(ModelExtentMaxX, PixelsPerMetre), view.width()));
+  Gamen->SetVertScrollPosition(CentringScrollPosition(
+      GridViewY(ModelExtentMinY, PixelsPerMetre), GridViewY(ModelExtentMaxY, PixelsPerMetre), view.height()));
+  SavedHorzScrollPosition = Gamen->HorzScrollPosition();
+  SavedVertScrollPosition = Gamen->VertScrollPosition();
+}
+
+void TQuilmoraForm::GridChanged(double movedX, double movedY) {
+  const int dx = TruncToInt(movedX * PixelsPerMetre);
+  const int dy = TruncToInt(movedY * PixelsPerMetre);
+  const int horz = Gamen->HorzScrollPosition(), vert = Gamen->VertScrollPosition();
+  Gamen->SetSheetSize(SheetWidthPixels(), SheetHeightPixels());
+  Gamen->SetHorzScrollPosition(horz + dx);
+  Gamen->SetVertScrollPosition(vert + dy);
+  InvalidateSheet();
 }
 
 void TQuilmoraForm::RecentreModel() {
@@ -928,23 +1017,12 @@ void TQuilmoraForm::FileOpen1Execute() {
   FileDialogRequest request;
   request.Filter = kOpenFilter;
   if (const std::optional<std::string> path = AskFileName(request)) {
-    const std::vector<unsigned char> bytes = ReadProjectFileBytes(*path);
-    // Reports an unreadable file itself and then changes nothing; a broken
-    // one is reported by its reader and the rest of the steps still run.
-    if (OpenProjectFile(bytes, *path) == OpenResult::Unreadable) return;
-    ApplyZoom();
-    RefreshMainWindow();
+    if (!OpenProject(*path)) return;
+  } else {
+    // Also after a cancelled dialog, over the model that stays.
+    SettleOpenedProject();
   }
-  // Also after a cancelled dialog, over the model that stays.
-  GridSpacingCheckPending = 1;
-  UpdateUsedExtents();
-  RecentreModel();
-  ApplyZoom();
-  // Runs the radio's handler when the check changes.
-  Variants.SetCode(CurrentVariant);
-  OutlineConfirmationPending = 1;
-  if (gaiyouDlg) RunModal(*gaiyouDlg);
-  RecalcCurrentStateAfterLoad();
+  ConfirmOutlineOfOpenedProject();
 }
 
 void TQuilmoraForm::BuwagakiClick() {

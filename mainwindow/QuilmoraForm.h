@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <string>
 
 #include "mainwindow/FormKit.h"
 #include "model/MainWindowPort.h"
@@ -47,6 +48,14 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   void InvalidateSheet() override;
   // Rescales the plan after File > New, File > Open and the start-up load.
   void ApplyZoom();
+  // Scrolls the plan so that the middle of the building (the used extent of
+  // the whole model) lies in the middle of the view; the middle of the sheet
+  // when the model is empty. The sheet follows the grid first.
+  void ShowBuilding();
+  // After an edit of the grid: the sheet follows the grid, and the view
+  // scrolls by the distance every axis moved (metres) so that the drawing
+  // stays where it was on the screen.
+  void GridChanged(double movedX = 0, double movedY = 0);
 
   TPlanScrollBox* Gamen = nullptr;
   QStatusBar* StatusBar = nullptr;
@@ -158,6 +167,7 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   void FileExit1Execute();
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -178,6 +188,19 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   void AfterSheetPaint();
   void ApplyHoverUpdate(const HoverUpdate& update);
   void LoadCommandLineFile();
+  // What File > Open does with the file chosen and the start-up with the file
+  // named on the command line: the file read by the reader of its magic, the
+  // window titled, the plan rescaled, then SettleOpenedProject. False when
+  // the file could not be read at all (reported, nothing changed).
+  bool OpenProject(const std::string& path);
+  // The steps after a load, and after a cancelled open dialog over the model
+  // that stays: the axis-spacing warning armed, the recentring question, the
+  // zoom, the variant radio, the deterioration factor, the current state's
+  // results when a plan is current, and the building brought into view.
+  void SettleOpenedProject();
+  // The outline dialog that only OK leaves, then the current state's results
+  // again (the outline may have changed them).
+  void ConfirmOutlineOfOpenedProject();
   void ShowStartupDialogs();
   void ShowColumnVerdict();
   // Offers to move a model that lies off the middle of the grid, after a load.

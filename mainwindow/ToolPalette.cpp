@@ -2,7 +2,9 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/QuilmoraForm.h"
@@ -43,6 +45,21 @@ void TToolPalette::FormActivate() {
   const QPoint main = QuilmoraForm->pos();
   const TPlanScrollBox* gamen = QuilmoraForm->Gamen;
   move(main.x() + gamen->width() - width() - 15, main.y() + gamen->y() + 30);
+  KeepOffTheControlPanel();
   raise();
   PaletteDocked[dockEntry_] = 1;
+}
+
+void TToolPalette::KeepOffTheControlPanel(bool withinThePlan) {
+  if (!QuilmoraForm || !QuilmoraForm->isVisible()) return;
+  const QWidget* panel = QuilmoraForm->ScrollBox1;
+  const QRect controls(panel->mapToGlobal(QPoint(0, 0)), panel->size());
+  const int planLeft = QuilmoraForm->Gamen->mapToGlobal(QPoint(0, 0)).x();
+  const QRect frame = frameGeometry();
+  int left = frame.left();
+  // Over the plan, as far right as the panel lets it, but not beyond the
+  // plan's left edge.
+  if (frame.intersects(controls)) left = std::max(controls.left() - frame.width(), planLeft);
+  if (withinThePlan) left = std::max(left, std::min(planLeft, controls.left() - frame.width()));
+  if (left != frame.left()) move(left, y());
 }

@@ -19,6 +19,12 @@ class TToolPalette : public QDialog {
   // main window would repaint the palette.
   virtual void Refresh() {}
 
+  // Moves a palette that covers the main window's control panel sideways
+  // over the plan, where it fits; a palette elsewhere stays where the user
+  // put it, unless withinThePlan, when it is also kept from reaching past
+  // the plan's left edge (a palette that moves itself).
+  void KeepOffTheControlPanel(bool withinThePlan = false);
+
  public slots:
   // Docks the palette at its first activation; palettes with controls put
   // them in line with their settings first.

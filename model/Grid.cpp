@@ -17,3 +17,9 @@ void LayOutGridAtModule() {
     GridAxisKindY[i] = GridAxisMain;
   }
 }
+
+double PutAxisZeroAtOrigin(double (&axes)[GridAxisCountX]) {
+  const double moved = -axes[0];
+  for (double& position : axes) position += moved;
+  return moved;
+}

@@ -26,3 +26,8 @@ extern int32_t GridSpacingCheckPending;
 
 // Lays both directions out at the module pitch, every axis a main axis.
 void LayOutGridAtModule();
+
+// Moves every axis of one direction by the same distance so that axis 0 lies
+// at 0 m, where the plan's sheet begins; returns that distance (m).
+double PutAxisZeroAtOrigin(double (&axes)[GridAxisCountX]);
+static_assert(GridAxisCountX == GridAxisCountY);

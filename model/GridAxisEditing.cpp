@@ -170,7 +170,10 @@ int32_t NewAxisKindOf(int32_t promptResult) {
   return promptResult == AxisPromptMainAxis ? GridAxisMain : promptResult - 1;
 }
 
+GridAxisMove LastGridEditMove;
+
 int32_t EditGridAxis(int32_t kx, int32_t ky) {
+  LastGridEditMove = {};
   int32_t changed = 0;
   switch (GridEditMode) {
     case GridEditAddX:
@@ -185,7 +188,14 @@ int32_t EditGridAxis(int32_t kx, int32_t ky) {
     default:
       return 0;
   }
-  if (changed) EmptyUndoRing();
+  if (changed) {
+    // A deletion or a wider interval in the lower half moves axis 0 below
+    // 0 m, off the sheet: the whole grid moves back instead, and so the
+    // elements on the first axes stay on the sheet.
+    LastGridEditMove.X = PutAxisZeroAtOrigin(GridAxisX);
+    LastGridEditMove.Y = PutAxisZeroAtOrigin(GridAxisY);
+    EmptyUndoRing();
+  }
   return changed;
 }
 

@@ -54,8 +54,19 @@ int32_t NewAxisKindOf(int32_t promptResult);
 // Mode 4: kx, ky are the X and the Y axis under the click, 200 for none; both
 // are deleted, or neither when one carries an element. 1 when the grid was
 // changed, else 0 (every refusal leaves grid and elements as they were). No
-// undo snapshot is pushed and the plan is not repainted here.
+// undo snapshot is pushed and the plan is not repainted here. After a change
+// axis 0 lies at 0 m in both directions again: the grid as a whole moves by
+// LastGridEditMove.
 int32_t EditGridAxis(int32_t kx, int32_t ky);
+
+// How far the last EditGridAxis moved every axis to keep axis 0 at 0 m (m,
+// 0 when it did not): the plan view scrolls by as much, so the drawing stays
+// where it was on the screen.
+struct GridAxisMove {
+  double X = 0;
+  double Y = 0;
+};
+extern GridAxisMove LastGridEditMove;
 
 // The edits themselves, without prompt and checks. xDirection picks the X or
 // the Y axes; k is an interval 1..199, a an axis 0..199.

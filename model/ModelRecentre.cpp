@@ -38,8 +38,7 @@ void ShiftAxes(double (&axes)[200], int32_t (&kinds)[200], int32_t shift) {
       kinds[i] = GridAxisMain;
     }
   }
-  const double origin = axes[0];
-  for (double& position : axes) position -= origin;
+  PutAxisZeroAtOrigin(axes);
 }
 
 }  // namespace

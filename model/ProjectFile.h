@@ -8,10 +8,11 @@
 // what its layout holds and leaves everything else as it was. A file that
 // ends early or holds a value the program never writes (a count above its
 // maximum, an axis index outside the grid, a row outside its table, an
-// unknown choice, a broken "[kihon]" marker) is broken: the reader shows
-// "データが異常です。" and stops, keeping the blocks and records it has read
-// whole, so the model stays consistent. Readers return true when they read
-// their layout to its end.
+// unknown choice, a broken "[kihon]" marker) is broken: the reader stops,
+// keeping the blocks and records it has read whole, so the model stays
+// consistent, and returns false; it shows nothing (the open step tells the
+// user, model/ProjectFileOpen.h). Readers return true when they read their
+// layout to its end.
 #include <cstdint>
 #include <span>
 #include <string>
@@ -45,6 +46,3 @@ bool ReadYtbFile(std::span<const unsigned char> afterMagic);
 bool ReadYtaFile(std::span<const unsigned char> afterMagic);
 bool ReadYt8DiagnosisFile(std::span<const unsigned char> afterMagic);
 bool ReadYt8RetrofitFile(std::span<const unsigned char> afterMagic);
-
-// The message of a broken file (caption "読込ファイルエラー").
-void ShowBrokenProjectFileMessage();

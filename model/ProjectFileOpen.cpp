@@ -8,7 +8,6 @@
 #include "model/ProjectFile.h"
 #include "platform/FileAccess.h"
 #include "platform/MessageBox.h"
-#include "platform/ScriptedMessageBox.h"
 
 namespace {
 
@@ -91,19 +90,32 @@ OpenResult OpenProjectFile(std::span<const unsigned char> file, const std::strin
   ResetModel(ResetBeforeLoad);
   const auto afterMagic = file.subspan(kMagicBytes);
   const bool complete = RunReader(format, afterMagic);
+  bool somethingKept = false;
   if (!complete) {
     // A complete file sets what its layout holds and the rest stays, as the
     // older layouts expect. A refused one must not mix with the project open
     // before it (its client, its methods, its tables): it is read again over
-    // the values the program starts with. The reader stops at the same place
-    // and keeps the same blocks; the damage has been reported already.
+    // the values the program starts with, and the reader stops at the same
+    // place and keeps the same blocks. Whether it kept anything is judged
+    // against those start values.
     RestoreProjectStartValues();
     ResetModel(ResetBeforeLoad);
-    SilentMessageBox silent;
-    ScopedMessageBoxPort quiet(&silent);
+    const std::vector<unsigned char> asReset = WriteProjectFile();
     RunReader(format, afterMagic);
+    somethingKept = WriteProjectFile() != asReset;
   }
   FinishProjectLoad(complete);
   UpdateUsedExtents();
-  return complete ? OpenResult::Loaded : OpenResult::Broken;
+  if (complete) return OpenResult::Loaded;
+  ShowRefusedLoadMessage(path, somethingKept);
+  return OpenResult::Broken;
+}
+
+void ShowRefusedLoadMessage(const std::string& path, bool somethingKept) {
+  const std::string what =
+      somethingKept
+          ? "読み込めた部分までを、無題のデータとして表示します。\n元のファイルは変更しません。"
+          : "読み込めたデータはありません。無題の新しいデータを表示します。\n元のファイルは変更しません。";
+  MessageBox("次のファイルはデータが異常なため、読み込みを途中で中止しました。\n\n" + path + "\n\n" + what,
+             "読込ファイルエラー", MB_ICONEXCLAMATION);
 }

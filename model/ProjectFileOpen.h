@@ -48,5 +48,12 @@ void FinishProjectLoad(bool complete);
 // title), the model is reset for a load, the file's reader runs, the load is
 // finished (FinishProjectLoad) and the used extents follow the new project.
 // A broken file leaves what could be read of it over the values the program
-// starts with (RestoreProjectStartValues), nothing of the project open before.
+// starts with (RestoreProjectStartValues), nothing of the project open before,
+// and is reported with ShowRefusedLoadMessage.
 OpenResult OpenProjectFile(std::span<const unsigned char> file, const std::string& path);
+
+// The message of a file whose reader stopped at damage (caption
+// "読込ファイルエラー"): it names the file and tells what the program shows
+// instead, an untitled copy of what could be read or, when somethingKept is
+// false, an untitled new project.
+void ShowRefusedLoadMessage(const std::string& path, bool somethingKept);

@@ -1,6 +1,5 @@
 #include "model/ProjectFile.h"
 #include "model/ProjectFileLayout.h"
-#include "platform/MessageBox.h"
 
 namespace {
 
@@ -85,16 +84,10 @@ bool ReadBlocks(FieldReader& s, bool withJointHardware) {
 bool ReadLayout(std::span<const unsigned char> afterMagic, FieldWidths widths, bool withJointHardware) {
   FieldReader s(afterMagic, widths);
   // Bytes after the last block belong to no field: the file is not what was written.
-  if (ReadBlocks(s, withJointHardware) && s.Remaining() == 0) return true;
-  ShowBrokenProjectFileMessage();
-  return false;
+  return ReadBlocks(s, withJointHardware) && s.Remaining() == 0;
 }
 
 }  // namespace
-
-void ShowBrokenProjectFileMessage() {
-  MessageBox("データが異常です。\n\n読み込みを中止します。", "読込ファイルエラー", MB_ICONQUESTION);
-}
 
 bool ReadProjectFile(std::span<const unsigned char> afterMagic) {
   return ReadLayout(afterMagic, FieldWidths::Ytc, true);

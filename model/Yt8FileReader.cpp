@@ -478,9 +478,7 @@ bool ReadYt8(std::span<const unsigned char> afterMagic, Yt8Layout layout) {
     complete = ReadRetrofitPanelRows(s) && ReadGrid(s) && ReadElements(s, layout) && ReadRetrofitOutline(s);
   }
   // The whole file must have been used: trailing bytes make it broken.
-  complete = complete && s.Remaining() == 0;
-  if (!complete) ShowBrokenProjectFileMessage();
-  return complete;
+  return complete && s.Remaining() == 0;
 }
 
 }  // namespace

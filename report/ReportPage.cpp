@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "evaluation/Superstructure.h"
+#include "model/ProgramVersion.h"
 #include "model/ProjectSettings.h"
 #include "model/ViewState.h"
 #include "platform/Format.h"
@@ -104,8 +105,8 @@ std::u16string PageHeaderText(std::u16string_view buildingName, int32_t pageNumb
   std::u16string name(buildingName.substr(0, 80));
   if (const auto end = name.find(u'\0'); end != std::u16string::npos) name.resize(end);
   std::u16string text =
-      FormatW(u"Quilmora2025 Ver5.0.1 [ %s  P.%2i ] %4d/%2d/%2d %2d:%2d:%2d", name.c_str(), pageNumber,
-              time.Year, time.Month, time.Day, time.Hour, time.Minute, time.Second);
+      FormatW(u"Quilmora2025 " QUILMORA_PROGRAM_VERSION " [ %s  P.%2i ] %4d/%2d/%2d %2d:%2d:%2d",
+              name.c_str(), pageNumber, time.Year, time.Month, time.Day, time.Hour, time.Minute, time.Second);
   if (text.size() > 255) text.resize(255);
   return text;
 }

@@ -605,15 +605,17 @@ void DrawColumn(const PlanContext& p, int32_t k) {
   if (p.kind != PlanOnPlanPage && ProjectSettings.ShowColumnNValue != SettingOn) return;
   SetFont(canvas, TruncToInt(1.5 * p.u), TruncToInt(0.75 * p.u));
   SetBrush(canvas, LabelBackColour, BrushStyle::Clear);
-  // Under the allowable-stress method the required class counts as the
-  // highest, so every installed class below it prints red.
-  HardwareClass required = HardwareClassBeyondScale;
-  if (method == HardwareByNValue || method == HardwareByConvertedNValue) {
+  // Red tells of a required class that the fitted hardware does not meet,
+  // as on the screen. The allowable-stress method leaves the required class
+  // to the engineer's own calculation: none is printed, and nothing in red.
+  const bool requiredShown = method == HardwareByNValue || method == HardwareByConvertedNValue;
+  HardwareClass required{};
+  if (requiredShown) {
     required = ClassifyColumnDemandLabel(method, t, n);
     canvas.TextOut(right + 4, bottom + 4, LabelAt(JointDemandClassLabels, HardwareClassCount, required));
   }
   const HardwareClass installed = JointCapacityClassOfRow(column.Hardware);
-  if (installed < required) canvas.SetFontColour(FontRed);
+  if (requiredShown && installed < required) canvas.SetFontColour(FontRed);
   canvas.TextOut(right + 4, TruncToInt(bottom + 4 + 0.1 * p.c),
                  LabelAt(JointDemandClassLabels, HardwareClassCount, installed));
   canvas.SetFontColour(Black);

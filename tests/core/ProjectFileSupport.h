@@ -46,10 +46,17 @@ inline bool ReadBack(const std::vector<unsigned char>& file) {
   return ReadProjectFile(std::span(file).subspan(4));
 }
 
-// The broken-file message, as the message box port saw it.
-inline void ExpectOneBrokenFileMessage(const ScriptedMessageBox& boxes) {
+// The message of a refused load, as the message box port saw it: the file
+// named, and what the program shows instead of it.
+inline void ExpectOneRefusedLoadMessage(const ScriptedMessageBox& boxes, const std::string& path,
+                                        bool somethingKept) {
   ASSERT_EQ(boxes.Calls().size(), 1u);
-  EXPECT_EQ(boxes.Calls()[0].text, "データが異常です。\n\n読み込みを中止します。");
+  EXPECT_EQ(boxes.Calls()[0].text,
+            "次のファイルはデータが異常なため、読み込みを途中で中止しました。\n\n" + path + "\n\n" +
+                (somethingKept
+                     ? "読み込めた部分までを、無題のデータとして表示します。\n元のファイルは変更しません。"
+                     : "読み込めたデータはありません。無題の新しいデータを表示します。\n元のファイルは変更し"
+                       "ません。"));
   EXPECT_EQ(boxes.Calls()[0].caption, "読込ファイルエラー");
-  EXPECT_EQ(boxes.Calls()[0].flags, 32);
+  EXPECT_EQ(boxes.Calls()[0].flags, 48);
 }

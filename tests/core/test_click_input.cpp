@@ -320,9 +320,12 @@ TEST_F(ClickInputTest, GridDeleteModeLeftCyclesKindRightDeletes) {
   }
   EXPECT_EQ(GridSpacingCheckPending, 1);
   PlanMouseUp(PlanMouseRight, 147, 300);
-  // Axis 3 is deleted: axes 0..2 move up by one, a new axis 0 one module further left.
-  EXPECT_DOUBLE_EQ(GridAxisX[3], 1.82);
-  EXPECT_DOUBLE_EQ(GridAxisX[0], -0.91);
+  // Axis 3 is deleted: axes 0..2 move up by one, a new axis 0 one module
+  // further left; then the grid moves right by 0.91 m so that axis 0 lies at
+  // 0 m again: axis 3 at 1.82 + 0.91 = 2.73 m.
+  EXPECT_DOUBLE_EQ(GridAxisX[3], 1.82 + 0.91);
+  EXPECT_DOUBLE_EQ(GridAxisX[0], 0.0);
+  EXPECT_DOUBLE_EQ(LastGridEditMove.X, 0.91);
   EXPECT_EQ(ModifiedFlag, 1);
 }
 

@@ -169,6 +169,10 @@ TEST_F(GridAxisEditingTest, AddedAxisLiesInItsIntervalWithTheKindOfTheAnswer) {
   }
 }
 
+// Past the middle the axes after the interval move; up to it the axes
+// before it move, and then the whole grid moves back so that axis 0 lies at
+// 0 m again (the view scrolls by as much, so on the screen the far half
+// stays): in metres from axis 0 the axes after the interval move in both cases.
 TEST_F(GridAxisEditingTest, ChangingASpacingMovesTheFarHalfOfTheGrid) {
   const struct {
     int32_t mode;
@@ -176,11 +180,14 @@ TEST_F(GridAxisEditingTest, ChangingASpacingMovesTheFarHalfOfTheGrid) {
     double value;
     int32_t movedFrom, movedTo;  // axes moved
     double by;
+    double gridMove;  // LastGridEditMove in the direction
   } cases[] = {
-      {GridEditChangeX, 150, 1.00, 150, 199, 0.09},  // to the right
-      {GridEditChangeX, 50, 1.00, 0, 49, -0.09},     // to the left
-      {GridEditChangeY, 101, 0.5, 101, 199, -0.41},
-      {GridEditChangeY, 100, 0.5, 0, 99, 0.41},
+      {GridEditChangeX, 150, 1.00, 150, 199, 0.09, 0},  // 1.00 - 0.91 to the right
+      // Axes 0..49 move 0.09 left, then every axis 0.09 right.
+      {GridEditChangeX, 50, 1.00, 50, 199, 0.09, 0.09},
+      {GridEditChangeY, 101, 0.5, 101, 199, -0.41, 0},  // 0.5 - 0.91
+      // Axes 0..99 move 0.41 down the axis, then every axis 0.41 back.
+      {GridEditChangeY, 100, 0.5, 100, 199, -0.41, -0.41},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.k);
@@ -195,22 +202,26 @@ TEST_F(GridAxisEditingTest, ChangingASpacingMovesTheFarHalfOfTheGrid) {
       ASSERT_NEAR(axes[i], i * kModule + (moved ? c.by : 0), 1e-9) << i;
     }
     EXPECT_NEAR(axes[c.k] - axes[c.k - 1], c.value, 1e-9);
+    EXPECT_NEAR(x ? LastGridEditMove.X : LastGridEditMove.Y, c.gridMove, 1e-12);
+    EXPECT_EQ(x ? LastGridEditMove.Y : LastGridEditMove.X, 0.0);
     EXPECT_EQ(PointsOf(1, 1, 1)[0].front(), (Point{160, 160}));  // no index changes
   }
 }
 
 TEST_F(GridAxisEditingTest, DeletingAnEmptyAxisClosesTheGapTowardsTheNearerEnd) {
   // X axis 30 (lower half): axes 0..29 move up to 1..30, a new axis 0 one
-  // module before the old one, every X index below 30 goes up by one.
+  // module before the old one, every X index below 30 goes up by one; then
+  // the grid moves one module right, so that axis 0 lies at 0 m again.
   GridAxisKindX[0] = 2;
   GridAxisKindX[29] = 1;
   PutTwoOfEveryKind(2, 1, 10, 31);
   ASSERT_EQ(Edit(GridEditDelete, 30, 200), 1);
   EXPECT_EQ(prompts, 0);
-  EXPECT_NEAR(GridAxisX[0], -kModule, 1e-12);
-  EXPECT_NEAR(GridAxisX[1], 0.0, 1e-12);
-  EXPECT_NEAR(GridAxisX[30], 29 * kModule, 1e-9);
-  EXPECT_NEAR(GridAxisX[31], 31 * kModule, 1e-9);
+  EXPECT_NEAR(GridAxisX[0], 0.0, 1e-12);
+  EXPECT_NEAR(GridAxisX[1], kModule, 1e-12);
+  EXPECT_NEAR(GridAxisX[30], (29 + 1) * kModule, 1e-9);
+  EXPECT_NEAR(GridAxisX[31], (31 + 1) * kModule, 1e-9);
+  EXPECT_NEAR(LastGridEditMove.X, kModule, 1e-12);
   EXPECT_EQ(GridAxisKindX[0], 0);
   EXPECT_EQ(GridAxisKindX[1], 2);
   EXPECT_EQ(GridAxisKindX[30], 1);
@@ -222,6 +233,7 @@ TEST_F(GridAxisEditingTest, DeletingAnEmptyAxisClosesTheGapTowardsTheNearerEnd) 
   PutTwoOfEveryKind(0, 2, 150 - 1, 151);
   GridAxisKindY[151] = 1;
   ASSERT_EQ(Edit(GridEditDelete, 200, 150), 1);
+  EXPECT_EQ(LastGridEditMove.Y, 0.0);
   EXPECT_NEAR(GridAxisY[149], 149 * kModule, 1e-9);
   EXPECT_NEAR(GridAxisY[150], 151 * kModule, 1e-9);
   EXPECT_NEAR(GridAxisY[198], 199 * kModule, 1e-9);
@@ -234,7 +246,57 @@ TEST_F(GridAxisEditingTest, DeletingAnEmptyAxisClosesTheGapTowardsTheNearerEnd) 
 TEST_F(GridAxisEditingTest, AClickNearTwoEmptyAxesDeletesBoth) {
   ASSERT_EQ(Edit(GridEditDelete, 120, 20), 1);
   EXPECT_NEAR(GridAxisX[120], 121 * kModule, 1e-9);
-  EXPECT_NEAR(GridAxisY[1], 0.0, 1e-12);
+  // Y axis 20 lies in the lower half: the old axis 0 becomes axis 1, one
+  // module after the new axis 0 at 0 m.
+  EXPECT_NEAR(GridAxisY[0], 0.0, 1e-12);
+  EXPECT_NEAR(GridAxisY[1], kModule, 1e-12);
+}
+
+// Elements on the first axes of the grid: an edit in the lower half moves the
+// axes before the edit; the grid then moves as a whole so that axis 0 lies at
+// 0 m, where the sheet begins. Every element keeps its place relative to the
+// others and lies on the sheet.
+TEST_F(GridAxisEditingTest, AnEditInTheLowerHalfKeepsEveryElementOnTheSheet) {
+  const struct {
+    const char* what;
+    int32_t mode, kx, ky;
+    double value;
+    double movedX, movedY;  // every element, m
+  } cases[] = {
+      // Axes 0..2 (the elements) move up by one index, 0.91 m right with the grid.
+      {"delete X axis 40", GridEditDelete, 40, 200, 0, kModule, 0},
+      {"delete Y axis 3", GridEditDelete, 200, 3, 0, 0, kModule},
+      // Interval 50 from 0.91 to 2.00: axes 0..49 move 1.09 m left, then the
+      // grid moves 1.09 m right: the elements stay.
+      {"widen X interval 50", GridEditChangeX, 50, 201, 2.00, 0, 0},
+      // Interval 10 from 0.91 to 0.30: axes 0..9 move 0.61 m down the axis,
+      // then every axis 0.61 m back: the elements stay.
+      {"narrow Y interval 10", GridEditChangeY, 201, 10, 0.30, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ResetModel(ResetForStartUp);
+    PutTwoOfEveryKind(0, 0, 0, 0);  // points on axes 0, 1 and 2
+    std::vector<std::pair<double, double>> before;
+    ForEachVariantRecord([&](auto& record) {
+      ForEachPointOf(record, [&](int32_t x, int32_t y) { before.emplace_back(GridAxisX[x], GridAxisY[y]); });
+    });
+    ASSERT_EQ(Edit(c.mode, c.kx, c.ky, c.value), 1);
+    EXPECT_EQ(GridAxisX[0], 0.0);
+    EXPECT_EQ(GridAxisY[0], 0.0);
+    std::size_t n = 0;
+    ForEachVariantRecord([&](auto& record) {
+      ForEachPointOf(record, [&](int32_t x, int32_t y) {
+        ASSERT_LT(n, before.size());
+        EXPECT_GE(GridAxisX[x], 0.0);
+        EXPECT_GE(GridAxisY[y], 0.0);
+        EXPECT_NEAR(GridAxisX[x], before[n].first + c.movedX, 1e-9);
+        EXPECT_NEAR(GridAxisY[y], before[n].second + c.movedY, 1e-9);
+        ++n;
+      });
+    });
+    EXPECT_EQ(n, before.size());
+  }
 }
 
 TEST_F(GridAxisEditingTest, RefusalsChangeNothing) {

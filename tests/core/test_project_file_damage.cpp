@@ -75,7 +75,7 @@ TEST_F(DamagedFilesTest, ShiftedOrOverlongFilesAndImpossibleValuesAreReportedOnc
     ScopedMessageBoxPort port(&local);
     local.Expect("読込ファイルエラー", IDOK);
     EXPECT_EQ(Open(c.file), OpenResult::Broken) << c.file << ": " << c.fault;
-    ExpectOneBrokenFileMessage(local);
+    ExpectOneRefusedLoadMessage(local, (kDamaged / c.file).string(), true);
     const char* why = "";
     EXPECT_TRUE(IsModelConsistent(&why)) << c.file << ": " << why;
     EXPECT_EQ(CurrentFilePath, UntitledFilePath) << c.file;

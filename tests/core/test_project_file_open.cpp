@@ -109,10 +109,11 @@ TEST_F(ProjectFileOpenTest, ExtensionChoosesTheOldestLayout) {
   EXPECT_EQ(OpenProjectFile(diagnosis, "old.TY0"), OpenResult::Loaded);
   EXPECT_EQ(ProjectSettings.DiagnosisMethod, 2);
 
-  // The same bytes read as the longer retrofit layout end early.
+  // The same bytes read as the longer retrofit layout end early; what was
+  // read before the end changed nothing of the reset model.
   boxes.Expect("読込ファイルエラー", IDOK);
   EXPECT_EQ(OpenProjectFile(diagnosis, "old.ty2"), OpenResult::Broken);
-  ExpectOneBrokenFileMessage(boxes);
+  ExpectOneRefusedLoadMessage(boxes, "old.ty2", false);
   // The partial model keeps no path, so no overwrite can reach the file.
   EXPECT_EQ(CurrentFilePath, UntitledFilePath);
   EXPECT_EQ(WindowTitle, "Quilmora2025 [無題]");

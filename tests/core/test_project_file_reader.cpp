@@ -16,6 +16,7 @@
 #include "model/Grid.h"
 #include "model/ModelValidation.h"
 #include "model/ProjectFile.h"
+#include "model/ProjectFileOpen.h"
 #include "model/ViewState.h"
 
 namespace {
@@ -144,6 +145,8 @@ class BrokenProjectFileTest : public ModelTest {
     StartAgainExpectingTheBrokenFileBox();
   }
 
+  static constexpr const char* kPath = "/home/eng/壊れた家.tyc";
+
   // A started program again, whose next read is to show the broken-file box.
   void StartAgainExpectingTheBrokenFileBox() {
     RestoreProjectSettingsStartValues();
@@ -163,9 +166,11 @@ class BrokenProjectFileTest : public ModelTest {
   static constexpr std::size_t kTrailer = kExtras + 3 * 13 + kExtrasEmptyBytes;
   static constexpr std::size_t kHardware = kTrailer + kTrailerBytes;
 
-  void ReadBroken(const std::vector<unsigned char>& broken) {
-    EXPECT_FALSE(ReadBack(broken));
-    ExpectOneBrokenFileMessage(boxes);
+  // File > Open of the broken file: the message names it and tells whether
+  // anything of it was kept.
+  void ReadBroken(const std::vector<unsigned char>& broken, bool somethingKept) {
+    EXPECT_EQ(OpenProjectFile(broken, kPath), OpenResult::Broken);
+    ExpectOneRefusedLoadMessage(boxes, kPath, somethingKept);
     const char* why = "";
     EXPECT_TRUE(IsModelConsistent(&why)) << why;
   }
@@ -181,7 +186,7 @@ TEST_F(BrokenProjectFileTest, MarkerDifferingInAnyByteStopsAfterTheElements) {
     boxes = ScriptedMessageBox();
     boxes.OnUnexpected = [](const std::string& what) { ADD_FAILURE() << what; };
     boxes.Expect("読込ファイルエラー", IDOK);
-    ReadBroken(broken);
+    ReadBroken(broken, true);
     for (int v = 0; v < VariantCount; ++v) EXPECT_EQ(ColumnCount[v][0], 1) << i;
     EXPECT_EQ(WallCount[0][0], 3);
     EXPECT_EQ(PanelTable[34].Strength, 7.5);
@@ -219,8 +224,9 @@ TEST_F(BrokenProjectFileTest, FileEndingEarlyKeepsWhatWasReadWhole) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.where);
     StartAgainExpectingTheBrokenFileBox();
-    ReadBroken(
-        std::vector<unsigned char>(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(c.length)));
+    // Nothing is kept until the first block, the tables, is read whole.
+    ReadBroken(std::vector<unsigned char>(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(c.length)),
+               c.tables);
     EXPECT_EQ(PanelTable[34].Strength, c.tables ? 7.5 : 0.0);
     EXPECT_EQ(GridAxisX[1], c.grid ? 1.5 : 0.91);
     EXPECT_EQ(WallCount[0][0], c.walls);
@@ -239,6 +245,7 @@ TEST_F(BrokenProjectFileTest, ValuesTheProgramNeverWritesStopTheReading) {
     std::string bytes;
     int columns, walls;  // of variant 0, storey 0, as left by the reader
     bool grid, outline;
+    bool tablesKept = true;  // the first block
   } cases[] = {
       {"wall count above 300", kCountBlock + 5, "  301", 0, 0, true, false},
       {"negative wall count", kCountBlock + 5, "   -1", 0, 0, true, false},
@@ -251,7 +258,7 @@ TEST_F(BrokenProjectFileTest, ValuesTheProgramNeverWritesStopTheReading) {
       {"wall brace kind 11", kWallLines + 64, "   11", 1, 0, true, false},
       {"wall frame state 3", kWallLines + 139, "    3", 1, 0, true, false},
       {"grid axis kind 3", kGridBlock + 3200, "    3", 0, 0, false, false},
-      {"panel display kind 4", 4 + 576 + 1274 + 32, " 4", 0, 0, false, false},
+      {"panel display kind 4", 4 + 576 + 1274 + 32, " 4", 0, 0, false, false, false},
       {"current variant 3", kOutline, "    3", 1, 3, true, false},
       {"diagnosis method 4", kOutline + 10, "    4", 1, 3, true, false},
       {"storey count of variant 1", kOutline + kOutlineTopStorey + 6, "    3", 1, 3, true, false},
@@ -260,7 +267,7 @@ TEST_F(BrokenProjectFileTest, ValuesTheProgramNeverWritesStopTheReading) {
       {"wall weight class 3", kExtras, "    3", 1, 3, true, true},
       // Zero bytes where printf never writes one: in a number, inside a text.
       {"panel row 34's strength zeroed", 4 + 576 + 1274 + 34 * 100 + 10, std::string(8, '\0'), 0, 0, false,
-       false},
+       false, false},
       {"a NUL inside the wall count", kCountBlock + 5, std::string("  \0 3", 5), 0, 0, true, false},
       {"a client name that goes on after its NUL", kOutline + 41 + 162, std::string("A\0\0\0B\0", 6), 1, 3,
        true, false},
@@ -270,7 +277,7 @@ TEST_F(BrokenProjectFileTest, ValuesTheProgramNeverWritesStopTheReading) {
     StartAgainExpectingTheBrokenFileBox();
     std::vector<unsigned char> broken = file;
     Patch(broken, c.offset, c.bytes);
-    ReadBroken(broken);
+    ReadBroken(broken, c.tablesKept);
     EXPECT_EQ(ColumnCount[0][0], c.columns);
     EXPECT_EQ(WallCount[0][0], c.walls);
     EXPECT_EQ(GridAxisX[1], c.grid ? 1.5 : 0.91);

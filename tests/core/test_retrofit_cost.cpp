@@ -31,6 +31,16 @@ TEST(RetrofitCostLengthClass, BoundariesAt091AndAt182) {
   for (const auto& c : cases) EXPECT_EQ(WallLengthClass(c.length), c.expected) << c.length;
 }
 
+// One and two modules of the default grid, measured between its axes as the
+// analysis measures a wall: the same class wherever the wall lies (98 x 0.91
+// = 89.18 and 100 x 0.91 = 91.0 are 1.8199999999999932 apart in doubles).
+TEST(RetrofitCostLengthClass, ModulesMeasuredAnywhereOnTheGrid) {
+  for (int i = 0; i < 198; ++i) {
+    EXPECT_EQ(WallLengthClass((i + 1) * 0.91 - i * 0.91), 0) << i;
+    EXPECT_EQ(WallLengthClass((i + 2) * 0.91 - i * 0.91), 2) << i;
+  }
+}
+
 TEST(RetrofitCostCount, EachChangeMarkCountsItsRows) {
   // storey, mark, length -> the row that grows by how much, foundation metres.
   const struct {

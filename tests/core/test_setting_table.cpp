@@ -97,10 +97,7 @@ TEST_F(SettingTableTest, FileWithACheckedSettingBeyondItsChoicesIsBroken) {
       SettingValue(ProjectSettings, d, v) = LargestChoice(d) + 1;
       const std::vector<unsigned char> file = WriteProjectFile();
       RestoreProjectSettingsStartValues();
-      boxes.Expect("読込ファイルエラー", IDOK);
-      const std::size_t shown = boxes.Calls().size();
       EXPECT_FALSE(ReadBack(file)) << Where(d, v);
-      EXPECT_EQ(boxes.Calls().size(), shown + 1) << Where(d, v);
       EXPECT_EQ(ProjectSettings, ProjectSettingsStartValues) << Where(d, v);
     }
   }

@@ -353,14 +353,13 @@ TEST_F(Yt8FileTest, CodesNoTableKnowsMakeTheFileBroken) {
     SCOPED_TRACE(c.what);
     boxes = ScriptedMessageBox();
     boxes.OnUnexpected = [](const std::string& what) { ADD_FAILURE() << what; };
-    boxes.Expect("読込ファイルエラー", IDOK);
     Yt8File f = WithModuleGrid(c.retrofit);
     f.lines[c.kind][0] = {c.line};
     // A sound record after the broken one, never reached.
     f.lines[Yt8FreeLine][0] = {Line({1, 1, 2, 2}, false) + (c.retrofit ? std::string(28, ' ') : "") +
                                "0       0" + std::string(1, '\0')};
     EXPECT_FALSE(Read(f));
-    ExpectOneBrokenFileMessage(boxes);
+    EXPECT_TRUE(boxes.Calls().empty()) << "the reader leaves the message to the open step";
     EXPECT_EQ(SumOfEveryCount(), 0);
     EXPECT_EQ(GridAxisX[50], 45.5);  // the grid before the records stays
     const char* why = "";
@@ -372,7 +371,6 @@ TEST_F(Yt8FileTest, ShortFilesAreBroken) {
   for (bool retrofit : {false, true}) {
     boxes = ScriptedMessageBox();
     boxes.OnUnexpected = [](const std::string& what) { ADD_FAILURE() << what; };
-    boxes.Expect("読込ファイルエラー", IDOK);
     Yt8File f = WithModuleGrid(retrofit);
     f.lines[Yt8Column][0] = {retrofit ? Line({3, 4, 1, 0, 0}) : Line({3, 4, 1, 0})};
     std::vector<unsigned char> file = f.Build();
@@ -380,7 +378,7 @@ TEST_F(Yt8FileTest, ShortFilesAreBroken) {
     ResetModel(ResetBeforeLoad);
     const auto afterMagic = std::span(file).subspan(4);
     EXPECT_FALSE(retrofit ? ReadYt8RetrofitFile(afterMagic) : ReadYt8DiagnosisFile(afterMagic));
-    ExpectOneBrokenFileMessage(boxes);
+    EXPECT_TRUE(boxes.Calls().empty()) << "the reader leaves the message to the open step";
     EXPECT_EQ(ColumnCount[0][0], 1);  // read whole before the end
   }
 }

@@ -231,6 +231,34 @@ TEST_F(FileCommandsTest, AnUnreadableFileIsReportedAndChangesNothing) {
   }
 }
 
+// File > Open leaves the edit mode but not the check mark of its radio: a
+// click on that radio, which changes no check, takes the mode up again.
+TEST_F(FileCommandsTest, TheCheckedModeRadioWorksAfterACancelledOrRefusedOpen) {
+  const struct {
+    const char* what;
+    bool refused;
+  } cases[] = {{"cancelled", false}, {"refused", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    QuilmoraForm->Rkabe->click();
+    ASSERT_TRUE(DkabeDlg->isVisible());
+    if (c.refused) {
+      files.Answer(Put("notes.tyc", std::string_view("abcd and more", 13)));
+      boxes.Expect("読み込みエラー", IDOK);
+    } else {
+      files.Answer(std::nullopt);
+      ExpectOutlineOk();
+    }
+    Trigger("FileOpenItem");
+    ASSERT_EQ(CurrentEditMode, EditModeNone);
+    ASSERT_TRUE(QuilmoraForm->Rkabe->isChecked());
+    EXPECT_FALSE(DkabeDlg->isVisible());
+    QuilmoraForm->Rkabe->click();
+    EXPECT_EQ(CurrentEditMode, EditModeWalls);
+    EXPECT_TRUE(DkabeDlg->isVisible());
+  }
+}
+
 TEST_F(FileCommandsTest, EveryFormatIsReadByTheReaderOfItsMagic) {
   OldProjectFile ytb, yta;
   ytb.lines[0] = {Ints({0, 98, 100, 1, 2, 0, 1, 35, 2})};

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include "GuiFixture.h"
 #include "mainwindow/AxisDialog.h"
@@ -17,7 +19,9 @@
 #include "model/FileState.h"
 #include "model/Grid.h"
 #include "model/GridAxisEditing.h"
+#include "model/PlanScale.h"
 #include "model/ViewState.h"
+#include "platform/Numeric.h"
 
 namespace {
 
@@ -34,7 +38,91 @@ class GridToolWindowTest : public GuiTest {
   static bool RepaintedSince(int paints) {
     return ProcessUntil([&] { return QuilmoraForm->Gamen->FullPaintCount() > paints; });
   }
+  // Where grid point (i, j) shows in the plan's view.
+  static QPoint OnScreen(int32_t i, int32_t j) {
+    const TPlanScrollBox* gamen = QuilmoraForm->Gamen;
+    return QPoint(TruncToInt(GridAxisX[i] * PixelsPerMetre) - gamen->HorzScrollPosition(),
+                  TruncToInt(GridAxisY[j] * PixelsPerMetre) - gamen->VertScrollPosition());
+  }
+  static bool InView(int32_t i, int32_t j) {
+    return QRect(QPoint(0, 0), QuilmoraForm->Gamen->viewport()->size()).contains(OnScreen(i, j));
+  }
+  static void PutColumn(int32_t x, int32_t y) {
+    ColumnRecord& c = Columns[0][0][ColumnCount[0][0]++];
+    c = ColumnRecord{};
+    c.X = x, c.Y = y, c.Type = 1, c.Deterioration = 2;
+  }
+  static void Wheel(QPoint angle, int times) {
+    QWidget* viewport = QuilmoraForm->Gamen->viewport();
+    for (int i = 0; i < times; ++i) {
+      QWheelEvent wheel(QPointF(20, 20), viewport->mapToGlobal(QPointF(20, 20)), QPoint(), angle,
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      QCoreApplication::sendEvent(viewport, &wheel);
+    }
+  }
 };
+
+TEST_F(GridToolWindowTest, AfterATurnTheHouseIsInView) {
+  // A house on X 20..24, Y 95..99, in view before the turn.
+  for (int32_t x : {20, 24})
+    for (int32_t y : {95, 99}) PutColumn(x, y);
+  TPlanScrollBox* gamen = QuilmoraForm->Gamen;
+  gamen->SetHorzScrollPosition(TruncToInt(GridAxisX[20] * PixelsPerMetre) - 100);
+  gamen->SetVertScrollPosition(TruncToInt(GridAxisY[95] * PixelsPerMetre) - 100);
+  ASSERT_TRUE(InView(20, 95) && InView(24, 99));
+  DtoorishinnDlg->Bkaiten->click();
+  // (x, y) becomes (y, 199 - x): the house lies on X 95..99, Y 175..179.
+  ASSERT_EQ(Columns[0][0][0].X, 95);
+  ASSERT_EQ(Columns[0][0][0].Y, 179);
+  for (int32_t x : {95, 99})
+    for (int32_t y : {175, 179}) EXPECT_TRUE(InView(x, y)) << x << "," << y;
+}
+
+// Deleting an axis in the lower half moves the whole grid one module to keep
+// axis 0 at 0 m; the view follows, so the drawing stays where it was.
+TEST_F(GridToolWindowTest, DeletingAnAxisInTheLowerHalfLeavesTheDrawingWhereItWas) {
+  PutColumn(90, 97);
+  PutColumn(97, 97);
+  const QPoint before[] = {OnScreen(90, 97), OnScreen(97, 97)};
+  ASSERT_TRUE(InView(95, 97));
+  DtoorishinnDlg->Rdel->click();
+  // On X axis 95, halfway between Y axes 97 and 98.
+  const QPoint at = OnScreen(95, 97) + QPoint(0, TruncToInt(0.455 * PixelsPerMetre));
+  QTest::mouseClick(QuilmoraForm->Gamen->viewport(), Qt::RightButton, {}, at);
+  ASSERT_EQ(Columns[0][0][0].X, 91);  // below the deleted axis: one up
+  ASSERT_EQ(Columns[0][0][1].X, 97);
+  EXPECT_EQ(GridAxisX[0], 0.0);
+  // 0.91 m at 53 px/m moves the sheet by trunc(48.23) = 48 px, and the view with it.
+  EXPECT_EQ(OnScreen(91, 97), before[0]);
+  EXPECT_EQ(OnScreen(97, 97), before[1]);
+  EXPECT_EQ(QuilmoraForm->Gamen->SheetWidth(), SheetWidthPixels());
+}
+
+// The sheet ends at the last axis whatever the module: the wheel scrolls the
+// view up to it and no further, so the view never shows an empty sheet.
+TEST_F(GridToolWindowTest, AfterAModuleChangeTheWheelStopsAtTheLastAxis) {
+  dialogs.Expect("DmoduleDlg", [](QDialog& d) {
+    auto& dlg = static_cast<TDmoduleDlg&>(d);
+    dlg.Cmodule->setEditText(QStringLiteral("0.600"));
+    dlg.Rhirei->setChecked(true);
+    dlg.OKBtn->click();
+  });
+  DtoorishinnDlg->Bikkatsu->click();
+  ASSERT_NEAR(GridAxisX[199], 199 * 0.6, 1e-9);
+  // 119.4 m at 53 px/m: trunc(6328.2) = 6328 px each way.
+  TPlanScrollBox* gamen = QuilmoraForm->Gamen;
+  EXPECT_EQ(gamen->SheetWidth(), 6328);
+  EXPECT_EQ(gamen->SheetHeight(), 6328);
+  Wheel(QPoint(0, -120), 400);  // down
+  Wheel(QPoint(-120, 0), 400);  // right
+  const QSize view = gamen->viewport()->size();
+  EXPECT_EQ(gamen->VertScrollPosition(), 6328 - view.height());
+  EXPECT_EQ(gamen->HorzScrollPosition(), 6328 - view.width());
+  Wheel(QPoint(0, 120), 400);  // up
+  Wheel(QPoint(120, 0), 400);  // left
+  EXPECT_EQ(gamen->VertScrollPosition(), 0);
+  EXPECT_EQ(gamen->HorzScrollPosition(), 0);
+}
 
 TEST_F(GridToolWindowTest, RadiosSetTheGridEditModeAndShowIt) {
   const struct {

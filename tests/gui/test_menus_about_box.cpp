@@ -2,9 +2,13 @@
 // button, the method panel and the about box's feature switches.
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,7 +21,6 @@
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/DesktopServices.h"
 #include "mainwindow/MainMenuCommands.h"
-#include "mainwindow/PlaceholderDialog.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/FileState.h"
 #include "model/MainWindowPort.h"
@@ -25,6 +28,7 @@
 #include "model/ReportPaging.h"
 #include "outline/OutlineDialog.h"
 #include "platform/FileAccess.h"
+#include "report/ReportPage.h"
 
 namespace {
 
@@ -123,15 +127,36 @@ TEST_F(MenuTest, ElementTableEditorRunsRepaintsAndShowsThePaletteAgain) {
   EXPECT_FALSE(QuilmoraForm->Bzoning->isEnabled());
 }
 
-TEST_F(MenuTest, HelpHandsTheFileBesideTheProgramToTheDesktop) {
+TEST_F(MenuTest, HelpOpensTheFileBesideTheProgramOrNamesTheFileItLookedFor) {
   std::vector<std::string> opened;
   SetDesktopOpenHook([&](const std::string& path) { opened.push_back(path); });
+  const QString help = QCoreApplication::applicationDirPath() + QStringLiteral("/Quilmora2012.chm");
+  ASSERT_FALSE(QFileInfo::exists(help)) << "a help file lies beside the test program";
+  const std::string missing = "ヘルプファイルが見つかりません。\n\n探したファイル：\n" + help.toStdString();
+
+  // No help file: the menu item and its shortcut both say which file they looked for.
+  boxes.Expect("ヘルプ", IDOK);
   Trigger("H2");
-  ASSERT_EQ(opened.size(), 1u);
-  EXPECT_EQ(opened[0],
-            (QCoreApplication::applicationDirPath() + QStringLiteral("/Quilmora2012.chm")).toStdString());
   EXPECT_EQ(Item("H2")->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
-  EXPECT_TRUE(boxes.Calls().empty());
+  QuilmoraForm->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(QuilmoraForm));
+  boxes.Expect("ヘルプ", IDOK);
+  QTest::keyClick(QuilmoraForm->windowHandle(), Qt::Key_H, Qt::ControlModifier);
+  ASSERT_EQ(boxes.Calls().size(), 2u);
+  for (const auto& call : boxes.Calls()) {
+    EXPECT_EQ(call.text, missing);
+    EXPECT_EQ(call.flags, 64);
+  }
+  EXPECT_TRUE(opened.empty());
+
+  // Installed beside the program, it is handed to the desktop.
+  QFile file(help);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  const auto remove = qScopeGuard([&] { QFile::remove(help); });
+  Trigger("H2");
+  EXPECT_EQ(opened, std::vector<std::string>{help.toStdString()});
+  EXPECT_EQ(boxes.Calls().size(), 2u);
 }
 
 TEST_F(MenuTest, AboutBoxSwitchesTheFeaturesAtOkOnly) {
@@ -159,18 +184,35 @@ TEST_F(MenuTest, AboutBoxSwitchesTheFeaturesAtOkOnly) {
     AboutBox->Ckaberyou->click();
     AboutBox->Button1->click();
   });
+  ASSERT_FALSE(QuilmoraForm->Buwagaki->isEnabled());
+  const int paints = QuilmoraForm->Gamen->FullPaintCount();
   Trigger("HelpAboutItem");
   EXPECT_EQ(ProjectSettings.WallQuantityFeature, 0);
   EXPECT_EQ(ProjectSettings.VerificationFeature, 1);
   EXPECT_FALSE(Item("E1")->isVisible());
   EXPECT_TRUE(Item("B1")->isVisible());
   EXPECT_EQ(ModifiedFlag, 1);
+  // 上書 is offered at once, as after any other change, not only after a repaint.
+  EXPECT_EQ(QuilmoraForm->Gamen->FullPaintCount(), paints);
+  EXPECT_TRUE(QuilmoraForm->Buwagaki->isEnabled());
 
   // OK without a change leaves the project unmodified.
   ModifiedFlag = 0;
   dialogs.Expect("AboutBox", ClickButton("Button1"));
   Trigger("HelpAboutItem");
   EXPECT_EQ(ModifiedFlag, 0);
+}
+
+TEST_F(MenuTest, AboutBoxShowsTheVersionThatThePrintedPagesCarry) {
+  QString shown;
+  dialogs.Expect("AboutBox", [&](QDialog& dialog) {
+    shown = AboutBox->Version->isVisible() ? AboutBox->Version->text() : QString();
+    ClickButton("Button1")(dialog);
+  });
+  Trigger("HelpAboutItem");
+  EXPECT_EQ(shown, QStringLiteral("Ver5.0.1"));
+  const std::u16string header = PageHeaderText(u"山田邸", 1, LocalTime{2025, 3, 4, 9, 5, 7});
+  EXPECT_EQ(header.substr(0, 22), u"Quilmora2025 " + shown.toStdU16String() + u" ");
 }
 
 TEST_F(MenuTest, OpeningAProjectWithoutTheVerificationHidesItsItemAtOnce) {

@@ -5,7 +5,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QRadioButton>
+#include <QStatusBar>
 
 #include "GuiFixture.h"
 #include "elements/ColumnPalette.h"
@@ -13,6 +16,7 @@
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/ToolPalette.h"
 #include "model/ClickInput.h"
+#include "model/ElementLists.h"
 #include "model/ModelReset.h"
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
@@ -209,6 +213,63 @@ TEST_F(SelectorTest, ApplyZoomTakesTheComboAfterAModelReset) {
   QuilmoraForm->ApplyZoom();
   EXPECT_EQ(PixelsPerMetre, 80);
   EXPECT_EQ(QuilmoraForm->Gamen->SheetWidth(), 14487);  // 181.09 x 80 = 14487.2
+}
+
+// The status bar tells of the element under the pointer; a change of the
+// variant, the storey or the mode shows another plan, and the bar is empty
+// until the pointer moves again.
+TEST_F(SelectorTest, TheStatusBarEmptiesWhenTheVariantStoreyOrModeChanges) {
+  ProjectSettings.TopStorey[0] = ProjectSettings.TopStorey[1] = 1;
+  RefreshMainWindow();
+  for (int v = 0; v < 2; ++v)
+    for (int s = 0; s < 2; ++s) {
+      WallCount[v][s] = 1;
+      Walls[v][s][0] = WallRecord{};
+      Walls[v][s][0].X1 = 98, Walls[v][s][0].Y1 = 99, Walls[v][s][0].X2 = 101, Walls[v][s][0].Y2 = 99;
+    }
+  QuilmoraForm->Rkabe->click();
+  // The middle of the wall, on Y axis 99: (99.5 x 0.91 x 53, 99 x 0.91 x 53) = (4798.9, 4774.8).
+  const auto hover = [] { QuilmoraForm->SheetMouseMove(4798, 4774); };
+  const struct {
+    const char* what;
+    QRadioButton* TQuilmoraForm::*radio;
+  } cases[] = {{"variant", &TQuilmoraForm::Rkaishu1},
+               {"storey", &TQuilmoraForm::R2kai},
+               {"mode", &TQuilmoraForm::Rhashira}};
+  for (const auto& c : cases) {
+    hover();
+    ASSERT_TRUE(QuilmoraForm->StatusBar->currentMessage().startsWith(QStringLiteral("壁　"))) << c.what;
+    (QuilmoraForm->*c.radio)->click();
+    EXPECT_EQ(QuilmoraForm->StatusBar->currentMessage(), QString()) << c.what;
+  }
+}
+
+// While an item of the menu bar is highlighted, the arrow keys belong to the
+// menus and do not scroll the plan.
+TEST_F(SelectorTest, ArrowKeysLeaveThePlanWhileAMenuItemIsHighlighted) {
+  TPlanScrollBox* gamen = QuilmoraForm->Gamen;
+  QMenuBar* menu = QuilmoraForm->menuBar();
+  QAction* file = menu->actions().at(0);
+  QuilmoraForm->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(QuilmoraForm));
+  const QPointF over = menu->actionGeometry(file).center();
+  QMouseEvent move(QEvent::MouseMove, over, menu->mapToGlobal(over), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(menu, &move);
+  ASSERT_EQ(menu->activeAction(), file);
+  const int horz = gamen->HorzScrollPosition(), vert = gamen->VertScrollPosition();
+  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Right, Qt::Key_Left, Qt::Key_PageDown, Qt::Key_End}) {
+    QTest::keyClick(gamen, key);
+    EXPECT_EQ(gamen->VertScrollPosition(), vert) << key;
+    EXPECT_EQ(gamen->HorzScrollPosition(), horz) << key;
+  }
+  // Without a highlighted item the arrows scroll the plan by a step of 20 px.
+  QTest::mouseMove(gamen->viewport(), QPoint(50, 50));
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(menu, &leave);
+  ASSERT_EQ(menu->activeAction(), nullptr);
+  QTest::keyClick(gamen, Qt::Key_Down);
+  EXPECT_EQ(gamen->VertScrollPosition(), vert + 20);
 }
 
 }  // namespace

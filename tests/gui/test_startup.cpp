@@ -1,18 +1,28 @@
 // Start-up: the 29 forms in their order, the single-instance question, the
 // title, the command-line file and the two start-up dialogs that follow the
 // first full paint exactly once.
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <cstring>
 
 #include "GuiFixture.h"
+#include "analysis/AnalysisResults.h"
+#include "evaluation/ResultsPanel.h"
 #include "mainwindow/AboutBox.h"
+#include "mainwindow/CostDialog.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/ElementLists.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
 #include "model/ProjectFile.h"
+#include "model/ProjectSettings.h"
+#include "model/ViewState.h"
 #include "outline/OutlineDialog.h"
 #include "platform/qt/InstanceLock.h"
 
@@ -161,7 +171,7 @@ class CommandLineTest : public GuiTest {
 };
 
 TEST_F(CommandLineTest, AFileOfAnotherKindIsRefusedAndTheUntitledModelStarts) {
-  const QString path = WriteFile("old plan.ty0", QByteArray("yt8\0rest", 8));
+  const QString path = WriteFile("picture.tyc", QByteArray("\x89PNG\r\n\x1a\n", 8));
   boxes.Expect("読み込みエラー", IDOK);
   StartProgram({QStringLiteral("Quilmora2025"), path});
   ASSERT_EQ(boxes.Calls().size(), 1u);
@@ -212,8 +222,12 @@ TEST_F(CommandLineTest, ABrokenCurrentFormatFileIsReportedAfterThePaint) {
   boxes.Expect("読込ファイルエラー", IDOK);
   StartProgram({QStringLiteral("Quilmora2025"), path});
   ASSERT_EQ(boxes.Calls().size(), 1u);
-  EXPECT_EQ(boxes.Calls()[0].text, "データが異常です。\n\n読み込みを中止します。");
-  EXPECT_EQ(boxes.Calls()[0].flags, 32);
+  // The file ends inside its first block: nothing of it is kept.
+  EXPECT_EQ(
+      boxes.Calls()[0].text,
+      "次のファイルはデータが異常なため、読み込みを途中で中止しました。\n\n" + path.toStdString() +
+          "\n\n読み込めたデータはありません。無題の新しいデータを表示します。\n元のファイルは変更しません。");
+  EXPECT_EQ(boxes.Calls()[0].flags, 48);
   // The partial model no longer names the file it came from.
   EXPECT_EQ(CurrentFilePath, "無題");
   EXPECT_EQ(ModifiedFlag, 1);
@@ -245,6 +259,160 @@ TEST_F(CommandLineTest, AModelOffTheMiddleIsOfferedTheMoveBeforeTheStartupDialog
   EXPECT_EQ(boxes.Calls().at(0).flags, 36);
   EXPECT_EQ(Columns[0][0][0].X, 100);
   EXPECT_EQ(Columns[0][0][0].Y, 99);
+}
+
+// A one-storey house of four modules square on X and Y axes at..at + 4, a P1
+// panel on each of its eight wall segments and a light roof; variant v.
+void BuildSquareHouse(int v, int32_t x0, int32_t y0) {
+  ProjectSettings.TopStorey[v] = 0;
+  ProjectSettings.StoreyHeight[v][0] = 2.8;
+  const int32_t corners[8][2] = {{0, 0}, {2, 0}, {4, 0}, {4, 2}, {4, 4}, {2, 4}, {0, 4}, {0, 2}};
+  for (int i = 0; i < 8; ++i) {
+    ColumnRecord& c = Columns[v][0][ColumnCount[v][0]++];
+    c = ColumnRecord{};
+    c.X = x0 + corners[i][0], c.Y = y0 + corners[i][1], c.Type = 1, c.Deterioration = 2;
+    WallRecord& w = Walls[v][0][WallCount[v][0]++];
+    w = WallRecord{};
+    w.X1 = x0 + corners[i][0], w.Y1 = y0 + corners[i][1];
+    w.X2 = x0 + corners[(i + 1) % 8][0], w.Y2 = y0 + corners[(i + 1) % 8][1];
+    w.PanelLeft = 3, w.Deterioration = 2;  // 構造用合板
+  }
+  RoofFloorRectRecord& roof = RoofFloorRects[v][0][RoofFloorRectCount[v][0]++];
+  roof = RoofFloorRectRecord{};
+  roof.X1 = x0, roof.Y1 = y0, roof.X2 = x0 + 4, roof.Y2 = y0 + 4, roof.AreaCode = 3;
+}
+
+// The file of a project whose plan 1 is its current state with a 1.82 m P1
+// partition added from the middle of the south side inward, saved with
+// 改修案１ current; the model is emptied again and nothing of it computed.
+QByteArray RetrofitProject(int32_t x0, int32_t y0) {
+  LayOutGridAtModule();
+  for (int v = 0; v < 2; ++v) BuildSquareHouse(v, x0, y0);
+  WallRecord& partition = Walls[1][0][WallCount[1][0]++];
+  partition = WallRecord{};
+  partition.X1 = x0 + 2, partition.Y1 = y0, partition.X2 = x0 + 2, partition.Y2 = y0 + 2;
+  partition.PanelLeft = 3, partition.Deterioration = 2;
+  CurrentVariant = 1;
+  const std::vector<unsigned char> bytes = WriteProjectFile();
+  CurrentVariant = 0;
+  for (int v = 0; v < 2; ++v) ColumnCount[v][0] = WallCount[v][0] = RoofFloorRectCount[v][0] = 0;
+  RestoreProjectSettingsStartValues();
+  return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
+}
+
+// What the user sees of the results: the results panel's captions, the
+// change mark of every wall of plan 1 and the labels of the cost dialog.
+struct ResultsSeen {
+  std::vector<std::string> panel;
+  std::vector<int32_t> marks;
+  std::vector<std::string> cost;
+  bool operator==(const ResultsSeen&) const = default;
+};
+
+void PrintTo(const ResultsSeen& seen, std::ostream* out) {
+  *out << testing::PrintToString(seen.panel) << " marks " << testing::PrintToString(seen.marks) << " cost "
+       << testing::PrintToString(seen.cost);
+}
+
+class CommandLineOrOpenTest : public CommandLineTest {
+ protected:
+  static void Repaint() {
+    const int paints = QuilmoraForm->Gamen->FullPaintCount();
+    QuilmoraForm->InvalidateSheet();
+    ASSERT_TRUE(ProcessUntil([&] { return QuilmoraForm->Gamen->FullPaintCount() > paints; }));
+    ProcessUntil([] { return false; }, 50);
+  }
+  ResultsSeen Seen() {
+    ResultsSeen seen;
+    for (const PanelLabelEntry& entry : PanelLabels) {
+      auto* label = QuilmoraForm->findChild<QLabel*>(QString::fromLatin1(entry.Name));
+      seen.panel.push_back(entry.Name + std::string("=") + (label ? label->text().toStdString() : "?"));
+    }
+    for (int k = 0; k < WallCount[1][0]; ++k)
+      seen.marks.push_back(WallResults[1][0][k].Blocks[0].RetrofitChange);
+    dialogs.Expect("ShuukeiDlg", [&](QDialog& dialog) {
+      auto& cost = static_cast<TShuukeiDlg&>(dialog);
+      EXPECT_TRUE(ProcessUntil([&] { return cost.TallyCount() > 0; }));
+      for (const char* name :
+           {"Lshinzai11", "Lshinzai12", "LmenzaiS13", "LmenzaiW13", "Lkiso", "Lgkei", "Lggoukei"})
+        seen.cost.push_back(name + std::string("=") +
+                            cost.findChild<QLabel*>(QString::fromLatin1(name))->text().toStdString());
+      cost.Button2->click();
+    });
+    QuilmoraForm->N3->trigger();
+    EXPECT_EQ(dialogs.Pending(), 0u);
+    return seen;
+  }
+  // A program started afresh: nothing of the results of the one before.
+  void StartAgain(const QStringList& arguments) {
+    DestroyForms();
+    std::memset(&WallResults, 0, sizeof WallResults);
+    GuiTest::SetUp();
+    StartProgram(arguments);
+  }
+};
+
+TEST_F(CommandLineOrOpenTest, AProjectSavedOnAPlanShowsTheSameResultsAsAfterFileOpen) {
+  const QString path = WriteFile("改修.tyc", RetrofitProject(98, 98));
+
+  // Started with the file on the command line.
+  StartProgram({QStringLiteral("Quilmora2025"), path});
+  ASSERT_EQ(CurrentVariant, 1);
+  ASSERT_TRUE(QuilmoraForm->Rkaishu1->isChecked());
+  Repaint();
+  const ResultsSeen commandLine = Seen();
+
+  // Opened with File > Open in a program started without it.
+  StartAgain({QStringLiteral("Quilmora2025")});
+  files.Answer(path.toStdString());
+  dialogs.Expect("gaiyouDlg", ClickButton("OKBtn"));
+  QuilmoraForm->findChild<QAction*>(QStringLiteral("FileOpenItem"))->trigger();
+  ASSERT_EQ(CurrentVariant, 1);
+  Repaint();
+  const ResultsSeen opened = Seen();
+
+  EXPECT_EQ(commandLine, opened);
+  // Only the partition is a change: the eight walls as in the current state
+  // have no mark, the partition is a new wall (0xff).
+  EXPECT_EQ(commandLine.marks, (std::vector<int32_t>{0, 0, 0, 0, 0, 0, 0, 0, 0xff}));
+  // A new wall: one core element, a panel pair of the longest class and its
+  // 1.82 m of foundation, no hardware alone: 50000 + 318000 + 1.82 x 30000 =
+  // 422600; with a tenth as tax 464860.
+  EXPECT_EQ(commandLine.cost,
+            (std::vector<std::string>{"Lshinzai11=     1", "Lshinzai12=     0", "LmenzaiS13=     0",
+                                      "LmenzaiW13=     1", "Lkiso=   1.82", "Lgkei=    422600",
+                                      "Lggoukei=    464860"}));
+}
+
+// The sheet pixels of the house on axes x0..x0 + 4, y0..y0 + 4 lie within the
+// plan's view.
+bool HouseInView(int32_t x0, int32_t y0) {
+  const TPlanScrollBox* gamen = QuilmoraForm->Gamen;
+  const QRect view(QPoint(gamen->HorzScrollPosition(), gamen->VertScrollPosition()),
+                   gamen->viewport()->size());
+  const QRect house(QPoint(static_cast<int>(GridAxisX[x0] * PixelsPerMetre),
+                           static_cast<int>(GridAxisY[y0] * PixelsPerMetre)),
+                    QPoint(static_cast<int>(GridAxisX[x0 + 4] * PixelsPerMetre),
+                           static_cast<int>(GridAxisY[y0 + 4] * PixelsPerMetre)));
+  return view.contains(house);
+}
+
+TEST_F(CommandLineOrOpenTest, AHouseOffTheMiddleIsInViewAfterTheStartAndAfterFileOpen) {
+  // Far from the middle of the grid, and left there (いいえ to the move).
+  const QString path = WriteFile("隅.tyc", RetrofitProject(20, 150));
+  boxes.Expect("データ位置の問い合わせ", IDNO);
+  StartProgram({QStringLiteral("Quilmora2025"), path});
+  ASSERT_EQ(Walls[0][0][0].X1, 20);
+  EXPECT_TRUE(HouseInView(20, 150));
+
+  StartAgain({QStringLiteral("Quilmora2025")});
+  ASSERT_FALSE(HouseInView(20, 150));
+  files.Answer(path.toStdString());
+  boxes.Expect("データ位置の問い合わせ", IDNO);
+  dialogs.Expect("gaiyouDlg", ClickButton("OKBtn"));
+  QuilmoraForm->findChild<QAction*>(QStringLiteral("FileOpenItem"))->trigger();
+  EXPECT_TRUE(HouseInView(20, 150));
+  EXPECT_EQ(boxes.Pending(), 0u);
 }
 
 }  // namespace

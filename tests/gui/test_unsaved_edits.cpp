@@ -286,7 +286,10 @@ TEST_F(UnsavedEditsTest, ABrokenProjectKeepsNoPathSoNothingIsWrittenOverIt) {
   boxes.Expect("読込ファイルエラー", IDOK);
   StartProgram({QStringLiteral("Quilmora2025"), QString::fromStdString(cut)});
   ASSERT_EQ(boxes.Pending(), 0u);
-  EXPECT_EQ(boxes.Calls().at(0).text, "データが異常です。\n\n読み込みを中止します。");
+  // The message names the file and tells that an untitled copy of what was read is shown.
+  EXPECT_EQ(boxes.Calls().at(0).text,
+            "次のファイルはデータが異常なため、読み込みを途中で中止しました。\n\n" + cut +
+                "\n\n読み込めた部分までを、無題のデータとして表示します。\n元のファイルは変更しません。");
   EXPECT_EQ(Title(), "Quilmora2025 [無題]");
   EXPECT_EQ(CurrentFilePath, "無題");
   EXPECT_EQ(ModifiedFlag, 1);
@@ -303,7 +306,9 @@ TEST_F(UnsavedEditsTest, ABrokenProjectKeepsNoPathSoNothingIsWrittenOverIt) {
   dialogs.Expect("gaiyouDlg", ClickButton("OKBtn"));
   Trigger("FileOpenItem");
   ASSERT_EQ(boxes.Pending(), 0u);
-  EXPECT_EQ(boxes.Calls().back().text, "データが異常です。\n\n読み込みを中止します。");
+  // Its first block is already damaged: nothing of it could be read.
+  EXPECT_NE(boxes.Calls().back().text.find("\n\n" + damaged + "\n\n読み込めたデータはありません"),
+            std::string::npos);
   EXPECT_EQ(Title(), "Quilmora2025 [無題]");
   EXPECT_EQ(ModifiedFlag, 1);
   Repaint();

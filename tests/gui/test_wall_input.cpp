@@ -73,6 +73,12 @@ class WallClickTest : public GuiTest {
     QuilmoraForm->InvalidateSheet();
     ASSERT_TRUE(ProcessUntil([] { return !QuilmoraForm->Gamen->FullPaintDue(); }));
   }
+  // A main window whose plan is wide enough for the widened palette.
+  static void WidePlan() {
+    QuilmoraForm->setGeometry(40, 30, 1600, 900);
+    ProcessUntil([] { return false; }, 50);
+    ASSERT_GT(QuilmoraForm->Gamen->width() - 30, TruncToInt(885 * WallPaletteScale));
+  }
   static void SwitchModeAndBack() {
     QuilmoraForm->Rhashira->click();
     QuilmoraForm->Rkabe->click();
@@ -251,6 +257,7 @@ TEST_F(WallClickTest, RightClickOpensTheHoveredWallsDialog) {
 }
 
 TEST_F(WallClickTest, BdispWidensLeftwardsAndBack) {
+  WidePlan();
   const double scale = WallPaletteScale;
   EXPECT_EQ(WallPaletteExpanded, 0);
   EXPECT_EQ(DkabeDlg->width(), TruncToInt(490 * scale));
@@ -313,7 +320,60 @@ void ExpectCaptionsWhole(QWidget* form, const char* state) {
   }
 }
 
+// The palette covers none of the main window's own controls: at 1366 x 768
+// the widened palette lies over the plan; where the plan is narrower than the
+// widened palette, its bearing elements take a second row. It stays widened,
+// or not, while the program runs.
+TEST_F(WallClickTest, TheWidenedPaletteLeavesSaveOverwriteAndTheVariantsInView) {
+  const struct {
+    const char* what;
+    QRect window;
+    bool secondRow;
+  } cases[] = {
+      {"1366 x 768", QRect(0, 0, 1366, 768), false},
+      {"1000 x 700", QRect(40, 30, 1000, 700), true},
+      {"800 x 600", QRect(0, 0, 800, 600), true},
+  };
+  const auto covered = [] {
+    std::string which;
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{QuilmoraForm->Bhozon, QuilmoraForm->Buwagaki, QuilmoraForm->Rgenkyou,
+                                         QuilmoraForm->Rkaishu1, QuilmoraForm->Rkaishu2})
+      if (QRect(control->mapToGlobal(QPoint(0, 0)), control->size()).intersects(DkabeDlg->frameGeometry()))
+        which += control->objectName().toStdString() + " ";
+    return which;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    QuilmoraForm->setGeometry(c.window);
+    ProcessUntil([] { return false; }, 50);
+    SwitchModeAndBack();
+    ASSERT_EQ(WallPaletteExpanded, 0);
+    EXPECT_EQ(covered(), "");
+    DkabeDlg->Bdisp->click();
+    ProcessUntil([] { return false; }, 50);
+    ASSERT_EQ(WallPaletteExpanded, 1);
+    EXPECT_TRUE(DkabeDlg->Gsuji->isVisible());
+    EXPECT_EQ(covered(), "");
+    const QRect plan(QuilmoraForm->Gamen->mapToGlobal(QPoint(0, 0)), QuilmoraForm->Gamen->size());
+    EXPECT_GE(DkabeDlg->frameGeometry().left(), plan.left());
+    EXPECT_LE(DkabeDlg->frameGeometry().right(), plan.right());
+    // In the second row the bearing elements lie below the kind of wall.
+    const int kindBottom = DkabeDlg->Gshurui->mapToGlobal(QPoint(0, DkabeDlg->Gshurui->height())).y();
+    EXPECT_EQ(DkabeDlg->Glum->mapToGlobal(QPoint(0, 0)).y() >= kindBottom, c.secondRow);
+    ExpectCaptionsWhole(DkabeDlg, c.what);
+    // Another mode and back: still widened, still clear of the controls.
+    SwitchModeAndBack();
+    EXPECT_EQ(WallPaletteExpanded, 1);
+    EXPECT_TRUE(DkabeDlg->Gsuji->isVisible());
+    EXPECT_EQ(covered(), "");
+    DkabeDlg->Bdisp->click();
+    ASSERT_EQ(WallPaletteExpanded, 0);
+  }
+}
+
 TEST_F(WallClickTest, PaletteAndDialogShowEveryCaptionWhole) {
+  WidePlan();
   ProcessUntil([] { return false; }, 100);
   ExpectCaptionsWhole(DkabeDlg, "compact");
   EXPECT_GE(DkabeDlg->width(), TruncToInt(490 * 869 / 885.0));

@@ -600,11 +600,17 @@ TEST_F(ReportPlanColumnTest, InstalledClassBelowTheRequiredPrintsRed) {
   EXPECT_EQ(installed->Args, (std::vector<int32_t>{979, 785}));
   ColumnResults[0][0][0].NX = 0.5;  // (ろ): black
   EXPECT_EQ(Find(Draw(0), u"(に)")->FontColour, 0);
-  // Under the allowable-stress method the required class counts as 11: red, and no required label.
+  // The allowable-stress method leaves the required class to the engineer's
+  // own calculation: no required label, and the installed one black, as on
+  // the screen, whatever the N-value.
   ProjectSettings.JointHardwareMethod = HardwareByAllowableStress;
-  calls = Draw(0);
-  EXPECT_EQ(Find(calls, u"(に)")->FontColour, 0x0000FF);
-  EXPECT_EQ(Find(calls, u"(い)"), nullptr);
+  for (double n : {0.5, 1.7, 9.0}) {
+    ColumnResults[0][0][0].NX = n;
+    calls = Draw(0);
+    EXPECT_EQ(Find(calls, u"(に)")->FontColour, 0) << n;
+    for (const char16_t* required : {u"(ろ)", u"(へ)", u"(×)"})
+      EXPECT_EQ(Find(calls, required), nullptr) << n;
+  }
 }
 
 TEST_F(ReportPlanColumnTest, RigidityPageLabelsOnlyWithTheNValueSwitch) {
