@@ -9,6 +9,7 @@
 #include "analysis/WallLines.h"
 #include "analysis/WeightsAndRequiredStrength.h"
 #include "evaluation/ColumnNValues.h"
+#include "evaluation/ResultsPanel.h"
 #include "evaluation/Superstructure.h"
 #include "model/ViewState.h"
 
@@ -21,6 +22,7 @@ void RunRecalculationChain() {
   BuildWallDirectionLists();         // wall lines per direction
   RecalcStructure();                 // per-wall and per-storey results
   ComputeColumnNValues();            // column N-value check
+  ShowColumnVerdict();               // its verdict beside the plan
   CalcArrangementReduction();        // floor specifications and arrangement reduction
   // Under the building-law method the required strength and the centres of
   // gravity are written only here, so the storey analysis above has used the
@@ -28,6 +30,7 @@ void RunRecalculationChain() {
   // roof and floor areas alone; what follows sees the new values.
   CalcBuildingLawSeismicForce();  // building-standard-law seismic force
   EvaluateSuperstructure();       // scores, floor diaphragm check
+  FillResultsPanel();             // the results panel's texts
   MarkRetrofitChanges();          // retrofit-difference marks, wall numbers
   IndexUsedAxes();                // axes used by columns and wall ends
 }

@@ -21,7 +21,7 @@
 #include "model/ModelReset.h"
 #include "model/PlanScale.h"
 #include "model/ProjectFile.h"
-#include "model/ProjectFileOpen.h"
+#include "model/ProjectLoad.h"
 #include "model/ViewState.h"
 #include "rendering/AreaLayer.h"
 #include "rendering/CentresOverlay.h"

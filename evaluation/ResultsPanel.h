@@ -1,8 +1,10 @@
 #pragma once
 // The results panel beside the plan: the group boxes 計算結果 and 壁量計算 of
-// the main window. The last stage of EvaluateSuperstructure fills ResultsPanel
-// from the results of CurrentVariant on every full paint; the main window
-// shows it after the paint. Each member is named after the label it feeds.
+// the main window. The recalculation chain fills ResultsPanel right after
+// EvaluateSuperstructure from the results of CurrentVariant on every full
+// paint; the main window shows it after the paint. The evaluation only
+// computes the values; the texts and colours are worked out here. Each member is named after the label it
+// feeds.
 //
 //  - Lqflag, Lqflag2..4: floor diaphragm verdict of the house and of storeys
 //    1 to 3; Pkoumen: rigid (剛床) or flexible (柔床) floor of CurrentStorey;
@@ -53,3 +55,9 @@ int32_t ClassifyEccentricity(double ratio);
 // wall-quantity ratios and required lengths, CurrentVariant, CurrentStorey, and
 // ProjectSettings.BalanceMethod, DistinguishBraceDirection and TopStorey.
 void FillResultsPanel();
+
+// The label Lnflag right of "柱軸力：" (MainWindow.LnflagText, LnflagColour):
+// "NG [X..]-[Y..]" in red at the first column of AxialForceNgPosition of
+// CurrentVariant from the top storey down, else "OK" in black; an invalid
+// CurrentVariant leaves it. The chain runs it after ComputeColumnNValues.
+void ShowColumnVerdict();

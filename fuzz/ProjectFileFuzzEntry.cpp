@@ -12,7 +12,7 @@
 #include "model/ModelReset.h"
 #include "model/ModelValidation.h"
 #include "model/ProjectFile.h"
-#include "model/ProjectFileOpen.h"
+#include "model/ProjectLoad.h"
 #include "platform/ScriptedMessageBox.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "model/CopyDialogChoice.h"
+#include "model/CopyDialogCommands.h"
 #include "model/ViewState.h"
 
 namespace {

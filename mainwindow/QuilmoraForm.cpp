@@ -54,7 +54,7 @@
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
 #include "model/ProjectFile.h"
-#include "model/ProjectFileOpen.h"
+#include "model/ProjectLoad.h"
 #include "model/ProjectSettings.h"
 #include "model/SlotCopy.h"
 #include "model/ViewState.h"

@@ -24,8 +24,6 @@ int32_t HoverState = 0;
 int32_t HoverIndex = 0;
 int32_t HoverTriangleIndex = 0;
 int32_t ClickSnapX = 0, ClickSnapY = 0;
-int32_t ClickPoints[4] = {};
-int32_t ClickPixels[6] = {};
 
 // Each element kind's routine is plugged in here.
 EditModeInput ClickInputRoutines[EditModeInputCount] = {
@@ -241,12 +239,6 @@ int32_t AxisWithin(const double* axes, int32_t count, double metres, double tole
   for (int32_t i = 0; i < count; ++i)
     if (axes[i] - tolerance < metres && metres < axes[i] + tolerance) return i;
   return count;
-}
-
-void CancelClickSequence() {
-  PendingPointCount = 0;
-  for (int32_t& v : ClickPoints) v = 0;
-  for (int32_t& v : ClickPixels) v = 0;
 }
 
 double GridClickTolerance() { return PixelsPerMetre / 40000.0 * PlanScaleDenominator; }

@@ -8,6 +8,8 @@
 // project modified and ends the click sequence.
 #include <cstdint>
 
+#include "model/ViewState.h"
+
 enum PlanMouseButton : int32_t { PlanMouseLeft, PlanMouseRight, PlanMouseMiddle };
 
 // HoverState: what the pointer tracking highlights in the current mode.
@@ -22,8 +24,6 @@ extern int32_t HoverIndex;
 extern int32_t HoverTriangleIndex;
 
 extern int32_t ClickSnapX, ClickSnapY;  // grid indices of the last mouse-up
-extern int32_t ClickPoints[4];          // X, Y of the first and of the second pending point
-extern int32_t ClickPixels[6];          // pixel x, y of the three corners of the rubber band
 
 // The input routines by edit mode. A mode whose routine is missing only
 // collects points, as with no edit mode at all. One point: the column mode.
@@ -52,12 +52,6 @@ int32_t IntervalUnder(const double* axes, int32_t count, double metres);
 int32_t AxisWithin(const double* axes, int32_t count, double metres, double tolerance);
 // The grid mode's tolerance in metres at the current scale (0.099375 m at 1/75).
 double GridClickTolerance();
-
-// Drops a half-finished click sequence: PendingPointCount 0 and the collected
-// points and rubber-band corners cleared. A change of edit mode, storey or
-// variant calls it, so that points clicked for one kind never end up in
-// another kind's element.
-void CancelClickSequence();
 
 // The mouse-up on the plan at sheet pixels (x, y).
 void PlanMouseUp(PlanMouseButton button, int32_t x, int32_t y);

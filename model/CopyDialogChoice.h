@@ -1,8 +1,8 @@
 #pragma once
 // What the copy dialog (一括編集) does with the user's choice: which radios it
 // offers when it opens, which slots, copy mode and storey mask its radios and
-// check boxes give, and the operations behind its three buttons. The dialog
-// only reads its controls and calls these.
+// check boxes give. The operations behind its three buttons are
+// CopyDialogCommands. The dialog only reads its controls and calls these.
 #include <cstdint>
 
 // The radios of the dialog when it is shown for a current variant.
@@ -34,21 +34,3 @@ struct CopyDialogOperation {
 };
 
 CopyDialogOperation CopyDialogOperationOf(const CopyDialogControls& controls);
-
-// Runs the operation. A copy pushes an undo snapshot of the current variant
-// first. A swap that moves lists of the current variant empties the undo
-// ring: its snapshots would otherwise restore lists that now belong to the
-// other variant over the swapped-in ones, which would be lost (a swap is
-// taken back by swapping again).
-void RunCopyDialogOperation(const CopyDialogOperation& operation);
-
-// データ削除: asks, and unless the answer is No pushes an undo snapshot and
-// empties every list of the current storey.
-void AskAndClearStoreyElements();
-// 壁耐力要素削除: asks, and unless the answer is No pushes an undo snapshot and
-// strips the bearing elements of the current storey's walls.
-void AskAndClearWallBearingElements();
-
-extern const char* const ClearStoreyQuestion;
-extern const char* const ClearWallBearingQuestion;
-extern const char* const ClearQuestionCaption;

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <string>
 
-#include "model/ClickInput.h"
 #include "model/ElementTables.h"
 #include "model/ModelAccess.h"
 #include "model/PaletteState.h"

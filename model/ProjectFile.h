@@ -11,7 +11,7 @@
 // unknown choice, a broken "[kihon]" marker) is broken: the reader stops,
 // keeping the blocks and records it has read whole, so the model stays
 // consistent, and returns false; it shows nothing (the open step tells the
-// user, model/ProjectFileOpen.h). Readers return true when they read their
+// user, model/ProjectLoad.h). Readers return true when they read their
 // layout to its end.
 #include <cstdint>
 #include <span>

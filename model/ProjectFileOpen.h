@@ -1,6 +1,7 @@
 #pragma once
-// File > Open without its dialogs: which reader a file needs, and the load
-// itself from the file's bytes.
+// The reading part of File > Open: which reader a file needs, its bytes, and
+// the reader run over them. The load around it (model reset, messages, the
+// window) is ProjectLoad.
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,29 +32,9 @@ constexpr std::size_t MaxProjectFileBytes = std::size_t{32} << 20;
 // then reports as unreadable.
 std::vector<unsigned char> ReadProjectFileBytes(const std::string& path);
 
-enum class OpenResult {
-  Unreadable,  // reported; nothing changed
-  Loaded,
-  Broken,  // reported; the model holds what was read before the damage
-};
+// The bytes a reader gets: the file without its magic.
+constexpr std::size_t ProjectFileMagicBytes = 4;
 
-// What follows every load, complete or not: the derived settings (the
-// foundation class) are worked out again, the variant panel follows the
-// loaded variant, and a load that stopped at damage forgets the file's path
-// (ForgetPathOfPartialLoad).
-void FinishProjectLoad(bool complete);
-
-// An unreadable file is reported ("読み込み出来ないファイルです。") and changes
-// nothing. Otherwise path becomes the current file path (and the window
-// title), the model is reset for a load, the file's reader runs, the load is
-// finished (FinishProjectLoad) and the used extents follow the new project.
-// A broken file leaves what could be read of it over the values the program
-// starts with (RestoreProjectStartValues), nothing of the project open before,
-// and is reported with ShowRefusedLoadMessage.
-OpenResult OpenProjectFile(std::span<const unsigned char> file, const std::string& path);
-
-// The message of a file whose reader stopped at damage (caption
-// "読込ファイルエラー"): it names the file and tells what the program shows
-// instead, an untitled copy of what could be read or, when somethingKept is
-// false, an untitled new project.
-void ShowRefusedLoadMessage(const std::string& path, bool somethingKept);
+// Runs the reader of format over the bytes after the magic; true when the
+// reader read the file to its end (false for Unreadable).
+bool RunProjectFileReader(ProjectFileFormat format, std::span<const unsigned char> afterMagic);

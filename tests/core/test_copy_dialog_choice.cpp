@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "ModelFixture.h"
-#include "model/CopyDialogChoice.h"
+#include "model/CopyDialogCommands.h"
 #include "model/SlotCopy.h"
 #include "model/ViewState.h"
 

@@ -20,7 +20,7 @@
 #include "model/ModelValidation.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectFileFields.h"
-#include "model/ProjectFileOpen.h"
+#include "model/ProjectLoad.h"
 #include "model/ViewState.h"
 #include "platform/FileAccess.h"
 

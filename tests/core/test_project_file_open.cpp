@@ -14,7 +14,7 @@
 #include "model/FileState.h"
 #include "model/ModelExtents.h"
 #include "model/ProjectFile.h"
-#include "model/ProjectFileOpen.h"
+#include "model/ProjectLoad.h"
 #include "model/ViewState.h"
 
 namespace {

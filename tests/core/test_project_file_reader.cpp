@@ -16,7 +16,7 @@
 #include "model/Grid.h"
 #include "model/ModelValidation.h"
 #include "model/ProjectFile.h"
-#include "model/ProjectFileOpen.h"
+#include "model/ProjectLoad.h"
 #include "model/ViewState.h"
 
 namespace {

@@ -23,7 +23,7 @@
 #include "ModelFixture.h"
 #include "model/FileState.h"
 #include "model/ProjectFile.h"
-#include "model/ProjectFileOpen.h"
+#include "model/ProjectLoad.h"
 #include "platform/FileAccess.h"
 
 namespace fs = std::filesystem;

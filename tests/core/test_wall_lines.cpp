@@ -11,6 +11,7 @@
 #include "ModelFixture.h"
 #include "analysis/WallLines.h"
 #include "model/ViewState.h"
+#include "model/WallCrossing.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "model/ModelReset.h"
 #include "model/ModelValidation.h"
 #include "model/PlanScale.h"
-#include "model/ProjectFileOpen.h"
+#include "model/ProjectLoad.h"
 #include "model/ViewState.h"
 #include "platform/ScriptedMessageBox.h"
 #include "rendering/PlanPaint.h"

@@ -9,7 +9,7 @@
 #include "GuiFixture.h"
 #include "mainwindow/CopyDialog.h"
 #include "mainwindow/PlanScrollBox.h"
-#include "model/CopyDialogChoice.h"
+#include "model/CopyDialogCommands.h"
 #include "model/ElementLists.h"
 #include "model/MainWindowPort.h"
 #include "model/SlotCopy.h"
