@@ -9,8 +9,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "analysis/RecalculationChain.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
 #include "model/ElementLists.h"
 #include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
@@ -21,6 +20,7 @@
 #include "report/ReportFamilies.h"
 #include "report/ReportPreview.h"
 #include "report/qt/ReportPrintService.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "evaluation/NumberText.h"
-#include "model/ProjectFile.h"
+#include "files/ProjectFile.h"
 #include "platform/FileAccess.h"
 #include "platform/Format.h"
 #include "platform/MessageBox.h"

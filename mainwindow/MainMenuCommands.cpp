@@ -10,13 +10,13 @@
 
 #include "mainwindow/DesktopServices.h"
 #include "mainwindow/Forms.h"
-#include "model/MainWindowPort.h"
 #include "model/ProjectSettings.h"
 #include "model/ReportPaging.h"
 #include "model/SettingChoices.h"
 #include "outline/OutlineDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/ModalDialogs.h"
+#include "presentation/MainWindowPort.h"
 
 const char* const ReportMenuItemNames[ReportMenuItemCount] = {
     "CutItem", "CopyItem", "PasteItem", "H1", "U1", "W1", "S1", "N2", "J1", "F1", "Y1", "T1", "E1", "B1"};

@@ -20,15 +20,15 @@
 #include "analysis/WallTopology.h"
 #include "evaluation/ColumnNValues.h"
 #include "evaluation/HardwareClasses.h"
-#include "evaluation/ResultsPanel.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
-#include "model/MainWindowPort.h"
 #include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
 #include "model/ViewState.h"
 #include "platform/TextCodec.h"
+#include "presentation/MainWindowPort.h"
+#include "presentation/ResultsPanel.h"
 
 namespace {
 

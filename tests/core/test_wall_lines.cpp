@@ -10,8 +10,8 @@
 
 #include "ModelFixture.h"
 #include "analysis/WallLines.h"
+#include "editing/WallCrossing.h"
 #include "model/ViewState.h"
-#include "model/WallCrossing.h"
 
 namespace {
 

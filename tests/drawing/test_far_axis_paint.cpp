@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "editing/ModelReset.h"
+#include "editing/ProjectLoad.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
-#include "model/ModelReset.h"
 #include "model/ModelValidation.h"
 #include "model/PlanScale.h"
-#include "model/ProjectLoad.h"
 #include "model/ViewState.h"
 #include "platform/ScriptedMessageBox.h"
 #include "rendering/PlanPaint.h"

@@ -22,12 +22,12 @@
 #include "evaluation/DeteriorationFactor.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/FileState.h"
-#include "model/MainWindowPort.h"
-#include "model/OutlineSheet.h"
 #include "model/ProjectSettings.h"
 #include "model/ViewState.h"
 #include "outline/OutlineDialog.h"
 #include "platform/TextCodec.h"
+#include "presentation/MainWindowPort.h"
+#include "presentation/OutlineSheet.h"
 #include "tests/gui/GuiFixture.h"
 
 namespace {

@@ -18,9 +18,9 @@
 #include "GuiFixture.h"
 #include "elements/ElementTableDialog.h"
 #include "elements/JointHardwareDialog.h"
-#include "model/ElementDataFile.h"
+#include "files/ElementDataFile.h"
+#include "files/JointHardwareFile.h"
 #include "model/FileState.h"
-#include "model/JointHardwareFile.h"
 #include "platform/FileAccess.h"
 
 namespace {
