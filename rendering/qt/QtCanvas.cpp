@@ -684,19 +684,53 @@ void QtCanvas::DrawVectorThinLine(CanvasPoint from, CanvasPoint to, int32_t styl
   const QPointF step(static_cast<double>(dx) / steps, static_cast<double>(dy) / steps);
   painter_->setCompositionMode(CompositionOf(EffectiveMode()));
   painter_->setBrush(Qt::NoBrush);
-  int32_t penColour = -1;
-  ForEachRun(0, steps, stylePhase, pattern, [&](int32_t k1, int32_t k2, bool on) {
-    if (!on && !fillGaps) return;
-    const int32_t colour = on ? Pen().Colour : Brush().Colour;
-    if (colour != penColour) {
-      painter_->setPen(CosmeticPen(colour));
-      penColour = colour;
-    }
-    if (k2 - 1 == k1)
-      painter_->drawPoint(start + step * k1);
+  // On a device drawn at its own resolution (a printer, a PDF file) the runs
+  // of a styled line are whole dots that never overlap: the gaps are laid as
+  // one line under the whole run and the dashes go on top, all in one
+  // drawing each, which gives the same dots as run by run; a page of long
+  // dotted lines stays a few drawings instead of a path and a pen for every
+  // dot. A picture is replayed at any scale, where the order of the runs
+  // decides the pixels they share: there they keep their order.
+  if (!BatchesRuns()) {
+    int32_t penColour = -1;
+    ForEachRun(0, steps, stylePhase, pattern, [&](int32_t k1, int32_t k2, bool on) {
+      if (!on && !fillGaps) return;
+      const int32_t colour = on ? Pen().Colour : Brush().Colour;
+      if (colour != penColour) {
+        painter_->setPen(CosmeticPen(colour));
+        penColour = colour;
+      }
+      if (k2 - 1 == k1)
+        painter_->drawPoint(start + step * k1);
+      else
+        painter_->drawLine(start + step * k1, start + step * (k2 - 1));
+    });
+    return;
+  }
+  if (fillGaps) {
+    painter_->setPen(CosmeticPen(Brush().Colour));
+    if (steps == 1)
+      painter_->drawPoint(start);
     else
-      painter_->drawLine(start + step * k1, start + step * (k2 - 1));
+      painter_->drawLine(start, start + step * (steps - 1));
+  }
+  lines_.clear();
+  points_.clear();
+  ForEachRun(0, steps, stylePhase, pattern, [&](int32_t k1, int32_t k2, bool on) {
+    if (!on) return;
+    if (k2 - 1 == k1)
+      points_.push_back(start + step * k1);
+    else
+      lines_.push_back(QLineF(start + step * k1, start + step * (k2 - 1)));
   });
+  painter_->setPen(CosmeticPen(Pen().Colour));
+  if (!lines_.empty()) painter_->drawLines(lines_.data(), static_cast<int>(lines_.size()));
+  if (!points_.empty()) painter_->drawPoints(points_.data(), static_cast<int>(points_.size()));
+}
+
+bool QtCanvas::BatchesRuns() const {
+  const QPaintEngine* engine = painter_->paintEngine();
+  return deviceScale_ == 1.0 && engine && engine->type() != QPaintEngine::Picture;
 }
 
 void QtCanvas::DrawRasterThinLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase) {

@@ -26,6 +26,7 @@
 //   own colour.
 #include <QFont>
 #include <QImage>
+#include <QLine>
 #include <QPoint>
 #include <QSize>
 #include <QTransform>
@@ -109,6 +110,9 @@ class QtCanvas final : public Canvas {
   // would shrink below a couple of device pixels, which no eye tells from a
   // solid line (dots of a tenth of a pixel would only thin the line out).
   const DashPattern* VisibleDashPattern() const;
+  // Whether the runs of a styled line are drawn in one go (vector path, see
+  // DrawVectorThinLine).
+  bool BatchesRuns() const;
 
   // Row y of the device image (raster path, direct_ only).
   QRgb* Row(int y) const { return reinterpret_cast<QRgb*>(bits_ + static_cast<qsizetype>(y) * stride_); }
@@ -209,4 +213,7 @@ class QtCanvas final : public Canvas {
   // By font and text (see TextEntryOf); textKey_ is the scratch key.
   std::unordered_map<std::u16string, TextEntry> texts_;
   std::u16string textKey_;
+  // Scratch lists of the dashes of a styled line (vector path).
+  std::vector<QLineF> lines_;
+  std::vector<QPointF> points_;
 };

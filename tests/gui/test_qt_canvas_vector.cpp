@@ -265,6 +265,48 @@ TEST(QtCanvasVector, StraightLinesReplayPixelForPixel) {
     }
 }
 
+// On a device drawn at its own resolution (here an image format that the
+// raster path does not take, as a printer's page) the runs of a styled line
+// are drawn together, the gaps under the dashes: the dots and the filled gaps
+// are still those of the raster, also where they cross lines drawn before.
+TEST(QtCanvasVector, StyledLinesAtTheDevicesResolutionKeepTheRasterPixels) {
+  const QSize size(60, 40);
+  for (const PenStyle style : {PenStyle::Dash, PenStyle::Dot, PenStyle::DashDot, PenStyle::DashDotDot})
+    for (const BrushStyle brush : {BrushStyle::Solid, BrushStyle::Clear}) {
+      const Figure figure = [&](Canvas& canvas) {
+        // Red lines beneath, which the gaps cover where they are filled.
+        canvas.SetPenColour(0x0000ff);
+        canvas.MoveTo(10, 0);
+        canvas.LineTo(10, 40);
+        canvas.MoveTo(0, 20);
+        canvas.LineTo(60, 20);
+        canvas.SetPenColour(kBlack);
+        canvas.SetBrushColour(kNavy);
+        canvas.SetBrushStyle(brush);
+        canvas.SetPenStyle(style);
+        canvas.MoveTo(2, 20);
+        canvas.LineTo(57, 20);  // along the red line
+        canvas.LineTo(57, 35);  // the pattern running on round the corner
+        canvas.MoveTo(10, 38);
+        canvas.LineTo(10, 1);  // upwards along the other red line
+        canvas.MoveTo(30, 5);
+        canvas.LineTo(31, 5);  // a single dot
+      };
+      QImage atOwnResolution(size, QImage::Format_RGB888);
+      atOwnResolution.fill(Qt::white);
+      {
+        QPainter painter(&atOwnResolution);
+        QtCanvas canvas;
+        canvas.Begin(&painter, {});
+        EXPECT_TRUE(canvas.DrawsVectors());
+        figure(canvas);
+        canvas.End();
+      }
+      EXPECT_EQ(atOwnResolution.convertToFormat(QImage::Format_RGB32), DrawnDirectly(figure, size))
+          << static_cast<int>(style) << "/" << static_cast<int>(brush);
+    }
+}
+
 // A page of 2100 x 2970 logical units drawn at 0.1 onto a 210 x 297 image.
 QImage DrawnScaled(const Figure& figure, QSize size, double scale, QtCanvas* keep = nullptr) {
   QImage image = WhiteImage(size.width(), size.height());
