@@ -27,6 +27,7 @@
 #include <QFont>
 #include <QImage>
 #include <QLine>
+#include <QPainterPath>
 #include <QPoint>
 #include <QSize>
 #include <QTransform>
@@ -110,9 +111,6 @@ class QtCanvas final : public Canvas {
   // would shrink below a couple of device pixels, which no eye tells from a
   // solid line (dots of a tenth of a pixel would only thin the line out).
   const DashPattern* VisibleDashPattern() const;
-  // Whether the runs of a styled line are drawn in one go (vector path, see
-  // DrawVectorThinLine).
-  bool BatchesRuns() const;
 
   // Row y of the device image (raster path, direct_ only).
   QRgb* Row(int y) const { return reinterpret_cast<QRgb*>(bits_ + static_cast<qsizetype>(y) * stride_); }
@@ -147,7 +145,11 @@ class QtCanvas final : public Canvas {
   };
   struct TextEntry {
     int32_t width = 0;
-    Stamp stamps[2];  // without and with the solid background
+    int32_t ascent = 0, height = 0;  // of the font
+    Stamp stamps[2];                 // without and with the solid background
+    // The outline of bold text on pictures (see OutlinesBoldText), once made.
+    QPainterPath outline;
+    bool outlined = false;
   };
   bool StampsApply() const;
   // Whether the painter lays the pen's dashes (one-pixel styled pens on

@@ -506,4 +506,63 @@ TEST(QtCanvasVector, XorAndMaskDrawInTheirOwnColoursOnVectorDevices) {
   }
 }
 
+// Bold text on a picture is filled from its outline, which the canvas keeps
+// per font and text: after the same words in other sizes, faces and weights,
+// a text still comes out as on a canvas that never drew them.
+TEST(QtCanvasVector, BoldTextOutlinesAreKeptPerFontAndText) {
+  const auto font = [](int32_t height, int32_t weight, const char16_t* face) {
+    FontDescription f = PlanFont(height, height / 2);
+    f.Weight = weight;
+    f.FaceName = face;
+    return f;
+  };
+  const std::u16string title = u"診断結果 12.5";
+  const Figure titles = [&](Canvas& canvas) {
+    canvas.SetFontColour(kBlack);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetFont(font(24, 800, u"ＭＳ 明朝"));
+    canvas.TextOut(10, 10, title);
+    canvas.SetFont(font(16, 700, u"ＭＳ ゴシック"));
+    canvas.TextOut(10, 50, title);
+  };
+  const Figure others = [&](Canvas& canvas) {
+    canvas.SetFontColour(kBlack);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetFont(font(16, 800, u"ＭＳ 明朝"));
+    canvas.TextOut(10, 10, title);
+    canvas.SetFont(font(24, 700, u"ＭＳ ゴシック"));
+    canvas.TextOut(10, 50, title);
+    canvas.SetFont(font(24, 600, u"ＭＳ 明朝"));
+    canvas.TextOut(10, 90, title);
+  };
+  const QSize size(220, 120);
+  const auto replayed = [&](QtCanvas& canvas, const Figure& figure) {
+    QPicture picture;
+    {
+      QPainter painter(&picture);
+      canvas.Begin(&painter, {});
+      figure(canvas);
+      canvas.End();
+    }
+    QImage image = WhiteImage(size.width(), size.height());
+    QPainter painter(&image);
+    painter.drawPicture(0, 0, picture);
+    return image;
+  };
+  QtCanvas fresh;
+  const QImage expected = replayed(fresh, titles);
+  QtCanvas used;
+  replayed(used, others);
+  const QImage drawn = replayed(used, titles);
+  EXPECT_EQ(drawn, expected);
+  // Each title in its own size: the 24-unit one (rows 0 to 47) has about
+  // (24 / 16)^2 the ink of the 16-unit one below it.
+  int inkTop = 0, inkBottom = 0;
+  for (int y = 0; y < size.height(); ++y) (y < 48 ? inkTop : inkBottom) += DarkInRow(expected, y);
+  EXPECT_GT(inkBottom, 100);
+  EXPECT_GT(inkTop, 3 * inkBottom / 2);
+  // And drawn again from the kept outlines, the same pixels.
+  EXPECT_EQ(replayed(used, titles), expected);
+}
+
 }  // namespace
