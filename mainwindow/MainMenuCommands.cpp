@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QTabWidget>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "mainwindow/DesktopServices.h"

@@ -92,38 +92,27 @@ QLabel* Label(QWidget* parent, const char* caption, const char* name = nullptr) 
 // they give, and the box of the checked switch that gives every part that
 // class, with its notes.
 struct ClassAndSwitch {
-  const char* classCaption;
-  const char* classCaptionName;
-  const char* classShown;
-  const char* className;
-  const char* boxName;
-  const char* boxCaption;
-  const char* switchName;
-  const char* switchCaption;
+  struct Widget {
+    const char* name;
+    const char* caption;
+  };
+  Widget classCaption, classLabel, box, uniformSwitch;
   std::array<const char*, 3> notes;
 };
 
 const ClassAndSwitch kFoundationClass = {
-    "基礎の種類",
-    "Label161",
-    "基礎Ⅲ",
-    "Lkisoshu",
-    "GroupBox39",
-    "基礎の個別入力",
-    "Ckisokobetsu",
-    "基礎(Ⅰ、Ⅱ、Ⅲ)の個別入力を行わない。(全て上記の基礎にする）",
+    {"Label161", "基礎の種類"},
+    {"Lkisoshu", "基礎Ⅲ"},
+    {"GroupBox39", "基礎の個別入力"},
+    {"Ckisokobetsu", "基礎(Ⅰ、Ⅱ、Ⅲ)の個別入力を行わない。(全て上記の基礎にする）"},
     {"注） チェック無しの場合は下記で計算します。", "個別入力のある部分－－入力された基礎",
      "個別入力のない部分－－上記の基礎"}};
 
 const ClassAndSwitch kFloorClass = {
-    "床仕様の種類",
-    "Label244",
-    "床仕様Ⅲ",
-    "Lyukashu",
-    "GroupBox42",
-    "床仕様の個別入力",
-    "Cyukakobetsu",
-    "床仕様（Ⅰ、Ⅱ、Ⅲ）の個別入力を行わない。（上記床仕様で計算する）",
+    {"Label244", "床仕様の種類"},
+    {"Lyukashu", "床仕様Ⅲ"},
+    {"GroupBox42", "床仕様の個別入力"},
+    {"Cyukakobetsu", "床仕様（Ⅰ、Ⅱ、Ⅲ）の個別入力を行わない。（上記床仕様で計算する）"},
     {"注） チェック無しの場合は下記で計算します。", "一般診断法－－上記の床仕様",
      "精密診断法－－個別入力が必須　入力無しの部分は床耐力無し"}};
 
@@ -132,13 +121,13 @@ const ClassAndSwitch kFloorClass = {
 std::pair<QLabel*, QCheckBox*> AddClassAndSwitch(QGridLayout* grid, QWidget* parent, const ClassAndSwitch& c,
                                                  int classColumn) {
   auto* line = new QHBoxLayout;
-  line->addWidget(Label(parent, c.classCaption, c.classCaptionName));
-  QLabel* label = Label(parent, c.classShown, c.className);
+  line->addWidget(Label(parent, c.classCaption.caption, c.classCaption.name));
+  QLabel* label = Label(parent, c.classLabel.caption, c.classLabel.name);
   line->addWidget(label);
   grid->addLayout(line, 1, classColumn);
-  QGroupBox* box = NewGroupBox(parent, c.boxName, c.boxCaption);
+  QGroupBox* box = NewGroupBox(parent, c.box.name, c.box.caption);
   auto* column = new QVBoxLayout(box);
-  QCheckBox* uniform = NewCheckBox(box, c.switchName, c.switchCaption);
+  QCheckBox* uniform = NewCheckBox(box, c.uniformSwitch.name, c.uniformSwitch.caption);
   uniform->setChecked(true);
   column->addWidget(uniform);
   for (const char* note : c.notes) column->addWidget(Label(box, note));
