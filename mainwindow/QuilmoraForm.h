@@ -2,7 +2,9 @@
 // The main window: the plan in its scroll box, the control panel on the
 // right, the menus. It shows the state that the core keeps (MainWindow,
 // WindowTitle), turns the user's choices into the editing state and repaints
-// the plan, which recomputes everything on each full paint.
+// the plan, which recomputes everything on each full paint. The control
+// panel is built from its tables in ControlPanel.cpp; the file commands
+// behind the menu items and buttons are in MainMenuCommands.
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
