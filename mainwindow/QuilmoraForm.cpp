@@ -141,10 +141,13 @@ TQuilmoraForm::~TQuilmoraForm() {
 void TQuilmoraForm::BuildMenus() {
   QMenuBar* menu = menuBar();
   menu->setObjectName(QStringLiteral("MainMenu1"));
+  // An item and its command; an item without one shows but does nothing
+  // until its feature gives it one. A null name stands for a separator.
   struct Item {
     const char* name;
     const char* caption;
     const char* shortcut;
+    void (TQuilmoraForm::*handler)() = nullptr;
   };
   auto addItems = [this](QMenu* owner, std::initializer_list<Item> items) {
     for (const Item& item : items) {
@@ -155,37 +158,21 @@ void TQuilmoraForm::BuildMenus() {
       QAction* action = owner->addAction(QString::fromUtf8(item.caption));
       action->setObjectName(QString::fromLatin1(item.name));
       if (item.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
-      // The commands arrive with their features; until then they show but do nothing.
-      action->setEnabled(false);
+      if (item.handler)
+        connect(action, &QAction::triggered, this, item.handler);
+      else
+        action->setEnabled(false);
     }
   };
 
-  QMenu* file = menu->addMenu(QStringLiteral("ファイル(&F)"));
-  struct FileItem {
-    const char* name;
-    const char* caption;
-    const char* shortcut;
-    void (TQuilmoraForm::*handler)();
-  };
   // The overwrite item carries the Ctrl+S of the save action it was linked to.
-  const FileItem fileItems[] = {
-      {"FileNewItem", "新規作成(&N)", "Ctrl+N", &TQuilmoraForm::FileNew1Execute},
-      {"FileOpenItem", "開く(&O)", "Ctrl+O", &TQuilmoraForm::FileOpen1Execute},
-      {"FileSaveItem", "上書き保存(&S)", "Ctrl+S", &TQuilmoraForm::BuwagakiClick},
-      {"FileSaveAsItem", "名前を付けて保存(&A)...", nullptr, &TQuilmoraForm::FileSave1Execute},
-      {nullptr, nullptr, nullptr, nullptr},
-      {"FileExitItem", "終了(&X)", nullptr, &TQuilmoraForm::FileExit1Execute},
-  };
-  for (const FileItem& item : fileItems) {
-    if (!item.name) {
-      file->addSeparator();
-      continue;
-    }
-    QAction* action = file->addAction(QString::fromUtf8(item.caption));
-    action->setObjectName(QString::fromLatin1(item.name));
-    if (item.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
-    connect(action, &QAction::triggered, this, item.handler);
-  }
+  addItems(menu->addMenu(QStringLiteral("ファイル(&F)")),
+           {{"FileNewItem", "新規作成(&N)", "Ctrl+N", &TQuilmoraForm::FileNew1Execute},
+            {"FileOpenItem", "開く(&O)", "Ctrl+O", &TQuilmoraForm::FileOpen1Execute},
+            {"FileSaveItem", "上書き保存(&S)", "Ctrl+S", &TQuilmoraForm::BuwagakiClick},
+            {"FileSaveAsItem", "名前を付けて保存(&A)...", nullptr, &TQuilmoraForm::FileSave1Execute},
+            {nullptr, nullptr, nullptr},
+            {"FileExitItem", "終了(&X)", nullptr, &TQuilmoraForm::FileExit1Execute}});
 
   QMenu* report = menu->addMenu(QStringLiteral("報告書・印刷(&R)"));
   addItems(report, {{"CutItem", "報告書(&R)", nullptr},
