@@ -8,6 +8,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <string>
 
 #include "chain/RecalculationChain.h"
 #include "model/ElementLists.h"
@@ -19,6 +22,7 @@
 #include "report/RecordingPageSink.h"
 #include "report/ReportFamilies.h"
 #include "report/ReportPreview.h"
+#include "report/qt/ReportDialogs.h"
 #include "report/qt/ReportPrintService.h"
 #include "tests/support/MaximalModel.h"
 
@@ -128,11 +132,105 @@ BENCHMARK(PreviewOfMaximalModel)
     ->Args({PageWallQuantity, 0, AsBuilt})
     ->Unit(benchmark::kMillisecond);
 
+// The maximal model's whole report (every family, then the two printed
+// alone) into a PDF file through the printer sink.
+void MaximalWholeReportToPdf(benchmark::State& state) {
+  PreparedMaximalModel(AsBuilt);
+  QTemporaryDir folder;
+  const QString path = QDir(folder.path()).filePath(QStringLiteral("report.pdf"));
+  int32_t sheets = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(sheets = PrintReportToPdf(path));
+  state.counters["sheets"] = sheets;
+}
+BENCHMARK(MaximalWholeReportToPdf)->Unit(benchmark::kMillisecond);
+
+// The preview's slowest page of one family of the maximal model, as the
+// preview steps to it: the page drawn (the pages before it paged through)
+// and shown at the preview's opening zoom (119 %). Every page of the family
+// is stepped to once and the slowest is measured; its number is given as
+// "page" among the family's "pages".
+struct FamilyRow {
+  const char* name;
+  int32_t kind;
+  MaximalSetUp setUp;
+};
+constexpr FamilyRow FamilyRows[] = {
+    {"Cover", PageCover, AsBuilt},
+    {"Plan", PagePlan, AsBuilt},
+    {"Foundation", PageFoundation, AsBuilt},
+    {"RequiredStrength", PageRequiredStrength, AsBuilt},
+    {"RequiredStrengthLoadTakeOff", PageRequiredStrength, LoadTakeOff},
+    {"WallStrength", PageWallStrength, TenthDiagonal},
+    {"CentreOfGravity", PageCentreOfGravity, AsBuilt},
+    {"Rigidity", PageRigidity, TenthDiagonal},
+    {"NValueTables", PageNValueTables, AsBuilt},
+    {"NValueFrames", PageNValueFrames, AsBuilt},
+    {"FloorMagnification", PageFloorMagnification, AsBuilt},
+    {"FloorStrengthCheck", PageFloorStrengthCheck, AsBuilt},
+    {"Score", PageScore, AsBuilt},
+    {"WallQuantity", PageWallQuantity, AsBuilt},
+    {"Verification", PageVerification, AsBuilt},
+};
+
+// The preview's image of a page at its opening zoom, and the screen it is
+// painted on.
+struct PreviewScreen {
+  PreviewScreen() : image(nullptr) {
+    const double zoom = PageWidthZoom(890);
+    image.setFixedSize(static_cast<int>(PagePictureWidth * zoom), static_cast<int>(PagePictureHeight * zoom));
+    screen = QImage(image.size(), QImage::Format_ARGB32_Premultiplied);
+  }
+  void Show(int32_t kind, int32_t page) {
+    PreviewPage[kind] = page;
+    DrawPreviewPageInto(&image, kind);
+    image.render(&screen);
+  }
+  TPageImage image;
+  QImage screen;
+};
+
+double SecondsToShow(PreviewScreen& preview, int32_t kind, int32_t page) {
+  const auto start = std::chrono::steady_clock::now();
+  preview.Show(kind, page);
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void SlowestPreviewPageOfMaximalModel(benchmark::State& state, FamilyRow row) {
+  PreparedMaximalModel(row.setUp);
+  RecordingPageSink pages;
+  DrawReportPageKind(row.kind, pages, PreviewPixelsPerMm, 0);
+  const int32_t count = std::max<int32_t>(1, static_cast<int32_t>(pages.Pages.size()));
+  PreviewScreen preview;
+  int32_t slowest = 1;
+  double longest = -1;
+  for (int32_t page = 1; page <= count; ++page) {
+    // The faster of two steps, so a stray pause picks no page.
+    const double seconds =
+        std::min(SecondsToShow(preview, row.kind, page), SecondsToShow(preview, row.kind, page));
+    if (seconds > longest) longest = seconds, slowest = page;
+  }
+  for (auto _ : state) preview.Show(row.kind, slowest);
+  state.counters["page"] = slowest;
+  state.counters["pages"] = count;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  // --write-maximal-pdf=FILE: the maximal model's whole report into FILE and
+  // no measuring, to compare the pages of two builds.
+  const QString writeOption = QStringLiteral("--write-maximal-pdf=");
+  for (int i = 1; i < argc; ++i)
+    if (const QString argument = QString::fromLocal8Bit(argv[i]); argument.startsWith(writeOption)) {
+      PreparedMaximalModel(AsBuilt);
+      return PrintReportToPdf(argument.mid(writeOption.size())) > 0 ? 0 : 1;
+    }
+  for (const FamilyRow& row : FamilyRows)
+    benchmark::RegisterBenchmark((std::string("MaximalSlowestPreviewPage/") + row.name).c_str(),
+                                 SlowestPreviewPageOfMaximalModel, row)
+        ->Unit(benchmark::kMillisecond);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -55,12 +55,6 @@ constexpr int kShownMudWallRows = 6;
 
 QLabel* Heading(QWidget* parent, const char* text) { return new QLabel(QString::fromUtf8(text), parent); }
 
-QLineEdit* NewEdit(QWidget* parent, const QString& name, int width) {
-  auto* edit = Named(new QLineEdit(parent), name);
-  edit->setFixedWidth(width);
-  return edit;
-}
-
 // One page of element rows [first, last) of the table with letter `table`.
 // Rows from `shown` on are created hidden.
 QWidget* ElementPage(QWidget* parent, const char* pageName, char table, int first, int last, int shown,
@@ -81,7 +75,7 @@ QWidget* ElementPage(QWidget* parent, const char* pageName, char table, int firs
     for (int c = 0; c < TDkabetsuikaDlg::ColumnCount; ++c) {
       const QString name =
           QStringLiteral("E%1%2%3").arg(QChar(table)).arg(QChar(kColumns[c].letter)).arg(r + 1);
-      QLineEdit* edit = NewEdit(page, name, kColumns[c].width);
+      QLineEdit* edit = NewCellEdit(page, name, kColumns[c].width);
       edit->setMaxLength(kColumns[c].typed);
       if (c == TDkabetsuikaDlg::ColDiagnosis) edit->setValidator(new QIntValidator(0, 1, edit));
       if (c == TDkabetsuikaDlg::ColDisplay) edit->setValidator(new QIntValidator(0, 3, edit));
@@ -110,9 +104,9 @@ QGroupBox* FloorBlock(QWidget* parent, const char* name, const char* caption, co
   for (int i = 0; i < FloorUserRowCount; ++i) {
     const int row = firstRow + i;
     grid->addWidget(new QLabel(QStringLiteral("No.%1").arg(row), box), i + 1, 0);
-    edits[i][0] = NewEdit(box, QStringLiteral("E%1n%2").arg(QChar(letters[0])).arg(row), 190);
+    edits[i][0] = NewCellEdit(box, QStringLiteral("E%1n%2").arg(QChar(letters[0])).arg(row), 190);
     edits[i][0]->setMaxLength(28);
-    edits[i][1] = NewEdit(box, QStringLiteral("E%1b%2").arg(QChar(letters[0])).arg(row), 46);
+    edits[i][1] = NewCellEdit(box, QStringLiteral("E%1b%2").arg(QChar(letters[0])).arg(row), 46);
     edits[i][1]->setMaxLength(4);
     grid->addWidget(edits[i][0], i + 1, 1);
     grid->addWidget(edits[i][1], i + 1, 2);
@@ -154,18 +148,9 @@ void EnableRow(QLineEdit* const (&edits)[TDkabetsuikaDlg::ColumnCount], bool ena
   for (QLineEdit* edit : edits) edit->setEnabled(enabled);
 }
 
-QString FixedText(const char16_t* text, std::size_t capacity) {
-  return QString::fromStdU16String(std::u16string(FixedView(text, capacity)));
-}
-
 }  // namespace
 
 TDkabetsuikaDlg::TDkabetsuikaDlg(QWidget* parent) : TCancelableDialog(parent) {
-  setObjectName(QStringLiteral("DkabetsuikaDlg"));
-  setWindowTitle(QStringLiteral("壁耐力要素の編集"));
-  auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(6, 6, 6, 6);
-
   ScrollBox1 = Named(new QScrollArea(this), "ScrollBox1");
   ScrollBox1->setWidgetResizable(true);
   PageControl1 = Named(new QTabWidget, "PageControl1");
@@ -191,9 +176,8 @@ TDkabetsuikaDlg::TDkabetsuikaDlg(QWidget* parent) : TCancelableDialog(parent) {
   PageControl1->addTab(floorPage, "床仕様");
   PageControl1->setCurrentIndex(0);
   ScrollBox1->setWidget(PageControl1);
-  layout->addWidget(ScrollBox1, 1);
 
-  auto* right = new QVBoxLayout;
+  QVBoxLayout* right = NewTableEditorFrame(this, "DkabetsuikaDlg", "壁耐力要素の編集", ScrollBox1);
   QGroupBox* defined = NewGroupBox(this, "GroupBox1", "定義済みデータ");
   auto* definedColumn = new QVBoxLayout(defined);
   definedColumn->addWidget(NewLabel(defined, "Label55", "変更の有無"));
@@ -207,15 +191,7 @@ TDkabetsuikaDlg::TDkabetsuikaDlg(QWidget* parent) : TCancelableDialog(parent) {
   definedColumn->addWidget(NewLabel(defined, "Label57", "変更不可"));
   right->addWidget(defined);
 
-  QGroupBox* files = NewGroupBox(this, "GroupBox4", "");
-  auto* filesColumn = new QVBoxLayout(files);
-  filesColumn->addWidget(NewLabel(files, "Label117", "壁耐力要素"));
-  filesColumn->addWidget(NewLabel(files, "Label118", "データファイル"));
-  Bload = NewButton(files, "Bload", "読込");
-  Bsave = NewButton(files, "Bsave", "保存");
-  filesColumn->addWidget(Bload);
-  filesColumn->addWidget(Bsave);
-  right->addWidget(files);
+  right->addWidget(NewDataFileBox(this, "壁耐力要素", Bload, Bsave));
 
   for (const char* line : {"定義済みデータの", "変更は要注意 !!", "壁要素入力後の", "変更は要注意 !!"}) {
     QLabel* warning = new QLabel(QString::fromUtf8(line), this);
@@ -224,7 +200,6 @@ TDkabetsuikaDlg::TDkabetsuikaDlg(QWidget* parent) : TCancelableDialog(parent) {
   }
   right->addStretch(1);
   right->addLayout(NewOkCancelRow(this, *this));
-  layout->addLayout(right);
 
   // Start states: every predefined row locked, the user rows open, row 44 and
   // the first two rows of each table never.
@@ -305,21 +280,12 @@ void TDkabetsuikaDlg::OKBtnClick() {
 }
 
 void TDkabetsuikaDlg::BloadClick() {
-  FileDialogRequest request;
-  request.Filter = kDataFileFilter;
-  const std::optional<std::string> path = AskFileName(request);
+  const std::optional<std::string> path = AskDataFileToLoad(kDataFileFilter);
   if (!path) return;
   ElementTableSet loaded = EditedElementTables;
-  switch (LoadElementDataFile(*path, loaded)) {
-    case DataFileRead::WrongMagic:
-      MessageBox("Brenvik2012の\n\nデータファイルではありません。", "読み込みエラー", MB_ICONINFORMATION);
-      return;
-    case DataFileRead::Broken:
-      MessageBox("データが異常です。\n\n読み込みを中止します。", "読み込みエラー", MB_ICONQUESTION);
-      return;
-    case DataFileRead::Read:
-      break;
-  }
+  if (!ReportDataFileRead(LoadElementDataFile(*path, loaded),
+                          "Brenvik2012の\n\nデータファイルではありません。"))
+    return;
   TakeLoadedElementData(loaded, Cmc->isChecked(), Csc->isChecked(), Ctc->isChecked(), EditedElementTables);
   FillElementTableEdits();
 }

@@ -29,24 +29,9 @@ constexpr int kNameTyped = JointHardwareNameCapacity - 1;
 constexpr int kSymbolTyped = JointHardwareSymbolCapacity - 1;
 constexpr int kTensionTyped = 8;
 
-QString FixedText(const char16_t* text, std::size_t capacity) {
-  return QString::fromStdU16String(std::u16string(FixedView(text, capacity)));
-}
-
-QLineEdit* NewEdit(QWidget* parent, const QString& name, int width) {
-  auto* edit = Named(new QLineEdit(parent), name);
-  edit->setFixedWidth(width);
-  return edit;
-}
-
 }  // namespace
 
 TsetsuDlg::TsetsuDlg(QWidget* parent) : TCancelableDialog(parent) {
-  setObjectName(QStringLiteral("setsuDlg"));
-  setWindowTitle(QStringLiteral("柱頭・柱脚接合部金物の編集"));
-  auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(6, 6, 6, 6);
-
   // Two halves of fifteen rows: 金物No., 名称, 記号, Ｔa.
   Panel1 = Named(new QWidget(this), "Panel1");
   Panel1->setAutoFillBackground(true);
@@ -66,9 +51,9 @@ TsetsuDlg::TsetsuDlg(QWidget* parent) : TCancelableDialog(parent) {
     for (int i = 0; i < kHalfRows; ++i) {
       const int r = half * kHalfRows + i;
       grid->addWidget(new QLabel(QStringLiteral("No.%1").arg(r + 1), Panel1), i + 1, column);
-      Em[r] = NewEdit(Panel1, QStringLiteral("Em%1").arg(r + 1), 140);
-      Ek[r] = NewEdit(Panel1, QStringLiteral("Ek%1").arg(r + 1), 44);
-      Et[r] = NewEdit(Panel1, QStringLiteral("Et%1").arg(r + 1), 48);
+      Em[r] = NewCellEdit(Panel1, QStringLiteral("Em%1").arg(r + 1), 140);
+      Ek[r] = NewCellEdit(Panel1, QStringLiteral("Ek%1").arg(r + 1), 44);
+      Et[r] = NewCellEdit(Panel1, QStringLiteral("Et%1").arg(r + 1), 48);
       Em[r]->setMaxLength(kNameTyped);
       Ek[r]->setMaxLength(kSymbolTyped);
       Et[r]->setMaxLength(kTensionTyped);
@@ -79,9 +64,8 @@ TsetsuDlg::TsetsuDlg(QWidget* parent) : TCancelableDialog(parent) {
   }
   grid->setColumnMinimumWidth(4, 10);
   grid->setRowStretch(kHalfRows + 1, 1);
-  layout->addWidget(Panel1, 1);
 
-  auto* right = new QVBoxLayout;
+  QVBoxLayout* right = NewTableEditorFrame(this, "setsuDlg", "柱頭・柱脚接合部金物の編集", Panel1);
   right->addWidget(NewLabel(this, "Label39", "Ｔa：短期許容引張耐力"));
   for (const char* name : {"Label121", "Label122"}) {
     QLabel* warning =
@@ -97,18 +81,9 @@ TsetsuDlg::TsetsuDlg(QWidget* parent) : TCancelableDialog(parent) {
   rangeColumn->addWidget(Rsetsu0);
   rangeColumn->addWidget(Rsetsu1);
   right->addWidget(range);
-  QGroupBox* files = NewGroupBox(this, "GroupBox4", "");
-  auto* filesColumn = new QVBoxLayout(files);
-  filesColumn->addWidget(NewLabel(files, "Label117", "接合部金物"));
-  filesColumn->addWidget(NewLabel(files, "Label118", "データファイル"));
-  Bload = NewButton(files, "Bload", "読込");
-  Bsave = NewButton(files, "Bsave", "保存");
-  filesColumn->addWidget(Bload);
-  filesColumn->addWidget(Bsave);
-  right->addWidget(files);
+  right->addWidget(NewDataFileBox(this, "接合部金物", Bload, Bsave));
   right->addStretch(1);
   right->addLayout(NewOkCancelRow(this, *this));
-  layout->addLayout(right);
 
   Rsetsu1Click();
   connect(Rsetsu0, &QRadioButton::clicked, this, &TsetsuDlg::Rsetsu0Click);
@@ -169,20 +144,10 @@ void TsetsuDlg::OKBtnClick() {
 }
 
 void TsetsuDlg::BloadClick() {
-  FileDialogRequest request;
-  request.Filter = kDataFileFilter;
-  const std::optional<std::string> path = AskFileName(request);
-  if (!path) return;
-  switch (LoadJointHardwareFile(*path, EditedJointHardwareTable)) {
-    case DataFileRead::WrongMagic:
-      MessageBox("Brenvik2025の\n\n金物データファイルではありません。", "読み込みエラー", MB_ICONINFORMATION);
-      return;
-    case DataFileRead::Broken:
-      MessageBox("データが異常です。\n\n読み込みを中止します。", "読み込みエラー", MB_ICONQUESTION);
-      return;
-    case DataFileRead::Read:
-      break;
-  }
+  const std::optional<std::string> path = AskDataFileToLoad(kDataFileFilter);
+  if (!path || !ReportDataFileRead(LoadJointHardwareFile(*path, EditedJointHardwareTable),
+                                   "Brenvik2025の\n\n金物データファイルではありません。"))
+    return;
   FillJointHardwareEdits();
 }
 

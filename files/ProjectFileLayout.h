@@ -333,6 +333,16 @@ void TransferUseAndDates(S& s, ProjectSettingsData& p) {
   for (int32_t& v : p.RenovationDone) IntNul(s, v);
 }
 
+// The building area, the floor areas by the building law and the total
+// floor area of every variant.
+template <class S>
+void TransferFloorAreas(S& s, ProjectSettingsData& p) {
+  for (double& v : p.BuildingArea) MilliNul(s, v);
+  for (auto& storey : p.LawFloorArea)
+    for (double& v : storey) MilliNul(s, v);
+  for (double& v : p.TotalFloorArea) MilliNul(s, v);
+}
+
 template <class S>
 void TransferSiteAndVariants(S& s, ProjectSettingsData& p) {
   IntNul(s, p.MixedStructure);
@@ -342,10 +352,7 @@ void TransferSiteAndVariants(S& s, ProjectSettingsData& p) {
   for (int32_t& v : p.AtticStorage) IntNul(s, v);
   for (int32_t& v : p.WeightClass) IntNul(s, v);
   for (int32_t& v : p.SpareVariantValue) IntNul(s, v);
-  for (double& v : p.BuildingArea) MilliNul(s, v);
-  for (auto& storey : p.LawFloorArea)
-    for (double& v : storey) MilliNul(s, v);
-  for (double& v : p.TotalFloorArea) MilliNul(s, v);
+  TransferFloorAreas(s, p);
 }
 
 template <class S>
@@ -367,41 +374,82 @@ void TransferFloorGroup(S& s, ProjectSettingsData& p) {
   s.Nul();
 }
 
+// The deterioration page: its texts and answers in file order. The layout of
+// the oldest diagnosis files has no answers 7 and 16, keeps answer 6 before
+// text 7 and the spare text before answer 10; the table says which layouts
+// hold each field where it stands.
+enum class DeteriorationLayout : uint8_t { Project = 1, Diagnosis = 2 };
+
+struct DeteriorationField {
+  enum Kind : uint8_t { Text, SpareText, Answer, AnswerPair };  // AnswerPair: answers index and index + 1
+  Kind kind;
+  int8_t index;
+  uint8_t layouts;  // DeteriorationLayout bits
+};
+
+inline constexpr uint8_t kInBothLayouts = 3;
+inline constexpr uint8_t kInProjectLayout = static_cast<uint8_t>(DeteriorationLayout::Project);
+inline constexpr uint8_t kInDiagnosisLayout = static_cast<uint8_t>(DeteriorationLayout::Diagnosis);
+
+inline constexpr DeteriorationField kDeteriorationPageFields[] = {
+    {DeteriorationField::Text, 0, kInBothLayouts},
+    {DeteriorationField::Answer, 0, kInBothLayouts},
+    {DeteriorationField::Text, 1, kInBothLayouts},
+    {DeteriorationField::Text, 2, kInBothLayouts},
+    {DeteriorationField::AnswerPair, 1, kInBothLayouts},
+    {DeteriorationField::Text, 3, kInBothLayouts},
+    {DeteriorationField::Text, 4, kInBothLayouts},
+    {DeteriorationField::Answer, 3, kInBothLayouts},
+    {DeteriorationField::Text, 5, kInBothLayouts},
+    {DeteriorationField::Text, 6, kInBothLayouts},
+    {DeteriorationField::Answer, 4, kInBothLayouts},
+    {DeteriorationField::Answer, 5, kInBothLayouts},
+    {DeteriorationField::Answer, 6, kInDiagnosisLayout},
+    {DeteriorationField::Text, 7, kInBothLayouts},
+    {DeteriorationField::Answer, 6, kInProjectLayout},
+    {DeteriorationField::Answer, 7, kInProjectLayout},
+    {DeteriorationField::Answer, 8, kInBothLayouts},
+    {DeteriorationField::Text, 9, kInBothLayouts},
+    {DeteriorationField::Text, 8, kInBothLayouts},
+    {DeteriorationField::Answer, 9, kInBothLayouts},
+    {DeteriorationField::Text, 10, kInBothLayouts},
+    {DeteriorationField::Answer, 10, kInProjectLayout},
+    {DeteriorationField::SpareText, 0, kInBothLayouts},
+    {DeteriorationField::Answer, 10, kInDiagnosisLayout},
+    {DeteriorationField::Answer, 11, kInBothLayouts},
+    {DeteriorationField::AnswerPair, 12, kInBothLayouts},
+    {DeteriorationField::AnswerPair, 14, kInBothLayouts},
+    {DeteriorationField::Answer, 16, kInProjectLayout},
+};
+
+// Reads or writes the page in the given layout; text(field) moves one text,
+// since the layouts store texts in different widths.
+template <class S, class TextField>
+void TransferDeteriorationFields(S& s, ProjectSettingsData& p, DeteriorationLayout layout, TextField text) {
+  for (const DeteriorationField& field : kDeteriorationPageFields) {
+    if ((field.layouts & static_cast<uint8_t>(layout)) == 0) continue;
+    switch (field.kind) {
+      case DeteriorationField::Text:
+        text(p.DeteriorationText[field.index]);
+        break;
+      case DeteriorationField::SpareText:
+        text(p.SpareDeteriorationText);
+        break;
+      case DeteriorationField::Answer:
+        IntNul(s, p.DeteriorationAnswer[field.index]);
+        break;
+      case DeteriorationField::AnswerPair:
+        Ints5(s, p.DeteriorationAnswer[field.index], p.DeteriorationAnswer[field.index + 1]);
+        s.Nul();
+        break;
+    }
+  }
+}
+
 template <class S>
 void TransferDeteriorationPage(S& s, ProjectSettingsData& p) {
-  auto text = [&](char16_t(&t)[80]) { s.Text(t, 162, 81); };
-  auto answer = [&](int i) { IntNul(s, p.DeteriorationAnswer[i]); };
-  auto pair = [&](int i) {
-    Ints5(s, p.DeteriorationAnswer[i], p.DeteriorationAnswer[i + 1]);
-    s.Nul();
-  };
-  auto& t = p.DeteriorationText;
-  text(t[0]);
-  answer(0);
-  text(t[1]);
-  text(t[2]);
-  pair(1);
-  text(t[3]);
-  text(t[4]);
-  answer(3);
-  text(t[5]);
-  text(t[6]);
-  answer(4);
-  answer(5);
-  text(t[7]);
-  answer(6);
-  answer(7);
-  answer(8);
-  text(t[9]);
-  text(t[8]);
-  answer(9);
-  text(t[10]);
-  answer(10);
-  text(p.SpareDeteriorationText);
-  answer(11);
-  pair(12);
-  pair(14);
-  answer(16);
+  TransferDeteriorationFields(s, p, DeteriorationLayout::Project,
+                              [&s](char16_t(&t)[80]) { s.Text(t, 162, 81); });
 }
 
 template <class S>

@@ -316,42 +316,6 @@ bool ReadElements(FieldReader& s, Yt8Layout layout) {
                   [&](SpareKind12Record& r) { return ReadSpareKind12(s, r); });
 }
 
-// The deterioration page of the diagnosis layout: without answer 7, the spare
-// text before answer 10.
-void ReadDiagnosisDeteriorationPage(FieldReader& s, ProjectSettingsData& p) {
-  auto text = [&](char16_t(&t)[80]) { Text8(s, t, 81); };
-  auto answer = [&](int i) { IntNul(s, p.DeteriorationAnswer[i]); };
-  auto pair = [&](int i) {
-    Ints5(s, p.DeteriorationAnswer[i], p.DeteriorationAnswer[i + 1]);
-    s.Nul();
-  };
-  auto& t = p.DeteriorationText;
-  text(t[0]);
-  answer(0);
-  text(t[1]);
-  text(t[2]);
-  pair(1);
-  text(t[3]);
-  text(t[4]);
-  answer(3);
-  text(t[5]);
-  text(t[6]);
-  answer(4);
-  answer(5);
-  answer(6);
-  text(t[7]);
-  answer(8);
-  text(t[9]);
-  text(t[8]);
-  answer(9);
-  text(t[10]);
-  text(p.SpareDeteriorationText);
-  answer(10);
-  answer(11);
-  pair(12);
-  pair(14);
-}
-
 // Items 1 to 32 of the diagnosis layout.
 bool ReadDiagnosisOutline(FieldReader& s) {
   ProjectSettingsData p = ProjectSettings;
@@ -374,10 +338,7 @@ bool ReadDiagnosisOutline(FieldReader& s) {
   for (auto& text : p.SpareDateText) Text8(s, text, 11);
   for (int32_t& v : p.BuildDateUnknown) IntNul(s, v);
   for (int32_t& v : p.RenovationDone) IntNul(s, v);
-  for (double& v : p.BuildingArea) MilliNul(s, v);
-  for (auto& storey : p.LawFloorArea)
-    for (double& v : storey) MilliNul(s, v);
-  for (double& v : p.TotalFloorArea) MilliNul(s, v);
+  TransferFloorAreas(s, p);
   IntNul(s, p.BuildingUse);
   s.Skip(6);
   MilliNul(s, p.RegionFactorZ);
@@ -396,7 +357,8 @@ bool ReadDiagnosisOutline(FieldReader& s) {
   Text8(s, p.CrackCauseText, 81);
   IntNul(s, p.FloorMaterial);
   s.Skip(81);
-  ReadDiagnosisDeteriorationPage(s, p);
+  TransferDeteriorationFields(s, p, DeteriorationLayout::Diagnosis,
+                              [&s](char16_t(&t)[80]) { Text8(s, t, 81); });
   IntNul(s, p.AtticStorage[0]);
   s.Skip(346);
   Ints5(s, p.DeteriorationAnswer[16], p.HorizontalBraces);

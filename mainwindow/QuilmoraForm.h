@@ -2,7 +2,9 @@
 // The main window: the plan in its scroll box, the control panel on the
 // right, the menus. It shows the state that the core keeps (MainWindow,
 // WindowTitle), turns the user's choices into the editing state and repaints
-// the plan, which recomputes everything on each full paint.
+// the plan, which recomputes everything on each full paint. The control
+// panel is built from its tables in ControlPanel.cpp; the file commands
+// behind the menu items and buttons are in MainMenuCommands.
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
@@ -24,6 +26,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QStatusBar;
+class QVBoxLayout;
 class TPlanScrollBox;
 struct HoverUpdate;
 
@@ -56,6 +59,20 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   // scrolls by the distance every axis moved (metres) so that the drawing
   // stays where it was on the screen.
   void GridChanged(double movedX = 0, double movedY = 0);
+
+  // What File > Open does with the file chosen and the start-up with the file
+  // named on the command line: the file read by the reader of its magic, the
+  // window titled, the plan rescaled, then SettleOpenedProject. False when
+  // the file could not be read at all (reported, nothing changed).
+  bool OpenProject(const std::string& path);
+  // The steps after a load, and after a cancelled open dialog over the model
+  // that stays: the axis-spacing warning armed, the recentring question, the
+  // zoom, the variant radio, the deterioration factor, the current state's
+  // results when a plan is current, and the building brought into view.
+  void SettleOpenedProject();
+  // The outline dialog that only OK leaves, then the current state's results
+  // again (the outline may have changed them).
+  void ConfirmOutlineOfOpenedProject();
 
   TPlanScrollBox* Gamen = nullptr;
   QStatusBar* StatusBar = nullptr;
@@ -121,6 +138,19 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   std::array<QLabel*, 5> MethodLabels{};
   QGroupBox* GroupBox2 = nullptr;
 
+  // A push button of the control panel: its component name, caption, member
+  // and command (none: it starts disabled), whether it starts enabled, and
+  // its cell where it stands in a grid.
+  struct PanelButton {
+    const char* name;
+    const char* caption;
+    QPushButton* TQuilmoraForm::*member;
+    void (TQuilmoraForm::*slot)();
+    bool enabled = true;
+    int row = 0;
+    int column = 0;
+  };
+
  public slots:
   void SheetPaint(Canvas& canvas);
   // A mouse button released on the plan at sheet pixels (x, y).
@@ -156,6 +186,7 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   void BrekkadoClick();
   void BkaberyouClick();
   void N3Click();
+  void BkabetsuikaClick();
   void BgaiyouClick();
   void HelpAbout1Execute();
 
@@ -176,7 +207,11 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   // Asks about unsaved edits and may refuse to close (File > Exit ends here too).
   void FormClose(QCloseEvent* event);
   void BuildControlPanel();
-  void BuildResultsPanel(QWidget* panel, class QVBoxLayout* column);
+  void BuildSelectorBoxes(QVBoxLayout* column);
+  void BuildModeBox(QVBoxLayout* column);
+  void BuildDisplayBox(QVBoxLayout* column);
+  QPushButton* AddPanelButton(QWidget* parent, const PanelButton& button);
+  void BuildResultsPanel(QWidget* panel, QVBoxLayout* column);
   void BuildMenus();
   void CentreView();
   void EditModeClick(int mode);
@@ -188,28 +223,11 @@ class TQuilmoraForm : public QMainWindow, public MainWindowPort {
   void AfterSheetPaint();
   void ApplyHoverUpdate(const HoverUpdate& update);
   void LoadCommandLineFile();
-  // What File > Open does with the file chosen and the start-up with the file
-  // named on the command line: the file read by the reader of its magic, the
-  // window titled, the plan rescaled, then SettleOpenedProject. False when
-  // the file could not be read at all (reported, nothing changed).
-  bool OpenProject(const std::string& path);
-  // The steps after a load, and after a cancelled open dialog over the model
-  // that stays: the axis-spacing warning armed, the recentring question, the
-  // zoom, the variant radio, the deterioration factor, the current state's
-  // results when a plan is current, and the building brought into view.
-  void SettleOpenedProject();
-  // The outline dialog that only OK leaves, then the current state's results
-  // again (the outline may have changed them).
-  void ConfirmOutlineOfOpenedProject();
   void ShowStartupDialogs();
   void ShowColumnVerdict();
   // Offers to move a model that lies off the middle of the grid, after a load.
   void RecentreModel();
-  // Saves with the backup of the file replaced; a failure is reported and
-  // leaves CurrentFilePath, the title and ModifiedFlag as they were.
-  bool SaveProject(const std::string& path);
   void ShowResultsPanel();
-  bool SaveProjectOnClose(const std::string& path);
 
   InstanceLock instanceLock_;  // stands for the named instance mutex
   bool terminated_ = false;

@@ -14,7 +14,10 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <algorithm>
+#include <array>
 #include <iterator>
+#include <tuple>
+#include <utility>
 
 #include "evaluation/DeteriorationFactor.h"
 #include "mainwindow/QuilmoraForm.h"
@@ -83,6 +86,53 @@ Widget* RedText(Widget* widget) {
 
 QLabel* Label(QWidget* parent, const char* caption, const char* name = nullptr) {
   return NewLabel(parent, name, caption);
+}
+
+// Under the foundation's and the floor's choices: the label of the class
+// they give, and the box of the checked switch that gives every part that
+// class, with its notes.
+struct ClassAndSwitch {
+  struct Widget {
+    const char* name;
+    const char* caption;
+  };
+  Widget classCaption, classLabel, box, uniformSwitch;
+  std::array<const char*, 3> notes;
+};
+
+const ClassAndSwitch kFoundationClass = {
+    {"Label161", "基礎の種類"},
+    {"Lkisoshu", "基礎Ⅲ"},
+    {"GroupBox39", "基礎の個別入力"},
+    {"Ckisokobetsu", "基礎(Ⅰ、Ⅱ、Ⅲ)の個別入力を行わない。(全て上記の基礎にする）"},
+    {"注） チェック無しの場合は下記で計算します。", "個別入力のある部分－－入力された基礎",
+     "個別入力のない部分－－上記の基礎"}};
+
+const ClassAndSwitch kFloorClass = {
+    {"Label244", "床仕様の種類"},
+    {"Lyukashu", "床仕様Ⅲ"},
+    {"GroupBox42", "床仕様の個別入力"},
+    {"Cyukakobetsu", "床仕様（Ⅰ、Ⅱ、Ⅲ）の個別入力を行わない。（上記床仕様で計算する）"},
+    {"注） チェック無しの場合は下記で計算します。", "一般診断法－－上記の床仕様",
+     "精密診断法－－個別入力が必須　入力無しの部分は床耐力無し"}};
+
+// The class label in cell (1, classColumn) of grid, the switch's box across
+// row 2.
+std::pair<QLabel*, QCheckBox*> AddClassAndSwitch(QGridLayout* grid, QWidget* parent, const ClassAndSwitch& c,
+                                                 int classColumn) {
+  auto* line = new QHBoxLayout;
+  line->addWidget(Label(parent, c.classCaption.caption, c.classCaption.name));
+  QLabel* label = Label(parent, c.classLabel.caption, c.classLabel.name);
+  line->addWidget(label);
+  grid->addLayout(line, 1, classColumn);
+  QGroupBox* box = NewGroupBox(parent, c.box.name, c.box.caption);
+  auto* column = new QVBoxLayout(box);
+  QCheckBox* uniform = NewCheckBox(box, c.uniformSwitch.name, c.uniformSwitch.caption);
+  uniform->setChecked(true);
+  column->addWidget(uniform);
+  for (const char* note : c.notes) column->addWidget(Label(box, note));
+  grid->addWidget(box, 2, 0, 1, classColumn + 1);
+  return {label, uniform};
 }
 
 QLineEdit* NewEdit(QWidget* parent, const std::string& name, int width) {
@@ -741,19 +791,15 @@ void TgaiyouDlg::ShowRuleState(const OutlineRuleState& s) {
   GroupBox178->setVisible(s.LoadGroupVisible);
 }
 
-void TgaiyouDlg::Rmodeb0Click() {
+void TgaiyouDlg::RevisionClick(int revision) {
   OutlineRuleState s = RuleState();
-  OutlineRevisionClick(s, Revision2012);
+  OutlineRevisionClick(s, revision);
   ShowRuleState(s);
   FormPaint();
 }
 
-void TgaiyouDlg::Rmodeb2Click() {
-  OutlineRuleState s = RuleState();
-  OutlineRevisionClick(s, Revision2025);
-  ShowRuleState(s);
-  FormPaint();
-}
+void TgaiyouDlg::Rmodeb0Click() { RevisionClick(Revision2012); }
+void TgaiyouDlg::Rmodeb2Click() { RevisionClick(Revision2025); }
 
 void TgaiyouDlg::MethodClick(int method) {
   ruleMethod_ = method;
@@ -773,17 +819,14 @@ void TgaiyouDlg::RequiredStrengthClick(int method) {
   update();
 }
 
-void TgaiyouDlg::Rhouhou1Click() {
+void TgaiyouDlg::OtherElementsClick(int method) {
   OutlineRuleState s = RuleState();
-  OutlineOtherElementsClick(s, OtherElementsMethod1);
+  OutlineOtherElementsClick(s, method);
   ShowRuleState(s);
 }
 
-void TgaiyouDlg::Rhouhou2Click() {
-  OutlineRuleState s = RuleState();
-  OutlineOtherElementsClick(s, OtherElementsMethod2);
-  ShowRuleState(s);
-}
+void TgaiyouDlg::Rhouhou1Click() { OtherElementsClick(OtherElementsMethod1); }
+void TgaiyouDlg::Rhouhou2Click() { OtherElementsClick(OtherElementsMethod2); }
 
 void TgaiyouDlg::CsekisetChange() {
   if (Rseki1) Rseki1->setEnabled(Csekiset->currentIndex() != 0);
@@ -1044,6 +1087,14 @@ void TgaiyouDlg::reject() {
 
 // --- The foundation, deterioration, conditions and display pages -------------
 
+RadioRow TgaiyouDlg::CalculationRadios(QGridLayout* grid, QWidget* parent, const OutlineRadioGroup& group,
+                                       int row, int column) {
+  QGroupBox* box = SettingBox(parent, group, kCalculationColour);
+  RadioRow radios = Radios(group, box, new QHBoxLayout(box));
+  grid->addWidget(box, row, column);
+  return radios;
+}
+
 void TgaiyouDlg::BuildFoundationPage() {
   TabSheet9 = Named(new QWidget, "TabSheet9");
   auto* page = new QVBoxLayout(TabSheet9);
@@ -1057,55 +1108,17 @@ void TgaiyouDlg::BuildFoundationPage() {
   Ekisomemo = BoundEdit(GBox18, OutlineFoundationTexts[0]);
   types->addWidget(Ekisomemo);
   kiso->addWidget(GBox18, 0, 0, 1, 3);
-  QGroupBox* GBox101 = SettingBox(GBox13, CracksGroup, kCalculationColour);
-  cracks_ = Radios(CracksGroup, GBox101, new QHBoxLayout(GBox101));
-  kiso->addWidget(GBox101, 1, 0);
-  QGroupBox* GBox102 = SettingBox(GBox13, TieBeamsGroup, kCalculationColour);
-  tieBeams_ = Radios(TieBeamsGroup, GBox102, new QHBoxLayout(GBox102));
-  kiso->addWidget(GBox102, 1, 1);
-  auto* kisoClass = new QHBoxLayout;
-  kisoClass->addWidget(Label(GBox13, "基礎の種類", "Label161"));
-  Lkisoshu = Label(GBox13, "基礎Ⅲ", "Lkisoshu");
-  kisoClass->addWidget(Lkisoshu);
-  kiso->addLayout(kisoClass, 1, 2);
-  QGroupBox* GroupBox39 = NewGroupBox(GBox13, "GroupBox39", "基礎の個別入力");
-  auto* kisoUniform = new QVBoxLayout(GroupBox39);
-  Ckisokobetsu =
-      NewCheckBox(GroupBox39, "Ckisokobetsu", "基礎(Ⅰ、Ⅱ、Ⅲ)の個別入力を行わない。(全て上記の基礎にする）");
-  Ckisokobetsu->setChecked(true);
-  kisoUniform->addWidget(Ckisokobetsu);
-  for (const char* note : {"注） チェック無しの場合は下記で計算します。",
-                           "個別入力のある部分－－入力された基礎", "個別入力のない部分－－上記の基礎"})
-    kisoUniform->addWidget(Label(GroupBox39, note));
-  kiso->addWidget(GroupBox39, 2, 0, 1, 3);
+  cracks_ = CalculationRadios(kiso, GBox13, CracksGroup, 1, 0);
+  tieBeams_ = CalculationRadios(kiso, GBox13, TieBeamsGroup, 1, 1);
+  std::tie(Lkisoshu, Ckisokobetsu) = AddClassAndSwitch(kiso, GBox13, kFoundationClass, 2);
   page->addWidget(GBox13);
 
   QGroupBox* GBox14 = NewGroupBox(TabSheet9, "GBox14", "床仕様（１階・２階 天井面）");
   auto* yuka = new QGridLayout(GBox14);
-  QGroupBox* GroupBox14 = SettingBox(GBox14, FloorMaterialGroup, kCalculationColour);
-  floor_ = Radios(FloorMaterialGroup, GroupBox14, new QHBoxLayout(GroupBox14));
-  yuka->addWidget(GroupBox14, 0, 0);
-  QGroupBox* GroupBox12 = SettingBox(GBox14, BracesGroup, kCalculationColour);
-  braces_ = Radios(BracesGroup, GroupBox12, new QHBoxLayout(GroupBox12));
-  yuka->addWidget(GroupBox12, 0, 1);
-  QGroupBox* GroupBox11 = SettingBox(GBox14, AtriumGroup, kCalculationColour);
-  atrium_ = Radios(AtriumGroup, GroupBox11, new QHBoxLayout(GroupBox11));
-  yuka->addWidget(GroupBox11, 1, 0);
-  auto* yukaClass = new QHBoxLayout;
-  yukaClass->addWidget(Label(GBox14, "床仕様の種類", "Label244"));
-  Lyukashu = Label(GBox14, "床仕様Ⅲ", "Lyukashu");
-  yukaClass->addWidget(Lyukashu);
-  yuka->addLayout(yukaClass, 1, 1);
-  QGroupBox* GroupBox42 = NewGroupBox(GBox14, "GroupBox42", "床仕様の個別入力");
-  auto* yukaUniform = new QVBoxLayout(GroupBox42);
-  Cyukakobetsu = NewCheckBox(GroupBox42, "Cyukakobetsu",
-                             "床仕様（Ⅰ、Ⅱ、Ⅲ）の個別入力を行わない。（上記床仕様で計算する）");
-  Cyukakobetsu->setChecked(true);
-  yukaUniform->addWidget(Cyukakobetsu);
-  for (const char* note : {"注） チェック無しの場合は下記で計算します。", "一般診断法－－上記の床仕様",
-                           "精密診断法－－個別入力が必須　入力無しの部分は床耐力無し"})
-    yukaUniform->addWidget(Label(GroupBox42, note));
-  yuka->addWidget(GroupBox42, 2, 0, 1, 2);
+  floor_ = CalculationRadios(yuka, GBox14, FloorMaterialGroup, 0, 0);
+  braces_ = CalculationRadios(yuka, GBox14, BracesGroup, 0, 1);
+  atrium_ = CalculationRadios(yuka, GBox14, AtriumGroup, 1, 0);
+  std::tie(Lyukashu, Cyukakobetsu) = AddClassAndSwitch(yuka, GBox14, kFloorClass, 1);
   page->addWidget(GBox14);
 
   auto* groundRow = new QHBoxLayout;
@@ -1160,6 +1173,14 @@ void TgaiyouDlg::BuildDeteriorationPage() {
   auto* page = new QGridLayout(TabSheet20);
   const auto box = [this](QWidget* parent, int entry) {
     return SettingBox(parent, AnswerGroup(entry), kDeteriorationColour);
+  };
+  // An answer's box with its radios in a row or a column.
+  const auto answerBox = [this, &box](QWidget* parent, int entry, Qt::Orientation direction) {
+    QGroupBox* group = box(parent, entry);
+    QBoxLayout* radios = direction == Qt::Horizontal ? static_cast<QBoxLayout*>(new QHBoxLayout(group))
+                                                     : new QVBoxLayout(group);
+    answers_[entry] = Radios(AnswerGroup(entry), group, radios);
+    return group;
   };
   const auto text = [this](QWidget* parent, QGridLayout* grid, int entry, const char* caption, int row,
                            int column) {
@@ -1231,11 +1252,8 @@ void TgaiyouDlg::BuildDeteriorationPage() {
   balcony->addWidget(answers_[kBalcony].Radio(0), 0, 0);
   balcony->addWidget(answers_[kBalcony].Radio(1), 0, 1);
   text(GBox25, balcony, 7, "材質", 0, 2);
-  for (int entry = 6; entry <= 8; ++entry) {
-    QGroupBox* group = box(GBox25, entry);
-    answers_[entry] = Radios(AnswerGroup(entry), group, new QVBoxLayout(group));
-    balcony->addWidget(group, entry - 5, 0, 1, 4);
-  }
+  for (int entry = 6; entry <= 8; ++entry)
+    balcony->addWidget(answerBox(GBox25, entry, Qt::Vertical), entry - 5, 0, 1, 4);
   page->addWidget(GBox25, 0, 1, 2, 1);
 
   // Inner walls.
@@ -1253,11 +1271,7 @@ void TgaiyouDlg::BuildDeteriorationPage() {
   // The bathroom; its 下地 edit is bound to nothing.
   QGroupBox* GBox27 = Coloured(NewGroupBox(TabSheet20, "GBox27", "内壁（浴室）"), kDeteriorationColour);
   auto* bath = new QGridLayout(GBox27);
-  for (int entry : {10, 11}) {
-    QGroupBox* group = box(GBox27, entry);
-    answers_[entry] = Radios(AnswerGroup(entry), group, new QHBoxLayout(group));
-    bath->addWidget(group, 0, entry - 10);
-  }
+  for (int entry : {10, 11}) bath->addWidget(answerBox(GBox27, entry, Qt::Horizontal), 0, entry - 10);
   Eyokurek10 = NewCheckBox(GBox27, "Eyokurek10", "タイル壁：目地の亀裂、タイルの割れがある");
   Eyokurek11 = NewCheckBox(GBox27, "Eyokurek11", "タイル以外：水侵み痕、変色、亀裂、カビ、腐朽、蟻害がある");
   bath->addWidget(Eyokurek10, 1, 0, 1, 2);
@@ -1272,11 +1286,7 @@ void TgaiyouDlg::BuildDeteriorationPage() {
   // Floors and under-floor members.
   QGroupBox* GBox31 = Coloured(NewGroupBox(TabSheet20, "GBox31", "床面　床下"), kDeteriorationColour);
   auto* floors = new QVBoxLayout(GBox31);
-  for (int entry : {14, 15}) {
-    QGroupBox* group = box(GBox31, entry);
-    answers_[entry] = Radios(AnswerGroup(entry), group, new QHBoxLayout(group));
-    floors->addWidget(group);
-  }
+  for (int entry : {14, 15}) floors->addWidget(answerBox(GBox31, entry, Qt::Horizontal));
   page->addWidget(GBox31, 3, 1);
   QGroupBox* GBox33 = box(TabSheet20, 16);
   auto* underFloor = new QGridLayout(GBox33);

@@ -10,6 +10,7 @@
 #include "presentation/OutlineRules.h"
 #include "presentation/OutlineSheet.h"
 
+class QGridLayout;
 class QScrollArea;
 
 class TgaiyouDlg : public QDialog {
@@ -174,10 +175,16 @@ class TgaiyouDlg : public QDialog {
   bool CheckAreas();
   // The radios of a group, laid out in layout (may be null) in choice order.
   RadioRow Radios(const OutlineRadioGroup& group, QWidget* parent, QLayout* layout, int variant = 0);
+  // A setting of the calculation as a box of radios in one row, in cell
+  // (row, column) of grid.
+  RadioRow CalculationRadios(QGridLayout* grid, QWidget* parent, const OutlineRadioGroup& group, int row,
+                             int column);
 
   OutlineRuleState RuleState() const;
   void ShowRuleState(const OutlineRuleState& s);
   void MethodClick(int method);
+  void RevisionClick(int revision);
+  void OtherElementsClick(int method);
 
   void ShowRadios(const RadioRow& row, const OutlineRadioGroup& group, int variant = 0);
   void StoreRadios(const RadioRow& row, const OutlineRadioGroup& group, int variant = 0);

@@ -122,6 +122,27 @@ bool DrawAreaTriangleRows(ReportLines& lines, const AreaRowLayout& layout, const
       });
 }
 
+namespace {
+
+bool DrawFloorAreaHeads(ReportLines& lines, const std::array<const char16_t*, 2>& heads) {
+  if (!lines.Line(5, heads[0]) || !lines.Line(3.5, heads[1])) return false;
+  lines.Gap(1);
+  return true;
+}
+
+}  // namespace
+
+bool DrawFloorAreaTables(ReportLines& lines, const FloorAreaTableHeads& heads, const AreaRowSource& source,
+                         int32_t v, int32_t s) {
+  if (CountOf(RoofFloorRectCount, v, s, MaxRoofFloorRectsPerStorey) > 0 &&
+      (!DrawFloorAreaHeads(lines, heads.Rectangle) ||
+       !DrawAreaRectangleRows(lines, FloorAreaRowLayout, source, v, s)))
+    return false;
+  return CountOf(RoofFloorTriangleCount, v, s, MaxRoofFloorTrianglesPerStorey) <= 0 ||
+         (DrawFloorAreaHeads(lines, heads.Triangle) &&
+          DrawAreaTriangleRows(lines, FloorAreaRowLayout, source, v, s));
+}
+
 double AddedLoadArea(double area, double addedLoad, int32_t weightClass) {
   return area * addedLoad / 1000 / WeightClassDivisorTable[ClampInt(weightClass, 0, 2)];
 }

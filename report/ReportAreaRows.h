@@ -90,6 +90,17 @@ std::u16string AreaTriangleRowText(const AreaRowLayout& layout, int32_t number,
 [[nodiscard]] bool DrawAreaTriangleRows(ReportLines& lines, const AreaRowLayout& layout,
                                         const AreaRowSource& source, int32_t v, int32_t s);
 
+// The floor-area tables of the required strength and of the wall quantity:
+// for the rectangles, then for the triangles, when storey s of variant v has
+// any, the family's two head lines (5 mm, then 3.5 mm below), a 1 mm gap and
+// the rows in FloorAreaRowLayout. False as for the rows.
+struct FloorAreaTableHeads {
+  std::array<const char16_t*, 2> Rectangle;
+  std::array<const char16_t*, 2> Triangle;
+};
+[[nodiscard]] bool DrawFloorAreaTables(ReportLines& lines, const FloorAreaTableHeads& heads,
+                                       const AreaRowSource& source, int32_t v, int32_t s);
+
 // An added load (N/m²) on an area (m²) as the floor area of equal weight:
 // area x load / 1000 / the divisor of the building's weight class.
 double AddedLoadArea(double area, double addedLoad, int32_t weightClass);

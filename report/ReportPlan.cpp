@@ -29,17 +29,18 @@
 #include "rendering/ColumnLayer.h"
 #include "rendering/WallSymbols.h"
 #include "report/ReportFamilies.h"
+#include "report/ReportPlanDrawing.h"
 #include "report/ReportPrinting.h"
 
 namespace {
 
+using namespace report_plan;
+
 constexpr double Pi = 3.14159265358979323846;
-constexpr int32_t Black = 0x000000;
 constexpr int32_t White = 0xFFFFFF;
 constexpr int32_t LightGrey = 0xC0C0C0;
 constexpr int32_t FontRed = 0x0000FF;
 constexpr int32_t QuarterLineColour = 0x0000FF;
-constexpr const char16_t* GothicFace = u"ＭＳ ゴシック";
 constexpr const char16_t* VerticalGothicFace = u"@ＭＳ ゴシック";
 
 // Half the wall thickness and half the column size, m.
@@ -74,37 +75,6 @@ struct PlanContext {
   int32_t PY(int32_t j) const { return Px(AxisYPos(j)); }
   int32_t Mm(double mm) const { return MmToUnits(mm, ppm); }
 };
-
-void SetFont(Canvas& canvas, int32_t height, int32_t width, int32_t escapement = 0,
-             const char16_t* face = GothicFace) {
-  FontDescription font = PlanFont(height, width, escapement);
-  font.FaceName = face;
-  canvas.SetFont(font);
-  canvas.SetFontColour(Black);
-}
-
-void SetPen(Canvas& canvas, int32_t colour, int32_t width, PenStyle style = PenStyle::Solid,
-            PenMode mode = PenMode::Copy) {
-  canvas.SetPenColour(colour);
-  canvas.SetPenWidth(width);
-  canvas.SetPenStyle(style);
-  canvas.SetPenMode(mode);
-}
-
-void SetBrush(Canvas& canvas, int32_t colour, BrushStyle style) {
-  canvas.SetBrushColour(colour);
-  canvas.SetBrushStyle(style);
-}
-
-void Line(Canvas& canvas, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-  canvas.MoveTo(x1, y1);
-  canvas.LineTo(x2, y2);
-}
-
-// A text centred on x.
-void TextCentred(Canvas& canvas, double x, int32_t y, std::u16string_view text) {
-  canvas.TextOut(TruncToInt(x - canvas.TextWidth(text) / 2), y, text);
-}
 
 std::u16string_view SymbolText(const char16_t* symbol, int capacity) {
   std::size_t n = 0;
@@ -766,56 +736,7 @@ void DrawCentres(const PlanContext& p) {
   canvas.Rectangle(TruncToInt(gx - hx), TruncToInt(gy - hy), TruncToInt(gx + hx), TruncToInt(gy + hy));
 }
 
-void DrawPanel(Canvas& canvas, const WallFrame& frame, int32_t row, WallFace face) {
-  if (row < 2 || row >= PanelTableRows) return;
-  SetPen(canvas, ColourAt(PanelColours, row, PanelColours[0]), PanelPenWidth(PanelTable[row].Strength));
-  DrawPanelLine(canvas, frame, face, PanelTable[row].DisplayKind);
-}
-
 }  // namespace
-
-double ReportPlanBoxMm(ReportPlanKind kind) {
-  return kind == PlanOnPlanPage || kind == PlanAxesOnly || kind < 0 || kind > 7 ? 150 : 100;
-}
-
-double ReportPlanScale(ReportPlanKind kind, double pixelsPerMm) {
-  const double boxMm = ReportPlanBoxMm(kind);
-  const double cap = 20 * pixelsPerMm;
-  const bool extentUsed = ModelExtentMinX >= 0 && ModelExtentMaxX < GridAxisCountX && ModelExtentMinY >= 0 &&
-                          ModelExtentMaxY < GridAxisCountY;
-  // A reversed extent (an empty model) has a negative side; a zero side
-  // gives an unbounded quotient: both end at the cap of 20 mm per metre.
-  const double larger = extentUsed ? MaxDouble(AxisX(ModelExtentMaxX) - AxisX(ModelExtentMinX),
-                                               AxisY(ModelExtentMaxY) - AxisY(ModelExtentMinY))
-                                   : -1;
-  double c = boxMm * pixelsPerMm / larger;
-  if (c > cap) c = cap;
-  if (c < 0) c = cap;
-  return c;
-}
-
-int32_t WallLineColourOf(int32_t noStrength, int32_t partition, int32_t openingKind) {
-  const bool known = (noStrength == 0 || noStrength == 1) && (partition == 0 || partition == 1) &&
-                     openingKind >= 0 && openingKind <= 3;
-  return known ? WallLineColours[8 * noStrength + 4 * partition + openingKind] : WallLineColours[0];
-}
-
-void DrawWallMakeUp(Canvas& canvas, const WallFrame& frame, const WallRecord& wall) {
-  if (!frame.Drawable) return;
-  if (wall.MudWallKind >= 2 && wall.MudWallKind <= 5) {
-    SetPen(canvas, MudWallColour, TruncToInt(wall.MudWallKind * frame.Unit / 5));
-    DrawMudWallLine(canvas, frame);
-  }
-  if (wall.BraceKind >= 2 && wall.BraceKind <= 10) {
-    const int32_t joint = ClampInt(wall.BraceEndJoint, 0, 3);
-    const int32_t colour = ColourAt(BraceColours, BraceColourIndex[wall.BraceKind][joint], BraceColours[0]);
-    SetPen(canvas, colour, 1);
-    SetBrush(canvas, colour, BrushStyle::Solid);
-    DrawBraceWedges(canvas, frame, wall.BraceKind, wall.BraceArrangement);
-  }
-  DrawPanel(canvas, frame, wall.PanelLeft, WallFace::Left);
-  DrawPanel(canvas, frame, wall.PanelRight, WallFace::Right);
-}
 
 void DrawReportPlan(Canvas& canvas, ReportPlanKind kindArg, int32_t storey, double pixelsPerMm,
                     int32_t wantedPage) {

@@ -5,6 +5,7 @@
 // The load take-off weighs areas, walls and gable walls by the analysis's own
 // rules, and its sums of one call feed the summary's storey weights.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -61,7 +62,17 @@ double MixedStructureFactor() {
 
 constexpr AreaCodeSet EavesCodes = AreaCodes({10, 11, 12, 13});
 
-bool DrawFloorAreaTables(ReportLines& lines, int32_t v, int32_t s, int32_t m) {
+const FloorAreaTableHeads FloorAreaHeads = {
+    {u"矩形　　　                       重付     左下      左下      右上      右上        矩形     "
+     u"算定用   　追加   　追加",
+     u"No.　     種類　　　             係数      (X)       (Y)       (X)       (Y)        "
+     u"面積      面積      荷重 　　面積"},
+    {u"三角　　　                       重付   No.1   No.1   No.2   No.2   No.3   No.3     三角     "
+     u"算定用   　追加   　追加",
+     u"No.      種類　　　              係数    (X)    (Y)    (X)    (Y)    (X)    (Y)     "
+     u"面積      面積      荷重 　　面積"}};
+
+bool DrawStoreyFloorAreas(ReportLines& lines, int32_t v, int32_t s, int32_t m) {
   const int32_t weightClass = ProjectSettings.WeightClass[v];
   AreaRowSource source;
   source.Factors = m == RequiredBySimpleTable ? SimpleCalcAreaFactorTable : CalcAreaFactorTable;
@@ -75,30 +86,7 @@ bool DrawFloorAreaTables(ReportLines& lines, int32_t v, int32_t s, int32_t m) {
     return AreaRowValues{{area, TriCalcArea[v][s][i], load, AddedLoadArea(area, load, weightClass)}};
   };
 
-  if (CountOf(RoofFloorRectCount, v, s, MaxRoofFloorRectsPerStorey) > 0) {
-    if (!lines.Line(
-            5,
-            u"矩形　　　                       重付     左下      左下      右上      右上        矩形     "
-            u"算定用   　追加   　追加") ||
-        !lines.Line(3.5,
-                    u"No.　     種類　　　             係数      (X)       (Y)       (X)       (Y)        "
-                    u"面積      面積      荷重 　　面積"))
-      return false;
-    lines.Gap(1);
-    if (!DrawAreaRectangleRows(lines, FloorAreaRowLayout, source, v, s)) return false;
-  }
-  if (CountOf(RoofFloorTriangleCount, v, s, MaxRoofFloorTrianglesPerStorey) > 0) {
-    if (!lines.Line(
-            5,
-            u"三角　　　                       重付   No.1   No.1   No.2   No.2   No.3   No.3     三角     "
-            u"算定用   　追加   　追加") ||
-        !lines.Line(3.5,
-                    u"No.      種類　　　              係数    (X)    (Y)    (X)    (Y)    (X)    (Y)     "
-                    u"面積      面積      荷重 　　面積"))
-      return false;
-    lines.Gap(1);
-    if (!DrawAreaTriangleRows(lines, FloorAreaRowLayout, source, v, s)) return false;
-  }
+  if (!DrawFloorAreaTables(lines, FloorAreaHeads, source, v, s)) return false;
   if (!lines.Line(5,
                   FormatW(u"　計　　　                                                                       "
                           u"%8.3f  %8.3f",
@@ -170,65 +158,81 @@ std::u16string AreaKind(int32_t areaCode) {
   return name;
 }
 
-bool DrawAreaWeights(ReportLines& lines, int32_t v, int32_t s, bool snow, PageSums& sums) {
-  const std::u16string snowHead = snow ? u"      積雪時" : u"";
+// The head lines of a load take-off table, with their gaps: the first
+// stands firstStepMm below what is above it.
+bool DrawTableHeads(ReportLines& lines, double firstStepMm, std::u16string_view first,
+                    std::u16string_view second, std::u16string_view units) {
+  if (!lines.Line(firstStepMm, first) || !lines.Line(3.5, second)) return false;
+  lines.Gap(1);
+  if (!lines.Line(3.5, units)) return false;
+  lines.Gap(1);
+  return true;
+}
+
+// What tells the rectangle table of the area weights from the triangle table.
+struct AreaWeightTable {
+  double FirstStepMm;
+  const char16_t* Head;
+  const char16_t* Columns;
+  const char16_t* SnowColumn;  // appended to Columns with snow
+};
+
+const AreaWeightTable RectangleWeightTable = {
+    5,
+    u"矩形                       左下       左下       右上       右上        矩形     "
+    u"単位面積当たりの重量　　 矩形",
+    u"No.      種類              (X)        (Y)        (X)        (Y)         面積     固定    積載    "
+    u"追加　　 重量",
+    u"    (矩形重量)"};
+const AreaWeightTable TriangleWeightTable = {
+    10,
+    u"三角                      No.1   No.1   No.2   No.2   No.3   No.3       三角     "
+    u"単位面積当たりの重量　　 三角",
+    u"No.      種類              (X)    (Y)    (X)    (Y)    (X)    (Y)       面積     固定    積載    "
+    u"追加　　 重量",
+    u"    (三角重量)"};
+
+std::u16string CornerCells(const RoofFloorRectRecord& r) {
+  const auto c = RectangleCornerNames(r);
+  return FormatW(u"%-6s     %-6s     %-6s     %-6s   ", c[0], c[1], c[2], c[3]);
+}
+
+std::u16string CornerCells(const RoofFloorTriangleRecord& t) {
+  const auto c = TriangleCornerNames(t);
+  return FormatW(u"%-6s %-6s %-6s %-6s %-6s %-6s ", c[0], c[1], c[2], c[3], c[4], c[5]);
+}
+
+// One table of the area weights: its heads, then a row per record of the
+// storey with its corners, area, unit loads and weight.
+template <class Record>
+bool DrawAreaWeightTable(ReportLines& lines, const AreaWeightTable& table, const Record* records,
+                         const double* areas, int32_t count, int32_t s, bool snow, PageSums& sums) {
+  if (count <= 0) return true;
   const std::u16string units =
       std::u16string(
           u"                                                                        (㎡)    (N/㎡)  "
           u"(N/㎡)  (N/㎡)    (KN)") +
       (snow ? u"       (kN)" : u"");
-
-  const int32_t rects = CountOf(RoofFloorRectCount, v, s, MaxRoofFloorRectsPerStorey);
-  if (rects > 0) {
-    if (!lines.Line(5,
-                    u"矩形                       左下       左下       右上       右上        矩形     "
-                    u"単位面積当たりの重量　　 矩形" +
-                        snowHead) ||
-        !lines.Line(3.5,
-                    std::u16string(u"No.      種類              (X)        (Y)        (X)        (Y)         "
-                                   u"面積     固定    積載    追加　　 重量") +
-                        (snow ? u"    (矩形重量)" : u"")))
-      return false;
-    lines.Gap(1);
-    if (!lines.Line(3.5, units)) return false;
-    lines.Gap(1);
-    for (int32_t i = 0; i < rects; ++i) {
-      const RoofFloorRectRecord& r = RoofFloorRects[v][s][i];
-      const double area = RectWeightArea[v][s][i];
-      const auto c = RectangleCornerNames(r);
-      const std::u16string row =
-          FormatW(u"%s%-6s     %-6s     %-6s     %-6s   %8.3f %7.0f %7.0f %7.0f　",
-                  NumberAndKind(i + 1, AreaKind(r.AreaCode)).c_str(), c[0], c[1], c[2], c[3], area,
-                  UnitDeadLoad(r.AreaCode, r.DeadLoad), r.LiveLoad, r.AddedLoad);
-      if (!DrawWeightRow(lines, r, area, row, s, snow, sums)) return false;
-    }
+  if (!DrawTableHeads(lines, table.FirstStepMm, std::u16string(table.Head) + (snow ? u"      積雪時" : u""),
+                      std::u16string(table.Columns) + (snow ? table.SnowColumn : u""), units))
+    return false;
+  for (int32_t i = 0; i < count; ++i) {
+    const Record& r = records[i];
+    const std::u16string row = NumberAndKind(i + 1, AreaKind(r.AreaCode)) + CornerCells(r) +
+                               FormatW(u"%8.3f %7.0f %7.0f %7.0f　", areas[i],
+                                       UnitDeadLoad(r.AreaCode, r.DeadLoad), r.LiveLoad, r.AddedLoad);
+    if (!DrawWeightRow(lines, r, areas[i], row, s, snow, sums)) return false;
   }
+  return true;
+}
 
-  const int32_t triangles = CountOf(RoofFloorTriangleCount, v, s, MaxRoofFloorTrianglesPerStorey);
-  if (triangles > 0) {
-    if (!lines.Line(10,
-                    u"三角                      No.1   No.1   No.2   No.2   No.3   No.3       三角     "
-                    u"単位面積当たりの重量　　 三角" +
-                        snowHead) ||
-        !lines.Line(3.5,
-                    std::u16string(u"No.      種類              (X)    (Y)    (X)    (Y)    (X)    (Y)       "
-                                   u"面積     固定    積載    追加　　 重量") +
-                        (snow ? u"    (三角重量)" : u"")))
-      return false;
-    lines.Gap(1);
-    if (!lines.Line(3.5, units)) return false;
-    lines.Gap(1);
-    for (int32_t i = 0; i < triangles; ++i) {
-      const RoofFloorTriangleRecord& t = RoofFloorTriangles[v][s][i];
-      const double area = TriWeightArea[v][s][i];
-      const auto c = TriangleCornerNames(t);
-      const std::u16string row =
-          FormatW(u"%s%-6s %-6s %-6s %-6s %-6s %-6s %8.3f %7.0f %7.0f %7.0f　",
-                  NumberAndKind(i + 1, AreaKind(t.AreaCode)).c_str(), c[0], c[1], c[2], c[3], c[4], c[5],
-                  area, UnitDeadLoad(t.AreaCode, t.DeadLoad), t.LiveLoad, t.AddedLoad);
-      if (!DrawWeightRow(lines, t, area, row, s, snow, sums)) return false;
-    }
-  }
+bool DrawAreaWeights(ReportLines& lines, int32_t v, int32_t s, bool snow, PageSums& sums) {
+  if (!DrawAreaWeightTable(lines, RectangleWeightTable, RoofFloorRects[v][s], RectWeightArea[v][s],
+                           CountOf(RoofFloorRectCount, v, s, MaxRoofFloorRectsPerStorey), s, snow, sums) ||
+      !DrawAreaWeightTable(lines, TriangleWeightTable, RoofFloorTriangles[v][s], TriWeightArea[v][s],
+                           CountOf(RoofFloorTriangleCount, v, s, MaxRoofFloorTrianglesPerStorey), s, snow,
+                           sums))
+    return false;
 
   if (sums.RoofFloor[s] != 0) {
     std::u16string total = FormatW(
@@ -241,79 +245,93 @@ bool DrawAreaWeights(ReportLines& lines, int32_t v, int32_t s, bool snow, PageSu
   return true;
 }
 
-// The four head lines of the wall and gable tables, with their gaps.
-bool DrawWallHeads(ReportLines& lines, const char16_t* first, const char16_t* second, const char16_t* units) {
-  if (!lines.Line(10, first) || !lines.Line(3.5, second)) return false;
-  lines.Gap(1);
-  if (!lines.Line(3.5, units)) return false;
-  lines.Gap(1);
-  return true;
-}
+// A row of the wall or gable table besides its two ends: the kind, three
+// measures (a wall's length, height and area; a gable's length, height and
+// slope), the unit weight (N/m²) and the weight (kN, 0 for one off the grid,
+// which the analysis leaves out of the level weights).
+struct LineWeightRow {
+  const char16_t* Kind;
+  std::array<double, 3> Measures;
+  double UnitWeight;
+  double Weight;
+};
 
-bool DrawWallWeights(ReportLines& lines, int32_t v, int32_t s, PageSums& sums) {
-  const int32_t walls = WallCountOf(v, s);
-  if (walls <= 0) return true;
-  if (!DrawWallHeads(
-          lines,
-          u"壁　                       始点       始点       終点       終点             　　　　　　　    "
-          u"単位面積　  壁",
-          u"No.      種類              (X)        (Y)        (X)        (Y)         長さ    高さ    面積    "
-          u"の重量    重量",
-          u"                                                                        (ｍ)    (ｍ)    (㎡)    "
-          u"(N/㎡)    (KN)"))
-    return false;
-  for (int32_t i = 0; i < walls; ++i) {
-    const WallRecord& wall = Walls[v][s][i];
-    const WallCaseResult& result = WallResults[v][s][i].Blocks[0];
-    const double length = result.Length;
-    const double height = wall.Height != 0 ? wall.Height : ProjectSettings.StoreyHeight[v][s];
-    const double unit = WallUnitWeight(wall, result.WallType);
-    // A wall off the grid is left out of the level weights, as the analysis does.
-    const bool weighed = OnGrid(wall.X1, wall.Y1) && OnGrid(wall.X2, wall.Y2);
-    const double weight = weighed ? length * height * unit / 1000 : 0.0;
-    sums.Wall[s] += weight;
+struct LineWeightTable {
+  const char16_t* Head;
+  const char16_t* Columns;
+  const char16_t* Units;
+  const char16_t* TotalFormat;  // the storey number and the table's sum
+};
+
+// The wall or gable table of storey s, its rows added to sum.
+template <class Record, class RowOf>
+bool DrawLineWeightTable(ReportLines& lines, const LineWeightTable& table, const Record* records,
+                         int32_t count, RowOf rowOf, int32_t s, double& sum) {
+  if (count <= 0) return true;
+  if (!DrawTableHeads(lines, 10, table.Head, table.Columns, table.Units)) return false;
+  for (int32_t i = 0; i < count; ++i) {
+    const Record& e = records[i];
+    const LineWeightRow r = rowOf(e, i);
+    sum += r.Weight;
     const std::u16string row =
         FormatW(u"%s%-6s     %-6s     %-6s     %-6s     %6.3f  %6.3f  %6.3f  %6.0f    %6.3f",
-                NumberAndKind(i + 1, LabelAt(WallTypeLabels, result.WallType)).c_str(), AxisNameX(wall.X1),
-                AxisNameY(wall.Y1), AxisNameX(wall.X2), AxisNameY(wall.Y2), length, height, length * height,
-                unit, weight);
+                NumberAndKind(i + 1, r.Kind).c_str(), AxisNameX(e.X1), AxisNameY(e.Y1), AxisNameX(e.X2),
+                AxisNameY(e.Y2), r.Measures[0], r.Measures[1], r.Measures[2], r.UnitWeight, r.Weight);
     if (!lines.Line(4, row) || !lines.BreakAfterRow(RowBreakMm)) return false;
   }
-  return lines.Line(10, FormatW(u"　                                                                         "
-                                u"              %2i階壁計  ＝  %8.3f",
-                                s + 1, sums.Wall[s]));
+  return lines.Line(10, FormatW(table.TotalFormat, s + 1, sum));
+}
+
+const LineWeightTable WallWeightTable = {
+    u"壁　                       始点       始点       終点       終点             　　　　　　　    "
+    u"単位面積　  壁",
+    u"No.      種類              (X)        (Y)        (X)        (Y)         長さ    高さ    面積    "
+    u"の重量    重量",
+    u"                                                                        (ｍ)    (ｍ)    (㎡)    "
+    u"(N/㎡)    (KN)",
+    u"　                                                                         "
+    u"              %2i階壁計  ＝  %8.3f"};
+
+const LineWeightTable GableWeightTable = {
+    u"矢切等                     始点       始点       終点       終点             "
+    u"　　　　　　　　　単位面積　矢切等",
+    u"No.      種類              (X)        (Y)        (X)        (Y)         長さ  　高さ  　勾配  "
+    u"　の重量  　重量",
+    u"                                                                        (ｍ)  　(ｍ)  　(分)    "
+    u"(N/㎡)    (KN)",
+    u"　                                                                         "
+    u"          %2i階矢切等計  ＝  %8.3f"};
+
+bool DrawWallWeights(ReportLines& lines, int32_t v, int32_t s, PageSums& sums) {
+  return DrawLineWeightTable(
+      lines, WallWeightTable, Walls[v][s], WallCountOf(v, s),
+      [v, s](const WallRecord& wall, int32_t i) {
+        const WallCaseResult& result = WallResults[v][s][i].Blocks[0];
+        const double length = result.Length;
+        const double height = wall.Height != 0 ? wall.Height : ProjectSettings.StoreyHeight[v][s];
+        const double unit = WallUnitWeight(wall, result.WallType);
+        const bool weighed = OnGrid(wall.X1, wall.Y1) && OnGrid(wall.X2, wall.Y2);
+        const double weight = weighed ? length * height * unit / 1000 : 0.0;
+        return LineWeightRow{
+            LabelAt(WallTypeLabels, result.WallType), {length, height, length * height}, unit, weight};
+      },
+      s, sums.Wall[s]);
 }
 
 bool DrawGableWeights(ReportLines& lines, int32_t v, int32_t s, PageSums& sums) {
-  const int32_t gables = CountOf(GableWallCount, v, s, MaxGableWallsPerStorey);
-  if (gables <= 0) return true;
-  if (!DrawWallHeads(
-          lines,
-          u"矢切等                     始点       始点       終点       終点             "
-          u"　　　　　　　　　単位面積　矢切等",
-          u"No.      種類              (X)        (Y)        (X)        (Y)         長さ  　高さ  　勾配  "
-          u"　の重量  　重量",
-          u"                                                                        (ｍ)  　(ｍ)  　(分)    "
-          u"(N/㎡)    (KN)"))
-    return false;
-  for (int32_t i = 0; i < gables; ++i) {
-    const GableWallRecord& gable = GableWalls[v][s][i];
-    const double dx = AxisX(gable.X1) - AxisX(gable.X2), dy = AxisY(gable.Y1) - AxisY(gable.Y2);
-    const double length = std::sqrt(dx * dx + dy * dy);
-    const double unit = GableUnitWeight(gable);
-    const bool weighed = OnGrid(gable.X1, gable.Y1) && OnGrid(gable.X2, gable.Y2);
-    const double weight = weighed ? GableWallWeight(gable, length) / 1000 : 0.0;
-    sums.Gable[s] += weight;
-    const std::u16string row =
-        FormatW(u"%s%-6s     %-6s     %-6s     %-6s     %6.3f  %6.3f  %6.3f  %6.0f    %6.3f",
-                NumberAndKind(i + 1, LabelAt(GableShapeLabels, gable.Shape)).c_str(), AxisNameX(gable.X1),
-                AxisNameY(gable.Y1), AxisNameX(gable.X2), AxisNameY(gable.Y2), length, gable.Height,
-                gable.Slope, unit, weight);
-    if (!lines.Line(4, row) || !lines.BreakAfterRow(RowBreakMm)) return false;
-  }
-  return lines.Line(10, FormatW(u"　                                                                         "
-                                u"          %2i階矢切等計  ＝  %8.3f",
-                                s + 1, sums.Gable[s]));
+  return DrawLineWeightTable(
+      lines, GableWeightTable, GableWalls[v][s], CountOf(GableWallCount, v, s, MaxGableWallsPerStorey),
+      [](const GableWallRecord& gable, int32_t) {
+        const double dx = AxisX(gable.X1) - AxisX(gable.X2), dy = AxisY(gable.Y1) - AxisY(gable.Y2);
+        const double length = std::sqrt(dx * dx + dy * dy);
+        const bool weighed = OnGrid(gable.X1, gable.Y1) && OnGrid(gable.X2, gable.Y2);
+        const double weight = weighed ? GableWallWeight(gable, length) / 1000 : 0.0;
+        return LineWeightRow{LabelAt(GableShapeLabels, gable.Shape),
+                             {length, gable.Height, gable.Slope},
+                             GableUnitWeight(gable),
+                             weight};
+      },
+      s, sums.Gable[s]);
 }
 
 bool DrawLoadTakeOff(ReportLines& lines, int32_t v, int32_t s, PageSums& sums) {
@@ -482,6 +500,34 @@ bool DrawPerAreaDerivation(ReportLines& lines, int32_t v, int32_t m, const Table
                                BaseValue(m, top, 0, wc), KFactors(u"×Ｋ3", simple).c_str(), q[0])});
 }
 
+// The three head lines of the summary's tables, without snow (pass 0) and
+// with it.
+using SummaryHeads = std::array<const char16_t*, 3>;
+const SummaryHeads WholeBuildingHeads[2] = {
+    {u"　　 算出用　　床面積当たり　　　　　　　軟弱地盤　　　形状　　 　混構造",
+     u"　　 床面積　　　必要耐力　　地域係数　　割増係数　　割増係数　　割増係数　　 必要耐力",
+     u"階　 Ａ(㎡)　　　(kＮ／㎡)　　  Ｚ 　　　　 α 　　　　 β 　　　　 γ　　　  Ｑr(kＮ)"},
+    {u"　　 算出用　　床面積当たり　　　　　　　軟弱地盤　　　形状　　 　混構造        積雪用　 "
+     u"　    積雪用",
+     u"　　 床面積　　　必要耐力　　地域係数　　割増係数　　割増係数　　割増係数　　   荷重    "
+     u"　   必要耐力",
+     u"階　 Ａ(㎡)　　　(kＮ／㎡)　　  Ｚ 　　　　 α 　　　　 β 　　　　 γ　　　   "
+     u"(kＮ／㎡)　   Ｑr(kＮ)"}};
+const SummaryHeads ZoneHeads[2] = {
+    {u"　　 　　　　　算出用　　床面積当たり　　　　　軟弱地盤　　形状　　 混構造",
+     u"　　 　　　　　床面積　　必要耐力　　地域係数　割増係数　割増係数　割増係数　　必要耐力",
+     u"階 方向 領域　 Ａ(㎡)　　　Ｑy　　　　　Ｚ 　　　 α 　　　 β 　　　 γ　　　 Ｑs(kＮ)"},
+    {u"　　 　　　　　算出用　　床面積当たり　　　　　軟弱地盤　　形状　　 混構造        積雪用　 "
+     u"　    積雪用",
+     u"　　 　　　　　床面積　　必要耐力　　地域係数　割増係数　割増係数　割増係数　　   荷重    "
+     u"　   必要耐力",
+     u"階 方向 領域　 Ａ(㎡)　　　Ｑy　　　　　Ｚ 　　　 α 　　　 β 　　　 γ　　　   "
+     u"(kＮ／㎡)　   Ｑr(kＮ)"}};
+
+bool DrawHeads(ReportLines& lines, const SummaryHeads& heads) {
+  return Lines(lines, {heads[0], heads[1], heads[2]});
+}
+
 bool DrawTableSummary(ReportLines& lines, int32_t v, int32_t m, int32_t pass) {
   const TablePass p = TablePassOf(pass);
   if (!DrawPerAreaDerivation(lines, v, m, p)) return false;
@@ -489,23 +535,9 @@ bool DrawTableSummary(ReportLines& lines, int32_t v, int32_t m, int32_t pass) {
   const double z = ProjectSettings.RegionFactorZ, alpha = SoftGroundFactor(), gamma = MixedStructureFactor();
   const double snowLoad = ProjectSettings.SnowLoad;
 
-  if (!lines.Line(SummaryStepMm, u"〈建物全体の必要耐力〉")) return false;
-  if (pass == 0) {
-    if (!Lines(lines,
-               {u"　　 算出用　　床面積当たり　　　　　　　軟弱地盤　　　形状　　 　混構造",
-                u"　　 床面積　　　必要耐力　　地域係数　　割増係数　　割増係数　　割増係数　　 必要耐力",
-                u"階　 Ａ(㎡)　　　(kＮ／㎡)　　  Ｚ 　　　　 α 　　　　 β 　　　　 γ　　　  Ｑr(kＮ)"}))
-      return false;
-  } else if (!Lines(
-                 lines,
-                 {u"　　 算出用　　床面積当たり　　　　　　　軟弱地盤　　　形状　　 　混構造        積雪用　 "
-                  u"　    積雪用",
-                  u"　　 床面積　　　必要耐力　　地域係数　　割増係数　　割増係数　　割増係数　　   荷重    "
-                  u"　   必要耐力",
-                  u"階　 Ａ(㎡)　　　(kＮ／㎡)　　  Ｚ 　　　　 α 　　　　 β 　　　　 γ　　　   "
-                  u"(kＮ／㎡)　   Ｑr(kＮ)"})) {
+  if (!lines.Line(SummaryStepMm, u"〈建物全体の必要耐力〉") ||
+      !DrawHeads(lines, WholeBuildingHeads[pass != 0]))
     return false;
-  }
   for (int32_t s = top; s >= 0; --s) {
     const double a = (*p.Area)[v][s], q = (*p.PerArea)[v][s], qr = (*p.Strength)[v][s];
     const double beta = PlanShapeFactor[v][s];
@@ -518,23 +550,8 @@ bool DrawTableSummary(ReportLines& lines, int32_t v, int32_t m, int32_t pass) {
   }
 
   if (ProjectSettings.BalanceMethod != BalanceByQuarterDivision) return true;
-  if (!lines.Line(SummaryStepMm, u"〈領域毎の必要耐力〉")) return false;
-  if (pass == 0) {
-    if (!Lines(lines,
-               {u"　　 　　　　　算出用　　床面積当たり　　　　　軟弱地盤　　形状　　 混構造",
-                u"　　 　　　　　床面積　　必要耐力　　地域係数　割増係数　割増係数　割増係数　　必要耐力",
-                u"階 方向 領域　 Ａ(㎡)　　　Ｑy　　　　　Ｚ 　　　 α 　　　 β 　　　 γ　　　 Ｑs(kＮ)"}))
-      return false;
-  } else if (
-      !Lines(lines,
-             {u"　　 　　　　　算出用　　床面積当たり　　　　　軟弱地盤　　形状　　 混構造        積雪用　 "
-              u"　    積雪用",
-              u"　　 　　　　　床面積　　必要耐力　　地域係数　割増係数　割増係数　割増係数　　   荷重    "
-              u"　   必要耐力",
-              u"階 方向 領域　 Ａ(㎡)　　　Ｑy　　　　　Ｚ 　　　 α 　　　 β 　　　 γ　　　   "
-              u"(kＮ／㎡)　   Ｑr(kＮ)"})) {
+  if (!lines.Line(SummaryStepMm, u"〈領域毎の必要耐力〉") || !DrawHeads(lines, ZoneHeads[pass != 0]))
     return false;
-  }
   const StoreyArray* const zoneArea[4] = {&RequiredStrengthAreaA, &RequiredStrengthAreaB,
                                           &RequiredStrengthArea1, &RequiredStrengthArea2};
   const char16_t* const zoneHeads[4] = {u"%2i  Ｘ　 ａ", u"%2i  Ｘ　 ｂ", u"%2i  Ｙ　 イ", u"%2i  Ｙ　 ロ"};
@@ -702,7 +719,7 @@ bool DrawStoreyPage(PageFrame& frame, ReportLines& lines, int32_t v, int32_t s, 
   DrawAreaCodeLegend(canvas, ppm);
   frame.SelectBodyFont(TableWidthMm(m));
   lines.SetMm(147);
-  if (ByFloorArea(m)) return DrawFloorAreaTables(lines, v, s, m);
+  if (ByFloorArea(m)) return DrawStoreyFloorAreas(lines, v, s, m);
   if (m == RequiredByLoadTakeOff) return DrawLoadTakeOff(lines, v, s, sums);
   return true;
 }

@@ -119,32 +119,18 @@ bool DrawFloorAreaPages(const WallQuantityPages& p, int s) {
 
   ReportLines lines(frame, ReportLines::BodyFontAt(20));
   lines.SetMm(147);
-  if (CountOf(RoofFloorRectCount, v, s, MaxRoofFloorRectsPerStorey) > 0) {
-    if (!lines.Line(
-            5,
-            u"矩形                       　　　重付     左下      左下      右上      右上        矩形     "
-            u"算定用   　追加   　追加") ||
-        !lines.Line(
-            3.5,
+  if (!DrawFloorAreaTables(
+          lines,
+          {{u"矩形                       　　　重付     左下      左下      右上      右上        矩形     "
+            u"算定用   　追加   　追加",
             u"No.      種類              　　　係数      (X)       (Y)       (X)       (Y)        面積      "
-            u"面積      荷重 　　面積"))
-      return false;
-    lines.Gap(1);
-    if (!DrawAreaRectangleRows(lines, FloorAreaRowLayout, source, v, s)) return false;
-  }
-  if (CountOf(RoofFloorTriangleCount, v, s, MaxRoofFloorTrianglesPerStorey) > 0) {
-    if (!lines.Line(
-            5,
-            u"三角                       　　　重付   No.1   No.1   No.2   No.2   No.3   No.3     三角     "
-            u"算定用   　追加   　追加") ||
-        !lines.Line(
-            3.5,
+            u"面積      荷重 　　面積"},
+           {u"三角                       　　　重付   No.1   No.1   No.2   No.2   No.3   No.3     三角     "
+            u"算定用   　追加   　追加",
             u"No.      種類              　　　係数    (X)    (Y)    (X)    (Y)    (X)    (Y)     面積      "
-            u"面積      荷重 　　面積"))
-      return false;
-    lines.Gap(1);
-    if (!DrawAreaTriangleRows(lines, FloorAreaRowLayout, source, v, s)) return false;
-  }
+            u"面積      荷重 　　面積"}},
+          source, v, s))
+    return false;
   // The zone areas are those the wall-quantity check computes with.
   if (!lines.Line(5,
                   FormatW(u"　計                                                                             "

@@ -517,6 +517,8 @@ QtCanvas::TextEntry& QtCanvas::TextEntryOf(std::u16string_view text) {
     const QFontMetrics metrics(CurrentQFont());
     entry.width =
         metrics.horizontalAdvance(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+    entry.ascent = metrics.ascent();
+    entry.height = metrics.height();
     it = texts_.emplace(textKey_, std::move(entry)).first;
   }
   return it->second;
@@ -684,19 +686,49 @@ void QtCanvas::DrawVectorThinLine(CanvasPoint from, CanvasPoint to, int32_t styl
   const QPointF step(static_cast<double>(dx) / steps, static_cast<double>(dy) / steps);
   painter_->setCompositionMode(CompositionOf(EffectiveMode()));
   painter_->setBrush(Qt::NoBrush);
-  int32_t penColour = -1;
-  ForEachRun(0, steps, stylePhase, pattern, [&](int32_t k1, int32_t k2, bool on) {
-    if (!on && !fillGaps) return;
-    const int32_t colour = on ? Pen().Colour : Brush().Colour;
-    if (colour != penColour) {
-      painter_->setPen(CosmeticPen(colour));
-      penColour = colour;
-    }
-    if (k2 - 1 == k1)
-      painter_->drawPoint(start + step * k1);
+  // The runs of a styled line are whole logical units that never overlap:
+  // the gaps are laid as one line under the whole run and the dashes go on
+  // top, all in one drawing each. At one device pixel per unit (a printer, a
+  // PDF file, a picture replayed at 100 %) that gives the dots of the runs
+  // drawn one by one; a page of long dotted lines stays a few drawings
+  // instead of a path and a pen for every dot. Run by run where the painter
+  // scales the units: there the order of the runs decides the pixels they
+  // share.
+  if (deviceScale_ != 1.0) {
+    int32_t penColour = -1;
+    ForEachRun(0, steps, stylePhase, pattern, [&](int32_t k1, int32_t k2, bool on) {
+      if (!on && !fillGaps) return;
+      const int32_t colour = on ? Pen().Colour : Brush().Colour;
+      if (colour != penColour) {
+        painter_->setPen(CosmeticPen(colour));
+        penColour = colour;
+      }
+      if (k2 - 1 == k1)
+        painter_->drawPoint(start + step * k1);
+      else
+        painter_->drawLine(start + step * k1, start + step * (k2 - 1));
+    });
+    return;
+  }
+  if (fillGaps) {
+    painter_->setPen(CosmeticPen(Brush().Colour));
+    if (steps == 1)
+      painter_->drawPoint(start);
     else
-      painter_->drawLine(start + step * k1, start + step * (k2 - 1));
+      painter_->drawLine(start, start + step * (steps - 1));
+  }
+  lines_.clear();
+  points_.clear();
+  ForEachRun(0, steps, stylePhase, pattern, [&](int32_t k1, int32_t k2, bool on) {
+    if (!on) return;
+    if (k2 - 1 == k1)
+      points_.push_back(start + step * k1);
+    else
+      lines_.push_back(QLineF(start + step * k1, start + step * (k2 - 1)));
   });
+  painter_->setPen(CosmeticPen(Pen().Colour));
+  if (!lines_.empty()) painter_->drawLines(lines_.data(), static_cast<int>(lines_.size()));
+  if (!points_.empty()) painter_->drawPoints(points_.data(), static_cast<int>(points_.size()));
 }
 
 void QtCanvas::DrawRasterThinLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase) {
@@ -1025,9 +1057,9 @@ void QtCanvas::TextOut(int32_t x, int32_t y, std::u16string_view text) {
 void QtCanvas::DrawText(int32_t x, int32_t y, std::u16string_view text) {
   const QString string = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
   const QFont& font = CurrentQFont();
-  const QFontMetrics metrics(font);
-  const int width = metrics.horizontalAdvance(string);
-  const int height = Font().Height > 0 ? Font().Height : metrics.height();
+  TextEntry& entry = TextEntryOf(text);
+  const int width = entry.width;
+  const int height = Font().Height > 0 ? Font().Height : entry.height;
 
   const QTransform saved = painter_->transform();
   if (IsVerticalFace(Font().FaceName) && Font().Escapement == -900) {
@@ -1043,13 +1075,18 @@ void QtCanvas::DrawText(int32_t x, int32_t y, std::u16string_view text) {
   if (Brush().Style == BrushStyle::Solid)
     painter_->fillRect(QRect(0, 0, width, height), QColor(QRgbOfColour(Brush().Colour)));
   if (OutlinesBoldText(font)) {
-    QPainterPath path;
-    path.addText(0, metrics.ascent(), font, string);
-    painter_->fillPath(path, QColor(QRgbOfColour(FontColour())));
+    // The outline of a text is made once per font and text.
+    if (!entry.outlined) {
+      entry.outline.addText(0, entry.ascent, font, string);
+      entry.outlined = true;
+    }
+    painter_->fillPath(entry.outline, QColor(QRgbOfColour(FontColour())));
   } else {
     painter_->setFont(font);
-    painter_->setPen(QColor(QRgbOfColour(FontColour())));
-    painter_->drawText(0, metrics.ascent(), string);
+    // Text takes only the pen's colour: the lines' pen in that colour, so a
+    // picture records no change of pen between a text and a line.
+    painter_->setPen(CosmeticPen(FontColour()));
+    painter_->drawText(0, entry.ascent, string);
   }
   painter_->setTransform(saved);
 }

@@ -26,6 +26,8 @@
 //   own colour.
 #include <QFont>
 #include <QImage>
+#include <QLine>
+#include <QPainterPath>
 #include <QPoint>
 #include <QSize>
 #include <QTransform>
@@ -143,7 +145,11 @@ class QtCanvas final : public Canvas {
   };
   struct TextEntry {
     int32_t width = 0;
-    Stamp stamps[2];  // without and with the solid background
+    int32_t ascent = 0, height = 0;  // of the font
+    Stamp stamps[2];                 // without and with the solid background
+    // The outline of bold text on pictures (see OutlinesBoldText), once made.
+    QPainterPath outline;
+    bool outlined = false;
   };
   bool StampsApply() const;
   // Whether the painter lays the pen's dashes (one-pixel styled pens on
@@ -209,4 +215,7 @@ class QtCanvas final : public Canvas {
   // By font and text (see TextEntryOf); textKey_ is the scratch key.
   std::unordered_map<std::u16string, TextEntry> texts_;
   std::u16string textKey_;
+  // Scratch lists of the dashes of a styled line (vector path).
+  std::vector<QLineF> lines_;
+  std::vector<QPointF> points_;
 };

@@ -265,6 +265,48 @@ TEST(QtCanvasVector, StraightLinesReplayPixelForPixel) {
     }
 }
 
+// On a device drawn at its own resolution (here an image format that the
+// raster path does not take, as a printer's page) the runs of a styled line
+// are drawn together, the gaps under the dashes: the dots and the filled gaps
+// are still those of the raster, also where they cross lines drawn before.
+TEST(QtCanvasVector, StyledLinesAtTheDevicesResolutionKeepTheRasterPixels) {
+  const QSize size(60, 40);
+  for (const PenStyle style : {PenStyle::Dash, PenStyle::Dot, PenStyle::DashDot, PenStyle::DashDotDot})
+    for (const BrushStyle brush : {BrushStyle::Solid, BrushStyle::Clear}) {
+      const Figure figure = [&](Canvas& canvas) {
+        // Red lines beneath, which the gaps cover where they are filled.
+        canvas.SetPenColour(0x0000ff);
+        canvas.MoveTo(10, 0);
+        canvas.LineTo(10, 40);
+        canvas.MoveTo(0, 20);
+        canvas.LineTo(60, 20);
+        canvas.SetPenColour(kBlack);
+        canvas.SetBrushColour(kNavy);
+        canvas.SetBrushStyle(brush);
+        canvas.SetPenStyle(style);
+        canvas.MoveTo(2, 20);
+        canvas.LineTo(57, 20);  // along the red line
+        canvas.LineTo(57, 35);  // the pattern running on round the corner
+        canvas.MoveTo(10, 38);
+        canvas.LineTo(10, 1);  // upwards along the other red line
+        canvas.MoveTo(30, 5);
+        canvas.LineTo(31, 5);  // a single dot
+      };
+      QImage atOwnResolution(size, QImage::Format_RGB888);
+      atOwnResolution.fill(Qt::white);
+      {
+        QPainter painter(&atOwnResolution);
+        QtCanvas canvas;
+        canvas.Begin(&painter, {});
+        EXPECT_TRUE(canvas.DrawsVectors());
+        figure(canvas);
+        canvas.End();
+      }
+      EXPECT_EQ(atOwnResolution.convertToFormat(QImage::Format_RGB32), DrawnDirectly(figure, size))
+          << static_cast<int>(style) << "/" << static_cast<int>(brush);
+    }
+}
+
 // A page of 2100 x 2970 logical units drawn at 0.1 onto a 210 x 297 image.
 QImage DrawnScaled(const Figure& figure, QSize size, double scale, QtCanvas* keep = nullptr) {
   QImage image = WhiteImage(size.width(), size.height());
@@ -462,6 +504,65 @@ TEST(QtCanvasVector, XorAndMaskDrawInTheirOwnColoursOnVectorDevices) {
       EXPECT_EQ(scaled.pixel(20, 20), QRgbOfColour(c.brush)) << static_cast<int>(c.mode);
     }
   }
+}
+
+// Bold text on a picture is filled from its outline, which the canvas keeps
+// per font and text: after the same words in other sizes, faces and weights,
+// a text still comes out as on a canvas that never drew them.
+TEST(QtCanvasVector, BoldTextOutlinesAreKeptPerFontAndText) {
+  const auto font = [](int32_t height, int32_t weight, const char16_t* face) {
+    FontDescription f = PlanFont(height, height / 2);
+    f.Weight = weight;
+    f.FaceName = face;
+    return f;
+  };
+  const std::u16string title = u"診断結果 12.5";
+  const Figure titles = [&](Canvas& canvas) {
+    canvas.SetFontColour(kBlack);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetFont(font(24, 800, u"ＭＳ 明朝"));
+    canvas.TextOut(10, 10, title);
+    canvas.SetFont(font(16, 700, u"ＭＳ ゴシック"));
+    canvas.TextOut(10, 50, title);
+  };
+  const Figure others = [&](Canvas& canvas) {
+    canvas.SetFontColour(kBlack);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetFont(font(16, 800, u"ＭＳ 明朝"));
+    canvas.TextOut(10, 10, title);
+    canvas.SetFont(font(24, 700, u"ＭＳ ゴシック"));
+    canvas.TextOut(10, 50, title);
+    canvas.SetFont(font(24, 600, u"ＭＳ 明朝"));
+    canvas.TextOut(10, 90, title);
+  };
+  const QSize size(220, 120);
+  const auto replayed = [&](QtCanvas& canvas, const Figure& figure) {
+    QPicture picture;
+    {
+      QPainter painter(&picture);
+      canvas.Begin(&painter, {});
+      figure(canvas);
+      canvas.End();
+    }
+    QImage image = WhiteImage(size.width(), size.height());
+    QPainter painter(&image);
+    painter.drawPicture(0, 0, picture);
+    return image;
+  };
+  QtCanvas fresh;
+  const QImage expected = replayed(fresh, titles);
+  QtCanvas used;
+  replayed(used, others);
+  const QImage drawn = replayed(used, titles);
+  EXPECT_EQ(drawn, expected);
+  // Each title in its own size: the 24-unit one (rows 0 to 47) has about
+  // (24 / 16)^2 the ink of the 16-unit one below it.
+  int inkTop = 0, inkBottom = 0;
+  for (int y = 0; y < size.height(); ++y) (y < 48 ? inkTop : inkBottom) += DarkInRow(expected, y);
+  EXPECT_GT(inkBottom, 100);
+  EXPECT_GT(inkTop, 3 * inkBottom / 2);
+  // And drawn again from the kept outlines, the same pixels.
+  EXPECT_EQ(replayed(used, titles), expected);
 }
 
 }  // namespace

@@ -193,6 +193,33 @@ TEST_F(RequiredStrengthTest, LoadTakeOffOfWallsAndGables) {
             " 2.400");
 }
 
+// With snow every area row carries its weight with snow in brackets, and the
+// heads name the snow column of their own table. A light-roof triangle of
+// 1 m² on storey 2 at axes (2, 2), (4, 2), (2, 3), named X 1 Y 4, X 3 Y 4,
+// X 1 Y 3: 1 x 700 / 1000 = 0.7 kN, with 1.3 kN/m² of snow (0.7 + 1.3) x 1
+// = 2.0 kN; the roof rectangle 24 x 2.0 = 48 kN.
+TEST_F(RequiredStrengthTest, LoadTakeOffWithSnowBracketsEveryAreaWeight) {
+  BuildHouse();
+  testmodel::AddTriangle(0, 1, 2, 2, 4, 2, 2, 3, 3);
+  Method(RequiredByLoadTakeOff, 0.26);
+  Paint();
+  const RecordedPage& upper = AllPages().Pages.at(1);
+  const char16_t* const rows[] = {
+      u" 1     軽い屋根            X 1        Y 0        X 7        Y 4        24.000     700       0       "
+      u"0　  16.800   (  48.000)",
+      u" 1     軽い屋根            X 1    Y 4    X 3    Y 4    X 1    Y 3       1.000     700       0       "
+      u"0　   0.700   (   2.000)",
+  };
+  for (const char16_t* row : rows) EXPECT_NE(FindText(upper, row), nullptr) << Utf8(row);
+  // The second head line of each table ends in its own snow column.
+  for (const char16_t* column : {u"(矩形重量)", u"(三角重量)"}) {
+    bool found = false;
+    for (const auto* t : TextsOf(upper))
+      found = found || (t->Text.starts_with(u"No.") && t->Text.ends_with(column));
+    EXPECT_TRUE(found) << Utf8(column);
+  }
+}
+
 TEST_F(RequiredStrengthTest, LoadTakeOffSumsAddUpToTheStoredLevelWeights) {
   BuildHouse();
   for (double snow : {0.0, 0.26}) {
