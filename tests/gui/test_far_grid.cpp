@@ -17,6 +17,7 @@
 #include "model/FileState.h"
 #include "model/Grid.h"
 #include "model/ModelValidation.h"
+#include "model/PlanScale.h"
 #include "model/ProjectFile.h"
 #include "model/ViewState.h"
 #include "report/ReportPreview.h"
@@ -109,6 +110,11 @@ TEST_F(FarGridTest, OpensAndPaintsAtEveryZoom) {
     SCOPED_TRACE(zoom->itemText(i).toStdString());
     zoom->setCurrentIndex(i);
     WaitForPaint();
+    // The sheet reaches the last axis, 1e4 m at 4000 div n pixels a metre.
+    const int n = zoom->itemText(i).toInt();
+    ASSERT_EQ(PixelsPerMetre, 4000 / n);
+    EXPECT_EQ(Gamen()->SheetWidth(), 10000 * (4000 / n));
+    EXPECT_EQ(Gamen()->SheetHeight(), 10000 * (4000 / n));
     PaintAndHoverAt(0, 0);
     PaintAndHoverAt(Gamen()->horizontalScrollBar()->maximum(), Gamen()->verticalScrollBar()->maximum());
   }
