@@ -16,7 +16,6 @@
 #include "model/ViewState.h"
 #include "model/WindowState.h"
 #include "platform/Format.h"
-#include "platform/MessageBox.h"
 #include "platform/qt/ModalDialogs.h"
 
 TDtoorishinnDlg::TDtoorishinnDlg(QWidget* parent)
@@ -76,11 +75,7 @@ void TDtoorishinnDlg::BikkatsuClick() {
 }
 
 void TDtoorishinnDlg::BkaitenClick() {
-  if (!RotateModelLeft()) {
-    MessageBox("グリッドの外に在るデータがあるため、建物を回転出来ません。\n\n回転しないで続けます。",
-               "データ移動不可", MB_ICONSTOP);
-    return;
-  }
+  if (!RotateModelLeft()) return;  // told why
   // The turned building lies elsewhere on the grid, and the grid's two
   // directions may differ in length.
   if (QuilmoraForm) {

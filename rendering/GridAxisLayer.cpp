@@ -29,8 +29,8 @@ constexpr int32_t MaxDimensionedScale = 100;
 // after the offset is added.
 struct ViewUnits {
   const PlanView& View;
-  int32_t X(double metres, double offset = 0) const { return TruncToInt(View.ScaledX(metres) + offset); }
-  int32_t Y(double metres, double offset = 0) const { return TruncToInt(View.ScaledY(metres) + offset); }
+  int32_t X(double metres, double offset = 0) const { return ToViewUnits(View.ScaledX(metres) + offset); }
+  int32_t Y(double metres, double offset = 0) const { return ToViewUnits(View.ScaledY(metres) + offset); }
 };
 
 // An ASCII text of at most 15 characters, formatted without the heap: this runs on every paint.
@@ -147,7 +147,7 @@ void DrawYAxes(Canvas& canvas, const PlanView& view, const AxisLabelExtent& exte
 void DrawAxisBalloon(Canvas& canvas, double x, double y, std::u16string_view text) {
   const int32_t r = AxisBalloonRadius;
   canvas.SetBrushColour(AxisLabelColour(AxisLabelBack));
-  canvas.Ellipse(TruncToInt(x - r), TruncToInt(y - r), TruncToInt(x + r), TruncToInt(y + r));
+  canvas.Ellipse(ToViewUnits(x - r), ToViewUnits(y - r), ToViewUnits(x + r), ToViewUnits(y + r));
   canvas.SetFont(PlanFont(AxisBalloonFontHeight, AxisBalloonFontWidth));
   int32_t w = canvas.TextWidth(text);
   const int32_t room = 2 * AxisBalloonRadius - 2;
@@ -157,7 +157,7 @@ void DrawAxisBalloon(Canvas& canvas, double x, double y, std::u16string_view tex
     canvas.SetFont(PlanFont(AxisBalloonFontHeight, narrower));
     w = canvas.TextWidth(text);
   }
-  canvas.TextOut(TruncToInt(x - w / 2), TruncToInt(y - 6), text);
+  canvas.TextOut(ToViewUnits(x - w / 2), ToViewUnits(y - 6), text);
 }
 
 void DrawGridAxes(Canvas& canvas, const PlanView& view) {

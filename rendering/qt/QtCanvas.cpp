@@ -593,6 +593,17 @@ namespace {
 constexpr int64_t kFarLimit = int64_t{1} << 29;
 constexpr int64_t kNearLimit = int64_t{1} << 28;
 
+// A corner of a figure (rectangle, ellipse, arc, polygon, text anchor) within
+// kNearLimit, so that the margins and sizes worked out from it overflow no
+// int; a figure reaching so far out covers or misses the device all the same.
+int32_t Near(int32_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, -kNearLimit, kNearLimit)); }
+
+// The dash phase after a side of an outline, wrapped at the pattern's period.
+int32_t PhaseAfter(int32_t phase, CanvasPoint a, CanvasPoint b, const DashPattern* pattern) {
+  const int64_t run = std::max(std::llabs(int64_t{b.X} - a.X), std::llabs(int64_t{b.Y} - a.Y));
+  return pattern ? static_cast<int32_t>((phase + run) % pattern->Period) : 0;
+}
+
 // Cuts a line with an end far outside every device (an axis beyond the
 // range of int arrives at INT_MIN) to its part within kNearLimit, in 64 bits
 // and doubles, so that the pixel arithmetic that follows overflows no int;
@@ -886,6 +897,7 @@ void QtCanvas::PrepareShapePainter(bool withPen, bool withBrush) {
 
 void QtCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   if (!painter_) return;
+  x1 = Near(x1), y1 = Near(y1), x2 = Near(x2), y2 = Near(y2);
   if (x1 > x2) std::swap(x1, x2);
   if (y1 > y2) std::swap(y1, y2);
   // Thin pens and pen-less fills are written straight into the pixels anyway.
@@ -918,17 +930,19 @@ void QtCanvas::DrawRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     FillSheetRect(x1, y1, x2, y2, Pen().Colour);
     return;
   }
+  const DashPattern* pattern = DashPatternOf(Pen().Style);
   int32_t phase = 0;
   for (int i = 0; i < 4; ++i) {
     const CanvasPoint a = corners[i];
     const CanvasPoint b = corners[(i + 1) % 4];
     DrawThinLine(a, b, phase);
-    phase += std::max(std::abs(b.X - a.X), std::abs(b.Y - a.Y));
+    phase = PhaseAfter(phase, a, b, pattern);
   }
 }
 
 void QtCanvas::Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   if (!painter_) return;
+  x1 = Near(x1), y1 = Near(y1), x2 = Near(x2), y2 = Near(y2);
   if (x1 > x2) std::swap(x1, x2);
   if (y1 > y2) std::swap(y1, y2);
   if (ShapeStampApplies()) {
@@ -947,8 +961,15 @@ void QtCanvas::DrawEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   painter_->drawEllipse(QRect(x1 - origin_.x(), y1 - origin_.y(), x2 - x1 - 1, y2 - y1 - 1));
 }
 
-void QtCanvas::Polygon(const CanvasPoint* points, int32_t count) {
+void QtCanvas::Polygon(const CanvasPoint* farPoints, int32_t count) {
   if (!painter_ || count < 2) return;
+  const auto far = [](CanvasPoint p) { return Near(p.X) != p.X || Near(p.Y) != p.Y; };
+  std::vector<CanvasPoint> near;
+  const CanvasPoint* points = farPoints;
+  if (std::any_of(farPoints, farPoints + count, far)) {
+    for (int32_t i = 0; i < count; ++i) near.push_back({Near(farPoints[i].X), Near(farPoints[i].Y)});
+    points = near.data();
+  }
   if (count <= 7 && ShapeStampApplies()) {
     // The corners relative to the first, and the box around them.
     int32_t values[16] = {count};
@@ -983,18 +1004,21 @@ void QtCanvas::DrawPolygon(const CanvasPoint* points, int32_t count) {
     painter_->drawPolygon(polygon, Qt::OddEvenFill);
     return;
   }
+  const DashPattern* pattern = DashPatternOf(Pen().Style);
   int32_t phase = 0;
   for (int32_t i = 0; i < count; ++i) {
     const CanvasPoint a = points[i];
     const CanvasPoint b = points[(i + 1) % count];
     DrawThinLine(a, b, phase);
-    phase += std::max(std::abs(b.X - a.X), std::abs(b.Y - a.Y));
+    phase = PhaseAfter(phase, a, b, pattern);
   }
 }
 
 void QtCanvas::Arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4,
                    int32_t y4) {
   if (!painter_ || Pen().Style == PenStyle::Clear) return;
+  x1 = Near(x1), y1 = Near(y1), x2 = Near(x2), y2 = Near(y2);
+  x3 = Near(x3), y3 = Near(y3), x4 = Near(x4), y4 = Near(y4);
   if (x1 > x2) std::swap(x1, x2);
   if (y1 > y2) std::swap(y1, y2);
   if (ShapeStampApplies()) {
@@ -1025,6 +1049,7 @@ void QtCanvas::DrawArc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x
 
 void QtCanvas::TextOut(int32_t x, int32_t y, std::u16string_view text) {
   if (!painter_ || text.empty()) return;
+  x = Near(x), y = Near(y);
   if (StampsApply()) {
     TextEntry& entry = TextEntryOf(text);
     const bool background = Brush().Style == BrushStyle::Solid;
