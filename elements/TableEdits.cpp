@@ -12,7 +12,7 @@
 #include "platform/qt/FileDialogs.h"
 
 void ShowWhole(QLineEdit* edit, const QString& text, int typedLimit) {
-  edit->setMaxLength(std::max<int>(typedLimit, text.size()));
+  edit->setMaxLength(static_cast<int>(std::max<qsizetype>(typedLimit, text.size())));
   edit->setText(text);
   edit->setCursorPosition(0);
 }
@@ -37,7 +37,7 @@ std::optional<std::string> AskDataFileToSave(const char* filter, const char* ext
   request.Filter = filter;
   request.DefaultSuffix = extension;
   request.Save = true;
-  const std::optional<std::string> path = AskFileName(request);
+  std::optional<std::string> path = AskFileName(request);
   if (!path || std::filesystem::path(*path).has_extension()) return path;
   return *path + "." + extension;
 }

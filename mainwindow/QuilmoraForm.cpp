@@ -461,7 +461,7 @@ void TQuilmoraForm::BuildMenus() {
     const char* caption;
     const char* shortcut;
   };
-  auto addItems = [this](QMenu* owner, std::initializer_list<Item> items) {
+  auto addItems = [](QMenu* owner, std::initializer_list<Item> items) {
     for (const Item& item : items) {
       if (!item.name) {
         owner->addSeparator();

@@ -33,6 +33,10 @@ struct ViewUnits {
   int32_t Y(double metres, double offset = 0) const { return TruncToInt(View.ScaledY(metres) + offset); }
 };
 
+// Half a text's width in whole pixels, the odd pixel dropped: texts are
+// centred on it.
+constexpr int32_t HalfWidth(int32_t width) { return width / 2; }
+
 // An ASCII text of at most 15 characters, formatted without the heap: this runs on every paint.
 struct ShortText {
   char16_t Text[16];
@@ -92,7 +96,7 @@ void DrawXAxes(Canvas& canvas, const PlanView& view, const AxisLabelExtent& exte
       const ShortText text = Format("%5.3f", s);
       if (s > view.ScaleDenominator / 119.0) {
         SetSpacingFont(canvas, 0);
-        canvas.TextOut(px.X(m, -(canvas.TextWidth(text.View()) / 2)), px.Y(yb + ChainDistance, -13),
+        canvas.TextOut(px.X(m, -HalfWidth(canvas.TextWidth(text.View()))), px.Y(yb + ChainDistance, -13),
                        text.View());
       } else {
         SetSpacingFont(canvas, Upward);
@@ -131,7 +135,7 @@ void DrawYAxes(Canvas& canvas, const PlanView& view, const AxisLabelExtent& exte
       const ShortText text = Format("%5.3f", s);
       if (s > view.ScaleDenominator / 119.0) {
         SetSpacingFont(canvas, Upward);
-        canvas.TextOut(px.X(xl - ChainDistance, -13), px.Y(m, canvas.TextWidth(text.View()) / 2),
+        canvas.TextOut(px.X(xl - ChainDistance, -13), px.Y(m, HalfWidth(canvas.TextWidth(text.View()))),
                        text.View());
       } else {
         SetSpacingFont(canvas, 0);
@@ -157,7 +161,7 @@ void DrawAxisBalloon(Canvas& canvas, double x, double y, std::u16string_view tex
     canvas.SetFont(PlanFont(AxisBalloonFontHeight, narrower));
     w = canvas.TextWidth(text);
   }
-  canvas.TextOut(TruncToInt(x - w / 2), TruncToInt(y - 6), text);
+  canvas.TextOut(TruncToInt(x - HalfWidth(w)), TruncToInt(y - 6), text);
 }
 
 void DrawGridAxes(Canvas& canvas, const PlanView& view) {
