@@ -33,10 +33,6 @@ struct ViewUnits {
   int32_t Y(double metres, double offset = 0) const { return TruncToInt(View.ScaledY(metres) + offset); }
 };
 
-// Half a text's width in whole pixels, the odd pixel dropped: texts are
-// centred on it.
-constexpr int32_t HalfWidth(int32_t width) { return width / 2; }
-
 // An ASCII text of at most 15 characters, formatted without the heap: this runs on every paint.
 struct ShortText {
   char16_t Text[16];
@@ -96,8 +92,8 @@ void DrawXAxes(Canvas& canvas, const PlanView& view, const AxisLabelExtent& exte
       const ShortText text = Format("%5.3f", s);
       if (s > view.ScaleDenominator / 119.0) {
         SetSpacingFont(canvas, 0);
-        canvas.TextOut(px.X(m, -HalfWidth(canvas.TextWidth(text.View()))), px.Y(yb + ChainDistance, -13),
-                       text.View());
+        canvas.TextOut(px.X(m, -WholeQuotient(canvas.TextWidth(text.View()), 2)),
+                       px.Y(yb + ChainDistance, -13), text.View());
       } else {
         SetSpacingFont(canvas, Upward);
         canvas.TextOut(px.X(m, -6), px.Y(yb + ChainDistance, -1), text.View());
@@ -135,8 +131,8 @@ void DrawYAxes(Canvas& canvas, const PlanView& view, const AxisLabelExtent& exte
       const ShortText text = Format("%5.3f", s);
       if (s > view.ScaleDenominator / 119.0) {
         SetSpacingFont(canvas, Upward);
-        canvas.TextOut(px.X(xl - ChainDistance, -13), px.Y(m, HalfWidth(canvas.TextWidth(text.View()))),
-                       text.View());
+        canvas.TextOut(px.X(xl - ChainDistance, -13),
+                       px.Y(m, WholeQuotient(canvas.TextWidth(text.View()), 2)), text.View());
       } else {
         SetSpacingFont(canvas, 0);
         canvas.TextOut(px.X(xl - ChainDistance, 1), px.Y(m, -6), text.View());
@@ -161,7 +157,7 @@ void DrawAxisBalloon(Canvas& canvas, double x, double y, std::u16string_view tex
     canvas.SetFont(PlanFont(AxisBalloonFontHeight, narrower));
     w = canvas.TextWidth(text);
   }
-  canvas.TextOut(TruncToInt(x - HalfWidth(w)), TruncToInt(y - 6), text);
+  canvas.TextOut(TruncToInt(x - WholeQuotient(w, 2)), TruncToInt(y - 6), text);
 }
 
 void DrawGridAxes(Canvas& canvas, const PlanView& view) {
