@@ -92,8 +92,8 @@ void DrawXAxes(Canvas& canvas, const PlanView& view, const AxisLabelExtent& exte
       const ShortText text = Format("%5.3f", s);
       if (s > view.ScaleDenominator / 119.0) {
         SetSpacingFont(canvas, 0);
-        canvas.TextOut(px.X(m, -(canvas.TextWidth(text.View()) / 2)), px.Y(yb + ChainDistance, -13),
-                       text.View());
+        canvas.TextOut(px.X(m, -WholeQuotient(canvas.TextWidth(text.View()), 2)),
+                       px.Y(yb + ChainDistance, -13), text.View());
       } else {
         SetSpacingFont(canvas, Upward);
         canvas.TextOut(px.X(m, -6), px.Y(yb + ChainDistance, -1), text.View());
@@ -131,8 +131,8 @@ void DrawYAxes(Canvas& canvas, const PlanView& view, const AxisLabelExtent& exte
       const ShortText text = Format("%5.3f", s);
       if (s > view.ScaleDenominator / 119.0) {
         SetSpacingFont(canvas, Upward);
-        canvas.TextOut(px.X(xl - ChainDistance, -13), px.Y(m, canvas.TextWidth(text.View()) / 2),
-                       text.View());
+        canvas.TextOut(px.X(xl - ChainDistance, -13),
+                       px.Y(m, WholeQuotient(canvas.TextWidth(text.View()), 2)), text.View());
       } else {
         SetSpacingFont(canvas, 0);
         canvas.TextOut(px.X(xl - ChainDistance, 1), px.Y(m, -6), text.View());
@@ -157,7 +157,7 @@ void DrawAxisBalloon(Canvas& canvas, double x, double y, std::u16string_view tex
     canvas.SetFont(PlanFont(AxisBalloonFontHeight, narrower));
     w = canvas.TextWidth(text);
   }
-  canvas.TextOut(ToViewUnits(x - w / 2), ToViewUnits(y - 6), text);
+  canvas.TextOut(ToViewUnits(x - WholeQuotient(w, 2)), ToViewUnits(y - 6), text);
 }
 
 void DrawGridAxes(Canvas& canvas, const PlanView& view) {

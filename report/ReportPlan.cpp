@@ -165,7 +165,7 @@ void DrawYAxes(const PlanContext& p, int32_t firstNumber) {
       SetBrush(canvas, White, BrushStyle::Solid);
       if (spacing * p.c > 8.9 * u) {
         SetFont(canvas, ToViewUnits(3 * u), ToViewUnits(1.5 * u), 900);
-        canvas.TextOut(Px(xD - 3.5 * u), ToViewUnits(middle + canvas.TextWidth(text) / 2), text);
+        canvas.TextOut(Px(xD - 3.5 * u), ToViewUnits(middle + WholeQuotient(canvas.TextWidth(text), 2)), text);
       } else {
         SetFont(canvas, ToViewUnits(3 * u), ToViewUnits(1.5 * u));
         canvas.TextOut(Px(e + 12.5 * u), Px(middle - 1.5 * u), text);
@@ -330,7 +330,7 @@ void DrawFloorSpecs(const PlanContext& p) {
     const SortedRect q = SortRect(p, r.X1, r.Y1, r.X2, r.Y2);
     canvas.Rectangle(q.x1, q.y1, q.x2, q.y2);
     Diagonals(canvas, q);
-    FloorSpecLabel(canvas, (q.x1 + q.x2) / 2, Px((q.y1 + q.y2) / 2 - 3 * p.u),
+    FloorSpecLabel(canvas, (q.x1 + q.x2) / 2, Px(WholeQuotient(q.y1 + q.y2, 2) - 3 * p.u),
                    FormatW(u"%i(%i-%i)", k + 1, floorRow, brace));
   }
   const int32_t triangles = CountOf(FloorSpecTriangleCount, v, s, MaxFloorSpecTrianglesPerStorey);
@@ -342,7 +342,7 @@ void DrawFloorSpecs(const PlanContext& p) {
         {p.PX(t.X1), p.PY(t.Y1)}, {p.PX(t.X2), p.PY(t.Y2)}, {p.PX(t.X3), p.PY(t.Y3)}};
     canvas.Polygon(corners, 3);
     FloorSpecLabel(canvas, (corners[0].X + corners[1].X + corners[2].X) / 3,
-                   Px((corners[0].Y + corners[1].Y + corners[2].Y) / 3 - 3 * p.u),
+                   Px(WholeQuotient(corners[0].Y + corners[1].Y + corners[2].Y, 3) - 3 * p.u),
                    FormatW(u"%i(%i-%i)", k + 1, floorRow, brace));
   }
 }
@@ -377,8 +377,8 @@ void FoundationLabel(const PlanContext& p, int32_t sx, int32_t sy, int32_t ex, i
   const double rx = std::cos(phi), ry = std::sin(phi);
   const double fx = -ry, fy = rx;
   const std::u16string_view text = FoundationLabels[type];
-  const double half = canvas.TextWidth(text) / 2;
-  const double mx = (sx + ex) / 2, my = (sy + ey) / 2;
+  const double half = WholeQuotient(canvas.TextWidth(text), 2);
+  const double mx = WholeQuotient(sx + ex, 2), my = WholeQuotient(sy + ey, 2);
   canvas.TextOut(ToViewUnits(mx - half * rx - p.ppm * fx), ToViewUnits(my - half * ry - p.ppm * fy), text);
 }
 
@@ -641,7 +641,7 @@ void DrawNorthMark(const PlanContext& p, int32_t cx, int32_t cy, int32_t degrees
   canvas.LineTo(tip.X, tip.Y);
   const double theta = degrees * Pi / 180;
   const std::u16string_view north = u"北";
-  canvas.TextOut(ToViewUnits(cx - canvas.TextWidth(north) / 2 - 1.4 * r * std::sin(theta)),
+  canvas.TextOut(ToViewUnits(cx - WholeQuotient(canvas.TextWidth(north), 2) - 1.4 * r * std::sin(theta)),
                  ToViewUnits(cy - 1.5 * p.u - 1.4 * r * std::cos(theta)), north);
 }
 

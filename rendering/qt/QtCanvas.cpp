@@ -635,7 +635,8 @@ bool CutFarLine(CanvasPoint& from, CanvasPoint& to, int32_t& phase, int32_t peri
   const int64_t k2 = static_cast<int64_t>(std::floor(last));
   if (k1 > k2) return false;
   const auto at = [&](int64_t start, int64_t d, int64_t k) {
-    const double v = static_cast<double>(start) + static_cast<double>(d) * static_cast<double>(k) / steps;
+    const double v = static_cast<double>(start) +
+                     static_cast<double>(d) * static_cast<double>(k) / static_cast<double>(steps);
     return static_cast<int32_t>(std::clamp<int64_t>(std::llround(v), -kNearLimit, kNearLimit));
   };
   from = CanvasPoint{at(x1, dx, k1), at(y1, dy, k1)};
@@ -974,9 +975,9 @@ void QtCanvas::Polygon(const CanvasPoint* farPoints, int32_t count) {
     // The corners relative to the first, and the box around them.
     int32_t values[16] = {count};
     int32_t left = points[0].X, top = points[0].Y, right = left, bottom = top;
-    for (int32_t i = 1; i < count; ++i) {
-      values[2 * i - 1] = points[i].X - points[0].X;
-      values[2 * i] = points[i].Y - points[0].Y;
+    for (int32_t i = 1, j = 1; i < count; ++i, j += 2) {
+      values[j] = points[i].X - points[0].X;
+      values[j + 1] = points[i].Y - points[0].Y;
       left = std::min(left, points[i].X), right = std::max(right, points[i].X);
       top = std::min(top, points[i].Y), bottom = std::max(bottom, points[i].Y);
     }
