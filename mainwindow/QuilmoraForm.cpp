@@ -149,7 +149,7 @@ void TQuilmoraForm::BuildMenus() {
     const char* shortcut;
     void (TQuilmoraForm::*handler)() = nullptr;
   };
-  auto addItems = [](QMenu* owner, std::initializer_list<Item> items) {
+  auto addItems = [this](QMenu* owner, std::initializer_list<Item> items) {
     for (const Item& item : items) {
       if (!item.name) {
         owner->addSeparator();
