@@ -129,10 +129,10 @@ class Canvas {
   // with what was drawn in the group before the first of them, within the
   // sheet rectangle (right and bottom exclusive), as they do on pixels. A
   // canvas whose device has pixels draws every figure as it comes; one whose
-  // device has none (a page, a picture) combines those figures in pixels of
-  // its own and lays them over what lies beneath when the group ends, and
-  // draws the texts and Copy figures that came after the first combined
-  // figure on top of them. Groups do not nest.
+  // device has none (a printed page) may combine those figures in pixels of
+  // its own, lay them over what lies beneath when the group ends and draw
+  // the texts and Copy figures that came after the first combined figure on
+  // top of them. Groups do not nest.
   virtual void BeginCombinedGroup(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     (void)left, (void)top, (void)right, (void)bottom;
   }

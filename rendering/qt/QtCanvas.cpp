@@ -233,6 +233,7 @@ void QtCanvas::Begin(QPainter* painter, QPoint origin) {
     }
   }
   combines_ = vector_ && combinesOnImages_ && device->devType() == QInternal::Image;
+  pictureGroup_ = false;
   block_.reset();
   painter_->setRenderHint(QPainter::Antialiasing, false);
   painter_->setRenderHint(QPainter::TextAntialiasing, false);
@@ -1078,10 +1079,17 @@ void QtCanvas::BeginCombinedGroup(int32_t left, int32_t top, int32_t right, int3
   // On the raster path every figure combines with the pixels as it comes.
   if (!painter_ || !vector_ || combines_) return;
   EndCombinedGroup();
+  // A picture is only ever played onto pixels (the preview's page image):
+  // it keeps the raster operations, in the order they come.
+  if (painter_->device()->devType() == QInternal::Picture) {
+    pictureGroup_ = true;
+    return;
+  }
   block_ = std::make_unique<QtRasterBlock>(*painter_, origin_, left, top, right, bottom);
 }
 
 void QtCanvas::EndCombinedGroup() {
+  pictureGroup_ = false;
   if (!block_) return;
   // Closed first: the kept figures go to the device.
   const std::unique_ptr<QtRasterBlock> block = std::move(block_);

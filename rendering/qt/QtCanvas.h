@@ -24,7 +24,10 @@
 //   figure appears in the pen (and brush) colour. On white paper that is what
 //   Mask gives anyway; XOR figures are screen highlights and print in their
 //   own colour. Inside a combined group (BeginCombinedGroup) they combine
-//   as on the raster, in pixels of the group's own (QtRasterBlock).
+//   as on the raster: a picture records them with their raster operations,
+//   which combine when it is played onto pixels (the preview), and on other
+//   devices (pages) they combine in pixels of the group's own
+//   (QtRasterBlock).
 #include <QFont>
 #include <QImage>
 #include <QPoint>
@@ -104,7 +107,9 @@ class QtCanvas final : public Canvas {
   const QFont& CurrentQFont();
   // The pen mode as the device can carry it out: Copy on the vector path
   // (unless it combines on an image).
-  PenMode EffectiveMode() const { return vector_ && !combines_ ? PenMode::Copy : Pen().Mode; }
+  PenMode EffectiveMode() const {
+    return vector_ && !combines_ && !pictureGroup_ ? PenMode::Copy : Pen().Mode;
+  }
   // Inside a combined group on the vector path: hands the figure to the
   // group; true when it is not to be drawn on the device now.
   bool HandedToGroup(QtRasterBlock::Kind kind, std::initializer_list<int32_t> args,
@@ -208,7 +213,10 @@ class QtCanvas final : public Canvas {
   bool direct_ = false;
   bool vector_ = false;
   bool combinesOnImages_ = false;
-  bool combines_ = false;                 // the vector path combines on an image (see SetCombinesOnImages)
+  bool combines_ = false;  // the vector path combines on an image (see SetCombinesOnImages)
+  // A combined group open on a picture: the picture keeps the raster
+  // operations, which combine once it is played onto pixels.
+  bool pictureGroup_ = false;
   std::unique_ptr<QtRasterBlock> block_;  // the open combined group on the vector path
   QPoint origin_;
   QSize deviceSize_;

@@ -51,6 +51,9 @@ QtRasterBlock::QtRasterBlock(QPainter& painter, QPoint origin, int32_t left, int
                                   QTransform::fromScale(scale_, scale_));
   canvas_ = std::make_unique<QtCanvas>();
   canvas_->SetCombinesOnImages(true);
+  // Stamps pay off for figures drawn again and again on the screen, not for
+  // the one drawing of a group.
+  canvas_->SetStampsEnabled(false);
   canvas_->Begin(&imagePainter_, origin);
 }
 

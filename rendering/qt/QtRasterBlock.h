@@ -1,6 +1,7 @@
 #pragma once
 // The pixels of a combined group (Canvas::BeginCombinedGroup) for a canvas
-// whose device has none: a page of a printer or a PDF file, a picture.
+// whose device has none and is not a picture: a page of a printer or a PDF
+// file, or an image under a painter that scales.
 //
 // The group's figures are drawn, as on the raster, into an image over the
 // group's rectangle at the device's resolution (at most kImageDotsPerInch on

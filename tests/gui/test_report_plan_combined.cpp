@@ -113,16 +113,18 @@ void DrawPlan(QPainter& painter, double ppm) {
 }
 
 // The plan recorded into a picture as the preview records a page, and the
-// picture played into a page image.
-QImage ThroughThePreviewPicture() {
+// picture played into a page image shrunk by scale, as the preview's zoom
+// shows it.
+QImage ThroughThePreviewPicture(double scale) {
   QPicture picture;
   {
     QPainter painter(&picture);
     DrawPlan(painter, 10.2);
   }
-  QImage image(2142, 3030, QImage::Format_RGB32);
+  QImage image(static_cast<int>(2142 * scale), static_cast<int>(3030 * scale), QImage::Format_RGB32);
   image.fill(kWhite);
   QPainter painter(&image);
+  painter.scale(scale, scale);
   painter.drawPicture(0, 0, picture);
   return image;
 }
@@ -165,7 +167,9 @@ TEST_F(PrintedPlanAreasTest, AnAtticDarkensTheFloorAndAnIndependentLoadLeavesItI
   } cases[] = {{5, kAtticOverFloor}, {7, kFloor}};
   for (const auto& c : cases) {
     Areas(c.code);
-    ExpectSamples(ThroughThePreviewPicture(), 1.0, SamplesOver(c.overFloor), "preview picture");
+    // Lines of 6 units stay 3 pixels wide at half size, around the points sampled.
+    for (double scale : {1.0, 0.5})
+      ExpectSamples(ThroughThePreviewPicture(scale), scale, SamplesOver(c.overFloor), "preview picture");
   }
 }
 
