@@ -1085,7 +1085,7 @@ void QtCanvas::BeginCombinedGroup(int32_t left, int32_t top, int32_t right, int3
     pictureGroup_ = true;
     return;
   }
-  block_ = std::make_unique<QtRasterBlock>(*painter_, origin_, left, top, right, bottom);
+  block_ = std::make_unique<QtRasterBlock>(*painter_, origin_, left, top, right, bottom, groupScratch_);
 }
 
 void QtCanvas::EndCombinedGroup() {

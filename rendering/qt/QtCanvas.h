@@ -218,6 +218,7 @@ class QtCanvas final : public Canvas {
   // operations, which combine once it is played onto pixels.
   bool pictureGroup_ = false;
   std::unique_ptr<QtRasterBlock> block_;  // the open combined group on the vector path
+  QtRasterBlock::Scratch groupScratch_;
   QPoint origin_;
   QSize deviceSize_;
   double deviceScale_ = 1.0;  // device pixels per logical unit

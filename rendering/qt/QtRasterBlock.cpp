@@ -1,10 +1,11 @@
 #include "rendering/qt/QtRasterBlock.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
+#include <cstdlib>
 
 #include "rendering/qt/QtCanvas.h"
 
@@ -20,70 +21,74 @@ double ImageScaleOf(const QPaintDevice& device) {
   return dpi > QtRasterBlock::kImageDotsPerInch ? double(QtRasterBlock::kImageDotsPerInch) / dpi : 1.0;
 }
 
+constexpr QRgb kPaper = 0xffffffffu;
+
 }  // namespace
 
 QtRasterBlock::QtRasterBlock(QPainter& painter, QPoint origin, int32_t left, int32_t top, int32_t right,
-                             int32_t bottom)
-    : painter_(painter) {
-  if (right <= left || bottom <= top) return;
-  const QTransform toDevice = painter.deviceTransform();
-  // The sheet rectangle in device pixels, within the device where it has a
-  // size of its own (a picture grows with what is drawn on it).
-  QRectF covered = toDevice.mapRect(QRectF(double(left) - origin.x(), double(top) - origin.y(),
-                                           double(right) - left, double(bottom) - top));
-  const QPaintDevice* device = painter.device();
-  if (!device) return;
-  if (device->devType() != QInternal::Picture)
-    covered = covered.intersected(QRectF(0, 0, device->width(), device->height()));
-  if (covered.isEmpty()) return;
-  deviceRect_ = covered.toAlignedRect();
-  scale_ = ImageScaleOf(*device);
-  const int longer = std::max(deviceRect_.width(), deviceRect_.height());
-  if (longer * scale_ > kImageSideLimit) scale_ = double(kImageSideLimit) / longer;
-  const int width = std::max(1, static_cast<int>(std::ceil(deviceRect_.width() * scale_)));
-  const int height = std::max(1, static_cast<int>(std::ceil(deviceRect_.height() * scale_)));
-  image_ = QImage(width, height, QImage::Format_RGB32);
-  if (image_.isNull()) return;  // no memory for it: the group draws as the device would
-  image_.fill(0xffffffffu);
-  // Logical units of the canvas to device pixels, then onto the image.
-  imagePainter_.begin(&image_);
-  imagePainter_.setWorldTransform(toDevice * QTransform::fromTranslate(-deviceRect_.x(), -deviceRect_.y()) *
-                                  QTransform::fromScale(scale_, scale_));
-  canvas_ = std::make_unique<QtCanvas>();
-  canvas_->SetCombinesOnImages(true);
-  // Stamps pay off for figures drawn again and again on the screen, not for
-  // the one drawing of a group.
-  canvas_->SetStampsEnabled(false);
-  canvas_->Begin(&imagePainter_, origin);
+                             int32_t bottom, Scratch& scratch)
+    : painter_(painter), origin_(origin), scratch_(scratch) {
+  if (right > left && bottom > top) sheet_ = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
-QtRasterBlock::~QtRasterBlock() {
-  if (canvas_) canvas_->End();
-  if (imagePainter_.isActive()) imagePainter_.end();
-}
+QtRasterBlock::~QtRasterBlock() = default;
 
 bool QtRasterBlock::Take(const Figure& figure) {
   const bool combining = figure.kind != Kind::Text && figure.pen.Mode != PenMode::Copy;
   if (combining) {
-    if (!combined_) {
-      combined_ = true;
-      if (backdropDrawn_ && canvas_) backdrop_ = image_.copy();
-    }
-    Draw(figure);
+    combined_.push_back(figure);
+    reach_ |= ReachOf(figure);
     return true;
   }
-  if (combined_) {
+  if (!combined_.empty()) {
     kept_.push_back(figure);
     return true;
   }
-  Draw(figure);
-  backdropDrawn_ = true;
+  backdrop_.push_back(figure);
   return false;
 }
 
-void QtRasterBlock::Draw(const Figure& figure) {
-  if (!canvas_) return;
-  QtCanvas& canvas = *canvas_;
+QRect QtRasterBlock::ReachOf(const Figure& figure) {
+  const int32_t* a = figure.args;
+  int64_t minX = 0, minY = 0, maxX = 0, maxY = 0;
+  const auto span = [&](const int32_t* values, int n) {
+    minX = maxX = values[0], minY = maxY = values[1];
+    for (int i = 2; i + 1 < n; i += 2) {
+      minX = std::min<int64_t>(minX, values[i]), maxX = std::max<int64_t>(maxX, values[i]);
+      minY = std::min<int64_t>(minY, values[i + 1]), maxY = std::max<int64_t>(maxY, values[i + 1]);
+    }
+  };
+  switch (figure.kind) {
+    case Kind::Line:
+    case Kind::Rectangle:
+    case Kind::Ellipse:
+    case Kind::Arc:
+      span(a, 4);
+      break;
+    case Kind::Polygon:
+      if (figure.points.empty()) return {};
+      minX = maxX = figure.points[0].X, minY = maxY = figure.points[0].Y;
+      for (const CanvasPoint& p : figure.points) {
+        minX = std::min<int64_t>(minX, p.X), maxX = std::max<int64_t>(maxX, p.X);
+        minY = std::min<int64_t>(minY, p.Y), maxY = std::max<int64_t>(maxY, p.Y);
+      }
+      break;
+    case Kind::Text: {
+      // Two full-width cells a character and three lines every way round.
+      const int64_t half = figure.font.Width > 0 ? figure.font.Width : std::abs(figure.font.Height) / 2;
+      const int64_t reach = 4 * half * static_cast<int64_t>(figure.text.size()) +
+                            3 * std::max<int64_t>(std::abs(int64_t{figure.font.Height}), 12);
+      minX = a[0] - reach, maxX = a[0] + reach, minY = a[1] - reach, maxY = a[1] + reach;
+      break;
+    }
+  }
+  // Half a wide pen beyond the points, and a pixel of rounding.
+  const int64_t pen = std::max(figure.pen.Width, 1) / 2 + 2;
+  const auto clamp = [](int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -(1 << 28), 1 << 28)); };
+  return QRect(QPoint(clamp(minX - pen), clamp(minY - pen)), QPoint(clamp(maxX + pen), clamp(maxY + pen)));
+}
+
+void QtRasterBlock::Draw(QtCanvas& canvas, const Figure& figure) {
   canvas.SetPenColour(figure.pen.Colour);
   canvas.SetPenWidth(figure.pen.Width);
   canvas.SetPenStyle(figure.pen.Style);
@@ -116,26 +121,72 @@ void QtRasterBlock::Draw(const Figure& figure) {
 }
 
 std::vector<QtRasterBlock::Figure> QtRasterBlock::Finish() {
-  std::vector<Figure> kept = std::move(kept_);
-  kept_.clear();
-  if (!canvas_ || !combined_) return kept;
-  canvas_->End();
-  imagePainter_.end();
-  canvas_.reset();
+  imageSize_ = QSize();
+  if (!combined_.empty()) Combine();
+  backdrop_.clear();
+  combined_.clear();
+  return std::move(kept_);
+}
+
+void QtRasterBlock::Combine() {
+  // The part of the group's rectangle that the combined figures reach, in
+  // device pixels, within the device where it has a size of its own.
+  const QRect sheet = sheet_ & reach_;
+  if (sheet.isEmpty()) return;
+  const QTransform toDevice = painter_.deviceTransform();
+  QRectF covered = toDevice.mapRect(QRectF(sheet.translated(-origin_)));
+  const QPaintDevice* device = painter_.device();
+  if (!device) return;
+  if (device->devType() != QInternal::Picture)
+    covered = covered.intersected(QRectF(0, 0, device->width(), device->height()));
+  if (covered.isEmpty()) return;
+  const QRect deviceRect = covered.toAlignedRect();
+  double scale = ImageScaleOf(*device);
+  const int longer = std::max(deviceRect.width(), deviceRect.height());
+  if (longer * scale > kImageSideLimit) scale = double(kImageSideLimit) / longer;
+  const int width = std::max(1, static_cast<int>(std::ceil(deviceRect.width() * scale)));
+  const int height = std::max(1, static_cast<int>(std::ceil(deviceRect.height() * scale)));
+  const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+  std::vector<QRgb>& buffer = scratch_.image;
+  std::vector<QRgb>& under = scratch_.backdrop;
+  if (buffer.size() < pixels) buffer.resize(pixels);
+  std::fill(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(pixels), kPaper);
+  QImage image(reinterpret_cast<uchar*>(buffer.data()), width, height, width * 4, QImage::Format_RGB32);
+  imageSize_ = image.size();
+  {
+    QPainter painter(&image);
+    // Logical units of the canvas to device pixels, then onto the image.
+    painter.setWorldTransform(toDevice * QTransform::fromTranslate(-deviceRect.x(), -deviceRect.y()) *
+                              QTransform::fromScale(scale, scale));
+    QtCanvas canvas;
+    canvas.SetCombinesOnImages(true);
+    // Stamps pay off for figures drawn again and again on the screen, not
+    // for the one drawing of a group.
+    canvas.SetStampsEnabled(false);
+    canvas.Begin(&painter, origin_);
+    bool backdrop = false;
+    for (const Figure& figure : backdrop_)
+      if (ReachOf(figure).intersects(sheet)) {
+        Draw(canvas, figure);
+        backdrop = true;
+      }
+    if (backdrop) {
+      if (under.size() < pixels) under.resize(pixels);
+      std::copy(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(pixels), under.begin());
+    }
+    for (const Figure& figure : combined_) Draw(canvas, figure);
+    canvas.End();
+    if (!backdrop) under.clear();  // the image was paper before the combined figures
+  }
   // The pixels that the combined figures changed stay; every other one
   // becomes transparent and lets the device's own drawing show.
-  QImage& image = image_;
-  image.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
-  const int width = image.width(), height = image.height();
   int minX = width, minY = height, maxX = -1, maxY = -1;
-  const bool backdrop = !backdrop_.isNull();
   for (int y = 0; y < height; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    const auto* under = backdrop ? reinterpret_cast<const QRgb*>(backdrop_.constScanLine(y)) : nullptr;
+    QRgb* const line = buffer.data() + static_cast<std::size_t>(y) * width;
+    const QRgb* const was = under.empty() ? nullptr : under.data() + static_cast<std::size_t>(y) * width;
     int first = -1, last = -1;
     for (int x = 0; x < width; ++x) {
-      const QRgb was = under ? under[x] : 0xffffffffu;
-      if ((line[x] | 0xff000000u) == (was | 0xff000000u)) {
+      if (((line[x] ^ (was ? was[x] : kPaper)) & 0xffffffu) == 0) {
         line[x] = 0;
       } else {
         line[x] |= 0xff000000u;
@@ -147,18 +198,23 @@ std::vector<QtRasterBlock::Figure> QtRasterBlock::Finish() {
     minX = std::min(minX, first), maxX = std::max(maxX, last);
     minY = std::min(minY, y), maxY = y;
   }
-  backdrop_ = QImage();
-  if (maxX < 0) return kept;
-  const QRect changed(minX, minY, maxX - minX + 1, maxY - minY + 1);
-  const QRectF target(deviceRect_.x() + changed.x() / scale_, deviceRect_.y() + changed.y() / scale_,
-                      changed.width() / scale_, changed.height() / scale_);
+  if (maxX < 0) return;
+  // The changed part, as an image over the same pixels.
+  const QImage changed(
+      reinterpret_cast<const uchar*>(buffer.data() + static_cast<std::size_t>(minY) * width + minX),
+      maxX - minX + 1, maxY - minY + 1, width * 4, QImage::Format_ARGB32_Premultiplied);
+  const QRectF target(deviceRect.x() + minX / scale, deviceRect.y() + minY / scale, changed.width() / scale,
+                      changed.height() / scale);
   painter_.save();
   painter_.resetTransform();
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
   painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter_.setRenderHint(QPainter::LosslessImageRendering, true);
-  painter_.drawImage(target, image.copy(changed));
+  // The pixels are the scratch's: an engine that keeps the image for later
+  // gets a copy of its own.
+  const QPaintEngine* engine = painter_.paintEngine();
+  const bool drawsAtOnce =
+      engine && (engine->type() == QPaintEngine::Pdf || engine->type() == QPaintEngine::Raster);
+  painter_.drawImage(target, drawsAtOnce ? changed : changed.copy());
   painter_.restore();
-  image_ = QImage();
-  return kept;
 }
