@@ -764,6 +764,14 @@ void DrawReportPlan(Canvas& canvas, ReportPlanKind kindArg, int32_t storey, doub
     canvas.TextOut(MmToUnits(frameEndMm, pixelsPerMm) - canvas.TextWidth(note),
                    ToViewUnits(e - 3.5 * pixelsPerMm), note);
   }
+  const bool areas = kind == PlanOnPlanPage || kind == PlanOnCentreOfGravityPage ||
+                     kind == PlanOnRequiredStrengthPage || kind == PlanOnWallQuantityPage;
+  const bool walls = kind == PlanOnPlanPage || kind == PlanOnRigidityPage;
+  // The areas darken one another and the axes beneath them (mask), and the
+  // quarter-division lines invert what they cross (XOR), on every device;
+  // all of it lies within the frame.
+  const int32_t frameStart = MmToUnits(20, pixelsPerMm), frameEnd = MmToUnits(frameEndMm, pixelsPerMm);
+  if (areas) canvas.BeginCombinedGroup(frameStart, frameStart, frameEnd, frameEnd);
   SetPen(canvas, LightGrey, 1);
   SetBrush(canvas, White, BrushStyle::Clear);
   DrawRectMm(canvas, pixelsPerMm, 20, 20, frameEndMm, frameEndMm);
@@ -771,10 +779,10 @@ void DrawReportPlan(Canvas& canvas, ReportPlanKind kindArg, int32_t storey, doub
   DrawXAxes(p, (ProjectSettings.AxisNumbering & 1) != 0 ? 1 : 0);
   DrawYAxes(p, (ProjectSettings.AxisNumbering & 2) != 0 ? 1 : 0);
 
-  const bool areas = kind == PlanOnPlanPage || kind == PlanOnCentreOfGravityPage ||
-                     kind == PlanOnRequiredStrengthPage || kind == PlanOnWallQuantityPage;
-  const bool walls = kind == PlanOnPlanPage || kind == PlanOnRigidityPage;
-  if (areas) DrawAreas(p);
+  if (areas) {
+    DrawAreas(p);
+    canvas.EndCombinedGroup();
+  }
   if (kind == PlanOnFloorMagnificationPage) DrawFloorSpecs(p);
   if (kind == PlanOnFoundationPage) DrawFoundationPlan(p);
   if (walls) DrawWalls(p);
