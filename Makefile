@@ -7,6 +7,8 @@
 #                       and run each for FUZZ_SECONDS on fresh seeds and its
 #                       regression corpus
 # make bench          - build and run the benchmarks
+# make tidy           - build, then run clang-tidy (.clang-tidy) over every
+#                       production source the build compiles (.ci/tidy)
 # make format         - format every source with clang-format
 # make format-check   - fail on any source that clang-format would change
 BUILD_DIR ?= build
@@ -14,12 +16,12 @@ SANITIZE_BUILD_DIR ?= build-sanitize
 SANITIZE_GUI_BUILD_DIR ?= build-sanitize-gui
 FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
-PACKAGES := cmake g++ ninja-build ccache clang-format qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils locales qt6-translations-l10n
+PACKAGES := cmake g++ ninja-build ccache clang-format clang-tidy qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils locales qt6-translations-l10n
 FUZZ_PACKAGES := clang libclang-rt-dev
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps configure build run test test-sanitized test-sanitized-gui fuzz bench format format-check clean
+.PHONY: all deps fuzz-deps configure build run test test-sanitized test-sanitized-gui fuzz bench tidy format format-check clean
 
 all: build
 
@@ -88,6 +90,9 @@ bench: build
 	./$(BUILD_DIR)/bench/plan_paint_bench
 	./$(BUILD_DIR)/bench/plan_hover_bench
 	./$(BUILD_DIR)/bench/report_bench
+
+tidy: build
+	.ci/tidy $(BUILD_DIR) $(JOBS)
 
 # Every C++ source and header the repository tracks.
 SOURCES = git ls-files -z '*.cpp' '*.h'

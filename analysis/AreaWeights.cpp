@@ -34,11 +34,11 @@ namespace {
 
 // The load take-off row and class of each area code's unit load; NoLoad for the
 // kinds without a dead load of their own, OwnLoad for the individual classes.
-constexpr int8_t NoLoad = -1, OwnLoad = -2;
-constexpr int8_t UnitLoadRow[AreaCodeCount] = {
+constexpr int32_t NoLoad = -1, OwnLoad = -2;
+constexpr int32_t UnitLoadRow[AreaCodeCount] = {
     0, NoLoad, 1, 2, 2, NoLoad, NoLoad, NoLoad, 2, OwnLoad, 3, 3, 3, OwnLoad, 0, 0, OwnLoad, 1, 1, OwnLoad,
 };
-constexpr int8_t UnitLoadClass[AreaCodeCount] = {0, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0};
+constexpr int32_t UnitLoadClass[AreaCodeCount] = {0, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 1, 2, 0, 1, 2, 0, 1, 2, 0};
 
 }  // namespace
 

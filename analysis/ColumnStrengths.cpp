@@ -1,5 +1,7 @@
 #include "analysis/ColumnStrengths.h"
 
+#include <cstddef>
+
 #include "analysis/FloorAreas.h"
 #include "analysis/GridAxisLabels.h"
 #include "model/ElementTables.h"
@@ -19,9 +21,9 @@ constexpr int32_t SpeciesCount = 3;
 
 // Which opening a term belongs to, and the offset of its entries.
 enum Opening : int { Door = 0, Window = 1 };
-constexpr int AlongX = 0, AlongY = 1;         // added to an X entry gives the Y entry
-constexpr int GatheredEntriesPerOpening = 6;  // width, wall strength and wall stiffness, X and Y
-constexpr int ValueEntriesPerOpening = 4;     // strength and stiffness, X and Y
+constexpr int AlongX = 0, AlongY = 1;                    // added to an X entry gives the Y entry
+constexpr std::ptrdiff_t GatheredEntriesPerOpening = 6;  // width, wall strength and wall stiffness, X and Y
+constexpr std::ptrdiff_t ValueEntriesPerOpening = 4;     // strength and stiffness, X and Y
 
 constexpr double WideOpeningWidth = 1.2;  // m
 constexpr int FirstPreciseStrengthTable = 4;

@@ -37,8 +37,8 @@ inline bool DegenerateTriangle(const int32_t (&p)[6]) {
 }
 
 inline bool PointsOnGrid(const int32_t* p, int32_t pointCount) {
-  for (int32_t i = 0; i < pointCount; ++i)
-    if (!OnGrid(p[2 * i], p[2 * i + 1])) return false;
+  for (int32_t i = 0; i < 2 * pointCount; i += 2)
+    if (!OnGrid(p[i], p[i + 1])) return false;
   return true;
 }
 

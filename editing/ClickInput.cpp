@@ -87,9 +87,9 @@ bool ThreePointsOf(const Record* records, const int32_t (&count)[ModelSlotCount]
 // rectangle, 3 for a triangle, 0 when nothing valid is hovered.
 int32_t HoveredPoints(int32_t mode, int32_t (&p)[6]) {
   const int32_t v = CurrentVariant, s = CurrentStorey;
-#define QUILMORA_TWO(records, count, max) (TwoPointsOf(records[v][s], count, max, HoverIndex, p) ? 2 : 0)
+#define QUILMORA_TWO(records, count, max) (TwoPointsOf((records)[v][s], count, max, HoverIndex, p) ? 2 : 0)
 #define QUILMORA_THREE(records, count, max) \
-  (ThreePointsOf(records[v][s], count, max, HoverTriangleIndex, p) ? 3 : 0)
+  (ThreePointsOf((records)[v][s], count, max, HoverTriangleIndex, p) ? 3 : 0)
   if (HoverState == HoverFirstFigure) {
     switch (mode) {
       case EditModeWalls:

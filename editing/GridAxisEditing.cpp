@@ -5,6 +5,7 @@
 #include "editing/SlotCopy.h"
 #include "model/ElementPoints.h"
 #include "model/Grid.h"
+#include "model/GridFileBounds.h"
 #include "model/ViewState.h"
 #include "platform/Format.h"
 #include "platform/MessageBox.h"
@@ -110,9 +111,51 @@ int32_t AddOrChange(int32_t mode, int32_t kx, int32_t ky) {
   double v = AxisPromptValue;
   if (!CheckedDistance(mode, AxisPromptOldSpacing, v)) return 0;
 
+  // The checks above leave one refusal to the edit: the grid would reach
+  // beyond what a project file holds.
   const bool changed = add ? InsertGridAxis(xDirection, k, v, NewAxisKindOf(AxisPromptResult))
                            : ChangeGridSpacing(xDirection, k, v);
+  if (!changed) {
+    if (add) {
+      TellGridTooLarge("通り芯の全長", "通り芯を追加");
+    } else {
+      TellGridTooLarge("軸間距離", "入力");
+    }
+  }
   return changed ? 1 : 0;
+}
+
+// The axes of a deletion of axis a, the indices left as they are.
+void DeleteAxis(bool xDirection, int32_t a) {
+  const AxisLine line = LineOf(xDirection);
+  if (a > kMiddleInterval) {
+    for (int32_t i = a; i < kLastAxis; ++i) {
+      line.Position[i] = line.Position[i + 1];
+      line.Kind[i] = line.Kind[i + 1];
+    }
+    line.Position[kLastAxis] = line.Position[kLastAxis - 1] + GridModule;
+    line.Kind[kLastAxis] = GridAxisMain;
+  } else {
+    for (int32_t i = a; i > 0; --i) {
+      line.Position[i] = line.Position[i - 1];
+      line.Kind[i] = line.Kind[i - 1];
+    }
+    line.Position[0] = line.Position[1] - GridModule;
+    line.Kind[0] = GridAxisMain;
+  }
+}
+
+// The indices on the side of a whose axes moved follow them.
+void RenumberAfterDelete(bool xDirection, int32_t a) {
+  if (a > kMiddleInterval) {
+    ForEachIndex(xDirection, [&](int32_t& index) {
+      if (index > a) --index;
+    });
+  } else {
+    ForEachIndex(xDirection, [&](int32_t& index) {
+      if (index < a) ++index;
+    });
+  }
 }
 
 int32_t Delete(int32_t kx, int32_t ky) {
@@ -124,8 +167,16 @@ int32_t Delete(int32_t kx, int32_t ky) {
     MessageBox(kAxisInUse, kDataCaption, 32);
     return 0;
   }
-  if (deleteX) DeleteGridAxis(true, kx);
-  if (deleteY) DeleteGridAxis(false, ky);
+  const GridBackup before;
+  if (deleteX) DeleteAxis(true, kx);
+  if (deleteY) DeleteAxis(false, ky);
+  if (!GridFitsProjectFile()) {
+    before.Restore();
+    TellGridTooLarge("通り芯の全長", "通り芯を消去");
+    return 0;
+  }
+  if (deleteX) RenumberAfterDelete(true, kx);
+  if (deleteY) RenumberAfterDelete(false, ky);
   return 1;
 }
 
@@ -210,6 +261,7 @@ bool InsertGridAxis(bool xDirection, int32_t k, double v, int32_t kind) {
   const AxisLine line = LineOf(xDirection);
   if (!(v > 0 && v < line.Position[k] - line.Position[k - 1])) return false;
   if (GridAxisCarriesElement(xDirection, kLastAxis)) return false;
+  const GridBackup before;
   for (int32_t i = kLastAxis; i > k; --i) {
     line.Position[i] = line.Position[i - 1];
     line.Kind[i] = line.Kind[i - 1];
@@ -217,6 +269,10 @@ bool InsertGridAxis(bool xDirection, int32_t k, double v, int32_t kind) {
   // X: v right of the left axis; Y: v above the lower axis, which is still at k.
   line.Position[k] = xDirection ? line.Position[k - 1] + v : line.Position[k] - v;
   line.Kind[k] = kind;
+  if (!GridFitsProjectFile()) {
+    before.Restore();
+    return false;
+  }
   ForEachIndex(xDirection, [&](int32_t& index) {
     if (index >= k) ++index;
   });
@@ -226,38 +282,28 @@ bool InsertGridAxis(bool xDirection, int32_t k, double v, int32_t kind) {
 bool ChangeGridSpacing(bool xDirection, int32_t k, double v) {
   if (k < 1 || k > kLastAxis || !(v > 0)) return false;
   const AxisLine line = LineOf(xDirection);
+  const GridBackup before;
   const double d = (line.Position[k] - line.Position[k - 1]) - v;
   if (k > kMiddleInterval) {
     for (int32_t i = k; i <= kLastAxis; ++i) line.Position[i] -= d;
   } else {
     for (int32_t i = 0; i < k; ++i) line.Position[i] += d;
   }
+  if (!GridFitsProjectFile()) {
+    before.Restore();
+    return false;
+  }
   return true;
 }
 
 bool DeleteGridAxis(bool xDirection, int32_t a) {
   if (a < 0 || a > kLastAxis || GridAxisCarriesElement(xDirection, a)) return false;
-  const AxisLine line = LineOf(xDirection);
-  if (a > kMiddleInterval) {
-    for (int32_t i = a; i < kLastAxis; ++i) {
-      line.Position[i] = line.Position[i + 1];
-      line.Kind[i] = line.Kind[i + 1];
-    }
-    line.Position[kLastAxis] = line.Position[kLastAxis - 1] + GridModule;
-    line.Kind[kLastAxis] = GridAxisMain;
-    ForEachIndex(xDirection, [&](int32_t& index) {
-      if (index > a) --index;
-    });
-  } else {
-    for (int32_t i = a; i > 0; --i) {
-      line.Position[i] = line.Position[i - 1];
-      line.Kind[i] = line.Kind[i - 1];
-    }
-    line.Position[0] = line.Position[1] - GridModule;
-    line.Kind[0] = GridAxisMain;
-    ForEachIndex(xDirection, [&](int32_t& index) {
-      if (index < a) ++index;
-    });
+  const GridBackup before;
+  DeleteAxis(xDirection, a);
+  if (!GridFitsProjectFile()) {
+    before.Restore();
+    return false;
   }
+  RenumberAfterDelete(xDirection, a);
   return true;
 }

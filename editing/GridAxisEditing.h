@@ -53,7 +53,9 @@ int32_t NewAxisKindOf(int32_t promptResult);
 // below the Y interval; 1..199); the distance is asked for and checked.
 // Mode 4: kx, ky are the X and the Y axis under the click, 200 for none; both
 // are deleted, or neither when one carries an element. 1 when the grid was
-// changed, else 0 (every refusal leaves grid and elements as they were). No
+// changed, else 0 (every refusal leaves grid and elements as they were; an
+// edit that would put an axis beyond what a project file holds is refused
+// with a message, also after 「入力値が大きすぎです」 answered いいえ). No
 // undo snapshot is pushed and the plan is not repainted here. After a change
 // axis 0 lies at 0 m in both directions again: the grid as a whole moves by
 // LastGridEditMove.
@@ -74,14 +76,18 @@ extern GridAxisMove LastGridEditMove;
 // above axis k (Y), with the given kind; every index >= k goes up by one.
 // False, with nothing changed, when an element lies on axis 199, which would
 // be pushed off the grid, or when the new axis would not lie strictly inside
-// the interval.
+// the interval, or when the grid would leave what a project file holds
+// (GridFitsProjectFile).
 bool InsertGridAxis(bool xDirection, int32_t k, double v, int32_t kind);
 // Gives interval k the width v by moving the far half of the grid: axes
-// k..199 when k > 100, else axes 0..k - 1. No index changes. False when v <= 0.
+// k..199 when k > 100, else axes 0..k - 1. No index changes. False, with
+// nothing changed, when v <= 0 or the grid would leave what a project file
+// holds.
 bool ChangeGridSpacing(bool xDirection, int32_t k, double v);
 // True when an element of any variant and storey lies on axis a.
 bool GridAxisCarriesElement(bool xDirection, int32_t a);
 // Deletes axis a, keeping 200 axes with a main axis one module beyond the
 // outer end nearer to a; the indices on that side of a move by one towards a.
-// False, with nothing changed, when an element lies on a.
+// False, with nothing changed, when an element lies on a or the grid would
+// leave what a project file holds.
 bool DeleteGridAxis(bool xDirection, int32_t a);

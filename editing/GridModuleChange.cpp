@@ -5,6 +5,7 @@
 #include "editing/SlotCopy.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
+#include "model/GridFileBounds.h"
 #include "platform/MessageBox.h"
 #include "platform/Numeric.h"
 
@@ -30,12 +31,18 @@ void LayOut(double (&axes)[200], double oldModule, double m, ModuleSpacingRule r
 
 }  // namespace
 
-void LayOutGridToModule(double m, ModuleSpacingRule rule) {
+bool LayOutGridToModule(double m, ModuleSpacingRule rule) {
+  const GridBackup before;
   const double oldModule = GridModule;
   GridModule = m;
   LayOut(GridAxisX, oldModule, m, rule);
   LayOut(GridAxisY, oldModule, m, rule);
+  if (!GridFitsProjectFile()) {
+    before.Restore();
+    return false;
+  }
   EmptyUndoRing();
+  return true;
 }
 
 bool ChangeGridModuleFromText(std::string_view text, ModuleSpacingRule rule) {
@@ -48,7 +55,10 @@ bool ChangeGridModuleFromText(std::string_view text, ModuleSpacingRule rule) {
     MessageBox("モジュール値は'1.820'以下にして下さい。", "入力値確認", 64);
     return false;
   }
-  LayOutGridToModule(m, rule);
+  if (!LayOutGridToModule(m, rule)) {
+    TellGridTooLarge("モジュール値", "モジュールを変更");
+    return false;
+  }
   ModifiedFlag = 1;
   return true;
 }

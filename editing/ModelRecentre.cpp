@@ -4,6 +4,7 @@
 #include "model/ElementPoints.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
+#include "model/GridFileBounds.h"
 #include "model/ModelExtents.h"
 #include "platform/MessageBox.h"
 
@@ -73,8 +74,13 @@ bool ShiftModel(RecentreShift shift) {
   // Every kind is tested, also those that do not count for the extents: an
   // index off the grid would be read outside the axis tables later.
   if (!EveryPointStaysOnGrid(shift.X, shift.Y)) return false;
+  const GridBackup before;
   ShiftAxes(GridAxisX, GridAxisKindX, shift.X);
   ShiftAxes(GridAxisY, GridAxisKindY, shift.Y);
+  if (!GridFitsProjectFile()) {
+    before.Restore();
+    return false;
+  }
   ForEachVariantRecord([&](auto& record) {
     ForEachPointOf(record, [&](int32_t& x, int32_t& y) {
       x += shift.X;
@@ -92,7 +98,14 @@ RecentreResult RecentreModel() {
           "いいえ\n\n注）'はい'で表示位置がずれる場合は、\n\n   読み直して'いいえ'を押して下さい。",
           "データ位置の問い合わせ", MB_YESNO | MB_ICONQUESTION) != IDYES)
     return RecentreResult::Declined;
-  if (!ShiftModel(RecentreShiftOfModel())) {
+  const RecentreShift shift = RecentreShiftOfModel();
+  if (!ShiftModel(shift)) {
+    // The axes that come in at the module pitch can carry the grid beyond
+    // what a project file holds while every element stays on it.
+    if (EveryPointStaysOnGrid(shift.X, shift.Y)) {
+      TellGridTooLarge("通り芯の全長", "位置を移動");
+      return RecentreResult::TooWide;
+    }
     MessageBox("データの範囲が大き過ぎて位置の移動が出来ません。\n\n移動しないで続けます。", "データ移動不可",
                MB_ICONSTOP);
     return RecentreResult::TooWide;

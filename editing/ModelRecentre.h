@@ -26,7 +26,8 @@ RecentreShift RecentreShiftOfModel();
 // come in at GridModule pitch, puts axis 0 back at 0 and adds the shift to
 // every index of every element of the three variants. The undo ring is
 // emptied: its snapshots are numbered for the old grid. False, with nothing
-// changed, when an element of any kind would leave the grid.
+// changed, when an element of any kind would leave the grid or an axis what a
+// project file holds.
 bool ShiftModel(RecentreShift shift);
 
 enum class RecentreResult {

@@ -25,7 +25,7 @@ void ResetModel(int32_t mode) {
   SetPlanScale(DefaultPlanScaleDenominator);
 
 #define QUILMORA_EMPTY_LIST(kind, Record, records, count, swapBlock, max) \
-  std::fill(&count[0][0], &count[0][0] + ModelSlotCount * StoreyCount, 0);
+  std::fill_n(&(count)[0][0], ModelSlotCount* StoreyCount, 0);
   QUILMORA_FOR_EACH_ELEMENT_KIND(QUILMORA_EMPTY_LIST)
 #undef QUILMORA_EMPTY_LIST
 

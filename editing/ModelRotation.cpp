@@ -7,6 +7,8 @@
 #include "model/ElementPoints.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
+#include "model/GridFileBounds.h"
+#include "platform/MessageBox.h"
 
 namespace {
 constexpr int32_t kLastAxis = 199;
@@ -20,8 +22,13 @@ void TurnColumnSections(int32_t& sectionX, int32_t& sectionY) {
 }
 
 bool RotateModelLeft() {
-  if (!EveryPointStaysOnGrid(0, 0)) return false;
+  if (!EveryPointStaysOnGrid(0, 0)) {
+    MessageBox("グリッドの外に在るデータがあるため、建物を回転出来ません。\n\n回転しないで続けます。",
+               "データ移動不可", MB_ICONSTOP);
+    return false;
+  }
 
+  const GridBackup before;
   double oldX[GridAxisCountX];
   int32_t oldKindX[GridAxisCountX];
   for (int32_t i = 0; i <= kLastAxis; ++i) {
@@ -33,6 +40,12 @@ bool RotateModelLeft() {
   for (int32_t i = 0; i <= kLastAxis; ++i) {
     GridAxisY[i] = oldX[kLastAxis] - oldX[kLastAxis - i];
     GridAxisKindY[i] = oldKindX[kLastAxis - i];
+  }
+  // The old X axes, laid out again from 0, may reach further than before.
+  if (!GridFitsProjectFile()) {
+    before.Restore();
+    TellGridTooLarge("通り芯の全長", "建物を回転");
+    return false;
   }
 
   ForEachVariantRecord([](auto& record) {

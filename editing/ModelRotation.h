@@ -7,7 +7,8 @@
 // the faces of walls that come to run along X and free-line offsets turn
 // with the model. The undo ring is emptied: its snapshots are numbered for
 // the old grid. Four turns give the model back (with axis 0 at 0). False,
-// with nothing changed, when a stored index is already off the grid.
+// with nothing changed and a message shown, when a stored index is already
+// off the grid or an axis would leave what a project file holds.
 bool RotateModelLeft();
 
 // The section codes of a column turned by 90 degrees. SectionX is a class

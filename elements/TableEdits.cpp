@@ -41,7 +41,7 @@ QString FixedText(const char16_t* text, std::size_t capacity) {
 }
 
 void ShowWhole(QLineEdit* edit, const QString& text, int typedLimit) {
-  edit->setMaxLength(std::max<int>(typedLimit, text.size()));
+  edit->setMaxLength(static_cast<int>(std::max<qsizetype>(typedLimit, text.size())));
   edit->setText(text);
   edit->setCursorPosition(0);
 }
@@ -98,7 +98,7 @@ std::optional<std::string> AskDataFileToSave(const char* filter, const char* ext
   request.Filter = filter;
   request.DefaultSuffix = extension;
   request.Save = true;
-  const std::optional<std::string> path = AskFileName(request);
+  std::optional<std::string> path = AskFileName(request);
   if (!path || std::filesystem::path(*path).has_extension()) return path;
   return *path + "." + extension;
 }

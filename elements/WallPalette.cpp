@@ -78,24 +78,25 @@ TDkabeDlg::TDkabeDlg(QWidget* parent)
   row_->addLayout(right);
 
   // The handlers that write the palette's memory.
-  WallSettings& d = NewWallDefaults;
-  Opening.OnChecked(this, [this, &d](int code) {
-    d.OpeningKind = code;
+  Opening.OnChecked(this, [this](int code) {
+    NewWallDefaults.OpeningKind = code;
     if (code == 0)
       ClearFittings();
     else
       EnableFittings(true);
   });
-  connect(Ctairyokunashi, &QCheckBox::toggled, this, [&d](bool on) { d.NoStrength = on ? 1 : 0; });
+  connect(Ctairyokunashi, &QCheckBox::toggled, this,
+          [](bool on) { NewWallDefaults.NoStrength = on ? 1 : 0; });
   connect(Cishou, &QComboBox::activated, this, &TDkabeDlg::CishouClick);
-  connect(Cnaigai, &QCheckBox::toggled, this, [&d](bool on) { d.FlipInOut = on ? 1 : 0; });
-  connect(Csayuu, &QCheckBox::toggled, this, [&d](bool on) { d.FlipLeftRight = on ? 1 : 0; });
-  connect(Csuji, &QComboBox::activated, this, [&d](int position) { d.BraceKind = position; });
-  connect(Ctsuchi, &QComboBox::activated, this, [&d](int position) { d.MudWallKind = position; });
-  connect(Cmenzai1, &QComboBox::activated, this, [&d](int position) { d.PanelLeft = position; });
-  connect(Cmenzai2, &QComboBox::activated, this, [&d](int position) { d.PanelRight = position; });
-  EndJoint.OnChecked(this, [&d](int code) { d.BraceEndJoint = code; });
-  Arrangement.OnChecked(this, [&d](int code) { d.BraceArrangement = code; });
+  connect(Cnaigai, &QCheckBox::toggled, this, [](bool on) { NewWallDefaults.FlipInOut = on ? 1 : 0; });
+  connect(Csayuu, &QCheckBox::toggled, this, [](bool on) { NewWallDefaults.FlipLeftRight = on ? 1 : 0; });
+  connect(Csuji, &QComboBox::activated, this, [](int position) { NewWallDefaults.BraceKind = position; });
+  connect(Ctsuchi, &QComboBox::activated, this, [](int position) { NewWallDefaults.MudWallKind = position; });
+  connect(Cmenzai1, &QComboBox::activated, this, [](int position) { NewWallDefaults.PanelLeft = position; });
+  connect(Cmenzai2, &QComboBox::activated, this, [](int position) { NewWallDefaults.PanelRight = position; });
+  EndJoint.OnChecked(this, [](int code) { NewWallDefaults.BraceEndJoint = code; });
+  Arrangement.OnChecked(this, [](int code) { NewWallDefaults.BraceArrangement = code; });
+  WallSettings& d = NewWallDefaults;
   const std::pair<QLineEdit*, double*> edits[] = {
       {Ehidari, &d.WingWallStart},     {Emigi, &d.WingWallEnd},           {Etakasa, &d.Height},
       {Esujitakasa, &d.BraceHeight},   {Etsuchitakasa, &d.MudWallHeight}, {Elutakasa, &d.PanelLeftHeight},

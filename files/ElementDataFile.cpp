@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <string_view>
 
@@ -70,7 +71,7 @@ void AppendRow(std::vector<unsigned char>& out, const Row& row, bool withDisplay
   AppendIntField(out, row.DiagnosisOnly, FlagFieldBytes);
   if constexpr (requires { row.DisplayKind; })
     if (withDisplayKind) AppendIntField(out, row.DisplayKind, FlagFieldBytes);
-  AppendText(out, row.Name, sizeof row.Name / sizeof row.Name[0], NameFieldBytes);
+  AppendText(out, row.Name, std::size(row.Name), NameFieldBytes);
 }
 
 // Reads the fields of one file in order; never past the end. A field the

@@ -57,7 +57,7 @@ ElementCounts CaptureCounts() {
 #define QUILMORA_CAPTURE_COUNT(kind, Record, records, count, swapBlock, max) \
   for (int v = 0; v < VariantCount; ++v)                                     \
     for (int st = 0; st < StoreyCount; ++st)                                 \
-      c.Of[static_cast<int>(ElementKind::kind)][v][st] = StoredCount(count[v][st], max);
+      c.Of[static_cast<int>(ElementKind::kind)][v][st] = StoredCount((count)[v][st], max);
   QUILMORA_FOR_EACH_ELEMENT_KIND(QUILMORA_CAPTURE_COUNT)
 #undef QUILMORA_CAPTURE_COUNT
   return c;
@@ -66,7 +66,7 @@ ElementCounts CaptureCounts() {
 void EmptyVariantLists() {
 #define QUILMORA_EMPTY_VARIANTS(kind, Record, records, count, swapBlock, max) \
   for (int v = 0; v < VariantCount; ++v)                                      \
-    for (int st = 0; st < StoreyCount; ++st) count[v][st] = 0;
+    for (int st = 0; st < StoreyCount; ++st) (count)[v][st] = 0;
   QUILMORA_FOR_EACH_ELEMENT_KIND(QUILMORA_EMPTY_VARIANTS)
 #undef QUILMORA_EMPTY_VARIANTS
 }

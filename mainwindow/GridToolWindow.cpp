@@ -15,7 +15,6 @@
 #include "model/Grid.h"
 #include "model/ViewState.h"
 #include "platform/Format.h"
-#include "platform/MessageBox.h"
 #include "platform/qt/ModalDialogs.h"
 #include "presentation/WindowState.h"
 
@@ -76,11 +75,7 @@ void TDtoorishinnDlg::BikkatsuClick() {
 }
 
 void TDtoorishinnDlg::BkaitenClick() {
-  if (!RotateModelLeft()) {
-    MessageBox("グリッドの外に在るデータがあるため、建物を回転出来ません。\n\n回転しないで続けます。",
-               "データ移動不可", MB_ICONSTOP);
-    return;
-  }
+  if (!RotateModelLeft()) return;  // told why
   // The turned building lies elsewhere on the grid, and the grid's two
   // directions may differ in length.
   if (QuilmoraForm) {

@@ -5,6 +5,11 @@
 // position. A full paint happens after Invalidate(), a scroll or a resize;
 // other repaints (a window uncovering the plan) show the image as it is.
 // Figures drawn between paints (XOR highlights) go straight into the image.
+//
+// The full paint runs PaintFullPlan with ScreenPlanView(): used extents, grid
+// lines, the recalculation chain, then the plan layers. Nothing modal runs
+// inside it: the command-line load, the messages the chain queued
+// (ShowPendingMessages) and the start-up dialogs come after the paint.
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QRect>

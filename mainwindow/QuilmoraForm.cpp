@@ -524,8 +524,8 @@ void TQuilmoraForm::ShowBuilding() {
 }
 
 void TQuilmoraForm::GridChanged(double movedX, double movedY) {
-  const int dx = TruncToInt(movedX * PixelsPerMetre);
-  const int dy = TruncToInt(movedY * PixelsPerMetre);
+  const int dx = ToViewUnits(movedX * PixelsPerMetre);
+  const int dy = ToViewUnits(movedY * PixelsPerMetre);
   const int horz = Gamen->HorzScrollPosition(), vert = Gamen->VertScrollPosition();
   Gamen->SetSheetSize(SheetWidthPixels(), SheetHeightPixels());
   Gamen->SetHorzScrollPosition(horz + dx);

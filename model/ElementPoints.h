@@ -29,7 +29,7 @@ void ForEachVariantRecord(F&& f) {
 #define QUILMORA_VISIT_LIST(kind, Record, records, count, swapBlock, max) \
   for (int32_t v = 0; v < VariantCount; ++v)                              \
     for (int32_t s = 0; s < StoreyCount; ++s)                             \
-      for (int32_t i = 0, n = CountOf(count, v, s, max); i < n; ++i) f(records[v][s][i]);
+      for (int32_t i = 0, n = CountOf(count, v, s, max); i < n; ++i) f((records)[v][s][i]);
   QUILMORA_FOR_EACH_ELEMENT_KIND(QUILMORA_VISIT_LIST)
 #undef QUILMORA_VISIT_LIST
 }

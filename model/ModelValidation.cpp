@@ -129,13 +129,13 @@ bool IsModelConsistent(const char** why) {
     if (why) *why = what;
     return false;
   };
-#define QUILMORA_CHECK_LIST(kind, Record, records, count, swapBlock, max)                    \
-  for (int slot = 0; slot < ModelSlotCount; ++slot)                                          \
-    for (int st = 0; st < StoreyCount; ++st) {                                               \
-      if (count[slot][st] < 0 || count[slot][st] > max) return fail(#count " out of range"); \
-      if (slot < VariantCount)                                                               \
-        for (int i = 0; i < count[slot][st]; ++i)                                            \
-          if (!IsValidRecord(records[slot][st][i])) return fail("invalid " #Record);         \
+#define QUILMORA_CHECK_LIST(kind, Record, records, count, swapBlock, max)                          \
+  for (int slot = 0; slot < ModelSlotCount; ++slot)                                                \
+    for (int st = 0; st < StoreyCount; ++st) {                                                     \
+      if ((count)[slot][st] < 0 || (count)[slot][st] > (max)) return fail(#count " out of range"); \
+      if (slot < VariantCount)                                                                     \
+        for (int i = 0; i < (count)[slot][st]; ++i)                                                \
+          if (!IsValidRecord((records)[slot][st][i])) return fail("invalid " #Record);             \
     }
   QUILMORA_FOR_EACH_ELEMENT_KIND(QUILMORA_CHECK_LIST)
 #undef QUILMORA_CHECK_LIST

@@ -22,8 +22,7 @@ int32_t ScaleDenominatorOfText(std::string_view text) {
 
 bool TrySetPlanScale(int32_t denominator) {
   if (denominator < MinPlanScaleDenominator || denominator > MaxPlanScaleDenominator) return false;
-  PlanScaleDenominator = denominator;
-  PixelsPerMetre = 4000 / denominator;
+  SetPlanScale(denominator);
   return true;
 }
 

@@ -16,11 +16,11 @@ void CancelClickSequence() {
 }
 
 int32_t PlanScaleDenominator = DefaultPlanScaleDenominator;
-double PixelsPerMetre = 4000 / DefaultPlanScaleDenominator;  // 53
+double PixelsPerMetre = WholePixelsPerMetre(DefaultPlanScaleDenominator);  // 53
 
 void SetPlanScale(int32_t denominator) {
   if (denominator < MinPlanScaleDenominator) denominator = MinPlanScaleDenominator;
   if (denominator > MaxPlanScaleDenominator) denominator = MaxPlanScaleDenominator;
   PlanScaleDenominator = denominator;
-  PixelsPerMetre = 4000 / denominator;
+  PixelsPerMetre = WholePixelsPerMetre(denominator);
 }

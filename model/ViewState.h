@@ -49,5 +49,8 @@ constexpr int32_t DefaultPlanScaleDenominator = 75;
 constexpr int32_t MinPlanScaleDenominator = 30;
 constexpr int32_t MaxPlanScaleDenominator = 200;
 
+// Whole pixels per metre at 1/n: 4000 div n, the remainder dropped.
+constexpr int32_t WholePixelsPerMetre(int32_t denominator) { return 4000 / denominator; }
+
 // Sets the plan scale; a denominator outside 30..200 is brought into range.
 void SetPlanScale(int32_t denominator);

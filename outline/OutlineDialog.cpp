@@ -65,7 +65,10 @@ constexpr uint32_t kNoteColour = 8454143;
 
 const char* const kVariantTabs[VariantCount] = {"現況", "改修案１", "改修案２"};
 
-QColor ColourOf(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QColor ColourOf(uint32_t bgr) {
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                static_cast<int>((bgr >> 16) & 0xFF));
+}
 
 template <typename Widget>
 Widget* Coloured(Widget* widget, uint32_t bgr) {
@@ -1171,7 +1174,7 @@ void TgaiyouDlg::BuildFoundationPage() {
 void TgaiyouDlg::BuildDeteriorationPage() {
   TabSheet20 = Named(new QWidget, "TabSheet20");
   auto* page = new QGridLayout(TabSheet20);
-  const auto box = [this](QWidget* parent, int entry) {
+  const auto box = [](QWidget* parent, int entry) {
     return SettingBox(parent, AnswerGroup(entry), kDeteriorationColour);
   };
   // An answer's box with its radios in a row or a column.

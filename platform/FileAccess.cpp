@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -76,7 +77,10 @@ std::string FollowLinks(const std::string& path) {
     const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
     if (n < 0) return current;
     target.resize(static_cast<std::size_t>(n));
-    current = target.starts_with('/') ? target : FolderOf(current) + "/" + target;
+    if (target.starts_with('/'))
+      current = std::move(target);
+    else
+      current = FolderOf(current).append("/").append(target);
   }
   return current;
 }

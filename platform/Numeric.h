@@ -13,6 +13,11 @@ constexpr std::int32_t TruncToInt(double v) {
   return std::numeric_limits<std::int32_t>::min();
 }
 
+// a / b in whole numbers, the remainder dropped (truncated toward zero), where
+// a floating-point expression means the whole quotient: half a text's width
+// in pixels, the middle pixel between two.
+constexpr std::int32_t WholeQuotient(std::int32_t a, std::int32_t b) { return a / b; }
+
 constexpr std::int64_t TruncToInt64(double v) {
   // No double lies strictly between -2^63 - 2048 and -2^63, so >= is exact.
   if (v >= -9223372036854775808.0 && v < 9223372036854775808.0) return static_cast<std::int64_t>(v);

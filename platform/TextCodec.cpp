@@ -21,7 +21,8 @@ bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 class Iconv {
  public:
   Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1))
+    // iconv_open reports a failure as (iconv_t)-1.
+    if (cd_ == reinterpret_cast<iconv_t>(-1))  // NOLINT(performance-no-int-to-ptr)
       throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
   }
   ~Iconv() { iconv_close(cd_); }

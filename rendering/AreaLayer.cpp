@@ -121,8 +121,8 @@ void DrawTriangles(Canvas& canvas, const PlanView& view, bool editing) {
 
 void DrawQuarterLines(Canvas& canvas, const PlanView& view) {
   const int32_t v = view.Variant, s = view.Storey;
-  const auto x = [&](double metres) { return TruncToInt(view.ScaledX(metres)); };
-  const auto y = [&](double metres) { return TruncToInt(view.ScaledY(metres)); };
+  const auto x = [&](double metres) { return ToViewUnits(view.ScaledX(metres)); };
+  const auto y = [&](double metres) { return ToViewUnits(view.ScaledY(metres)); };
   canvas.SetPenColour(QuarterLineColour);
   canvas.SetPenWidth(3);
   canvas.SetPenStyle(PenStyle::Solid);

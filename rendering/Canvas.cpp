@@ -11,6 +11,9 @@ constexpr DashPattern kDash{2, {18, 6}, 24};
 constexpr DashPattern kDot{2, {3, 3}, 6};
 constexpr DashPattern kDashDot{4, {9, 6, 3, 6}, 24};
 constexpr DashPattern kDashDotDot{6, {9, 3, 3, 3, 3, 3}, 24};
+constexpr int64_t kStylePhaseWrap = int64_t{24} << 26;
+static_assert(kStylePhaseWrap % kDash.Period == 0 && kStylePhaseWrap % kDot.Period == 0 &&
+              kStylePhaseWrap % kDashDot.Period == 0 && kStylePhaseWrap % kDashDotDot.Period == 0);
 
 bool IsHalfWidth(char16_t c) { return c < 0x0100 || (c >= 0xFF61 && c <= 0xFF9F); }
 
@@ -82,6 +85,9 @@ void Canvas::MoveTo(int32_t x, int32_t y) {
 void Canvas::LineTo(int32_t x, int32_t y) {
   const CanvasPoint to{x, y};
   DrawLine(position_, to, stylePhase_);
-  stylePhase_ += std::max(std::abs(x - position_.X), std::abs(y - position_.Y));
+  // In 64 bits, wrapped at a multiple of every dash period: the pattern is
+  // the same, and a long run of far lines overflows nothing.
+  const int64_t run = std::max(std::llabs(int64_t{x} - position_.X), std::llabs(int64_t{y} - position_.Y));
+  stylePhase_ = static_cast<int32_t>((stylePhase_ + run) % kStylePhaseWrap);
   position_ = to;
 }

@@ -124,6 +124,20 @@ class Canvas {
   // a layer asks before it formats or measures a label.
   bool MayShowText(int32_t x, int32_t y, int32_t characters, int32_t offset = 0) const;
 
+  // A combined group: the figures drawn in the Xor and Mask modes from
+  // BeginCombinedGroup() to EndCombinedGroup() combine with one another and
+  // with what was drawn in the group before the first of them, within the
+  // sheet rectangle (right and bottom exclusive), as they do on pixels. A
+  // canvas whose device has pixels draws every figure as it comes; one whose
+  // device has none (a printed page) may combine those figures in pixels of
+  // its own, lay them over what lies beneath when the group ends and draw
+  // the texts and Copy figures that came after the first combined figure on
+  // top of them. Groups do not nest.
+  virtual void BeginCombinedGroup(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    (void)left, (void)top, (void)right, (void)bottom;
+  }
+  virtual void EndCombinedGroup() {}
+
  protected:
   // A line from `from` to `to` without the end pixel; the style pattern
   // starts stylePhase pixels in.

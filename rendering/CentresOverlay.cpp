@@ -28,8 +28,8 @@ struct SheetPoint {
 // View point of a position measured from the origin axes.
 SheetPoint PixelOf(const PlanView& view, double x, double y) {
   if (x == 0 && y == 0) return {false, 0, 0};
-  return {true, TruncToInt(view.ScaledX(x + GridAxisX[GridOriginAxisX])),
-          TruncToInt(view.ScaledY(GridAxisY[GridOriginAxisY] - y))};
+  return {true, ToViewUnits(view.ScaledX(x + GridAxisX[GridOriginAxisX])),
+          ToViewUnits(view.ScaledY(GridAxisY[GridOriginAxisY] - y))};
 }
 
 void Line(Canvas& canvas, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
@@ -64,8 +64,8 @@ void RangeRectangle(Canvas& canvas, const PlanView& view, SheetPoint g, int32_t 
   const int32_t v = view.Variant, s = view.Storey;
   const double dx = ElasticRadiusY[v][s][loadingCase] * view.UnitsPerMetre * EccentricityLimit;
   const double dy = ElasticRadiusX[v][s][loadingCase] * view.UnitsPerMetre * EccentricityLimit;
-  canvas.Rectangle(TruncToInt(g.X - dx), TruncToInt(g.Y - dy), TruncToInt(g.X + dx) + 1,
-                   TruncToInt(g.Y + dy) + 1);
+  canvas.Rectangle(ToViewUnits(g.X - dx), ToViewUnits(g.Y - dy), ToViewUnits(g.X + dx) + 1,
+                   ToViewUnits(g.Y + dy) + 1);
 }
 
 }  // namespace
@@ -88,10 +88,10 @@ void DrawCentresOverlay(Canvas& canvas, const PlanView& view) {
   if (g.Present) {
     canvas.SetPenColour(CentreMarkColours[CentreMarkGravity]);
     canvas.SetPenWidth(3);
-    Line(canvas, TruncToInt(g.X - GravityCrossHalf), TruncToInt(g.Y - GravityCrossHalf),
-         TruncToInt(g.X + GravityCrossHalf), TruncToInt(g.Y + GravityCrossHalf));
-    Line(canvas, TruncToInt(g.X + GravityCrossHalf), TruncToInt(g.Y - GravityCrossHalf),
-         TruncToInt(g.X - GravityCrossHalf), TruncToInt(g.Y + GravityCrossHalf));
+    Line(canvas, ToViewUnits(g.X - GravityCrossHalf), ToViewUnits(g.Y - GravityCrossHalf),
+         ToViewUnits(g.X + GravityCrossHalf), ToViewUnits(g.Y + GravityCrossHalf));
+    Line(canvas, ToViewUnits(g.X + GravityCrossHalf), ToViewUnits(g.Y - GravityCrossHalf),
+         ToViewUnits(g.X - GravityCrossHalf), ToViewUnits(g.Y + GravityCrossHalf));
     canvas.Ellipse(g.X - GravityCircleRadius, g.Y - GravityCircleRadius, g.X + GravityCircleRadius,
                    g.Y + GravityCircleRadius);
   }

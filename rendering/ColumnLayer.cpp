@@ -33,7 +33,7 @@ constexpr int32_t LabelReach = 24 * ColumnLabelFontHeight;
 constexpr int32_t DeteriorationNone = 2;
 
 // The mark unit of columns: the view units of a ninth of a metre.
-int32_t ColumnUnit(const PlanView& view) { return TruncToInt(view.UnitsPerMetre / 9); }
+int32_t ColumnUnit(const PlanView& view) { return ToViewUnits(view.UnitsPerMetre / 9); }
 
 // The square of a column before the marks grow it: its grid point in view
 // units, u on either side, truncated after the offset.
@@ -43,7 +43,7 @@ struct ColumnBox {
 
 ColumnBox BoxAt(const PlanView& view, const ColumnRecord& column, int32_t u) {
   const double x = view.ScaledX(GridAxisX[column.X]), y = view.ScaledY(GridAxisY[column.Y]);
-  return {TruncToInt(x - u), TruncToInt(y - u), TruncToInt(x + u), TruncToInt(y + u)};
+  return {ToViewUnits(x - u), ToViewUnits(y - u), ToViewUnits(x + u), ToViewUnits(y + u)};
 }
 
 void Disc(Canvas& canvas, int32_t colour, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
@@ -89,7 +89,7 @@ void DrawClassLabels(Canvas& canvas, const PlanView& view, const ColumnRecord& c
   }
   const HardwareClass g = JointCapacityClassOfRow(column.Hardware);
   if (demandShown && d > g) canvas.SetFontColour(FontRed);
-  canvas.TextOut(box.Right + 4, TruncToInt(box.Bottom + 4 + 0.2 * view.UnitsPerMetre),
+  canvas.TextOut(box.Right + 4, ToViewUnits(box.Bottom + 4 + 0.2 * view.UnitsPerMetre),
                  LabelAt(JointDemandClassLabels, HardwareClassCount, g));
   canvas.SetFontColour(FontBlack);
 }
@@ -106,7 +106,7 @@ void DrawColumn(Canvas& canvas, const PlanView& view, int32_t c, bool labels) {
   // and below it: nothing of a column outside this rectangle can show.
   const int32_t reach = 2 * u + 4;
   if (!canvas.MayShow(left - reach, top - reach, right + reach + LabelReach,
-                      bottom + reach + TruncToInt(0.2 * view.UnitsPerMetre) + LabelReach))
+                      bottom + reach + ToViewUnits(0.2 * view.UnitsPerMetre) + LabelReach))
     return;
   const int32_t method = ProjectSettings.JointHardwareMethod;
 
@@ -121,8 +121,8 @@ void DrawColumn(Canvas& canvas, const PlanView& view, int32_t c, bool labels) {
   // Only the first group of the table belongs to columns.
   if (column.Deterioration != DeteriorationNone && column.Deterioration >= 0 &&
       column.Deterioration < DeteriorationNone)
-    Disc(canvas, DeteriorationColours[column.Deterioration], TruncToInt(left - 1.3 * u - 1),
-         TruncToInt(top - 1.3 * u - 1), TruncToInt(right + 1.3 * u + 2), TruncToInt(bottom + 1.3 * u + 2));
+    Disc(canvas, DeteriorationColours[column.Deterioration], ToViewUnits(left - 1.3 * u - 1),
+         ToViewUnits(top - 1.3 * u - 1), ToViewUnits(right + 1.3 * u + 2), ToViewUnits(bottom + 1.3 * u + 2));
   if (column.CornerSetting != 0)
     Disc(canvas, CornerColumnColour, left - u - 1, top - u - 1, right + u + 2, bottom + u + 2);
   // A row outside the hardware table has no colour: no rim.
@@ -174,8 +174,8 @@ void DrawColumnNumbers(Canvas& canvas, const PlanView& view, int32_t count) {
     if (c < 0 || c >= count) continue;
     const ColumnRecord& column = Columns[v][s][c];
     if (!OnGrid(column.X, column.Y)) continue;
-    const int32_t x = TruncToInt(view.ScaledX(GridAxisX[column.X]) - ninth - 16);
-    const int32_t y = TruncToInt(view.ScaledY(GridAxisY[column.Y]) - ninth - 12);
+    const int32_t x = ToViewUnits(view.ScaledX(GridAxisX[column.X]) - ninth - 16);
+    const int32_t y = ToViewUnits(view.ScaledY(GridAxisY[column.Y]) - ninth - 12);
     if (!canvas.MayShow(x - LabelReach, y - LabelReach, x + LabelReach, y + LabelReach)) continue;
     canvas.TextOut(x, y, FormatW(u"%3i", i + 1));
   }

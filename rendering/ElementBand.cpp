@@ -53,7 +53,7 @@ void DrawSegmentBand(Canvas& canvas, const SegmentPixels& s, double reach, int32
   const double nx = -ty, ny = tx;
   const double ax = tx * reach, ay = ty * reach;  // along
   const double cx = nx * reach, cy = ny * reach;  // across
-  const auto corner = [](double x, double y) { return CanvasPoint{TruncToInt(x + 1), TruncToInt(y + 1)}; };
+  const auto corner = [](double x, double y) { return CanvasPoint{ToViewUnits(x + 1), ToViewUnits(y + 1)}; };
   const CanvasPoint corners[4] = {
       corner(s.X2 + ax - cx, s.Y2 + ay - cy),
       corner(s.X1 - ax - cx, s.Y1 - ay - cy),
@@ -65,7 +65,7 @@ void DrawSegmentBand(Canvas& canvas, const SegmentPixels& s, double reach, int32
 
 void DrawSegmentLabel(Canvas& canvas, const SegmentPixels& s, double h, std::u16string_view label) {
   const double a = DirectionAngle(s);
-  canvas.SetFont(PlanFont(LabelFontHeight, LabelFontWidth, TruncToInt(-a * 180 / Pi * 10)));
+  canvas.SetFont(PlanFont(LabelFontHeight, LabelFontWidth, ToViewUnits(-a * 180 / Pi * 10)));
   canvas.SetFontColour(0);
   canvas.SetBrushColour(LabelBackColour);
   canvas.SetBrushStyle(BrushStyle::Clear);
@@ -78,10 +78,10 @@ void DrawSegmentLabel(Canvas& canvas, const SegmentPixels& s, double h, std::u16
   const int32_t mx = (s.X1 + s.X2) / 2;
   const int32_t my = (s.Y1 + s.Y2) / 2;
   // The text starts within 2.5 h of the middle, shifted back by half its width.
-  if (!canvas.MayShowText(mx, my, static_cast<int32_t>(label.size()), TruncToInt(2.5 * std::fabs(h)) + 1))
+  if (!canvas.MayShowText(mx, my, static_cast<int32_t>(label.size()), ToViewUnits(2.5 * std::fabs(h)) + 1))
     return;
   const int32_t w = canvas.TextWidth(label) / 2;
-  const int32_t x = TruncToInt(mx + 2.5 * u) - TruncToInt(w * v / h);
-  const int32_t y = TruncToInt(my + 2.5 * v) - TruncToInt(-w * u / h);
+  const int32_t x = ToViewUnits(mx + 2.5 * u) - ToViewUnits(w * v / h);
+  const int32_t y = ToViewUnits(my + 2.5 * v) - ToViewUnits(-w * u / h);
   canvas.TextOut(x, y, label);
 }

@@ -127,8 +127,8 @@ void DrawSpecAreas(Canvas& canvas, const PlanView& view) {
 // the truncation.
 struct Frame {
   const PlanView& View;
-  int32_t X(double metres, double offset = 0) const { return TruncToInt(View.ScaledX(metres) + offset); }
-  int32_t Y(double metres, double offset = 0) const { return TruncToInt(View.ScaledY(metres) + offset); }
+  int32_t X(double metres, double offset = 0) const { return ToViewUnits(View.ScaledX(metres) + offset); }
+  int32_t Y(double metres, double offset = 0) const { return ToViewUnits(View.ScaledY(metres) + offset); }
 };
 
 struct LegendText {
@@ -258,7 +258,7 @@ void DrawMarks(Canvas& canvas, const Frame& f, int32_t v, int32_t s, bool beamSt
 
 int32_t FloorCheckShade(double ratio) {
   if (std::isnan(ratio)) return 10;
-  return ClampInt(10 - std::abs(TruncToInt(10 * ratio)), 1, 10);
+  return ClampInt(10 - std::abs(ToViewUnits(10 * ratio)), 1, 10);
 }
 
 int32_t MemberForceClass(double force) {

@@ -44,7 +44,7 @@ void DrawFreeLines(Canvas& canvas, const PlanView& view) {
     if (ValidFreeLineStyle(line.Style)) canvas.SetPenStyle(kStylePens[line.Style]);
     canvas.SetPenColour(line.Colour & 0xFFFFFF);
     canvas.SetPenMode(PenMode::Copy);
-    canvas.MoveTo(TruncToInt(x1 + line.OffsetX1 * units), TruncToInt(y1 + line.OffsetY1 * units));
-    canvas.LineTo(TruncToInt(x2 + line.OffsetX2 * units), TruncToInt(y2 + line.OffsetY2 * units));
+    canvas.MoveTo(ToViewUnits(x1 + line.OffsetX1 * units), ToViewUnits(y1 + line.OffsetY1 * units));
+    canvas.LineTo(ToViewUnits(x2 + line.OffsetX2 * units), ToViewUnits(y2 + line.OffsetY2 * units));
   }
 }

@@ -29,8 +29,8 @@ constexpr int32_t MaxDimensionedScale = 100;
 // after the offset is added.
 struct ViewUnits {
   const PlanView& View;
-  int32_t X(double metres, double offset = 0) const { return TruncToInt(View.ScaledX(metres) + offset); }
-  int32_t Y(double metres, double offset = 0) const { return TruncToInt(View.ScaledY(metres) + offset); }
+  int32_t X(double metres, double offset = 0) const { return ToViewUnits(View.ScaledX(metres) + offset); }
+  int32_t Y(double metres, double offset = 0) const { return ToViewUnits(View.ScaledY(metres) + offset); }
 };
 
 // An ASCII text of at most 15 characters, formatted without the heap: this runs on every paint.
@@ -92,8 +92,8 @@ void DrawXAxes(Canvas& canvas, const PlanView& view, const AxisLabelExtent& exte
       const ShortText text = Format("%5.3f", s);
       if (s > view.ScaleDenominator / 119.0) {
         SetSpacingFont(canvas, 0);
-        canvas.TextOut(px.X(m, -(canvas.TextWidth(text.View()) / 2)), px.Y(yb + ChainDistance, -13),
-                       text.View());
+        canvas.TextOut(px.X(m, -WholeQuotient(canvas.TextWidth(text.View()), 2)),
+                       px.Y(yb + ChainDistance, -13), text.View());
       } else {
         SetSpacingFont(canvas, Upward);
         canvas.TextOut(px.X(m, -6), px.Y(yb + ChainDistance, -1), text.View());
@@ -131,8 +131,8 @@ void DrawYAxes(Canvas& canvas, const PlanView& view, const AxisLabelExtent& exte
       const ShortText text = Format("%5.3f", s);
       if (s > view.ScaleDenominator / 119.0) {
         SetSpacingFont(canvas, Upward);
-        canvas.TextOut(px.X(xl - ChainDistance, -13), px.Y(m, canvas.TextWidth(text.View()) / 2),
-                       text.View());
+        canvas.TextOut(px.X(xl - ChainDistance, -13),
+                       px.Y(m, WholeQuotient(canvas.TextWidth(text.View()), 2)), text.View());
       } else {
         SetSpacingFont(canvas, 0);
         canvas.TextOut(px.X(xl - ChainDistance, 1), px.Y(m, -6), text.View());
@@ -147,7 +147,7 @@ void DrawYAxes(Canvas& canvas, const PlanView& view, const AxisLabelExtent& exte
 void DrawAxisBalloon(Canvas& canvas, double x, double y, std::u16string_view text) {
   const int32_t r = AxisBalloonRadius;
   canvas.SetBrushColour(AxisLabelColour(AxisLabelBack));
-  canvas.Ellipse(TruncToInt(x - r), TruncToInt(y - r), TruncToInt(x + r), TruncToInt(y + r));
+  canvas.Ellipse(ToViewUnits(x - r), ToViewUnits(y - r), ToViewUnits(x + r), ToViewUnits(y + r));
   canvas.SetFont(PlanFont(AxisBalloonFontHeight, AxisBalloonFontWidth));
   int32_t w = canvas.TextWidth(text);
   const int32_t room = 2 * AxisBalloonRadius - 2;
@@ -157,7 +157,7 @@ void DrawAxisBalloon(Canvas& canvas, double x, double y, std::u16string_view tex
     canvas.SetFont(PlanFont(AxisBalloonFontHeight, narrower));
     w = canvas.TextWidth(text);
   }
-  canvas.TextOut(TruncToInt(x - w / 2), TruncToInt(y - 6), text);
+  canvas.TextOut(ToViewUnits(x - WholeQuotient(w, 2)), ToViewUnits(y - 6), text);
 }
 
 void DrawGridAxes(Canvas& canvas, const PlanView& view) {

@@ -11,6 +11,7 @@
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
+#include "model/GridView.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
 #include "model/ProjectSettings.h"
@@ -41,8 +42,8 @@ enum XorColourIndex : int32_t {
   XorGable = 9,
 };
 
-int32_t PixelX(int32_t i) { return TruncToInt(AxisX(i) * PixelsPerMetre); }
-int32_t PixelY(int32_t j) { return TruncToInt(AxisY(j) * PixelsPerMetre); }
+int32_t PixelX(int32_t i) { return ToViewUnits(AxisX(i) * PixelsPerMetre); }
+int32_t PixelY(int32_t j) { return ToViewUnits(AxisY(j) * PixelsPerMetre); }
 
 const char16_t* NameX(int32_t i) { return i >= 0 && i < GridAxisCountX ? GridAxisNameX[i] : u""; }
 const char16_t* NameY(int32_t j) { return j >= 0 && j < GridAxisCountY ? GridAxisNameY[j] : u""; }
@@ -52,7 +53,7 @@ const char16_t* Label(const char16_t* const (&table)[N], int32_t index) {
   return LabelAt(table, N, index);
 }
 
-int32_t WideWidth() { return TruncToInt(1.5 * HoverTolerance()); }
+int32_t WideWidth() { return ToViewUnits(1.5 * HoverTolerance()); }
 
 XorFigure LineFigure(CanvasPoint a, CanvasPoint b, int32_t colourIndex, int32_t width) {
   XorFigure f;
@@ -419,7 +420,7 @@ void RubberBand(HoverUpdate& u, int32_t sx, int32_t sy) {
 
 }  // namespace
 
-int32_t HoverTolerance() { return TruncToInt(PixelsPerMetre / 5); }
+int32_t HoverTolerance() { return ToViewUnits(PixelsPerMetre / 5); }
 
 SheetRect XorFigureBounds(const XorFigure& f) {
   if (f.Kind == XorFigureKind::None) return {};

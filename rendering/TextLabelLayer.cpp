@@ -59,14 +59,14 @@ void DrawNorthMark(Canvas& canvas, const PlanView& view, int32_t mx, int32_t my,
   const double radius = view.UnitsPerMetre / 2;
   const auto tip = [&](double d) {
     const double a = d * kPi / 180;
-    return CanvasPoint{TruncToInt(mx - radius * std::sin(a)), TruncToInt(my - radius * std::cos(a))};
+    return CanvasPoint{ToViewUnits(mx - radius * std::sin(a)), ToViewUnits(my - radius * std::cos(a))};
   };
   canvas.SetPenColour(0);
   canvas.SetPenWidth(2);
   canvas.SetPenStyle(PenStyle::Solid);
   canvas.SetPenMode(PenMode::Copy);
-  canvas.Ellipse(TruncToInt(mx - radius), TruncToInt(my - radius), TruncToInt(mx + radius),
-                 TruncToInt(my + radius));
+  canvas.Ellipse(ToViewUnits(mx - radius), ToViewUnits(my - radius), ToViewUnits(mx + radius),
+                 ToViewUnits(my + radius));
   const double d = degrees;
   const CanvasPoint a = tip(d), b = tip(d - 160), c = tip(d + 160);
   canvas.MoveTo(a.X, a.Y);
@@ -76,8 +76,8 @@ void DrawNorthMark(Canvas& canvas, const PlanView& view, int32_t mx, int32_t my,
   const std::u16string_view north = u"北";
   const int32_t w = canvas.TextWidth(north) / 2;
   const double angle = d * kPi / 180;
-  canvas.TextOut(TruncToInt(mx - w - 1.4 * radius * std::sin(angle)),
-                 TruncToInt(my - 6 - 1.4 * radius * std::cos(angle)), north);
+  canvas.TextOut(ToViewUnits(mx - w - 1.4 * radius * std::sin(angle)),
+                 ToViewUnits(my - 6 - 1.4 * radius * std::cos(angle)), north);
 }
 
 }  // namespace
@@ -86,7 +86,7 @@ void DrawTextLabels(Canvas& canvas, const PlanView& view) {
   if (!ValidVariant(view.Variant) || !ValidStorey(view.Storey)) return;
   const int32_t count = CountOf(TextLabelCount, view.Variant, view.Storey, MaxTextLabelsPerStorey);
   const TextLabelRecord* const list = TextLabels[view.Variant][view.Storey];
-  const int32_t r = TruncToInt(view.UnitsPerMetre / 4);
+  const int32_t r = ToViewUnits(view.UnitsPerMetre / 4);
   const bool guides = view.EditMode == EditModeText;
   for (int32_t k = 0; k < count; ++k) {
     const TextLabelRecord& label = list[k];

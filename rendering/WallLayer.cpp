@@ -122,8 +122,8 @@ void DrawWallTexts(Canvas& canvas, const PlanView& view, int32_t wallIndex, cons
 
   const auto writeAbove = [&](std::u16string_view text) {
     const int32_t h = canvas.TextWidth(text) / 2;
-    canvas.TextOut(TruncToInt(above.X - TruncToInt(h * e / m + 12 * f / m)),
-                   TruncToInt(above.Y - TruncToInt(-h * f / m + 12 * e / m)), text);
+    canvas.TextOut(ToViewUnits(above.X - ToViewUnits(h * e / m + 12 * f / m)),
+                   ToViewUnits(above.Y - ToViewUnits(-h * f / m + 12 * e / m)), text);
   };
   if (ProjectSettings.ShowWallElements == ShowRetrofitNumbers) {
     if (result.WallNumber != 0) {
@@ -144,8 +144,8 @@ void DrawWallTexts(Canvas& canvas, const PlanView& view, int32_t wallIndex, cons
       WallText strength;
       strength.AppendFixed(v, 5);
       const int32_t h = canvas.TextWidth(strength.View()) / 2;
-      canvas.TextOut(TruncToInt(below.X - TruncToInt(h * e / m)),
-                     TruncToInt(below.Y - TruncToInt(-h * f / m)), strength.View());
+      canvas.TextOut(ToViewUnits(below.X - ToViewUnits(h * e / m)),
+                     ToViewUnits(below.Y - ToViewUnits(-h * f / m)), strength.View());
     }
   }
 }
@@ -166,8 +166,8 @@ void DrawWall(Canvas& canvas, const PlanView& view, int32_t k, bool texts) {
   const double length = std::hypot(p2.X - p1.X, p2.Y - p1.Y);
   // The bays reach 6 m out, a door's swing its opening's length.
   const double reach = 7 * m + 4 + (swings ? length : 0) + (texts ? TextReach : 0);
-  if (!canvas.MayShow(TruncToInt(std::fmin(p1.X, p2.X) - reach), TruncToInt(std::fmin(p1.Y, p2.Y) - reach),
-                      TruncToInt(std::fmax(p1.X, p2.X) + reach), TruncToInt(std::fmax(p1.Y, p2.Y) + reach)))
+  if (!canvas.MayShow(ToViewUnits(std::fmin(p1.X, p2.X) - reach), ToViewUnits(std::fmin(p1.Y, p2.Y) - reach),
+                      ToViewUnits(std::fmax(p1.X, p2.X) + reach), ToViewUnits(std::fmax(p1.Y, p2.Y) + reach)))
     return;
   const WallFrame frame =
       MakeWallFrame(p1, p2, m, wall.WingWallStart * view.UnitsPerMetre, wall.WingWallEnd * view.UnitsPerMetre,
@@ -192,7 +192,7 @@ void DrawWall(Canvas& canvas, const PlanView& view, int32_t k, bool texts) {
   DrawFittingSymbol(canvas, frame, symbol, wall.OpeningKind, lineColour, markColour);
 
   if (wall.MudWallKind >= 2 && wall.MudWallKind <= 5) {
-    SetSolidPen(canvas, MudWallColour, TruncToInt(m * wall.MudWallKind / 5));
+    SetSolidPen(canvas, MudWallColour, ToViewUnits(m * wall.MudWallKind / 5));
     DrawMudWallLine(canvas, frame);
   }
   if (wall.BraceKind >= 2 && wall.BraceKind <= 10) {
@@ -220,8 +220,8 @@ void DrawWall(Canvas& canvas, const PlanView& view, int32_t k, bool texts) {
 // each side, in a 5-pixel strip half a metre outside the used extent.
 void DrawSideZones(Canvas& canvas, const PlanView& view) {
   const int32_t v = view.Variant, s = view.Storey;
-  const auto x = [&](double metres) { return TruncToInt(view.ScaledX(metres)); };
-  const auto y = [&](double metres) { return TruncToInt(view.ScaledY(metres)); };
+  const auto x = [&](double metres) { return ToViewUnits(view.ScaledX(metres)); };
+  const auto y = [&](double metres) { return ToViewUnits(view.ScaledY(metres)); };
   const int32_t minX = ModelExtentMinX, maxX = ModelExtentMaxX, minY = ModelExtentMinY,
                 maxY = ModelExtentMaxY;
   canvas.SetPenWidth(5);
@@ -287,7 +287,7 @@ void DrawWalls(Canvas& canvas, const PlanView& view) {
 int32_t OtherStoreyWallClass(double strength) {
   const double c = strength / 1.2;
   if (!(c > 0)) return 0;
-  return c >= WallClassCount - 1 ? WallClassCount - 1 : TruncToInt(c);
+  return c >= WallClassCount - 1 ? WallClassCount - 1 : ToViewUnits(c);
 }
 
 void DrawOtherStoreyWalls(Canvas& canvas, const PlanView& view) {
@@ -296,7 +296,7 @@ void DrawOtherStoreyWalls(Canvas& canvas, const PlanView& view) {
   const bool foundation = view.EditMode == EditModeFoundation;
   const bool bands = view.EditMode == EditModeWalls && ProjectSettings.ShowOtherStoreyWalls == SettingOn;
   const bool snow = SnowShown();
-  const int32_t wide = TruncToInt(view.UnitsPerMetre / 2);
+  const int32_t wide = ToViewUnits(view.UnitsPerMetre / 2);
   for (int32_t s = 0; s < StoreyCount; ++s) {
     if ((s == view.Storey) != foundation) continue;
     const int32_t count = WallCountOf(v, s);
@@ -305,8 +305,8 @@ void DrawOtherStoreyWalls(Canvas& canvas, const PlanView& view) {
     canvas.SetPenMode(PenMode::Copy);
     const auto ends = [&](const WallRecord& wall, CanvasPoint& a, CanvasPoint& b) {
       if (!OnGrid(wall.X1, wall.Y1) || !OnGrid(wall.X2, wall.Y2)) return false;
-      a = {TruncToInt(view.ScaledX(GridAxisX[wall.X1])), TruncToInt(view.ScaledY(GridAxisY[wall.Y1]))};
-      b = {TruncToInt(view.ScaledX(GridAxisX[wall.X2])), TruncToInt(view.ScaledY(GridAxisY[wall.Y2]))};
+      a = {ToViewUnits(view.ScaledX(GridAxisX[wall.X1])), ToViewUnits(view.ScaledY(GridAxisY[wall.Y1]))};
+      b = {ToViewUnits(view.ScaledX(GridAxisX[wall.X2])), ToViewUnits(view.ScaledY(GridAxisY[wall.Y2]))};
       const int32_t r = wide > 3 ? wide : 3;
       return canvas.MayShow((a.X < b.X ? a.X : b.X) - r, (a.Y < b.Y ? a.Y : b.Y) - r,
                             (a.X > b.X ? a.X : b.X) + r + 1, (a.Y > b.Y ? a.Y : b.Y) + r + 1);

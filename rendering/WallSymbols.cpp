@@ -6,6 +6,7 @@
 #include "analysis/AnalysisResults.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
+#include "model/GridView.h"
 #include "model/PlanPalette.h"
 #include "model/ProjectSettings.h"
 #include "model/SettingChoices.h"
@@ -71,8 +72,8 @@ void SwingArc(Canvas& canvas, WallVector h, double r, WallVector p, WallVector q
       static_cast<double>(pp.X - hp.X) * (qp.Y - hp.Y) - static_cast<double>(pp.Y - hp.Y) * (qp.X - hp.X);
   const CanvasPoint start = c < 0 ? pp : qp;
   const CanvasPoint end = c < 0 ? qp : pp;
-  canvas.Arc(TruncToInt(h.X + 1 - r), TruncToInt(h.Y + 1 - r), TruncToInt(h.X + 1 + r + 1),
-             TruncToInt(h.Y + 1 + r + 1), start.X, start.Y, end.X, end.Y);
+  canvas.Arc(ToViewUnits(h.X + 1 - r), ToViewUnits(h.Y + 1 - r), ToViewUnits(h.X + 1 + r + 1),
+             ToViewUnits(h.Y + 1 + r + 1), start.X, start.Y, end.X, end.Y);
 }
 
 // The two bays' outline beside the opening, the bay's double front four mark
@@ -171,7 +172,7 @@ void ScreenZigzag(Canvas& canvas, const WallFrame& f) {
 
 }  // namespace
 
-CanvasPoint WallPixel(WallVector p) { return {TruncToInt(p.X + 1), TruncToInt(p.Y + 1)}; }
+CanvasPoint WallPixel(WallVector p) { return {ToViewUnits(p.X + 1), ToViewUnits(p.Y + 1)}; }
 
 WallFrame MakeWallFrame(WallVector p1, WallVector p2, double unit, double wingStart, double wingEnd,
                         bool flipInOut, bool flipLeftRight) {
@@ -396,7 +397,7 @@ void DrawPanelLine(Canvas& canvas, const WallFrame& f, WallFace face, int32_t di
   Segment(canvas, f.P1 + out * f.Gamma, f.P2 + out * f.Gamma);
 }
 
-int32_t WallTextEscapement(const WallFrame& f) { return TruncToInt(-f.Slope * 180 / Pi * 10); }
+int32_t WallTextEscapement(const WallFrame& f) { return ToViewUnits(-f.Slope * 180 / Pi * 10); }
 
 int32_t PanelPenWidth(double strength) {
   if (strength > 5) return 3;

@@ -17,6 +17,7 @@
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
+#include "model/GridView.h"
 #include "model/ModelAccess.h"
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
@@ -54,7 +55,7 @@ constexpr int32_t PartitionWallType = 8;
 constexpr const char16_t* FoundationLabels[3] = {u"K1", u"K2", u"K3"};
 
 // A page position, truncated toward zero like every length of the plan.
-int32_t Px(double v) { return TruncToInt(v); }
+int32_t Px(double v) { return ToViewUnits(v); }
 
 // The quantities of one call.
 struct PlanContext {
@@ -103,7 +104,7 @@ void DrawXAxes(const PlanContext& p, int32_t firstNumber) {
       const std::u16string name = FormatW(u"X%i", number++);
       SetBrush(canvas, White, BrushStyle::Solid);
       canvas.Ellipse(Px(x - 3.5 * u), Px(e + 172 * u), Px(x + 3.5 * u), Px(e + 178 * u));
-      SetFont(canvas, TruncToInt(4 * u), TruncToInt(1.5 * u));
+      SetFont(canvas, ToViewUnits(4 * u), ToViewUnits(1.5 * u));
       TextCentred(canvas, x, Px(e + 173 * u), name);
     }
     if (p.kind != PlanOnPlanPage) continue;
@@ -118,10 +119,10 @@ void DrawXAxes(const PlanContext& p, int32_t firstNumber) {
       const double middle = p.X((GridAxisX[i] + GridAxisX[previous]) / 2);
       SetBrush(canvas, White, BrushStyle::Solid);
       if (spacing * p.c > 8.9 * u) {
-        SetFont(canvas, TruncToInt(3 * u), TruncToInt(1.5 * u));
+        SetFont(canvas, ToViewUnits(3 * u), ToViewUnits(1.5 * u));
         TextCentred(canvas, middle, Px(e + 164.9 * u), text);
       } else {
-        SetFont(canvas, TruncToInt(3 * u), TruncToInt(1.5 * u), 900);
+        SetFont(canvas, ToViewUnits(3 * u), ToViewUnits(1.5 * u), 900);
         canvas.TextOut(Px(middle - 1.5 * u), Px(e + 167.5 * u), text);
       }
     }
@@ -148,7 +149,7 @@ void DrawYAxes(const PlanContext& p, int32_t firstNumber) {
       const std::u16string name = FormatW(u"Y%i", number++);
       SetBrush(canvas, White, BrushStyle::Solid);
       canvas.Ellipse(Px(e + 1 * u), Px(y - 3 * u), Px(e + 8 * u), Px(y + 3 * u));
-      SetFont(canvas, TruncToInt(4 * u), TruncToInt(1.5 * u));
+      SetFont(canvas, ToViewUnits(4 * u), ToViewUnits(1.5 * u));
       TextCentred(canvas, e + 4.5 * u, Px(y - 2 * u), name);
     }
     if (p.kind != PlanOnPlanPage) continue;
@@ -163,10 +164,11 @@ void DrawYAxes(const PlanContext& p, int32_t firstNumber) {
       const double middle = p.Y((GridAxisY[j] + GridAxisY[previous]) / 2);
       SetBrush(canvas, White, BrushStyle::Solid);
       if (spacing * p.c > 8.9 * u) {
-        SetFont(canvas, TruncToInt(3 * u), TruncToInt(1.5 * u), 900);
-        canvas.TextOut(Px(xD - 3.5 * u), TruncToInt(middle + canvas.TextWidth(text) / 2), text);
+        SetFont(canvas, ToViewUnits(3 * u), ToViewUnits(1.5 * u), 900);
+        canvas.TextOut(Px(xD - 3.5 * u), ToViewUnits(middle + WholeQuotient(canvas.TextWidth(text), 2)),
+                       text);
       } else {
-        SetFont(canvas, TruncToInt(3 * u), TruncToInt(1.5 * u));
+        SetFont(canvas, ToViewUnits(3 * u), ToViewUnits(1.5 * u));
         canvas.TextOut(Px(e + 12.5 * u), Px(middle - 1.5 * u), text);
       }
     }
@@ -186,7 +188,7 @@ void SetAreaPen(const PlanContext& p, int32_t code) {
   if (p.kind == PlanOnPlanPage)
     SetPen(p.canvas, AreaKindBrushColours[code], 1, PenStyle::Solid, PenMode::Mask);
   else
-    SetPen(p.canvas, AreaKindPenColours[code], TruncToInt(p.u), PenStyle::Solid, PenMode::Mask);
+    SetPen(p.canvas, AreaKindPenColours[code], ToViewUnits(p.u), PenStyle::Solid, PenMode::Mask);
   SetBrush(p.canvas, AreaKindBrushColours[code], BrushStyle::Solid);
 }
 
@@ -195,9 +197,9 @@ void AreaLabels(const PlanContext& p, int32_t index, int32_t code, double addedL
   Canvas& canvas = p.canvas;
   TextCentred(canvas, xm, Px(ym - 3 * p.u), FormatW(u"%i(%i)", index + 1, code));
   if (addedLoad > 0) {
-    SetFont(canvas, TruncToInt(3 * p.u), TruncToInt(1.5 * p.u));
+    SetFont(canvas, ToViewUnits(3 * p.u), ToViewUnits(1.5 * p.u));
     TextCentred(canvas, xm, Px(ym + 5 * p.u), FormatW(u"+%4.0fN/㎡", addedLoad));
-    SetFont(canvas, TruncToInt(6 * p.u), TruncToInt(3 * p.u));
+    SetFont(canvas, ToViewUnits(6 * p.u), ToViewUnits(3 * p.u));
   }
 }
 
@@ -233,7 +235,7 @@ void DrawAreas(const PlanContext& p) {
   Canvas& canvas = p.canvas;
   const int32_t v = p.v, s = p.s;
   const bool labelled = p.kind != PlanOnPlanPage;
-  SetFont(canvas, TruncToInt(6 * p.u), TruncToInt(3 * p.u));
+  SetFont(canvas, ToViewUnits(6 * p.u), ToViewUnits(3 * p.u));
   SetBrush(canvas, LabelBackColour, BrushStyle::Solid);
   const int32_t rects = CountOf(RoofFloorRectCount, v, s, MaxRoofFloorRectsPerStorey);
   const int32_t triangles = CountOf(RoofFloorTriangleCount, v, s, MaxRoofFloorTrianglesPerStorey);
@@ -278,7 +280,7 @@ void DrawAreas(const PlanContext& p) {
     }
   if (!QuarterLinesShown(p)) return;
   // Red under XOR: shows cyan over white paper.
-  SetPen(canvas, QuarterLineColour, TruncToInt(p.u), PenStyle::Solid, PenMode::Xor);
+  SetPen(canvas, QuarterLineColour, ToViewUnits(p.u), PenStyle::Solid, PenMode::Xor);
   const int32_t left = Px(p.X(QuarterZoneEdge1[v][s])), right = Px(p.X(QuarterZoneEdge2[v][s]));
   const int32_t top = Px(p.Y(QuarterZoneEdgeA[v][s])), bottom = Px(p.Y(QuarterZoneEdgeB[v][s]));
   const int32_t a = Px(p.Y(QuarterZoneBoundaryA[v][s])), b = Px(p.Y(QuarterZoneBoundaryB[v][s]));
@@ -318,7 +320,7 @@ void FloorSpecLabel(Canvas& canvas, int32_t x, int32_t y, std::u16string_view te
 void DrawFloorSpecs(const PlanContext& p) {
   Canvas& canvas = p.canvas;
   const int32_t v = p.v, s = p.s;
-  SetFont(canvas, TruncToInt(6 * p.u), TruncToInt(3 * p.u));
+  SetFont(canvas, ToViewUnits(6 * p.u), ToViewUnits(3 * p.u));
   SetBrush(canvas, LabelBackColour, BrushStyle::Solid);
   int32_t floorRow = 0, brace = 0;
   const int32_t rects = CountOf(FloorSpecRectCount, v, s, MaxFloorSpecRectsPerStorey);
@@ -329,7 +331,7 @@ void DrawFloorSpecs(const PlanContext& p) {
     const SortedRect q = SortRect(p, r.X1, r.Y1, r.X2, r.Y2);
     canvas.Rectangle(q.x1, q.y1, q.x2, q.y2);
     Diagonals(canvas, q);
-    FloorSpecLabel(canvas, (q.x1 + q.x2) / 2, Px((q.y1 + q.y2) / 2 - 3 * p.u),
+    FloorSpecLabel(canvas, (q.x1 + q.x2) / 2, Px(WholeQuotient(q.y1 + q.y2, 2) - 3 * p.u),
                    FormatW(u"%i(%i-%i)", k + 1, floorRow, brace));
   }
   const int32_t triangles = CountOf(FloorSpecTriangleCount, v, s, MaxFloorSpecTrianglesPerStorey);
@@ -341,7 +343,7 @@ void DrawFloorSpecs(const PlanContext& p) {
         {p.PX(t.X1), p.PY(t.Y1)}, {p.PX(t.X2), p.PY(t.Y2)}, {p.PX(t.X3), p.PY(t.Y3)}};
     canvas.Polygon(corners, 3);
     FloorSpecLabel(canvas, (corners[0].X + corners[1].X + corners[2].X) / 3,
-                   Px((corners[0].Y + corners[1].Y + corners[2].Y) / 3 - 3 * p.u),
+                   Px(WholeQuotient(corners[0].Y + corners[1].Y + corners[2].Y, 3) - 3 * p.u),
                    FormatW(u"%i(%i-%i)", k + 1, floorRow, brace));
   }
 }
@@ -358,10 +360,10 @@ bool FoundationBand(const PlanContext& p, int32_t sx, int32_t sy, int32_t ex, in
   const double ax = t * dx / length, ay = t * dy / length;
   const double nx = -ay, ny = ax;
   const CanvasPoint corners[4] = {
-      {TruncToInt(ex + 3 * nx + 3 * ax), TruncToInt(ey + 3 * ny + 3 * ay)},
-      {TruncToInt(sx + 3 * nx - 3 * ax), TruncToInt(sy + 3 * ny - 3 * ay)},
-      {TruncToInt(sx - 3 * nx - 3 * ax), TruncToInt(sy - 3 * ny - 3 * ay)},
-      {TruncToInt(ex - 3 * nx + 3 * ax), TruncToInt(ey - 3 * ny + 3 * ay)},
+      {ToViewUnits(ex + 3 * nx + 3 * ax), ToViewUnits(ey + 3 * ny + 3 * ay)},
+      {ToViewUnits(sx + 3 * nx - 3 * ax), ToViewUnits(sy + 3 * ny - 3 * ay)},
+      {ToViewUnits(sx - 3 * nx - 3 * ax), ToViewUnits(sy - 3 * ny - 3 * ay)},
+      {ToViewUnits(ex - 3 * nx + 3 * ax), ToViewUnits(ey - 3 * ny + 3 * ay)},
   };
   p.canvas.Polygon(corners, 4);
   return true;
@@ -372,13 +374,13 @@ void FoundationLabel(const PlanContext& p, int32_t sx, int32_t sy, int32_t ex, i
   Canvas& canvas = p.canvas;
   const double dx = ex - sx, dy = ey - sy;
   const double phi = dx == 0 ? -Pi / 2 : std::atan(dy / dx);
-  SetFont(canvas, p.Mm(2.5), p.Mm(1.25), TruncToInt(-phi * 180 / Pi * 10));
+  SetFont(canvas, p.Mm(2.5), p.Mm(1.25), ToViewUnits(-phi * 180 / Pi * 10));
   const double rx = std::cos(phi), ry = std::sin(phi);
   const double fx = -ry, fy = rx;
   const std::u16string_view text = FoundationLabels[type];
-  const double half = canvas.TextWidth(text) / 2;
-  const double mx = (sx + ex) / 2, my = (sy + ey) / 2;
-  canvas.TextOut(TruncToInt(mx - half * rx - p.ppm * fx), TruncToInt(my - half * ry - p.ppm * fy), text);
+  const double half = WholeQuotient(canvas.TextWidth(text), 2);
+  const double mx = WholeQuotient(sx + ex, 2), my = WholeQuotient(sy + ey, 2);
+  canvas.TextOut(ToViewUnits(mx - half * rx - p.ppm * fx), ToViewUnits(my - half * ry - p.ppm * fy), text);
 }
 
 bool WallHasFoundation(int32_t v, int32_t s, int32_t k, int32_t cls) {
@@ -425,7 +427,7 @@ void DrawFoundationPlan(const PlanContext& p) {
     SetPen(canvas, Black, 1, PenStyle::Clear);
     SetBrush(canvas, i < 3 ? FoundationTypeColours[i] : FoundationRecordColours[i - 3], BrushStyle::Solid);
     const double y = (101.5 + 5 * i) * p.ppm;
-    canvas.Rectangle(p.Mm(150), TruncToInt(y - half), p.Mm(160), TruncToInt(y + half));
+    canvas.Rectangle(p.Mm(150), ToViewUnits(y - half), p.Mm(160), ToViewUnits(y + half));
     SetFont(canvas, p.Mm(2.5), p.Mm(1.25));
     SetBrush(canvas, LabelBackColour, i < 3 ? BrushStyle::Clear : BrushStyle::Solid);
     canvas.TextOut(p.Mm(154), p.Mm(100.5 + 5 * i), FoundationLabels[i % 3]);
@@ -445,14 +447,14 @@ void DrawWallTexts(const PlanContext& p, const WallRecord& wall, const WallCaseR
   Canvas& canvas = p.canvas;
   const bool general = ProjectSettings.DiagnosisMethod == DiagnosisGeneral;
   if (general && ProjectSettings.OpeningWallBasis == OpeningWallsByRatio && wall.OpeningKind != 0) return;
-  SetFont(canvas, TruncToInt(2 * p.u), TruncToInt(p.u), WallTextEscapement(frame));
+  SetFont(canvas, ToViewUnits(2 * p.u), ToViewUnits(p.u), WallTextEscapement(frame));
   SetBrush(canvas, LabelBackColour, BrushStyle::Clear);
   const double d = frame.Unit;
   const WallVector r = frame.Delta / d, foot = frame.Gamma / d;
   const WallVector middle = (frame.P1 + frame.P2) / 2;
   const auto write = [&](WallVector at, std::u16string_view text) {
     const WallVector pos = at - (canvas.TextWidth(text) / 2.0) * r;
-    canvas.TextOut(TruncToInt(pos.X), TruncToInt(pos.Y), text);
+    canvas.TextOut(ToViewUnits(pos.X), ToViewUnits(pos.Y), text);
   };
   if (result.WallNumber != 0)
     write(middle - (1.5 * d + 4 * p.u) * foot, FormatW(u"[%2i]", result.WallNumber));
@@ -528,18 +530,18 @@ void DrawColumn(const PlanContext& p, int32_t k) {
     const ColumnResult& r = ColumnResults[p.v][p.s][k];
     t = MaxDouble(r.ToX, r.ToY), n = MaxDouble(r.NX, r.NY);
   }
-  const int32_t i = TruncToInt(HalfThickness * p.c);
+  const int32_t i = ToViewUnits(HalfThickness * p.c);
   const int32_t h = i / 2;
   const double x = p.AxisXPos(column.X), y = p.AxisYPos(column.Y);
-  const int32_t left = TruncToInt(x - i), right = TruncToInt(x + i);
-  const int32_t top = TruncToInt(y - i), bottom = TruncToInt(y + i);
+  const int32_t left = ToViewUnits(x - i), right = ToViewUnits(x + i);
+  const int32_t top = ToViewUnits(y - i), bottom = ToViewUnits(y + i);
 
   if (ColumnResults[p.v][p.s][k].BreakageRisk != 0)
     Disc(canvas, ColumnMarkColours[ColumnMarkBreakageHalo], left - 2 * i - 1, top - 2 * i - 1,
          right + 2 * i + 2, bottom + 2 * i + 2);
   if (column.Deterioration != DeteriorationNone && HasColour(DeteriorationColours, column.Deterioration))
-    Disc(canvas, DeteriorationColours[column.Deterioration], TruncToInt(left - 1.3 * i - 1),
-         TruncToInt(top - 1.3 * i - 1), TruncToInt(right + 1.3 * i + 2), TruncToInt(bottom + 1.3 * i + 2));
+    Disc(canvas, DeteriorationColours[column.Deterioration], ToViewUnits(left - 1.3 * i - 1),
+         ToViewUnits(top - 1.3 * i - 1), ToViewUnits(right + 1.3 * i + 2), ToViewUnits(bottom + 1.3 * i + 2));
   if (column.CornerSetting != 0)
     Disc(canvas, CornerColumnColour, left - i - 1, top - i - 1, right + i + 2, bottom + i + 2);
   // The hardware row's own colour, as on screen.
@@ -573,7 +575,7 @@ void DrawColumn(const PlanContext& p, int32_t k) {
   }
 
   if (p.kind != PlanOnPlanPage && ProjectSettings.ShowColumnNValue != SettingOn) return;
-  SetFont(canvas, TruncToInt(1.5 * p.u), TruncToInt(0.75 * p.u));
+  SetFont(canvas, ToViewUnits(1.5 * p.u), ToViewUnits(0.75 * p.u));
   SetBrush(canvas, LabelBackColour, BrushStyle::Clear);
   // Red tells of a required class that the fitted hardware does not meet,
   // as on the screen. The allowable-stress method leaves the required class
@@ -586,7 +588,7 @@ void DrawColumn(const PlanContext& p, int32_t k) {
   }
   const HardwareClass installed = JointCapacityClassOfRow(column.Hardware);
   if (requiredShown && installed < required) canvas.SetFontColour(FontRed);
-  canvas.TextOut(right + 4, TruncToInt(bottom + 4 + 0.1 * p.c),
+  canvas.TextOut(right + 4, ToViewUnits(bottom + 4 + 0.1 * p.c),
                  LabelAt(JointDemandClassLabels, HardwareClassCount, installed));
   canvas.SetFontColour(Black);
 }
@@ -596,15 +598,15 @@ void DrawColumns(const PlanContext& p) {
   for (int32_t k = 0; k < count; ++k) DrawColumn(p, k);
   if (p.kind != PlanOnPlanPage) return;
   Canvas& canvas = p.canvas;
-  SetFont(canvas, TruncToInt(1.5 * p.u), TruncToInt(0.75 * p.u));
+  SetFont(canvas, ToViewUnits(1.5 * p.u), ToViewUnits(0.75 * p.u));
   canvas.SetBrushStyle(BrushStyle::Clear);
   for (int32_t n = 0; n < count; ++n) {
     const int32_t k = ColumnOrderX[p.v][p.s][n];
     if (k < 0 || k >= count) continue;
     const ColumnRecord& column = Columns[p.v][p.s][k];
     if (!OnGrid(column.X, column.Y)) continue;
-    canvas.TextOut(TruncToInt(p.AxisXPos(column.X) - HalfThickness * p.c - 3 * p.u),
-                   TruncToInt(p.AxisYPos(column.Y) - HalfThickness * p.c - 2 * p.u), FormatW(u"%3i", n + 1));
+    canvas.TextOut(ToViewUnits(p.AxisXPos(column.X) - HalfThickness * p.c - 3 * p.u),
+                   ToViewUnits(p.AxisYPos(column.Y) - HalfThickness * p.c - 2 * p.u), FormatW(u"%3i", n + 1));
   }
 }
 
@@ -628,10 +630,10 @@ void DrawNorthMark(const PlanContext& p, int32_t cx, int32_t cy, int32_t degrees
   SetPen(canvas, Black, 2);
   canvas.SetBrushStyle(BrushStyle::Clear);
   const double r = p.c / 2;
-  canvas.Ellipse(TruncToInt(cx - r), TruncToInt(cy - r), TruncToInt(cx + r), TruncToInt(cy + r));
+  canvas.Ellipse(ToViewUnits(cx - r), ToViewUnits(cy - r), ToViewUnits(cx + r), ToViewUnits(cy + r));
   const auto at = [&](double deg) {
     const double phi = deg * Pi / 180;
-    return CanvasPoint{TruncToInt(cx - r * std::sin(phi)), TruncToInt(cy - r * std::cos(phi))};
+    return CanvasPoint{ToViewUnits(cx - r * std::sin(phi)), ToViewUnits(cy - r * std::cos(phi))};
   };
   const CanvasPoint tip = at(degrees), a = at(degrees - 160.0), b = at(degrees + 160.0);
   canvas.MoveTo(tip.X, tip.Y);
@@ -640,14 +642,14 @@ void DrawNorthMark(const PlanContext& p, int32_t cx, int32_t cy, int32_t degrees
   canvas.LineTo(tip.X, tip.Y);
   const double theta = degrees * Pi / 180;
   const std::u16string_view north = u"北";
-  canvas.TextOut(TruncToInt(cx - canvas.TextWidth(north) / 2 - 1.4 * r * std::sin(theta)),
-                 TruncToInt(cy - 1.5 * p.u - 1.4 * r * std::cos(theta)), north);
+  canvas.TextOut(ToViewUnits(cx - WholeQuotient(canvas.TextWidth(north), 2) - 1.4 * r * std::sin(theta)),
+                 ToViewUnits(cy - 1.5 * p.u - 1.4 * r * std::cos(theta)), north);
 }
 
 void DrawTextLabels(const PlanContext& p) {
   Canvas& canvas = p.canvas;
   const int32_t count = CountOf(TextLabelCount, p.v, p.s, MaxTextLabelsPerStorey);
-  const int32_t height = TruncToInt(3 * p.u), width = TruncToInt(1.5 * p.u);
+  const int32_t height = ToViewUnits(3 * p.u), width = ToViewUnits(1.5 * p.u);
   for (int32_t k = 0; k < count; ++k) {
     const TextLabelRecord& label = TextLabels[p.v][p.s][k];
     if (!OnGrid(label.X1, label.Y1) || !OnGrid(label.X2, label.Y2)) continue;
@@ -660,10 +662,10 @@ void DrawTextLabels(const PlanContext& p) {
     } else if (!text.empty() && text[0] == u'@') {
       SetFont(canvas, height, width, -900, VerticalGothicFace);
       const std::u16string_view rest = text.substr(1);
-      canvas.TextOut(TruncToInt(cx + 1.5 * p.u), cy - canvas.TextWidth(rest) / 2, rest);
+      canvas.TextOut(ToViewUnits(cx + 1.5 * p.u), cy - canvas.TextWidth(rest) / 2, rest);
     } else {
       SetFont(canvas, height, width);
-      canvas.TextOut(cx - canvas.TextWidth(text) / 2, TruncToInt(cy - 1.5 * p.u), text);
+      canvas.TextOut(cx - canvas.TextWidth(text) / 2, ToViewUnits(cy - 1.5 * p.u), text);
     }
   }
 }
@@ -689,10 +691,10 @@ void DrawFreeLines(const PlanContext& p) {
   for (int32_t k = 0; k < count; ++k) {
     const FreeLineRecord& line = FreeLines[p.v][p.s][k];
     if (!OnGrid(line.X1, line.Y1) || !OnGrid(line.X2, line.Y2)) continue;
-    SetPen(canvas, line.Colour, line.Style == 1 ? TruncToInt(p.u) : 1, FreeLineStyle(line.Style));
-    Line(canvas, TruncToInt(p.PX(line.X1) + line.OffsetX1 * p.c),
-         TruncToInt(p.PY(line.Y1) + line.OffsetY1 * p.c), TruncToInt(p.PX(line.X2) + line.OffsetX2 * p.c),
-         TruncToInt(p.PY(line.Y2) + line.OffsetY2 * p.c));
+    SetPen(canvas, line.Colour, line.Style == 1 ? ToViewUnits(p.u) : 1, FreeLineStyle(line.Style));
+    Line(canvas, ToViewUnits(p.PX(line.X1) + line.OffsetX1 * p.c),
+         ToViewUnits(p.PY(line.Y1) + line.OffsetY1 * p.c), ToViewUnits(p.PX(line.X2) + line.OffsetX2 * p.c),
+         ToViewUnits(p.PY(line.Y2) + line.OffsetY2 * p.c));
   }
 }
 
@@ -709,31 +711,31 @@ void DrawCentres(const PlanContext& p) {
   const double rX = snow ? RigidityCentreXSnow[v][s][0] : RigidityCentreX[v][s][0];
   const double rY = snow ? RigidityCentreYSnow[v][s][0] : RigidityCentreY[v][s][0];
   const double originX = AxisX(GridOriginAxisX), originY = AxisY(GridOriginAxisY);
-  const auto pageX = [&](double x) { return TruncToInt((x + originX - p.originX) * p.c); };
-  const auto pageY = [&](double y) { return TruncToInt((originY - y - p.originY) * p.c); };
+  const auto pageX = [&](double x) { return ToViewUnits((x + originX - p.originX) * p.c); };
+  const auto pageY = [&](double y) { return ToViewUnits((originY - y - p.originY) * p.c); };
   const double u = p.u;
   const int32_t gx = pageX(gX), gy = pageY(gY);
-  SetPen(canvas, CentreMarkColours[6], TruncToInt(0.5 * u));
+  SetPen(canvas, CentreMarkColours[6], ToViewUnits(0.5 * u));
   canvas.SetBrushStyle(BrushStyle::Clear);
   if (gX != 0 || gY != 0) {
-    Line(canvas, TruncToInt(gx - 1.41 * u), TruncToInt(gy - 1.41 * u), TruncToInt(gx + 1.41 * u),
-         TruncToInt(gy + 1.41 * u));
-    Line(canvas, TruncToInt(gx + 1.41 * u), TruncToInt(gy - 1.41 * u), TruncToInt(gx - 1.41 * u),
-         TruncToInt(gy + 1.41 * u));
-    canvas.Ellipse(TruncToInt(gx - 1.5 * u), TruncToInt(gy - 1.5 * u), TruncToInt(gx + 1.5 * u),
-                   TruncToInt(gy + 1.5 * u));
+    Line(canvas, ToViewUnits(gx - 1.41 * u), ToViewUnits(gy - 1.41 * u), ToViewUnits(gx + 1.41 * u),
+         ToViewUnits(gy + 1.41 * u));
+    Line(canvas, ToViewUnits(gx + 1.41 * u), ToViewUnits(gy - 1.41 * u), ToViewUnits(gx - 1.41 * u),
+         ToViewUnits(gy + 1.41 * u));
+    canvas.Ellipse(ToViewUnits(gx - 1.5 * u), ToViewUnits(gy - 1.5 * u), ToViewUnits(gx + 1.5 * u),
+                   ToViewUnits(gy + 1.5 * u));
   }
   // The rigidity page always shows its centre, even at (0, 0).
   if (rX == 0 && rY == 0 && p.kind != PlanOnRigidityPage) return;
   canvas.SetPenColour(CentreMarkColours[0]);
   const int32_t rx = pageX(rX), ry = pageY(rY);
-  Line(canvas, TruncToInt(rx - 2 * u), ry, TruncToInt(rx + 2 * u), ry);
-  Line(canvas, rx, TruncToInt(ry - 2 * u), rx, TruncToInt(ry + 2 * u));
-  canvas.Ellipse(TruncToInt(rx - 1.5 * u), TruncToInt(ry - 1.5 * u), TruncToInt(rx + 1.5 * u),
-                 TruncToInt(ry + 1.5 * u));
+  Line(canvas, ToViewUnits(rx - 2 * u), ry, ToViewUnits(rx + 2 * u), ry);
+  Line(canvas, rx, ToViewUnits(ry - 2 * u), rx, ToViewUnits(ry + 2 * u));
+  canvas.Ellipse(ToViewUnits(rx - 1.5 * u), ToViewUnits(ry - 1.5 * u), ToViewUnits(rx + 1.5 * u),
+                 ToViewUnits(ry + 1.5 * u));
   SetPen(canvas, CentreMarkColours[0], 1, PenStyle::DashDotDot);
   const double hx = 0.15 * ElasticRadiusY[v][s][0] * p.c, hy = 0.15 * ElasticRadiusX[v][s][0] * p.c;
-  canvas.Rectangle(TruncToInt(gx - hx), TruncToInt(gy - hy), TruncToInt(gx + hx), TruncToInt(gy + hy));
+  canvas.Rectangle(ToViewUnits(gx - hx), ToViewUnits(gy - hy), ToViewUnits(gx + hx), ToViewUnits(gy + hy));
 }
 
 }  // namespace
@@ -756,13 +758,21 @@ void DrawReportPlan(Canvas& canvas, ReportPlanKind kindArg, int32_t storey, doub
   const PlanContext p{
       canvas, kind, v, s, pixelsPerMm, e, u, c, minX - (e + 25 * u) / c, maxY - (e + 155 * u) / c};
 
-  SetFont(canvas, TruncToInt(3 * pixelsPerMm), TruncToInt(1.5 * pixelsPerMm));
+  SetFont(canvas, ToViewUnits(3 * pixelsPerMm), ToViewUnits(1.5 * pixelsPerMm));
   if (wantedPage == 0) {
     const std::u16string note = FormatW(u"SCALE = 1/%5.0f", pixelsPerMm / c * 1000 / PrintScale);
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.TextOut(MmToUnits(frameEndMm, pixelsPerMm) - canvas.TextWidth(note),
-                   TruncToInt(e - 3.5 * pixelsPerMm), note);
+                   ToViewUnits(e - 3.5 * pixelsPerMm), note);
   }
+  const bool areas = kind == PlanOnPlanPage || kind == PlanOnCentreOfGravityPage ||
+                     kind == PlanOnRequiredStrengthPage || kind == PlanOnWallQuantityPage;
+  const bool walls = kind == PlanOnPlanPage || kind == PlanOnRigidityPage;
+  // The areas darken one another and the axes beneath them (mask), and the
+  // quarter-division lines invert what they cross (XOR), on every device;
+  // all of it lies within the frame.
+  const int32_t frameStart = MmToUnits(20, pixelsPerMm), frameEnd = MmToUnits(frameEndMm, pixelsPerMm);
+  if (areas) canvas.BeginCombinedGroup(frameStart, frameStart, frameEnd, frameEnd);
   SetPen(canvas, LightGrey, 1);
   SetBrush(canvas, White, BrushStyle::Clear);
   DrawRectMm(canvas, pixelsPerMm, 20, 20, frameEndMm, frameEndMm);
@@ -770,10 +780,10 @@ void DrawReportPlan(Canvas& canvas, ReportPlanKind kindArg, int32_t storey, doub
   DrawXAxes(p, (ProjectSettings.AxisNumbering & 1) != 0 ? 1 : 0);
   DrawYAxes(p, (ProjectSettings.AxisNumbering & 2) != 0 ? 1 : 0);
 
-  const bool areas = kind == PlanOnPlanPage || kind == PlanOnCentreOfGravityPage ||
-                     kind == PlanOnRequiredStrengthPage || kind == PlanOnWallQuantityPage;
-  const bool walls = kind == PlanOnPlanPage || kind == PlanOnRigidityPage;
-  if (areas) DrawAreas(p);
+  if (areas) {
+    DrawAreas(p);
+    canvas.EndCombinedGroup();
+  }
   if (kind == PlanOnFloorMagnificationPage) DrawFloorSpecs(p);
   if (kind == PlanOnFoundationPage) DrawFoundationPlan(p);
   if (walls) DrawWalls(p);

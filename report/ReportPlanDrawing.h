@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "model/GridView.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"
 
@@ -41,7 +42,7 @@ inline void Line(Canvas& canvas, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 
 // A text centred on x.
 inline void TextCentred(Canvas& canvas, double x, int32_t y, std::u16string_view text) {
-  canvas.TextOut(TruncToInt(x - canvas.TextWidth(text) / 2), y, text);
+  canvas.TextOut(ToViewUnits(x - WholeQuotient(canvas.TextWidth(text), 2)), y, text);
 }
 
 }  // namespace report_plan

@@ -11,6 +11,7 @@
 
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
+#include "model/GridView.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
 #include "model/ProjectSettings.h"
@@ -205,8 +206,8 @@ class PlanLegend {
   // The real position of mm, units.
   long double Real(double mm) const { return static_cast<long double>(mm) * ppm_; }
   static int32_t Trunc(long double v) {
-    if (v > -2147483649.0L && v < 2147483648.0L) return static_cast<int32_t>(v);
-    return TruncToInt(static_cast<double>(v));
+    if (v > -ViewUnitLimit && v < ViewUnitLimit) return static_cast<int32_t>(v);
+    return ToViewUnits(static_cast<double>(v));
   }
   int32_t At(double mm, double offset = 0) const { return Trunc(Real(mm) + offset); }
   void Font(double heightMm, double widthMm) { frame_.SelectFont(ReportGothicFace, heightMm, widthMm, 400); }

@@ -52,7 +52,7 @@ int32_t WallLineColourOf(int32_t noStrength, int32_t partition, int32_t openingK
 void DrawWallMakeUp(Canvas& canvas, const WallFrame& frame, const WallRecord& wall) {
   if (!frame.Drawable) return;
   if (wall.MudWallKind >= 2 && wall.MudWallKind <= 5) {
-    SetPen(canvas, MudWallColour, TruncToInt(wall.MudWallKind * frame.Unit / 5));
+    SetPen(canvas, MudWallColour, ToViewUnits(wall.MudWallKind * frame.Unit / 5));
     DrawMudWallLine(canvas, frame);
   }
   if (wall.BraceKind >= 2 && wall.BraceKind <= 10) {

@@ -10,7 +10,7 @@ QString gPathOverride;
 
 QString InstanceLockPath() {
   if (!gPathOverride.isEmpty()) return gPathOverride;
-  const QString fromEnvironment = qEnvironmentVariable("QUILMORA_INSTANCE_LOCK");
+  QString fromEnvironment = qEnvironmentVariable("QUILMORA_INSTANCE_LOCK");
   if (!fromEnvironment.isEmpty()) return fromEnvironment;
   QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (directory.isEmpty()) directory = QDir::tempPath();

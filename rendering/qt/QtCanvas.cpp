@@ -232,6 +232,9 @@ void QtCanvas::Begin(QPainter* painter, QPoint origin) {
           QPoint(static_cast<int>(std::lround(toDevice.dx())), static_cast<int>(std::lround(toDevice.dy())));
     }
   }
+  combines_ = vector_ && combinesOnImages_ && device->devType() == QInternal::Image;
+  pictureGroup_ = false;
+  block_.reset();
   painter_->setRenderHint(QPainter::Antialiasing, false);
   painter_->setRenderHint(QPainter::TextAntialiasing, false);
   direct_ = image_ && painter_->transform().isIdentity() && !painter_->hasClipping();
@@ -245,6 +248,7 @@ void QtCanvas::Begin(QPainter* painter, QPoint origin) {
 }
 
 void QtCanvas::End() {
+  EndCombinedGroup();
   if (painter_ && restoreTransform_) {
     painter_->setViewTransformEnabled(savedViewEnabled_);
     painter_->setWorldTransform(savedWorld_);
@@ -593,6 +597,17 @@ namespace {
 constexpr int64_t kFarLimit = int64_t{1} << 29;
 constexpr int64_t kNearLimit = int64_t{1} << 28;
 
+// A corner of a figure (rectangle, ellipse, arc, polygon, text anchor) within
+// kNearLimit, so that the margins and sizes worked out from it overflow no
+// int; a figure reaching so far out covers or misses the device all the same.
+int32_t Near(int32_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, -kNearLimit, kNearLimit)); }
+
+// The dash phase after a side of an outline, wrapped at the pattern's period.
+int32_t PhaseAfter(int32_t phase, CanvasPoint a, CanvasPoint b, const DashPattern* pattern) {
+  const int64_t run = std::max(std::llabs(int64_t{b.X} - a.X), std::llabs(int64_t{b.Y} - a.Y));
+  return pattern ? static_cast<int32_t>((phase + run) % pattern->Period) : 0;
+}
+
 // Cuts a line with an end far outside every device (an axis beyond the
 // range of int arrives at INT_MIN) to its part within kNearLimit, in 64 bits
 // and doubles, so that the pixel arithmetic that follows overflows no int;
@@ -624,7 +639,8 @@ bool CutFarLine(CanvasPoint& from, CanvasPoint& to, int32_t& phase, int32_t peri
   const int64_t k2 = static_cast<int64_t>(std::floor(last));
   if (k1 > k2) return false;
   const auto at = [&](int64_t start, int64_t d, int64_t k) {
-    const double v = static_cast<double>(start) + static_cast<double>(d) * static_cast<double>(k) / steps;
+    const double v = static_cast<double>(start) +
+                     static_cast<double>(d) * static_cast<double>(k) / static_cast<double>(steps);
     return static_cast<int32_t>(std::clamp<int64_t>(std::llround(v), -kNearLimit, kNearLimit));
   };
   from = CanvasPoint{at(x1, dx, k1), at(y1, dy, k1)};
@@ -637,6 +653,7 @@ bool CutFarLine(CanvasPoint& from, CanvasPoint& to, int32_t& phase, int32_t peri
 
 void QtCanvas::DrawLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase) {
   if (!painter_ || Pen().Style == PenStyle::Clear) return;
+  if (block_ && HandedToGroup(QtRasterBlock::Kind::Line, {from.X, from.Y, to.X, to.Y, stylePhase})) return;
   const DashPattern* dashes = DashPatternOf(Pen().Style);
   if (!CutFarLine(from, to, stylePhase, dashes ? dashes->Period : 0)) return;
   if (Pen().Width > 1) {
@@ -886,6 +903,8 @@ void QtCanvas::PrepareShapePainter(bool withPen, bool withBrush) {
 
 void QtCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   if (!painter_) return;
+  x1 = Near(x1), y1 = Near(y1), x2 = Near(x2), y2 = Near(y2);
+  if (block_ && HandedToGroup(QtRasterBlock::Kind::Rectangle, {x1, y1, x2, y2})) return;
   if (x1 > x2) std::swap(x1, x2);
   if (y1 > y2) std::swap(y1, y2);
   // Thin pens and pen-less fills are written straight into the pixels anyway.
@@ -918,17 +937,20 @@ void QtCanvas::DrawRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     FillSheetRect(x1, y1, x2, y2, Pen().Colour);
     return;
   }
+  const DashPattern* pattern = DashPatternOf(Pen().Style);
   int32_t phase = 0;
   for (int i = 0; i < 4; ++i) {
     const CanvasPoint a = corners[i];
     const CanvasPoint b = corners[(i + 1) % 4];
     DrawThinLine(a, b, phase);
-    phase += std::max(std::abs(b.X - a.X), std::abs(b.Y - a.Y));
+    phase = PhaseAfter(phase, a, b, pattern);
   }
 }
 
 void QtCanvas::Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   if (!painter_) return;
+  x1 = Near(x1), y1 = Near(y1), x2 = Near(x2), y2 = Near(y2);
+  if (block_ && HandedToGroup(QtRasterBlock::Kind::Ellipse, {x1, y1, x2, y2})) return;
   if (x1 > x2) std::swap(x1, x2);
   if (y1 > y2) std::swap(y1, y2);
   if (ShapeStampApplies()) {
@@ -947,15 +969,23 @@ void QtCanvas::DrawEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   painter_->drawEllipse(QRect(x1 - origin_.x(), y1 - origin_.y(), x2 - x1 - 1, y2 - y1 - 1));
 }
 
-void QtCanvas::Polygon(const CanvasPoint* points, int32_t count) {
+void QtCanvas::Polygon(const CanvasPoint* farPoints, int32_t count) {
   if (!painter_ || count < 2) return;
+  const auto far = [](CanvasPoint p) { return Near(p.X) != p.X || Near(p.Y) != p.Y; };
+  std::vector<CanvasPoint> near;
+  const CanvasPoint* points = farPoints;
+  if (std::any_of(farPoints, farPoints + count, far)) {
+    for (int32_t i = 0; i < count; ++i) near.push_back({Near(farPoints[i].X), Near(farPoints[i].Y)});
+    points = near.data();
+  }
+  if (block_ && HandedToGroup(QtRasterBlock::Kind::Polygon, {}, points, count)) return;
   if (count <= 7 && ShapeStampApplies()) {
     // The corners relative to the first, and the box around them.
     int32_t values[16] = {count};
     int32_t left = points[0].X, top = points[0].Y, right = left, bottom = top;
-    for (int32_t i = 1; i < count; ++i) {
-      values[2 * i - 1] = points[i].X - points[0].X;
-      values[2 * i] = points[i].Y - points[0].Y;
+    for (int32_t i = 1, j = 1; i < count; ++i, j += 2) {
+      values[j] = points[i].X - points[0].X;
+      values[j + 1] = points[i].Y - points[0].Y;
       left = std::min(left, points[i].X), right = std::max(right, points[i].X);
       top = std::min(top, points[i].Y), bottom = std::max(bottom, points[i].Y);
     }
@@ -983,18 +1013,22 @@ void QtCanvas::DrawPolygon(const CanvasPoint* points, int32_t count) {
     painter_->drawPolygon(polygon, Qt::OddEvenFill);
     return;
   }
+  const DashPattern* pattern = DashPatternOf(Pen().Style);
   int32_t phase = 0;
   for (int32_t i = 0; i < count; ++i) {
     const CanvasPoint a = points[i];
     const CanvasPoint b = points[(i + 1) % count];
     DrawThinLine(a, b, phase);
-    phase += std::max(std::abs(b.X - a.X), std::abs(b.Y - a.Y));
+    phase = PhaseAfter(phase, a, b, pattern);
   }
 }
 
 void QtCanvas::Arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4,
                    int32_t y4) {
   if (!painter_ || Pen().Style == PenStyle::Clear) return;
+  x1 = Near(x1), y1 = Near(y1), x2 = Near(x2), y2 = Near(y2);
+  x3 = Near(x3), y3 = Near(y3), x4 = Near(x4), y4 = Near(y4);
+  if (block_ && HandedToGroup(QtRasterBlock::Kind::Arc, {x1, y1, x2, y2, x3, y3, x4, y4})) return;
   if (x1 > x2) std::swap(x1, x2);
   if (y1 > y2) std::swap(y1, y2);
   if (ShapeStampApplies()) {
@@ -1025,6 +1059,8 @@ void QtCanvas::DrawArc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x
 
 void QtCanvas::TextOut(int32_t x, int32_t y, std::u16string_view text) {
   if (!painter_ || text.empty()) return;
+  x = Near(x), y = Near(y);
+  if (block_ && HandedToGroup(QtRasterBlock::Kind::Text, {x, y}, nullptr, 0, text)) return;
   if (StampsApply()) {
     TextEntry& entry = TextEntryOf(text);
     const bool background = Brush().Style == BrushStyle::Solid;
@@ -1098,3 +1134,82 @@ bool QtCanvas::OutlinesBoldText(const QFont& font) const {
 }
 
 int32_t QtCanvas::TextWidth(std::u16string_view text) { return TextEntryOf(text).width; }
+
+// ---------------------------------------------------------------------------
+// Combined groups
+
+void QtCanvas::BeginCombinedGroup(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  // On the raster path every figure combines with the pixels as it comes.
+  if (!painter_ || !vector_ || combines_) return;
+  EndCombinedGroup();
+  // A picture is only ever played onto pixels (the preview's page image):
+  // it keeps the raster operations, in the order they come.
+  if (painter_->device()->devType() == QInternal::Picture) {
+    pictureGroup_ = true;
+    return;
+  }
+  block_ = std::make_unique<QtRasterBlock>(*painter_, origin_, left, top, right, bottom, groupScratch_);
+}
+
+void QtCanvas::EndCombinedGroup() {
+  pictureGroup_ = false;
+  if (!block_) return;
+  // Closed first: the kept figures go to the device.
+  const std::unique_ptr<QtRasterBlock> block = std::move(block_);
+  const std::vector<QtRasterBlock::Figure> kept = block->Finish();
+  if (kept.empty()) return;
+  const CanvasPen pen = Pen();
+  const CanvasBrush brush = Brush();
+  const FontDescription font = Font();
+  const int32_t fontColour = FontColour();
+  const auto setState = [this](const CanvasPen& p, const CanvasBrush& b, const FontDescription& f,
+                               int32_t c) {
+    SetPenColour(p.Colour);
+    SetPenWidth(p.Width);
+    SetPenStyle(p.Style);
+    SetPenMode(p.Mode);
+    SetBrushColour(b.Colour);
+    SetBrushStyle(b.Style);
+    SetFont(f);
+    SetFontColour(c);
+  };
+  for (const QtRasterBlock::Figure& f : kept) {
+    setState(f.pen, f.brush, f.font, f.fontColour);
+    const int32_t* a = f.args;
+    switch (f.kind) {
+      case QtRasterBlock::Kind::Line:
+        DrawLine({a[0], a[1]}, {a[2], a[3]}, a[4]);
+        break;
+      case QtRasterBlock::Kind::Rectangle:
+        Rectangle(a[0], a[1], a[2], a[3]);
+        break;
+      case QtRasterBlock::Kind::Ellipse:
+        Ellipse(a[0], a[1], a[2], a[3]);
+        break;
+      case QtRasterBlock::Kind::Polygon:
+        Polygon(f.points.data(), static_cast<int32_t>(f.points.size()));
+        break;
+      case QtRasterBlock::Kind::Arc:
+        Arc(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]);
+        break;
+      case QtRasterBlock::Kind::Text:
+        TextOut(a[0], a[1], f.text);
+        break;
+    }
+  }
+  setState(pen, brush, font, fontColour);
+}
+
+bool QtCanvas::HandedToGroup(QtRasterBlock::Kind kind, std::initializer_list<int32_t> args,
+                             const CanvasPoint* points, int32_t count, std::u16string_view text) {
+  QtRasterBlock::Figure figure;
+  figure.kind = kind;
+  std::copy(args.begin(), args.end(), figure.args);
+  if (points) figure.points.assign(points, points + count);
+  figure.text = text;
+  figure.pen = Pen();
+  figure.brush = Brush();
+  figure.font = Font();
+  figure.fontColour = FontColour();
+  return block_->Take(figure);
+}

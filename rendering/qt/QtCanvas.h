@@ -23,7 +23,11 @@
 //   has no pixels to combine with), so both Xor and Mask draw as Copy: the
 //   figure appears in the pen (and brush) colour. On white paper that is what
 //   Mask gives anyway; XOR figures are screen highlights and print in their
-//   own colour.
+//   own colour. Inside a combined group (BeginCombinedGroup) they combine
+//   as on the raster: a picture records them with their raster operations,
+//   which combine when it is played onto pixels (the preview), and on other
+//   devices (pages) they combine in pixels of the group's own
+//   (QtRasterBlock).
 #include <QFont>
 #include <QImage>
 #include <QLine>
@@ -33,12 +37,14 @@
 #include <QTransform>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "rendering/Canvas.h"
+#include "rendering/qt/QtRasterBlock.h"
 
 class QPainter;
 
@@ -77,6 +83,13 @@ class QtCanvas final : public Canvas {
   // when zoomed in). Off, every figure and hatch goes through the painter
   // (the tests compare both).
   void SetStampsEnabled(bool on) { stampsEnabled_ = on; }
+  // On an image under a painter that scales (the vector path), whether Xor
+  // and Mask still combine with the image's pixels through the painter's
+  // raster operations; off by default (they draw as Copy). Taken at Begin().
+  void SetCombinesOnImages(bool on) { combinesOnImages_ = on; }
+
+  void BeginCombinedGroup(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
+  void EndCombinedGroup() override;
 
   void Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
   void Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
@@ -94,8 +107,16 @@ class QtCanvas final : public Canvas {
 
  private:
   const QFont& CurrentQFont();
-  // The pen mode as the device can carry it out: Copy on the vector path.
-  PenMode EffectiveMode() const { return vector_ ? PenMode::Copy : Pen().Mode; }
+  // The pen mode as the device can carry it out: Copy on the vector path
+  // (unless it combines on an image).
+  PenMode EffectiveMode() const {
+    return vector_ && !combines_ && !pictureGroup_ ? PenMode::Copy : Pen().Mode;
+  }
+  // Inside a combined group on the vector path: hands the figure to the
+  // group; true when it is not to be drawn on the device now.
+  bool HandedToGroup(QtRasterBlock::Kind kind, std::initializer_list<int32_t> args,
+                     const CanvasPoint* points = nullptr, int32_t count = 0, std::u16string_view text = {});
+  friend class QtRasterBlock;
   // Fills a rectangle of device pixels, clipped to the device, in the pen
   // mode (raster path).
   void FillDeviceRect(int x, int y, int width, int height, int32_t colour, PenMode mode);
@@ -197,6 +218,13 @@ class QtCanvas final : public Canvas {
   qsizetype stride_ = 0;
   bool direct_ = false;
   bool vector_ = false;
+  bool combinesOnImages_ = false;
+  bool combines_ = false;  // the vector path combines on an image (see SetCombinesOnImages)
+  // A combined group open on a picture: the picture keeps the raster
+  // operations, which combine once it is played onto pixels.
+  bool pictureGroup_ = false;
+  std::unique_ptr<QtRasterBlock> block_;  // the open combined group on the vector path
+  QtRasterBlock::Scratch groupScratch_;
   QPoint origin_;
   QSize deviceSize_;
   double deviceScale_ = 1.0;  // device pixels per logical unit

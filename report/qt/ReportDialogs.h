@@ -3,6 +3,8 @@
 // zoom, paging and wheel scrolling, and the print dialog (印刷), which prints
 // the chosen families in one job. Both are created once with the other
 // forms; the preview installs itself as the opener of the report menu items.
+// The preview runs the page functions on show and on a tab, page, wheel or
+// zoom step, never inside a paint event, which only replays the recorded page.
 #include <QDialog>
 #include <QPicture>
 #include <QString>

@@ -95,7 +95,7 @@ void PicturePageSink::HandOverPage() {
 PreviewPaging DrawPreviewPageInto(TPageImage* image, int32_t kind) {
   const int32_t wanted = kind >= 0 && kind < ReportPageKindCount ? PreviewPage[kind] : 1;
   PicturePageSink sink(image, wanted);
-  const PreviewPaging paging = DrawPreviewPage(kind, sink);
+  PreviewPaging paging = DrawPreviewPage(kind, sink);
   if (sink.RecordedPageCount() == 0 && sink.PageCount() > 0) {
     // The family ended before the page asked for: its last page is shown.
     PicturePageSink last(image, sink.PageCount());

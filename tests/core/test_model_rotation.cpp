@@ -121,7 +121,9 @@ TEST_F(RotationTest, AnIndexAlreadyOffTheGridRefusesTheTurn) {
   Columns[0][0][0] = ColumnRecord{0, 10, 20, 1};
   GableWallCount[2][2] = 1;
   GableWalls[2][2][0] = GableWallRecord{0, 5, 5, 200, 5};
+  boxes.Expect("データ移動不可", IDOK);
   EXPECT_FALSE(RotateModelLeft());
+  EXPECT_EQ(boxes.Calls().back().text.rfind("グリッドの外に在るデータがあるため", 0), 0u);
   EXPECT_EQ(Columns[0][0][0].X, 10);
   EXPECT_EQ(GridAxisX[1], 0.91);
 }

@@ -180,6 +180,26 @@ TEST_F(GridToolWindowTest, ATurnThatCannotBeMadeIsReportedAndChangesNothing) {
   EXPECT_EQ(GridAxisKindX[0], 0);
 }
 
+TEST_F(GridToolWindowTest, ATurnThatWouldCarryTheGridBeyondAFileIsReportedAndChangesNothing) {
+  // The old X axes, laid out again from 0 as the new Y axes, would reach
+  // 9900 + 199 x 0.91 = 10081.09 m.
+  GridAxisX[0] = -9900;
+  WallCount[1][0] = 1;
+  Walls[1][0][0] = WallRecord{};
+  Walls[1][0][0].X1 = 10, Walls[1][0][0].Y1 = 20, Walls[1][0][0].X2 = 10, Walls[1][0][0].Y2 = 30;
+  ModifiedFlag = 0;
+  boxes.Expect("入力値確認", IDOK);
+  DtoorishinnDlg->Bkaiten->click();
+  ASSERT_EQ(boxes.Pending(), 0u);
+  EXPECT_EQ(boxes.Calls().back().text,
+            "通り芯の全長が大きすぎて、通り芯の位置が範囲（±10000 m）を超えます。\n\n建物を回転出来ません。");
+  EXPECT_EQ(Walls[1][0][0].X1, 10);
+  EXPECT_EQ(Walls[1][0][0].Y1, 20);
+  EXPECT_EQ(GridAxisX[0], -9900);
+  EXPECT_EQ(GridAxisY[199], 199 * 0.91);
+  EXPECT_EQ(ModifiedFlag, 0);
+}
+
 TEST_F(GridToolWindowTest, TheModuleDialogLaysTheGridOutAndKeepsItsRule) {
   GridAxisX[2] = GridAxisX[1] + 0.455;  // interval 2 is half a module
   for (int i = 3; i < 200; ++i) GridAxisX[i] = GridAxisX[i - 1] + 0.91;

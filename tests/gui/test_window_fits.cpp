@@ -13,6 +13,7 @@
 #include "editing/GridAxisEditing.h"
 #include "editing/SlotCopy.h"
 #include "mainwindow/PlanScrollBox.h"
+#include "model/Grid.h"
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
 #include "tests/gui/GuiFixture.h"
@@ -88,12 +89,17 @@ TEST_F(WindowFitsTest, VariantRadiosPaintTheirWeightClassColour) {
   EXPECT_NE(WeightClassColour(0), WeightClassColour(1));
 }
 
-// A spacing of 100,000 km accepted after the warning: the sheet stops at what
-// a window holds, and the plan keeps its scroll bars and its grid lines.
+// A spacing of 100,000 km: no grid edit makes it any more (it lies beyond
+// what a project file holds), but whatever the model holds, the sheet stops
+// at what a window holds, and the plan keeps its scroll bars and its grid lines.
 TEST_F(WindowFitsTest, HugeAxisSpacingKeepsGridLinesAndScrollBars) {
   QuilmoraForm->resize(1280, 1024);
-  ASSERT_TRUE(ChangeGridSpacing(true, 150, 1.0e8));
-  ASSERT_TRUE(ChangeGridSpacing(false, 150, 1.0e8));
+  EXPECT_FALSE(ChangeGridSpacing(true, 150, 1.0e8));
+  EXPECT_FALSE(ChangeGridSpacing(false, 150, 1.0e8));
+  for (int i = 150; i < 200; ++i) {
+    GridAxisX[i] += 1.0e8;
+    GridAxisY[i] += 1.0e8;
+  }
   QuilmoraForm->SCALE->setCurrentText(QStringLiteral("30"));
   Settle();
   TPlanScrollBox* plan = QuilmoraForm->Gamen;
