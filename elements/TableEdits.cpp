@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "evaluation/NumberText.h"
 #include "model/ProjectFile.h"
 #include "platform/FileAccess.h"
 #include "platform/Format.h"
 #include "platform/MessageBox.h"
+#include "platform/NumberText.h"
 #include "platform/qt/FileDialogs.h"
 
 void ShowWhole(QLineEdit* edit, const QString& text, int typedLimit) {
