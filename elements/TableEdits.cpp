@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/NumberText.h"
 #include "platform/qt/FileDialogs.h"
+#include "platform/qt/NumberEdits.h"
 
 void ShowWhole(QLineEdit* edit, const QString& text, int typedLimit) {
   edit->setMaxLength(std::max<int>(typedLimit, text.size()));
@@ -21,10 +22,9 @@ QString NumberText(const char* format, double value) {
   return QString::fromStdString(FormatA(format, value));
 }
 
-double NumberOfEdit(const QLineEdit* edit, const char* format, double stored) {
-  const QString text = edit->text();
-  if (text == NumberText(format, stored)) return stored;
-  return LeadingNumber(text.toStdString());
+bool TakeEditNumber(QLineEdit* edit, const char* format, double stored, const NumberField& field,
+                    std::string_view caption, double& value) {
+  return TakeNumber(edit, {stored, FormatA(format, stored)}, field, caption, value);
 }
 
 int IntOfEdit(const QLineEdit* edit) {

@@ -144,7 +144,7 @@ bool IsModelConsistent(const char** why) {
 namespace {
 
 std::string OutOfRange(const NumberField& field, double value) {
-  return std::string(field.Name) + " の値 " + FormatA("%g", value) + " が範囲外です。\n" +
+  return std::string(field.Name) + " の値 " + FormatA("%.10g", value) + " が範囲外です。\n" +
          NumberFieldMessage(field);
 }
 

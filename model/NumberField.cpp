@@ -1,13 +1,11 @@
 #include "model/NumberField.h"
 
-#include <cmath>
-
 #include "platform/Format.h"
 #include "platform/NumberText.h"
 
 namespace {
 
-std::string Bound(double v) { return FormatA(std::trunc(v) == v && std::fabs(v) < 1e15 ? "%.0f" : "%g", v); }
+std::string Bound(double v) { return FormatA("%.10g", v); }
 
 }  // namespace
 

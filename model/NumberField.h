@@ -27,6 +27,13 @@ struct NumberBounds {
   NumberField FloorFactor{"床倍率", "", -1000, 1000};      // floor-type and horizontal brace factors
   NumberField TableStrength{"耐力・剛性", "", -1e5, 1e5};  // strength and stiffness of a table row
   NumberField TableWallFactor{"壁倍率", "", -1000, 1000};
+  // What the project file's fields of a table row hold (thousandths in eight
+  // characters, tenths in four): the table editor enters these, inside the
+  // readers' bounds above, so that a value entered is saved as it is.
+  NumberField TableStrengthHeld{"耐力・剛性", "", -9999.999, 99999.999};
+  NumberField TableWallFactorHeld{"壁倍率", "", -99.9, 999.9};
+  // A hardware's allowable tension: the reader takes what its field holds.
+  NumberField HardwareTension{"引張耐力", "kN", 0, 99999};
   NumberField FreeLineOffset{"オフセット", "m", -1e4, 1e4};
   // The load take-off: the reader takes any number of its five-character
   // field, the writer clamps to it; a load cannot be negative.
