@@ -34,6 +34,9 @@ struct NumberBounds {
   NumberField TableWallFactorHeld{"壁倍率", "", -99.9, 999.9};
   // A hardware's allowable tension: the reader takes what its field holds.
   NumberField HardwareTension{"引張耐力", "kN", 0, 99999};
+  // A number of an element record in a seven-character field (loads, slopes,
+  // heights): the reader takes what the field holds, the writer clamps to it.
+  NumberField RecordNumber{"数値", "", -999999, 9999999};
   NumberField FreeLineOffset{"オフセット", "m", -1e4, 1e4};
   // The load take-off: the reader takes any number of its five-character
   // field, the writer clamps to it; a load cannot be negative.
