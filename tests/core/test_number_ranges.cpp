@@ -15,6 +15,7 @@
 #include "model/ElementLists.h"
 #include "model/ModelValidation.h"
 #include "model/NumberField.h"
+#include "model/OutlineSheet.h"
 #include "model/ProjectFile.h"
 #include "model/SettingTable.h"
 
@@ -81,6 +82,26 @@ TEST(NumberRanges, EveryNumberSettingIsBoundedByItsRow) {
   }
   EXPECT_EQ(FindNumberSetting("StoreyHeight")->Values(ProjectSettings).size(), 9u);
   EXPECT_EQ(FindNumberSetting("StoreyHeight")->Field.Max, FileNumberBounds.StoreyHeight.Max);
+}
+
+// Every number edit of the outline dialog's variant sheets writes a member
+// of the number-setting table, and its range is that row's range: what the
+// dialog lets through, the reader takes.
+TEST(NumberRanges, OutlineSheetEditsUseTheRangeOfTheSettingTheyWrite) {
+  ProjectSettingsData s{};
+  for (int v = 0; v < VariantCount; ++v)
+    for (int e = 0; e < VariantSheetEditCount; ++e) {
+      const double* written = &VariantSheetValue(s, v, e);
+      const NumberSettingDescriptor* row = nullptr;
+      for (const NumberSettingDescriptor& d : NumberSettingTable()) {
+        const std::span<const double> values = d.Values(s);
+        if (written >= values.data() && written < values.data() + values.size()) row = &d;
+      }
+      ASSERT_NE(row, nullptr) << v << " " << VariantSheetEditCaption(e);
+      EXPECT_EQ(VariantSheetEditField(e).Min, row->Field.Min) << row->Name;
+      EXPECT_EQ(VariantSheetEditField(e).Max, row->Field.Max) << row->Name;
+      EXPECT_STREQ(VariantSheetEditField(e).Name, row->Field.Name) << row->Name;
+    }
 }
 
 class SaveRefusalTest : public ModelTest {
