@@ -30,10 +30,10 @@ std::u16string_view BoundedText(const char16_t (&text)[TextLabelCapacity]) {
   return {text, std::min(n, static_cast<size_t>(TextLabelMaxLength))};
 }
 
+// At most TextLabelMaxLength units, never half a surrogate pair.
 void CopyText(char16_t (&to)[TextLabelCapacity], std::u16string_view text) {
-  const size_t n = std::min(text.size(), static_cast<size_t>(TextLabelMaxLength));
-  std::copy_n(text.data(), n, to);
-  std::fill(to + n, to + TextLabelCapacity, u'\0');
+  CopyToFixed(to, TextLabelMaxLength + 1, text);
+  std::fill(to + TextLabelMaxLength + 1, to + TextLabelCapacity, u'\0');
 }
 
 bool IsNorthMark(std::u16string_view text) { return !text.empty() && text.front() == u'*'; }

@@ -9,10 +9,13 @@
 #include <functional>
 #include <string_view>
 
+#include "files/ProjectFileFields.h"
 #include "model/ElementRecords.h"
 
-// The most characters a label keeps (the record holds a terminating zero too).
-constexpr int32_t TextLabelMaxLength = TextLabelCapacity - 1;
+// The most UTF-16 units a label keeps: what the project file holds of it
+// (the record in memory has room for more).
+constexpr int32_t TextLabelMaxLength = static_cast<int32_t>(LabelTextCharacters);
+static_assert(TextLabelMaxLength < TextLabelCapacity);
 
 // The palette's current text (its edit `name`), NUL-terminated.
 extern char16_t TextPaletteText[TextLabelCapacity];

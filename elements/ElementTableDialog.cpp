@@ -132,16 +132,32 @@ void FillRow(const Row& row, QLineEdit* const (&edits)[TDkabetsuikaDlg::ColumnCo
     ShowWhole(edits[D::ColDisplay], QString::number(row.DisplayKind), kColumns[D::ColDisplay].typed);
 }
 
+// A number column of a row; false after the message naming the row and column.
+bool TakeColumn(QLineEdit* const (&edits)[TDkabetsuikaDlg::ColumnCount], int column, const NumberField& field,
+                double& value) {
+  const std::string caption =
+      edits[TDkabetsuikaDlg::ColName]->text().trimmed().toStdString() + " " + kColumns[column].heading;
+  return TakeEditNumber(edits[column], kColumns[column].format, value, field, caption, value);
+}
+
+// False, with the row's numbers as they were, when a number edit is refused.
 template <typename Row>
-void ReadRow(Row& row, QLineEdit* const (&edits)[TDkabetsuikaDlg::ColumnCount]) {
+bool ReadRow(Row& row, QLineEdit* const (&edits)[TDkabetsuikaDlg::ColumnCount]) {
   using D = TDkabetsuikaDlg;
+  const NumberBounds& b = FileNumberBounds;
+  double strength = row.Strength, stiffness = row.Stiffness, factor = row.WallFactor;
+  if (!TakeColumn(edits, D::ColStrength, b.TableStrengthHeld, strength) ||
+      !TakeColumn(edits, D::ColStiffness, b.TableStrengthHeld, stiffness) ||
+      !TakeColumn(edits, D::ColWallFactor, b.TableWallFactorHeld, factor))
+    return false;
+  row.Strength = strength;
+  row.Stiffness = stiffness;
+  row.WallFactor = factor;
   CopyToFixed(row.Name, std::size(row.Name), edits[D::ColName]->text().toStdU16String());
   CopyToFixed(row.Symbol, std::size(row.Symbol), edits[D::ColSymbol]->text().toStdU16String());
-  row.Strength = NumberOfEdit(edits[D::ColStrength], "%5.2f", row.Strength);
-  row.Stiffness = NumberOfEdit(edits[D::ColStiffness], "%7.2f", row.Stiffness);
-  row.WallFactor = NumberOfEdit(edits[D::ColWallFactor], "%5.2f", row.WallFactor);
   row.DiagnosisOnly = std::min(IntOfEdit(edits[D::ColDiagnosis]), 1);
   if constexpr (requires { row.DisplayKind; }) row.DisplayKind = std::min(IntOfEdit(edits[D::ColDisplay]), 3);
+  return true;
 }
 
 void EnableRow(QLineEdit* const (&edits)[TDkabetsuikaDlg::ColumnCount], bool enabled) {
@@ -239,23 +255,32 @@ void TDkabetsuikaDlg::FillElementTableEdits() {
   }
 }
 
-void TDkabetsuikaDlg::ReadElementTableEdits() {
+bool TDkabetsuikaDlg::ReadElementTableEdits() {
   ElementTableSet& e = EditedElementTables;
-  for (int r = 0; r < PanelTableRows; ++r) ReadRow(e.Panels[r], PanelEdits[r]);
-  for (int r = 0; r < kShownBraceRows; ++r) ReadRow(e.Braces[r], BraceEdits[r]);
-  for (int r = 0; r < kShownMudWallRows; ++r) ReadRow(e.MudWalls[r], MudWallEdits[r]);
+  for (int r = 0; r < PanelTableRows; ++r)
+    if (!ReadRow(e.Panels[r], PanelEdits[r])) return false;
+  for (int r = 0; r < kShownBraceRows; ++r)
+    if (!ReadRow(e.Braces[r], BraceEdits[r])) return false;
+  for (int r = 0; r < kShownMudWallRows; ++r)
+    if (!ReadRow(e.MudWalls[r], MudWallEdits[r])) return false;
+  return true;
 }
 
-void TDkabetsuikaDlg::ReadFloorEdits() {
+bool TDkabetsuikaDlg::ReadFloorEdits() {
   ElementTableSet& e = EditedElementTables;
+  const auto take = [](QLineEdit* const(&edits)[2], double& factor) {
+    const std::string caption = edits[0]->text().trimmed().toStdString() + " 倍率";
+    return TakeEditNumber(edits[1], "%5.2f", factor, FileNumberBounds.FloorFactor, caption, factor);
+  };
   for (int i = 0; i < FloorUserRowCount; ++i) {
+    if (!take(FloorSpecEdits[i], e.FloorSpecFactor[i]) ||
+        !take(HorizontalBraceEdits[i], e.HorizontalBraceFactor[i]))
+      return false;
     CopyToFixed(e.FloorSpecName[i], FloorFactorNameCapacity, FloorSpecEdits[i][0]->text().toStdU16String());
-    e.FloorSpecFactor[i] = NumberOfEdit(FloorSpecEdits[i][1], "%5.2f", e.FloorSpecFactor[i]);
     CopyToFixed(e.HorizontalBraceName[i], FloorFactorNameCapacity,
                 HorizontalBraceEdits[i][0]->text().toStdU16String());
-    e.HorizontalBraceFactor[i] =
-        NumberOfEdit(HorizontalBraceEdits[i][1], "%5.2f", e.HorizontalBraceFactor[i]);
   }
+  return true;
 }
 
 void TDkabetsuikaDlg::CmcClick() {
@@ -273,10 +298,10 @@ void TDkabetsuikaDlg::CtcClick() {
     if (MudWallRowUnlockable(r)) EnableRow(MudWallEdits[r], Ctc->isChecked());
 }
 
-void TDkabetsuikaDlg::OKBtnClick() {
-  ReadElementTableEdits();
-  ReadFloorEdits();
+bool TDkabetsuikaDlg::OKBtnClick() {
+  if (!ReadElementTableEdits() || !ReadFloorEdits()) return false;
   if (ApplyElementTables(EditedElementTables)) ModifiedFlag = 1;
+  return true;
 }
 
 void TDkabetsuikaDlg::BloadClick() {
@@ -291,7 +316,7 @@ void TDkabetsuikaDlg::BloadClick() {
 }
 
 void TDkabetsuikaDlg::BsaveClick() {
-  ReadElementTableEdits();
+  if (!ReadElementTableEdits()) return;
   const std::optional<std::string> path = AskDataFileToSave(kDataFileFilter, "yd1");
   if (path) SaveDataFile(*path, WriteElementDataFile(EditedElementTables));
 }

@@ -52,14 +52,15 @@ class TDkabetsuikaDlg : public TCancelableDialog, public OkCancelButtons {
   QLineEdit* HorizontalBraceEdits[FloorUserRowCount][2] = {};
 
   void FillElementTableEdits();
-  void ReadElementTableEdits();
+  // False after a message when a number is refused (nothing applied).
+  bool ReadElementTableEdits();
 
  public slots:
   void FormShow();
   void CmcClick();
   void CscClick();
   void CtcClick();
-  void OKBtnClick();
+  bool OKBtnClick();
   void BloadClick();
   void BsaveClick();
 
@@ -67,5 +68,5 @@ class TDkabetsuikaDlg : public TCancelableDialog, public OkCancelButtons {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void ReadFloorEdits();
+  bool ReadFloorEdits();
 };

@@ -113,14 +113,18 @@ void TsetsuDlg::FillJointHardwareEdits() {
   }
 }
 
-void TsetsuDlg::ReadJointHardwareEdits() {
+bool TsetsuDlg::ReadJointHardwareEdits() {
   const int first = Rsetsu0->isChecked() ? 0 : FirstJointHardwareUserRow;
   for (int r = first; r < JointHardwareTableRows; ++r) {
     JointHardwareRow& row = EditedJointHardwareTable[r];
+    const std::string caption = Em[r]->text().trimmed().toStdString() + " 引張耐力";
+    if (!TakeEditNumber(Et[r], "%5.2f", row.AllowableTension, FileNumberBounds.HardwareTension, caption,
+                        row.AllowableTension))
+      return false;
     CopyToFixed(row.Name, JointHardwareNameCapacity, Em[r]->text().toStdU16String());
     CopyToFixed(row.Symbol, JointHardwareSymbolCapacity, Ek[r]->text().toStdU16String());
-    row.AllowableTension = NumberOfEdit(Et[r], "%5.2f", row.AllowableTension);
   }
+  return true;
 }
 
 void TsetsuDlg::Rsetsu0Click() {
@@ -133,14 +137,15 @@ void TsetsuDlg::Rsetsu1Click() {
     for (QLineEdit* edit : {Em[r], Ek[r], Et[r]}) edit->setEnabled(false);
 }
 
-void TsetsuDlg::OKBtnClick() {
-  ReadJointHardwareEdits();
+bool TsetsuDlg::OKBtnClick() {
+  if (!ReadJointHardwareEdits()) return false;
   bool changed = false;
   for (int r = 0; r < JointHardwareTableRows; ++r) {
     changed = changed || !(JointHardwareTable[r] == EditedJointHardwareTable[r]);
     JointHardwareTable[r] = EditedJointHardwareTable[r];
   }
   if (changed) ModifiedFlag = 1;
+  return true;
 }
 
 void TsetsuDlg::BloadClick() {
@@ -152,7 +157,7 @@ void TsetsuDlg::BloadClick() {
 }
 
 void TsetsuDlg::BsaveClick() {
-  ReadJointHardwareEdits();
+  if (!ReadJointHardwareEdits()) return;
   const std::optional<std::string> path = AskDataFileToSave(kDataFileFilter, "yd2");
   if (path) SaveDataFile(*path, WriteJointHardwareFile(EditedJointHardwareTable));
 }

@@ -29,13 +29,14 @@ class TsetsuDlg : public TCancelableDialog, public OkCancelButtons {
   QPushButton* Bsave = nullptr;
 
   void FillJointHardwareEdits();
-  void ReadJointHardwareEdits();
+  // False after a message when a tension is refused.
+  bool ReadJointHardwareEdits();
 
  public slots:
   void FormShow();
   void Rsetsu0Click();
   void Rsetsu1Click();
-  void OKBtnClick();
+  bool OKBtnClick();
   void BloadClick();
   void BsaveClick();
 

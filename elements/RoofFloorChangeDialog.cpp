@@ -19,6 +19,7 @@
 #include "platform/Format.h"
 #include "platform/Numeric.h"
 #include "platform/qt/ModalDialogs.h"
+#include "platform/qt/NumberEdits.h"
 
 TDyukachangeDlg::TDyukachangeDlg(QWidget* parent)
     : QDialog(parent,
@@ -44,8 +45,7 @@ TDyukachangeDlg::TDyukachangeDlg(QWidget* parent)
   layout->addLayout(buttons);
 
   connect(OKBtn, &QPushButton::clicked, this, [this] {
-    OKBtnClick();
-    done(ModalOk);
+    if (OKBtnClick()) done(ModalOk);
   });
   connect(Bshoukyo, &QPushButton::clicked, this, [this] {
     BshoukyoClick();
@@ -82,24 +82,27 @@ void TDyukachangeDlg::FormShow() {
   // A class without a radio leaves the radio checked last.
   if (b.WeightClass >= 0 && b.WeightClass < AreaWeightClassCount) Weights.SetCodeQuietly(b.WeightClass);
   Cgaishu->setChecked(b.NotEnclosed == 1);
-  const auto show = [](QLineEdit* edit, Shown& shown, const char* format, double value) {
-    shown = {QString::fromStdString(FormatA(format, value)), value};
-    edit->setText(shown.Text);
+  const auto show = [](QLineEdit* edit, FilledNumber& shown, const char* format, double value) {
+    shown = {value, FormatA(format, value)};
+    edit->setText(QString::fromStdString(shown.Text));
   };
   show(Ekaju, live_, "%5.0f", b.LiveLoad);
   show(Eomosa, dead_, "%5.0f", b.DeadLoad);
-  slope_ = {QString::fromStdString(FormatA("%5.2f", b.Slope)), b.Slope};
-  Ckoubai->setEditText(slope_.Text);
+  slope_ = {b.Slope, FormatA("%5.2f", b.Slope)};
+  Ckoubai->setEditText(QString::fromStdString(slope_.Text));
   show(Etsuika, added_, "%5.0f", b.AddedLoad);
   Shapes.SetCodeQuietly(b.IsTriangle == 1 ? 1 : 0);
   ShowMaxRectangleNote(chuui);
 }
 
-double TDyukachangeDlg::Read(const QString& text, const Shown& shown) {
-  return text == shown.Text ? shown.Value : NumberOfText(text.toStdString());
-}
-
-void TDyukachangeDlg::OKBtnClick() {
+bool TDyukachangeDlg::OKBtnClick() {
+  const NumberField& field = FileNumberBounds.RecordNumber;
+  double live = 0, dead = 0, slope = 0, added = 0;
+  if (!TakeNumber(Ekaju, live_, field, "積載荷重", live) ||
+      !TakeNumber(Eomosa, dead_, field, "個別荷重", dead) ||
+      !TakeNumber(Ckoubai->currentText(), slope_, field, "勾配", Ckoubai, slope) ||
+      !TakeNumber(Etsuika, added_, field, "追加荷重", added))
+    return false;
   PushUndo();
   RoofFloorChangeExchange& b = RoofFloorChangeBuffer;
   b.Result = RoofFloorChangeApply;
@@ -108,10 +111,11 @@ void TDyukachangeDlg::OKBtnClick() {
   if (kind >= 0 && kind < AreaKindCount && b.WeightClass >= 0 && b.WeightClass < AreaWeightClassCount)
     b.AreaCode = AreaCodeTable[b.WeightClass][kind];
   b.NotEnclosed = Cgaishu->isChecked() ? 1 : 0;
-  b.LiveLoad = Read(Ekaju->text(), live_);
-  b.DeadLoad = Read(Eomosa->text(), dead_);
-  b.Slope = Read(Ckoubai->currentText(), slope_);
-  b.AddedLoad = Read(Etsuika->text(), added_);
+  b.LiveLoad = live;
+  b.DeadLoad = dead;
+  b.Slope = slope;
+  b.AddedLoad = added;
+  return true;
 }
 
 void TDyukachangeDlg::BshoukyoClick() {

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/NumberField.h"
 // The roof/floor change dialog (屋根床等の変更): the values of a clicked
 // area, changed (設定) or the area deleted (消去). It exchanges the values
 // with the roof/floor input through RoofFloorChangeBuffer and pushes the undo
@@ -22,7 +23,8 @@ class TDyukachangeDlg : public QDialog, public RoofFloorControls {
 
  public slots:
   void FormShow();
-  void OKBtnClick();
+  // False, with nothing changed, after a message when a number is refused.
+  bool OKBtnClick();
   void BshoukyoClick();
   void CancelBtnClick();
   void EkajuDblClick();
@@ -36,10 +38,5 @@ class TDyukachangeDlg : public QDialog, public RoofFloorControls {
  private:
   // A text shown for a stored value: an edit left as shown gives back the
   // stored value itself, not the value of its rounded text.
-  struct Shown {
-    QString Text;
-    double Value = 0;
-  };
-  static double Read(const QString& text, const Shown& shown);
-  Shown live_, dead_, slope_, added_;
+  FilledNumber live_, dead_, slope_, added_;
 };

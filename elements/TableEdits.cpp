@@ -10,14 +10,15 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "evaluation/NumberText.h"
 #include "files/ProjectFile.h"
 #include "mainwindow/FormKit.h"
 #include "platform/FileAccess.h"
 #include "platform/Format.h"
 #include "platform/MessageBox.h"
+#include "platform/NumberText.h"
 #include "platform/TextCodec.h"
 #include "platform/qt/FileDialogs.h"
+#include "platform/qt/NumberEdits.h"
 
 QVBoxLayout* NewTableEditorFrame(QDialog* dialog, const char* name, const char* title, QWidget* table) {
   dialog->setObjectName(QString::fromLatin1(name));
@@ -50,10 +51,9 @@ QString NumberText(const char* format, double value) {
   return QString::fromStdString(FormatA(format, value));
 }
 
-double NumberOfEdit(const QLineEdit* edit, const char* format, double stored) {
-  const QString text = edit->text();
-  if (text == NumberText(format, stored)) return stored;
-  return LeadingNumber(text.toStdString());
+bool TakeEditNumber(QLineEdit* edit, const char* format, double stored, const NumberField& field,
+                    std::string_view caption, double& value) {
+  return TakeNumber(edit, {stored, FormatA(format, stored)}, field, caption, value);
 }
 
 int IntOfEdit(const QLineEdit* edit) {

@@ -7,12 +7,15 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/ElementDataFile.h"
 
 class QDialog;
 class QGroupBox;
+#include "model/NumberField.h"
+
 class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
@@ -35,8 +38,10 @@ void ShowWhole(QLineEdit* edit, const QString& text, int typedLimit);
 // The printf text of a value ("%5.2f"), in the C locale.
 QString NumberText(const char* format, double value);
 // The value of a number edit: the stored value while the edit still shows
-// it in format, otherwise the number at the start of the text (0 for none).
-double NumberOfEdit(const QLineEdit* edit, const char* format, double stored);
+// it in format, otherwise the number typed when field accepts it; false,
+// after a message naming caption and the range, for anything else.
+bool TakeEditNumber(QLineEdit* edit, const char* format, double stored, const NumberField& field,
+                    std::string_view caption, double& value);
 // An integer edit's value: the number at the start of the text, 0 for none.
 int IntOfEdit(const QLineEdit* edit);
 

@@ -5,9 +5,9 @@
 #include "analysis/AnalysisResults.h"
 #include "analysis/FloorAreas.h"
 #include "analysis/RequiredStrength.h"
-#include "evaluation/NumberText.h"
 #include "evaluation/Superstructure.h"
 #include "model/FileState.h"
+#include "model/NumberField.h"
 #include "platform/Format.h"
 
 namespace {
@@ -84,10 +84,7 @@ bool WallQuantityAreaValue(const WallQuantityAreaEdit& edit, double& area) {
     area = edit.Filled;
     return true;
   }
-  double typed = 0.0;
-  if (!ParseNumberText(edit.Text, typed) || typed < 0.0) return false;
-  area = typed;
-  return true;
+  return ReadNumberField(FileNumberBounds.Area, edit.Text, area);
 }
 
 int32_t StoreWallQuantityAreas(bool manual, const WallQuantityAreaEdit (&edits)[WallQuantityAreaCount]) {

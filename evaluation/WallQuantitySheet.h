@@ -59,8 +59,9 @@ WallQuantityAreaEdit FillWallQuantityArea(int32_t variant, int32_t storey, int32
 bool AnyManualArea();
 
 // The area an edit stands for: the exact filled value while its text is the
-// one filled in, else the number typed (a finite number of at least 0, blanks
-// around it allowed). False for anything else.
+// one filled in, else the number typed when the area range accepts it
+// (FileNumberBounds.Area; blanks around it and full-width digits allowed).
+// False for anything else.
 bool WallQuantityAreaValue(const WallQuantityAreaEdit& edit, double& area);
 
 // The dialog's OK. With the box ticked every area is checked first; when one

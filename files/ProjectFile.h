@@ -24,7 +24,9 @@ std::vector<unsigned char> WriteProjectFile();
 // Writes the project to path in the current layout, through a temporary
 // file that replaces path only once it is complete on the disk
 // (ReplaceFileSafely). False, with *error set to the system's reason, when
-// the file could not be written; the file at path is then as it was.
+// the file could not be written, or to the value named by FirstRefusedValue
+// when the model holds one the reader would refuse (nothing is written);
+// the file at path is then as it was.
 bool SaveProjectFile(const std::string& path, std::string* error);
 
 // The backup that a save over path keeps of the file it replaces: the same

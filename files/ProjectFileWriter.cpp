@@ -2,6 +2,7 @@
 
 #include "files/ProjectFile.h"
 #include "files/ProjectFileLayout.h"
+#include "model/ModelValidation.h"
 #include "platform/FileAccess.h"
 
 namespace {
@@ -10,6 +11,15 @@ template <class Record, int Max>
 void WriteElementList(FieldWriter& s, Record (&records)[ModelSlotCount][StoreyCount][Max],
                       const int32_t (&count)[ModelSlotCount][StoreyCount]) {
   ForEachStoredRecord(records, count, [&](Record& r) { TransferRecord(s, r); });
+}
+
+// A model holding a value the reader would refuse is not written: the file
+// could not be opened again. *error names the value.
+bool IsSavable(std::string* error) {
+  std::string why = FirstRefusedValue();
+  if (why.empty()) return true;
+  if (error) *error = std::move(why);
+  return false;
 }
 
 }  // namespace
@@ -39,6 +49,7 @@ std::vector<unsigned char> WriteProjectFile() {
 }
 
 bool SaveProjectFile(const std::string& path, std::string* error) {
+  if (!IsSavable(error)) return false;
   const std::vector<unsigned char> bytes = WriteProjectFile();
   return ReplaceFileSafely(path, bytes.data(), bytes.size(), std::string(), error);
 }
@@ -54,6 +65,7 @@ std::string OverwritePathOf(const std::string& path) {
 }
 
 bool SaveProjectFileWithBackup(const std::string& path, std::string* error) {
+  if (!IsSavable(error)) return false;
   const std::vector<unsigned char> bytes = WriteProjectFile();
   return ReplaceFileSafely(path, bytes.data(), bytes.size(), BackupPathOf(path), error);
 }

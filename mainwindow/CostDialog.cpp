@@ -8,8 +8,8 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "evaluation/NumberText.h"
 #include "model/ViewState.h"
+#include "platform/NumberText.h"
 
 namespace {
 

@@ -24,9 +24,9 @@ void GridBackup::Restore() const {
 namespace {
 
 bool DirectionFits(const double* axes, int count) {
-  const double bound = FileNumberBounds.GridPosition;
+  const NumberField& bound = FileNumberBounds.GridPosition;
   for (int i = 0; i < count; ++i)
-    if (!IsWithinBound(axes[i], bound) || !IsWithinBound(axes[i] - axes[0], bound)) return false;
+    if (!bound.Accepts(axes[i]) || !bound.Accepts(axes[i] - axes[0])) return false;
   return true;
 }
 
@@ -34,12 +34,12 @@ bool DirectionFits(const double* axes, int count) {
 
 bool GridFitsProjectFile() {
   return DirectionFits(GridAxisX, GridAxisCountX) && DirectionFits(GridAxisY, GridAxisCountY) &&
-         IsWithinBound(GridModule, FileNumberBounds.GridModule);
+         FileNumberBounds.GridModule.Accepts(GridModule);
 }
 
 std::string GridTooLargeText(const char* field, const char* edit) {
   return FormatA("%sが大きすぎて、通り芯の位置が範囲（±%.0f m）を超えます。\n\n%s出来ません。", field,
-                 FileNumberBounds.GridPosition, edit);
+                 FileNumberBounds.GridPosition.Max, edit);
 }
 
 void TellGridTooLarge(const char* field, const char* edit) {

@@ -8,6 +8,7 @@
 #include "model/Grid.h"
 #include "model/SettingTable.h"
 #include "model/ViewState.h"
+#include "platform/Format.h"
 
 namespace {
 
@@ -25,17 +26,11 @@ bool ThreePointsOnGrid(const R& r) {
   return TwoPointsOnGrid(r) && IsGridPoint(r.X3, r.Y3);
 }
 
-bool AllWithin(std::span<const double> values, double bound) {
-  return std::all_of(values.begin(), values.end(), [bound](double v) { return IsWithinBound(v, bound); });
+bool AllWithin(std::span<const double> values, const NumberField& field) {
+  return std::all_of(values.begin(), values.end(), [&field](double v) { return field.Accepts(v); });
 }
-bool AllWithin(std::initializer_list<double> values, double bound) {
-  return AllWithin(std::span<const double>(values.begin(), values.size()), bound);
-}
-
-// The values of a two-dimensional array, in memory order.
-template <std::size_t M, std::size_t N>
-std::span<const double> Flat(const double (&a)[M][N]) {
-  return {&a[0][0], M * N};
+bool AllWithin(std::initializer_list<double> values, const NumberField& field) {
+  return AllWithin(std::span<const double>(values.begin(), values.size()), field);
 }
 
 }  // namespace
@@ -84,10 +79,8 @@ bool IsValidRecord(const TextLabelRecord& r) {
 bool IsValidRecord(const FoundationRecord& r) { return TwoPointsOnGrid(r) && In(r.Type, 0, 2); }
 
 bool IsValidRecord(const FreeLineRecord& r) {
-  const double bound = FileNumberBounds.FreeLineOffset;
-  return TwoPointsOnGrid(r) && In(r.Style, 0, 5) && IsWithinBound(r.OffsetX1, bound) &&
-         IsWithinBound(r.OffsetY1, bound) && IsWithinBound(r.OffsetX2, bound) &&
-         IsWithinBound(r.OffsetY2, bound);
+  return TwoPointsOnGrid(r) && In(r.Style, 0, 5) &&
+         AllWithin({r.OffsetX1, r.OffsetY1, r.OffsetX2, r.OffsetY2}, FileNumberBounds.FreeLineOffset);
 }
 
 bool IsValidRecord(const SpareKind12Record& r) { return TwoPointsOnGrid(r); }
@@ -96,32 +89,27 @@ bool IsValidPanelRow(const PanelSpecRow& row) { return In(row.DisplayKind, 0, 3)
 
 bool AreTableNumbersValid(const ElementSpecRow& row) {
   return AllWithin({row.Strength, row.Stiffness}, FileNumberBounds.TableStrength) &&
-         IsWithinBound(row.WallFactor, FileNumberBounds.TableWallFactor);
+         FileNumberBounds.TableWallFactor.Accepts(row.WallFactor);
 }
 
 bool AreTableNumbersValid(const PanelSpecRow& row) {
   return AllWithin({row.Strength, row.Stiffness}, FileNumberBounds.TableStrength) &&
-         IsWithinBound(row.WallFactor, FileNumberBounds.TableWallFactor);
+         FileNumberBounds.TableWallFactor.Accepts(row.WallFactor);
 }
 
 bool IsGridWithinBounds(const double* x, int countX, const double* y, int countY, double module) {
   return AllWithin({x, static_cast<std::size_t>(countX)}, FileNumberBounds.GridPosition) &&
          AllWithin({y, static_cast<std::size_t>(countY)}, FileNumberBounds.GridPosition) &&
-         IsWithinBound(module, FileNumberBounds.GridModule);
+         FileNumberBounds.GridModule.Accepts(module);
 }
 
 bool AreValidSettings(const ProjectSettingsData& s) {
   for (const SettingDescriptor& d : SettingTable())
     for (int32_t v = 0; v < SettingElementCount(d); ++v)
       if (!IsAcceptedSettingValue(d, SettingValue(s, d, v))) return false;
-  const NumberBounds& b = FileNumberBounds;
-  const double area = b.Area;
-  return AllWithin(Flat(s.StoreyHeight), b.StoreyHeight) && IsWithinBound(s.RegionFactorZ, b.RegionFactorZ) &&
-         IsWithinBound(s.SnowLoad, b.SnowLoad) && AllWithin(s.BuildingArea, area) &&
-         AllWithin(Flat(s.LawFloorArea), area) && AllWithin(s.TotalFloorArea, area) &&
-         AllWithin(Flat(s.ManualFloorArea), area) && AllWithin(Flat(s.ManualZoneAreaA), area) &&
-         AllWithin(Flat(s.ManualZoneAreaB), area) && AllWithin(Flat(s.ManualZoneArea1), area) &&
-         AllWithin(Flat(s.ManualZoneArea2), area);
+  for (const NumberSettingDescriptor& d : NumberSettingTable())
+    if (!AllWithin(d.Values(s), d.Field)) return false;
+  return true;
 }
 
 bool IsModelConsistent(const char** why) {
@@ -151,4 +139,62 @@ bool IsModelConsistent(const char** why) {
   for (const PanelSpecRow& row : PanelTable)
     if (!IsValidPanelRow(row)) return fail("invalid panel display kind");
   return true;
+}
+
+namespace {
+
+std::string OutOfRange(const NumberField& field, double value) {
+  return std::string(field.Name) + " の値 " + FormatA("%.10g", value) + " が範囲外です。\n" +
+         NumberFieldMessage(field);
+}
+
+// The first value of values outside field, as a message; empty when none.
+std::string FirstOutside(std::span<const double> values, const NumberField& field) {
+  for (double v : values)
+    if (!field.Accepts(v)) return OutOfRange(field, v);
+  return {};
+}
+
+template <class Row>
+std::string FirstOutsideInTable(std::span<const Row> rows) {
+  for (const Row& row : rows) {
+    std::string why = FirstOutside(std::initializer_list<double>{row.Strength, row.Stiffness},
+                                   FileNumberBounds.TableStrength);
+    if (why.empty())
+      why = FirstOutside(std::initializer_list<double>{row.WallFactor}, FileNumberBounds.TableWallFactor);
+    if (!why.empty()) return why;
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string FirstRefusedValue() {
+  const ProjectSettingsData& s = ProjectSettings;
+  for (const NumberSettingDescriptor& d : NumberSettingTable())
+    if (std::string why = FirstOutside(d.Values(s), d.Field); !why.empty()) return why;
+  for (const SettingDescriptor& d : SettingTable())
+    for (int32_t v = 0; v < SettingElementCount(d); ++v)
+      if (const int32_t value = SettingValue(s, d, v); !IsAcceptedSettingValue(d, value))
+        return std::string(*d.Caption ? d.Caption : d.Name) + " の値 " + std::to_string(value) +
+               " はどの選択肢にも当たりません。";
+  const NumberBounds& b = FileNumberBounds;
+  for (const std::string& why :
+       {FirstOutside(GridAxisX, b.GridPosition), FirstOutside(GridAxisY, b.GridPosition),
+        FirstOutside(std::initializer_list<double>{GridModule}, b.GridModule),
+        FirstOutsideInTable<ElementSpecRow>(MudWallTable), FirstOutsideInTable<ElementSpecRow>(BraceTable),
+        FirstOutsideInTable<PanelSpecRow>(PanelTable), FirstOutside(FloorSpecTableFactor, b.FloorFactor),
+        FirstOutside(HorizontalBraceTableFactor, b.FloorFactor)})
+    if (!why.empty()) return why;
+  for (int slot = 0; slot < VariantCount; ++slot)
+    for (int st = 0; st < StoreyCount; ++st)
+      for (int i = 0; i < std::clamp(FreeLineCount[slot][st], 0, MaxFreeLinesPerStorey); ++i) {
+        const FreeLineRecord& r = FreeLines[slot][st][i];
+        const std::string why = FirstOutside(
+            std::initializer_list<double>{r.OffsetX1, r.OffsetY1, r.OffsetX2, r.OffsetY2}, b.FreeLineOffset);
+        if (!why.empty()) return why;
+      }
+  if (const char* why = nullptr; !IsModelConsistent(&why))
+    return std::string("要素のデータが壊れています（") + why + "）。";
+  return {};
 }

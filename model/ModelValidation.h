@@ -5,34 +5,15 @@
 // that nothing later indexes outside an array; the same checks tell whether a
 // whole model is consistent.
 #include <cstdint>
+#include <string>
 
 #include "model/ElementRecords.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
+#include "model/NumberField.h"
 #include "model/ProjectSettings.h"
 
-// Bounds of the numbers that a file holds in fields wide enough for values
-// that no house can have (the oldest layout stores axis positions in
-// sixteen characters: up to about 1e13 m). Each is the largest magnitude
-// accepted, far beyond any real building; a value beyond it, or not a
-// number, makes the file broken like an index outside its array. Fields
-// whose width already keeps them small are not listed.
-struct NumberBounds {
-  double GridPosition = 1e4;   // m, an axis from the origin
-  double GridModule = 100;     // m
-  double StoreyHeight = 100;   // m
-  double RegionFactorZ = 10;   // the factor Z (about 0.7 to 1.0)
-  double SnowLoad = 100;       // 0.26 x snow depth in m
-  double Area = 1e6;           // m², building, floor and zone areas
-  double FloorFactor = 1000;   // floor-type and horizontal brace factors
-  double TableStrength = 1e5;  // strength and stiffness of a table row
-  double TableWallFactor = 1000;
-  double FreeLineOffset = 1e4;  // m
-};
-inline constexpr NumberBounds FileNumberBounds{};
-
-// |value| <= bound; false for a NaN.
-inline bool IsWithinBound(double value, double bound) { return value >= -bound && value <= bound; }
+// The ranges of the numbers (FileNumberBounds) are in model/NumberField.h.
 
 inline bool IsGridIndexX(int32_t i) { return i >= 0 && i < GridAxisCountX; }
 inline bool IsGridIndexY(int32_t i) { return i >= 0 && i < GridAxisCountY; }
@@ -61,12 +42,13 @@ bool AreTableNumbersValid(const PanelSpecRow& row);
 // Every axis position and the module within their bounds.
 bool IsGridWithinBounds(const double* x, int countX, const double* y, int countY, double module);
 // A floor-type or horizontal brace factor within its bound.
-inline bool IsValidFloorFactor(double factor) { return IsWithinBound(factor, FileNumberBounds.FloorFactor); }
+inline bool IsValidFloorFactor(double factor) { return FileNumberBounds.FloorFactor.Accepts(factor); }
 
 // Every setting that the setting table marks as checked holds one of its
 // choices (methods, classes, the storey counts, the deterioration answers),
-// and the storey heights, the factor Z, the snow load and the areas lie
-// within FileNumberBounds. Flags and bit sets are not restricted.
+// and every number of the number-setting table (storey heights, the factor
+// Z, the snow load, the areas) lies within its range. Flags and bit sets are
+// not restricted.
 bool AreValidSettings(const ProjectSettingsData& s);
 
 // Every count of every slot within 0..maximum, every record of the three
@@ -74,3 +56,7 @@ bool AreValidSettings(const ProjectSettingsData& s);
 // 0..2, the grid within its bounds and every panel row's display kind valid. On failure *why names the
 // first offence.
 bool IsModelConsistent(const char** why = nullptr);
+
+// The first value of the model that the project file reader would refuse,
+// named for a message ("1階階高 (現況)"); empty when there is none.
+std::string FirstRefusedValue();

@@ -16,3 +16,9 @@ SettingBinding FindSettingByComponent(std::string_view name) {
   }
   return {};
 }
+
+const NumberSettingDescriptor* FindNumberSetting(std::string_view name) {
+  for (const NumberSettingDescriptor& d : NumberSettingTable())
+    if (name == d.Name) return &d;
+  return nullptr;
+}

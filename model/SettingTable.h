@@ -17,6 +17,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "model/NumberField.h"
 #include "model/ProjectSettings.h"
 
 using SettingScalar = int32_t ProjectSettingsData::*;
@@ -547,3 +548,51 @@ struct SettingBinding {
   int32_t Variant = 0;
 };
 SettingBinding FindSettingByComponent(std::string_view name);
+
+// One row for every real-number setting: the values it holds (all elements of
+// an array, in memory order) and their accepted range. The project readers
+// refuse a value outside the range; the outline dialog refuses to store one.
+struct NumberSettingDescriptor {
+  const char* Name;  // member name
+  std::span<const double> (*Values)(const ProjectSettingsData&);
+  NumberField Field;
+};
+
+namespace setting_rows {
+
+template <std::size_t N>
+constexpr std::span<const double> All(const double (&a)[N]) {
+  return {a, N};
+}
+template <std::size_t M, std::size_t N>
+constexpr std::span<const double> All(const double (&a)[M][N]) {
+  return {&a[0][0], M * N};
+}
+#define QUILMORA_NUMBER_ROW(member, field)                                    \
+  NumberSettingDescriptor {                                                   \
+#member, [](const P& s) { return All(s.member); }, FileNumberBounds.field \
+  }
+
+inline constexpr NumberSettingDescriptor NumberRows[] = {
+    {"RegionFactorZ", [](const P& s) { return std::span<const double>(&s.RegionFactorZ, 1); },
+     FileNumberBounds.RegionFactorZ},
+    {"SnowLoad", [](const P& s) { return std::span<const double>(&s.SnowLoad, 1); },
+     FileNumberBounds.SnowLoad},
+    QUILMORA_NUMBER_ROW(StoreyHeight, StoreyHeight),
+    QUILMORA_NUMBER_ROW(BuildingArea, Area),
+    QUILMORA_NUMBER_ROW(LawFloorArea, Area),
+    QUILMORA_NUMBER_ROW(TotalFloorArea, Area),
+    QUILMORA_NUMBER_ROW(ManualFloorArea, Area),
+    QUILMORA_NUMBER_ROW(ManualZoneAreaA, Area),
+    QUILMORA_NUMBER_ROW(ManualZoneAreaB, Area),
+    QUILMORA_NUMBER_ROW(ManualZoneArea1, Area),
+    QUILMORA_NUMBER_ROW(ManualZoneArea2, Area),
+};
+#undef QUILMORA_NUMBER_ROW
+
+}  // namespace setting_rows
+
+constexpr std::span<const NumberSettingDescriptor> NumberSettingTable() { return setting_rows::NumberRows; }
+
+// The row of a real-number member; nullptr for a member without one.
+const NumberSettingDescriptor* FindNumberSetting(std::string_view name);

@@ -25,6 +25,7 @@
 #include "model/FoundationClass.h"
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
+#include "platform/qt/NumberEdits.h"
 #include "presentation/MainWindowPort.h"
 #include "presentation/OutlineAccept.h"
 #include "presentation/WindowState.h"
@@ -618,16 +619,13 @@ QWidget* TgaiyouDlg::BuildVariantSheet(int v) {
   QGroupBox* heights = Coloured(NewGroupBox(sheet, nullptr, "階高"), kCalculationColour);
   auto* areaGrid = new QGridLayout(areas);
   auto* heightGrid = new QGridLayout(heights);
-  static const char* const kCaptions[VariantSheetEditCount] = {"建 築 面 積", "１ 階床面積", "２ 階床面積",
-                                                               "３ 階床面積", "延べ床面積",  "１階階高",
-                                                               "２階階高",    "３階階高"};
   int storeyWidgets[StoreyCount] = {};
   for (int e = 0; e < VariantSheetEditCount; ++e) {
     const bool height = e >= SheetStoreyHeight1;
     QGroupBox* box = height ? heights : areas;
     QGridLayout* grid = height ? heightGrid : areaGrid;
     const int row = height ? e - SheetStoreyHeight1 : e;
-    QLabel* caption = Label(box, kCaptions[e]);
+    QLabel* caption = Label(box, VariantSheetEditCaption(e));
     SheetEdit[v][e] = NewEdit(box, VariantSheetEditName(v, e), 64);
     QLabel* unit = Label(box, height ? "m" : "㎡");
     grid->addWidget(caption, row, 0);
@@ -679,20 +677,15 @@ QWidget* TgaiyouDlg::BuildLoadTakeOff(QWidget* parent) {
   auto* column = new QVBoxLayout(GroupBox178);
   auto* row = new QHBoxLayout;
   column->addLayout(row);
-  static const struct {
-    const char* Name;
-    const char* Caption;
-  } kParts[LoadTakeOffRows] = {{"GroupBox179", "床"},     {"GroupBox184", "ﾊﾞﾙｺﾆｰ床"},
-                               {"GroupBox180", "屋根"},   {"GroupBox181", "軒庇"},
-                               {"GroupBox182", "外周壁"}, {"GroupBox183", "間仕切壁"}};
-  static const char* const kClasses[LoadTakeOffClasses] = {"軽い", "重い", "非重"};
+  static const char* const kParts[LoadTakeOffRows] = {"GroupBox179", "GroupBox184", "GroupBox180",
+                                                      "GroupBox181", "GroupBox182", "GroupBox183"};
   for (int r = 0; r < LoadTakeOffRows; ++r) {
-    QGroupBox* part = NewGroupBox(GroupBox178, kParts[r].Name, kParts[r].Caption);
+    QGroupBox* part = NewGroupBox(GroupBox178, kParts[r], LoadTakeOffPartCaption(r));
     auto* grid = new QGridLayout(part);
     for (int c = 0; c < LoadTakeOffClasses; ++c) {
       LoadEdit[r][c] = NewEdit(part, LoadTakeOffEditName(r, c), 36);
       QLabel* unit = Label(part, "N/㎡");
-      grid->addWidget(Label(part, kClasses[c]), c, 0);
+      grid->addWidget(Label(part, LoadTakeOffClassCaption(c)), c, 0);
       grid->addWidget(LoadEdit[r][c], c, 1);
       grid->addWidget(unit, c, 2);
       // The walls have no very heavy class to show; the value is still kept.
@@ -922,7 +915,7 @@ void TgaiyouDlg::ShowPages() {
     ShowRadios(attic_[v], AtticStorageGroup, v);
     for (int e = 0; e < VariantSheetEditCount; ++e) {
       sheetFilled_[v][e] = FillOutlineNumber(VariantSheetValue(s, v, e), OutlineNumberFormat);
-      SheetEdit[v][e]->setText(QString::fromStdString(sheetFilled_[v][e].FilledText));
+      SheetEdit[v][e]->setText(QString::fromStdString(sheetFilled_[v][e].Text));
     }
     for (int part = 0; part < PartWeightCount; ++part)
       ShowRadios(partWeight_[v][part], PartWeightGroup(part), v);
@@ -933,7 +926,7 @@ void TgaiyouDlg::ShowPages() {
   for (int r = 0; r < LoadTakeOffRows; ++r)
     for (int c = 0; c < LoadTakeOffClasses; ++c) {
       loadFilled_[r][c] = FillOutlineNumber(s.LoadTakeOff[r][c], LoadTakeOffFormat);
-      LoadEdit[r][c]->setText(QString::fromStdString(loadFilled_[r][c].FilledText));
+      LoadEdit[r][c]->setText(QString::fromStdString(loadFilled_[r][c].Text));
     }
   ShowCheckCode(Cteifuka, s.AppendTei);
   ShowCheckCode(Chijuutaku, s.NotDwellingOnly);
@@ -992,11 +985,11 @@ void TgaiyouDlg::StorePages() {
     StoreRadios(attic_[v], AtticStorageGroup, v);
     StoreRadios(weight_[v], WeightClassGroup, v);
   }
-  // Areas, heights and part weights.
+  // Areas, heights (checked before anything is stored) and part weights.
   for (int v = 0; v < VariantCount; ++v) {
     for (int e = 0; e < VariantSheetEditCount; ++e)
-      VariantSheetValue(s, v, e) =
-          OutlineNumberValue(sheetFilled_[v][e], SheetEdit[v][e]->text().toStdString());
+      ReadFilledNumber(sheetFilled_[v][e], SheetEdit[v][e]->text().toStdString(), VariantSheetEditField(e),
+                       VariantSheetValue(s, v, e));
     for (int part = 0; part < PartWeightCount; ++part)
       StoreRadios(partWeight_[v][part], PartWeightGroup(part), v);
   }
@@ -1049,7 +1042,8 @@ void TgaiyouDlg::StorePages() {
   // Load take-off, cover options, the area grid (checked before anything is stored).
   for (int r = 0; r < LoadTakeOffRows; ++r)
     for (int c = 0; c < LoadTakeOffClasses; ++c)
-      s.LoadTakeOff[r][c] = OutlineNumberValue(loadFilled_[r][c], LoadEdit[r][c]->text().toStdString());
+      ReadFilledNumber(loadFilled_[r][c], LoadEdit[r][c]->text().toStdString(), FileNumberBounds.LoadTakeOff,
+                       s.LoadTakeOff[r][c]);
   s.AppendTei = CheckedCode(Cteifuka);
   s.NotDwellingOnly = CheckedCode(Chijuutaku);
   WallQuantityAreaEdit edits[WallQuantityAreaCount];
@@ -1067,7 +1061,7 @@ void TgaiyouDlg::StorePages() {
 }
 
 bool TgaiyouDlg::OKBtnClick() {
-  if (!CheckAreas()) return false;
+  if (!CheckNumbers() || !CheckAreas()) return false;
   const ProjectSettingsData before = ProjectSettings;
   StorePages();
   ProjectSettingsData after = ProjectSettings;
@@ -1550,6 +1544,21 @@ void TgaiyouDlg::CyukamenshuuseiClick() {
     for (QLineEdit* edit : AreaEdit) edit->setReadOnly(false);
   if (QuilmoraForm) QuilmoraForm->InvalidateSheet();
   update();
+}
+
+bool TgaiyouDlg::CheckNumbers() {
+  double value = 0.0;
+  for (int v = 0; v < VariantCount; ++v)
+    for (int e = 0; e < VariantSheetEditCount; ++e)
+      if (!TakeNumber(SheetEdit[v][e], sheetFilled_[v][e], VariantSheetEditField(e),
+                      VariantSheetEditCaption(e), value))
+        return false;
+  for (int r = 0; r < LoadTakeOffRows; ++r)
+    for (int c = 0; c < LoadTakeOffClasses; ++c)
+      if (!TakeNumber(LoadEdit[r][c], loadFilled_[r][c], FileNumberBounds.LoadTakeOff,
+                      LoadTakeOffEditCaption(r, c), value))
+        return false;
+  return true;
 }
 
 bool TgaiyouDlg::CheckAreas() {

@@ -171,6 +171,9 @@ class TgaiyouDlg : public QDialog {
   void BuildDisplayPage();
   void FillAreas(bool manual);
   void ShowLaterPages();
+  // False, after a message naming the edit and its range, when an area,
+  // height or load is not a number within its range.
+  bool CheckNumbers();
   // Stores the area grid; false (nothing of it stored) when an area is bad.
   bool CheckAreas();
   // The radios of a group, laid out in layout (may be null) in choice order.

@@ -28,9 +28,29 @@ OutlineNumberEdit FillOutlineNumber(double value, const char* format) {
   return {value, FormatA(format, value)};
 }
 
-double OutlineNumberValue(const OutlineNumberEdit& edit, std::string_view text) {
-  if (text == edit.FilledText) return edit.Filled;
-  return NumberOfText(text);
+const char* LoadTakeOffPartCaption(int32_t row) {
+  static const char* const kParts[LoadTakeOffRows] = {"床", "ﾊﾞﾙｺﾆｰ床", "屋根", "軒庇", "外周壁", "間仕切壁"};
+  return kParts[row];
+}
+
+const char* LoadTakeOffClassCaption(int32_t weightClass) {
+  static const char* const kClasses[LoadTakeOffClasses] = {"軽い", "重い", "非重"};
+  return kClasses[weightClass];
+}
+
+std::string LoadTakeOffEditCaption(int32_t row, int32_t weightClass) {
+  return std::string(LoadTakeOffPartCaption(row)) + " " + LoadTakeOffClassCaption(weightClass);
+}
+
+const char* VariantSheetEditCaption(int32_t edit) {
+  static const char* const kCaptions[VariantSheetEditCount] = {"建 築 面 積", "１ 階床面積", "２ 階床面積",
+                                                               "３ 階床面積", "延べ床面積",  "１階階高",
+                                                               "２階階高",    "３階階高"};
+  return kCaptions[edit];
+}
+
+const NumberField& VariantSheetEditField(int32_t edit) {
+  return edit >= SheetStoreyHeight1 ? FileNumberBounds.StoreyHeight : FileNumberBounds.Area;
 }
 
 double& VariantSheetValue(ProjectSettingsData& s, int32_t variant, int32_t edit) {

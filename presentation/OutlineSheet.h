@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/NumberField.h"
 #include "model/ProjectSettings.h"
 #include "model/SettingTable.h"
 
@@ -59,15 +60,9 @@ constexpr OutlineRadioGroup PartWeightGroup(int32_t part) {
 inline constexpr const char* OutlineNumberFormat = "%6.3f";
 inline constexpr const char* LoadTakeOffFormat = "%4.0f";
 
-// A number edit as the dialog filled it.
-struct OutlineNumberEdit {
-  double Filled = 0.0;
-  std::string FilledText;
-};
+// A number edit as the dialog filled it; ReadFilledNumber gives what OK stores.
+using OutlineNumberEdit = FilledNumber;
 OutlineNumberEdit FillOutlineNumber(double value, const char* format);
-// What OK stores: the exact filled value while the text is still the one
-// filled in, else the number at the start of the text (0 when there is none).
-double OutlineNumberValue(const OutlineNumberEdit& edit, std::string_view text);
 
 // The number edits of one variant sheet, in this order.
 enum VariantSheetEdit : int32_t {
@@ -82,6 +77,9 @@ enum VariantSheetEdit : int32_t {
   VariantSheetEditCount
 };
 double& VariantSheetValue(ProjectSettingsData& s, int32_t variant, int32_t edit);
+// The caption beside an edit ("１階階高") and the range its value must lie in.
+const char* VariantSheetEditCaption(int32_t edit);
+const NumberField& VariantSheetEditField(int32_t edit);
 // "Ekenmen1", "Eyuka21", "Etakasa13", ...
 std::string VariantSheetEditName(int32_t variant, int32_t edit);
 // The storey (0 to 2) a row belongs to; -1 for the building area and the total.
@@ -89,6 +87,10 @@ int32_t VariantSheetEditStorey(int32_t edit);
 
 // "Ewfl" .. "Ewmh": row letters f, b, r, n, g, m and class letters l, w, h.
 std::string LoadTakeOffEditName(int32_t row, int32_t weightClass);
+// "床", "ﾊﾞﾙｺﾆｰ床", .. and "軽い", "重い", "非重"; an edit's caption is both ("屋根 重い").
+const char* LoadTakeOffPartCaption(int32_t row);
+const char* LoadTakeOffClassCaption(int32_t weightClass);
+std::string LoadTakeOffEditCaption(int32_t row, int32_t weightClass);
 
 // --- Lists ------------------------------------------------------------------
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "evaluation/NumberText.h"
 #include "platform/Format.h"
+#include "platform/NumberText.h"
 #include "report/ReportFamilies.h"
 
 int32_t PreviewTab = 0;

@@ -5,7 +5,7 @@
 
 #include <clocale>
 
-#include "evaluation/NumberText.h"
+#include "platform/NumberText.h"
 
 namespace {
 
@@ -23,6 +23,36 @@ TEST(NumberText, StrictReaderTakesOnlyAWholeNumber) {
     EXPECT_EQ(ParseNumberText(c.text, value), c.ok) << c.text;
     EXPECT_DOUBLE_EQ(value, c.ok ? c.value : -99.0) << c.text;
   }
+}
+
+// What a Japanese input method types: full-width digits, signs, point and
+// the ideographic space read as ASCII; a full-width comma is still a comma.
+TEST(NumberText, FullWidthCharactersReadAsTheirAsciiForms) {
+  const struct {
+    const char* text;
+    bool ok;
+    double value;
+  } cases[] = {{"１２３", true, 123.0},
+               {"１．５", true, 1.5},
+               {"－２", true, -2.0},
+               {"＋４", true, 4.0},
+               {"\u2212"
+                "3",
+                true, -3.0},
+               {"　７．２５　", true, 7.25},
+               {"1２.5", true, 12.5},
+               {"２，５", false, 0.0},
+               {"１２ａ", false, 0.0},
+               {"ｉｎｆ", false, 0.0},
+               {"　", false, 0.0},
+               {"１ ２", false, 0.0}};
+  for (const auto& c : cases) {
+    double value = -99.0;
+    EXPECT_EQ(ParseNumberText(c.text, value), c.ok) << c.text;
+    EXPECT_DOUBLE_EQ(value, c.ok ? c.value : -99.0) << c.text;
+  }
+  EXPECT_EQ(AsciiNumberText("上１０ｍ"), "上10ｍ");
+  EXPECT_DOUBLE_EQ(LeadingNumber("２５０００円"), 25000.0);
 }
 
 TEST(NumberText, LeadingReaderStopsAtTheFirstNonNumber) {

@@ -50,16 +50,24 @@ TEST(OutlineSheet, RadioGroupsShowAndStore) {
 
 TEST(OutlineSheet, NumberEditsGiveBackTheExactValueWhenLeftAlone) {
   const OutlineNumberEdit area = FillOutlineNumber(0.45562, OutlineNumberFormat);
-  EXPECT_EQ(area.FilledText, " 0.456");
-  EXPECT_DOUBLE_EQ(OutlineNumberValue(area, " 0.456"), 0.45562);
-  EXPECT_DOUBLE_EQ(OutlineNumberValue(area, "0.456"), 0.456);
-  EXPECT_DOUBLE_EQ(OutlineNumberValue(area, "12.5m"), 12.5);
-  EXPECT_DOUBLE_EQ(OutlineNumberValue(area, ""), 0.0);
-  EXPECT_DOUBLE_EQ(OutlineNumberValue(area, "abc"), 0.0);
-  EXPECT_DOUBLE_EQ(OutlineNumberValue(area, "nan"), 0.0);
-  EXPECT_DOUBLE_EQ(OutlineNumberValue(area, "1e400"), 0.0);
-  EXPECT_EQ(FillOutlineNumber(949.6, LoadTakeOffFormat).FilledText, " 950");
-  EXPECT_EQ(FillOutlineNumber(1500, LoadTakeOffFormat).FilledText, "1500");
+  EXPECT_EQ(area.Text, " 0.456");
+  const NumberField& field = FileNumberBounds.Area;
+  // Left alone, changed to a number, or to something that is none (the
+  // value is then untouched: -1 stands for "nothing stored").
+  const struct {
+    const char* text;
+    bool ok;
+    double value;
+  } cases[] = {{" 0.456", true, 0.45562}, {"0.456", true, 0.456}, {"１２．５", true, 12.5},
+               {"12.5m", false, -1.0},    {"", false, -1.0},      {"abc", false, -1.0},
+               {"nan", false, -1.0},      {"1e400", false, -1.0}, {"-0.5", false, -1.0}};
+  for (const auto& c : cases) {
+    double value = -1.0;
+    EXPECT_EQ(ReadFilledNumber(area, c.text, field, value), c.ok) << c.text;
+    EXPECT_DOUBLE_EQ(value, c.value) << c.text;
+  }
+  EXPECT_EQ(FillOutlineNumber(949.6, LoadTakeOffFormat).Text, " 950");
+  EXPECT_EQ(FillOutlineNumber(1500, LoadTakeOffFormat).Text, "1500");
 }
 
 TEST(OutlineSheet, VariantSheetEditsAndTheirSettings) {

@@ -384,7 +384,8 @@ TEST_F(LayoutChecksTest, NumbersBeyondTheirBoundsMakeTheFileBroken) {
       {"factor Z", [](double v) { ProjectSettings.RegionFactorZ = v; }, 10, 10.001},
       {"snow load", [](double v) { ProjectSettings.SnowLoad = v; }, 100, 100.5},
       {"building area", [](double v) { ProjectSettings.BuildingArea[1] = v; }, 1e6, 1e6 + 1},
-      {"manual zone area", [](double v) { ProjectSettings.ManualZoneArea2[2][2] = v; }, -1e6, -1e6 - 1},
+      {"manual zone area", [](double v) { ProjectSettings.ManualZoneArea2[2][2] = v; }, 0, -0.001},
+      {"negative storey height", [](double v) { ProjectSettings.StoreyHeight[0][0] = v; }, 0, -0.001},
       {"floor-type factor", [](double v) { FloorSpecTableFactor[FirstFloorSpecUserRow + 4] = v; }, 1000,
        1000.5},
   };

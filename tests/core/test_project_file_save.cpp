@@ -74,11 +74,15 @@ class SaveTest : public ModelTest {
   fs::path dir_;
 };
 
-// A project big enough that its bytes are written in several blocks.
+// A project big enough that its bytes are written in several blocks (every
+// column list full of 管柱 at the origin).
 void MakeProject() {
   testmodel::SetList(0, 0, {WallRecord{0, 1, 1, 5, 1}});
   for (int v = 0; v < VariantCount; ++v)
-    for (int st = 0; st < StoreyCount; ++st) ColumnCount[v][st] = MaxColumnsPerStorey;
+    for (int st = 0; st < StoreyCount; ++st) {
+      ColumnCount[v][st] = MaxColumnsPerStorey;
+      for (ColumnRecord& r : Columns[v][st]) r.Type = 1;
+    }
 }
 
 TEST_F(SaveTest, AFailedSaveAtAnyStepLeavesTheFileAndItsBackupAsTheyWere) {

@@ -6,10 +6,10 @@
 #include "ModelFixture.h"
 #include "analysis/AnalysisResults.h"
 #include "analysis/RetrofitMarks.h"
-#include "evaluation/NumberText.h"
 #include "evaluation/RetrofitCost.h"
 #include "model/ElementLists.h"
 #include "model/ProjectSettings.h"
+#include "platform/NumberText.h"
 
 namespace {
 

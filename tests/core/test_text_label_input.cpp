@@ -147,18 +147,24 @@ TEST_F(TextLabelInputTest, AFullStoreyRefusesWithoutAMessageOrDialog) {
   EXPECT_EQ(dialogs, 0);
 }
 
-TEST_F(TextLabelInputTest, ATextLongerThanTheRecordKeepsItsFirst79Characters) {
+// A label keeps what the project file holds of it: 40 units, and a surrogate
+// pair that would straddle the cut is left out whole.
+TEST_F(TextLabelInputTest, ATextLongerThanTheFileHoldsKeepsItsFirst40Units) {
   typed = std::u16string(120, u'あ');
   EXPECT_EQ(InputTextLabel(1, 2, 3, 4), 1);
   const TextLabelRecord& r = TextLabels[0][0][0];
-  EXPECT_EQ(std::u16string(r.Text), std::u16string(79, u'あ'));
-  EXPECT_EQ(r.Text[79], u'\0');
-  EXPECT_EQ(TextPaletteTextView().size(), 79u);
+  EXPECT_EQ(std::u16string(r.Text), std::u16string(40, u'あ'));
+  EXPECT_EQ(r.Text[40], u'\0');
+  EXPECT_EQ(TextPaletteTextView().size(), 40u);
 
-  // An unterminated record from a damaged file gives back at most 79 characters.
+  typed = std::u16string(39, u'あ') + u"\U00020BB7" + u"い";  // 𠮷 as units 40 and 41
+  EXPECT_EQ(InputTextLabel(3, 4, 5, 6), 1);
+  EXPECT_EQ(std::u16string(TextLabels[0][0][1].Text), std::u16string(39, u'あ'));
+
+  // An unterminated record from a damaged file gives back at most 40 units.
   for (char16_t& c : TextLabels[0][0][0].Text) c = u'z';
   EXPECT_EQ(InputTextLabel(3, 4, 1, 2), 1);
-  EXPECT_EQ(TextPaletteTextView(), std::u16string(79, u'z'));
+  EXPECT_EQ(TextPaletteTextView(), std::u16string(40, u'z'));
 }
 
 TEST_F(TextLabelInputTest, ClearingTheStoreyAsksFirstAndCanBeUndone) {

@@ -104,12 +104,12 @@ TEST_F(FarAxisPaint, AModelAtTheBoundsOfAFilePaintsInRange) {
   boxes.OnUnexpected = [](const std::string&) {};
   ScopedMessageBoxPort port(&boxes);
   ResetModel(ResetForStartUp);
-  const double far = FileNumberBounds.GridPosition;
+  const double far = FileNumberBounds.GridPosition.Max;
   GridAxisX[0] = GridAxisY[0] = -far;
   GridAxisX[GridAxisCountX - 1] = GridAxisY[GridAxisCountY - 1] = far;
   FreeLines[0][0][0] = FreeLineRecord{0, 0, 0, GridAxisCountX - 1, GridAxisCountY - 1};
-  FreeLines[0][0][0].OffsetX1 = -FileNumberBounds.FreeLineOffset;
-  FreeLines[0][0][0].OffsetY2 = FileNumberBounds.FreeLineOffset;
+  FreeLines[0][0][0].OffsetX1 = FileNumberBounds.FreeLineOffset.Min;
+  FreeLines[0][0][0].OffsetY2 = FileNumberBounds.FreeLineOffset.Max;
   FreeLineCount[0][0] = 1;
   const char* why = "";
   ASSERT_TRUE(IsModelConsistent(&why)) << why;

@@ -38,7 +38,7 @@ class FarGridTest : public GuiTest {
   QString WriteFarProject() {
     using namespace testmodel;
     LayOutGridAtModule();
-    GridAxisX[GridAxisCountX - 1] = GridAxisY[GridAxisCountY - 1] = FileNumberBounds.GridPosition;
+    GridAxisX[GridAxisCountX - 1] = GridAxisY[GridAxisCountY - 1] = FileNumberBounds.GridPosition.Max;
     constexpr int L = GridAxisCountX - 1, F = L - 2;
     AddColumn(0, 0, F, F);
     AddColumn(0, 0, L, L);
@@ -70,8 +70,8 @@ class FarGridTest : public GuiTest {
     StartProgram({QStringLiteral("Quilmora2025"), path});
     ASSERT_EQ(CurrentFilePath, path.toStdString()) << "the project at the bound must open";
     ASSERT_EQ(boxes.Pending(), 0u);
-    EXPECT_EQ(GridAxisX[GridAxisCountX - 1], FileNumberBounds.GridPosition);
-    EXPECT_EQ(GridAxisY[GridAxisCountY - 1], FileNumberBounds.GridPosition);
+    EXPECT_EQ(GridAxisX[GridAxisCountX - 1], FileNumberBounds.GridPosition.Max);
+    EXPECT_EQ(GridAxisY[GridAxisCountY - 1], FileNumberBounds.GridPosition.Max);
     EXPECT_EQ(Columns[0][0][1].X, GridAxisCountX - 1);
   }
 

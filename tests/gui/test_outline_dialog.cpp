@@ -20,6 +20,7 @@
 #include <functional>
 
 #include "evaluation/DeteriorationFactor.h"
+#include "files/ProjectFile.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/FileState.h"
 #include "model/ProjectSettings.h"
@@ -284,11 +285,69 @@ TEST_F(OutlineDialogTest, TheLoadTakeOffGroupShowsWithTheBuildingLawAndIsStoredO
     Radio("Rhitsuyou1")->click();
     EXPECT_TRUE(d.GroupBox178->isHidden());
     Radio("Rhitsuyou0")->click();
-    d.LoadEdit[0][0]->setText(QStringLiteral(""));
+    d.LoadEdit[0][0]->setText(QStringLiteral("0"));
   });
   EXPECT_EQ(ProjectSettings.RequiredStrengthMethod, RequiredByLoadTakeOff);
   EXPECT_EQ(ProjectSettings.LoadTakeOff[0][0], 0.0);
   OpenAndOk([](TgaiyouDlg& d) { EXPECT_TRUE(!d.GroupBox178->isHidden()); });
+}
+
+// A number just outside its range, or not a number, is refused on OK with a
+// message naming the edit and the range: the dialog stays open and nothing
+// is stored. A number just inside is stored, saved and read back the same.
+TEST_F(OutlineDialogTest, NumbersOutsideTheirRangeAreRefusedAndInsideOnesSurviveASave) {
+  const struct {
+    const char* what;
+    QLineEdit* (*edit)(TgaiyouDlg&);
+    double* (*stored)();
+    const char* outside;
+    const char* inside;
+    double value;
+    const char* message;
+  } cases[] = {
+      {"height typed in mm", [](TgaiyouDlg& d) { return d.SheetEdit[0][SheetStoreyHeight1]; },
+       [] { return &ProjectSettings.StoreyHeight[0][0]; }, "2900", "１００", 100,
+       "１階階高 は 0 ～ 100 m の範囲で入力してください。"},
+      {"negative height", [](TgaiyouDlg& d) { return d.SheetEdit[1][SheetStoreyHeight2]; },
+       [] { return &ProjectSettings.StoreyHeight[1][1]; }, "-1", "0", 0,
+       "２階階高 は 0 ～ 100 m の範囲で入力してください。"},
+      {"largest area", [](TgaiyouDlg& d) { return d.SheetEdit[2][SheetBuildingArea]; },
+       [] { return &ProjectSettings.BuildingArea[2]; }, "1000000.5", "1000000", 1e6,
+       "建 築 面 積 は 0 ～ 1000000 m² の範囲で入力してください。"},
+      {"decimal comma", [](TgaiyouDlg& d) { return d.SheetEdit[0][SheetTotalFloorArea]; },
+       [] { return &ProjectSettings.TotalFloorArea[0]; }, "2,5", "2.5", 2.5,
+       "延べ床面積 は 0 ～ 1000000 m² の範囲で入力してください。"},
+      {"load not a number", [](TgaiyouDlg& d) { return d.LoadEdit[2][1]; },
+       [] { return &ProjectSettings.LoadTakeOff[2][1]; }, "abc", "９９９９９", 99999,
+       "屋根 重い は 0 ～ 99999 N/㎡ の範囲で入力してください。"},
+      {"negative load", [](TgaiyouDlg& d) { return d.LoadEdit[0][0]; },
+       [] { return &ProjectSettings.LoadTakeOff[0][0]; }, "-1", " 1 ", 1,
+       "床 軽い は 0 ～ 99999 N/㎡ の範囲で入力してください。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const double before = *c.stored();
+    boxes.Expect("概要", IDOK);
+    Open([&](TgaiyouDlg& d) {
+      QLineEdit* edit = c.edit(d);
+      edit->setText(QString::fromUtf8(c.outside));
+      d.OKBtn->click();
+      EXPECT_TRUE(d.isVisible());
+      EXPECT_EQ(*c.stored(), before);
+      EXPECT_EQ(edit->text(), QString::fromUtf8(c.outside));
+      ASSERT_FALSE(boxes.Calls().empty());
+      EXPECT_EQ(boxes.Calls().back().text, c.message);
+      edit->setText(QString::fromUtf8(c.inside));
+      d.OKBtn->click();
+      EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(boxes.Pending(), 0u);
+    EXPECT_EQ(*c.stored(), c.value);
+    const std::vector<unsigned char> saved = WriteProjectFile();
+    *c.stored() = 7;
+    ASSERT_TRUE(ReadProjectFile(std::span(saved).subspan(4)));
+    EXPECT_EQ(*c.stored(), c.value);
+  }
 }
 
 TEST_F(OutlineDialogTest, EditsStoreWhatTheUserTyped) {
@@ -307,7 +366,7 @@ TEST_F(OutlineDialogTest, EditsStoreWhatTheUserTyped) {
     Radio("Rtatemonoyouto2")->click();
     d.Chijuutaku->setChecked(true);
     d.Cteifuka->setChecked(false);
-    d.SheetEdit[0][SheetBuildingArea]->setText(QStringLiteral("abc"));
+    d.SheetEdit[0][SheetBuildingArea]->setText(QStringLiteral("　１２３．５"));
   });
   const ProjectSettingsData& s = ProjectSettings;
   EXPECT_NEAR(s.SnowLoad, 0.39, 1e-12);
@@ -322,7 +381,7 @@ TEST_F(OutlineDialogTest, EditsStoreWhatTheUserTyped) {
   EXPECT_EQ(s.BuildingUse, UseWithOffice);
   EXPECT_EQ(s.NotDwellingOnly, SettingOn);
   EXPECT_EQ(s.AppendTei, SettingOff);
-  EXPECT_EQ(s.BuildingArea[0], 0.0);
+  EXPECT_EQ(s.BuildingArea[0], 123.5);
 }
 
 // Show and OK without a touch give every setting back, apart from the values

@@ -225,6 +225,54 @@ TEST_F(RoofFloorPaletteTest, TheChangeDialogChangesDeletesOrKeepsAnArea) {
   EXPECT_EQ(UndoTop, beforeCancel + 1);
 }
 
+// A load or slope that is not a number, or does not fit its field, is
+// refused with a message naming it: the dialog stays open, the area and the
+// undo ring are untouched; full-width digits are read.
+TEST_F(RoofFloorPaletteTest, TheChangeDialogRefusesWhatIsNotANumber) {
+  ChooseKind(3);
+  ClickAt(gx, gy);
+  ClickAt(gx + 4, gy + 3);
+  ASSERT_EQ(RoofFloorRectCount[0][0], 1);
+  const int32_t undoTop = UndoTop;
+  const struct {
+    const char* what;
+    void (*type)(TDyukachangeDlg&, const QString&);
+    const char* outside;
+    const char* message;
+  } cases[] = {
+      {"live load", [](TDyukachangeDlg& d, const QString& t) { d.Ekaju->setText(t); }, "2,5",
+       "積載荷重 は -999999 ～ 9999999 の範囲で入力してください。"},
+      {"added load", [](TDyukachangeDlg& d, const QString& t) { d.Etsuika->setText(t); }, "10000000",
+       "追加荷重 は -999999 ～ 9999999 の範囲で入力してください。"},
+      {"slope", [](TDyukachangeDlg& d, const QString& t) { d.Ckoubai->setEditText(t); }, "abc",
+       "勾配 は -999999 ～ 9999999 の範囲で入力してください。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    boxes.Expect("屋根床等の変更", IDOK);
+    dialogs.Expect("DyukachangeDlg", [&](QDialog& d) {
+      auto& dlg = static_cast<TDyukachangeDlg&>(d);
+      c.type(dlg, QString::fromUtf8(c.outside));
+      dlg.OKBtn->click();
+      EXPECT_TRUE(dlg.isVisible());
+      ASSERT_FALSE(boxes.Calls().empty());
+      EXPECT_EQ(boxes.Calls().back().text, c.message);
+      c.type(dlg, QStringLiteral("１２３"));
+      dlg.OKBtn->click();
+      EXPECT_FALSE(dlg.isVisible());
+    });
+    ClickAt(gx, gy);
+    ClickAt(gx + 4, gy + 3);
+    EXPECT_EQ(dialogs.Pending(), 0u);
+    EXPECT_EQ(boxes.Pending(), 0u);
+  }
+  const RoofFloorRectRecord& r = RoofFloorRects[0][0][0];
+  EXPECT_EQ(r.LiveLoad, 123);
+  EXPECT_EQ(r.AddedLoad, 123);
+  EXPECT_EQ(r.Slope, 123);
+  EXPECT_EQ(UndoTop, undoTop + 3);  // one snapshot per stored change, none per refusal
+}
+
 TEST_F(RoofFloorPaletteTest, TheNoteFollowsTheMaximumRectangle) {
   EXPECT_EQ(DyukaDlg->chuui->text(), QStringLiteral("最大矩形未入力"));
   ChooseKind(6);

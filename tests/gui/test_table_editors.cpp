@@ -20,6 +20,7 @@
 #include "elements/JointHardwareDialog.h"
 #include "files/ElementDataFile.h"
 #include "files/JointHardwareFile.h"
+#include "files/ProjectFile.h"
 #include "model/FileState.h"
 #include "platform/FileAccess.h"
 
@@ -275,6 +276,74 @@ TEST_F(TableEditorTest, HardwareEditsSaveAndRefusals) {
   EXPECT_EQ(JointHardwareTable[15].AllowableTension, 7.5);
   EXPECT_EQ(std::u16string(JointHardwareTable[15].Symbol), u"X1");
   EXPECT_EQ(JointHardwareTable[0].AllowableTension, 0);
+}
+
+// A number outside the range the project file reader accepts, or not a
+// number, is refused on OK with a message naming the row, the column and the
+// range; the editor stays open and the live table keeps its value. The value
+// just inside is applied and survives a save and a read of the project.
+TEST_F(TableEditorTest, NumbersOutsideTheReadersRangeAreRefused) {
+  using D = TDkabetsuikaDlg;
+  const struct {
+    const char* what;
+    QLineEdit* (*edit)(D&);
+    double* (*live)();
+    const char* outside;
+    const char* inside;
+    double value;
+    const char* message;
+  } cases[] = {
+      {"wall factor", [](D& d) { return d.PanelEdits[34][D::ColWallFactor]; },
+       [] { return &PanelTable[34].WallFactor; }, "1000", "-99", -99,
+       "合板 壁倍率 は -99.9 ～ 999.9 の範囲で入力してください。"},
+      {"strength with a comma", [](D& d) { return d.PanelEdits[34][D::ColStrength]; },
+       [] { return &PanelTable[34].Strength; }, "2,5", "２．５", 2.5,
+       "合板 耐力 は -9999.999 ～ 99999.999 の範囲で入力してください。"},
+      {"stiffness", [](D& d) { return d.PanelEdits[34][D::ColStiffness]; },
+       [] { return &PanelTable[34].Stiffness; }, "-10000", "-9999", -9999,
+       "合板 剛性 は -9999.999 ～ 99999.999 の範囲で入力してください。"},
+      {"floor factor", [](D& d) { return d.FloorSpecEdits[1][1]; },
+       [] { return &FloorSpecTableFactor[FirstFloorSpecUserRow + 1]; }, "abc", "-999", -999,
+       "床B 倍率 は -1000 ～ 1000 の範囲で入力してください。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const double before = *c.live();
+    boxes.Expect(IDOK);
+    EditElementTables([&](D& dlg) {
+      dlg.PanelEdits[34][D::ColName]->setText(QStringLiteral("合板"));
+      dlg.FloorSpecEdits[1][0]->setText(QStringLiteral("床B"));
+      c.edit(dlg)->setText(QString::fromUtf8(c.outside));
+      dlg.OKBtn->click();
+      EXPECT_TRUE(dlg.isVisible());
+      EXPECT_EQ(*c.live(), before);
+      ASSERT_FALSE(boxes.Calls().empty());
+      EXPECT_EQ(boxes.Calls().back().text, c.message);
+      c.edit(dlg)->setText(QString::fromUtf8(c.inside));
+      dlg.OKBtn->click();
+      EXPECT_FALSE(dlg.isVisible());
+    });
+    EXPECT_EQ(boxes.Pending(), 0u);
+    EXPECT_EQ(*c.live(), c.value);
+    const std::vector<unsigned char> saved = WriteProjectFile();
+    *c.live() = 7;
+    ASSERT_TRUE(ReadProjectFile(std::span(saved).subspan(4)));
+    EXPECT_EQ(*c.live(), c.value);
+  }
+  // The hardware editor: a negative tension is refused the same way.
+  boxes.Expect(IDOK);
+  EditHardware([&](TsetsuDlg& dlg) {
+    dlg.Em[16]->setText(QStringLiteral("金物"));
+    dlg.Et[16]->setText(QStringLiteral("-1"));
+    dlg.OKBtn->click();
+    EXPECT_TRUE(dlg.isVisible());
+    ASSERT_FALSE(boxes.Calls().empty());
+    EXPECT_EQ(boxes.Calls().back().text, "金物 引張耐力 は 0 ～ 99999 kN の範囲で入力してください。");
+    dlg.Et[16]->setText(QStringLiteral("９９９９９"));
+    dlg.OKBtn->click();
+  });
+  EXPECT_EQ(JointHardwareTable[16].AllowableTension, 99999);
+  EXPECT_EQ(std::u16string(JointHardwareTable[16].Name), u"金物");
 }
 
 }  // namespace

@@ -152,18 +152,18 @@ TEST_F(TextFreeLineTest, ClearingTheStoreyAsksAndCanBeUndone) {
 
 TEST_F(TextFreeLineTest, TextLengthsStopAtTheirLimits) {
   const QString eighty(80, QChar(u'a'));
-  // The dialog's combo keeps at most 79 characters, what a label holds.
+  // The dialog's combo keeps at most 40 characters, what the file holds of a label.
   DmojiChangeDlg->name->setEditText(QString());
   DmojiChangeDlg->name->setFocus();
   QTest::keyClicks(DmojiChangeDlg->name->lineEdit(), eighty);
-  EXPECT_EQ(DmojiChangeDlg->name->currentText().size(), 79);
+  EXPECT_EQ(DmojiChangeDlg->name->currentText().size(), 40);
   // The palette's edit takes 39 typed characters, but shows a longer text whole.
   DmojiDlg->name->clear();
   QTest::keyClicks(DmojiDlg->name, QString(45, QChar(u'x')));
   EXPECT_EQ(DmojiDlg->name->text().size(), 39);
   EXPECT_EQ(TextPaletteTextView().size(), 39u);
   SetTextPaletteText(std::u16string(60, u'y'));
-  EXPECT_EQ(DmojiDlg->name->text().size(), 60);
+  EXPECT_EQ(DmojiDlg->name->text().size(), 40);  // what a label keeps
 }
 
 TEST_F(TextFreeLineTest, FreeLineTakesStyleAndScriptedColour) {

@@ -159,11 +159,11 @@ TEST_F(WallQuantityAndCostTest, ANonNumberIsReportedAndTheDialogStaysOpen) {
     TkaberyouDlg& dlg = Quantity(d);
     dlg.PageControl1->setCurrentIndex(0);
     dlg.AreaEdit(Floor, 1, 0)->setText(QStringLiteral("31"));
-    dlg.AreaEdit(ZoneA, 2, 0)->setText(QStringLiteral("1２"));
+    dlg.AreaEdit(ZoneA, 2, 0)->setText(QStringLiteral("1,2"));
     dlg.OKBtn->click();
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(dlg.PageControl1->currentIndex(), 2);  // the tab of the wrong value
-    EXPECT_EQ(dlg.AreaEdit(ZoneA, 2, 0)->text(), QStringLiteral("1２"));
+    EXPECT_EQ(dlg.AreaEdit(ZoneA, 2, 0)->text(), QStringLiteral("1,2"));
     dlg.CancelBtn->click();
   });
   QuilmoraForm->Bkaberyou->click();

@@ -1,4 +1,4 @@
-#include "evaluation/NumberText.h"
+#include "platform/NumberText.h"
 
 #include <cctype>
 #include <charconv>
@@ -36,8 +36,36 @@ bool ReadNumber(std::string_view text, double& value, std::size_t& used) {
 
 }  // namespace
 
-bool ParseNumberText(std::string_view text, double& value) {
-  text = TrimFront(text);
+std::string AsciiNumberText(std::string_view text) {
+  std::string ascii;
+  ascii.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+    if (i + 2 < text.size() && byte(0) == 0xEF && byte(1) == 0xBC) {
+      // U+FF0B plus, U+FF0D minus, U+FF0E point, U+FF10..U+FF19 digits.
+      const unsigned char last = byte(2);
+      if (last == 0x8B || last == 0x8D || last == 0x8E || (last >= 0x90 && last <= 0x99)) {
+        ascii += static_cast<char>(last - 0x8B + '+');
+        i += 2;
+        continue;
+      }
+    } else if (i + 2 < text.size() && byte(0) == 0xE2 && byte(1) == 0x88 && byte(2) == 0x92) {
+      ascii += '-';  // U+2212 minus sign
+      i += 2;
+      continue;
+    } else if (i + 2 < text.size() && byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) {
+      ascii += ' ';  // U+3000 ideographic space
+      i += 2;
+      continue;
+    }
+    ascii += text[i];
+  }
+  return ascii;
+}
+
+bool ParseNumberText(std::string_view typed, double& value) {
+  const std::string ascii = AsciiNumberText(typed);
+  std::string_view text = TrimFront(ascii);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   double read = 0.0;
   std::size_t used = 0;
@@ -47,7 +75,8 @@ bool ParseNumberText(std::string_view text, double& value) {
 }
 
 double LeadingNumber(std::string_view text) {
+  const std::string ascii = AsciiNumberText(text);
   double read = 0.0;
   std::size_t used = 0;
-  return ReadNumber(TrimFront(text), read, used) ? read : 0.0;
+  return ReadNumber(TrimFront(ascii), read, used) ? read : 0.0;
 }
