@@ -7,7 +7,6 @@
 #include <cstdint>
 
 #include "model/ElementLists.h"
-#include "model/WallCrossing.h"
 
 // Two entries per wall, so that a storey of diagonal walls loses none.
 constexpr int32_t WallLineEntryCapacity = 2 * MaxWallsPerStorey;

@@ -5,9 +5,9 @@
 #include <span>
 #include <vector>
 
+#include "editing/ModelReset.h"
+#include "files/ProjectFile.h"
 #include "model/ElementLists.h"
-#include "model/ModelReset.h"
-#include "model/ProjectFile.h"
 
 namespace {
 

@@ -10,14 +10,14 @@
 #include <QImage>
 #include <QPainter>
 
-#include "analysis/RecalculationChain.h"
-#include "bench/MaximalModel.h"
-#include "model/ClickInput.h"
+#include "chain/RecalculationChain.h"
+#include "editing/ClickInput.h"
 #include "model/Grid.h"
 #include "model/PlanScale.h"
 #include "model/ViewState.h"
 #include "rendering/PlanHover.h"
 #include "rendering/qt/QtCanvas.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 

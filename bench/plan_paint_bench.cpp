@@ -1,7 +1,7 @@
 // A full paint of the plan as the view does it on every scroll and every
 // change: the chain and the layers into a viewport-sized image at 1/75 in a
 // 1600 x 1000 view, through the Qt canvas, on one core. The maximal model
-// (bench/MaximalModel.h) is centred in the view, on the middle storey with
+// (tests/support/MaximalModel.h) is centred in the view, on the middle storey with
 // both other storeys' columns and walls shown.
 //  - Steady state: the same view painted again and again (every click and
 //    scroll), in the edit modes that add marks and labels of their own.
@@ -15,13 +15,12 @@
 #include <QPainter>
 #include <vector>
 
-#include "analysis/RecalculationChain.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
+#include "editing/ModelReset.h"
+#include "editing/ProjectLoad.h"
+#include "files/ProjectFile.h"
 #include "model/ModelExtents.h"
-#include "model/ModelReset.h"
 #include "model/PlanScale.h"
-#include "model/ProjectFile.h"
-#include "model/ProjectFileOpen.h"
 #include "model/ViewState.h"
 #include "rendering/AreaLayer.h"
 #include "rendering/CentresOverlay.h"
@@ -35,6 +34,7 @@
 #include "rendering/TextLabelLayer.h"
 #include "rendering/WallLayer.h"
 #include "rendering/qt/QtCanvas.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 // The recalculation that every full paint runs before it draws: the used
 // extents and the whole chain, on one core, for the maximal model (every list
-// at its maximum, bench/MaximalModel.h), for 300 identical walls and columns
+// at its maximum, tests/support/MaximalModel.h), for 300 identical walls and columns
 // stacked on one storey (matching by end points must stay near-linear), and
 // for a typical two-storey house.
 #include <benchmark/benchmark.h>
 
-#include "analysis/RecalculationChain.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
 #include "model/ElementLists.h"
 #include "model/ModelExtents.h"
 #include "model/ViewState.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 

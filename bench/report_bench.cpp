@@ -12,8 +12,7 @@
 #include <chrono>
 #include <string>
 
-#include "analysis/RecalculationChain.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
 #include "model/ElementLists.h"
 #include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
@@ -25,6 +24,7 @@
 #include "report/ReportPreview.h"
 #include "report/qt/ReportDialogs.h"
 #include "report/qt/ReportPrintService.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "editing/ColumnInput.h"
+#include "editing/SlotCopy.h"
 #include "elements/ColumnControls.h"
 #include "elements/JointHardwareDialog.h"
 #include "mainwindow/Forms.h"
-#include "model/ColumnInput.h"
-#include "model/SlotCopy.h"
 #include "platform/qt/ModalDialogs.h"
 
 ThashiraChangeDlg::ThashiraChangeDlg(QWidget* parent)

@@ -12,9 +12,9 @@
 #include "elements/JointHardwareDialog.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/QuilmoraForm.h"
-#include "model/PaletteState.h"
-#include "model/WindowState.h"
 #include "platform/qt/ModalDialogs.h"
+#include "presentation/PaletteState.h"
+#include "presentation/WindowState.h"
 
 TDhashiraDlg::TDhashiraDlg(QWidget* parent)
     : TToolPalette("TDhashiraDlg", "DhashiraDlg", QStringLiteral("柱の設定"), PaletteDockColumns, parent,

@@ -6,8 +6,8 @@
 // two rows of each table never do.
 #include <QDialog>
 
+#include "files/ElementDataFile.h"
 #include "mainwindow/FormKit.h"
-#include "model/ElementDataFile.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -8,14 +8,14 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "model/ClickInput.h"
+#include "editing/ClickInput.h"
 #include "model/ElementTables.h"
-#include "model/MainWindowPort.h"
-#include "model/PaletteState.h"
 #include "model/PlanPalette.h"
 #include "model/ViewState.h"
-#include "model/WindowState.h"
 #include "platform/Format.h"
+#include "presentation/MainWindowPort.h"
+#include "presentation/PaletteState.h"
+#include "presentation/WindowState.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "model/PaletteState.h"
-#include "model/WindowState.h"
+#include "presentation/PaletteState.h"
+#include "presentation/WindowState.h"
 
 TDkisoDlg::TDkisoDlg(QWidget* parent)
     : TToolPalette("TDkisoDlg", "DkisoDlg", QStringLiteral("基礎の設定"), PaletteDockFoundation, parent,

@@ -7,10 +7,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "model/PaletteState.h"
-#include "model/WindowState.h"
 #include "platform/Format.h"
 #include "platform/Numeric.h"
+#include "presentation/PaletteState.h"
+#include "presentation/WindowState.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <optional>
 
 #include "elements/TableEdits.h"
+#include "files/JointHardwareFile.h"
 #include "model/FileState.h"
-#include "model/JointHardwareFile.h"
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
 #include "platform/qt/FileDialogs.h"

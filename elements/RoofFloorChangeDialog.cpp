@@ -11,11 +11,11 @@
 #include <QVBoxLayout>
 
 #include "analysis/FloorAreas.h"
+#include "editing/AreaInput.h"
+#include "editing/SlotCopy.h"
 #include "elements/LoadPickers.h"
 #include "mainwindow/Forms.h"
-#include "model/AreaInput.h"
 #include "model/ElementLabels.h"
-#include "model/SlotCopy.h"
 #include "platform/Format.h"
 #include "platform/Numeric.h"
 #include "platform/qt/ModalDialogs.h"

@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "model/AreaInput.h"
+#include "editing/AreaInput.h"
 
 namespace {
 

@@ -9,18 +9,18 @@
 #include <QVBoxLayout>
 
 #include "analysis/FloorAreas.h"
+#include "editing/AreaInput.h"
+#include "editing/ClickInput.h"
 #include "elements/LoadPickers.h"
 #include "mainwindow/Forms.h"
-#include "model/AreaInput.h"
-#include "model/ClickInput.h"
 #include "model/ElementLabels.h"
-#include "model/MainWindowPort.h"
-#include "model/PaletteState.h"
 #include "model/ViewState.h"
-#include "model/WindowState.h"
 #include "platform/Format.h"
 #include "platform/Numeric.h"
 #include "platform/qt/ModalDialogs.h"
+#include "presentation/MainWindowPort.h"
+#include "presentation/PaletteState.h"
+#include "presentation/WindowState.h"
 
 namespace {
 

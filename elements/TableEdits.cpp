@@ -10,13 +10,13 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "files/ProjectFile.h"
 #include "mainwindow/FormKit.h"
-#include "model/ProjectFile.h"
 #include "platform/FileAccess.h"
 #include "platform/Format.h"
 #include "platform/MessageBox.h"
-#include "platform/TextCodec.h"
 #include "platform/NumberText.h"
+#include "platform/TextCodec.h"
 #include "platform/qt/FileDialogs.h"
 #include "platform/qt/NumberEdits.h"
 

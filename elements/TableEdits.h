@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/ElementDataFile.h"
+#include "files/ElementDataFile.h"
 
 class QDialog;
 class QGroupBox;

@@ -15,11 +15,11 @@
 
 #include "analysis/AnalysisResults.h"
 #include "analysis/WallStrength.h"
+#include "editing/SlotCopy.h"
 #include "elements/WallPalette.h"
 #include "mainwindow/Forms.h"
 #include "model/ElementTables.h"
 #include "model/ModelAccess.h"
-#include "model/SlotCopy.h"
 #include "model/ViewState.h"
 #include "platform/Format.h"
 #include "platform/qt/ModalDialogs.h"

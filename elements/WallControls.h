@@ -10,8 +10,8 @@
 // merely showing it.
 #include <QStringList>
 
+#include "editing/WallInput.h"
 #include "mainwindow/FormKit.h"
-#include "model/WallInput.h"
 
 class QLineEdit;
 

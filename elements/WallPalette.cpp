@@ -16,8 +16,8 @@
 
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/QuilmoraForm.h"
-#include "model/WindowState.h"
 #include "platform/Numeric.h"
+#include "presentation/WindowState.h"
 
 double WallPaletteScale = 1.0;
 int32_t WallPaletteExpanded = 0;

@@ -9,7 +9,6 @@
 #include "analysis/WallStrength.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
-#include "model/MainWindowPort.h"
 #include "model/ModelAccess.h"
 #include "model/ModelExtents.h"
 #include "model/NumericHelpers.h"
@@ -470,44 +469,6 @@ void ComputeNValues(int v, int s, int top) {
   }
 }
 
-// Appends the first five characters of an axis name as UTF-8 (at most 15
-// bytes, so the conversion stays inside the string's own buffer).
-char* AppendAxisName(char* out, const char* end, const char16_t* name) {
-  std::size_t units = FixedView(name, GridAxisNameCapacity).substr(0, 5).size();
-  // A surrogate pair cut in half is dropped whole.
-  if (units > 0 && name[units - 1] >= 0xD800 && name[units - 1] <= 0xDBFF) --units;
-  for (const char c : Utf16ToUtf8(std::u16string_view(name, units)))
-    if (out < end) *out++ = c;
-  return out;
-}
-
-char* AppendText(char* out, const char* end, const char* text) {
-  while (*text != '\0' && out < end) *out++ = *text++;
-  return out;
-}
-
-void ShowVerdict(int v) {
-  char* text = MainWindow.LnflagText;
-  const char* end = text + sizeof MainWindow.LnflagText - 1;
-  for (int s = StoreyCount - 1; s >= 0; --s) {
-    const AxialForceNgPoint& ng = AxialForceNgPosition[v][s];
-    if (ng.X < 0) continue;
-    static constexpr char16_t kNoName[1] = {u'\0'};
-    const char16_t* nameX = ng.X < GridAxisCountX ? GridAxisNameX[ng.X] : kNoName;
-    const char16_t* nameY = ng.Y >= 0 && ng.Y < GridAxisCountY ? GridAxisNameY[ng.Y] : kNoName;
-    char* out = AppendText(text, end, "NG [");
-    out = AppendAxisName(out, end, nameX);
-    out = AppendText(out, end, "]-[");
-    out = AppendAxisName(out, end, nameY);
-    out = AppendText(out, end, "]");
-    *out = '\0';
-    MainWindow.LnflagColour = 255;  // red
-    return;
-  }
-  AppendText(text, end, "OK")[0] = '\0';
-  MainWindow.LnflagColour = 0;  // black
-}
-
 }  // namespace
 
 void ComputeColumnNValues() {
@@ -531,5 +492,4 @@ void ComputeColumnNValues() {
   for (int s = 1; s <= top; ++s) HandDownStorey(v, s);
   if (top == 2) HandDownTwoUp(v);
   for (int s = 0; s <= top; ++s) ComputeNValues(v, s, top);
-  ShowVerdict(v);
 }

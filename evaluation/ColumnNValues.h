@@ -77,5 +77,5 @@ extern HandDownList<UpperHandDownCapacity> UpperHandDowns[VariantCount][StoreyCo
 // [v]: shares that the first storey carries for the third, through the second.
 extern HandDownList<TopHandDownCapacity> TopHandDowns[VariantCount];
 
-// The chain step; writes MainWindow.LnflagText and LnflagColour.
+// The chain step; the label Lnflag shows its verdict (ShowColumnVerdict).
 void ComputeColumnNValues();

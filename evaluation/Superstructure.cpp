@@ -1,12 +1,12 @@
 #include "evaluation/Superstructure.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "analysis/ArrangementReduction.h"
 #include "analysis/RequiredStrength.h"
 #include "evaluation/DeteriorationFactor.h"
 #include "evaluation/FloorCheck.h"
-#include "evaluation/ResultsPanel.h"
 #include "model/ModelAccess.h"
 #include "model/NumericHelpers.h"
 #include "model/ProjectSettings.h"
@@ -246,5 +246,4 @@ void EvaluateScores() {
 void EvaluateSuperstructure() {
   EvaluateScores();
   CheckFloorDiaphragms();
-  FillResultsPanel();
 }

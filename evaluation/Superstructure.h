@@ -74,6 +74,6 @@ int32_t ClassifyScore(double score);
 // all three).
 void EvaluateScores();
 
-// The chain step: the scores, then the floor diaphragm check and the results
-// panel.
+// The chain step: the scores, then the floor diaphragm check (the chain then
+// fills the results panel from them).
 void EvaluateSuperstructure();

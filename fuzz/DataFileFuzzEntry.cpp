@@ -6,12 +6,12 @@
 #include <span>
 #include <vector>
 
-#include "model/ElementDataFile.h"
+#include "editing/ModelReset.h"
+#include "files/ElementDataFile.h"
+#include "files/JointHardwareFile.h"
+#include "files/ProjectFile.h"
 #include "model/ElementTables.h"
-#include "model/JointHardwareFile.h"
-#include "model/ModelReset.h"
 #include "model/ModelValidation.h"
-#include "model/ProjectFile.h"
 #include "platform/MessageBox.h"
 #include "platform/ScriptedMessageBox.h"
 

@@ -10,9 +10,9 @@
 
 #include "ProjectFileBytes.h"
 #include "ProjectFileFuzzEntry.h"
+#include "editing/ModelReset.h"
+#include "files/ProjectFile.h"
 #include "model/ElementLists.h"
-#include "model/ModelReset.h"
-#include "model/ProjectFile.h"
 #include "platform/FileAccess.h"
 
 namespace {

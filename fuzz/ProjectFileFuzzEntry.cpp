@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "analysis/PendingMessages.h"
-#include "analysis/RecalculationChain.h"
-#include "model/ModelReset.h"
+#include "chain/RecalculationChain.h"
+#include "editing/ModelReset.h"
+#include "editing/ProjectLoad.h"
+#include "files/ProjectFile.h"
 #include "model/ModelValidation.h"
-#include "model/ProjectFile.h"
-#include "model/ProjectFileOpen.h"
 #include "platform/ScriptedMessageBox.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 
 #include "model/FileState.h"
-#include "model/MainWindowPort.h"
 #include "model/ProgramVersion.h"
 #include "model/ProjectSettings.h"
 #include "model/SettingChoices.h"
+#include "presentation/MainWindowPort.h"
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));

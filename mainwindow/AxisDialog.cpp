@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/GridAxisEditing.h"
+#include "editing/GridAxisEditing.h"
 #include "model/ViewState.h"
 #include "platform/Numeric.h"
 #include "platform/qt/ModalDialogs.h"

@@ -12,14 +12,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "evaluation/ResultsPanel.h"
+#include "editing/ClickInput.h"
 #include "mainwindow/MainMenuCommands.h"
 #include "mainwindow/QuilmoraForm.h"
-#include "model/ClickInput.h"
-#include "model/OutlineRules.h"
 #include "model/PlanPalette.h"
 #include "model/ViewState.h"
-#include "model/WindowState.h"
+#include "presentation/OutlineRules.h"
+#include "presentation/ResultsPanel.h"
+#include "presentation/WindowState.h"
 #include "rendering/qt/QtCanvas.h"
 
 QColor FromColorRef(int32_t bgr) { return QColor(QRgbOfColour(bgr)); }

@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "model/CopyDialogChoice.h"
+#include "editing/CopyDialogCommands.h"
 #include "model/ViewState.h"
 
 namespace {

@@ -26,8 +26,8 @@
 #include "mainwindow/TextLabelDialogs.h"
 #include "mainwindow/ToolPalette.h"
 #include "mainwindow/WallQuantityDialog.h"
-#include "model/WindowState.h"
 #include "outline/OutlineDialog.h"
+#include "presentation/WindowState.h"
 #include "report/qt/ReportDialogs.h"
 
 TOhoukokushoDlg* OhoukokushoDlg = nullptr;

@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editing/FreeLineInput.h"
 #include "mainwindow/DesktopServices.h"
-#include "model/FreeLineInput.h"
-#include "model/PaletteState.h"
-#include "model/WindowState.h"
 #include "platform/Format.h"
 #include "platform/qt/ModalDialogs.h"
+#include "presentation/PaletteState.h"
+#include "presentation/WindowState.h"
 
 namespace {
 

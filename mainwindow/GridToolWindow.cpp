@@ -8,15 +8,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "editing/ModelRotation.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/ModuleDialog.h"
 #include "mainwindow/QuilmoraForm.h"
 #include "model/Grid.h"
-#include "model/ModelRotation.h"
 #include "model/ViewState.h"
-#include "model/WindowState.h"
 #include "platform/Format.h"
 #include "platform/qt/ModalDialogs.h"
+#include "presentation/WindowState.h"
 
 TDtoorishinnDlg::TDtoorishinnDlg(QWidget* parent)
     : TToolPalette("TDtoorishinnDlg", "DtoorishinnDlg", QStringLiteral("通り芯の設定"), PaletteDockGrid,

@@ -10,23 +10,23 @@
 #include <string>
 #include <utility>
 
+#include "editing/ClickInput.h"
+#include "editing/ModelReset.h"
+#include "files/ProjectFile.h"
 #include "mainwindow/DesktopServices.h"
 #include "mainwindow/Forms.h"
 #include "mainwindow/QuilmoraForm.h"
-#include "model/ClickInput.h"
 #include "model/FileState.h"
-#include "model/MainWindowPort.h"
-#include "model/ModelReset.h"
-#include "model/ProjectFile.h"
 #include "model/ProjectSettings.h"
 #include "model/ReportPaging.h"
 #include "model/SettingChoices.h"
 #include "model/ViewState.h"
-#include "model/WindowState.h"
 #include "outline/OutlineDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/FileDialogs.h"
 #include "platform/qt/ModalDialogs.h"
+#include "presentation/MainWindowPort.h"
+#include "presentation/WindowState.h"
 
 const char* const ReportMenuItemNames[ReportMenuItemCount] = {
     "CutItem", "CopyItem", "PasteItem", "H1", "U1", "W1", "S1", "N2", "J1", "F1", "Y1", "T1", "E1", "B1"};

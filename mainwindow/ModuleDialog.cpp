@@ -8,9 +8,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "editing/GridModuleChange.h"
 #include "mainwindow/QuilmoraForm.h"
 #include "model/Grid.h"
-#include "model/GridModuleChange.h"
 #include "platform/Format.h"
 
 TDmoduleDlg::TDmoduleDlg(QWidget* parent) : TCancelableDialog(parent), Rules(this) {

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "mainwindow/FormKit.h"
-#include "model/MainWindowPort.h"
 #include "platform/qt/InstanceLock.h"
+#include "presentation/MainWindowPort.h"
 
 class Canvas;
 class QAction;

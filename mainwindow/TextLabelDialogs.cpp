@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/TextLabelInput.h"
-#include "model/WindowState.h"
+#include "editing/TextLabelInput.h"
 #include "platform/qt/ModalDialogs.h"
+#include "presentation/WindowState.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/QuilmoraForm.h"
-#include "model/WindowState.h"
+#include "presentation/WindowState.h"
 
 TToolPalette::TToolPalette(const char* formClass, const char* instanceName, const QString& caption,
                            int dockEntry, QWidget* parent, OwnContent)

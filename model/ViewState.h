@@ -33,6 +33,14 @@ extern int32_t TriangleInput;    // 1: areas by three points, 0: by two diagonal
 // What a click in the grid mode does: GridEditMode values.
 extern int32_t GridEditMode;
 extern int32_t PendingPointCount;
+extern int32_t ClickPoints[4];  // X, Y of the first and of the second pending point
+extern int32_t ClickPixels[6];  // pixel x, y of the three corners of the rubber band
+
+// Drops a half-finished click sequence: PendingPointCount 0 and the collected
+// points and rubber-band corners cleared. A change of edit mode, storey or
+// variant calls it, so that points clicked for one kind never end up in
+// another kind's element.
+void CancelClickSequence();
 
 extern int32_t PlanScaleDenominator;  // 1/n, 30..200
 extern double PixelsPerMetre;         // 4000 / PlanScaleDenominator, integer division

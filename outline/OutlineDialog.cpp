@@ -23,12 +23,12 @@
 #include "mainwindow/QuilmoraForm.h"
 #include "model/FileState.h"
 #include "model/FoundationClass.h"
-#include "model/MainWindowPort.h"
-#include "model/OutlineAccept.h"
-#include "model/WindowState.h"
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
 #include "platform/qt/NumberEdits.h"
+#include "presentation/MainWindowPort.h"
+#include "presentation/OutlineAccept.h"
+#include "presentation/WindowState.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 // the further pages of calculation conditions. While an outline confirmation
 // is pending (start-up, File > New, File > Open) it can only be left with its
 // OK button. What it shows and stores, and which method choices it offers,
-// is decided in the core (model/OutlineSheet.h, model/OutlineRules.h).
+// is decided in the core (presentation/OutlineSheet.h, presentation/OutlineRules.h).
 #include "evaluation/WallQuantitySheet.h"
 #include "mainwindow/FormKit.h"
-#include "model/OutlineRules.h"
-#include "model/OutlineSheet.h"
+#include "presentation/OutlineRules.h"
+#include "presentation/OutlineSheet.h"
 
 class QGridLayout;
 class QScrollArea;

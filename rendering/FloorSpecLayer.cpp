@@ -4,9 +4,9 @@
 #include <string_view>
 #include <utility>
 
+#include "editing/FloorSpecInput.h"
 #include "evaluation/FloorCheck.h"
 #include "model/ElementLists.h"
-#include "model/FloorSpecInput.h"
 #include "model/ModelAccess.h"
 #include "model/ModelExtents.h"
 #include "model/PlanPalette.h"

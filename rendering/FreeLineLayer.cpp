@@ -1,7 +1,7 @@
 #include "rendering/FreeLineLayer.h"
 
+#include "editing/FreeLineInput.h"
 #include "model/ElementLists.h"
-#include "model/FreeLineInput.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
 #include "model/ViewState.h"

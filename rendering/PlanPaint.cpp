@@ -1,6 +1,6 @@
 #include "rendering/PlanPaint.h"
 
-#include "analysis/RecalculationChain.h"
+#include "chain/RecalculationChain.h"
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/PlanPalette.h"

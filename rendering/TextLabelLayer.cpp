@@ -3,10 +3,10 @@
 #include <cmath>
 #include <string_view>
 
+#include "editing/TextLabelInput.h"
 #include "model/ElementLists.h"
 #include "model/ModelAccess.h"
 #include "model/PlanPalette.h"
-#include "model/TextLabelInput.h"
 #include "model/ViewState.h"
 #include "platform/Numeric.h"
 #include "rendering/Canvas.h"

@@ -165,7 +165,8 @@ void DrawYAxes(const PlanContext& p, int32_t firstNumber) {
       SetBrush(canvas, White, BrushStyle::Solid);
       if (spacing * p.c > 8.9 * u) {
         SetFont(canvas, ToViewUnits(3 * u), ToViewUnits(1.5 * u), 900);
-        canvas.TextOut(Px(xD - 3.5 * u), ToViewUnits(middle + WholeQuotient(canvas.TextWidth(text), 2)), text);
+        canvas.TextOut(Px(xD - 3.5 * u), ToViewUnits(middle + WholeQuotient(canvas.TextWidth(text), 2)),
+                       text);
       } else {
         SetFont(canvas, ToViewUnits(3 * u), ToViewUnits(1.5 * u));
         canvas.TextOut(Px(e + 12.5 * u), Px(middle - 1.5 * u), text);

@@ -36,7 +36,7 @@ my $number = "-?[0-9]";
 my %exempt = map { $_ => 1 } qw(model/SettingChoices.h model/SettingTable.h model/SettingTable.cpp);
 
 my @files;
-for my $dir (qw(analysis evaluation model mainwindow elements outline rendering report)) {
+for my $dir (qw(model files analysis evaluation presentation chain editing rendering report mainwindow elements outline)) {
   next unless -d $dir;
   open(my $find, "-|", "find", $dir, "-type", "f", "(", "-name", "*.cpp", "-o", "-name", "*.h", ")") or die;
   push @files, map { chomp; $_ } <$find>;

@@ -2,7 +2,7 @@
 // The model after the start-up reset, with a main window that counts the
 // plan repaints the input routines ask for.
 #include "ModelFixture.h"
-#include "model/SlotCopy.h"
+#include "editing/SlotCopy.h"
 
 class InputRoutineTest : public ModelTest {
  protected:

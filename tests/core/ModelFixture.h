@@ -7,13 +7,13 @@
 #include <string>
 
 #include "TestModelBuilder.h"
+#include "editing/ModelReset.h"
 #include "evaluation/DeteriorationFactor.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
-#include "model/MainWindowPort.h"
-#include "model/ModelReset.h"
 #include "model/ProjectSettings.h"
 #include "platform/ScriptedMessageBox.h"
+#include "presentation/MainWindowPort.h"
 
 class ModelTest : public ::testing::Test {
  protected:

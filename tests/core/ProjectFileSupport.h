@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "ModelFixture.h"
-#include "model/ModelReset.h"
-#include "model/ProjectFile.h"
+#include "editing/ModelReset.h"
+#include "files/ProjectFile.h"
 
 // Offsets in a "ytc" file.
 constexpr std::size_t kTableBlock = 4;

@@ -22,8 +22,8 @@
 #include "analysis/AreaWeights.h"
 #include "analysis/ArrangementReduction.h"
 #include "analysis/FloorAreas.h"
-#include "analysis/RecalculationChain.h"
 #include "analysis/RequiredStrength.h"
+#include "chain/RecalculationChain.h"
 #include "model/ModelExtents.h"
 #include "model/ViewState.h"
 

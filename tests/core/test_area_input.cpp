@@ -11,10 +11,10 @@
 
 #include "InputRoutineFixture.h"
 #include "analysis/FloorAreas.h"
-#include "model/AreaInput.h"
-#include "model/PaletteState.h"
+#include "editing/AreaInput.h"
 #include "model/SettingChoices.h"
 #include "model/ViewState.h"
+#include "presentation/PaletteState.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "ModelFixture.h"
-#include "model/ClickInput.h"
-#include "model/ColumnInput.h"
+#include "editing/ClickInput.h"
+#include "editing/ColumnInput.h"
+#include "editing/GridAxisEditing.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
-#include "model/GridAxisEditing.h"
 #include "model/ViewState.h"
 
 namespace {

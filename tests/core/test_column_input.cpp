@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "ModelFixture.h"
-#include "model/ColumnInput.h"
+#include "editing/ColumnInput.h"
+#include "editing/SlotCopy.h"
 #include "model/FileState.h"
-#include "model/PaletteState.h"
-#include "model/SlotCopy.h"
 #include "model/ViewState.h"
+#include "presentation/PaletteState.h"
 
 namespace {
 

@@ -23,11 +23,12 @@
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
-#include "model/MainWindowPort.h"
 #include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
 #include "model/ViewState.h"
 #include "platform/TextCodec.h"
+#include "presentation/MainWindowPort.h"
+#include "presentation/ResultsPanel.h"
 
 namespace {
 
@@ -117,9 +118,15 @@ class ColumnNValueTest : public ModelTest {
     CopyToFixed(names[i], GridAxisNameCapacity, name);
   }
 
+  // The chain's step: the N values, then the label that shows their verdict.
+  static void ComputeStep() {
+    ComputeColumnNValues();
+    ShowColumnVerdict();
+  }
+
   static void Run() {
     UpdateUsedExtents();
-    ComputeColumnNValues();
+    ComputeStep();
   }
 
   static const ColumnResult& R(int s, int i) { return ColumnResults[kV][s][i]; }
@@ -969,7 +976,7 @@ TEST_F(ColumnNValueTest, DamagedDataGivesDefinedValues) {
     AddWall(0, 5, 5, 7, 5, {.Pw = 3.0, .PanelLeft = kP1});
     UpdateUsedExtents();
     c.damage();
-    ComputeColumnNValues();
+    ComputeStep();
     EXPECT_NEAR(R(0, col).NX, c.nx, 1e-12);
     EXPECT_EQ(Verdict(), "OK");
   }
@@ -984,7 +991,7 @@ TEST_F(ColumnNValueTest, UsedExtentsOffTheGridAreCut) {
   UpdateUsedExtents();
   UsedExtentMinX[kV][0] = -50, UsedExtentMaxX[kV][0] = 900;
   UsedExtentMinY[kV][0] = -50, UsedExtentMaxY[kV][0] = 900;
-  ComputeColumnNValues();
+  ComputeStep();
   EXPECT_NEAR(R(0, left).Pw2X[0], 4.0, 1e-12);   // a = 3, b = 4, D = 7: 7 x 4/7
   EXPECT_NEAR(R(0, right).Pw2X[0], 3.0, 1e-12);  // 7 x 3/7
 }
@@ -995,7 +1002,7 @@ TEST_F(ColumnNValueTest, DamagedColumnsAndSettings) {
   ColumnCount[kV][1] = -4;
   ProjectSettings.TopStorey[kV] = 1;
   UpdateUsedExtents();
-  ComputeColumnNValues();
+  ComputeStep();
   EXPECT_DOUBLE_EQ(R(0, off).B1, 0.5);
   EXPECT_DOUBLE_EQ(R(0, off).L, 0.6);
   EXPECT_NEAR(R(0, off).NX, -0.6, 1e-12);
@@ -1003,14 +1010,14 @@ TEST_F(ColumnNValueTest, DamagedColumnsAndSettings) {
   // No storey at all: nothing to compute, and nothing fails.
   ProjectSettings.TopStorey[kV] = -1;
   ColumnResults[kV][0][off].NX = 42.0;
-  ComputeColumnNValues();
+  ComputeStep();
   EXPECT_DOUBLE_EQ(R(0, off).NX, 42.0);
   EXPECT_EQ(Verdict(), "OK");
 
   // A variant index outside 0..2 touches nothing.
   std::strcpy(MainWindow.LnflagText, "before");
   CurrentVariant = 9;
-  ComputeColumnNValues();
+  ComputeStep();
   EXPECT_EQ(Verdict(), "before");
 }
 

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "ModelFixture.h"
-#include "model/CopyDialogChoice.h"
-#include "model/SlotCopy.h"
+#include "editing/CopyDialogCommands.h"
+#include "editing/SlotCopy.h"
 #include "model/ViewState.h"
 
 namespace {

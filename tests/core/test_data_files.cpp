@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "model/ElementDataFile.h"
+#include "files/ElementDataFile.h"
+#include "files/JointHardwareFile.h"
 #include "model/ElementTables.h"
-#include "model/JointHardwareFile.h"
 #include "platform/FileAccess.h"
 #include "platform/TextCodec.h"
 

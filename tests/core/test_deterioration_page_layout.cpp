@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/ProjectFileLayout.h"
+#include "files/ProjectFileLayout.h"
 #include "model/ProjectSettings.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "InputRoutineFixture.h"
-#include "model/FloorSpecInput.h"
-#include "model/PaletteState.h"
+#include "editing/FloorSpecInput.h"
 #include "model/ViewState.h"
+#include "presentation/PaletteState.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "InputRoutineFixture.h"
-#include "model/FoundationInput.h"
-#include "model/PaletteState.h"
+#include "editing/FoundationInput.h"
 #include "model/ViewState.h"
+#include "presentation/PaletteState.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <array>
 
 #include "InputRoutineFixture.h"
-#include "model/FreeLineInput.h"
-#include "model/PaletteState.h"
+#include "editing/FreeLineInput.h"
 #include "model/ViewState.h"
+#include "presentation/PaletteState.h"
 
 namespace {
 

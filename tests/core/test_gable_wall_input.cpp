@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "InputRoutineFixture.h"
-#include "model/GableWallInput.h"
-#include "model/PaletteState.h"
+#include "editing/GableWallInput.h"
 #include "model/ViewState.h"
+#include "presentation/PaletteState.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "ModelFixture.h"
+#include "editing/GridAxisEditing.h"
+#include "editing/SlotCopy.h"
 #include "model/ElementPoints.h"
-#include "model/GridAxisEditing.h"
-#include "model/SlotCopy.h"
 #include "model/ViewState.h"
 
 namespace {

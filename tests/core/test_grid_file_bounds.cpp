@@ -10,12 +10,12 @@
 #include <string>
 
 #include "ModelFixture.h"
-#include "model/GridAxisEditing.h"
+#include "editing/GridAxisEditing.h"
+#include "editing/GridModuleChange.h"
+#include "editing/ModelRecentre.h"
+#include "editing/ModelRotation.h"
 #include "model/GridFileBounds.h"
-#include "model/GridModuleChange.h"
 #include "model/ModelExtents.h"
-#include "model/ModelRecentre.h"
-#include "model/ModelRotation.h"
 #include "model/ModelValidation.h"
 #include "model/ViewState.h"
 

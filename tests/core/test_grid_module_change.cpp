@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "ModelFixture.h"
-#include "model/GridModuleChange.h"
-#include "model/SlotCopy.h"
+#include "editing/GridModuleChange.h"
+#include "editing/SlotCopy.h"
 
 namespace {
 

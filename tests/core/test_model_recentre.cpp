@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "ModelFixture.h"
+#include "editing/ModelRecentre.h"
+#include "editing/SlotCopy.h"
 #include "model/ElementPoints.h"
 #include "model/ModelExtents.h"
-#include "model/ModelRecentre.h"
-#include "model/SlotCopy.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <algorithm>
 
 #include "ModelFixture.h"
+#include "editing/SlotCopy.h"
 #include "evaluation/DeteriorationFactor.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
-#include "model/PaletteState.h"
 #include "model/ReportPaging.h"
-#include "model/SlotCopy.h"
 #include "model/ViewState.h"
+#include "presentation/PaletteState.h"
 
 namespace {
 

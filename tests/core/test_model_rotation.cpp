@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "ModelFixture.h"
+#include "editing/ModelRotation.h"
+#include "editing/SlotCopy.h"
+#include "files/ProjectFile.h"
 #include "model/ElementPoints.h"
-#include "model/ModelRotation.h"
-#include "model/ProjectFile.h"
-#include "model/SlotCopy.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 #include <string>
 
 #include "ModelFixture.h"
+#include "files/ProjectFile.h"
 #include "model/ElementLists.h"
 #include "model/ModelValidation.h"
 #include "model/NumberField.h"
-#include "model/OutlineSheet.h"
-#include "model/ProjectFile.h"
 #include "model/SettingTable.h"
+#include "presentation/OutlineSheet.h"
 
 namespace fs = std::filesystem;
 

@@ -12,9 +12,9 @@
 
 #include "ProjectFileBytes.h"
 #include "ProjectFileSupport.h"
+#include "editing/ModelReset.h"
+#include "files/ProjectFile.h"
 #include "model/ElementLists.h"
-#include "model/ModelReset.h"
-#include "model/ProjectFile.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "ModelFixture.h"
-#include "model/OutlineAccept.h"
 #include "model/SettingChoices.h"
 #include "model/ViewState.h"
+#include "presentation/OutlineAccept.h"
 
 namespace {
 

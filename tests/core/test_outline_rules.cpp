@@ -7,8 +7,8 @@
 #include <string>
 
 #include "model/FoundationClass.h"
-#include "model/OutlineRules.h"
 #include "model/SettingChoices.h"
+#include "presentation/OutlineRules.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "model/OutlineSheet.h"
 #include "model/ProjectSettings.h"
 #include "platform/TextCodec.h"
+#include "presentation/OutlineSheet.h"
 
 namespace {
 

@@ -13,16 +13,16 @@
 #include "ProjectFileBytes.h"
 #include "ProjectFileSupport.h"
 #include "ResultSnapshot.h"
-#include "analysis/RecalculationChain.h"
-#include "evaluation/ResultsPanel.h"
-#include "model/ElementDataFile.h"
+#include "chain/RecalculationChain.h"
+#include "editing/ProjectLoad.h"
+#include "files/ElementDataFile.h"
+#include "files/ProjectFile.h"
+#include "files/ProjectFileFields.h"
 #include "model/FileState.h"
 #include "model/ModelValidation.h"
-#include "model/ProjectFile.h"
-#include "model/ProjectFileFields.h"
-#include "model/ProjectFileOpen.h"
 #include "model/ViewState.h"
 #include "platform/FileAccess.h"
+#include "presentation/ResultsPanel.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "model/ProjectFileFields.h"
+#include "files/ProjectFileFields.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 
 #include "ProjectFileBytes.h"
 #include "ProjectFileSupport.h"
+#include "editing/ProjectLoad.h"
+#include "files/ProjectFile.h"
 #include "model/ElementLists.h"
 #include "model/FileState.h"
 #include "model/ModelExtents.h"
-#include "model/ProjectFile.h"
-#include "model/ProjectFileOpen.h"
 #include "model/ViewState.h"
 
 namespace {

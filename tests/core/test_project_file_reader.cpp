@@ -12,11 +12,11 @@
 
 #include "ProjectFileBytes.h"
 #include "ProjectFileSupport.h"
+#include "editing/ProjectLoad.h"
+#include "files/ProjectFile.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ModelValidation.h"
-#include "model/ProjectFile.h"
-#include "model/ProjectFileOpen.h"
 #include "model/ViewState.h"
 
 namespace {

@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "ProjectFileSupport.h"
+#include "files/ProjectFile.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
-#include "model/ProjectFile.h"
 #include "model/ViewState.h"
 #include "platform/TextCodec.h"
 

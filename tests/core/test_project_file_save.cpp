@@ -21,9 +21,9 @@
 #include <vector>
 
 #include "ModelFixture.h"
+#include "editing/ProjectLoad.h"
+#include "files/ProjectFile.h"
 #include "model/FileState.h"
-#include "model/ProjectFile.h"
-#include "model/ProjectFileOpen.h"
 #include "platform/FileAccess.h"
 
 namespace fs = std::filesystem;

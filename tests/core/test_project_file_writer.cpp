@@ -16,8 +16,8 @@
 
 #include "ProjectFileBytes.h"
 #include "ProjectFileSupport.h"
+#include "files/ProjectFile.h"
 #include "model/ElementLists.h"
-#include "model/ProjectFile.h"
 #include "platform/FileAccess.h"
 
 namespace {

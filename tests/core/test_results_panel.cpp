@@ -13,10 +13,10 @@
 #include "analysis/AnalysisResults.h"
 #include "analysis/RequiredStrength.h"
 #include "evaluation/FloorCheck.h"
-#include "evaluation/ResultsPanel.h"
 #include "evaluation/Superstructure.h"
 #include "model/ProjectSettings.h"
 #include "model/ViewState.h"
+#include "presentation/ResultsPanel.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "ModelFixture.h"
+#include "editing/SlotCopy.h"
 #include "model/PlanPalette.h"
-#include "model/SlotCopy.h"
 #include "model/ViewState.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "InputRoutineFixture.h"
-#include "model/TextLabelInput.h"
+#include "editing/TextLabelInput.h"
 #include "model/ViewState.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // The input routines themselves are tested per element kind.
 #include <gtest/gtest.h>
 
-#include "model/TwoPointInput.h"
+#include "editing/TwoPointInput.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ModelFixture.h"
-#include "model/SlotCopy.h"
+#include "editing/SlotCopy.h"
 #include "model/ViewState.h"
 
 namespace {

@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "InputRoutineFixture.h"
-#include "model/ClickInput.h"
+#include "editing/ClickInput.h"
+#include "editing/SlotCopy.h"
+#include "editing/WallInput.h"
 #include "model/FileState.h"
-#include "model/PaletteState.h"
-#include "model/SlotCopy.h"
 #include "model/ViewState.h"
-#include "model/WallInput.h"
+#include "presentation/PaletteState.h"
 
 namespace {
 

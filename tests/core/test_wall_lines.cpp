@@ -10,6 +10,7 @@
 
 #include "ModelFixture.h"
 #include "analysis/WallLines.h"
+#include "editing/WallCrossing.h"
 #include "model/ViewState.h"
 
 namespace {

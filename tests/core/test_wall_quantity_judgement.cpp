@@ -13,13 +13,13 @@
 #include <utility>
 
 #include "ModelFixture.h"
-#include "analysis/RecalculationChain.h"
 #include "analysis/RequiredStrength.h"
-#include "evaluation/ResultsPanel.h"
+#include "chain/RecalculationChain.h"
 #include "evaluation/Superstructure.h"
 #include "evaluation/WallQuantityJudgement.h"
 #include "model/SettingChoices.h"
 #include "model/ViewState.h"
+#include "presentation/ResultsPanel.h"
 
 namespace {
 

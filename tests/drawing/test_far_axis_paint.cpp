@@ -13,14 +13,14 @@
 #include <string>
 #include <vector>
 
+#include "editing/ModelReset.h"
+#include "editing/ProjectLoad.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/GridView.h"
 #include "model/ModelExtents.h"
-#include "model/ModelReset.h"
 #include "model/ModelValidation.h"
 #include "model/PlanScale.h"
-#include "model/ProjectFileOpen.h"
 #include "model/ViewState.h"
 #include "platform/ScriptedMessageBox.h"
 #include "rendering/PlanHover.h"

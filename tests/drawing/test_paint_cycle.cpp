@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
+#include "editing/ModelReset.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
-#include "model/ModelReset.h"
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
 #include "model/ProjectSettings.h"

@@ -10,7 +10,7 @@
 #include "analysis/AnalysisResults.h"
 #include "analysis/GridAxisLabels.h"
 #include "analysis/GridPointMap.h"
-#include "model/ClickInput.h"
+#include "editing/ClickInput.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"

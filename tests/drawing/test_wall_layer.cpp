@@ -23,10 +23,10 @@
 
 #include "analysis/AnalysisResults.h"
 #include "analysis/BuildingOutline.h"
+#include "editing/ModelReset.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/ModelExtents.h"
-#include "model/ModelReset.h"
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
 #include "model/ProjectSettings.h"

@@ -13,10 +13,10 @@
 #include "mainwindow/QuilmoraForm.h"
 #include "model/ElementTables.h"
 #include "model/ProjectSettings.h"
-#include "model/WindowState.h"
 #include "platform/ScriptedMessageBox.h"
 #include "platform/qt/FileDialogs.h"
 #include "platform/qt/ModalDialogs.h"
+#include "presentation/WindowState.h"
 
 // Lets events run until done() holds or two seconds pass.
 inline bool ProcessUntil(const std::function<bool()>& done, int milliseconds = 2000) {

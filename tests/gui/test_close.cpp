@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 
 #include "GuiFixture.h"
+#include "files/ProjectFile.h"
 #include "model/ElementLists.h"
 #include "model/FileState.h"
-#include "model/ProjectFile.h"
 #include "platform/FileAccess.h"
 #include "platform/qt/InstanceLock.h"
 

@@ -11,18 +11,18 @@
 #include <QTest>
 
 #include "GuiFixture.h"
+#include "editing/ClickInput.h"
+#include "editing/ColumnInput.h"
 #include "elements/ColumnChangeDialog.h"
 #include "elements/ColumnPalette.h"
 #include "mainwindow/AxisDialog.h"
 #include "mainwindow/GridToolWindow.h"
 #include "mainwindow/PlanScrollBox.h"
-#include "model/ClickInput.h"
-#include "model/ColumnInput.h"
 #include "model/ElementLists.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
-#include "model/PaletteState.h"
 #include "model/ViewState.h"
+#include "presentation/PaletteState.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <QRadioButton>
 
 #include "GuiFixture.h"
+#include "editing/CopyDialogCommands.h"
+#include "editing/SlotCopy.h"
 #include "mainwindow/CopyDialog.h"
 #include "mainwindow/PlanScrollBox.h"
-#include "model/CopyDialogChoice.h"
 #include "model/ElementLists.h"
-#include "model/MainWindowPort.h"
-#include "model/SlotCopy.h"
 #include "model/ViewState.h"
+#include "presentation/MainWindowPort.h"
 
 namespace {
 

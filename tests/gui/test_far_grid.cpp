@@ -13,12 +13,12 @@
 
 #include "GuiFixture.h"
 #include "ReportPdf.h"
+#include "files/ProjectFile.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
 #include "model/ModelValidation.h"
 #include "model/PlanScale.h"
-#include "model/ProjectFile.h"
 #include "model/ViewState.h"
 #include "report/ReportPreview.h"
 #include "report/ReportPrinting.h"

@@ -15,15 +15,15 @@
 #include "GuiFixture.h"
 #include "analysis/AnalysisResults.h"
 #include "analysis/WallLines.h"
+#include "editing/SlotCopy.h"
+#include "files/ProjectFile.h"
 #include "mainwindow/ToolPalette.h"
 #include "model/ElementLists.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
-#include "model/MainWindowPort.h"
-#include "model/ProjectFile.h"
-#include "model/SlotCopy.h"
 #include "model/ViewState.h"
 #include "platform/FileAccess.h"
+#include "presentation/MainWindowPort.h"
 
 namespace {
 

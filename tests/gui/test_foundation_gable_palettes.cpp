@@ -7,15 +7,15 @@
 #include <QRadioButton>
 
 #include "GuiFixture.h"
+#include "editing/FoundationInput.h"
+#include "editing/GableWallInput.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/ElementLists.h"
 #include "model/FileState.h"
-#include "model/FoundationInput.h"
-#include "model/GableWallInput.h"
 #include "model/Grid.h"
-#include "model/PaletteState.h"
 #include "model/ViewState.h"
 #include "platform/Numeric.h"
+#include "presentation/PaletteState.h"
 
 namespace {
 

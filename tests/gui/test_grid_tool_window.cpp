@@ -11,6 +11,7 @@
 #include <QWheelEvent>
 
 #include "GuiFixture.h"
+#include "editing/GridAxisEditing.h"
 #include "mainwindow/AxisDialog.h"
 #include "mainwindow/GridToolWindow.h"
 #include "mainwindow/ModuleDialog.h"
@@ -18,7 +19,6 @@
 #include "model/ElementLists.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
-#include "model/GridAxisEditing.h"
 #include "model/PlanScale.h"
 #include "model/ViewState.h"
 #include "platform/Numeric.h"

@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "editing/SlotCopy.h"
 #include "mainwindow/QuilmoraForm.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/FileState.h"
 #include "model/ProjectSettings.h"
-#include "model/SlotCopy.h"
 #include "model/ViewState.h"
 #include "platform/ScriptedMessageBox.h"
 

@@ -18,16 +18,16 @@
 
 #include "GuiFixture.h"
 #include "elements/ColumnPalette.h"
+#include "files/ProjectFile.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/DesktopServices.h"
 #include "mainwindow/MainMenuCommands.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/FileState.h"
-#include "model/MainWindowPort.h"
-#include "model/ProjectFile.h"
 #include "model/ReportPaging.h"
 #include "outline/OutlineDialog.h"
 #include "platform/FileAccess.h"
+#include "presentation/MainWindowPort.h"
 #include "report/ReportPage.h"
 
 namespace {

@@ -20,15 +20,15 @@
 #include <functional>
 
 #include "evaluation/DeteriorationFactor.h"
+#include "files/ProjectFile.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/FileState.h"
-#include "model/MainWindowPort.h"
-#include "model/OutlineSheet.h"
-#include "model/ProjectFile.h"
 #include "model/ProjectSettings.h"
 #include "model/ViewState.h"
 #include "outline/OutlineDialog.h"
 #include "platform/TextCodec.h"
+#include "presentation/MainWindowPort.h"
+#include "presentation/OutlineSheet.h"
 #include "tests/gui/GuiFixture.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <QTest>
 
 #include "GuiFixture.h"
+#include "editing/ClickInput.h"
 #include "mainwindow/PlanScrollBox.h"
-#include "model/ClickInput.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
 #include "model/ViewState.h"

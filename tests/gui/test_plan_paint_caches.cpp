@@ -12,12 +12,12 @@
 #include <cstring>
 
 #include "GuiFixture.h"
-#include "bench/MaximalModel.h"
 #include "model/PlanScale.h"
 #include "model/ViewState.h"
 #include "rendering/PlanPaint.h"
 #include "rendering/PlanView.h"
 #include "rendering/qt/QtCanvas.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 

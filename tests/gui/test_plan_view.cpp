@@ -8,12 +8,12 @@
 #include <set>
 
 #include "GuiFixture.h"
+#include "editing/SlotCopy.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/ElementLists.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
 #include "model/PlanPalette.h"
-#include "model/SlotCopy.h"
 #include "model/ViewState.h"
 #include "platform/Numeric.h"
 #include "rendering/qt/QtCanvas.h"

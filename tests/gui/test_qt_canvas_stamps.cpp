@@ -10,9 +10,9 @@
 
 #include "GuiFixture.h"
 #include "analysis/AnalysisResults.h"
+#include "editing/ModelReset.h"
 #include "model/ElementLists.h"
 #include "model/Grid.h"
-#include "model/ModelReset.h"
 #include "model/PlanScale.h"
 #include "model/ProjectSettings.h"
 #include "model/SettingChoices.h"

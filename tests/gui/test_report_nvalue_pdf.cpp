@@ -10,8 +10,7 @@
 #include "GuiFixture.h"
 #include "ReportPdf.h"
 #include "analysis/GridAxisLabels.h"
-#include "analysis/RecalculationChain.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
 #include "model/ElementLists.h"
 #include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
@@ -19,6 +18,7 @@
 #include "model/ViewState.h"
 #include "report/ReportFamilies.h"
 #include "report/qt/ReportPrintService.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 

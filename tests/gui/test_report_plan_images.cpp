@@ -10,8 +10,7 @@
 #include <string_view>
 
 #include "GuiFixture.h"
-#include "analysis/RecalculationChain.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
 #include "model/ElementLists.h"
 #include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
@@ -19,6 +18,7 @@
 #include "model/ViewState.h"
 #include "rendering/qt/QtCanvas.h"
 #include "report/ReportFamilies.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 

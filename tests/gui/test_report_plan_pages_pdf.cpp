@@ -12,14 +12,14 @@
 
 #include "GuiFixture.h"
 #include "ReportPdf.h"
-#include "analysis/RecalculationChain.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
 #include "model/ElementLists.h"
 #include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
 #include "model/SettingChoices.h"
 #include "report/ReportPage.h"
 #include "report/qt/ReportPrintService.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 

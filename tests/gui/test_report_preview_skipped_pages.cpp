@@ -7,14 +7,14 @@
 #include <QPicture>
 
 #include "GuiFixture.h"
-#include "analysis/RecalculationChain.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
 #include "model/ReportPaging.h"
 #include "model/ViewState.h"
 #include "report/ReportFamilies.h"
 #include "report/ReportPreview.h"
 #include "report/qt/ReportDialogs.h"
 #include "report/qt/ReportPrintService.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 

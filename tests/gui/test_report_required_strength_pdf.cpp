@@ -14,8 +14,7 @@
 
 #include "GuiFixture.h"
 #include "ReportPdf.h"
-#include "analysis/RecalculationChain.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
 #include "model/ElementLists.h"
 #include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
@@ -24,6 +23,7 @@
 #include "report/ReportFamilies.h"
 #include "report/ReportPrinting.h"
 #include "report/qt/ReportPrintService.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The whole report, every family, printed to PDF for a rich two-storey house
-// and for the maximal model (bench/MaximalModel.h) under every method of the
+// and for the maximal model (tests/support/MaximalModel.h) under every method of the
 // required strength (the load take-off included), with and without snow, in
 // the current state and the retrofit plans, and read back with `pdftotext
 // -bbox`: every word stands on the sheet and no two words of a page overlap.
@@ -35,20 +35,20 @@
 #include "GuiFixture.h"
 #include "ReportPdf.h"
 #include "analysis/AnalysisResults.h"
-#include "analysis/RecalculationChain.h"
 #include "analysis/RequiredStrength.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
+#include "editing/SlotCopy.h"
 #include "evaluation/HardwareClasses.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/ModelExtents.h"
 #include "model/ProjectSettings.h"
 #include "model/SettingChoices.h"
-#include "model/SlotCopy.h"
 #include "model/ViewState.h"
 #include "report/ReportPrinting.h"
 #include "report/qt/ReportPrintService.h"
 #include "tests/core/TestModelBuilder.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <QLabel>
 
 #include "GuiFixture.h"
-#include "evaluation/ResultsPanel.h"
 #include "evaluation/Superstructure.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/ElementLists.h"
-#include "model/MainWindowPort.h"
 #include "model/ProjectSettings.h"
+#include "presentation/MainWindowPort.h"
+#include "presentation/ResultsPanel.h"
 
 namespace {
 

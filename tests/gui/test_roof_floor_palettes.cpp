@@ -14,18 +14,18 @@
 #include <QTest>
 
 #include "GuiFixture.h"
+#include "editing/AreaInput.h"
+#include "editing/SlotCopy.h"
 #include "elements/FloorSpecPalette.h"
 #include "elements/LoadPickers.h"
 #include "elements/RoofFloorChangeDialog.h"
 #include "elements/RoofFloorPalette.h"
 #include "mainwindow/PlanScrollBox.h"
-#include "model/AreaInput.h"
 #include "model/ElementLists.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
-#include "model/PaletteState.h"
-#include "model/SlotCopy.h"
 #include "model/ViewState.h"
+#include "presentation/PaletteState.h"
 
 namespace {
 

@@ -11,16 +11,16 @@
 #include <QStatusBar>
 
 #include "GuiFixture.h"
+#include "editing/ClickInput.h"
+#include "editing/ModelReset.h"
+#include "editing/SlotCopy.h"
 #include "elements/ColumnPalette.h"
 #include "mainwindow/GridToolWindow.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/ToolPalette.h"
-#include "model/ClickInput.h"
 #include "model/ElementLists.h"
-#include "model/ModelReset.h"
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
-#include "model/SlotCopy.h"
 #include "model/ViewState.h"
 
 namespace {

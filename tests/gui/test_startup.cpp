@@ -13,18 +13,18 @@
 
 #include "GuiFixture.h"
 #include "analysis/AnalysisResults.h"
-#include "evaluation/ResultsPanel.h"
+#include "files/ProjectFile.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/CostDialog.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/ElementLists.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
-#include "model/ProjectFile.h"
 #include "model/ProjectSettings.h"
 #include "model/ViewState.h"
 #include "outline/OutlineDialog.h"
 #include "platform/qt/InstanceLock.h"
+#include "presentation/ResultsPanel.h"
 
 namespace {
 

@@ -18,10 +18,10 @@
 #include "GuiFixture.h"
 #include "elements/ElementTableDialog.h"
 #include "elements/JointHardwareDialog.h"
-#include "model/ElementDataFile.h"
+#include "files/ElementDataFile.h"
+#include "files/JointHardwareFile.h"
+#include "files/ProjectFile.h"
 #include "model/FileState.h"
-#include "model/JointHardwareFile.h"
-#include "model/ProjectFile.h"
 #include "platform/FileAccess.h"
 
 namespace {

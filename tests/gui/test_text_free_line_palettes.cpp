@@ -12,15 +12,15 @@
 #include <string>
 
 #include "GuiFixture.h"
+#include "editing/FreeLineInput.h"
+#include "editing/TextLabelInput.h"
 #include "mainwindow/DesktopServices.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/ElementLists.h"
-#include "model/FreeLineInput.h"
 #include "model/Grid.h"
-#include "model/PaletteState.h"
-#include "model/TextLabelInput.h"
 #include "model/ViewState.h"
 #include "platform/MessageBox.h"
+#include "presentation/PaletteState.h"
 
 namespace {
 

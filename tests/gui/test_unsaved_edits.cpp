@@ -18,21 +18,21 @@
 
 #include "GuiFixture.h"
 #include "analysis/AnalysisResults.h"
-#include "evaluation/ResultsPanel.h"
+#include "editing/ClickInput.h"
+#include "editing/ModelReset.h"
+#include "files/ProjectFile.h"
 #include "mainwindow/CopyDialog.h"
 #include "mainwindow/GridToolWindow.h"
 #include "mainwindow/ModuleDialog.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/WallQuantityDialog.h"
-#include "model/ClickInput.h"
 #include "model/ElementLists.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
-#include "model/ModelReset.h"
-#include "model/ProjectFile.h"
 #include "model/SettingChoices.h"
 #include "model/ViewState.h"
 #include "platform/FileAccess.h"
+#include "presentation/ResultsPanel.h"
 
 namespace {
 

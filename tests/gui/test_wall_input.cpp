@@ -18,17 +18,17 @@
 
 #include "GuiFixture.h"
 #include "analysis/AnalysisResults.h"
+#include "editing/ClickInput.h"
+#include "editing/WallInput.h"
 #include "elements/WallChangeDialog.h"
 #include "elements/WallPalette.h"
 #include "mainwindow/PlanScrollBox.h"
-#include "model/ClickInput.h"
 #include "model/ElementLists.h"
 #include "model/FileState.h"
 #include "model/Grid.h"
-#include "model/PaletteState.h"
 #include "model/ViewState.h"
-#include "model/WallInput.h"
 #include "platform/Numeric.h"
+#include "presentation/PaletteState.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "editing/GridAxisEditing.h"
+#include "editing/SlotCopy.h"
 #include "mainwindow/PlanScrollBox.h"
 #include "model/Grid.h"
-#include "model/GridAxisEditing.h"
 #include "model/PlanPalette.h"
 #include "model/PlanScale.h"
-#include "model/SlotCopy.h"
 #include "tests/gui/GuiFixture.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #pragma once
 // The house of the floor page tests, built through the model's lists and
 // recalculated as a paint does it.
-#include "analysis/RecalculationChain.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
 #include "model/ElementLists.h"
 #include "model/ModelExtents.h"
 #include "tests/core/TestModelBuilder.h"
+#include "tests/support/MaximalModel.h"
 
 // Used extents, then the chain twice, so that the values it takes from the
 // previous run have settled.
@@ -15,7 +15,7 @@ inline void RecalculateAsPainted() {
   RunRecalculationChain();
 }
 
-// The typical two-storey house (bench/MaximalModel.h: storey 1 of 12 x 8
+// The typical two-storey house (tests/support/MaximalModel.h: storey 1 of 12 x 8
 // modules of 0.91 m from axis (10, 10), storey 2 over its left 8 x 8 modules,
 // eaves one module outside storey 2) with storey 1's floor types replaced:
 //   1. the left 8 x 8 modules, entered from the upper-right corner to the

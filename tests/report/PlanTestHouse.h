@@ -6,11 +6,11 @@
 // structural plywood panel (row 3) and a frame without deterioration;
 // columns stand at every wall end. Storey 1 has the floor under storey 2
 // (code 0) and a lean-to roof (code 3); storey 2 its roof (code 3).
-#include "analysis/RecalculationChain.h"
+#include "chain/RecalculationChain.h"
+#include "editing/ModelReset.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/ModelExtents.h"
-#include "model/ModelReset.h"
 #include "model/ProjectSettings.h"
 #include "tests/core/TestModelBuilder.h"
 

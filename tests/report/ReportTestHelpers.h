@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "analysis/RecalculationChain.h"
+#include "chain/RecalculationChain.h"
+#include "editing/ModelReset.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
-#include "model/ModelReset.h"
 #include "model/ProjectSettings.h"
 #include "model/ViewState.h"
 #include "report/RecordingPageSink.h"

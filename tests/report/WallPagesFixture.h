@@ -9,14 +9,14 @@
 #include "ReportTestHelpers.h"
 #include "analysis/AnalysisResults.h"
 #include "analysis/GridAxisLabels.h"
-#include "analysis/RecalculationChain.h"
 #include "analysis/WallLines.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
+#include "editing/SlotCopy.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/ModelExtents.h"
 #include "model/SettingChoices.h"
-#include "model/SlotCopy.h"
+#include "tests/support/MaximalModel.h"
 
 // Two full paints of the current variant: the chain reaches its fixed point
 // on the second.

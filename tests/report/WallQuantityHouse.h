@@ -21,12 +21,12 @@
 //   the roof's four sides.
 #include <array>
 
-#include "analysis/RecalculationChain.h"
+#include "chain/RecalculationChain.h"
+#include "editing/ModelReset.h"
 #include "model/ElementLists.h"
 #include "model/ElementTables.h"
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
-#include "model/ModelReset.h"
 #include "model/ProjectSettings.h"
 #include "model/SettingChoices.h"
 #include "model/ViewState.h"

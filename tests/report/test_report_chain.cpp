@@ -8,15 +8,15 @@
 #include <cmath>
 
 #include "ReportTestHelpers.h"
-#include "analysis/RecalculationChain.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
+#include "editing/SlotCopy.h"
 #include "evaluation/DeteriorationFactor.h"
 #include "evaluation/Superstructure.h"
 #include "model/SettingChoices.h"
-#include "model/SlotCopy.h"
 #include "platform/Format.h"
 #include "report/ReportFamilies.h"
 #include "report/ReportPreview.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 

@@ -9,9 +9,8 @@
 #include "analysis/AnalysisResults.h"
 #include "analysis/ArrangementReduction.h"
 #include "analysis/FloorAreas.h"
-#include "analysis/RecalculationChain.h"
 #include "analysis/RequiredStrength.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
 #include "evaluation/DeteriorationFactor.h"
 #include "evaluation/Superstructure.h"
 #include "model/ElementLists.h"
@@ -22,6 +21,7 @@
 #include "report/ReportLines.h"
 #include "report/ReportPreview.h"
 #include "report/ReportScore.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 

@@ -11,8 +11,7 @@
 #include "analysis/AnalysisResults.h"
 #include "analysis/GridAxisLabels.h"
 #include "analysis/GridPointMap.h"
-#include "analysis/RecalculationChain.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
 #include "evaluation/ColumnNValues.h"
 #include "model/SettingChoices.h"
 #include "platform/Format.h"
@@ -20,6 +19,7 @@
 #include "report/ReportLines.h"
 #include "report/ReportNValue.h"
 #include "report/ReportPreview.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 

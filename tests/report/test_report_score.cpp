@@ -8,9 +8,8 @@
 #include "ReportTestHelpers.h"
 #include "analysis/AnalysisResults.h"
 #include "analysis/ArrangementReduction.h"
-#include "analysis/RecalculationChain.h"
 #include "analysis/RequiredStrength.h"
-#include "bench/MaximalModel.h"
+#include "chain/RecalculationChain.h"
 #include "evaluation/DeteriorationFactor.h"
 #include "evaluation/Superstructure.h"
 #include "model/SettingChoices.h"
@@ -19,6 +18,7 @@
 #include "report/ReportLines.h"
 #include "report/ReportPreview.h"
 #include "report/ReportScore.h"
+#include "tests/support/MaximalModel.h"
 
 namespace {
 
