@@ -190,7 +190,7 @@ std::string FirstRefusedValue() {
     for (int st = 0; st < StoreyCount; ++st)
       for (int i = 0; i < std::clamp(FreeLineCount[slot][st], 0, MaxFreeLinesPerStorey); ++i) {
         const FreeLineRecord& r = FreeLines[slot][st][i];
-        const std::string why = FirstOutside(
+        std::string why = FirstOutside(
             std::initializer_list<double>{r.OffsetX1, r.OffsetY1, r.OffsetX2, r.OffsetY2}, b.FreeLineOffset);
         if (!why.empty()) return why;
       }

@@ -151,7 +151,8 @@ void QtRasterBlock::Combine() {
   std::vector<QRgb>& under = scratch_.backdrop;
   if (buffer.size() < pixels) buffer.resize(pixels);
   std::fill(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(pixels), kPaper);
-  QImage image(reinterpret_cast<uchar*>(buffer.data()), width, height, width * 4, QImage::Format_RGB32);
+  QImage image(reinterpret_cast<uchar*>(buffer.data()), width, height, static_cast<qsizetype>(width) * 4,
+               QImage::Format_RGB32);
   imageSize_ = image.size();
   {
     QPainter painter(&image);
@@ -202,7 +203,8 @@ void QtRasterBlock::Combine() {
   // The changed part, as an image over the same pixels.
   const QImage changed(
       reinterpret_cast<const uchar*>(buffer.data() + static_cast<std::size_t>(minY) * width + minX),
-      maxX - minX + 1, maxY - minY + 1, width * 4, QImage::Format_ARGB32_Premultiplied);
+      maxX - minX + 1, maxY - minY + 1, static_cast<qsizetype>(width) * 4,
+      QImage::Format_ARGB32_Premultiplied);
   const QRectF target(deviceRect.x() + minX / scale, deviceRect.y() + minY / scale, changed.width() / scale,
                       changed.height() / scale);
   painter_.save();
