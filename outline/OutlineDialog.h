@@ -159,7 +159,14 @@ class TgaiyouDlg : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The pages, each defined in its own file (outline/Outline*Page.cpp).
   QWidget* BuildMethodPage();
+  QBoxLayout* BuildMethodTopRow();
+  QGroupBox* BuildMethodGroups();
+  QGroupBox* BuildCoverBox();
+  QGroupBox* BuildBuildDates();
+  void BuildContactBoxes(QVBoxLayout* page);
+  void ConnectMethodRules();
   QWidget* BuildBuildingPage();
   QWidget* BuildVariantSheet(int variant);
   QWidget* BuildLoadTakeOff(QWidget* parent);
@@ -167,6 +174,11 @@ class TgaiyouDlg : public QDialog {
   QWidget* BuildBottomBar();
   void BuildFoundationPage();
   void BuildDeteriorationPage();
+  void BuildOuterAnswers(QGridLayout* page);
+  void BuildInnerAnswers(QGridLayout* page);
+  QGroupBox* AnswerBox(QWidget* parent, int entry, Qt::Orientation direction);
+  void DeteriorationText(QWidget* parent, QGridLayout* grid, int entry, const char* caption, int row,
+                         int column);
   void BuildConditionsPage();
   void BuildDisplayPage();
   void FillAreas(bool manual);
