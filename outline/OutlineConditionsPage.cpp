@@ -22,9 +22,7 @@ void TgaiyouDlg::BuildConditionsPage() {
   conditions_[kJointHardware].Radio(HardwareByAllowableStress)->setEnabled(false);
   boxes[kJointHardware]->layout()->addWidget(boxes[kNValueFactor]);
   auto* braceNote = Label(boxes[1], "筋かいの要素を変更している場合は区別出来ません。", "StaticText1");
-  QPalette maroon = braceNote->palette();
-  maroon.setColor(QPalette::WindowText, QColor(128, 0, 0));
-  braceNote->setPalette(maroon);
+  TextColoured(braceNote, kMaroonText);
   boxes[1]->layout()->addWidget(braceNote);
 
   QGroupBox* GroupBox72 =

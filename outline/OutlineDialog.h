@@ -181,6 +181,8 @@ class TgaiyouDlg : public QDialog {
                          int column);
   void BuildConditionsPage();
   void BuildDisplayPage();
+  QGroupBox* BuildWallQuantityBox();
+  QGroupBox* BuildDisplayBox();
   void FillAreas(bool manual);
   void ShowLaterPages();
   // False, after a message naming the edit and its range, when an area,
@@ -205,6 +207,7 @@ class TgaiyouDlg : public QDialog {
   void StoreRadios(const RadioRow& row, const OutlineRadioGroup& group, int variant = 0);
   void ShowPages();
   void StorePages();
+  void StoreFoundationAndDeterioration();
 
   RadioRow revision_, method_, required_, balance_, otherElements_, openingWall_, mixed_, verification_;
   RadioRow use_, garage_, basement_;

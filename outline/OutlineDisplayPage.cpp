@@ -13,7 +13,13 @@ using namespace outline_page;
 void TgaiyouDlg::BuildDisplayPage() {
   TabSheet8 = Named(new QWidget, "TabSheet8");
   auto* page = new QVBoxLayout(TabSheet8);
+  page->addWidget(BuildWallQuantityBox());
+  page->addWidget(BuildDisplayBox());
+  page->addStretch();
+}
 
+// The wall-quantity feature's floor-area grid, by variant, storey and area.
+QGroupBox* TgaiyouDlg::BuildWallQuantityBox() {
   Gkaberyou = Coloured(NewGroupBox(TabSheet8, "Gkaberyou", "壁量計算"), 0xF0CAA6);
   auto* kaberyou = new QVBoxLayout(Gkaberyou);
   for (const char* note : {"注!） "
@@ -23,9 +29,7 @@ void TgaiyouDlg::BuildDisplayPage() {
                            "精密診断法の「建築基準法に準拠」または「簡易重量表を用いる方法」を選択中は壁量計"
                            "算が行われないので注意して下さい。"}) {
     QLabel* label = Label(Gkaberyou, note);
-    QPalette maroon = label->palette();
-    maroon.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    label->setPalette(maroon);
+    TextColoured(label, kMaroonText);
     label->setWordWrap(true);
     kaberyou->addWidget(label);
   }
@@ -57,21 +61,20 @@ void TgaiyouDlg::BuildDisplayPage() {
   manualRow->addWidget(Cyukamenshuusei);
   QLabel* Label291 =
       Label(GroupBox190, "オーバーハングや小屋裏収納等がある場合は修正して手動で入れて下さい。", "Label291");
-  QPalette blue = Label291->palette();
-  blue.setColor(QPalette::WindowText, Qt::blue);
-  Label291->setPalette(blue);
+  TextColoured(Label291, kBlueText);
   manualRow->addWidget(Label291);
   manualRow->addStretch();
   areas->addLayout(manualRow);
   QLabel* StaticText5 = Label(GroupBox190, "↑更新されない。!!", "StaticText5");
-  QPalette fuchsia = StaticText5->palette();
-  fuchsia.setColor(QPalette::WindowText, QColor(255, 0, 255));
-  StaticText5->setPalette(fuchsia);
+  TextColoured(StaticText5, QColor(255, 0, 255));
   areas->addWidget(StaticText5);
   kaberyou->addWidget(GroupBox190);
-  page->addWidget(Gkaberyou);
   connect(Cyukamenshuusei, &QCheckBox::clicked, this, &TgaiyouDlg::CyukamenshuuseiClick);
+  return Gkaberyou;
+}
 
+// The snow case, the display switches, the axis naming and (hidden) the structure type.
+QGroupBox* TgaiyouDlg::BuildDisplayBox() {
   QGroupBox* GroupBox63 = NewGroupBox(TabSheet8, "GroupBox63", "画面表示");
   auto* display = new QHBoxLayout(GroupBox63);
   QGroupBox* GroupBox177 = SettingBox(GroupBox63, SnowCaseGroup, kCalculationColour);
@@ -112,8 +115,7 @@ void TgaiyouDlg::BuildDisplayPage() {
   GG4->setVisible(false);
   display->addWidget(GG4);
   display->addStretch();
-  page->addWidget(GroupBox63);
-  page->addStretch();
+  return GroupBox63;
 }
 
 void TgaiyouDlg::FillAreas(bool manual) {

@@ -101,9 +101,7 @@ void TgaiyouDlg::BuildFoundationPage() {
   ground_ = Radios(GroundGroup, GroupBox55, groundRadios);
   ground->addLayout(groundRadios);
   QLabel* lawNote = Label(GroupBox55, "建築基準法に準拠する場合に必要です。");
-  QPalette blue = lawNote->palette();
-  blue.setColor(QPalette::WindowText, Qt::blue);
-  lawNote->setPalette(blue);
+  TextColoured(lawNote, kBlueText);
   ground->addWidget(lawNote);
   groundRow->addWidget(GroupBox55);
   QGroupBox* GroupBox54 =

@@ -60,13 +60,23 @@ Widget* Coloured(Widget* widget, uint32_t bgr) {
   return widget;
 }
 
+// The text of widget in colour.
 template <typename Widget>
-Widget* RedText(Widget* widget) {
+Widget* TextColoured(Widget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, Qt::red);
+  palette.setColor(QPalette::WindowText, colour);
   widget->setPalette(palette);
   return widget;
 }
+
+template <typename Widget>
+Widget* RedText(Widget* widget) {
+  return TextColoured(widget, Qt::red);
+}
+
+// The colours of notes: maroon warnings, blue hints.
+inline const QColor kMaroonText(128, 0, 0);
+inline const QColor kBlueText(Qt::blue);
 
 inline QLabel* Label(QWidget* parent, const char* caption, const char* name = nullptr) {
   return NewLabel(parent, name, caption);

@@ -182,6 +182,44 @@ void TgaiyouDlg::StorePages() {
     for (int part = 0; part < PartWeightCount; ++part)
       StoreRadios(partWeight_[v][part], PartWeightGroup(part), v);
   }
+  StoreFoundationAndDeterioration();
+  // The retrofit rule, then the deterioration factors.
+  StoreRadios(conditions_[kRetrofitRule], kConditionGroups[kRetrofitRule]);
+  CalcDeteriorationFactor();
+  // The other conditions and the axis naming.
+  for (int g = 0; g < ConditionGroupCount; ++g)
+    if (g != kRetrofitRule) StoreRadios(conditions_[g], kConditionGroups[g]);
+  s.EccentricityOptions = EccentricityOptionsToStore(
+      {unresisted_.Code(-1), ceFormula_.Code(-1), ceLimits_.Code(-1)}, s.EccentricityOptions);
+  s.AxisNumbering = AxisNumberingToStore({axisX_.Code(-1), axisY_.Code(-1)}, s.AxisNumbering);
+  // Display switches; the main window's boxes of the same name show them.
+  for (int i = 0; i < DisplaySwitchCount; ++i) s.*kDisplaySwitches[i].Flag = CheckedValue(DisplayBox[i]);
+  // The snow case is settled with the main window's radios, at the end.
+  checks.CheckedSnowCase = snowCase_.Code(-1);
+  // Load take-off, cover options, the area grid (checked before anything is stored).
+  for (int r = 0; r < LoadTakeOffRows; ++r)
+    for (int c = 0; c < LoadTakeOffClasses; ++c)
+      ReadFilledNumber(loadFilled_[r][c], LoadEdit[r][c]->text().toStdString(), FileNumberBounds.LoadTakeOff,
+                       s.LoadTakeOff[r][c]);
+  s.AppendTei = CheckedCode(Cteifuka);
+  s.NotDwellingOnly = CheckedCode(Chijuutaku);
+  WallQuantityAreaEdit edits[WallQuantityAreaCount];
+  for (int i = 0; i < WallQuantityAreaCount; ++i) {
+    edits[i] = areaFilled_[i];
+    edits[i].Text = AreaEdit[i]->text().toStdString();
+  }
+  StoreWallQuantityAreas(Cyukamenshuusei->isChecked(), edits);
+  // Verification deterioration; method-2 column rule.
+  StoreRadios(verification_, VerificationDeteriorationGroup);
+  StoreRadios(method2Column_, {&P::Method2ColumnRule, 0, NoOtherValue});
+  // The main window: method captions, variant colours and panel, edit modes,
+  // storey controls, snow case and display boxes; one repaint follows.
+  ShowOutlineOnMainWindow(checks);
+}
+
+// Foundation, floor and ground, then the deterioration answers and texts.
+void TgaiyouDlg::StoreFoundationAndDeterioration() {
+  ProjectSettingsData& s = ProjectSettings;
   // Foundation; the calculation reads the class its answers give. The
   // crack and tie-beam radios store their value even while disabled.
   StoreRadios(foundation_, FoundationTypeGroup);
@@ -215,38 +253,6 @@ void TgaiyouDlg::StorePages() {
   s.DeteriorationAnswer[kUntiledBathroom] = CheckedValue(Eyokurek11);
   for (int i = 0; i < DeteriorationTextCount; ++i)
     StoreOutlineText(OutlineDeteriorationTexts[i], s, TextOf(DeteriorationEdit[i]));
-  // The retrofit rule, then the deterioration factors.
-  StoreRadios(conditions_[kRetrofitRule], kConditionGroups[kRetrofitRule]);
-  CalcDeteriorationFactor();
-  // The other conditions and the axis naming.
-  for (int g = 0; g < ConditionGroupCount; ++g)
-    if (g != kRetrofitRule) StoreRadios(conditions_[g], kConditionGroups[g]);
-  s.EccentricityOptions = EccentricityOptionsToStore(
-      {unresisted_.Code(-1), ceFormula_.Code(-1), ceLimits_.Code(-1)}, s.EccentricityOptions);
-  s.AxisNumbering = AxisNumberingToStore({axisX_.Code(-1), axisY_.Code(-1)}, s.AxisNumbering);
-  // Display switches; the main window's boxes of the same name show them.
-  for (int i = 0; i < DisplaySwitchCount; ++i) s.*kDisplaySwitches[i].Flag = CheckedValue(DisplayBox[i]);
-  // The snow case is settled with the main window's radios, at the end.
-  checks.CheckedSnowCase = snowCase_.Code(-1);
-  // Load take-off, cover options, the area grid (checked before anything is stored).
-  for (int r = 0; r < LoadTakeOffRows; ++r)
-    for (int c = 0; c < LoadTakeOffClasses; ++c)
-      ReadFilledNumber(loadFilled_[r][c], LoadEdit[r][c]->text().toStdString(), FileNumberBounds.LoadTakeOff,
-                       s.LoadTakeOff[r][c]);
-  s.AppendTei = CheckedCode(Cteifuka);
-  s.NotDwellingOnly = CheckedCode(Chijuutaku);
-  WallQuantityAreaEdit edits[WallQuantityAreaCount];
-  for (int i = 0; i < WallQuantityAreaCount; ++i) {
-    edits[i] = areaFilled_[i];
-    edits[i].Text = AreaEdit[i]->text().toStdString();
-  }
-  StoreWallQuantityAreas(Cyukamenshuusei->isChecked(), edits);
-  // Verification deterioration; method-2 column rule.
-  StoreRadios(verification_, VerificationDeteriorationGroup);
-  StoreRadios(method2Column_, {&P::Method2ColumnRule, 0, NoOtherValue});
-  // The main window: method captions, variant colours and panel, edit modes,
-  // storey controls, snow case and display boxes; one repaint follows.
-  ShowOutlineOnMainWindow(checks);
 }
 
 void TgaiyouDlg::ShowLaterPages() {
