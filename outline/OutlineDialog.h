@@ -159,7 +159,14 @@ class TgaiyouDlg : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The pages, each defined in its own file (outline/Outline*Page.cpp).
   QWidget* BuildMethodPage();
+  QBoxLayout* BuildMethodTopRow();
+  QGroupBox* BuildMethodGroups();
+  QGroupBox* BuildCoverBox();
+  QGroupBox* BuildBuildDates();
+  void BuildContactBoxes(QVBoxLayout* page);
+  void ConnectMethodRules();
   QWidget* BuildBuildingPage();
   QWidget* BuildVariantSheet(int variant);
   QWidget* BuildLoadTakeOff(QWidget* parent);
@@ -167,8 +174,15 @@ class TgaiyouDlg : public QDialog {
   QWidget* BuildBottomBar();
   void BuildFoundationPage();
   void BuildDeteriorationPage();
+  void BuildOuterAnswers(QGridLayout* page);
+  void BuildInnerAnswers(QGridLayout* page);
+  QGroupBox* AnswerBox(QWidget* parent, int entry, Qt::Orientation direction);
+  void DeteriorationText(QWidget* parent, QGridLayout* grid, int entry, const char* caption, int row,
+                         int column);
   void BuildConditionsPage();
   void BuildDisplayPage();
+  QGroupBox* BuildWallQuantityBox();
+  QGroupBox* BuildDisplayBox();
   void FillAreas(bool manual);
   void ShowLaterPages();
   // False, after a message naming the edit and its range, when an area,
@@ -193,6 +207,7 @@ class TgaiyouDlg : public QDialog {
   void StoreRadios(const RadioRow& row, const OutlineRadioGroup& group, int variant = 0);
   void ShowPages();
   void StorePages();
+  void StoreFoundationAndDeterioration();
 
   RadioRow revision_, method_, required_, balance_, otherElements_, openingWall_, mixed_, verification_;
   RadioRow use_, garage_, basement_;
