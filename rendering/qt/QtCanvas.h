@@ -1,6 +1,9 @@
 #pragma once
 // The canvas on a QPainter. Sheet coordinates are shifted by an origin, so a
 // layer draws in sheet pixels while the device holds only the visible part.
+// Its members are defined in QtCanvas.cpp (set-up, fills, figures, text,
+// combined groups), QtCanvasStamps.cpp (the raster stamp cache and hatches)
+// and QtCanvasThinLines.cpp (one-pixel lines on both paths).
 //
 // Two paths, chosen in Begin() from the painter:
 // - Raster: the device is an RGB32/ARGB32 QImage and the painter maps
