@@ -85,6 +85,103 @@ std::string FormatA(const char* fmt, ...) {
   return s;
 }
 
+namespace {
+
+// One conversion of a format: its flags, width, precision and length
+// modifier, read from p on; a '*' width or precision takes its int from ap.
+struct FormatSpec {
+  std::string flags;
+  int width = -1;
+  int precision = -1;
+  std::string length;
+};
+
+FormatSpec ReadFormatSpec(const char16_t*& p, std::va_list* ap) {
+  FormatSpec spec;
+  while (*p == u'-' || *p == u'+' || *p == u' ' || *p == u'#' || *p == u'0')
+    spec.flags.push_back(static_cast<char>(*p++));
+
+  if (*p == u'*') {
+    spec.width = va_arg(*ap, int);
+    if (spec.width < 0) {
+      spec.flags.push_back('-');
+      spec.width = -spec.width;
+    }
+    ++p;
+  } else if (IsDigit(*p)) {
+    spec.width = 0;
+    while (IsDigit(*p)) spec.width = spec.width * 10 + (*p++ - u'0');
+  }
+
+  if (*p == u'.') {
+    ++p;
+    spec.precision = 0;
+    if (*p == u'*') {
+      spec.precision = va_arg(*ap, int);  // negative means none, as in C
+      ++p;
+    } else {
+      while (IsDigit(*p)) spec.precision = spec.precision * 10 + (*p++ - u'0');
+    }
+  }
+
+  if (*p == u'h' || *p == u'l') {
+    const char16_t first = *p++;
+    spec.length.push_back(static_cast<char>(first));
+    if (*p == first) spec.length.push_back(static_cast<char>(*p++));
+  } else if (*p == u'L') {
+    spec.length = "L";
+    ++p;
+  }
+  return spec;
+}
+
+// A %s argument: UTF-8 with the h modifier, UTF-16 otherwise, cut to the precision.
+void AppendStringArgument(std::u16string& out, const FormatSpec& spec, bool left, std::va_list* ap) {
+  std::u16string_view text;
+  std::u16string converted;
+  if (spec.length == "h") {
+    const char* s = va_arg(*ap, const char*);
+    converted = s ? Utf8ToUtf16(s) : u"(null)";
+    text = converted;
+  } else {
+    const char16_t* s = va_arg(*ap, const char16_t*);
+    text = s ? std::u16string_view(s) : std::u16string_view(u"(null)");
+  }
+  if (spec.precision >= 0 && static_cast<std::size_t>(spec.precision) < text.size())
+    text = text.substr(0, static_cast<std::size_t>(spec.precision));
+  AppendPadded(out, text, spec.width, left);
+}
+
+// An integer argument of the given length modifier ("", "h", "hh", "l", "ll").
+void AppendIntegerArgument(std::u16string& out, std::string conversion, const std::string& length,
+                           char16_t conv, std::va_list* ap) {
+  conversion += length + static_cast<char>(conv);
+  const bool isSigned = conv == u'd' || conv == u'i';
+  // Variadic arguments narrower than int arrive as int; the length
+  // modifier in conversion makes printf narrow them again. The branches
+  // differ only in va_arg's type, which the branch-clone check does not see.
+  // NOLINTBEGIN(bugprone-branch-clone)
+  if (length == "ll") {
+    if (isSigned)
+      AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(*ap, long long)));
+    else
+      AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(*ap, unsigned long long)));
+  } else if (length == "l") {
+    if (isSigned)
+      AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(*ap, long)));
+    else
+      AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(*ap, unsigned long)));
+  } else {
+    if (isSigned)
+      AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(*ap, int)));
+    else
+      AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(*ap, unsigned int)));
+  }
+  // NOLINTEND(bugprone-branch-clone)
+}
+
+}  // namespace
+
 std::u16string VFormatW(const char16_t* fmt, std::va_list args) {
   CLocaleScope cLocale;
   std::u16string out;
@@ -98,45 +195,7 @@ std::u16string VFormatW(const char16_t* fmt, std::va_list args) {
       continue;
     }
     const char16_t* const specStart = p++;
-
-    std::string flags;
-    while (*p == u'-' || *p == u'+' || *p == u' ' || *p == u'#' || *p == u'0')
-      flags.push_back(static_cast<char>(*p++));
-
-    int width = -1;
-    if (*p == u'*') {
-      width = va_arg(ap, int);
-      if (width < 0) {
-        flags.push_back('-');
-        width = -width;
-      }
-      ++p;
-    } else if (IsDigit(*p)) {
-      width = 0;
-      while (IsDigit(*p)) width = width * 10 + (*p++ - u'0');
-    }
-
-    int precision = -1;
-    if (*p == u'.') {
-      ++p;
-      precision = 0;
-      if (*p == u'*') {
-        precision = va_arg(ap, int);  // negative means none, as in C
-        ++p;
-      } else {
-        while (IsDigit(*p)) precision = precision * 10 + (*p++ - u'0');
-      }
-    }
-
-    std::string length;
-    if (*p == u'h' || *p == u'l') {
-      const char16_t first = *p++;
-      length.push_back(static_cast<char>(first));
-      if (*p == first) length.push_back(static_cast<char>(*p++));
-    } else if (*p == u'L') {
-      length = "L";
-      ++p;
-    }
+    const FormatSpec spec = ReadFormatSpec(p, &ap);
 
     const char16_t conv = *p;
     if (conv == u'\0') {
@@ -145,69 +204,32 @@ std::u16string VFormatW(const char16_t* fmt, std::va_list args) {
     }
     ++p;
 
-    std::string conversion = "%" + flags;
-    if (width >= 0) conversion += std::to_string(width);
-    if (precision >= 0) conversion += "." + std::to_string(precision);
-    const bool left = flags.find('-') != std::string::npos;
+    std::string conversion = "%" + spec.flags;
+    if (spec.width >= 0) conversion += std::to_string(spec.width);
+    if (spec.precision >= 0) conversion += "." + std::to_string(spec.precision);
+    const bool left = spec.flags.find('-') != std::string::npos;
 
     switch (conv) {
       case u'%':
         out.push_back(u'%');
         break;
       case u'c':
-        AppendPadded(out, std::u16string(1, static_cast<char16_t>(va_arg(ap, int))), width, left);
+        AppendPadded(out, std::u16string(1, static_cast<char16_t>(va_arg(ap, int))), spec.width, left);
         break;
-      case u's': {
-        std::u16string_view text;
-        std::u16string converted;
-        if (length == "h") {
-          const char* s = va_arg(ap, const char*);
-          converted = s ? Utf8ToUtf16(s) : u"(null)";
-          text = converted;
-        } else {
-          const char16_t* s = va_arg(ap, const char16_t*);
-          text = s ? std::u16string_view(s) : std::u16string_view(u"(null)");
-        }
-        if (precision >= 0 && static_cast<std::size_t>(precision) < text.size())
-          text = text.substr(0, static_cast<std::size_t>(precision));
-        AppendPadded(out, text, width, left);
+      case u's':
+        AppendStringArgument(out, spec, left, &ap);
         break;
-      }
       case u'd':
       case u'i':
       case u'u':
       case u'x':
       case u'X':
-      case u'o': {
-        if (length == "L") {
+      case u'o':
+        if (spec.length == "L")
           out.append(specStart, p);
-          break;
-        }
-        conversion += length + static_cast<char>(conv);
-        const bool isSigned = conv == u'd' || conv == u'i';
-        // Variadic arguments narrower than int arrive as int; the length
-        // modifier in conversion makes printf narrow them again. The branches
-        // differ only in va_arg's type, which the branch-clone check does not see.
-        // NOLINTBEGIN(bugprone-branch-clone)
-        if (length == "ll") {
-          if (isSigned)
-            AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, long long)));
-          else
-            AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, unsigned long long)));
-        } else if (length == "l") {
-          if (isSigned)
-            AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, long)));
-          else
-            AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, unsigned long)));
-        } else {
-          if (isSigned)
-            AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, int)));
-          else
-            AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, unsigned int)));
-        }
-        // NOLINTEND(bugprone-branch-clone)
+        else
+          AppendIntegerArgument(out, conversion, spec.length, conv, &ap);
         break;
-      }
       case u'f':
       case u'F':
       case u'e':
@@ -216,7 +238,7 @@ std::u16string VFormatW(const char16_t* fmt, std::va_list args) {
       case u'G':
       case u'a':
       case u'A':
-        if (length == "L") {
+        if (spec.length == "L") {
           conversion += "L" + std::string(1, static_cast<char>(conv));
           AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, long double)));
         } else {
