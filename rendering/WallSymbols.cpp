@@ -231,6 +231,39 @@ void DrawWallBand(Canvas& canvas, const WallFrame& f) {
   canvas.Polygon(corners, 4);
 }
 
+namespace {
+
+// 出窓2 (10) and 出窓4 (11): the bay's lines and its sashes out in front of the wall.
+void DrawBayWindowSymbol(Canvas& canvas, const WallFrame& f, int32_t symbol, int32_t openingKind,
+                         int32_t markColour, double ticks) {
+  const WallVector a = f.Alpha, b = f.Beta, M = f.M, F1 = f.F1, F2 = f.F2;
+  const double sio = f.SideInOut, slr = f.SideLeftRight;
+  const WallVector quarter1 = (f.Q1 + M) / 2, quarter2 = (f.Q2 + M) / 2;
+  const auto tick = [&](WallVector at, double k) { Tick(canvas, f, at, k); };
+  const auto seg = [&](WallVector from, WallVector to) { Segment(canvas, from, to); };
+  BayLines(canvas, f);
+  canvas.SetPenColour(markColour);
+  const double out25 = 25.0 / 6 * sio, out23 = 23.0 / 6 * sio;
+  if (symbol == 10) {
+    seg(F1 + slr * a - out25 * b, M + (2.0 / 3) * slr * a - out25 * b);
+    seg(M - (2.0 / 3) * slr * a - out23 * b, F2 - slr * a - out23 * b);
+  } else {
+    seg(F1 + slr * a - out25 * b, (M + F1) / 2 + (2.0 / 3) * slr * a - out25 * b);
+    seg((M + F2) / 2 - (2.0 / 3) * slr * a - out25 * b, F2 - slr * a - out25 * b);
+    seg((M + F1) / 2 - (2.0 / 3) * slr * a - out23 * b, (M + F2) / 2 + (2.0 / 3) * slr * a - out23 * b);
+  }
+  const WallVector bay = -4 * sio * b;
+  if (ticks == 0) return;
+  tick(M + bay, ticks);
+  if (openingKind == OpeningWindow) seg(f.P1 + a + sio * b, f.P2 - a + sio * b);
+  if (symbol == 11) {
+    tick(quarter1 + bay, ticks);
+    tick(quarter2 + bay, ticks);
+  }
+}
+
+}  // namespace
+
 void DrawFittingSymbol(Canvas& canvas, const WallFrame& f, int32_t symbol, int32_t openingKind,
                        int32_t lineColour, int32_t markColour) {
   if (!f.Drawable || symbol < 0 || symbol >= FittingSymbolCount) return;
@@ -329,28 +362,8 @@ void DrawFittingSymbol(Canvas& canvas, const WallFrame& f, int32_t symbol, int32
       return;
     case 10:  // 出窓2
     case 11:  // 出窓4
-    {
-      BayLines(canvas, f);
-      canvas.SetPenColour(markColour);
-      const double out25 = 25.0 / 6 * sio, out23 = 23.0 / 6 * sio;
-      if (symbol == 10) {
-        seg(F1 + slr * a - out25 * b, M + (2.0 / 3) * slr * a - out25 * b);
-        seg(M - (2.0 / 3) * slr * a - out23 * b, F2 - slr * a - out23 * b);
-      } else {
-        seg(F1 + slr * a - out25 * b, (M + F1) / 2 + (2.0 / 3) * slr * a - out25 * b);
-        seg((M + F2) / 2 - (2.0 / 3) * slr * a - out25 * b, F2 - slr * a - out25 * b);
-        seg((M + F1) / 2 - (2.0 / 3) * slr * a - out23 * b, (M + F2) / 2 + (2.0 / 3) * slr * a - out23 * b);
-      }
-      const WallVector bay = -4 * sio * b;
-      if (ticks == 0) return;
-      tick(M + bay, ticks);
-      if (openingKind == OpeningWindow) seg(f.P1 + a + sio * b, f.P2 - a + sio * b);
-      if (symbol == 11) {
-        tick(quarter1 + bay, ticks);
-        tick(quarter2 + bay, ticks);
-      }
+      DrawBayWindowSymbol(canvas, f, symbol, openingKind, markColour, ticks);
       return;
-    }
     default:
       return;
   }
