@@ -51,6 +51,13 @@ TEST_F(WallQuantitySheetTest, EachLabelFamilyShowsItsResultOfVariantAndStorey) {
                  {"Ljusoku2", &QuarterSufficiency2[2][1]},    {"Lkaberitsuab", &WallRatioRatioX[2][1]},
                  {"Lkaberitsu12", &WallRatioRatioY[2][1]}};
   static_assert(std::size(sources) == WallQuantityLabelFamilyCount);
+  // Variant 1 of storey 1 holds 0 whatever earlier tests left there (the
+  // existing lengths keep a value per storey case).
+  for (const auto& source : sources) {
+    const bool existing =
+        source.cell == &ExistingWallLengthX[2][1][0] || source.cell == &ExistingWallLengthY[2][1][0];
+    *(source.cell - (existing ? StoreyLoadingCaseCount : 1) * StoreyCount) = 0.0;
+  }
   for (std::size_t i = 0; i < std::size(sources); ++i) *sources[i].cell = 10.0 + static_cast<double>(i);
   ExistingWallLengthX[2][1][1] = -1.0;
   for (std::size_t i = 0; i < std::size(sources); ++i) {

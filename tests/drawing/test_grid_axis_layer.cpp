@@ -193,6 +193,7 @@ TEST(GridAxisLayer, BalloonsAreNumberedFromOneWhenAsked) {
   std::vector<std::u16string> texts;
   for (const auto& call : DrawAt(150))
     if (call.Kind == Op::TextOut) texts.push_back(call.Text);
+  ProjectSettings.AxisNumbering = 0;
   EXPECT_EQ(texts, (std::vector<std::u16string>{u"X1", u"X2", u"Y1", u"Y2"}));
 }
 
@@ -219,6 +220,7 @@ TEST(GridAxisLayer, AnEmptyExtentDrawsNothing) {
 
 TEST(GridAxisLayer, AnExtentReachingOffTheGridIsDrawnWhereItHasAxes) {
   LayOutGridAtModule();
+  ProjectSettings.AxisNumbering = 0;
   ModelExtentMinX = 198, ModelExtentMaxX = 260, ModelExtentMinY = -5, ModelExtentMaxY = 0;
   std::vector<std::u16string> texts;
   for (const auto& call : DrawAt(150))
