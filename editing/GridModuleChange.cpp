@@ -7,6 +7,7 @@
 #include "model/Grid.h"
 #include "model/GridFileBounds.h"
 #include "platform/MessageBox.h"
+#include "platform/NumberText.h"
 #include "platform/Numeric.h"
 
 namespace {
@@ -46,7 +47,11 @@ bool LayOutGridToModule(double m, ModuleSpacingRule rule) {
 }
 
 bool ChangeGridModuleFromText(std::string_view text, ModuleSpacingRule rule) {
-  const double m = NumberOfText(text);
+  double m = 0;
+  if (!ParseNumberText(text, m)) {
+    MessageBox("モジュール値は'0.600'～'1.820'の数値で入力して下さい。", "入力値確認", 64);
+    return false;
+  }
   if (m < MinGridModule) {
     MessageBox("モジュール値は'0.600'以上にして下さい。", "入力値確認", 64);
     return false;

@@ -9,6 +9,7 @@
 
 #include "platform/Format.h"
 #include "platform/Numeric.h"
+#include "platform/qt/NumberEdits.h"
 #include "presentation/PaletteState.h"
 #include "presentation/WindowState.h"
 
@@ -24,7 +25,12 @@ QComboBox* ValueCombo(const char* name, const QStringList& items, QWidget* paren
   return combo;
 }
 
-double NumberOf(const QComboBox* combo) { return NumberOfText(combo->currentText().toStdString()); }
+// The palette keeps the last accepted number of a combo whose text is none
+// within its range, and flags the combo. The lists' empty item stands for 0.
+void Follow(QComboBox* combo, const NumberField& field, const char* caption, double& value) {
+  const QString text = combo->currentText();
+  FollowNumber(text.trimmed().isEmpty() ? QStringLiteral("0") : text, field, caption, combo, value);
+}
 
 void ShowText(QComboBox* combo, const std::string& text) {
   // Text written from code is not a change by the user.
@@ -100,8 +106,15 @@ void TDyagiriDlg::FormPaint() {
   ShowText(Comosa, FormatA("%6.0f", GablePalette.Weight));
   ShowText(Ckoubai, FormatA("%6.2f", GablePalette.Slope));
   ShowText(Ctakasa, FormatA("%6.2f", GablePalette.Height));
+  for (QComboBox* combo : {Comosa, Ckoubai, Ctakasa}) UnflagNumber(combo);
 }
 
-void TDyagiriDlg::ComosaChange() { GablePalette.Weight = NumberOf(Comosa); }
-void TDyagiriDlg::CkoubaiChange() { GablePalette.Slope = NumberOf(Ckoubai); }
-void TDyagiriDlg::CtakasaChange() { GablePalette.Height = NumberOf(Ctakasa); }
+void TDyagiriDlg::ComosaChange() {
+  Follow(Comosa, FileNumberBounds.WallWeight, "矢切壁の重さ", GablePalette.Weight);
+}
+void TDyagiriDlg::CkoubaiChange() {
+  Follow(Ckoubai, FileNumberBounds.RecordNumber, "勾配", GablePalette.Slope);
+}
+void TDyagiriDlg::CtakasaChange() {
+  Follow(Ctakasa, FileNumberBounds.GableHeight, "高さ", GablePalette.Height);
+}

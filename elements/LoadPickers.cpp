@@ -10,6 +10,7 @@
 #include "elements/RoofFloorChangeDialog.h"
 #include "elements/RoofFloorPalette.h"
 #include "mainwindow/Forms.h"
+#include "platform/qt/NumberEdits.h"
 
 int32_t LoadPickerTarget = LoadPickerPalette;
 
@@ -36,7 +37,7 @@ TLoadPickerDlg::TLoadPickerDlg(QWidget* parent, const char* formClass, const cha
                                const char* caption, const char* editName, const char* okCaption,
                                const char* const (&labels)[3], const double (&presets)[LoadPresetCount],
                                const char* targetName)
-    : TCancelableDialog(parent), presets_(presets), targetName_(targetName) {
+    : TCancelableDialog(parent), presets_(presets), targetName_(targetName), valueName_(labels[2]) {
   setObjectName(QString::fromLatin1(instance));
   setProperty("formClass", QString::fromLatin1(formClass));
   setWindowTitle(QString::fromUtf8(caption));
@@ -77,13 +78,18 @@ void TLoadPickerDlg::LkindClick() {
   edit_->setText(QString::number(presets_[row], 'g', 15));
 }
 
-void TLoadPickerDlg::OKBtnClick() {
+bool TLoadPickerDlg::OKBtnClick() {
+  double value = 0;
+  if (!TakeNumber(edit_->text(), FilledNumber{0.0, "\n"}, FileNumberBounds.RecordNumber, valueName_, edit_,
+                  value))
+    return false;
   QWidget* form = LoadPickerTarget == LoadPickerChangeDialog ? static_cast<QWidget*>(DyukachangeDlg)
                                                              : static_cast<QWidget*>(DyukaDlg);
-  if (!form) return;
+  if (!form) return true;
   // In the palette the edit's change handler stores the value at once.
   if (auto* target = form->findChild<QLineEdit*>(QString::fromLatin1(targetName_)))
     target->setText(edit_->text());
+  return true;
 }
 
 TDsekisaiDlg::TDsekisaiDlg(QWidget* parent)

@@ -34,7 +34,9 @@ class TLoadPickerDlg : public TCancelableDialog, public OkCancelButtons {
 
  public slots:
   void LkindClick();
-  void OKBtnClick();
+  // False (the picker stays open) after refusing a value that is no number
+  // within the field.
+  bool OKBtnClick();
 
  protected:
   // editName: the edit's component name; targetName: the target edit's.
@@ -47,6 +49,7 @@ class TLoadPickerDlg : public TCancelableDialog, public OkCancelButtons {
  private:
   const double* presets_;
   const char* targetName_;
+  const char* valueName_;  // the value's name in messages
 };
 
 class TDsekisaiDlg : public TLoadPickerDlg {

@@ -18,13 +18,18 @@
 #include "platform/Format.h"
 #include "platform/Numeric.h"
 #include "platform/qt/ModalDialogs.h"
+#include "platform/qt/NumberEdits.h"
 #include "presentation/MainWindowPort.h"
 #include "presentation/PaletteState.h"
 #include "presentation/WindowState.h"
 
 namespace {
 
-double NumberOf(const QString& text) { return NumberOfText(text.toStdString()); }
+// The palette keeps the last accepted number of an edit whose text is none
+// within its field, and flags the edit.
+void Follow(const QString& text, QWidget* shown, const char* caption, double& value) {
+  FollowNumber(text, FileNumberBounds.RecordNumber, caption, shown, value);
+}
 
 // The code of the palette's kind and weight class; a class without a column
 // in the table (4) reads as 軽い.
@@ -119,16 +124,17 @@ void TDyukaDlg::CshiyouChange() {
 }
 
 void TDyukaDlg::CgaishuClick() { RoofFloorPalette.NotEnclosed = Cgaishu->isChecked() ? 1 : 0; }
-void TDyukaDlg::EkajuChange() { RoofFloorPalette.LiveLoad = NumberOf(Ekaju->text()); }
-void TDyukaDlg::EtsuikaChange() { RoofFloorPalette.AddedLoad = NumberOf(Etsuika->text()); }
-void TDyukaDlg::CkoubaiChange() { RoofFloorPalette.Slope = NumberOf(Ckoubai->currentText()); }
-void TDyukaDlg::EomosaChange() { RoofFloorPalette.DeadLoad = NumberOf(Eomosa->text()); }
+void TDyukaDlg::EkajuChange() { Follow(Ekaju->text(), Ekaju, "積載荷重", RoofFloorPalette.LiveLoad); }
+void TDyukaDlg::EtsuikaChange() { Follow(Etsuika->text(), Etsuika, "追加荷重", RoofFloorPalette.AddedLoad); }
+void TDyukaDlg::CkoubaiChange() { Follow(Ckoubai->currentText(), Ckoubai, "勾配", RoofFloorPalette.Slope); }
+void TDyukaDlg::EomosaChange() { Follow(Eomosa->text(), Eomosa, "個別荷重", RoofFloorPalette.DeadLoad); }
 
 void TDyukaDlg::WeightClick(int weightClass) {
   RoofFloorPalette.WeightClass = weightClass;
   const bool individual = weightClass == 3;
   Eomosa->setEnabled(individual);
-  RoofFloorPalette.DeadLoad = individual ? NumberOf(Eomosa->text()) : 0;
+  RoofFloorPalette.DeadLoad = 0;
+  if (individual) EomosaChange();
   RoofFloorPalette.AreaCode = CodeOf(weightClass, Cshiyou->currentIndex());
   Refresh();
 }

@@ -138,8 +138,7 @@ TDkabeChangeDlg::TDkabeChangeDlg(QWidget* parent)
     });
 
   connect(OKBtn, &QPushButton::clicked, this, [this] {
-    OKBtnClick();
-    done(ModalOk);
+    if (OKBtnClick()) done(ModalOk);
   });
   connect(CancelBtn, &QPushButton::clicked, this, [this] {
     CancelBtnClick();
@@ -154,8 +153,7 @@ TDkabeChangeDlg::TDkabeChangeDlg(QWidget* parent)
     done(ModalOk);
   });
   connect(Bget, &QPushButton::clicked, this, [this] {
-    BgetClick();
-    done(ModalOk);
+    if (BgetClick()) done(ModalOk);
   });
   connect(Bput, &QPushButton::clicked, this, &TDkabeChangeDlg::BputClick);
 
@@ -214,12 +212,15 @@ void TDkabeChangeDlg::FormPaint() {
   GroupBox2->setVisible(CurrentVariant != 0);
 }
 
-void TDkabeChangeDlg::OKBtnClick() {
+bool TDkabeChangeDlg::OKBtnClick() {
+  WallSettings s;
+  if (!Take(WallChangeBuffer, s)) return false;
   const int32_t choice = RadioButton1->isChecked()   ? 0
                          : RadioButton2->isChecked() ? 1
                          : RadioButton3->isChecked() ? 2
                                                      : -1;
-  if (ApplyWallChangeDialog(Read(WallChangeBuffer), choice) && choice == 1) RadioButton1->setChecked(true);
+  if (ApplyWallChangeDialog(s, choice) && choice == 1) RadioButton1->setChecked(true);
+  return true;
 }
 
 void TDkabeChangeDlg::BshoukyoClick() {
@@ -234,10 +235,13 @@ void TDkabeChangeDlg::Button3Click() {
 
 void TDkabeChangeDlg::CancelBtnClick() { WallChangeBuffer.Result = WallChangeCancel; }
 
-void TDkabeChangeDlg::BgetClick() {
-  TakeWallSettingsIntoPalette(Read(WallChangeBuffer));
+bool TDkabeChangeDlg::BgetClick() {
+  WallSettings s;
+  if (!Take(WallChangeBuffer, s)) return false;
+  TakeWallSettingsIntoPalette(s);
   if (DkabeDlg) DkabeDlg->update();
   WallChangeBuffer.Result = WallChangeCancel;
+  return true;
 }
 
 void TDkabeChangeDlg::BputClick() {

@@ -27,11 +27,12 @@ class TDkabeChangeDlg : public QDialog, public OkCancelButtons, public WallSetti
   void FormShow();
   // Strength, stiffness, joint and foundation classes from the controls.
   void FormPaint();
-  void OKBtnClick();
+  // False (the dialog stays open) after refusing a number.
+  bool OKBtnClick();
   void BshoukyoClick();
   void Button3Click();
   void CancelBtnClick();
-  void BgetClick();
+  bool BgetClick();
   void BputClick();
 
  protected:

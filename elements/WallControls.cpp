@@ -15,6 +15,7 @@
 #include "model/ElementTables.h"
 #include "platform/Format.h"
 #include "platform/Numeric.h"
+#include "platform/qt/NumberEdits.h"
 
 namespace {
 
@@ -136,10 +137,10 @@ void ShowNumber(QLineEdit* edit, const char* format, double value) {
   edit->setText(text);
 }
 
-double NumberIn(const QLineEdit* edit) {
-  const QVariant filled = edit->property(kFilledText);
-  if (filled.isValid() && filled.toString() == edit->text()) return edit->property(kFilledValue).toDouble();
-  return NumberOfText(edit->text().toStdString());
+FilledNumber FilledIn(const QLineEdit* edit) {
+  const QVariant text = edit->property(kFilledText);
+  if (!text.isValid()) return {0.0, "0"};  // as a new edit shows
+  return {edit->property(kFilledValue).toDouble(), text.toString().toStdString()};
 }
 
 WallSettingControls NewWallSettingControls(QWidget* parent, WallControlsFor form) {
@@ -391,8 +392,6 @@ WallSettings WallSettingControls::Read(const WallSettings& keep) const {
   s.OpeningKind = Opening.Code(keep.OpeningKind);
   s.NoStrength = CheckedCode(Ctairyokunashi);
   s.FittingSymbol = PositionOr(Cishou, keep.FittingSymbol);
-  s.WingWallStart = NumberIn(Ehidari);
-  s.WingWallEnd = NumberIn(Emigi);
   s.FlipInOut = CheckedCode(Cnaigai);
   s.FlipLeftRight = CheckedCode(Csayuu);
   s.BraceKind = PositionOr(Csuji, keep.BraceKind);
@@ -403,15 +402,33 @@ WallSettings WallSettingControls::Read(const WallSettings& keep) const {
   s.PanelRight = PositionOr(Cmenzai2, keep.PanelRight);
   s.FurringLeft = PositionOr(Cludoubuchi, keep.FurringLeft);
   s.FurringRight = PositionOr(Crddoubuchi, keep.FurringRight);
-  s.Height = NumberIn(Etakasa);
-  s.BraceHeight = NumberIn(Esujitakasa);
-  s.MudWallHeight = NumberIn(Etsuchitakasa);
-  s.PanelLeftHeight = NumberIn(Elutakasa);
-  s.PanelRightHeight = NumberIn(Erdtakasa);
   s.Deterioration = DeteriorationCode(keep.Deterioration);
   s.WeightClass = Weight.Code(keep.WeightClass);
-  s.Weight = NumberIn(Eomosa);
+  for (const WallNumberEdit& e : NumberEdits()) {
+    double value = 0;
+    if (ReadFilledNumber(FilledIn(e.Edit), e.Edit->text().toStdString(), e.Field, value)) s.*e.Value = value;
+  }
   return s;
+}
+
+bool WallSettingControls::Take(const WallSettings& keep, WallSettings& out) const {
+  WallSettings s = Read(keep);
+  for (const WallNumberEdit& e : NumberEdits())
+    if (!TakeNumber(e.Edit, FilledIn(e.Edit), e.Field, e.Caption, s.*e.Value)) return false;
+  out = s;
+  return true;
+}
+
+std::vector<WallNumberEdit> WallSettingControls::NumberEdits() const {
+  const NumberField& length = FileNumberBounds.WallLength;
+  return {{Etakasa, &WallSettings::Height, "壁の高さ", length},
+          {Ehidari, &WallSettings::WingWallStart, "袖壁（始点側）", length},
+          {Emigi, &WallSettings::WingWallEnd, "袖壁（終点側）", length},
+          {Eomosa, &WallSettings::Weight, "壁の重さ", FileNumberBounds.WallWeight},
+          {Elutakasa, &WallSettings::PanelLeftHeight, "左上面材の高さ", length},
+          {Erdtakasa, &WallSettings::PanelRightHeight, "右下面材の高さ", length},
+          {Etsuchitakasa, &WallSettings::MudWallHeight, "土壁の塗られている高さ", length},
+          {Esujitakasa, &WallSettings::BraceHeight, "筋かい高さ", length}};
 }
 
 QList<QLineEdit*> WallSettingControls::HeightEdits() const {

@@ -9,9 +9,11 @@
 // the exact value behind it, so that 0.455 m is never turned into 0.46 m by
 // merely showing it.
 #include <QStringList>
+#include <vector>
 
 #include "editing/WallInput.h"
 #include "mainwindow/FormKit.h"
+#include "model/NumberField.h"
 
 class QLineEdit;
 
@@ -30,9 +32,18 @@ QStringList WallMudWallItems();
 
 // A number edit filled by the program with value in format.
 void ShowNumber(QLineEdit* edit, const char* format, double value);
-// The value an edit stands for: the exact value filled in while its text is
-// unchanged, else the text read as a number (an empty text reads 0).
-double NumberIn(const QLineEdit* edit);
+// What an edit was filled with: OK gives back the exact value while the
+// edit shows the text filled in.
+FilledNumber FilledIn(const QLineEdit* edit);
+
+// A number edit of the wall controls: the setting it enters, its caption in
+// messages and its range.
+struct WallNumberEdit {
+  QLineEdit* Edit;
+  double WallSettings::*Value;
+  const char* Caption;
+  const NumberField& Field;
+};
 
 enum class WallControlsFor { Palette, ChangeDialog };
 
@@ -89,8 +100,13 @@ struct WallSettingControls {
   // disabled (無開口), or enabled.
   void ClearFittings() const;
   void EnableFittings(bool enabled) const;
-  // What the controls show; a group or list without a choice gives keep's value.
+  // What the controls show; a group or list without a choice, or a number
+  // edit whose text is no number within its range, gives keep's value.
   WallSettings Read(const WallSettings& keep) const;
+  // What the controls show, or false after a message naming the first number
+  // edit whose text is no number within its range (the edit is selected).
+  bool Take(const WallSettings& keep, WallSettings& out) const;
+  std::vector<WallNumberEdit> NumberEdits() const;
   // The deterioration code of the radios; a part without a radio keeps its state in keep.
   int32_t DeteriorationCode(int32_t keep) const;
   void ShowDeterioration(int32_t code) const;

@@ -17,6 +17,7 @@
 #include "mainwindow/PlanScrollBox.h"
 #include "mainwindow/QuilmoraForm.h"
 #include "platform/Numeric.h"
+#include "platform/qt/NumberEdits.h"
 #include "presentation/WindowState.h"
 
 double WallPaletteScale = 1.0;
@@ -96,13 +97,17 @@ TDkabeDlg::TDkabeDlg(QWidget* parent)
   connect(Cmenzai2, &QComboBox::activated, this, [](int position) { NewWallDefaults.PanelRight = position; });
   EndJoint.OnChecked(this, [](int code) { NewWallDefaults.BraceEndJoint = code; });
   Arrangement.OnChecked(this, [](int code) { NewWallDefaults.BraceArrangement = code; });
-  WallSettings& d = NewWallDefaults;
-  const std::pair<QLineEdit*, double*> edits[] = {
-      {Ehidari, &d.WingWallStart},     {Emigi, &d.WingWallEnd},           {Etakasa, &d.Height},
-      {Esujitakasa, &d.BraceHeight},   {Etsuchitakasa, &d.MudWallHeight}, {Elutakasa, &d.PanelLeftHeight},
-      {Erdtakasa, &d.PanelRightHeight}};
-  for (const auto& [edit, value] : edits)
-    connect(edit, &QLineEdit::textChanged, this, [edit = edit, value = value] { *value = NumberIn(edit); });
+  // A number is stored as typed when it lies within its range; otherwise the
+  // palette keeps the last one and the edit is flagged. The weight is kept
+  // in the palette's controls only.
+  for (const WallNumberEdit& e : NumberEdits()) {
+    double* value = e.Edit == Eomosa ? nullptr : &(NewWallDefaults.*e.Value);
+    connect(e.Edit, &QLineEdit::textChanged, this, [e, value] {
+      double typed = 0;
+      if (FollowNumber(e.Edit->text(), FilledIn(e.Edit), e.Field, e.Caption, e.Edit, typed) && value)
+        *value = typed;
+    });
+  }
 
   // Every control keeps WallPaletteControls in step, handler or not.
   for (QButtonGroup* group : {Opening.Group(), Weight.Group(), EndJoint.Group(), Arrangement.Group(),

@@ -10,8 +10,8 @@
 
 #include "editing/GridAxisEditing.h"
 #include "model/ViewState.h"
-#include "platform/Numeric.h"
 #include "platform/qt/ModalDialogs.h"
+#include "platform/qt/NumberEdits.h"
 
 TaxisDlg::TaxisDlg(QWidget* parent) : TCancelableDialog(parent) {
   setObjectName(QStringLiteral("axisDlg"));
@@ -71,8 +71,11 @@ void TaxisDlg::FormShow() {
   newnum->setEditText(QString::fromStdString(AxisPromptNumberText(AxisPromptValue)));
 }
 
-void TaxisDlg::OKBtnClick() {
-  AxisPromptValue = NumberOfText(newnum->currentText().toStdString());
+bool TaxisDlg::OKBtnClick() {
+  const FilledNumber shown{AxisPromptValue, AxisPromptNumberText(AxisPromptValue)};
+  if (!TakeNumber(newnum->currentText(), shown, FileNumberBounds.GridPosition, "軸間距離", newnum,
+                  AxisPromptValue))
+    return false;
   if (tourishinset->isChecked()) {
     AxisPromptResult = AxisPromptMainAxis;
   } else if (tosize->isChecked()) {
@@ -80,6 +83,7 @@ void TaxisDlg::OKBtnClick() {
   } else {
     AxisPromptResult = AxisPromptAuxiliary;
   }
+  return true;
 }
 
 // The result stays cancelled.

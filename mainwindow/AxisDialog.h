@@ -19,7 +19,8 @@ class TaxisDlg : public TCancelableDialog, public OkCancelButtons {
 
  public slots:
   void FormShow();
-  void OKBtnClick();
+  // False (the dialog stays open) after refusing the spacing typed.
+  bool OKBtnClick();
   void CancelBtnClick();
 
  protected:

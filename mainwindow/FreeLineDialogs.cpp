@@ -13,6 +13,7 @@
 #include "mainwindow/DesktopServices.h"
 #include "platform/Format.h"
 #include "platform/qt/ModalDialogs.h"
+#include "platform/qt/NumberEdits.h"
 #include "presentation/PaletteState.h"
 #include "presentation/WindowState.h"
 
@@ -33,8 +34,6 @@ QComboBox* OffsetCombo(QWidget* parent, const char* name) {
   combo->setEditText(QStringLiteral("0"));
   return combo;
 }
-
-double OffsetOf(const QString& text) { return FreeLineOffsetOfText(text.toStdString()); }
 
 }  // namespace
 
@@ -121,18 +120,33 @@ TDsenoffDlg::TDsenoffDlg(QWidget* parent)
   Coffflag = NewCheckBox(this, "Coffflag", "オフセット値を残す。");
   layout->addWidget(Coffflag);
   layout->addLayout(NewOkCancelRow(this, *this));
-  CloseOnOkCancel(this, *this);
 
-  // What the user types or chooses is the offset at once; the Y offsets are
-  // stored growing downward.
+  // What the user types or chooses is the offset at once when it is a number
+  // within the field; else the last one stays, the combo is flagged and OK
+  // names it. The Y offsets are stored growing downward.
   const struct {
     QComboBox* combo;
     int index;
     double sign;
-  } offsets[] = {{Cox1, 0, 1.0}, {Coy1, 1, -1.0}, {Cox2, 2, 1.0}, {Coy2, 3, -1.0}};
+    const char* caption;
+  } offsets[] = {{Cox1, 0, 1.0, "１点目のＸ座標オフセット"},
+                 {Coy1, 1, -1.0, "１点目のＹ座標オフセット"},
+                 {Cox2, 2, 1.0, "２点目のＸ座標オフセット"},
+                 {Coy2, 3, -1.0, "２点目のＹ座標オフセット"}};
   for (const auto& o : offsets)
-    connect(o.combo, &QComboBox::editTextChanged, this,
-            [o](const QString& text) { FreeLineOffsets[o.index] = o.sign * OffsetOf(text); });
+    connect(o.combo, &QComboBox::editTextChanged, this, [o](const QString& text) {
+      double typed = 0;
+      if (FollowNumber(text, FileNumberBounds.FreeLineOffset, o.caption, o.combo, typed))
+        FreeLineOffsets[o.index] = o.sign * typed;
+    });
+  CloseOnOkCancel(this, *this, [offsets] {
+    for (const auto& o : offsets)
+      if (IsNumberRefused(o.combo)) {
+        RefuseNumber(FileNumberBounds.FreeLineOffset, o.caption, o.combo);
+        return false;
+      }
+    return true;
+  });
   // Ticked, the offsets stay for the line after.
   connect(Coffflag, &QCheckBox::toggled, this, [](bool checked) { FreeLineKeepOffsets = checked ? 1 : 0; });
 
@@ -157,6 +171,7 @@ void TDsenoffDlg::FormPaint() {
   for (const auto& t : texts) {
     const QSignalBlocker blocker(t.combo);
     t.combo->setEditText(QString::fromStdString(FormatA("%7.3f", t.value + 0.0)));
+    UnflagNumber(t.combo);
   }
   const QSignalBlocker blocker(Coffflag);
   Coffflag->setChecked(FreeLineKeepOffsets != 0);

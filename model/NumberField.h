@@ -37,6 +37,13 @@ struct NumberBounds {
   // A number of an element record in a seven-character field (loads, slopes,
   // heights): the reader takes what the field holds, the writer clamps to it.
   NumberField RecordNumber{"数値", "", -999999, 9999999};
+  // A wall's height, part heights and wing walls: three decimals in seven
+  // characters; none is negative (0 stands for the whole height).
+  NumberField WallLength{"長さ", "m", 0, 999.999};
+  // A wall's or gable wall's own weight in a seven-character field.
+  NumberField WallWeight{"壁の重さ", "N/㎡", 0, 9999999};
+  // A gable wall's height: two decimals in seven characters.
+  NumberField GableHeight{"高さ", "m", 0, 9999.99};
   NumberField FreeLineOffset{"オフセット", "m", -1e4, 1e4};
   // The load take-off: the reader takes any number of its five-character
   // field, the writer clamps to it; a load cannot be negative.

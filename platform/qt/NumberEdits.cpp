@@ -8,6 +8,9 @@
 
 namespace {
 
+constexpr const char* kNumberRefused = "numberRefused";
+constexpr const char* kOwnToolTip = "numberOwnToolTip";  // the tool tip before the flag
+
 // Makes every tab page that holds w the current one of its tab widget.
 void BringForward(QWidget* w) {
   for (QWidget* page = w; page; page = page->parentWidget()) {
@@ -36,6 +39,34 @@ bool TakeNumber(const QString& text, const FilledNumber& filled, const NumberFie
   if (ReadFilledNumber(filled, text.toStdString(), field, value)) return true;
   RefuseNumber(field, caption, focus);
   return false;
+}
+
+bool FollowNumber(const QString& text, const FilledNumber& filled, const NumberField& field,
+                  std::string_view caption, QWidget* shown, double& value) {
+  const bool accepted = ReadFilledNumber(filled, text.toStdString(), field, value);
+  if (!accepted && shown && !IsNumberRefused(shown)) {
+    shown->setProperty(kNumberRefused, true);
+    shown->setProperty(kOwnToolTip, shown->toolTip());
+    shown->setStyleSheet(QStringLiteral("color: red;"));
+    shown->setToolTip(QString::fromStdString(NumberFieldMessage(field, caption)));
+  }
+  if (accepted && shown) UnflagNumber(shown);
+  return accepted;
+}
+
+bool FollowNumber(const QString& text, const NumberField& field, std::string_view caption, QWidget* shown,
+                  double& value) {
+  // A filled text that no edit shows: every text is read.
+  return FollowNumber(text, FilledNumber{0.0, "\n"}, field, caption, shown, value);
+}
+
+bool IsNumberRefused(const QWidget* shown) { return shown->property(kNumberRefused).toBool(); }
+
+void UnflagNumber(QWidget* shown) {
+  if (!IsNumberRefused(shown)) return;
+  shown->setProperty(kNumberRefused, false);
+  shown->setStyleSheet(QString());
+  shown->setToolTip(shown->property(kOwnToolTip).toString());
 }
 
 bool TakeNumber(QLineEdit* edit, const FilledNumber& filled, const NumberField& field,

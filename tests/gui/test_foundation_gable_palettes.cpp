@@ -15,6 +15,7 @@
 #include "model/Grid.h"
 #include "model/ViewState.h"
 #include "platform/Numeric.h"
+#include "platform/qt/NumberEdits.h"
 #include "presentation/PaletteState.h"
 
 namespace {
@@ -131,6 +132,46 @@ TEST_F(ElementPaletteTest, TheGablePaletteStartsAtItsStartValuesAndWritesEverySe
   EXPECT_EQ(DyagiriDlg->Ckoubai->currentText(), QStringLiteral("  0.45"));
   EXPECT_DOUBLE_EQ(GablePalette.Weight, 875.5);
   EXPECT_EQ(ModifiedFlag, 0);
+}
+
+TEST_F(ElementPaletteTest, TheGablePaletteKeepsTheLastAcceptedNumberAndFlagsTheCombo) {
+  QuilmoraForm->Rdodai->click();
+  ASSERT_TRUE(ProcessUntil([] { return DyagiriDlg->isVisible(); }));
+  const struct {
+    QComboBox* TDyagiriDlg::*combo;
+    double GableWallPaletteState::*value;
+    const char* max;  // just inside
+    double maxValue;
+    const char* outside;
+    const char* message;
+  } cases[] = {
+      {&TDyagiriDlg::Comosa, &GableWallPaletteState::Weight, "9999999", 9999999, "-1",
+       "矢切壁の重さ は 0 ～ 9999999 N/㎡ の範囲で入力してください。"},
+      {&TDyagiriDlg::Ckoubai, &GableWallPaletteState::Slope, "-999999", -999999, "10000000",
+       "勾配 は -999999 ～ 9999999 の範囲で入力してください。"},
+      {&TDyagiriDlg::Ctakasa, &GableWallPaletteState::Height, "9999.99", 9999.99, "10000",
+       "高さ は 0 ～ 9999.99 m の範囲で入力してください。"},
+  };
+  for (const auto& c : cases) {
+    QComboBox* combo = DyagiriDlg->*c.combo;
+    SCOPED_TRACE(combo->objectName().toStdString());
+    combo->setEditText(QStringLiteral("１２"));
+    EXPECT_EQ(GablePalette.*c.value, 12);
+    for (const char* bad : {"abc", "2,5", "1.0m", c.outside}) {
+      combo->setEditText(QString::fromUtf8(bad));
+      EXPECT_EQ(GablePalette.*c.value, 12) << bad;
+      EXPECT_TRUE(IsNumberRefused(combo)) << bad;
+      EXPECT_EQ(combo->toolTip().toStdString(), c.message);
+    }
+    combo->setEditText(QString::fromUtf8(c.max));
+    EXPECT_EQ(GablePalette.*c.value, c.maxValue);
+    EXPECT_FALSE(IsNumberRefused(combo));
+  }
+  // Showing the palette again shows the values kept, none flagged.
+  DyagiriDlg->Ctakasa->setEditText(QStringLiteral("abc"));
+  ShowAgain(QuilmoraForm->Rdodai);
+  EXPECT_EQ(DyagiriDlg->Ctakasa->currentText(), QStringLiteral("9999.99"));
+  EXPECT_FALSE(IsNumberRefused(DyagiriDlg->Ctakasa));
 }
 
 TEST_F(ElementPaletteTest, ShowingTheGablePaletteChecksTheRadiosOfItsSettings) {

@@ -277,4 +277,27 @@ TEST_F(GridToolWindowTest, GridEditsAskForTheirDistanceThroughThePrompt) {
   EXPECT_EQ(dialogs.Pending(), 0u);
 }
 
+TEST_F(GridToolWindowTest, TheSpacingPromptRefusesWhatIsNoNumberWithinTheFieldAndStaysOpen) {
+  DtoorishinnDlg->Rxchange->click();
+  const char* refused[] = {"abc", "2,5", "1.2m", "10000.001", "-10000.001", ""};
+  for (std::size_t i = 0; i < std::size(refused); ++i) boxes.Expect("Ｘ座標変更", IDOK);
+  dialogs.Expect("axisDlg", [&](QDialog& d) {
+    auto& dlg = static_cast<TaxisDlg&>(d);
+    for (const char* text : refused) {
+      SCOPED_TRACE(text);
+      dlg.newnum->setEditText(QString::fromUtf8(text));
+      dlg.OKBtn->click();
+      EXPECT_TRUE(dlg.isVisible());
+      ASSERT_FALSE(boxes.Calls().empty());
+      EXPECT_EQ(boxes.Calls().back().text, "軸間距離 は -10000 ～ 10000 m の範囲で入力してください。");
+    }
+    dlg.newnum->setEditText(QStringLiteral("１．２"));  // full-width, as an input method types it
+    dlg.OKBtn->click();
+    EXPECT_FALSE(dlg.isVisible());
+  });
+  EXPECT_EQ(EditGridAxis(40, 201), 1);
+  EXPECT_EQ(boxes.Pending(), 0u);
+  EXPECT_NEAR(GridAxisX[40] - GridAxisX[39], 1.2, 1e-9);
+}
+
 }  // namespace

@@ -25,6 +25,7 @@
 #include "model/FileState.h"
 #include "model/Grid.h"
 #include "model/ViewState.h"
+#include "platform/qt/NumberEdits.h"
 #include "presentation/PaletteState.h"
 
 namespace {
@@ -130,13 +131,19 @@ TEST_F(RoofFloorPaletteTest, ADoubleClickOnTheLoadOffersTheStandardLoads) {
   dialogs.Expect("DtsuikaDlg", Pick(7));  // 無し・その他: the value typed in
   QTest::mouseDClick(DyukaDlg->Etsuika, Qt::LeftButton);
   EXPECT_EQ(DyukaDlg->Etsuika->text(), QStringLiteral("0"));
-  dialogs.Expect("DtsuikaDlg", [](QDialog& d) {
+  dialogs.Expect("DtsuikaDlg", [this](QDialog& d) {
     auto& picker = static_cast<TDtsuikaDlg&>(d);
     picker.Etsuika->setText(QStringLiteral("250abc"));
+    picker.OKBtn->click();  // refused, the picker stays open
+    EXPECT_TRUE(picker.isVisible());
+    EXPECT_EQ(boxes.Calls().back().text, "追加荷重 は -999999 ～ 9999999 の範囲で入力してください。");
+    picker.Etsuika->setText(QStringLiteral("２５０"));
     picker.OKBtn->click();
   });
+  boxes.Expect("追加荷重の設定", IDOK);
   QTest::mouseDClick(DyukaDlg->Etsuika, Qt::LeftButton);
-  EXPECT_DOUBLE_EQ(RoofFloorPalette.AddedLoad, 250);  // the leading number
+  EXPECT_EQ(boxes.Pending(), 0u);
+  EXPECT_DOUBLE_EQ(RoofFloorPalette.AddedLoad, 250);
   dialogs.Expect("DtsuikaDlg", ClickButton("CancelBtn"));
   QTest::mouseDClick(DyukaDlg->Etsuika, Qt::LeftButton);
   EXPECT_DOUBLE_EQ(RoofFloorPalette.AddedLoad, 250);
@@ -271,6 +278,50 @@ TEST_F(RoofFloorPaletteTest, TheChangeDialogRefusesWhatIsNotANumber) {
   EXPECT_EQ(r.AddedLoad, 123);
   EXPECT_EQ(r.Slope, 123);
   EXPECT_EQ(UndoTop, undoTop + 3);  // one snapshot per stored change, none per refusal
+}
+
+TEST_F(RoofFloorPaletteTest, ThePaletteKeepsTheLastAcceptedNumberAndFlagsTheEdit) {
+  const struct {
+    QWidget* (*widget)();
+    void (*type)(const QString&);
+    double RoofFloorPaletteState::*value;
+    const char* message;
+  } cases[] = {
+      {[]() -> QWidget* { return DyukaDlg->Ekaju; }, [](const QString& t) { DyukaDlg->Ekaju->setText(t); },
+       &RoofFloorPaletteState::LiveLoad, "積載荷重 は -999999 ～ 9999999 の範囲で入力してください。"},
+      {[]() -> QWidget* { return DyukaDlg->Etsuika; },
+       [](const QString& t) { DyukaDlg->Etsuika->setText(t); }, &RoofFloorPaletteState::AddedLoad,
+       "追加荷重 は -999999 ～ 9999999 の範囲で入力してください。"},
+      {[]() -> QWidget* { return DyukaDlg->Eomosa; }, [](const QString& t) { DyukaDlg->Eomosa->setText(t); },
+       &RoofFloorPaletteState::DeadLoad, "個別荷重 は -999999 ～ 9999999 の範囲で入力してください。"},
+      {[]() -> QWidget* { return DyukaDlg->Ckoubai; },
+       [](const QString& t) { DyukaDlg->Ckoubai->setEditText(t); }, &RoofFloorPaletteState::Slope,
+       "勾配 は -999999 ～ 9999999 の範囲で入力してください。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    c.type(QStringLiteral("１２３"));
+    EXPECT_EQ(RoofFloorPalette.*c.value, 123);
+    for (const char* bad : {"abc", "2,5", "10000000", "-1000000"}) {
+      c.type(QString::fromUtf8(bad));
+      EXPECT_EQ(RoofFloorPalette.*c.value, 123) << bad;
+      EXPECT_TRUE(IsNumberRefused(c.widget())) << bad;
+      EXPECT_EQ(c.widget()->toolTip().toStdString(), c.message);
+    }
+  }
+  // An area placed meanwhile takes the last accepted load.
+  ClickAt(gx, gy);
+  ClickAt(gx + 4, gy + 3);
+  ASSERT_EQ(RoofFloorRectCount[0][0], 1);
+  EXPECT_EQ(RoofFloorRects[0][0][0].LiveLoad, 123);
+  for (const auto& c : cases) {
+    c.type(QStringLiteral("9999999"));
+    EXPECT_EQ(RoofFloorPalette.*c.value, 9999999);
+    EXPECT_FALSE(IsNumberRefused(c.widget()));
+    EXPECT_NE(c.widget()->toolTip().toStdString(), c.message);
+  }
+  EXPECT_EQ(DyukaDlg->Ekaju->toolTip(),
+            QStringLiteral("ダブルクリックで部屋の種類から選択"));  // its own back
 }
 
 TEST_F(RoofFloorPaletteTest, TheNoteFollowsTheMaximumRectangle) {

@@ -229,6 +229,46 @@ TEST_F(TextFreeLineTest, OffsetsDialogStoresTheOffsetsAndAsksBeyondOneMetre) {
   EXPECT_EQ(boxes.Calls().back().flags, 36);
 }
 
+TEST_F(TextFreeLineTest, OffsetsThatAreNoNumberWithinTheFieldKeepTheDialogOpen) {
+  EnterMode(QuilmoraForm->Rjiyu, DsenDlg);
+  DsenDlg->Csenoff->click();
+  const struct {
+    QComboBox* TDsenoffDlg::*combo;
+    const char* caption;
+    double FreeLineRecord::*offset;
+    double stored;  // of 0.303 typed: Y grows downward
+  } combos[] = {{&TDsenoffDlg::Cox1, "１点目のＸ座標オフセット", &FreeLineRecord::OffsetX1, 0.303},
+                {&TDsenoffDlg::Coy1, "１点目のＹ座標オフセット", &FreeLineRecord::OffsetY1, -0.303},
+                {&TDsenoffDlg::Cox2, "２点目のＸ座標オフセット", &FreeLineRecord::OffsetX2, 0.303},
+                {&TDsenoffDlg::Coy2, "２点目のＹ座標オフセット", &FreeLineRecord::OffsetY2, -0.303}};
+  int row = 0;
+  for (const auto& c : combos) {
+    SCOPED_TRACE(c.caption);
+    const std::string message = std::string(c.caption) + " は -10000 ～ 10000 m の範囲で入力してください。";
+    for (const char* bad : {"abc", "2,5", "10000.001"}) {
+      boxes.Expect("自由線　位置の調整", IDOK);
+      dialogs.Expect("DsenoffDlg", [&](QDialog& dialog) {
+        QComboBox* combo = DsenoffDlg->*c.combo;
+        combo->setEditText(QString::fromUtf8(bad));
+        DsenoffDlg->OKBtn->click();
+        EXPECT_TRUE(dialog.isVisible()) << bad;
+        ASSERT_FALSE(boxes.Calls().empty());
+        EXPECT_EQ(boxes.Calls().back().text, message);
+        combo->setEditText(QStringLiteral("０．３０３"));
+        DsenoffDlg->OKBtn->click();
+        EXPECT_FALSE(dialog.isVisible());
+      });
+      const int count = FreeLineCount[0][0];
+      ClickTwo(gx + row % 4, gy + row / 4, gx + row % 4 + 4, gy + row / 4);  // other ends each time
+      ++row;
+      EXPECT_EQ(dialogs.Pending(), 0u);
+      EXPECT_EQ(boxes.Pending(), 0u);
+      ASSERT_EQ(FreeLineCount[0][0], count + 1);
+      EXPECT_DOUBLE_EQ(FreeLines[0][0][count].*c.offset, c.stored);
+    }
+  }
+}
+
 TEST_F(TextFreeLineTest, KeepOffsetsBoxDecidesWhatTheNextDialogShows) {
   EnterMode(QuilmoraForm->Rjiyu, DsenDlg);
   DsenDlg->Csenoff->click();

@@ -19,6 +19,7 @@
 #include "GuiFixture.h"
 #include "analysis/AnalysisResults.h"
 #include "editing/ClickInput.h"
+#include "editing/SlotCopy.h"
 #include "editing/WallInput.h"
 #include "elements/WallChangeDialog.h"
 #include "elements/WallPalette.h"
@@ -28,6 +29,7 @@
 #include "model/Grid.h"
 #include "model/ViewState.h"
 #include "platform/Numeric.h"
+#include "platform/qt/NumberEdits.h"
 #include "presentation/PaletteState.h"
 
 namespace {
@@ -399,3 +401,118 @@ TEST_F(WallClickTest, PaletteAndDialogShowEveryCaptionWhole) {
 }
 
 }  // namespace
+
+namespace {
+
+// A number edit of the wall controls, by name, with the caption its message gives.
+struct WallEditCase {
+  const char* edit;
+  const char* caption;
+  double WallRecord::*field;
+  double WallSettings::*setting;
+  const char* maxText;  // just inside the range
+  double max;
+  const char* outside;  // just outside
+  const char* unit;
+};
+
+const WallEditCase kWallEdits[] = {
+    {"Etakasa", "壁の高さ", &WallRecord::Height, &WallSettings::Height, "999.999", 999.999, "1000", "m"},
+    {"Ehidari", "袖壁（始点側）", &WallRecord::WingWallStart, &WallSettings::WingWallStart, "999.999",
+     999.999, "-0.001", "m"},
+    {"Emigi", "袖壁（終点側）", &WallRecord::WingWallEnd, &WallSettings::WingWallEnd, "999.999", 999.999,
+     "1000", "m"},
+    {"Eomosa", "壁の重さ", &WallRecord::Weight, &WallSettings::Weight, "9999999", 9999999, "10000000",
+     "N/㎡"},
+    {"Elutakasa", "左上面材の高さ", &WallRecord::PanelLeftHeight, &WallSettings::PanelLeftHeight, "999.999",
+     999.999, "-1", "m"},
+    {"Erdtakasa", "右下面材の高さ", &WallRecord::PanelRightHeight, &WallSettings::PanelRightHeight, "999.999",
+     999.999, "1000", "m"},
+    {"Etsuchitakasa", "土壁の塗られている高さ", &WallRecord::MudWallHeight, &WallSettings::MudWallHeight,
+     "999.999", 999.999, "1e3", "m"},
+    {"Esujitakasa", "筋かい高さ", &WallRecord::BraceHeight, &WallSettings::BraceHeight, "999.999", 999.999,
+     "1000", "m"},
+};
+
+std::string WallRangeMessage(const WallEditCase& c) {
+  const char* max = std::strcmp(c.unit, "m") == 0 ? "999.999" : "9999999";
+  return std::string(c.caption) + " は 0 ～ " + max + " " + c.unit + " の範囲で入力してください。";
+}
+
+}  // namespace
+
+TEST_F(WallClickTest, TheChangeDialogRefusesNumbersOutsideTheirFieldAndStaysOpen) {
+  PutWall().OpeningKind = 1;  // the wing walls enabled
+  Repaint();
+  for (const WallEditCase& c : kWallEdits) {
+    SCOPED_TRACE(c.edit);
+    const int32_t undoTop = UndoTop;
+    for (const char* bad : {"abc", "2,5", c.outside}) {
+      boxes.Expect("壁の変更", IDOK);
+      dialogs.Expect("DkabeChangeDlg", [&](QDialog& dialog) {
+        auto& dlg = static_cast<TDkabeChangeDlg&>(dialog);
+        QLineEdit* edit = In<QLineEdit>(&dlg, c.edit);
+        edit->setText(QString::fromUtf8(bad));
+        dlg.OKBtn->click();
+        EXPECT_TRUE(dlg.isVisible()) << bad;
+        ASSERT_FALSE(boxes.Calls().empty());
+        EXPECT_EQ(boxes.Calls().back().text, WallRangeMessage(c)) << bad;
+        EXPECT_TRUE(edit->hasSelectedText());
+        dlg.Bget->click();  // 要素の取得 refuses it too
+        EXPECT_TRUE(dlg.isVisible());
+        dlg.CancelBtn->click();
+      });
+      boxes.Expect("壁の変更", IDOK);
+      ClickAt(gx, gy);
+      ClickAt(gx + 2, gy);
+      EXPECT_EQ(dialogs.Pending(), 0u);
+      EXPECT_EQ(boxes.Pending(), 0u);
+    }
+    EXPECT_EQ(UndoTop, undoTop);  // nothing stored
+    dialogs.Expect("DkabeChangeDlg", [&](QDialog& dialog) {
+      In<QLineEdit>(&dialog, c.edit)->setText(QString::fromUtf8(c.maxText));
+      static_cast<TDkabeChangeDlg&>(dialog).OKBtn->click();
+      EXPECT_FALSE(dialog.isVisible());
+    });
+    ClickAt(gx, gy);
+    ClickAt(gx + 2, gy);
+    EXPECT_EQ(Walls[0][0][0].*c.field, c.max);
+  }
+  // Full-width digits, as a Japanese input method types them.
+  dialogs.Expect("DkabeChangeDlg", [&](QDialog& dialog) {
+    In<QLineEdit>(&dialog, "Etakasa")->setText(QStringLiteral("２．７５"));
+    In<QLineEdit>(&dialog, "Eomosa")->setText(QStringLiteral("１２３"));
+    static_cast<TDkabeChangeDlg&>(dialog).OKBtn->click();
+  });
+  ClickAt(gx, gy);
+  ClickAt(gx + 2, gy);
+  EXPECT_EQ(Walls[0][0][0].Height, 2.75);
+  EXPECT_EQ(Walls[0][0][0].Weight, 123);
+}
+
+TEST_F(WallClickTest, ThePaletteKeepsTheLastAcceptedNumberAndFlagsTheEdit) {
+  for (const WallEditCase& c : kWallEdits) {
+    SCOPED_TRACE(c.edit);
+    QLineEdit* edit = In<QLineEdit>(DkabeDlg, c.edit);
+    const bool weight = c.setting == &WallSettings::Weight;  // kept in the controls only
+    edit->setText(QStringLiteral("１２"));
+    EXPECT_FALSE(IsNumberRefused(edit));
+    EXPECT_EQ(WallPaletteControls.*c.setting, 12);
+    if (!weight) {
+      EXPECT_EQ(NewWallDefaults.*c.setting, 12);
+    }
+    for (const char* bad : {"abc", "2,5", c.outside}) {
+      edit->setText(QString::fromUtf8(bad));
+      EXPECT_TRUE(IsNumberRefused(edit)) << bad;
+      EXPECT_EQ(edit->toolTip().toStdString(), WallRangeMessage(c));
+      EXPECT_EQ(WallPaletteControls.*c.setting, 12) << bad;
+      if (!weight) {
+        EXPECT_EQ(NewWallDefaults.*c.setting, 12) << bad;
+      }
+    }
+    edit->setText(QString::fromUtf8(c.maxText));
+    EXPECT_FALSE(IsNumberRefused(edit));
+    EXPECT_TRUE(edit->toolTip().isEmpty());
+    EXPECT_EQ(WallPaletteControls.*c.setting, c.max);
+  }
+}
