@@ -143,10 +143,10 @@ FilledNumber FilledIn(const QLineEdit* edit) {
   return {edit->property(kFilledValue).toDouble(), text.toString().toStdString()};
 }
 
-WallSettingControls NewWallSettingControls(QWidget* parent, WallControlsFor form) {
-  const bool palette = form == WallControlsFor::Palette;
-  WallSettingControls c;
+namespace {
 
+// The wall kind: the opening radios and the wall height.
+void AddKindBox(WallSettingControls& c, QWidget* parent) {
   c.Gshurui = NewGroupBox(parent, "Gshurui", "壁の種類");
   auto* kind = new QGridLayout(c.Gshurui);
   c.Opening = RadioRow(c.Gshurui);
@@ -160,7 +160,10 @@ WallSettingControls NewWallSettingControls(QWidget* parent, WallControlsFor form
   c.Ctairyokunashi->setVisible(false);
   c.Etakasa = NewEdit(c.Gshurui, "Etakasa");
   kind->addLayout(EditRow(c.Gshurui, "壁の高さ", c.Etakasa, "ｍ （0:階高）"), 2, 0, 1, 2);
+}
 
+// The fitting shown, the wing walls and the flips (laid out narrower in the palette).
+void AddFittingBox(WallSettingControls& c, QWidget* parent, bool palette) {
   c.Ghyouji = NewGroupBox(parent, "Ghyouji", "表示");
   auto* fitting = new QGridLayout(c.Ghyouji);
   c.Cishou = NewList(c.Ghyouji, "Cishou", WallFittingItems());
@@ -188,7 +191,10 @@ WallSettingControls NewWallSettingControls(QWidget* parent, WallControlsFor form
   // The flips under the wing walls in the palette, beside the fitting in the dialog.
   fitting->addWidget(Caption(c.Ghyouji, "反転"), palette ? 2 : 0, palette ? 0 : 4);
   fitting->addLayout(flips, palette ? 2 : 0, palette ? 1 : 5, 1, palette ? 3 : 1);
+}
 
+// The wall weight: light, heavy or its own value.
+void AddWeightBox(WallSettingControls& c, QWidget* parent, bool palette) {
   c.Gomosa = NewGroupBox(parent, "Gomosa", "壁の重さ");
   c.Gomosa->setToolTip(palette ? QStringLiteral("荷重拾いの場合は要設定。")
                                : QStringLiteral("建築基準法に準拠の場合は要設定"));
@@ -204,7 +210,10 @@ WallSettingControls NewWallSettingControls(QWidget* parent, WallControlsFor form
   c.Romosa0->setToolTip(QStringLiteral("個別の壁荷重を入力"));
   c.Eomosa = NewEdit(c.Gomosa, "Eomosa");
   weight->addLayout(EditRow(c.Gomosa, nullptr, c.Eomosa, "N/㎡"), 1, 0, 1, 3);
+}
 
+// The two panel boxes (upper/left and lower/right), each with its furring and height.
+void AddPanelBoxes(WallSettingControls& c, QWidget* parent, bool palette) {
   const QStringList furrings = {QStringLiteral("直張り"),
                                 palette ? QStringLiteral("胴縁N75") : QStringLiteral("胴縁75"),
                                 QStringLiteral("胴縁")};
@@ -228,7 +237,10 @@ WallSettingControls NewWallSettingControls(QWidget* parent, WallControlsFor form
                       &c.Elutakasa);
   c.Grdm = panelGroup("Grdm", "右下面材", "Cmenzai2", "Crddoubuchi", "Erdtakasa", &c.Cmenzai2, &c.Crddoubuchi,
                       &c.Erdtakasa);
+}
 
+// The mud wall and the brace with its arrangement, height and end joint.
+void AddMudWallAndBraceBoxes(WallSettingControls& c, QWidget* parent) {
   c.Gtsuchi = NewGroupBox(parent, "Gtsuchi", "土壁");
   auto* mud = new QVBoxLayout(c.Gtsuchi);
   c.Ctsuchi = NewList(c.Gtsuchi, "Ctsuchi");
@@ -261,7 +273,10 @@ WallSettingControls NewWallSettingControls(QWidget* parent, WallControlsFor form
                   {"Rkitei", "規定", 3, &c.Rkitei, 1, 0}});
   c.Rkugi->setChecked(true);
   brace->addWidget(c.GroupBox1, 0, 2, 2, 1);
+}
 
+// The deterioration answers: four part boxes in the palette, frame, core and panel boxes in the dialog.
+void AddDeteriorationBoxes(WallSettingControls& c, QWidget* parent, bool palette) {
   // Deterioration.
   if (palette) {
     c.Grekka = NewGroupBox(parent, "Grekka", "劣化");
@@ -317,6 +332,20 @@ WallSettingControls NewWallSettingControls(QWidget* parent, WallControlsFor form
   c.Rshin0->setChecked(true);
   c.Rlmen0->setChecked(true);
   c.Rrmen0->setChecked(true);
+}
+
+}  // namespace
+
+WallSettingControls NewWallSettingControls(QWidget* parent, WallControlsFor form) {
+  const bool palette = form == WallControlsFor::Palette;
+  WallSettingControls c;
+
+  AddKindBox(c, parent);
+  AddFittingBox(c, parent, palette);
+  AddWeightBox(c, parent, palette);
+  AddPanelBoxes(c, parent, palette);
+  AddMudWallAndBraceBoxes(c, parent);
+  AddDeteriorationBoxes(c, parent, palette);
   return c;
 }
 
