@@ -89,57 +89,58 @@ namespace {
 
 // One conversion of a format: its flags, width, precision and length
 // modifier, read from p on; a '*' width or precision takes its int from ap.
-struct FormatSpec {
+struct FormatDirective {
   std::string flags;
   int width = -1;
   int precision = -1;
   std::string length;
 };
 
-FormatSpec ReadFormatSpec(const char16_t*& p, std::va_list* ap) {
-  FormatSpec spec;
+FormatDirective ReadFormatDirective(const char16_t*& p, std::va_list* ap) {
+  FormatDirective directive;
   while (*p == u'-' || *p == u'+' || *p == u' ' || *p == u'#' || *p == u'0')
-    spec.flags.push_back(static_cast<char>(*p++));
+    directive.flags.push_back(static_cast<char>(*p++));
 
   if (*p == u'*') {
-    spec.width = va_arg(*ap, int);
-    if (spec.width < 0) {
-      spec.flags.push_back('-');
-      spec.width = -spec.width;
+    directive.width = va_arg(*ap, int);
+    if (directive.width < 0) {
+      directive.flags.push_back('-');
+      directive.width = -directive.width;
     }
     ++p;
   } else if (IsDigit(*p)) {
-    spec.width = 0;
-    while (IsDigit(*p)) spec.width = spec.width * 10 + (*p++ - u'0');
+    directive.width = 0;
+    while (IsDigit(*p)) directive.width = directive.width * 10 + (*p++ - u'0');
   }
 
   if (*p == u'.') {
     ++p;
-    spec.precision = 0;
+    directive.precision = 0;
     if (*p == u'*') {
-      spec.precision = va_arg(*ap, int);  // negative means none, as in C
+      directive.precision = va_arg(*ap, int);  // negative means none, as in C
       ++p;
     } else {
-      while (IsDigit(*p)) spec.precision = spec.precision * 10 + (*p++ - u'0');
+      while (IsDigit(*p)) directive.precision = directive.precision * 10 + (*p++ - u'0');
     }
   }
 
   if (*p == u'h' || *p == u'l') {
     const char16_t first = *p++;
-    spec.length.push_back(static_cast<char>(first));
-    if (*p == first) spec.length.push_back(static_cast<char>(*p++));
+    directive.length.push_back(static_cast<char>(first));
+    if (*p == first) directive.length.push_back(static_cast<char>(*p++));
   } else if (*p == u'L') {
-    spec.length = "L";
+    directive.length = "L";
     ++p;
   }
-  return spec;
+  return directive;
 }
 
 // A %s argument: UTF-8 with the h modifier, UTF-16 otherwise, cut to the precision.
-void AppendStringArgument(std::u16string& out, const FormatSpec& spec, bool left, std::va_list* ap) {
+void AppendStringArgument(std::u16string& out, const FormatDirective& directive, bool left,
+                          std::va_list* ap) {
   std::u16string_view text;
   std::u16string converted;
-  if (spec.length == "h") {
+  if (directive.length == "h") {
     const char* s = va_arg(*ap, const char*);
     converted = s ? Utf8ToUtf16(s) : u"(null)";
     text = converted;
@@ -147,9 +148,9 @@ void AppendStringArgument(std::u16string& out, const FormatSpec& spec, bool left
     const char16_t* s = va_arg(*ap, const char16_t*);
     text = s ? std::u16string_view(s) : std::u16string_view(u"(null)");
   }
-  if (spec.precision >= 0 && static_cast<std::size_t>(spec.precision) < text.size())
-    text = text.substr(0, static_cast<std::size_t>(spec.precision));
-  AppendPadded(out, text, spec.width, left);
+  if (directive.precision >= 0 && static_cast<std::size_t>(directive.precision) < text.size())
+    text = text.substr(0, static_cast<std::size_t>(directive.precision));
+  AppendPadded(out, text, directive.width, left);
 }
 
 // An integer argument of the given length modifier ("", "h", "hh", "l", "ll").
@@ -195,7 +196,7 @@ std::u16string VFormatW(const char16_t* fmt, std::va_list args) {
       continue;
     }
     const char16_t* const specStart = p++;
-    const FormatSpec spec = ReadFormatSpec(p, &ap);
+    const FormatDirective directive = ReadFormatDirective(p, &ap);
 
     const char16_t conv = *p;
     if (conv == u'\0') {
@@ -204,20 +205,20 @@ std::u16string VFormatW(const char16_t* fmt, std::va_list args) {
     }
     ++p;
 
-    std::string conversion = "%" + spec.flags;
-    if (spec.width >= 0) conversion += std::to_string(spec.width);
-    if (spec.precision >= 0) conversion += "." + std::to_string(spec.precision);
-    const bool left = spec.flags.find('-') != std::string::npos;
+    std::string conversion = "%" + directive.flags;
+    if (directive.width >= 0) conversion += std::to_string(directive.width);
+    if (directive.precision >= 0) conversion += "." + std::to_string(directive.precision);
+    const bool left = directive.flags.find('-') != std::string::npos;
 
     switch (conv) {
       case u'%':
         out.push_back(u'%');
         break;
       case u'c':
-        AppendPadded(out, std::u16string(1, static_cast<char16_t>(va_arg(ap, int))), spec.width, left);
+        AppendPadded(out, std::u16string(1, static_cast<char16_t>(va_arg(ap, int))), directive.width, left);
         break;
       case u's':
-        AppendStringArgument(out, spec, left, &ap);
+        AppendStringArgument(out, directive, left, &ap);
         break;
       case u'd':
       case u'i':
@@ -225,10 +226,10 @@ std::u16string VFormatW(const char16_t* fmt, std::va_list args) {
       case u'x':
       case u'X':
       case u'o':
-        if (spec.length == "L")
+        if (directive.length == "L")
           out.append(specStart, p);
         else
-          AppendIntegerArgument(out, conversion, spec.length, conv, &ap);
+          AppendIntegerArgument(out, conversion, directive.length, conv, &ap);
         break;
       case u'f':
       case u'F':
@@ -238,7 +239,7 @@ std::u16string VFormatW(const char16_t* fmt, std::va_list args) {
       case u'G':
       case u'a':
       case u'A':
-        if (spec.length == "L") {
+        if (directive.length == "L") {
           conversion += "L" + std::string(1, static_cast<char>(conv));
           AppendAscii(out, FormatInCLocale(conversion.c_str(), va_arg(ap, long double)));
         } else {
