@@ -481,11 +481,11 @@ class MirroredBraceTest : public ColumnNValueTest {
       for (const auto& [brace, other] : {std::pair{&smaller, 3}, std::pair{&larger, 7}}) {
         if (brace->kind == 0) continue;
         const int ox = alongX ? other : 5, oy = alongX ? 5 : other;
-        const WallSpec spec{.Pw = 1.0, .BraceKind = brace->kind, .BraceArrangement = brace->arrangement};
+        const WallSpec wall{.Pw = 1.0, .BraceKind = brace->kind, .BraceArrangement = brace->arrangement};
         if (brace->headAtColumn)
-          AddWall(1, ox, oy, 5, 5, spec);
+          AddWall(1, ox, oy, 5, 5, wall);
         else
-          AddWall(1, 5, 5, ox, oy, spec);
+          AddWall(1, 5, 5, ox, oy, wall);
       }
     FillBraceEndCodes();
     Run();
