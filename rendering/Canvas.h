@@ -139,6 +139,8 @@ class Canvas {
   virtual void EndCombinedGroup() {}
 
  protected:
+  // A call list plays its lines back as they were drawn.
+  friend class CanvasCallList;
   // A line from `from` to `to` without the end pixel; the style pattern
   // starts stylePhase pixels in.
   virtual void DrawLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase) = 0;

@@ -122,7 +122,7 @@ void QtCanvas::Begin(QPainter* painter, QPoint origin) {
     }
   }
   combines_ = vector_ && combinesOnImages_ && device->devType() == QInternal::Image;
-  pictureGroup_ = false;
+  rasterOpsGroup_ = false;
   block_.reset();
   painter_->setRenderHint(QPainter::Antialiasing, false);
   painter_->setRenderHint(QPainter::TextAntialiasing, false);
@@ -626,17 +626,21 @@ void QtCanvas::BeginCombinedGroup(int32_t left, int32_t top, int32_t right, int3
   // On the raster path every figure combines with the pixels as it comes.
   if (!painter_ || !vector_ || combines_) return;
   EndCombinedGroup();
-  // A picture is only ever played onto pixels (the preview's page image):
-  // it keeps the raster operations, in the order they come.
-  if (painter_->device()->devType() == QInternal::Picture) {
-    pictureGroup_ = true;
+  // A picture is only ever played onto pixels, and a window's or pixmap's
+  // painter paints pixels (the preview's page): the raster operations are
+  // kept, in the order they come, and combine there.
+  const int device = painter_->device()->devType();
+  const QPaintEngine* engine = painter_->paintEngine();
+  if (device == QInternal::Picture || ((device == QInternal::Widget || device == QInternal::Pixmap) &&
+                                       engine && engine->type() == QPaintEngine::Raster)) {
+    rasterOpsGroup_ = true;
     return;
   }
   block_ = std::make_unique<QtRasterBlock>(*painter_, origin_, left, top, right, bottom, groupScratch_);
 }
 
 void QtCanvas::EndCombinedGroup() {
-  pictureGroup_ = false;
+  rasterOpsGroup_ = false;
   if (!block_) return;
   // Closed first: the kept figures go to the device.
   const std::unique_ptr<QtRasterBlock> block = std::move(block_);

@@ -28,9 +28,10 @@
 //   Mask gives anyway; XOR figures are screen highlights and print in their
 //   own colour. Inside a combined group (BeginCombinedGroup) they combine
 //   as on the raster: a picture records them with their raster operations,
-//   which combine when it is played onto pixels (the preview), and on other
-//   devices (pages) they combine in pixels of the group's own
-//   (QtRasterBlock).
+//   which combine when it is played onto pixels, a window or pixmap that
+//   the raster engine paints (the preview's page) combines them as they
+//   come, and on other devices (pages) they combine in pixels of the
+//   group's own (QtRasterBlock).
 #include <QFont>
 #include <QImage>
 #include <QLine>
@@ -113,7 +114,7 @@ class QtCanvas final : public Canvas {
   // The pen mode as the device can carry it out: Copy on the vector path
   // (unless it combines on an image).
   PenMode EffectiveMode() const {
-    return vector_ && !combines_ && !pictureGroup_ ? PenMode::Copy : Pen().Mode;
+    return vector_ && !combines_ && !rasterOpsGroup_ ? PenMode::Copy : Pen().Mode;
   }
   // Inside a combined group on the vector path: hands the figure to the
   // group; true when it is not to be drawn on the device now.
@@ -223,9 +224,10 @@ class QtCanvas final : public Canvas {
   bool vector_ = false;
   bool combinesOnImages_ = false;
   bool combines_ = false;  // the vector path combines on an image (see SetCombinesOnImages)
-  // A combined group open on a picture: the picture keeps the raster
-  // operations, which combine once it is played onto pixels.
-  bool pictureGroup_ = false;
+  // A combined group open on a picture, a window or a pixmap: the raster
+  // operations are kept, and combine on the pixels (once played, for a
+  // picture).
+  bool rasterOpsGroup_ = false;
   std::unique_ptr<QtRasterBlock> block_;  // the open combined group on the vector path
   QtRasterBlock::Scratch groupScratch_;
   QPoint origin_;

@@ -81,16 +81,22 @@ TPageImage::TPageImage(QWidget* parent) : QWidget(parent) {
   setPalette(palette);
 }
 
-void TPageImage::SetPicture(const QPicture& picture) {
-  picture_ = picture;
+void TPageImage::SetPage(CanvasCallList& page) {
+  page_.SwapCalls(page);
   update();
 }
 
+void TPageImage::DrawPage(QPainter& painter) {
+  canvas_.Begin(&painter, QPoint(0, 0));
+  page_.PlayOn(canvas_);
+  canvas_.End();
+}
+
 void TPageImage::paintEvent(QPaintEvent*) {
-  if (picture_.isNull()) return;
+  if (!HasPage()) return;
   QPainter painter(this);
   painter.scale(width() / PreviewPageWidth, height() / PreviewPageHeight);
-  painter.drawPicture(0, 0, picture_);
+  DrawPage(painter);
 }
 
 // ---------------------------------------------------------------------------

@@ -4,13 +4,14 @@
 // the chosen families in one job. Both are created once with the other
 // forms; the preview installs itself as the opener of the report menu items.
 // The preview runs the page functions on show and on a tab, page, wheel or
-// zoom step, never inside a paint event, which only replays the recorded page.
+// zoom step, never inside a paint event, which only plays the recorded page.
 #include <QDialog>
-#include <QPicture>
 #include <QString>
 #include <QWidget>
 
 #include "model/ReportPaging.h"
+#include "rendering/CanvasCallList.h"
+#include "rendering/qt/QtCanvas.h"
 #include "report/ReportFamilies.h"
 
 class QCheckBox;
@@ -25,21 +26,29 @@ class QTabWidget;
 // The caption of a family: its preview tab's and its print check box's.
 QString ReportFamilyCaption(int32_t kind);
 
-// The image of a preview tab: the last page picture handed to it, stretched
-// to the image's size.
+// The image of a preview tab: the last page handed to it, kept as the calls
+// that drew it and drawn again, stretched to the image's size, at every
+// repaint.
 class TPageImage : public QWidget {
   Q_OBJECT
 
  public:
   explicit TPageImage(QWidget* parent);
-  void SetPicture(const QPicture& picture);
-  const QPicture& Picture() const { return picture_; }
+  // Takes the page's calls; page is given back holding the page before.
+  void SetPage(CanvasCallList& page);
+  const CanvasCallList& Page() const { return page_; }
+  bool HasPage() const { return !page_.Empty(); }
+  // Draws the page on painter, whose logical units are those the page was
+  // drawn in (PagePictureWidth by PagePictureHeight).
+  void DrawPage(QPainter& painter);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QPicture picture_;
+  CanvasCallList page_;
+  // Keeps the texts' widths and outlines from one repaint to the next.
+  QtCanvas canvas_;
 };
 
 class TOhoukokushoDlg : public QDialog {

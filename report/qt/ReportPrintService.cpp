@@ -74,37 +74,33 @@ int32_t PrinterPageSink::Resolution() const { return printer_.resolution(); }
 
 LocalTime PrinterPageSink::Now() const { return LocalTimeNow(); }
 
-Canvas& PicturePageSink::BeginPage() {
+Canvas& PreviewPageSink::BeginPage() {
   skipping_ = pages_ + 1 < recordFrom_;
   if (skipping_) return skipped_;
-  picture_ = QPicture();
-  painter_.begin(&picture_);
-  canvas_.Begin(&painter_, QPoint(0, 0));
-  return canvas_;
+  page_.Clear();
+  return page_;
 }
 
-void PicturePageSink::HandOverPage() {
+void PreviewPageSink::HandOverPage() {
   ++pages_;
   if (skipping_) return;
-  canvas_.End();
-  painter_.end();
   ++recorded_;
-  if (image_) image_->SetPicture(picture_);
+  if (image_) image_->SetPage(page_);
 }
 
 PreviewPaging DrawPreviewPageInto(TPageImage* image, int32_t kind) {
   const int32_t wanted = kind >= 0 && kind < ReportPageKindCount ? PreviewPage[kind] : 1;
-  PicturePageSink sink(image, wanted);
+  PreviewPageSink sink(image, wanted);
   PreviewPaging paging = DrawPreviewPage(kind, sink);
   if (sink.RecordedPageCount() == 0 && sink.PageCount() > 0) {
     // The family ended before the page asked for: its last page is shown.
-    PicturePageSink last(image, sink.PageCount());
+    PreviewPageSink last(image, sink.PageCount());
     DrawReportPageKind(kind, last, PreviewPixelsPerMm, sink.PageCount());
   }
   return paging;
 }
 
-LocalTime PicturePageSink::Now() const { return LocalTimeNow(); }
+LocalTime PreviewPageSink::Now() const { return LocalTimeNow(); }
 
 QPrinter& ReportPrinter() {
   static std::unique_ptr<QPrinter> printer;

@@ -3,11 +3,11 @@
 // printer's painter and on preview pictures, the one printer of the program
 // with its set-up dialog, and the print job.
 #include <QPainter>
-#include <QPicture>
 #include <QString>
 #include <cstdint>
 #include <vector>
 
+#include "rendering/CanvasCallList.h"
 #include "rendering/qt/QtCanvas.h"
 #include "report/ReportPage.h"
 #include "report/ReportPreview.h"
@@ -39,12 +39,13 @@ class PrinterPageSink final : public PageSink {
   int32_t pageNumber_ = 1;
 };
 
-// Records each page into a fresh picture and gives it to a preview image,
-// which keeps the last one. Pages before recordFrom are only paged through:
-// drawn on a canvas that keeps nothing.
-class PicturePageSink final : public PageSink {
+// Records each page as the calls that draw it and gives it to a preview
+// image, which keeps the last one. Pages before recordFrom are only paged
+// through: drawn on a canvas that keeps nothing. Texts are measured as the
+// image's canvas draws them.
+class PreviewPageSink final : public PageSink {
  public:
-  explicit PicturePageSink(TPageImage* image, int32_t recordFrom = 1)
+  explicit PreviewPageSink(TPageImage* image, int32_t recordFrom = 1)
       : image_(image), recordFrom_(recordFrom) {}
   Canvas& BeginPage() override;
   void HandOverPage() override;
@@ -58,13 +59,14 @@ class PicturePageSink final : public PageSink {
   // The pages handed over so far, and those of them recorded.
   int32_t PageCount() const { return pages_; }
   int32_t RecordedPageCount() const { return recorded_; }
+  // The last page recorded, when there is no image to take it.
+  const CanvasCallList& LastPage() const { return page_; }
 
  private:
   TPageImage* image_;
   int32_t recordFrom_;
-  QPicture picture_;
-  QPainter painter_;
-  QtCanvas canvas_;
+  QtCanvas measure_;
+  CanvasCallList page_{&measure_};
   SkippedPageCanvas skipped_;
   bool skipping_ = false;
   int32_t pages_ = 0;

@@ -1,8 +1,7 @@
 // The printed plan's areas combine as on the screen on every device: an
 // attic over a floor darkens it (mask), an independent load leaves it as it
 // is, and the quarter-division lines invert what they cross (XOR: cyan over
-// white paper); in the preview's picture and in a PDF file, whose labels stay
-// text.
+// white paper); in the preview and in a PDF file, whose labels stay text.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -10,7 +9,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPicture>
 #include <QTemporaryDir>
 #include <cmath>
 #include <functional>
@@ -24,10 +22,13 @@
 #include "model/Grid.h"
 #include "model/ModelExtents.h"
 #include "model/ViewState.h"
+#include "rendering/CanvasCallList.h"
 #include "rendering/qt/QtCanvas.h"
 #include "report/ReportFamilies.h"
 #include "report/ReportPage.h"
+#include "report/ReportPreview.h"
 #include "report/ReportPrinting.h"
+#include "report/qt/ReportDialogs.h"
 
 namespace {
 
@@ -112,21 +113,16 @@ void DrawPlan(QPainter& painter, double ppm) {
   canvas.End();
 }
 
-// The plan recorded into a picture as the preview records a page, and the
-// picture played into a page image shrunk by scale, as the preview's zoom
-// shows it.
-QImage ThroughThePreviewPicture(double scale) {
-  QPicture picture;
-  {
-    QPainter painter(&picture);
-    DrawPlan(painter, 10.2);
-  }
-  QImage image(static_cast<int>(2142 * scale), static_cast<int>(3030 * scale), QImage::Format_RGB32);
-  image.fill(kWhite);
-  QPainter painter(&image);
-  painter.scale(scale, scale);
-  painter.drawPicture(0, 0, picture);
-  return image;
+// The plan recorded as the preview records a page, and shown by a preview
+// image shrunk by scale, as the preview's zoom shows it.
+QImage ThroughThePreview(double scale) {
+  QtCanvas measure;
+  CanvasCallList page(&measure);
+  DrawReportPlan(page, PlanOnWallQuantityPage, 0, 10.2, 1);
+  TPageImage image(nullptr);
+  image.SetPage(page);
+  image.setFixedSize(static_cast<int>(PreviewPageWidth * scale), static_cast<int>(PreviewPageHeight * scale));
+  return image.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // The plan printed into a PDF file at 1200 dpi (47.24 units per mm, as the
@@ -169,7 +165,7 @@ TEST_F(PrintedPlanAreasTest, AnAtticDarkensTheFloorAndAnIndependentLoadLeavesItI
     Areas(c.code);
     // Lines of 6 units stay 3 pixels wide at half size, around the points sampled.
     for (double scale : {1.0, 0.5})
-      ExpectSamples(ThroughThePreviewPicture(scale), scale, SamplesOver(c.overFloor), "preview picture");
+      ExpectSamples(ThroughThePreview(scale), scale, SamplesOver(c.overFloor), "preview");
   }
 }
 

@@ -76,7 +76,7 @@ TEST_F(ReportPreviewTest, AReportMenuItemOpensThePreviewOnItsFamily) {
     EXPECT_TRUE(preview.isVisible());
     EXPECT_EQ(preview.PageControl1->currentIndex(), PageVerification);
     EXPECT_EQ(preview.PageControl1->tabText(PageVerification), QStringLiteral("検証法表紙"));
-    EXPECT_FALSE(preview.Images[PageVerification]->Picture().isNull());
+    EXPECT_TRUE(preview.Images[PageVerification]->HasPage());
     EXPECT_EQ(Label(), QStringLiteral("[1/1]"));
     EXPECT_FALSE(preview.Bnext->isEnabled());
     EXPECT_FALSE(preview.Bprevi->isEnabled());
@@ -90,7 +90,7 @@ TEST_F(ReportPreviewTest, AReportMenuItemOpensThePreviewOnItsFamily) {
   OpenFromMenu("PasteItem", [&](QDialog& dialog) {
     auto& preview = static_cast<TOhoukokushoDlg&>(dialog);
     EXPECT_EQ(preview.PageControl1->currentIndex(), PageFoundation);
-    EXPECT_FALSE(preview.Images[PageFoundation]->Picture().isNull());
+    EXPECT_TRUE(preview.Images[PageFoundation]->HasPage());
     dialog.reject();
   });
 }
@@ -273,8 +273,14 @@ TEST_F(ReportPreviewTest, VerificationSheetAtFullSize) {
     auto& preview = static_cast<TOhoukokushoDlg&>(dialog);
     preview.Cbairitsu->setEditText(QStringLiteral("100%"));
     EXPECT_EQ(preview.Images[PageVerification]->size(), QSize(724, 1024));
-    // The picture holds the sheet: its title lies at (57, 28) mm.
-    EXPECT_TRUE(preview.Images[PageVerification]->Picture().boundingRect().contains(QPoint(600, 300)));
+    // The image shows the sheet: its title lies at (57, 28) mm.
+    const QImage shown = preview.Images[PageVerification]->grab().toImage();
+    const double perMm = shown.width() / 210.0;
+    int inked = 0;
+    for (int y = static_cast<int>(25 * perMm); y < static_cast<int>(32 * perMm); ++y)
+      for (int x = static_cast<int>(55 * perMm); x < static_cast<int>(120 * perMm); ++x)
+        inked += qGray(shown.pixel(x, y)) < 128 ? 1 : 0;
+    EXPECT_GT(inked, 50);
     const QByteArray shot = qgetenv("QUILMORA_SHOT");
     if (!shot.isEmpty()) {
       QTest::qWait(300);
@@ -344,7 +350,7 @@ TEST_F(ReportPreviewTest, BoldTitlesKeepTheirCountersAtEveryZoom) {
   // records a page and shown by a preview image.
   const std::u16string text = u"現況 診断結果 基本項目 剛心･偏心率";
   TPageImage image(nullptr);
-  PicturePageSink sink(&image);
+  PreviewPageSink sink(&image);
   PageFrame frame(sink, PreviewPixelsPerMm, 1);
   Canvas& canvas = frame.BeginPage();
   frame.DrawTitle(text);

@@ -4,7 +4,6 @@
 // lies beyond the family's end (its last page is shown).
 #include <QImage>
 #include <QPainter>
-#include <QPicture>
 
 #include "GuiFixture.h"
 #include "chain/RecalculationChain.h"
@@ -18,12 +17,12 @@
 
 namespace {
 
-QImage Rendered(const QPicture& picture) {
+QImage Rendered(TPageImage& page) {
   QImage image(PagePictureWidth / 2, PagePictureHeight / 2, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
   painter.scale(0.5, 0.5);
-  painter.drawPicture(0, 0, picture);
+  page.DrawPage(painter);
   return image;
 }
 
@@ -50,11 +49,11 @@ TEST_F(PreviewSkippedPagesTest, TheShownPageIsThePageThatRecordingEveryPageShowe
     PreviewPageCount[c.kind] = c.page;
     const PreviewPaging paging = DrawPreviewPageInto(&shown, c.kind);
 
-    PicturePageSink recordEvery(&everyPage);
+    PreviewPageSink recordEvery(&everyPage);
     const int32_t result = DrawReportPageKind(c.kind, recordEvery, PreviewPixelsPerMm, c.page);
     EXPECT_EQ(paging.Result, result) << c.kind << " page " << c.page;
     EXPECT_GE(recordEvery.PageCount(), 1);
-    EXPECT_TRUE(Rendered(shown.Picture()) == Rendered(everyPage.Picture())) << c.kind << " page " << c.page;
+    EXPECT_TRUE(Rendered(shown) == Rendered(everyPage)) << c.kind << " page " << c.page;
   }
 }
 
@@ -63,7 +62,7 @@ TEST_F(PreviewSkippedPagesTest, OnlyTheWantedPageIsRecorded) {
   CurrentVariant = CurrentState;
   RunRecalculationChain();
   RunRecalculationChain();
-  PicturePageSink sink(nullptr, 4);
+  PreviewPageSink sink(nullptr, 4);
   ASSERT_EQ(DrawReportPageKind(PageNValueTables, sink, PreviewPixelsPerMm, 4), 1);
   EXPECT_EQ(sink.PageCount(), 4);
   EXPECT_EQ(sink.RecordedPageCount(), 1);
