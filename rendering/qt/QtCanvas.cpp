@@ -122,6 +122,8 @@ void QtCanvas::Begin(QPainter* painter, QPoint origin) {
     }
   }
   combines_ = vector_ && combinesOnImages_ && device->devType() == QInternal::Image;
+  const QPaintEngine* engine = painter->paintEngine();
+  pdf_ = vector_ && engine && engine->type() == QPaintEngine::Pdf;
   rasterOpsGroup_ = false;
   block_.reset();
   painter_->setRenderHint(QPainter::Antialiasing, false);

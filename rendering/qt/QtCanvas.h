@@ -37,6 +37,7 @@
 #include <QLine>
 #include <QPainterPath>
 #include <QPoint>
+#include <QPointF>
 #include <QSize>
 #include <QTransform>
 #include <functional>
@@ -132,6 +133,13 @@ class QtCanvas final : public Canvas {
   void DrawThinLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase);
   void DrawRasterThinLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase);
   void DrawVectorThinLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase);
+  // A styled line along an axis of a PDF file (or a printer, which prints
+  // one): one path under a dashed pen, whose dashes the file lays, instead of
+  // a path for each dash (a page of dotted grid lines would hold hundreds of
+  // thousands). start, step: unit 0 of the line and the step from one unit
+  // to the next in logical units; steps: the units drawn.
+  void DrawPdfDashedLine(QPointF start, QPointF step, int32_t steps, int32_t stylePhase,
+                         const DashPattern& pattern, bool fillGaps);
   // The dash pattern of the pen on the vector path; null where the pattern
   // would shrink below a couple of device pixels, which no eye tells from a
   // solid line (dots of a tenth of a pixel would only thin the line out).
@@ -222,6 +230,7 @@ class QtCanvas final : public Canvas {
   qsizetype stride_ = 0;
   bool direct_ = false;
   bool vector_ = false;
+  bool pdf_ = false;  // the painter writes a PDF file (a printer prints one too)
   bool combinesOnImages_ = false;
   bool combines_ = false;  // the vector path combines on an image (see SetCombinesOnImages)
   // A combined group open on a picture, a window or a pixmap: the raster

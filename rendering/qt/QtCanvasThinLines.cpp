@@ -62,6 +62,10 @@ void QtCanvas::DrawVectorThinLine(CanvasPoint from, CanvasPoint to, int32_t styl
   const QPointF step(static_cast<double>(dx) / steps, static_cast<double>(dy) / steps);
   painter_->setCompositionMode(CompositionOf(EffectiveMode()));
   painter_->setBrush(Qt::NoBrush);
+  if (pattern && pdf_ && (dx == 0 || dy == 0)) {
+    DrawPdfDashedLine(start, step, steps, stylePhase, *pattern, fillGaps);
+    return;
+  }
   // The runs of a styled line are whole logical units that never overlap:
   // the gaps are laid as one line under the whole run and the dashes go on
   // top, all in one drawing each. At one device pixel per unit (a printer, a
@@ -105,6 +109,36 @@ void QtCanvas::DrawVectorThinLine(CanvasPoint from, CanvasPoint to, int32_t styl
   painter_->setPen(CosmeticPen(Pen().Colour));
   if (!lines_.empty()) painter_->drawLines(lines_.data(), static_cast<int>(lines_.size()));
   if (!points_.empty()) painter_->drawPoints(points_.data(), static_cast<int>(points_.size()));
+}
+
+void QtCanvas::DrawPdfDashedLine(QPointF start, QPointF step, int32_t steps, int32_t stylePhase,
+                                 const DashPattern& pattern, bool fillGaps) {
+  // Unit k of the line covers [k - 1/2, k + 1/2) along it, so the path runs
+  // from half a unit before the first unit to half a unit before the end
+  // point (left out), and the file's dashes (flat ends, from the phase on)
+  // cover the units of the runs. A pen of one device pixel measures its
+  // pattern in its widths.
+  const QPointF half = step * 0.5;
+  const QPointF from = start - half, to = start + step * steps - half;
+  if (fillGaps) {
+    painter_->setPen(CosmeticPen(Brush().Colour));
+    if (steps == 1)
+      painter_->drawPoint(start);
+    else
+      painter_->drawLine(start, start + step * (steps - 1));
+  }
+  const double width = 1.0 / deviceScale_;
+  QList<qreal> dashes;
+  for (int i = 0; i < pattern.Count; ++i) dashes.append(pattern.Lengths[i] / width);
+  QPen pen(QColor(QRgbOfColour(Pen().Colour)));
+  pen.setWidthF(width);
+  pen.setCapStyle(Qt::FlatCap);
+  pen.setDashPattern(dashes);
+  int32_t phase = stylePhase % pattern.Period;
+  if (phase < 0) phase += pattern.Period;
+  pen.setDashOffset(phase / width);
+  painter_->setPen(pen);
+  painter_->drawLine(from, to);
 }
 
 void QtCanvas::DrawRasterThinLine(CanvasPoint from, CanvasPoint to, int32_t stylePhase) {

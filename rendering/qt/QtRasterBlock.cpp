@@ -200,11 +200,16 @@ void QtRasterBlock::Combine() {
     minY = std::min(minY, y), maxY = y;
   }
   if (maxX < 0) return;
-  // The changed part, as an image over the same pixels.
+  // The changed part, as an image over the same pixels. Each pixel is
+  // opaque or wholly transparent, the same premultiplied or not: a PDF file
+  // takes its images unpremultiplied (given so, they are not converted
+  // first), the raster engine premultiplied.
+  const QPaintEngine* engine = painter_.paintEngine();
   const QImage changed(
       reinterpret_cast<const uchar*>(buffer.data() + static_cast<std::size_t>(minY) * width + minX),
       maxX - minX + 1, maxY - minY + 1, static_cast<qsizetype>(width) * 4,
-      QImage::Format_ARGB32_Premultiplied);
+      engine && engine->type() == QPaintEngine::Pdf ? QImage::Format_ARGB32
+                                                    : QImage::Format_ARGB32_Premultiplied);
   const QRectF target(deviceRect.x() + minX / scale, deviceRect.y() + minY / scale, changed.width() / scale,
                       changed.height() / scale);
   painter_.save();
@@ -214,7 +219,6 @@ void QtRasterBlock::Combine() {
   painter_.setRenderHint(QPainter::LosslessImageRendering, true);
   // The pixels are the scratch's: an engine that keeps the image for later
   // gets a copy of its own.
-  const QPaintEngine* engine = painter_.paintEngine();
   const bool drawsAtOnce =
       engine && (engine->type() == QPaintEngine::Pdf || engine->type() == QPaintEngine::Raster);
   painter_.drawImage(target, drawsAtOnce ? changed : changed.copy());

@@ -9,6 +9,9 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "ReportPdf.h"
 #include "rendering/qt/QtCanvas.h"
@@ -154,6 +157,124 @@ TEST(QtCanvasPdf, APdfPageKeepsItsLinesAndTexts) {
   ASSERT_GE(page2.height(), 2970);
   EXPECT_GE(DarkAlong(page2, true, 1000, 200, 2799), 2590);
   EXPECT_EQ(DarkAlong(page2, true, 300, 0, 2970), 0);  // nothing of page 1
+}
+
+}  // namespace
+
+namespace {
+
+struct DashRun {
+  int first, end;  // pixels [first, end) along the line
+};
+
+// The runs of dark pixels (within one pixel across) along a line through
+// the image from pixel `from` by `direction` (one pixel a step) over
+// `count` pixels; positions are counted from `from`.
+std::vector<DashRun> DarkRuns(const QImage& image, QPoint from, QPoint direction, int count) {
+  std::vector<DashRun> runs;
+  const QPoint across(direction.y(), direction.x());
+  for (int k = 0; k < count; ++k) {
+    const QPoint at = from + direction * k;
+    bool dark = false;
+    for (int d = -1; d <= 1; ++d) dark = dark || IsDark(image, (at + across * d).x(), (at + across * d).y());
+    if (!dark) continue;
+    if (!runs.empty() && runs.back().end == k)
+      runs.back().end = k + 1;
+    else
+      runs.push_back({k, k + 1});
+  }
+  return runs;
+}
+
+// The dashes of a pattern over units [first, first + count) of a line
+// whose pattern starts `phase` units in, counted from `first`.
+std::vector<DashRun> PatternRuns(const DashPattern& pattern, int phase, int first, int count) {
+  std::vector<DashRun> runs;
+  for (int k = first; k < first + count; ++k) {
+    int p = (phase + k) % pattern.Period, segment = 0;
+    while (p >= pattern.Lengths[segment]) p -= pattern.Lengths[segment++];
+    if (segment % 2 != 0) continue;
+    if (!runs.empty() && runs.back().end == k - first)
+      runs.back().end = k - first + 1;
+    else
+      runs.push_back({k - first, k - first + 1});
+  }
+  return runs;
+}
+
+std::string RunsText(const std::vector<DashRun>& runs) {
+  std::string text;
+  for (const DashRun& r : runs) text += "[" + std::to_string(r.first) + "," + std::to_string(r.end) + ") ";
+  return text;
+}
+
+// A PDF file lays the dashes of a styled line along an axis itself; they
+// must fall on the units where the pattern puts them, in every direction,
+// with the pattern running on from one LineTo to the next.
+TEST(QtCanvasPdf, TheDashesOfAStyledLineFallWhereThePatternPutsThem) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString pdf = folder.filePath(QStringLiteral("dashes.pdf"));
+  {
+    QPdfWriter writer(pdf);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(600);
+    QPainter painter(&writer);
+    painter.scale(600 / 254.0, 600 / 254.0);  // 0.1 mm units: a device pixel is 0.42 of a unit
+    QtCanvas canvas;
+    canvas.Begin(&painter, {});
+    canvas.SetPenColour(kBlack);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetPenStyle(PenStyle::Dash);
+    canvas.MoveTo(200, 400);
+    canvas.LineTo(812, 400);   // 612 units: 25 periods and a half
+    canvas.LineTo(812, 1012);  // down, the pattern 12 units in
+    canvas.SetPenStyle(PenStyle::DashDot);
+    canvas.MoveTo(1900, 1400);
+    canvas.LineTo(1300, 1400);  // leftwards
+    canvas.SetPenStyle(PenStyle::Dot);
+    canvas.MoveTo(1600, 2600);
+    canvas.LineTo(1600, 2000);  // upwards
+    canvas.End();
+  }
+  const QImage page = Rasterised(pdf, folder.filePath(QStringLiteral("dashes")), 1);
+  ASSERT_GE(page.width(), 2100);
+
+  const struct {
+    const char* what;
+    PenStyle style;
+    int phase;
+    QPoint from, direction;
+    int count;
+  } lines[] = {
+      {"a dashed line to the right", PenStyle::Dash, 0, {200, 400}, {1, 0}, 612},
+      {"its continuation downwards", PenStyle::Dash, 612, {812, 400}, {0, 1}, 612},
+      {"a dash-dot line to the left", PenStyle::DashDot, 0, {1900, 1400}, {-1, 0}, 600},
+      {"a dotted line upwards", PenStyle::Dot, 0, {1600, 2600}, {0, -1}, 600},
+  };
+  for (const auto& line : lines) {
+    // From unit 1 (inside the first dash) to the unit before the last; the
+    // dashes that reach either end of that stretch are left out, since
+    // half a pixel there may add a pixel of a neighbouring dash or line.
+    const int first = 1, count = line.count - 2;
+    const auto inner = [count](std::vector<DashRun> runs) {
+      std::erase_if(runs, [count](const DashRun& r) { return r.first == 0 || r.end == count; });
+      return runs;
+    };
+    const std::vector<DashRun> drawn =
+        inner(DarkRuns(page, line.from + line.direction * first, line.direction, count));
+    const std::vector<DashRun> wanted =
+        inner(PatternRuns(*DashPatternOf(line.style), line.phase, first, count));
+    ASSERT_EQ(drawn.size(), wanted.size())
+        << line.what << ": drawn " << RunsText(drawn) << "\nwanted " << RunsText(wanted);
+    for (size_t i = 0; i < drawn.size(); ++i) {
+      // Within a pixel: the file's dashes end half a unit off the pixel
+      // grid's cells.
+      EXPECT_LE(std::abs(drawn[i].first - wanted[i].first), 1) << line.what << ", dash " << i;
+      EXPECT_LE(std::abs(drawn[i].end - wanted[i].end), 1) << line.what << ", dash " << i;
+    }
+  }
 }
 
 }  // namespace
