@@ -1,6 +1,7 @@
-// Report pages: one page of each family that has pages recorded into a
-// preview picture (as every preview step draws it), and the typical house's
-// whole report printed into a PDF file through the printer sink.
+// Report pages: one page of each family that has pages recorded as the
+// preview records the page it shows (as every preview step draws it), and
+// the typical house's whole report printed into a PDF file through the
+// printer sink.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -35,7 +36,7 @@ void PreparedTypicalHouse() {
   RunRecalculationChain();
 }
 
-void PreviewPageIntoPicture(benchmark::State& state) {
+void PreviewPageRecorded(benchmark::State& state) {
   const int kind = static_cast<int>(state.range(0));
   PreparedTypicalHouse();
   for (auto _ : state) {
@@ -43,7 +44,7 @@ void PreviewPageIntoPicture(benchmark::State& state) {
     benchmark::DoNotOptimize(DrawReportPageKind(kind, sink, PreviewPixelsPerMm, 1));
   }
 }
-BENCHMARK(PreviewPageIntoPicture)
+BENCHMARK(PreviewPageRecorded)
     ->ArgName("kind")
     ->Arg(PageFoundation)
     ->Arg(PageVerification)

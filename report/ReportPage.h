@@ -52,8 +52,9 @@ struct LocalTime {
 };
 
 // Where the pages of a family go. The printer sink draws each page straight
-// on the sheet of the open print job; the preview sink records each page into
-// a fresh picture and gives it to the family's image, replacing the one before.
+// on the sheet of the open print job; the preview sink records each page as
+// the calls that draw it and gives it to the family's image, replacing the one
+// before.
 class PageSink {
  public:
   virtual ~PageSink();

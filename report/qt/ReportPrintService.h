@@ -1,6 +1,6 @@
 #pragma once
 // The Qt side of printing and previewing report pages: the page sinks on a
-// printer's painter and on preview pictures, the one printer of the program
+// printer's painter and into the preview's recorded pages, the one printer of the program
 // with its set-up dialog, and the print job.
 #include <QPainter>
 #include <QString>
