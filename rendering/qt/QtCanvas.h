@@ -137,9 +137,10 @@ class QtCanvas final : public Canvas {
   // one): one path under a dashed pen, whose dashes the file lays, instead of
   // a path for each dash (a page of dotted grid lines would hold hundreds of
   // thousands). start, step: unit 0 of the line and the step from one unit
-  // to the next in logical units; steps: the units drawn.
+  // to the next in logical units; steps: the units drawn. The gaps are the
+  // caller's.
   void DrawPdfDashedLine(QPointF start, QPointF step, int32_t steps, int32_t stylePhase,
-                         const DashPattern& pattern, bool fillGaps);
+                         const DashPattern& pattern);
   // The dash pattern of the pen on the vector path; null where the pattern
   // would shrink below a couple of device pixels, which no eye tells from a
   // solid line (dots of a tenth of a pixel would only thin the line out).

@@ -62,10 +62,8 @@ void QtCanvas::DrawVectorThinLine(CanvasPoint from, CanvasPoint to, int32_t styl
   const QPointF step(static_cast<double>(dx) / steps, static_cast<double>(dy) / steps);
   painter_->setCompositionMode(CompositionOf(EffectiveMode()));
   painter_->setBrush(Qt::NoBrush);
-  if (pattern && pdf_ && (dx == 0 || dy == 0)) {
-    DrawPdfDashedLine(start, step, steps, stylePhase, *pattern, fillGaps);
-    return;
-  }
+  // A PDF file lays the dashes of a line along an axis itself.
+  const bool fileDashes = pattern && pdf_ && (dx == 0 || dy == 0);
   // The runs of a styled line are whole logical units that never overlap:
   // the gaps are laid as one line under the whole run and the dashes go on
   // top, all in one drawing each. At one device pixel per unit (a printer, a
@@ -74,7 +72,7 @@ void QtCanvas::DrawVectorThinLine(CanvasPoint from, CanvasPoint to, int32_t styl
   // instead of a path and a pen for every dot. Run by run where the painter
   // scales the units: there the order of the runs decides the pixels they
   // share.
-  if (deviceScale_ != 1.0) {
+  if (deviceScale_ != 1.0 && !fileDashes) {
     int32_t penColour = -1;
     ForEachRun(0, steps, stylePhase, pattern, [&](int32_t k1, int32_t k2, bool on) {
       if (!on && !fillGaps) return;
@@ -97,6 +95,10 @@ void QtCanvas::DrawVectorThinLine(CanvasPoint from, CanvasPoint to, int32_t styl
     else
       painter_->drawLine(start, start + step * (steps - 1));
   }
+  if (fileDashes) {
+    DrawPdfDashedLine(start, step, steps, stylePhase, *pattern);
+    return;
+  }
   lines_.clear();
   points_.clear();
   ForEachRun(0, steps, stylePhase, pattern, [&](int32_t k1, int32_t k2, bool on) {
@@ -112,7 +114,7 @@ void QtCanvas::DrawVectorThinLine(CanvasPoint from, CanvasPoint to, int32_t styl
 }
 
 void QtCanvas::DrawPdfDashedLine(QPointF start, QPointF step, int32_t steps, int32_t stylePhase,
-                                 const DashPattern& pattern, bool fillGaps) {
+                                 const DashPattern& pattern) {
   // Unit k of the line covers [k - 1/2, k + 1/2) along it, so the path runs
   // from half a unit before the first unit to half a unit before the end
   // point (left out), and the file's dashes (flat ends, from the phase on)
@@ -120,13 +122,6 @@ void QtCanvas::DrawPdfDashedLine(QPointF start, QPointF step, int32_t steps, int
   // pattern in its widths.
   const QPointF half = step * 0.5;
   const QPointF from = start - half, to = start + step * steps - half;
-  if (fillGaps) {
-    painter_->setPen(CosmeticPen(Brush().Colour));
-    if (steps == 1)
-      painter_->drawPoint(start);
-    else
-      painter_->drawLine(start, start + step * (steps - 1));
-  }
   const double width = 1.0 / deviceScale_;
   QList<qreal> dashes;
   for (int i = 0; i < pattern.Count; ++i) dashes.append(pattern.Lengths[i] / width);

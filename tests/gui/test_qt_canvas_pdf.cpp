@@ -65,6 +65,19 @@ QImage Rasterised(const QString& pdf, const QString& prefix, int page) {
   return QImage(prefix + QStringLiteral(".pgm"));
 }
 
+// An A4 PDF file at 600 dpi, drawn on in logical units of 0.1 mm.
+struct A4PdfIn01Mm {
+  explicit A4PdfIn01Mm(const QString& path) : writer(path) {
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(600);
+    painter.begin(&writer);
+    painter.scale(600 / 254.0, 600 / 254.0);
+  }
+  QPdfWriter writer;
+  QPainter painter;
+};
+
 bool IsDark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
 
 // The positions along a vertical (or horizontal) line at x (or y) from
@@ -90,12 +103,9 @@ TEST(QtCanvasPdf, APdfPageKeepsItsLinesAndTexts) {
   ASSERT_TRUE(folder.isValid());
   const QString pdf = folder.filePath(QStringLiteral("pages.pdf"));
   {
-    QPdfWriter writer(pdf);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(600);
-    QPainter painter(&writer);
-    painter.scale(600 / 254.0, 600 / 254.0);  // 0.1 mm units
+    A4PdfIn01Mm file(pdf);
+    QPdfWriter& writer = file.writer;
+    QPainter& painter = file.painter;
     QtCanvas canvas;
     canvas.Begin(&painter, {});
     EXPECT_TRUE(canvas.DrawsVectors());
@@ -216,14 +226,9 @@ TEST(QtCanvasPdf, TheDashesOfAStyledLineFallWhereThePatternPutsThem) {
   ASSERT_TRUE(folder.isValid());
   const QString pdf = folder.filePath(QStringLiteral("dashes.pdf"));
   {
-    QPdfWriter writer(pdf);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(600);
-    QPainter painter(&writer);
-    painter.scale(600 / 254.0, 600 / 254.0);  // 0.1 mm units: a device pixel is 0.42 of a unit
+    A4PdfIn01Mm file(pdf);  // a device pixel is 0.42 of a unit
     QtCanvas canvas;
-    canvas.Begin(&painter, {});
+    canvas.Begin(&file.painter, {});
     canvas.SetPenColour(kBlack);
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetPenStyle(PenStyle::Dash);
